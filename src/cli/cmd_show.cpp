@@ -1,0 +1,16 @@
+#include "cli/commands.h"
+#include "cli/context.h"
+#include "settings/settings.h"
+
+namespace orvik::cli {
+
+int runShow(Context& ctx)
+{
+    auto settings = ctx.freshSettings();
+    if (!ctx.applySets(*settings))
+        return 1;
+    ctx.printSettings(*settings);
+    return 0;
+}
+
+} // namespace orvik::cli

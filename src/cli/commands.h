@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QStringList>
+#include <QTextStream>
+
+namespace orvik::cli {
+
+struct Context;
+
+// Runs orvikctl with `args` (without the program name); returns the exit status.
+int runOrvikctl(const QStringList& args, QTextStream& out, QTextStream& err);
+
+// One function per command, each in its own cmd_*.cpp.
+int runShow(Context& ctx);
+
+} // namespace orvik::cli

@@ -1,0 +1,42 @@
+#include "cli/context.h"
+
+#include "settings/catalogue.h"
+#include "settings/settings.h"
+
+namespace orvik::cli {
+
+Clock Context::clock() const
+{
+    if (time) {
+        const std::int64_t t = *time;
+        return [t] { return t; };
+    }
+    return systemNow;
+}
+
+std::unique_ptr<Settings> Context::freshSettings() const
+{
+    return std::make_unique<Settings>(clock());
+}
+
+bool Context::applySets(Settings& settings)
+{
+    for (const auto& [name, value] : sets) {
+        if (!findSetting(name)) {
+            err << "orvikctl: unknown setting " << name << Qt::endl;
+            return false;
+        }
+        if (!runOperation(reporter, [&] { settings.setValueText(name, value); }))
+            return false;
+    }
+    return true;
+}
+
+void Context::printSettings(const Settings& settings)
+{
+    for (const SettingDef& d : catalogue())
+        out << d.name << '=' << settings.valueText(d.name) << '\n';
+    out.flush();
+}
+
+} // namespace orvik::cli

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "cli/cli_reporter.h"
+#include "settings/clock.h"
+
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <QTextStream>
+#include <memory>
+#include <optional>
+
+namespace orvik {
+class Settings;
+}
+
+namespace orvik::cli {
+
+// What one run of orvikctl was asked to do, and where it speaks.
+struct Context {
+    QTextStream& out;
+    QTextStream& err;
+    CliReporter reporter{err};
+
+    QString command;
+    QStringList positional;
+    QList<QPair<QString, QString>> sets; // --set NAME=VALUE, in the order given
+    QString output;                      // -o FILE
+    QString image;                       // --image FILE
+    QString backup;                      // --backup FILE
+    QString emulatorDir;                 // --emulator DIR
+    std::optional<std::int64_t> time;    // --time EPOCH
+
+    // "Now": --time when given, the system clock otherwise.
+    Clock clock() const;
+    // A freshly started configurator's settings at "now".
+    std::unique_ptr<Settings> freshSettings() const;
+    // Applies the --set options in order; false (message printed) when a name
+    // is unknown or a value does not fit its kind.
+    bool applySets(Settings& settings);
+    // One Name=Value line per setting, in catalogue order.
+    void printSettings(const Settings& settings);
+};
+
+} // namespace orvik::cli

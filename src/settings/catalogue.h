@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace orvik {
+
+inline const QString kAppTitle = QStringLiteral("Orvik 2.0 Configurator");
+inline const QString kVersionText = QStringLiteral("v1.02");
+inline const QString kCaption = kAppTitle + QLatin1Char(' ') + kVersionText;
+
+enum class Tab {
+    Device,
+    Network,
+    Telnet,
+    Www,
+    Rtc,
+    AprsServers,
+    AprsWeather,
+    Beacons,
+    WeatherUnderground,
+};
+inline constexpr int kTabCount = 9;
+QString tabCaption(Tab tab);
+
+enum class Kind { Text, List, Check };
+
+// Where a control stands, in pixels relative to its tab page or to the group
+// box named by `group` (empty: the tab page itself).
+struct Place {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    QString group;
+};
+
+struct SettingDef {
+    QString name;
+    Tab tab;
+    Kind kind;
+    // The control's own label. Empty where the window shows a shared row or
+    // column heading instead (octets, beacon rows, weather row, SSIDs).
+    QString label;
+    int maxLength = 0; // text fields only; bounds typing, not program-set text
+    QStringList items; // drop-down lists only
+    QString defaultText;
+    int defaultIndex = -1;
+    bool defaultChecked = false;
+    QString tooltip; // empty: none
+    Place place;
+    bool enabledAtStart = true;
+};
+
+// The 92 settings, tab by tab, each tab in keyboard focus order. Defaults are
+// applied in this order too.
+const std::vector<SettingDef>& catalogue();
+
+// nullptr when no setting has that name.
+const SettingDef* findSetting(const QString& name);
+
+inline const QStringList kClockFields = {QStringLiteral("Rtcyear"), QStringLiteral("Rtcmonth"),
+                                         QStringLiteral("Rtcday"), QStringLiteral("Rtchour"),
+                                         QStringLiteral("Rtcmin")};
+
+} // namespace orvik

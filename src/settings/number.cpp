@@ -1,0 +1,85 @@
+#include "settings/number.h"
+
+#include "settings/operation.h"
+
+namespace orvik {
+
+namespace {
+
+int hexDigit(QChar c)
+{
+    const char16_t u = c.unicode();
+    if (u >= '0' && u <= '9')
+        return u - '0';
+    if (u >= 'a' && u <= 'f')
+        return u - 'a' + 10;
+    if (u >= 'A' && u <= 'F')
+        return u - 'A' + 10;
+    return -1;
+}
+
+} // namespace
+
+std::optional<std::int32_t> tryReadNumber(const QString& text)
+{
+    qsizetype i = 0;
+    const qsizetype n = text.size();
+    while (i < n && text[i] == QLatin1Char(' '))
+        ++i;
+    if (i == n)
+        return std::nullopt;
+
+    bool hex = false;
+    if (text[i] == QLatin1Char('$') || text[i] == QLatin1Char('x') || text[i] == QLatin1Char('X')) {
+        hex = true;
+        ++i;
+    } else if (text[i] == QLatin1Char('0') && i + 1 < n &&
+               (text[i + 1] == QLatin1Char('x') || text[i + 1] == QLatin1Char('X'))) {
+        hex = true;
+        i += 2;
+    }
+
+    if (hex) {
+        if (i == n || n - i > 8)
+            return std::nullopt;
+        std::uint32_t value = 0;
+        for (; i < n; ++i) {
+            const int d = hexDigit(text[i]);
+            if (d < 0)
+                return std::nullopt;
+            value = value << 4 | static_cast<std::uint32_t>(d);
+        }
+        return static_cast<std::int32_t>(value);
+    }
+
+    bool negative = false;
+    if (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')) {
+        negative = text[i] == QLatin1Char('-');
+        ++i;
+    }
+    if (i == n)
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (; i < n; ++i) {
+        const char16_t u = text[i].unicode();
+        if (u < '0' || u > '9')
+            return std::nullopt;
+        value = value * 10 + (u - '0');
+        if (value > 2147483648LL)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value > 2147483647LL)
+        return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
+std::int32_t readNumber(const QString& text)
+{
+    if (const auto v = tryReadNumber(text))
+        return *v;
+    throw ConversionError(text);
+}
+
+} // namespace orvik

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+
+namespace orvik {
+
+// The one strict integer reading used for every numeric setting: optional
+// leading spaces, then a decimal number with one optional sign that fits 32
+// bits signed, or up to eight hexadecimal digits behind "$", "x", "X", "0x" or
+// "0X" giving the signed number with the same bits. Nothing may follow.
+std::optional<std::int32_t> tryReadNumber(const QString& text);
+
+// As tryReadNumber, but a text that is not a number throws ConversionError.
+std::int32_t readNumber(const QString& text);
+
+} // namespace orvik

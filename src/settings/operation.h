@@ -1,0 +1,60 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+#include <stdexcept>
+
+namespace orvik {
+
+// How every operation tells the user what happens. The window shows these in
+// Memo1, ProgressBar1 and three modal boxes; orvikctl prints them; tests
+// record them.
+class Reporter {
+public:
+    virtual ~Reporter() = default;
+    virtual void log(const QString& line) = 0;
+    // The bar runs from 0 to `maximum`; position is set afresh each time.
+    virtual void setProgressRange(int maximum) = 0;
+    virtual void setProgress(int position) = 0;
+    // "Information" box: information icon, one OK.
+    virtual void information(const QString& text) = 0;
+    // Box titled with the application title, no icon, one OK.
+    virtual void notice(const QString& text) = 0;
+    // Box titled with the application title, error icon. `text` already
+    // carries the full stop of errorBoxText.
+    virtual void error(const QString& text) = 0;
+    // Lets the window handle its pending events (only the firmware upload
+    // asks for this, between pages).
+    virtual void handlePendingEvents() {}
+};
+
+// An error no operation handles itself: it ends the operation in the error box.
+class OperationError : public std::runtime_error {
+public:
+    explicit OperationError(const QString& text)
+        : std::runtime_error(text.toStdString()), text_(text)
+    {
+    }
+    const QString& text() const { return text_; }
+
+private:
+    QString text_;
+};
+
+class ConversionError : public OperationError {
+public:
+    explicit ConversionError(const QString& field)
+        : OperationError(QStringLiteral("'%1' is not a valid integer value").arg(field))
+    {
+    }
+};
+
+// The error box adds a full stop when the text's last character sorts after
+// "." (code 46), as any letter or digit does.
+QString errorBoxText(const QString& text);
+
+// Runs one operation; an exception escaping it ends it in the error box and
+// the program goes on. Returns false when that happened.
+bool runOperation(Reporter& reporter, const std::function<void()>& operation);
+
+} // namespace orvik
