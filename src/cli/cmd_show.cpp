@@ -6,8 +6,8 @@ namespace orvik::cli {
 
 int runShow(Context& ctx)
 {
-    auto settings = ctx.freshSettings();
-    if (!ctx.applySets(*settings))
+    const auto settings = ctx.prepareSettings();
+    if (!settings)
         return 1;
     ctx.printSettings(*settings);
     return 0;

@@ -19,6 +19,14 @@ std::unique_ptr<Settings> Context::freshSettings() const
     return std::make_unique<Settings>(clock());
 }
 
+std::unique_ptr<Settings> Context::prepareSettings()
+{
+    auto settings = freshSettings();
+    if (!applySets(*settings))
+        return nullptr;
+    return settings;
+}
+
 bool Context::applySets(Settings& settings)
 {
     for (const auto& [name, value] : sets) {

@@ -35,6 +35,10 @@ struct Context {
     Clock clock() const;
     // A freshly started configurator's settings at "now".
     std::unique_ptr<Settings> freshSettings() const;
+    // The settings a command works on: a fresh configurator's, changed by an
+    // imported configuration file when one is given, then by the --set
+    // options. nullptr (message printed) when that fails.
+    std::unique_ptr<Settings> prepareSettings();
     // Applies the --set options in order; false (message printed) when a name
     // is unknown or a value does not fit its kind.
     bool applySets(Settings& settings);
