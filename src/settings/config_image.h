@@ -1,0 +1,30 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace orvik
+{
+
+class Settings;
+class Reporter;
+
+// The appliance's whole configuration as it lies in its EEPROM, moved as
+// 192 pages of 32 bytes.
+inline constexpr int kImageSize = 6144, kPageSize = 32, kPageCount = 192;
+using ConfigImage = std::array<std::uint8_t, kImageSize>;
+
+// Clears `image`, validates while packing in the rule order, stamp drawn at
+// settings.clock()(). False after showing the failing rule's message through
+// reporter.information(). Throws ConversionError.
+[[nodiscard]] bool PackConfigImage(const Settings& settings, ConfigImage& image,
+                                   Reporter& reporter);
+
+// Version test (information box on mismatch, offset 13 zeroed, false, no
+// setting touched), then unpacks every stored value into `settings`.
+[[nodiscard]] bool UnpackConfigImage(ConfigImage& received, Settings& settings, Reporter& reporter);
+
+// The 32-bit sum of offsets 4..1447 equals the u32 at 0, and "END" stands at 1443.
+[[nodiscard]] bool CheckEepromImage(const ConfigImage& image);
+
+} // namespace orvik
