@@ -59,7 +59,8 @@ void addDevice(std::vector<SettingDef>& c)
     const Tab t = Tab::Device;
     c.push_back(list("Weather_stationtype", t, "Weather station:", kStationTypes, {216, 16, 145}, 5,
                      "Weather station selection box."));
-    c.push_back(text("Latitude", t, "Latitude:", 8, {216, 64, 89}, "5223.08N", "Station latitude."));
+    c.push_back(
+        text("Latitude", t, "Latitude:", 8, {216, 64, 89}, "5223.08N", "Station latitude."));
     c.push_back(
         text("Longitude", t, "Longitude:", 9, {216, 88, 89}, "01658.14E", "Station longitude."));
 }
@@ -67,8 +68,8 @@ void addDevice(std::vector<SettingDef>& c)
 void addNetwork(std::vector<SettingDef>& c)
 {
     const Tab t = Tab::Network;
-    c.push_back(list("Netconfig", t, "IP configuration method:", {"Static IP", "DHCP"},
-                     {248, 16, 129}, 0));
+    c.push_back(
+        list("Netconfig", t, "IP configuration method:", {"Static IP", "DHCP"}, {248, 16, 129}, 0));
     struct Row {
         const char* prefix;
         std::array<const char*, 4> defaults;
@@ -145,9 +146,9 @@ void addRtc(std::vector<SettingDef>& c)
         d.enabledAtStart = false;
         c.push_back(d);
     }
-    c.push_back(check(
-        "Ntp_enable", t, "Use NTP server", {152, 96, 201}, true,
-        "If selected, the device will synchronize time with network time protocol server."));
+    c.push_back(
+        check("Ntp_enable", t, "Use NTP server", {152, 96, 201}, true,
+              "If selected, the device will synchronize time with network time protocol server."));
     c.push_back(text("Ntp_servername", t, "NTP server:", 31, {216, 112, 161}, "pool.ntp.org",
                      "Network time protocol server IP for time synchronization."));
 }
@@ -155,13 +156,13 @@ void addRtc(std::vector<SettingDef>& c)
 void addAprsServers(std::vector<SettingDef>& c)
 {
     const Tab t = Tab::AprsServers;
-    c.push_back(text("Callsign", t, "APRS-IS callsign:", 6, {232, 16, 57}, "NOCALL",
-                     "Station callsign."));
+    c.push_back(
+        text("Callsign", t, "APRS-IS callsign:", 6, {232, 16, 57}, "NOCALL", "Station callsign."));
     c.push_back(text("Ssid", t, "-", 2, {296, 16, 25}, "0", "Station SSID."));
     for (int n = 1; n <= 3; ++n) {
         const int top = 72 + 24 * (n - 1);
-        c.push_back(text(QString("Aprsis%1_servername").arg(n), t, QString("Server %1:").arg(n),
-                         31, {96, top, 161}, {}, "APRS-IS server domain name or IP address."));
+        c.push_back(text(QString("Aprsis%1_servername").arg(n), t, QString("Server %1:").arg(n), 31,
+                         {96, top, 161}, {}, "APRS-IS server domain name or IP address."));
         c.push_back(text(QString("Aprsis%1_port").arg(n), t, {}, 5, {264, top, 41}, "14580"));
     }
     c.push_back(text("Aprsis_user", t, "Username:", 16, {384, 72, 81}, "nocall",
@@ -214,9 +215,8 @@ void addWeatherUnderground(std::vector<SettingDef>& c)
                      "Weather Underground account password."));
     c.push_back(text("WU_normalserver", t, "Normal upload server:", 39, {248, 80, 225},
                      "weatherstation.wunderground.com", "Normal upload server."));
-    c.push_back(text("WU_rapidfireserver", t, "\"Rapid fire\" upload server:", 39,
-                     {248, 104, 225}, "rtupdate.wunderground.com",
-                     "\"Rapid fire\" upload server."));
+    c.push_back(text("WU_rapidfireserver", t, "\"Rapid fire\" upload server:", 39, {248, 104, 225},
+                     "rtupdate.wunderground.com", "\"Rapid fire\" upload server."));
     c.push_back(list("WU_sendmethod", t, "Weather send method:", {"Normal", "\"Rapid fire\""},
                      {248, 128, 97}, 0, "Weather send method."));
     c.push_back(text("WU_normalrate", t, "Normal weather send rate [min]:", 3, {248, 152, 41}, "1",
@@ -233,7 +233,8 @@ std::vector<SettingDef> build()
     addDevice(c);
     addNetwork(c);
     addTelnet(c);
-    c.push_back(text("www_port", Tab::Www, "WWW port:", 5, {256, 16, 41}, "80", "WWW port number."));
+    c.push_back(
+        text("www_port", Tab::Www, "WWW port:", 5, {256, 16, 41}, "80", "WWW port number."));
     addRtc(c);
     addAprsServers(c);
     addAprsWeather(c);

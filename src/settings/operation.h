@@ -33,8 +33,7 @@ class OperationError : public std::runtime_error {
 public:
     explicit OperationError(const QString& text)
         : std::runtime_error(text.toStdString()), text_(text)
-    {
-    }
+    {}
     const QString& text() const { return text_; }
 
 private:
@@ -45,8 +44,7 @@ class ConversionError : public OperationError {
 public:
     explicit ConversionError(const QString& field)
         : OperationError(QStringLiteral("'%1' is not a valid integer value").arg(field))
-    {
-    }
+    {}
 };
 
 // The error box adds a full stop when the text's last character sorts after
