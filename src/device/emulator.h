@@ -1,0 +1,85 @@
+#pragma once
+
+#include "device/device_link.h"
+#include "device/hid_transport.h"
+#include "device/protocol.h"
+#include "settings/config_image.h"
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace orvik {
+
+enum class FaultKind {
+    Refuse,      // the request is not taken: the write reports 0 bytes
+    WrongEcho,   // the reply's byte 1 is not the command code
+    BadChecksum, // the reply's checksum at 36-37 is one off
+    ShortReply,  // one byte short
+    NoReply,     // nothing comes back
+};
+
+// One entry of an appliance's fault plan. A faulty exchange leaves the
+// appliance's state as it was.
+struct Fault {
+    Command command;
+    std::optional<std::uint16_t> page; // nullopt: every page (and the version query)
+    FaultKind kind;
+};
+
+// One emulated appliance (or another HID device, by its IDs).
+struct Appliance {
+    Appliance();
+
+    std::string path;
+    std::uint16_t vendorId = kOrvikVendorId;
+    std::uint16_t productId = kOrvikProductId;
+    bool present = true;
+    QString openError; // not empty: opening fails with this reason
+    std::uint32_t firmwareVersion = kConfiguratorFirmwareVersion;
+    ConfigImage eeprom;  // erased (0xFF) until written
+    QByteArray firmware; // the last upload's pages, page p at 32 * p
+    std::vector<Fault> faults;
+
+    // What the appliance has been sent.
+    std::array<int, 256> requestCounts{};
+    Report lastRequest{};
+    bool changed = false; // eeprom or firmware written since this was last cleared
+
+    [[nodiscard]] int requestCount(Command command) const
+    {
+        return requestCounts[static_cast<std::uint8_t>(command)];
+    }
+};
+
+// A HidTransport that behaves as the appliance. Replies come at once; a reply
+// that the fault plan withholds is a read that times out.
+class ApplianceEmulator : public HidTransport {
+public:
+    // Attaches one more device; the reference stays valid.
+    Appliance& attach(std::string path);
+    std::deque<Appliance>& appliances() { return appliances_; }
+    // The open appliance, or nullptr.
+    Appliance* opened() { return open_; }
+    // Called with every request the open appliance receives, before it answers.
+    std::function<void(const Appliance&, const Report&)> onRequest;
+
+    std::vector<HidInterface> enumerate() override;
+    bool open(const std::string& path, QString& reason) override;
+    int write(const Report& request) override;
+    int read(Report& reply, int timeoutMs) override;
+    void close() override;
+
+private:
+    std::deque<Appliance> appliances_;
+    Appliance* open_ = nullptr;
+    Report reply_{};
+    int replyLength_ = 0;
+};
+
+} // namespace orvik

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "device/hid_transport.h"
+
+#include <QByteArray>
+#include <functional>
+#include <optional>
+
+namespace orvik {
+
+class Reporter;
+
+// The identifier under which the program carries its firmware image.
+inline constexpr int kFirmwareResourceId = 1;
+// Room for 7680 pages; a longer image is refused.
+inline constexpr int kUploadBufferSize = 245760;
+
+// Where the firmware image comes from: the image carried in the program, a
+// file (orvikctl --image), or a test's own bytes.
+class FirmwareSource {
+public:
+    virtual ~FirmwareSource() = default;
+    // Whether an image with this identifier exists.
+    [[nodiscard]] virtual bool find(int id) = 0;
+    // Its bytes; nullopt when they cannot be loaded.
+    [[nodiscard]] virtual std::optional<QByteArray> load(int id) = 0;
+};
+
+// The image embedded at build time (-DORVIK_FIRMWARE_IMAGE=...); without it
+// the program carries none.
+class CarriedFirmware : public FirmwareSource {
+public:
+    bool find(int id) override;
+    std::optional<QByteArray> load(int id) override;
+};
+
+// Sends the image page by page, logging each; false when it was not sent whole.
+[[nodiscard]] bool UploadFirmware(HidTransport& transport, FirmwareSource& source,
+                                  Reporter& reporter);
+
+// "Upload firmware": opens the appliance, disables the operation buttons,
+// uploads and enables them again however the upload ended.
+[[nodiscard]] bool
+UploadFirmwareSession(HidTransport& transport, FirmwareSource& source, Reporter& reporter,
+                      const std::function<void(bool enabled)>& setButtonsEnabled);
+
+} // namespace orvik

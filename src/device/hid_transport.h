@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace orvik {
+
+// Both directions: report ID 0, then the appliance's 64-byte report.
+inline constexpr int kReportSize = 65;
+using Report = std::array<std::uint8_t, kReportSize>;
+
+struct HidInterface {
+    std::uint16_t vendorId = 0;
+    std::uint16_t productId = 0;
+    std::string path; // meaningful only to the transport that listed it
+};
+
+// The HID layer as the device link needs it. The USB backend and the appliance
+// emulator both implement it; sessions receive it as a parameter. At most one
+// interface is open at a time.
+class HidTransport {
+public:
+    virtual ~HidTransport() = default;
+    // The present HID interfaces, in a stable order.
+    virtual std::vector<HidInterface> enumerate() = 0;
+    // Opens `path` for writing and reading. On failure `reason` holds the
+    // system's own words for it.
+    [[nodiscard]] virtual bool open(const std::string& path, QString& reason) = 0;
+    // Sends one report; how many bytes went (0 when the write failed outright).
+    [[nodiscard]] virtual int write(const Report& request) = 0;
+    // Waits at most `timeoutMs` for one report; how many bytes came, report ID
+    // included (0 when nothing came in time).
+    [[nodiscard]] virtual int read(Report& reply, int timeoutMs) = 0;
+    // Safe at any time, also when nothing is open.
+    virtual void close() = 0;
+};
+
+} // namespace orvik
