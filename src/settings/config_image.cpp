@@ -1,0 +1,337 @@
+#include "settings/config_image.h"
+
+#include "settings/catalogue.h"
+#include "settings/latin1.h"
+#include "settings/number.h"
+#include "settings/operation.h"
+#include "settings/settings.h"
+#include "settings/validation.h"
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace orvik {
+
+namespace {
+
+enum class Encoding {
+    Index,       // u8 item index, 255 when nothing is selected
+    Flag,        // u8, 1 checked, 0 not
+    U8,          // number, its low 8 bits
+    U16,         // number, its low 16 bits, little-endian
+    Port,        // U16; an empty field stores 0
+    Text,        // Latin-1 bytes and a zero within `width` bytes
+    UpperText,   // Text with a to z upper-cased
+    Callsign,    // six bytes, a to z upper-cased, padded with spaces; read back as they stand
+    ToCall,      // as Callsign; read back without the padding
+    StationSsid, // "0" + SSID; a byte outside "0".."\x7f" reads back modulo 256
+    DestSsid,    // "0" + SSID; read back as a signed byte
+};
+
+struct Field {
+    QString setting;
+    int offset;
+    Encoding encoding;
+    int width = 0; // Text and UpperText: bytes including the terminator
+};
+
+constexpr int kCallWidth = 6;
+constexpr int kVersionOffset = 6;
+constexpr int kVersionCompared = 5;
+constexpr int kVersionEnd = 13; // last byte of the version field
+constexpr int kStampOffset = 4;
+constexpr int kFixedOneOffset = 1442;
+constexpr int kEndOffset = 1443;
+constexpr int kSumFirst = 4;
+constexpr int kSumEnd = 1448; // one past the last summed byte
+constexpr char kEndMarker[] = "END";
+
+// Every stored setting, in the order the packing walks them (the order of the
+// validation rules). Unpacking walks the same list and skips the clock fields.
+std::vector<Field> buildLayout()
+{
+    using E = Encoding;
+    std::vector<Field> f = {
+        {"Weather_stationtype", 42, E::Index},
+        {"Latitude", 22, E::Text, 9},
+        {"Longitude", 31, E::Text, 10},
+        {"Netconfig", 385, E::Index},
+    };
+    const std::pair<const char*, int> octetRows[] = {
+        {"Ipaddr", 386}, {"Ipmask", 394}, {"Ipgate", 390}, {"Ipdns", 398}};
+    for (const auto& [prefix, offset] : octetRows) {
+        for (int i = 0; i < 4; ++i)
+            f.push_back({QLatin1String(prefix) + QString::number(i), offset + i, E::U8});
+    }
+    f.insert(f.end(), {
+                          {"telnet_user", 1274, E::Text, 13},
+                          {"telnet_password", 1287, E::Text, 13},
+                          {"telnet_port", 1300, E::U16},
+                          {"Debug_aprsis", 1302, E::Index},
+                          {"Debug_ntp", 1303, E::Index},
+                          {"Debug_dns", 1304, E::Index},
+                          {"Debug_weather", 1305, E::Index},
+                          {"Debug_wunderground", 1306, E::Index},
+                          {"Debug_dhcp", 1307, E::Index},
+                          {"www_port", 1272, E::U16},
+                          {"Rtcyear", 402, E::U16},
+                          {"Rtcmonth", 404, E::U8},
+                          {"Rtcday", 405, E::U8},
+                          {"Rtchour", 406, E::U8},
+                          {"Rtcmin", 407, E::U8},
+                          {"Ntp_enable", 352, E::Flag},
+                          {"Ntp_servername", 353, E::Text, 32},
+                          {"Callsign", 14, E::Callsign},
+                          {"Ssid", 20, E::StationSsid},
+                          {"Aprsis1_servername", 120, E::Text, 32},
+                          {"Aprsis1_port", 152, E::Port},
+                          {"Aprsis2_servername", 154, E::Text, 32},
+                          {"Aprsis2_port", 186, E::Port},
+                          {"Aprsis3_servername", 188, E::Text, 32},
+                          {"Aprsis3_port", 220, E::Port},
+                          {"Aprsis_user", 86, E::UpperText, 17},
+                          {"Aprsis_pass", 103, E::Text, 17},
+                          {"Weather_dest_string", 43, E::ToCall},
+                          {"Weather_dest_ssid", 49, E::DestSsid},
+                          {"Weather_txrate_aprsis", 50, E::U16},
+                          {"Weather_comment", 52, E::Text, 34},
+                      });
+    // Eight beacon records of 108 bytes.
+    for (int n = 1; n <= 8; ++n) {
+        const int record = 408 + 108 * (n - 1);
+        const QString prefix = QStringLiteral("Beacon%1_").arg(n);
+        f.insert(f.end(), {
+                              {prefix + "dest_string", record, E::ToCall},
+                              {prefix + "dest_ssid", record + 6, E::DestSsid},
+                              {prefix + "txrate_aprsis", record + 8, E::U16},
+                              {prefix + "msg", record + 10, E::Text, 96},
+                          });
+    }
+    f.insert(f.end(), {
+                          {"WU_enable", 1308, E::Index},
+                          {"WU_stationid", 1309, E::Text, 25},
+                          {"WU_password", 1334, E::Text, 25},
+                          {"WU_normalserver", 1359, E::Text, 40},
+                          {"WU_rapidfireserver", 1399, E::Text, 40},
+                          {"WU_sendmethod", 1439, E::Index},
+                          {"WU_normalrate", 1440, E::U8},
+                          {"WU_rapidfirerate", 1441, E::U8},
+                      });
+    return f;
+}
+
+const std::vector<Field>& layout()
+{
+    static const std::vector<Field> fields = buildLayout();
+    return fields;
+}
+
+QString tooLongMessage(const QString& setting, int limit)
+{
+    return QStringLiteral("%1 - text too long (at most %2 characters).").arg(setting).arg(limit);
+}
+
+void putU16(ConfigImage& image, int offset, std::uint32_t value)
+{
+    image[offset] = static_cast<std::uint8_t>(value);
+    image[offset + 1] = static_cast<std::uint8_t>(value >> 8);
+}
+
+std::uint32_t sumOfImage(const ConfigImage& image)
+{
+    std::uint32_t sum = 0;
+    for (int i = kSumFirst; i < kSumEnd; ++i)
+        sum += image[i];
+    return sum;
+}
+
+void upperCase(QByteArray& bytes)
+{
+    for (char& c : bytes) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+}
+
+// The text of a field as it may be stored: Latin-1, at most the setting's
+// maximum length. Shows why not and gives nullopt otherwise.
+std::optional<QByteArray> storableText(const QString& setting, const QString& text,
+                                       Reporter& reporter)
+{
+    auto bytes = toLatin1(text);
+    if (!bytes) {
+        reporter.information(latin1RefusalMessage(setting));
+        return std::nullopt;
+    }
+    const int limit = findSetting(setting)->maxLength;
+    if (bytes->size() > limit) {
+        reporter.information(tooLongMessage(setting, limit));
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// Stores one setting; false after showing why it cannot be stored. Throws
+// ConversionError.
+bool store(const Field& field, const Settings& settings, ConfigImage& image, Reporter& reporter)
+{
+    std::uint8_t* at = image.data() + field.offset;
+    switch (field.encoding) {
+    case Encoding::Index: {
+        const int index = settings.index(field.setting);
+        *at = index < 0 ? 255 : static_cast<std::uint8_t>(index);
+        return true;
+    }
+    case Encoding::Flag:
+        *at = settings.checked(field.setting) ? 1 : 0;
+        return true;
+    case Encoding::U8:
+        *at = static_cast<std::uint8_t>(readNumber(settings.text(field.setting)));
+        return true;
+    case Encoding::Port:
+        if (settings.text(field.setting).isEmpty())
+            return true;
+        [[fallthrough]];
+    case Encoding::U16:
+        putU16(image, field.offset,
+               static_cast<std::uint32_t>(readNumber(settings.text(field.setting))));
+        return true;
+    case Encoding::StationSsid:
+    case Encoding::DestSsid:
+        *at = static_cast<std::uint8_t>('0' + readNumber(settings.text(field.setting)));
+        return true;
+    case Encoding::Text:
+    case Encoding::UpperText:
+    case Encoding::Callsign:
+    case Encoding::ToCall:
+        break;
+    }
+
+    auto bytes = storableText(field.setting, settings.text(field.setting), reporter);
+    if (!bytes)
+        return false;
+    if (field.encoding != Encoding::Text)
+        upperCase(*bytes);
+    if (field.encoding == Encoding::Callsign || field.encoding == Encoding::ToCall)
+        std::memset(at, ' ', kCallWidth);
+    // The image was cleared, so a Text field's terminator is already there.
+    std::memcpy(at, bytes->constData(), bytes->size());
+    return true;
+}
+
+// The bytes from `at` up to the first zero, but never beyond `width`.
+QString readText(const std::uint8_t* at, int width)
+{
+    const auto* end = std::find(at, at + width, std::uint8_t{0});
+    return QString::fromLatin1(reinterpret_cast<const char*>(at), end - at);
+}
+
+void load(const Field& field, const ConfigImage& image, Settings& settings)
+{
+    const std::uint8_t* at = image.data() + field.offset;
+    const QString& name = field.setting;
+    switch (field.encoding) {
+    case Encoding::Index:
+        settings.setIndex(name, *at);
+        break;
+    case Encoding::Flag:
+        settings.setChecked(name, *at != 0);
+        break;
+    case Encoding::U8:
+        settings.setText(name, QString::number(*at));
+        break;
+    case Encoding::U16:
+    case Encoding::Port:
+        settings.setText(name, QString::number(at[0] | at[1] << 8));
+        break;
+    case Encoding::StationSsid:
+        settings.setText(name, QString::number(static_cast<std::uint8_t>(*at - '0')));
+        break;
+    case Encoding::DestSsid:
+        settings.setText(name, QString::number(static_cast<std::int8_t>(*at) - '0'));
+        break;
+    case Encoding::Text:
+    case Encoding::UpperText:
+        settings.setText(name, readText(at, field.width));
+        break;
+    case Encoding::Callsign:
+        settings.setText(name, readText(at, kCallWidth));
+        break;
+    case Encoding::ToCall: {
+        QString call = readText(at, kCallWidth);
+        while (call.endsWith(QLatin1Char(' ')))
+            call.chop(1);
+        settings.setText(name, call);
+        break;
+    }
+    }
+}
+
+// A linear congruential generator seeded with the time, advanced twice.
+std::uint16_t writeStamp(std::int64_t now)
+{
+    auto state = static_cast<std::uint32_t>(now);
+    for (int i = 0; i < 2; ++i)
+        state = state * 22695477u + 1u;
+    return static_cast<std::uint16_t>(((state >> 16) & 0x7FFF) % 10000);
+}
+
+} // namespace
+
+bool PackConfigImage(const Settings& settings, ConfigImage& image, Reporter& reporter)
+{
+    image.fill(0);
+    const QByteArray version = kVersionText.toLatin1();
+    std::memcpy(image.data() + kVersionOffset, version.constData(), version.size());
+    image[kFixedOneOffset] = 1;
+
+    const std::vector<Rule>& rules = validationRules();
+    for (const Field& field : layout()) {
+        for (const Rule& rule : rules) {
+            if (rule.setting == field.setting && !passes(rule, settings.text(rule.setting))) {
+                reporter.information(rule.message);
+                return false;
+            }
+        }
+        if (!store(field, settings, image, reporter))
+            return false;
+    }
+
+    std::memcpy(image.data() + kEndOffset, kEndMarker, 3);
+    putU16(image, kStampOffset, writeStamp(settings.clock()()));
+    const std::uint32_t sum = sumOfImage(image);
+    for (int i = 0; i < 4; ++i)
+        image[i] = static_cast<std::uint8_t>(sum >> 8 * i);
+    return true;
+}
+
+bool UnpackConfigImage(ConfigImage& received, Settings& settings, Reporter& reporter)
+{
+    const QByteArray version = kVersionText.toLatin1();
+    if (std::memcmp(received.data() + kVersionOffset, version.constData(), kVersionCompared) != 0) {
+        received[kVersionEnd] = 0;
+        const QString device =
+            received[kVersionOffset] == 'v'
+                ? readText(received.data() + kVersionOffset, kVersionEnd + 1 - kVersionOffset)
+                : QStringLiteral("unknown");
+        reporter.information(QStringLiteral("Uncompatible configuration version:\nDevice: ") +
+                             device + QStringLiteral("\nConfigurator: ") + kVersionText);
+        return false;
+    }
+    for (const Field& field : layout()) {
+        if (!kClockFields.contains(field.setting))
+            load(field, received, settings);
+    }
+    return true;
+}
+
+bool CheckEepromImage(const ConfigImage& image)
+{
+    const std::uint32_t stored =
+        image[0] | image[1] << 8 | image[2] << 16 | static_cast<std::uint32_t>(image[3]) << 24;
+    return stored == sumOfImage(image) &&
+           std::memcmp(image.data() + kEndOffset, kEndMarker, 3) == 0;
+}
+
+} // namespace orvik

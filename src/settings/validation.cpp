@@ -1,0 +1,153 @@
+#include "settings/validation.h"
+
+#include "settings/catalogue.h"
+#include "settings/number.h"
+
+namespace orvik {
+
+namespace {
+
+std::vector<Rule> buildRules()
+{
+    const QString latitude =
+        QStringLiteral("Our latitude - syntax error (e.g. 5221.60N, format: DDMM.MM).");
+    std::vector<Rule> r = {
+        {"Latitude", Test::Length, 8, 0, latitude},
+        {"Latitude", Test::Latitude, 0, 0, latitude},
+        {"Longitude", Test::Length, 9, 0,
+         "Our longitude - syntax error (e.g. 01653.63E, format DDDMM.MM)."},
+        {"Longitude", Test::Longitude, 0, 0,
+         "Our longitude - syntax error (e.g. 01653.63E, format: DDDMM.MM)."},
+    };
+    const std::pair<const char*, const char*> octetRows[] = {
+        {"Ipaddr", "IP Address"}, {"Ipmask", "IP Mask"}, {"Ipgate", "Gateway"}, {"Ipdns", "DNS"}};
+    for (const auto& [prefix, label] : octetRows) {
+        for (int i = 0; i < 4; ++i)
+            r.push_back({QLatin1String(prefix) + QString::number(i), Test::Range, 0, 255,
+                         QStringLiteral("%1 - range error (0 - 255).").arg(QLatin1String(label))});
+    }
+    r.push_back({"telnet_port", Test::Number});
+    r.push_back({"www_port", Test::Number});
+    for (const QString& field : kClockFields)
+        r.push_back({field, Test::Number});
+    r.push_back({"Callsign", Test::NotEmpty, 0, 0, "Callsign - too short (e.g. NOCALL-4)."});
+    r.push_back({"Ssid", Test::Range, 0, 15, "Callsign - SSID range error (0 - 15)."});
+    for (int i = 1; i <= 3; ++i)
+        r.push_back({QStringLiteral("Aprsis%1_port").arg(i), Test::RangeOrEmpty, 0, 65535,
+                     QStringLiteral("APRS-IS Server %1 Port - range error (0 - 65535).").arg(i)});
+    r.push_back({"Weather_dest_string", Test::NotEmpty, 0, 0,
+                 "Weather destination - too short (e.g. APXQ08)."});
+    r.push_back({"Weather_dest_ssid", Test::RangeOrFail, 0, 15,
+                 "Weather destination - SSID range error (0 - 15)."});
+    r.push_back({"Weather_txrate_aprsis", Test::ZeroOrRange, 5, 1440,
+                 "Weather report tx rate (APRSIS) range error (5 - 1440)."});
+    r.push_back({"Weather_comment", Test::Printable, 0, 0,
+                 "Weather report comment - forbidden characters."});
+    for (int n = 1; n <= 8; ++n) {
+        const auto name = [n](const char* field) {
+            return QStringLiteral("Beacon%1_%2").arg(n).arg(QLatin1String(field));
+        };
+        const auto message = [n](const char* text) {
+            return QStringLiteral("Beacon %1 %2").arg(n).arg(QLatin1String(text));
+        };
+        r.push_back({name("dest_string"), Test::NotEmpty, 0, 0,
+                     message("destination - too short (e.g. APXQ08).")});
+        r.push_back({name("dest_ssid"), Test::RangeOrFail, 0, 15,
+                     message("destination - SSID range error (0 - 15).")});
+        r.push_back({name("txrate_aprsis"), Test::ZeroOrRange, 5, 1440,
+                     message("tx rate (APRSIS) range error (5 - 1440), or 0 to disable.")});
+        r.push_back(
+            {name("msg"), Test::Printable, 0, 0, message("message - forbidden characters.")});
+    }
+    r.push_back({"WU_normalrate", Test::Range, 1, 240,
+                 "WeatherUnderground normal send rate range error (1 - 240)."});
+    r.push_back({"WU_rapidfirerate", Test::Range, 5, 60,
+                 "WeatherUnderground \"Rapid fire\" send rate range error (5 - 60)."});
+    return r;
+}
+
+bool isDigit(QChar c)
+{
+    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
+}
+
+// Degrees of `degreeDigits` digits, two of minutes, ".", two of hundredths and
+// one of `hemispheres`; the minutes stay below 60 and the whole below
+// maxDegrees + 1.
+bool checkPosition(const QString& text, int degreeDigits, const char* hemispheres, int maxDegrees)
+{
+    const int point = degreeDigits + 2;
+    if (text.size() != point + 4 || text[point] != QLatin1Char('.') ||
+        !QLatin1String(hemispheres).contains(text[point + 3]))
+        return false;
+    int value = 0;
+    for (int i = 0; i < point + 3; ++i) {
+        if (i == point)
+            continue;
+        if (!isDigit(text[i]))
+            return false;
+        value = value * 10 + (text[i].unicode() - '0');
+    }
+    return value % 10000 < 6000 && value <= maxDegrees * 10000 + 5999;
+}
+
+bool inRange(const Rule& rule, int value)
+{
+    return value >= rule.low && value <= rule.high;
+}
+
+} // namespace
+
+const std::vector<Rule>& validationRules()
+{
+    static const std::vector<Rule> rules = buildRules();
+    return rules;
+}
+
+bool passes(const Rule& rule, const QString& text)
+{
+    switch (rule.test) {
+    case Test::Length:
+        return text.size() == rule.low;
+    case Test::Latitude:
+        return CheckLatitude(text);
+    case Test::Longitude:
+        return CheckLongitude(text);
+    case Test::Number:
+        (void)readNumber(text);
+        return true;
+    case Test::Range:
+        return inRange(rule, readNumber(text));
+    case Test::RangeOrEmpty:
+        return text.isEmpty() || inRange(rule, readNumber(text));
+    case Test::RangeOrFail: {
+        const auto value = tryReadNumber(text);
+        return value && inRange(rule, *value);
+    }
+    case Test::ZeroOrRange: {
+        const int value = readNumber(text);
+        return value == 0 || inRange(rule, value);
+    }
+    case Test::NotEmpty:
+        return !text.isEmpty();
+    case Test::Printable:
+        for (const QChar c : text) {
+            if (c.unicode() < 32 || c.unicode() > 126)
+                return false;
+        }
+        return true;
+    }
+    return false;
+}
+
+bool CheckLatitude(const QString& text)
+{
+    return checkPosition(text, 2, "NS", 89);
+}
+
+bool CheckLongitude(const QString& text)
+{
+    return checkPosition(text, 3, "EW", 179);
+}
+
+} // namespace orvik
