@@ -1,0 +1,106 @@
+#include "configfile/ini_document.h"
+#include "configfile/ini_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <unistd.h>
+
+namespace orvik {
+namespace {
+
+TEST(IniUpdating, ReplacesInPlaceAndKeepsEveryOtherByte)
+{
+    struct Case {
+        const char* name;
+        QByteArray before;
+        const char* section;
+        const char* key;
+        const char* value;
+        QByteArray after;
+    };
+    const Case cases[] = {
+        {"new file", "", "S", "k", "v", "[S]\r\nk=v\r\n"},
+        {"in place, own line only", "; c\n[S]\n  k = old  \nx =  1\n", "S", "k", "v",
+         "; c\n[S]\nk=v\r\nx =  1\n"},
+        {"the file's spelling of names stays", "[s]\nKEY=1\n", "S", "key", "2", "[s]\nKEY=2\r\n"},
+        {"after the last key line", "[S]\na=1\n\n; note\n[T]\nb=2\n", "S", "k", "v",
+         "[S]\na=1\nk=v\r\n\n; note\n[T]\nb=2\n"},
+        {"section without keys", "[S]\n\n[T]\n", "S", "k", "v", "[S]\nk=v\r\n\n[T]\n"},
+        {"last key line without a break", "[S]\na=1", "S", "k", "v", "[S]\na=1\r\nk=v\r\n"},
+        {"header without a break", "[S]", "S", "k", "v", "[S]\r\nk=v\r\n"},
+        {"new section, no final break", "x", "S", "k", "v", "x\r\n[S]\r\nk=v\r\n"},
+        {"new section after LF", "x\n", "S", "k", "v", "x\n[S]\r\nk=v\r\n"},
+        {"new section after CR", "x\r", "S", "k", "v", "x\r[S]\r\nk=v\r\n"},
+        {"value exactly as given", "", "S", "k", "  a=b;\"q\" ", "[S]\r\nk=  a=b;\"q\" \r\n"},
+        {"first section wins", "[S]\na=1\n[S]\nk=2\n", "S", "k", "v",
+         "[S]\na=1\nk=v\r\n[S]\nk=2\n"},
+        {"CR lines", "[S]\rk=1\rz=2\r", "S", "k", "v", "[S]\rk=v\r\nz=2\r"},
+        {"binary bytes kept", QByteArray("\0\xff\n[S]\n", 7), "S", "k", "v",
+         QByteArray("\0\xff\n[S]\nk=v\r\n", 12)},
+    };
+    for (const Case& c : cases) {
+        IniDocument d(c.before);
+        d.setValue(c.section, c.key, c.value);
+        EXPECT_EQ(d.bytes(), c.after) << c.name;
+    }
+}
+
+class IniFileUpdate : public ::testing::Test {
+protected:
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    }
+    static QByteArray read(const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+    }
+    QTemporaryDir dir;
+    const std::vector<IniEntry> entries{{"S", "k", "v"}};
+};
+
+TEST_F(IniFileUpdate, KeepsTheFilePermissionsAndLeavesNoTemporaryFile)
+{
+    const QString path = write("a.cfg", "[S]\nk=1\n");
+    const auto perms = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
+    ASSERT_TRUE(QFile::setPermissions(path, perms));
+    ASSERT_TRUE(updateIniFile(path, entries));
+    EXPECT_EQ(read(path), "[S]\nk=v\r\n");
+    // Owner, group and others; the current-user bits repeat the owner ones.
+    EXPECT_EQ(QFile::permissions(path) & 0x7077, perms);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.cfg"});
+}
+
+TEST_F(IniFileUpdate, FailsWithoutCreatingOrChangingAnything)
+{
+    EXPECT_FALSE(updateIniFile(dir.filePath("no/such/folder/a.cfg"), entries));
+    EXPECT_FALSE(QFile::exists(dir.filePath("no")));
+    EXPECT_FALSE(updateIniFile(dir.path(), entries));
+    EXPECT_TRUE(QDir(dir.path()).isEmpty());
+}
+
+TEST_F(IniFileUpdate, RefusesAFileItCannotReadOrWrite)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind root";
+    const QString readOnly = write("ro.cfg", "[S]\nk=1\n");
+    ASSERT_TRUE(QFile::setPermissions(readOnly, QFileDevice::ReadOwner));
+    EXPECT_FALSE(updateIniFile(readOnly, entries));
+    EXPECT_EQ(read(readOnly), "[S]\nk=1\n");
+
+    const QString writeOnly = write("wo.cfg", "[S]\nk=1\n");
+    ASSERT_TRUE(QFile::setPermissions(writeOnly, QFileDevice::WriteOwner));
+    EXPECT_FALSE(updateIniFile(writeOnly, entries));
+    ASSERT_TRUE(QFile::setPermissions(writeOnly, QFileDevice::ReadOwner));
+    EXPECT_EQ(read(writeOnly), "[S]\nk=1\n");
+}
+
+} // namespace
+} // namespace orvik
