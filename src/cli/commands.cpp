@@ -21,6 +21,16 @@ const std::array kCommands = {
             "Print every setting of a freshly started configurator, one Name=Value line each\n"
             "      (text fields their text, lists their index, check boxes 0 or 1).",
             runShow},
+    Command{
+        "pack", "pack [-o FILE]",
+        "Validate and pack the settings into the 6144-byte configuration image, as\n"
+        "      \"Write config\" does before it opens the device (the clock fields take \"now\"\n"
+        "      while Uploadpctime is ticked); -o FILE writes it. Without -o, only validates.",
+        runPack},
+    Command{"unpack", "unpack FILE",
+            "Check a 6144-byte configuration image, unpack it onto a freshly started\n"
+            "      configurator as \"Read config\" does and print the settings as show does.",
+            runUnpack},
 };
 
 const char* const kGlobalHelp =
