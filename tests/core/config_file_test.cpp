@@ -1,0 +1,484 @@
+#include "configfile/config_file.h"
+#include "settings/catalogue.h"
+#include "settings/operation.h"
+#include "settings/settings.h"
+#include "support/recording_reporter.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QHash>
+#include <QTemporaryDir>
+
+namespace orvik {
+namespace {
+
+// A new file written from the start-up defaults, byte for byte.
+const QByteArray kDefaultsFile = "[!WARNING]\r\n"
+                                 "WARNING=Please do not try to modify this file. It should be "
+                                 "managed with Orvik 2.0 configurator program.\r\n"
+                                 "Application=Orvik 2.0 Configurator\r\n"
+                                 "Version=v1.02\r\n"
+                                 "[Device]\r\n"
+                                 "Weather_stationtype=5\r\n"
+                                 "Latitude=5223.08N\r\n"
+                                 "Longitude=01658.14E\r\n"
+                                 "[Network]\r\n"
+                                 "Netconfig=0\r\n"
+                                 "Ipaddr0=192\r\n"
+                                 "Ipaddr1=168\r\n"
+                                 "Ipaddr2=2\r\n"
+                                 "Ipaddr3=2\r\n"
+                                 "Ipmask0=255\r\n"
+                                 "Ipmask1=255\r\n"
+                                 "Ipmask2=255\r\n"
+                                 "Ipmask3=0\r\n"
+                                 "Ipgate0=192\r\n"
+                                 "Ipgate1=168\r\n"
+                                 "Ipgate2=2\r\n"
+                                 "Ipgate3=1\r\n"
+                                 "Ipdns0=192\r\n"
+                                 "Ipdns1=168\r\n"
+                                 "Ipdns2=2\r\n"
+                                 "Ipdns3=1\r\n"
+                                 "[Telnet]\r\n"
+                                 "Telnet_user=admin\r\n"
+                                 "Telnet_pass=tokra\r\n"
+                                 "Telnet_port=23\r\n"
+                                 "[Debug]\r\n"
+                                 "Debug_aprsis=0\r\n"
+                                 "Debug_ntp=1\r\n"
+                                 "Debug_dns=1\r\n"
+                                 "Debug_weather=0\r\n"
+                                 "Debug_wunderground=1\r\n"
+                                 "Debug_dhcp=1\r\n"
+                                 "[WWW]\r\n"
+                                 "WWW_port=80\r\n"
+                                 "[RTC]\r\n"
+                                 "Uploadpctime=1\r\n"
+                                 "Ntp_enable=1\r\n"
+                                 "Ntp_servername=pool.ntp.org\r\n"
+                                 "[APRS-IS]\r\n"
+                                 "Callsign=NOCALL\r\n"
+                                 "SSID=0\r\n"
+                                 "Aprsis1_servername=\r\n"
+                                 "Aprsis1_port=14580\r\n"
+                                 "Aprsis2_servername=\r\n"
+                                 "Aprsis2_port=14580\r\n"
+                                 "Aprsis3_servername=\r\n"
+                                 "Aprsis3_port=14580\r\n"
+                                 "Aprsis_user=nocall\r\n"
+                                 "Aprsis_pass=60417\r\n"
+                                 "[Weather]\r\n"
+                                 "Weather_dest_string=APXQ08\r\n"
+                                 "Weather_dest_ssid=0\r\n"
+                                 "Weather_txrate_aprsis=5\r\n"
+                                 "Weather_comment=Orvik 2.0 weather\r\n"
+                                 "[Beacons]\r\n"
+                                 "Beacon1_dest_string=APXQ08\r\n"
+                                 "Beacon1_dest_ssid=0\r\n"
+                                 "Beacon1_txrate_aprsis=5\r\n"
+                                 "Beacon1_msg=@<date>z<lat>/<long>-Orvik2.0\r\n"
+                                 "Beacon2_dest_string=APXQ08\r\n"
+                                 "Beacon2_dest_ssid=0\r\n"
+                                 "Beacon2_txrate_aprsis=0\r\n"
+                                 "Beacon2_msg=\r\n"
+                                 "Beacon3_dest_string=APXQ08\r\n"
+                                 "Beacon3_dest_ssid=0\r\n"
+                                 "Beacon3_txrate_aprsis=0\r\n"
+                                 "Beacon3_msg=\r\n"
+                                 "Beacon4_dest_string=APXQ08\r\n"
+                                 "Beacon4_dest_ssid=0\r\n"
+                                 "Beacon4_txrate_aprsis=0\r\n"
+                                 "Beacon4_msg=\r\n"
+                                 "Beacon5_dest_string=APXQ08\r\n"
+                                 "Beacon5_dest_ssid=0\r\n"
+                                 "Beacon5_txrate_aprsis=0\r\n"
+                                 "Beacon5_msg=\r\n"
+                                 "Beacon6_dest_string=APXQ08\r\n"
+                                 "Beacon6_dest_ssid=0\r\n"
+                                 "Beacon6_txrate_aprsis=0\r\n"
+                                 "Beacon6_msg=\r\n"
+                                 "Beacon7_dest_string=APXQ08\r\n"
+                                 "Beacon7_dest_ssid=0\r\n"
+                                 "Beacon7_txrate_aprsis=0\r\n"
+                                 "Beacon7_msg=\r\n"
+                                 "Beacon8_dest_string=APXQ08\r\n"
+                                 "Beacon8_dest_ssid=0\r\n"
+                                 "Beacon8_txrate_aprsis=0\r\n"
+                                 "Beacon8_msg=\r\n"
+                                 "[WeatherUnderground]\r\n"
+                                 "Enable=0\r\n"
+                                 "StationID=\r\n"
+                                 "Password=\r\n"
+                                 "Normalserver=weatherstation.wunderground.com\r\n"
+                                 "Rapidfireserver=rtupdate.wunderground.com\r\n"
+                                 "Sendmethod=0\r\n"
+                                 "Normal_rate=1\r\n"
+                                 "Rapidfire_rate=5\r\n";
+
+// The settings the file stores as numbers.
+const QStringList kIntegerSettings = {"Ipaddr0",
+                                      "Ipaddr1",
+                                      "Ipaddr2",
+                                      "Ipaddr3",
+                                      "Ipmask0",
+                                      "Ipmask1",
+                                      "Ipmask2",
+                                      "Ipmask3",
+                                      "Ipgate0",
+                                      "Ipgate1",
+                                      "Ipgate2",
+                                      "Ipgate3",
+                                      "Ipdns0",
+                                      "Ipdns1",
+                                      "Ipdns2",
+                                      "Ipdns3",
+                                      "telnet_port",
+                                      "www_port",
+                                      "Aprsis1_port",
+                                      "Aprsis2_port",
+                                      "Aprsis3_port",
+                                      "Weather_txrate_aprsis",
+                                      "Beacon1_txrate_aprsis",
+                                      "Beacon2_txrate_aprsis",
+                                      "Beacon3_txrate_aprsis",
+                                      "Beacon4_txrate_aprsis",
+                                      "Beacon5_txrate_aprsis",
+                                      "Beacon6_txrate_aprsis",
+                                      "Beacon7_txrate_aprsis",
+                                      "Beacon8_txrate_aprsis",
+                                      "WU_normalrate",
+                                      "WU_rapidfirerate"};
+
+const QString kNotOurs =
+    "information: Imported configuration file is not a Orvik 2.0 configuration file. \n"
+    "Operation aborted.";
+const QString kOtherVersion =
+    "information: Imported configuration file version is different than your current "
+    "application version. \nPlease double-check configuration fields after import. \n"
+    "Some configuration fields my change between firmware versions.";
+const QByteArray kIdent = "[!WARNING]\r\nApplication=Orvik 2.0 Configurator\r\nVersion=v1.02\r\n";
+
+std::int64_t at1700000000() // 2023-11-14 22:13 UTC
+{
+    return 1700000000;
+}
+
+// "Name=value" for every setting, in catalogue order.
+QStringList values(const Settings& s)
+{
+    QStringList out;
+    for (const SettingDef& d : catalogue())
+        out << d.name + '=' + s.valueText(d.name);
+    return out;
+}
+
+class ConfigFile : public ::testing::Test {
+protected:
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    }
+    static QByteArray read(const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+    }
+    bool save(const Settings& s, const QString& path)
+    {
+        bool written = false;
+        runOperation(reporter, [&] { written = ExportConfigFile(s, path, reporter); });
+        return written;
+    }
+    // Changes every stored setting away from its default; returns what an
+    // import of the exported file must give back.
+    static QHash<QString, QString> changeAll(Settings& s)
+    {
+        QHash<QString, QString> expected;
+        int i = 0;
+        for (const SettingDef& d : catalogue()) {
+            if (kClockFields.contains(d.name))
+                continue;
+            ++i;
+            if (d.kind == Kind::Check) {
+                s.setChecked(d.name, false);
+                expected[d.name] = "0";
+            } else if (d.kind == Kind::List) {
+                s.setIndex(d.name, d.defaultIndex == 0 ? 1 : 0);
+                expected[d.name] = d.defaultIndex == 0 ? "1" : "0";
+            } else if (kIntegerSettings.contains(d.name)) {
+                s.setText(d.name, QString("00%1").arg(i));
+                expected[d.name] = QString::number(i);
+            } else {
+                // Blanks around a value and a pair of quotes do not survive.
+                s.setText(d.name, QString(" '%1=;\u00e9' ").arg(i));
+                expected[d.name] = QString("%1=;\u00e9").arg(i);
+            }
+        }
+        EXPECT_EQ(i, 87);
+        s.setIndex("Netconfig", 2);
+        expected["Netconfig"] = "-1";
+        return expected;
+    }
+
+    Settings fresh{at1700000000};
+    QTemporaryDir dir;
+    test::RecordingReporter reporter;
+};
+
+TEST_F(ConfigFile, DefaultsMakeTheWholeFileByteForByte)
+{
+    const QString path = dir.filePath("orvik.cfg");
+    ASSERT_TRUE(save(fresh, path));
+    EXPECT_EQ(read(path), kDefaultsFile);
+    EXPECT_EQ(reporter.calls, QStringList{});
+}
+
+TEST_F(ConfigFile, ExportThenImportRestoresAll87Settings)
+{
+    Settings changed([] { return std::int64_t(0); });
+    const QHash<QString, QString> expected = changeAll(changed);
+    const QString path = dir.filePath("a.cfg");
+    ASSERT_TRUE(save(changed, path));
+    ASSERT_TRUE(ImportConfigFile(fresh, path, reporter));
+    EXPECT_EQ(reporter.calls, QStringList{});
+    for (auto it = expected.begin(); it != expected.end(); ++it)
+        EXPECT_EQ(fresh.valueText(it.key()), it.value()) << it.key().toStdString();
+    // The clock fields keep the importing window's time.
+    EXPECT_EQ(values(fresh).mid(31, 5),
+              (QStringList{"Rtcyear=2023", "Rtcmonth=11", "Rtcday=14", "Rtchour=22", "Rtcmin=13"}));
+}
+
+TEST_F(ConfigFile, ExportEncodings)
+{
+    struct Case {
+        const char* setting;
+        QString value;
+        QByteArray line;
+    };
+    const Case cases[] = {
+        {"www_port", "080", "\r\n[WWW]\r\nWWW_port=80\r\n"},
+        {"www_port", "$1F", "\r\nWWW_port=31\r\n"},
+        {"www_port", "  -5", "\r\nWWW_port=-5\r\n"},
+        {"www_port", "+7", "\r\nWWW_port=7\r\n"},
+        {"Ipaddr0", "300", "\r\nIpaddr0=300\r\n"},
+        {"Netconfig", "9", "\r\nNetconfig=-1\r\n"},
+        {"Uploadpctime", "0", "\r\n[RTC]\r\nUploadpctime=0\r\n"},
+        {"Ssid", "07", "\r\nSSID=07\r\n"},
+        {"Callsign", "", "\r\nCallsign=\r\n"},
+        {"Beacon2_msg", "  a=b;c ", "\r\nBeacon2_msg=  a=b;c \r\n"},
+        {"Weather_comment", "caf\u00e9", "\r\nWeather_comment=caf\xe9\r\n"},
+    };
+    for (const Case& c : cases) {
+        Settings s(at1700000000);
+        s.setValueText(c.setting, c.value);
+        const QString path = dir.filePath(QString("%1.cfg").arg(c.setting));
+        QFile::remove(path);
+        ASSERT_TRUE(save(s, path)) << c.setting;
+        EXPECT_TRUE(read(path).contains(c.line)) << c.setting << " " << c.line.constData();
+    }
+}
+
+TEST_F(ConfigFile, ARefusedExportLeavesTheFileAsItWas)
+{
+    struct Case {
+        const char* setting;
+        QString value;
+        QString shown;
+    };
+    const Case cases[] = {
+        {"telnet_port", "", "error: '' is not a valid integer value."},
+        {"Ipaddr0", "1 2", "error: '1 2' is not a valid integer value."},
+        {"WU_rapidfirerate", "2147483648", "error: '2147483648' is not a valid integer value."},
+        {"Callsign", "SP9\u0416",
+         "information: Callsign - holds a character that cannot be "
+         "stored (only Latin-1 characters are allowed)."},
+        {"Beacon8_msg", "\u20ac",
+         "information: Beacon8_msg - holds a character that cannot be "
+         "stored (only Latin-1 characters are allowed)."},
+    };
+    const QString path = write("keep.cfg", "[APRS-IS]\nCallsign=OLD\n");
+    for (const Case& c : cases) {
+        Settings s(at1700000000);
+        s.setText(c.setting, c.value);
+        reporter.calls.clear();
+        EXPECT_FALSE(save(s, path)) << c.setting;
+        EXPECT_EQ(reporter.calls, QStringList{c.shown});
+        EXPECT_EQ(read(path), "[APRS-IS]\nCallsign=OLD\n");
+    }
+}
+
+TEST_F(ConfigFile, AnUnwritablePathGivesTheWriteError)
+{
+    const QString paths[] = {dir.filePath("missing/folder/a.cfg"), dir.path()};
+    for (const QString& path : paths) {
+        reporter.calls.clear();
+        EXPECT_FALSE(save(fresh, path));
+        EXPECT_EQ(reporter.calls, QStringList{"error: Unable to write to " + path + "."});
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath("missing")));
+}
+
+TEST_F(ConfigFile, SavingOverAForeignFileKeepsAllOfItAndReplacesOurValuesInPlace)
+{
+    const QString path = write("mixed.cfg", "; my notes\r\n"
+                                            "[Device]\n"
+                                            "  latitude  =  1 \n"
+                                            "Unknown=keep me\n"
+                                            "\n"
+                                            "[Mine]\r\n"
+                                            "  q = \"quoted\"  \r\n"
+                                            "[Telnet]\n"
+                                            "Telnet_pass='old'");
+    ASSERT_TRUE(save(fresh, path));
+    const qsizetype network = kDefaultsFile.indexOf("[Network]");
+    const qsizetype telnet = kDefaultsFile.indexOf("[Telnet]");
+    const qsizetype debug = kDefaultsFile.indexOf("[Debug]");
+    EXPECT_EQ(read(path), "; my notes\r\n"
+                          "[Device]\n"
+                          "latitude=5223.08N\r\n"
+                          "Unknown=keep me\n"
+                          "Weather_stationtype=5\r\n"
+                          "Longitude=01658.14E\r\n"
+                          "\n"
+                          "[Mine]\r\n"
+                          "  q = \"quoted\"  \r\n"
+                          "[Telnet]\n"
+                          "Telnet_pass=tokra\r\n"
+                          "Telnet_user=admin\r\n"
+                          "Telnet_port=23\r\n"
+                          "[!WARNING]\r\n"
+                          "WARNING=Please do not try to modify this file. It should be managed "
+                          "with Orvik 2.0 configurator program.\r\n"
+                          "Application=Orvik 2.0 Configurator\r\n"
+                          "Version=v1.02\r\n" +
+                              kDefaultsFile.mid(network, telnet - network) +
+                              kDefaultsFile.mid(debug));
+}
+
+TEST_F(ConfigFile, IdentificationTest)
+{
+    struct Case {
+        const char* name;
+        QByteArray file;
+        bool accepted;
+    };
+    const QByteArray setting = "[APRS-IS]\nCallsign=X\n";
+    const Case cases[] = {
+        {"ours", kIdent + setting, true},
+        {"names in any case",
+         "[!warning]\nAPPLICATION=Orvik 2.0 Configurator\nversion=v1.02\n" + setting, true},
+        {"quoted", "[!WARNING]\nApplication=\"Orvik 2.0 Configurator\"\nVersion=v1.02\n" + setting,
+         true},
+        {"value in another case",
+         "[!WARNING]\nApplication=orvik 2.0 configurator\nVersion=v1.02\n" + setting, false},
+        {"longer value", "[!WARNING]\nApplication=Orvik 2.0 Configurator v1.02\n" + setting, false},
+        {"empty value", "[!WARNING]\nApplication=\n" + setting, false},
+        {"no identification section", kDefaultsFile.mid(kDefaultsFile.indexOf("[Device]")), false},
+        {"key in another section", "[Device]\nApplication=Orvik 2.0 Configurator\n" + setting,
+         false},
+        {"binary", kIdent + setting + '\0', false},
+    };
+    for (const Case& c : cases) {
+        Settings s(at1700000000);
+        reporter.calls.clear();
+        EXPECT_EQ(ImportConfigFile(s, write("id.cfg", c.file), reporter), c.accepted) << c.name;
+        if (c.accepted) {
+            EXPECT_EQ(reporter.calls, QStringList{}) << c.name;
+            EXPECT_EQ(s.text("Callsign"), "X") << c.name;
+        } else {
+            EXPECT_EQ(reporter.calls, QStringList{kNotOurs}) << c.name;
+            EXPECT_EQ(values(s), values(fresh)) << c.name;
+        }
+    }
+    for (const QString& path : {dir.filePath("missing.cfg"), dir.path()}) {
+        reporter.calls.clear();
+        EXPECT_FALSE(ImportConfigFile(fresh, path, reporter));
+        EXPECT_EQ(reporter.calls, QStringList{kNotOurs});
+    }
+}
+
+TEST_F(ConfigFile, AnotherVersionIsWarnedOnceThenReadInFull)
+{
+    const QByteArray versions[] = {"Version=v1.01\n", "Version=\n", "", "Version=V1.02\n"};
+    for (const QByteArray& version : versions) {
+        Settings s(at1700000000);
+        reporter.calls.clear();
+        const QByteArray file = "[!WARNING]\nApplication=Orvik 2.0 Configurator\n" + version +
+                                "[APRS-IS]\nCallsign=X\n";
+        EXPECT_TRUE(ImportConfigFile(s, write("v.cfg", file), reporter));
+        EXPECT_EQ(reporter.calls, QStringList{kOtherVersion}) << version.constData();
+        EXPECT_EQ(s.text("Callsign"), "X");
+    }
+}
+
+TEST_F(ConfigFile, OnlyTheIdentificationSectionSetsEveryDefault)
+{
+    Settings s([] { return std::int64_t(0); });
+    changeAll(s);
+    ASSERT_TRUE(ImportConfigFile(s, write("ident.cfg", kIdent), reporter));
+    Settings expected([] { return std::int64_t(0); });
+    expected.setText("www_port", "23");
+    EXPECT_EQ(values(s), values(expected));
+    EXPECT_FALSE(s.isEnabled("Rtcmin"));
+}
+
+TEST_F(ConfigFile, ImportedValues)
+{
+    struct Case {
+        QByteArray lines;
+        const char* setting;
+        QString value;
+    };
+    const Case cases[] = {
+        {"[Device]\nWeather_stationtype=11", "Weather_stationtype", "-1"},
+        {"[Device]\nWeather_stationtype=-1", "Weather_stationtype", "-1"},
+        {"[Device]\nWeather_stationtype=abc", "Weather_stationtype", "5"},
+        {"[Device]\nWeather_stationtype=x3", "Weather_stationtype", "3"},
+        {"[Device]\nLatitude=\xe9 ", "Latitude", "\u00e9"},
+        {"[Network]\nIpaddr0=300", "Ipaddr0", "300"},
+        {"[Network]\nIpaddr0=99999999999", "Ipaddr0", "192"},
+        {"[Telnet]\nTelnet_port=", "telnet_port", "23"},
+        {"[Telnet]\nTelnet_port=0x1F", "telnet_port", "31"},
+        {"[Telnet]\nTelnet_port=007", "telnet_port", "7"},
+        {"[WWW]\nWWW_port=8080", "www_port", "8080"},
+        {"", "www_port", "23"},
+        {"[RTC]\nNtp_enable=0", "Ntp_enable", "0"},
+        {"[APRS-IS]\nCallsign=", "Callsign", ""},
+        {"[APRS-IS]\nssid=  07 ", "Ssid", "07"},
+        {"[Beacons]\nBeacon1_msg=" + QByteArray(200, 'm'), "Beacon1_msg", QString(200, 'm')},
+        {"[WeatherUnderground]\nEnable=1", "WU_enable", "1"},
+    };
+    for (const Case& c : cases) {
+        Settings s([] { return std::int64_t(0); });
+        changeAll(s);
+        EXPECT_TRUE(ImportConfigFile(s, write("v.cfg", kIdent + c.lines), reporter));
+        EXPECT_EQ(s.valueText(c.setting), c.value) << c.lines.constData();
+    }
+}
+
+TEST_F(ConfigFile, UploadpctimeRunsTheEnableRule)
+{
+    struct Case {
+        bool before;
+        const char* line;
+        bool after;
+    };
+    const Case cases[] = {{true, "Uploadpctime=0", false}, {false, "Uploadpctime=2", true}};
+    for (const Case& c : cases) {
+        Settings s(at1700000000);
+        s.setChecked("Uploadpctime", c.before);
+        ASSERT_TRUE(ImportConfigFile(s, write("u.cfg", kIdent + "[RTC]\n" + c.line), reporter));
+        EXPECT_EQ(s.checked("Uploadpctime"), c.after) << c.line;
+        for (const QString& field : kClockFields)
+            EXPECT_EQ(s.isEnabled(field), !c.after) << c.line;
+        EXPECT_EQ(s.text("Rtcyear"), "2023");
+    }
+}
+
+} // namespace
+} // namespace orvik
