@@ -17,10 +17,15 @@ struct Command {
 
 // Add new commands here.
 const std::array kCommands = {
-    Command{"show", "show",
+    Command{"show", "show [CONFIG.cfg]",
             "Print every setting of a freshly started configurator, one Name=Value line each\n"
-            "      (text fields their text, lists their index, check boxes 0 or 1).",
+            "      (text fields their text, lists their index, check boxes 0 or 1). show, pack,\n"
+            "      write and save first read CONFIG.cfg when given, as \"Read from file\" does.",
             runShow},
+    Command{"save", "save [CONFIG.cfg] -o FILE",
+            "Save the settings to the configuration file FILE as \"Save to file\" does; an\n"
+            "      existing FILE keeps every line it does not get from the settings.",
+            runSave},
     Command{
         "pack", "pack [-o FILE]",
         "Validate and pack the settings into the 6144-byte configuration image, as\n"

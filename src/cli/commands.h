@@ -14,5 +14,6 @@ int runOrvikctl(const QStringList& args, QTextStream& out, QTextStream& err);
 int runShow(Context& ctx);
 int runPack(Context& ctx);
 int runUnpack(Context& ctx);
+int runSave(Context& ctx);
 
 } // namespace orvik::cli

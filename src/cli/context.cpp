@@ -1,5 +1,6 @@
 #include "cli/context.h"
 
+#include "configfile/config_file.h"
 #include "settings/catalogue.h"
 #include "settings/settings.h"
 
@@ -22,9 +23,19 @@ std::unique_ptr<Settings> Context::freshSettings() const
 std::unique_ptr<Settings> Context::prepareSettings()
 {
     auto settings = freshSettings();
+    if (!positional.isEmpty() && !ImportConfigFile(*settings, positional.first(), reporter))
+        return nullptr;
     if (!applySets(*settings))
         return nullptr;
     return settings;
+}
+
+bool Context::saveConfigFile(const Settings& settings)
+{
+    bool saved = false;
+    const bool ran =
+        runOperation(reporter, [&] { saved = ExportConfigFile(settings, output, reporter); });
+    return ran && saved;
 }
 
 bool Context::applySets(Settings& settings)

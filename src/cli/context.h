@@ -39,6 +39,9 @@ struct Context {
     // imported configuration file when one is given, then by the --set
     // options. nullptr (message printed) when that fails.
     std::unique_ptr<Settings> prepareSettings();
+    // Saves `settings` to the -o file as "Save to file" does; false (message
+    // printed) when that fails.
+    bool saveConfigFile(const Settings& settings);
     // Applies the --set options in order; false (message printed) when a name
     // is unknown or a value does not fit its kind.
     bool applySets(Settings& settings);

@@ -1,0 +1,136 @@
+#include "support/run_orvikctl.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace orvik::cli {
+namespace {
+
+using test::CliRun;
+using test::runCli;
+
+class OrvikctlSave : public ::testing::Test {
+protected:
+    QString write(const QString& name, const QByteArray& bytes)
+    {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+        return f.fileName();
+    }
+    static QByteArray read(const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
+    }
+    QTemporaryDir dir;
+    const QString a = dir.filePath("a.cfg");
+};
+
+TEST_F(OrvikctlSave, WritesTheDefaultsFile)
+{
+    const CliRun r = runCli({"save", "-o", a});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, "");
+    const QByteArray file = read(a);
+    EXPECT_TRUE(file.startsWith("[!WARNING]\r\n"
+                                "WARNING=Please do not try to modify this file. It should be "
+                                "managed with Orvik 2.0 configurator program.\r\n"
+                                "Application=Orvik 2.0 Configurator\r\n"
+                                "Version=v1.02\r\n"
+                                "[Device]\r\n"
+                                "Weather_stationtype=5\r\n"
+                                "Latitude=5223.08N\r\n"
+                                "Longitude=01658.14E\r\n"
+                                "[Network]\r\n"
+                                "Netconfig=0\r\n"
+                                "Ipaddr0=192\r\n"));
+    EXPECT_TRUE(file.endsWith("\r\nRapidfire_rate=5\r\n"));
+}
+
+TEST_F(OrvikctlSave, SavingAFileOverItselfChangesOnlyTheSetLine)
+{
+    ASSERT_EQ(runCli({"save", "-o", a}).status, 0);
+    QByteArray expected = read(a);
+    expected.replace("\r\nCallsign=NOCALL\r\n", "\r\nCallsign=SP9XYZ\r\n");
+    const CliRun r = runCli({"save", a, "--set", "Callsign=SP9XYZ", "-o", a});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(read(a), expected);
+}
+
+TEST_F(OrvikctlSave, ShowOfAnExportedFileShowsTheSameSettings)
+{
+    const QStringList sets = {"--time", "1700000000",     "--set", "Uploadpctime=0",
+                              "--set",  "Rtcyear=1999",   "--set", "Beacon2_msg= a=b",
+                              "--set",  "Netconfig=5",    "--set", "www_port=080",
+                              "--set",  "Latitude=\u00e9"};
+    ASSERT_EQ(runCli(QStringList{"save", "-o", a} + sets).status, 0);
+    const CliRun shown = runCli({"show", a, "--time", "1700000000"});
+    EXPECT_EQ(shown.status, 0);
+    EXPECT_EQ(shown.err, "");
+    // Leading blanks and leading zeros do not survive; the clock fields are
+    // not in the file.
+    EXPECT_EQ(shown.out, runCli({"show", "--time", "1700000000", "--set", "Uploadpctime=0", "--set",
+                                 "Beacon2_msg=a=b", "--set", "Netconfig=5", "--set", "www_port=80",
+                                 "--set", "Latitude=\u00e9"})
+                             .out);
+}
+
+TEST_F(OrvikctlSave, Failures)
+{
+    const QString notOurs = write("other.ini", "[Other]\r\nx=1\r\n");
+    const QString missing = dir.filePath("no/such/b.cfg");
+    struct Case {
+        QStringList args;
+        int status;
+        QString err;
+    };
+    const Case cases[] = {
+        {{"show", notOurs},
+         1,
+         "Imported configuration file is not a Orvik 2.0 configuration file. \n"
+         "Operation aborted.\n"},
+        {{"save", notOurs, "-o", a},
+         1,
+         "Imported configuration file is not a Orvik 2.0 configuration file. \n"
+         "Operation aborted.\n"},
+        {{"save", "--set", "telnet_port=", "-o", a}, 1, "'' is not a valid integer value.\n"},
+        {{"save", "--set", "Callsign=\u0416", "-o", a},
+         1,
+         "Callsign - holds a character that cannot be stored (only Latin-1 characters are "
+         "allowed).\n"},
+        {{"save", "-o", missing}, 1, "Unable to write to " + missing + ".\n"},
+        {{"save"},
+         2,
+         "orvikctl: save needs -o FILE and at most one configuration file to read (see "
+         "orvikctl --help)\n"},
+    };
+    for (const Case& c : cases) {
+        const CliRun r = runCli(c.args);
+        EXPECT_EQ(r.status, c.status) << c.args.join(' ').toStdString();
+        EXPECT_EQ(r.err, c.err) << c.args.join(' ').toStdString();
+        EXPECT_EQ(r.out, "");
+    }
+    EXPECT_FALSE(QFile::exists(a));
+    EXPECT_EQ(read(notOurs), "[Other]\r\nx=1\r\n");
+}
+
+TEST_F(OrvikctlSave, AnotherVersionIsWarnedOnStandardErrorAndReadInFull)
+{
+    write("old.cfg", "[!WARNING]\r\nApplication=Orvik 2.0 Configurator\r\nVersion=v1.01\r\n"
+                     "[APRS-IS]\r\nCallsign=SP9OLD\r\n");
+    const CliRun r = runCli({"show", dir.filePath("old.cfg")});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, "Imported configuration file version is different than your current "
+                     "application version. \nPlease double-check configuration fields after "
+                     "import. \nSome configuration fields my change between firmware versions.\n");
+    EXPECT_TRUE(r.out.contains("\nCallsign=SP9OLD\n"));
+    EXPECT_TRUE(r.out.contains("\nwww_port=23\n"));
+}
+
+} // namespace
+} // namespace orvik::cli
