@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <optional>
 #include <span>
 
 namespace orvik {
@@ -40,7 +41,7 @@ using PageBuffer = std::span<std::uint8_t, kPageSize>;
 
 // The request of one exchange; `data` only for the two write commands.
 [[nodiscard]] Report buildRequest(Command command, std::uint16_t pageIndex = 0,
-                                  const std::uint8_t* data = nullptr);
+                                  std::optional<PageData> data = std::nullopt);
 
 // "%.2f" of the version in hundredths: 102 -> "1.02".
 [[nodiscard]] QString versionText(std::uint32_t hundredths);

@@ -1,0 +1,127 @@
+#include "device/config_sessions.h"
+
+#include "device/device_link.h"
+#include "device/protocol.h"
+#include "settings/operation.h"
+#include "settings/settings.h"
+
+namespace orvik {
+
+namespace {
+
+const char* const kWriteMismatch =
+    "Uncompatible firmware version:\nDevice: %.2f\nConfigurator: %0.2f\n\n"
+    "You need to upload new firmware using \"Upload firmware\" button.";
+const char* const kReadMismatch =
+    "Uncompatible firmware version:\nDevice: %.2f\nConfigurator: %0.2f\n\n"
+    "You need use the same Configurator and firmware version to read device configuration "
+    "or you can write new configuration using \"Write config\" button.";
+
+QString pageLine(const char* what, int page)
+{
+    return QStringLiteral("%1%2/%3").arg(QLatin1String(what)).arg(page).arg(kPageCount);
+}
+
+// True when the open appliance runs the firmware this configurator was made
+// for; otherwise tells the user why the session stops.
+bool firmwareMatches(HidTransport& transport, Reporter& reporter, const char* mismatchFormat)
+{
+    std::uint32_t version = 0;
+    if (!QueryFirmwareVersion(transport, version)) {
+        reporter.log(QStringLiteral("Firmware version read error."));
+        return false;
+    }
+    if (version == kConfiguratorFirmwareVersion)
+        return true;
+    reporter.information(
+        QString::asprintf(mismatchFormat, version * 0.01, kConfiguratorFirmwareVersion * 0.01));
+    return false;
+}
+
+PageData pageOf(const ConfigImage& image, int p)
+{
+    return PageData(image.data() + p * kPageSize, kPageSize);
+}
+
+} // namespace
+
+bool WriteEeprom(const ConfigImage& image, HidTransport& transport, Reporter& reporter)
+{
+    reporter.setProgress(0);
+    reporter.setProgressRange(kPageCount);
+    for (int p = 0; p < kPageCount; ++p) {
+        if (!WriteConfigPage(transport, pageOf(image, p), static_cast<std::uint16_t>(p))) {
+            reporter.log(pageLine("Page write error: ", p + 1));
+            return false;
+        }
+        reporter.log(pageLine("Page written: ", p + 1));
+        reporter.setProgress(p + 1);
+    }
+    reporter.log(QStringLiteral("Eeprom write success"));
+    reporter.setProgress(0);
+    return true;
+}
+
+bool ReadEeprom(ConfigImage& image, HidTransport& transport, Reporter& reporter)
+{
+    reporter.setProgress(0);
+    reporter.setProgressRange(kPageCount);
+    for (int p = 0; p < kPageCount; ++p) {
+        const PageBuffer page(image.data() + p * kPageSize, kPageSize);
+        if (!ReadConfigPage(transport, page, static_cast<std::uint16_t>(p))) {
+            reporter.log(pageLine("Page read error: ", p + 1));
+            return false;
+        }
+        reporter.log(pageLine("Page read: ", p + 1));
+        reporter.setProgress(p + 1);
+    }
+    reporter.setProgress(0);
+    return true;
+}
+
+bool WriteConfigSession(Settings& settings, ConfigImage& outgoing, HidTransport& transport,
+                        Reporter& reporter)
+{
+    if (settings.checked(QStringLiteral("Uploadpctime")))
+        settings.readPctime();
+    if (!PackConfigImage(settings, outgoing, reporter))
+        return false;
+
+    const DeviceCloser closer(transport);
+    if (!OpenDevice(transport, reporter))
+        return false;
+    if (!firmwareMatches(transport, reporter, kWriteMismatch))
+        return false;
+    return WriteEeprom(outgoing, transport, reporter);
+}
+
+bool ReadConfigSession(Settings& settings, ConfigImage& received, HidTransport& transport,
+                       Reporter& reporter)
+{
+    received.fill(0);
+    {
+        const DeviceCloser closer(transport);
+        if (!OpenDevice(transport, reporter))
+            return false;
+        if (!firmwareMatches(transport, reporter, kReadMismatch))
+            return false;
+        // A page that cannot be read leaves zeros; the check below decides
+        // whether what came is usable.
+        (void)ReadEeprom(received, transport, reporter);
+    }
+
+    if (!CheckEepromImage(received)) {
+        reporter.log(QStringLiteral("Eeprom checksum error. Please reload configuration."));
+        return false;
+    }
+    const bool unpacked = UnpackConfigImage(received, settings, reporter);
+    reporter.log(unpacked ? QStringLiteral("Eeprom read success.")
+                          : QStringLiteral("Eeprom read error. Please reload configuration."));
+
+    const DeviceCloser closer(transport);
+    if (OpenDevice(transport, reporter))
+        (void)ShowFirmwareVersion(transport, reporter);
+    return unpacked;
+}
+
+} // namespace orvik

@@ -1,0 +1,79 @@
+#include "device/hidapi_transport.h"
+
+#include <hidapi.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace orvik {
+
+HidapiTransport::HidapiTransport()
+{
+    hid_init();
+}
+
+HidapiTransport::~HidapiTransport()
+{
+    close();
+    hid_exit();
+}
+
+std::vector<HidInterface> HidapiTransport::enumerate()
+{
+    std::vector<HidInterface> found;
+    hid_device_info* list = hid_enumerate(0, 0);
+    for (const hid_device_info* d = list; d; d = d->next)
+        found.push_back({d->vendor_id, d->product_id, d->path ? d->path : ""});
+    hid_free_enumeration(list);
+    return found;
+}
+
+bool HidapiTransport::open(const std::string& path, QString& reason)
+{
+    close();
+    errno = 0;
+    device_ = hid_open_path(path.c_str());
+    if (device_)
+        return true;
+    // errno names the system's reason plainly ("Permission denied"); hidapi's
+    // own text is the fallback.
+    const int error = errno;
+    if (error != 0) {
+        reason = QString::fromLocal8Bit(std::strerror(error));
+    } else {
+        const wchar_t* text = hid_error(nullptr);
+        reason = text ? QString::fromWCharArray(text) : QStringLiteral("unknown error");
+    }
+    return false;
+}
+
+int HidapiTransport::write(const Report& request)
+{
+    if (!device_)
+        return 0;
+    const int written = hid_write(device_, request.data(), request.size());
+    return written < 0 ? 0 : written;
+}
+
+int HidapiTransport::read(Report& reply, int timeoutMs)
+{
+    if (!device_)
+        return 0;
+    // hidapi hands over the report without the report ID; putting the 0 in
+    // front keeps the reply offsets the same on every platform.
+    const int received = hid_read_timeout(device_, reply.data() + 1, reply.size() - 1, timeoutMs);
+    if (received <= 0)
+        return 0;
+    reply[0] = 0;
+    return received + 1;
+}
+
+void HidapiTransport::close()
+{
+    if (device_) {
+        hid_close(device_);
+        device_ = nullptr;
+    }
+}
+
+} // namespace orvik

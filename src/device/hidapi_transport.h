@@ -1,0 +1,28 @@
+#pragma once
+
+#include "device/hid_transport.h"
+
+struct hid_device_;
+
+namespace orvik {
+
+// The appliance over USB through hidapi (hidraw on Linux). The only code that
+// speaks to hidapi.
+class HidapiTransport : public HidTransport {
+public:
+    HidapiTransport();
+    ~HidapiTransport() override;
+    HidapiTransport(const HidapiTransport&) = delete;
+    HidapiTransport& operator=(const HidapiTransport&) = delete;
+
+    std::vector<HidInterface> enumerate() override;
+    bool open(const std::string& path, QString& reason) override;
+    int write(const Report& request) override;
+    int read(Report& reply, int timeoutMs) override;
+    void close() override;
+
+private:
+    hid_device_* device_ = nullptr;
+};
+
+} // namespace orvik

@@ -1,0 +1,181 @@
+#include "device/emulator.h"
+#include "device/protocol.h"
+#include "support/recording_reporter.h"
+
+#include <gtest/gtest.h>
+
+#include <QStringList>
+#include <array>
+
+namespace orvik {
+namespace {
+
+// The bytes written out, then zeros up to 65.
+Report frame(const QString& hex)
+{
+    Report r{};
+    int i = 0;
+    for (const QString& byte : hex.split(' ', Qt::SkipEmptyParts))
+        r[i++] = static_cast<std::uint8_t>(byte.toUInt(nullptr, 16));
+    return r;
+}
+
+std::array<std::uint8_t, 32> counting()
+{
+    std::array<std::uint8_t, 32> page{};
+    for (int i = 0; i < 32; ++i)
+        page[i] = static_cast<std::uint8_t>(i);
+    return page;
+}
+
+std::array<std::uint8_t, 32> filled(std::uint8_t value)
+{
+    std::array<std::uint8_t, 32> page{};
+    page.fill(value);
+    return page;
+}
+
+struct Exchanges : ::testing::Test {
+    Exchanges()
+    {
+        appliance = &emulator.attach("emu0");
+        QString reason;
+        EXPECT_TRUE(emulator.open("emu0", reason));
+    }
+    ApplianceEmulator emulator;
+    Appliance* appliance;
+};
+
+TEST_F(Exchanges, RequestsAreLaidOutByteForByte)
+{
+    const auto ff = filled(0xFF);
+    const auto zero = filled(0x00);
+    const auto count = counting();
+    std::array<std::uint8_t, 32> destination{};
+    std::uint32_t version = 0;
+    const struct {
+        const char* name;
+        std::function<bool()> exchange;
+        QString expected;
+    } rows[] = {
+        {"version query", [&] { return QueryFirmwareVersion(emulator, version); }, "00 FB"},
+        {"read page 0", [&] { return ReadConfigPage(emulator, destination, 0); }, "00 FC 00 00"},
+        {"read page 191", [&] { return ReadConfigPage(emulator, destination, 191); },
+         "00 FC BF 00"},
+        {"write page 1 counting", [&] { return WriteConfigPage(emulator, count, 1); },
+         "00 FD 01 00 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10 11 12 13 14 15 16 17 18 "
+         "19 "
+         "1A 1B 1C 1D 1E 1F F0 01"},
+        {"write page 191 of FF", [&] { return WriteConfigPage(emulator, ff, 191); },
+         "00 FD BF 00 FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF "
+         "FF "
+         "FF FF FF FF FF FF E0 1F"},
+        {"write page of zeros", [&] { return WriteConfigPage(emulator, zero, 0); }, "00 FD"},
+        {"firmware page 1471", [&] { return WriteFirmwarePage(emulator, ff, 1471); },
+         "00 FE BF 05 FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF "
+         "FF "
+         "FF FF FF FF FF FF E0 1F"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        EXPECT_TRUE(row.exchange());
+        EXPECT_EQ(appliance->lastRequest, frame(row.expected));
+    }
+}
+
+TEST_F(Exchanges, AcceptedRepliesDeliverTheirContent)
+{
+    appliance->firmwareVersion = 0x01020304;
+    appliance->eeprom[32 * 5] = 0x11;
+    appliance->eeprom[32 * 5 + 31] = 0x22;
+    std::uint32_t version = 0;
+    ASSERT_TRUE(QueryFirmwareVersion(emulator, version));
+    EXPECT_EQ(version, 0x01020304u);
+
+    std::array<std::uint8_t, 32> page{};
+    ASSERT_TRUE(ReadConfigPage(emulator, page, 5));
+    auto expected = filled(0xFF);
+    expected[0] = 0x11;
+    expected[31] = 0x22;
+    EXPECT_EQ(page, expected);
+
+    ASSERT_TRUE(WriteConfigPage(emulator, counting(), 2));
+    EXPECT_EQ(appliance->eeprom[64 + 31], 0x1F);
+}
+
+// Every failure leaves the caller's output as it was and says nothing.
+TEST_F(Exchanges, RejectedRepliesLeaveTheOutputUntouched)
+{
+    const struct {
+        const char* name;
+        Command command;
+        FaultKind kind;
+    } rows[] = {
+        {"version, write refused", Command::FirmwareVersion, FaultKind::Refuse},
+        {"version, wrong echo", Command::FirmwareVersion, FaultKind::WrongEcho},
+        {"version, short reply", Command::FirmwareVersion, FaultKind::ShortReply},
+        {"version, no reply", Command::FirmwareVersion, FaultKind::NoReply},
+        {"page read, bad checksum", Command::ReadConfigPage, FaultKind::BadChecksum},
+        {"page read, wrong echo", Command::ReadConfigPage, FaultKind::WrongEcho},
+        {"page read, short reply", Command::ReadConfigPage, FaultKind::ShortReply},
+        {"page read, no reply", Command::ReadConfigPage, FaultKind::NoReply},
+        {"page write, refused", Command::WriteConfigPage, FaultKind::Refuse},
+        {"page write, wrong echo", Command::WriteConfigPage, FaultKind::WrongEcho},
+        {"firmware page, wrong echo", Command::WriteFirmwarePage, FaultKind::WrongEcho},
+        {"firmware page, no reply", Command::WriteFirmwarePage, FaultKind::NoReply},
+    };
+    const auto data = counting();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        appliance->faults = {{row.command, 3, row.kind}};
+        std::uint32_t version = 7;
+        auto destination = filled(0xAA);
+        bool ok = true;
+        switch (row.command) {
+        case Command::FirmwareVersion:
+            ok = QueryFirmwareVersion(emulator, version);
+            break;
+        case Command::ReadConfigPage:
+            ok = ReadConfigPage(emulator, destination, 3);
+            break;
+        case Command::WriteConfigPage:
+            ok = WriteConfigPage(emulator, data, 3);
+            break;
+        case Command::WriteFirmwarePage:
+            ok = WriteFirmwarePage(emulator, data, 3);
+            break;
+        }
+        EXPECT_FALSE(ok);
+        EXPECT_EQ(version, 7u);
+        EXPECT_EQ(destination, filled(0xAA));
+    }
+    // The version reply's bytes 36-37 mean nothing.
+    appliance->faults = {{Command::FirmwareVersion, std::nullopt, FaultKind::BadChecksum}};
+    std::uint32_t version = 0;
+    EXPECT_TRUE(QueryFirmwareVersion(emulator, version));
+}
+
+TEST_F(Exchanges, FirmwareVersionNoticeShowsHundredths)
+{
+    const struct {
+        std::uint32_t version;
+        const char* text;
+    } rows[] = {
+        {102, "notice: Firmware version: 1.02"},     {101, "notice: Firmware version: 1.01"},
+        {100, "notice: Firmware version: 1.00"},     {0, "notice: Firmware version: 0.00"},
+        {12345, "notice: Firmware version: 123.45"},
+    };
+    for (const auto& row : rows) {
+        appliance->firmwareVersion = row.version;
+        test::RecordingReporter reporter;
+        EXPECT_TRUE(ShowFirmwareVersion(emulator, reporter));
+        EXPECT_EQ(reporter.calls, QStringList{row.text});
+    }
+    appliance->faults = {{Command::FirmwareVersion, std::nullopt, FaultKind::NoReply}};
+    test::RecordingReporter reporter;
+    EXPECT_FALSE(ShowFirmwareVersion(emulator, reporter));
+    EXPECT_TRUE(reporter.calls.isEmpty());
+}
+
+} // namespace
+} // namespace orvik
