@@ -1,0 +1,278 @@
+#include "Unit1.h"
+
+#include "configfile/config_file.h"
+#include "device/config_sessions.h"
+#include "device/firmware_upload.h"
+#include "dialogs.h"
+#include "gui_reporter.h"
+#include "setting_bindings.h"
+#include "settings/catalogue.h"
+#include "settings/operation.h"
+#include "settings_pages.h"
+#include "tab_control.h"
+
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+
+using namespace orvik;
+
+namespace {
+
+constexpr QSize kClientSize(529, 436);
+
+struct GroupPlace {
+    const char* name;
+    const char* caption;
+    QRect rect;
+};
+const GroupPlace kConnection = {"GroupBox3", "Connection:", {8, 8, 305, 49}};
+const GroupPlace kImportExport = {"GroupBox1", "Configuration import/export:", {320, 8, 201, 49}};
+
+struct ButtonPlace {
+    const char* name;
+    const char* caption;
+    const GroupPlace* group;
+    QRect rect; // within the group box
+    QPushButton* TForm1::*member;
+    void (TForm1::*handler)();
+};
+const ButtonPlace kButtons[] = {
+    {"Button4",
+     "Read config",
+     &kConnection,
+     {16, 14, 89, 25},
+     &TForm1::Button4,
+     &TForm1::Button4Click},
+    {"Button5",
+     "Write config",
+     &kConnection,
+     {112, 14, 89, 25},
+     &TForm1::Button5,
+     &TForm1::Button5Click},
+    {"Button3",
+     "Upload firmware",
+     &kConnection,
+     {208, 14, 89, 25},
+     &TForm1::Button3,
+     &TForm1::Button3Click},
+    {"Button1",
+     "Save to file",
+     &kImportExport,
+     {8, 16, 89, 25},
+     &TForm1::Button1,
+     &TForm1::Button1Click},
+    {"Button2",
+     "Read from file",
+     &kImportExport,
+     {104, 16, 89, 25},
+     &TForm1::Button2,
+     &TForm1::Button2Click},
+};
+
+const QRect kPageControlPlace(8, 64, 521, 265);
+const QRect kMemoPlace(8, 336, 513, 73);
+const QRect kProgressPlace(0, 416, 529, 20);
+
+// The layout was drawn for "MS Sans Serif" 8 points, 11 pixels high; where
+// that font is missing a sans serif of the same height keeps the places.
+QFont designFont(QFont font)
+{
+    font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Tahoma", "Nimbus Sans",
+                      "Liberation Sans", "Arial", "DejaVu Sans"});
+    font.setPixelSize(11);
+    return font;
+}
+
+} // namespace
+
+TForm1::TForm1(const Form1Services& services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint),
+      services_(services), settings_(services.clock),
+      realDialogs_(services.dialogs ? nullptr : std::make_unique<QtDialogs>(this)),
+      dialogs_(services.dialogs ? *services.dialogs : *realDialogs_),
+      bindings_(new SettingBindings(settings_, this))
+{
+    Q_ASSERT(services.device && services.firmware);
+    setObjectName(QStringLiteral("Form1"));
+    setFont(designFont(font()));
+    setFixedSize(kClientSize);
+    buildLayout();
+    reporter_ = std::make_unique<GuiReporter>(*Memo1, *ProgressBar1, dialogs_);
+    connect(&settings_, &Settings::enabledChanged, this, &TForm1::UploadpctimeClick);
+    setWindowTitle(kCaption);
+    move(
+        QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry())
+            .topLeft());
+    Memo1->setFocus();
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::buildLayout()
+{
+    QHash<const GroupPlace*, QGroupBox*> groups;
+    for (const GroupPlace* place : {&kConnection, &kImportExport}) {
+        auto* group = new QGroupBox(place->caption, this);
+        group->setObjectName(place->name);
+        group->setGeometry(place->rect);
+        groups.insert(place, group);
+    }
+    GroupBox3 = groups.value(&kConnection);
+    GroupBox1 = groups.value(&kImportExport);
+    for (const ButtonPlace& b : kButtons) {
+        auto* button = new QPushButton(b.caption, groups.value(b.group));
+        button->setObjectName(b.name);
+        button->setGeometry(b.rect);
+        connect(button, &QPushButton::clicked, this, b.handler);
+        this->*b.member = button;
+    }
+
+    PageControl1 = new TabControl(this);
+    PageControl1->setObjectName(QStringLiteral("PageControl1"));
+    PageControl1->setGeometry(kPageControlPlace);
+    SettingsPages pages = buildSettingsPages(*bindings_, PageControl1);
+    for (int i = 0; i < kTabCount; ++i)
+        PageControl1->addTab(pages.pages[i], tabCaption(static_cast<Tab>(i)));
+    Button11 = pages.buttons.value(QStringLiteral("Button11"));
+    connect(Button11, &QPushButton::clicked, this, &TForm1::Button11Click);
+
+    Memo1 = new QPlainTextEdit(this);
+    Memo1->setObjectName(QStringLiteral("Memo1"));
+    Memo1->setGeometry(kMemoPlace);
+    // Read-only, yet the user can still scroll, select and copy.
+    Memo1->setReadOnly(true);
+    Memo1->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setTabChangesFocus(true);
+    Memo1->setUndoRedoEnabled(false); // the log only grows; no history to keep
+
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setObjectName(QStringLiteral("ProgressBar1"));
+    ProgressBar1->setGeometry(kProgressPlace);
+    ProgressBar1->setRange(0, 100);
+    ProgressBar1->setValue(0);
+    ProgressBar1->setTextVisible(false);
+
+    std::vector<QWidget*> pageFocus;
+    for (const std::vector<QWidget*>& page : pages.focusOrder)
+        pageFocus.insert(pageFocus.end(), page.begin(), page.end());
+    setFocusChain(pageFocus);
+}
+
+void TForm1::setFocusChain(const std::vector<QWidget*>& pagesInFocusOrder)
+{
+    // Hidden pages and the tabs not selected drop out of the chain by
+    // themselves, so one chain serves every tab.
+    std::vector<QWidget*> chain = {Memo1, Button4, Button5, Button3};
+    for (int i = 0; i < PageControl1->count(); ++i)
+        chain.push_back(PageControl1->tabButton(i));
+    chain.insert(chain.end(), pagesInFocusOrder.begin(), pagesInFocusOrder.end());
+    chain.push_back(Button1);
+    chain.push_back(Button2);
+    for (std::size_t i = 1; i < chain.size(); ++i)
+        QWidget::setTabOrder(chain[i - 1], chain[i]);
+}
+
+void TForm1::setSpecialStringsDialog(std::function<void()> showModal)
+{
+    showSpecialStrings_ = std::move(showModal);
+}
+
+void TForm1::runOperation(const std::function<void()>& operation)
+{
+    if (busy_)
+        return;
+    busy_ = true;
+    orvik::runOperation(*reporter_, operation);
+    reporter_->flush();
+    busy_ = false;
+    if (closeHeld_)
+        close();
+}
+
+void TForm1::setOperationButtonsEnabled(bool enabled)
+{
+    for (QPushButton* button : {Button1, Button2, Button3, Button4, Button5})
+        button->setEnabled(enabled);
+}
+
+void TForm1::Button1Click()
+{
+    runOperation([this] {
+        const QString path = dialogs_.getSaveFileName(
+            configStartFolder(), lastSavedFile_.isEmpty() ? kProposedConfigFile : lastSavedFile_,
+            kConfigFileFilter);
+        if (path.isEmpty())
+            return;
+        lastSavedFile_ = path;
+        // A refusal has shown its own message.
+        static_cast<void>(ExportConfigFile(settings_, path, *reporter_));
+    });
+}
+
+void TForm1::Button2Click()
+{
+    runOperation([this] {
+        const QString path =
+            dialogs_.getOpenFileName(configStartFolder(), lastOpenedFile_, kConfigFileFilter);
+        if (path.isEmpty())
+            return;
+        lastOpenedFile_ = path;
+        static_cast<void>(ImportConfigFile(settings_, path, *reporter_));
+    });
+}
+
+void TForm1::Button3Click()
+{
+    runOperation([this] {
+        static_cast<void>(
+            UploadFirmwareSession(*services_.device, *services_.firmware, *reporter_,
+                                  [this](bool enabled) { setOperationButtonsEnabled(enabled); }));
+    });
+}
+
+void TForm1::Button4Click()
+{
+    runOperation([this] {
+        static_cast<void>(ReadConfigSession(settings_, received_, *services_.device, *reporter_));
+    });
+}
+
+void TForm1::Button5Click()
+{
+    runOperation([this] {
+        static_cast<void>(WriteConfigSession(settings_, outgoing_, *services_.device, *reporter_));
+    });
+}
+
+void TForm1::Button11Click()
+{
+    if (showSpecialStrings_)
+        showSpecialStrings_();
+}
+
+void TForm1::UploadpctimeClick()
+{
+    for (const QString& field : kClockFields)
+        bindings_->control(field)->setEnabled(settings_.isEnabled(field));
+}
+
+void TForm1::closeEvent(QCloseEvent* event)
+{
+    // Closing in the middle of an upload would leave the appliance with half
+    // a firmware: the close waits for the operation's end.
+    if (busy_) {
+        closeHeld_ = true;
+        event->ignore();
+        return;
+    }
+    event->accept();
+}

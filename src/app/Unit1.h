@@ -1,0 +1,100 @@
+#pragma once
+
+#include "settings/clock.h"
+#include "settings/config_image.h"
+#include "settings/settings.h"
+
+#include <QWidget>
+#include <functional>
+#include <memory>
+
+class QGroupBox;
+class QPlainTextEdit;
+class QProgressBar;
+class QPushButton;
+
+namespace orvik {
+
+class Dialogs;
+class FirmwareSource;
+class GuiReporter;
+class HidTransport;
+class SettingBindings;
+class TabControl;
+
+// What the main window works with. Each can be replaced, as tests do; device
+// and firmware must be given, dialogs default to the real boxes.
+struct Form1Services {
+    Clock clock = systemNow;
+    Dialogs* dialogs = nullptr;
+    HidTransport* device = nullptr;
+    FirmwareSource* firmware = nullptr;
+};
+
+} // namespace orvik
+
+// The main window: every setting on nine tabs, the five operations, and the
+// log and progress bar in which they report.
+class TForm1 : public QWidget {
+    Q_OBJECT
+public:
+    explicit TForm1(const orvik::Form1Services& services, QWidget* parent = nullptr);
+    ~TForm1() override;
+
+    // The store of the settings; the controls are bound to it.
+    orvik::Settings& settings() { return settings_; }
+    orvik::GuiReporter& reporter() { return *reporter_; }
+    // How "Special strings" shows the special strings dialog (modally).
+    void setSpecialStringsDialog(std::function<void()> showModal);
+
+    QGroupBox* GroupBox3;
+    QPushButton* Button4;
+    QPushButton* Button5;
+    QPushButton* Button3;
+    QGroupBox* GroupBox1;
+    QPushButton* Button1;
+    QPushButton* Button2;
+    orvik::TabControl* PageControl1;
+    QPushButton* Button11;
+    QPlainTextEdit* Memo1;
+    QProgressBar* ProgressBar1;
+
+public slots:
+    void Button1Click(); // Save to file
+    void Button2Click(); // Read from file
+    void Button3Click(); // Upload firmware
+    void Button4Click(); // Read config
+    void Button5Click(); // Write config
+    void Button11Click();
+    // The clock-field enable rule. The model runs it whenever Uploadpctime or
+    // Ntp_enable changes; this shows its outcome on the five clock fields.
+    void UploadpctimeClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildLayout();
+    void setFocusChain(const std::vector<QWidget*>& pagesInFocusOrder);
+    // Runs one operation to its end; the error box takes what escapes it.
+    void runOperation(const std::function<void()>& operation);
+    void setOperationButtonsEnabled(bool enabled);
+
+    orvik::Form1Services services_;
+    orvik::Settings settings_;
+    std::unique_ptr<orvik::Dialogs> realDialogs_;
+    orvik::Dialogs& dialogs_;
+    std::unique_ptr<orvik::GuiReporter> reporter_;
+    orvik::SettingBindings* bindings_;
+    std::function<void()> showSpecialStrings_;
+    orvik::ConfigImage outgoing_{};
+    orvik::ConfigImage received_{};
+    // The file dialogs propose the file chosen last time.
+    QString lastSavedFile_;
+    QString lastOpenedFile_;
+    // An operation is running. The upload lets events through between pages
+    // and a box lets them through while it is open: a queued click, Space on
+    // a focused button or a close must not act in the middle of it.
+    bool busy_ = false;
+    bool closeHeld_ = false;
+};

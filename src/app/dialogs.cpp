@@ -1,0 +1,93 @@
+#include "dialogs.h"
+
+#include "settings/catalogue.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QStandardPaths>
+
+namespace orvik {
+
+namespace {
+
+QString chooseFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString& caption,
+                   const QString& startFolder, const QString& proposed, const QString& filter)
+{
+    QFileDialog dialog(parent, caption, startFolder, filter);
+    dialog.setAcceptMode(mode);
+    // The open dialog does not insist on an existing file either: the import
+    // itself says when a file cannot be read.
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The name is used as typed: no extension is added, no overwrite question.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (!proposed.isEmpty())
+        dialog.selectFile(proposed);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+void showBox(BoxKind kind, const QString& text)
+{
+    makeMessageBox(kind, text)->exec();
+}
+
+} // namespace
+
+QString configStartFolder()
+{
+    const QFileInfo config(QCoreApplication::applicationDirPath() + QStringLiteral("/config"));
+    if (config.isDir() && config.isWritable())
+        return config.absoluteFilePath();
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+
+std::unique_ptr<QMessageBox> makeMessageBox(BoxKind kind, const QString& text)
+{
+    struct Look {
+        QMessageBox::Icon icon;
+        QString title;
+    };
+    const Look look = kind == BoxKind::Information ? Look{QMessageBox::Information, "Information"}
+                      : kind == BoxKind::Notice    ? Look{QMessageBox::NoIcon, kAppTitle}
+                                                   : Look{QMessageBox::Critical, kAppTitle};
+    auto box = std::make_unique<QMessageBox>(look.icon, look.title, text, QMessageBox::NoButton);
+    box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    // Texts such as "Uncompatible firmware version:\n..." are shown as written.
+    box->setTextFormat(Qt::PlainText);
+    return box;
+}
+
+void QtDialogs::information(const QString& text)
+{
+    showBox(BoxKind::Information, text);
+}
+
+void QtDialogs::notice(const QString& text)
+{
+    showBox(BoxKind::Notice, text);
+}
+
+void QtDialogs::error(const QString& text)
+{
+    showBox(BoxKind::Error, text);
+}
+
+QString QtDialogs::getSaveFileName(const QString& startFolder, const QString& proposed,
+                                   const QString& filter)
+{
+    return chooseFile(parent_, QFileDialog::AcceptSave, QStringLiteral("Save As"), startFolder,
+                      proposed, filter);
+}
+
+QString QtDialogs::getOpenFileName(const QString& startFolder, const QString& proposed,
+                                   const QString& filter)
+{
+    return chooseFile(parent_, QFileDialog::AcceptOpen, QStringLiteral("Open"), startFolder,
+                      proposed, filter);
+}
+
+} // namespace orvik

@@ -1,0 +1,89 @@
+#include "gui_reporter.h"
+
+#include "dialogs.h"
+
+#include <QCoreApplication>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QScrollBar>
+
+namespace orvik {
+
+namespace {
+// About 25 frames a second: smooth to watch, and a 192-page session spends
+// next to nothing on painting.
+constexpr qint64 kPaintIntervalMs = 40;
+} // namespace
+
+GuiReporter::GuiReporter(QPlainTextEdit& log, QProgressBar& progress, Dialogs& dialogs)
+    : log_(log), progress_(progress), dialogs_(dialogs)
+{}
+
+void GuiReporter::log(const QString& line)
+{
+    log_.appendPlainText(line);
+    // The newest line is shown even when the user had scrolled away.
+    QScrollBar* bar = log_.verticalScrollBar();
+    bar->setValue(bar->maximum());
+    changed();
+}
+
+void GuiReporter::setProgressRange(int maximum)
+{
+    progress_.setRange(0, maximum);
+    changed();
+}
+
+void GuiReporter::setProgress(int position)
+{
+    progress_.setValue(position);
+    changed();
+}
+
+void GuiReporter::information(const QString& text)
+{
+    flush();
+    dialogs_.information(text);
+}
+
+void GuiReporter::notice(const QString& text)
+{
+    flush();
+    dialogs_.notice(text);
+}
+
+void GuiReporter::error(const QString& text)
+{
+    flush();
+    dialogs_.error(text);
+}
+
+void GuiReporter::handlePendingEvents()
+{
+    QCoreApplication::processEvents();
+}
+
+void GuiReporter::flush()
+{
+    if (unpainted_)
+        paintNow();
+}
+
+void GuiReporter::changed()
+{
+    if (lastPaint_.isValid() && lastPaint_.elapsed() < kPaintIntervalMs) {
+        unpainted_ = true;
+        return;
+    }
+    paintNow();
+}
+
+void GuiReporter::paintNow()
+{
+    log_.repaint();
+    progress_.repaint();
+    lastPaint_.start();
+    unpainted_ = false;
+}
+
+} // namespace orvik

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QLineEdit>
+
+namespace orvik {
+
+// A text field whose limit binds what the user types or pastes, never what the
+// program puts in: a configuration read or a file import may hold longer text,
+// which must be shown whole and can still be shortened.
+class LimitedLineEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit LimitedLineEdit(int limit, QWidget* parent = nullptr);
+
+    int limit() const { return limit_; }
+    // Shows `text` whole, whatever its length; emits no textEdited.
+    void showText(const QString& text);
+
+private:
+    // QLineEdit's own bound stops typing, pasting and dropping alike; it is
+    // kept at the limit or at the current length when that is longer, so it
+    // never cuts a text the program set.
+    void fitBound();
+
+    int limit_;
+};
+
+} // namespace orvik

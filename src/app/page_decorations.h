@@ -1,0 +1,39 @@
+#pragma once
+
+#include "settings/catalogue.h"
+
+#include <QRect>
+#include <optional>
+#include <vector>
+
+namespace orvik {
+
+// What the tab pages show besides the settings: group boxes, headings, row
+// labels, the clock note and the "Special strings" button.
+enum class DecorationKind {
+    GroupBox,
+    Heading,  // natural size, text top at the place's top
+    RowLabel, // beside a row of fields: field height, text centred on the row
+    Note,     // word-wrapped within its rectangle
+    Button,
+};
+
+struct Decoration {
+    Tab tab;
+    DecorationKind kind;
+    QString text;
+    QRect rect;         // width or height 0: the content's own
+    QString group = {}; // the group box it stands in; empty: the page
+    QString objectName = {};
+};
+
+// Group boxes come before what stands in them.
+const std::vector<Decoration>& pageDecorations();
+
+// The left edge of a setting's label where it is fixed. A label without one
+// ends 9 pixels left of its field, but starts no further left than 4.
+std::optional<int> labelLeft(const QString& setting);
+inline constexpr int kLabelGap = 9;
+inline constexpr int kLabelMinLeft = 4;
+
+} // namespace orvik

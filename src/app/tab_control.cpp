@@ -1,0 +1,260 @@
+#include "tab_control.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QShortcut>
+#include <QStackedWidget>
+#include <QStyleOptionTab>
+#include <QStylePainter>
+#include <algorithm>
+
+namespace orvik {
+
+namespace {
+// Pages stand this far inside the frame: left and right, top and bottom.
+constexpr int kPageInsetX = 4;
+constexpr int kPageInsetY = 2;
+constexpr int kTabVerticalSpace = 6;
+} // namespace
+
+class TabButton : public QAbstractButton {
+public:
+    TabButton(const QString& text, TabControl* control)
+        : QAbstractButton(control), control_(control)
+    {
+        setText(text);
+        setCheckable(true);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+    QSize sizeHint() const override
+    {
+        QStyleOptionTab option;
+        initStyleOption(&option);
+        const int hspace = style()->pixelMetric(QStyle::PM_TabBarTabHSpace, &option, this);
+        // The style's own height would leave too little of the page under
+        // two rows of tabs; the captions need only a little air.
+        return {fontMetrics().size(Qt::TextShowMnemonic, text()).width() + hspace,
+                fontMetrics().height() + kTabVerticalSpace};
+    }
+
+    QStyleOptionTab::TabPosition position = QStyleOptionTab::OnlyOneTab;
+
+protected:
+    void paintEvent(QPaintEvent*) override
+    {
+        QStylePainter painter(this);
+        QStyleOptionTab option;
+        initStyleOption(&option);
+        painter.drawControl(QStyle::CE_TabBarTab, option);
+    }
+
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        switch (event->key()) {
+        case Qt::Key_Left:
+        case Qt::Key_Up:
+            control_->step(-1, false);
+            break;
+        case Qt::Key_Right:
+        case Qt::Key_Down:
+            control_->step(1, false);
+            break;
+        case Qt::Key_Home:
+            control_->setCurrentIndex(0);
+            break;
+        case Qt::Key_End:
+            control_->setCurrentIndex(control_->count() - 1);
+            break;
+        default:
+            QAbstractButton::keyPressEvent(event);
+        }
+    }
+
+private:
+    void initStyleOption(QStyleOptionTab* option) const
+    {
+        option->initFrom(this);
+        option->shape = QTabBar::RoundedNorth;
+        option->text = text();
+        option->position = position;
+        option->state.setFlag(QStyle::State_Selected, isChecked());
+        option->state.setFlag(QStyle::State_Sunken, isDown());
+    }
+
+    TabControl* control_;
+};
+
+TabControl::TabControl(QWidget* parent) : QWidget(parent), stack_(new QStackedWidget(this))
+{
+    const auto shortcut = [this](QKeyCombination keys, int delta) {
+        new QShortcut(
+            QKeySequence(keys), this, this, [this, delta] { step(delta, true); },
+            Qt::WidgetWithChildrenShortcut);
+    };
+    shortcut(Qt::CTRL | Qt::Key_Tab, 1);
+    shortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1);
+}
+
+int TabControl::addTab(QWidget* page, const QString& text)
+{
+    const int index = count();
+    auto* tab = new TabButton(text, this);
+    connect(tab, &QAbstractButton::pressed, this, [this, index] {
+        setCurrentIndex(index);
+        tabs_[index]->setFocus(Qt::MouseFocusReason);
+    });
+    tabs_.append(tab);
+    stack_->addWidget(page);
+    if (current_ < 0)
+        setCurrentIndex(index);
+    else
+        layoutTabs();
+    tab->show();
+    return index;
+}
+
+void TabControl::setCurrentIndex(int index)
+{
+    if (index < 0 || index >= count() || index == current_)
+        return;
+    // Read before the old page hides, which moves the focus away by itself.
+    const QWidget* focus = QApplication::focusWidget();
+    const bool focusInside = focus && isAncestorOf(focus);
+    if (current_ >= 0) {
+        tabs_[current_]->setChecked(false);
+        tabs_[current_]->setFocusPolicy(Qt::NoFocus);
+    }
+    current_ = index;
+    tabs_[index]->setChecked(true);
+    tabs_[index]->setFocusPolicy(Qt::StrongFocus);
+    stack_->setCurrentIndex(index);
+    layoutTabs();
+    if (focusInside)
+        tabs_[index]->setFocus(Qt::TabFocusReason);
+    emit currentChanged(index);
+}
+
+QString TabControl::tabText(int index) const
+{
+    return index >= 0 && index < count() ? tabs_[index]->text() : QString();
+}
+
+QWidget* TabControl::widget(int index) const
+{
+    return stack_->widget(index);
+}
+
+QWidget* TabControl::tabButton(int index) const
+{
+    return index >= 0 && index < count() ? tabs_[index] : nullptr;
+}
+
+int TabControl::rowOf(int index) const
+{
+    for (int r = 0; r < rowCount(); ++r) {
+        if (rows_[r].contains(index))
+            return r;
+    }
+    return -1;
+}
+
+void TabControl::step(int delta, bool wrap)
+{
+    if (count() == 0)
+        return;
+    int next = current_ + delta;
+    if (wrap)
+        next = (next + count()) % count();
+    setCurrentIndex(std::clamp(next, 0, count() - 1));
+}
+
+void TabControl::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    layoutTabs();
+}
+
+void TabControl::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+        layoutTabs();
+}
+
+void TabControl::layoutTabs()
+{
+    // Fill rows greedily in tab order.
+    QList<QList<int>> rows;
+    QList<int> row;
+    int used = 0;
+    rowHeight_ = 0;
+    for (int i = 0; i < count(); ++i) {
+        const QSize hint = tabs_[i]->sizeHint();
+        rowHeight_ = std::max(rowHeight_, hint.height());
+        if (!row.isEmpty() && used + hint.width() > width()) {
+            rows.append(row);
+            row.clear();
+            used = 0;
+        }
+        row.append(i);
+        used += hint.width();
+    }
+    if (!row.isEmpty())
+        rows.append(row);
+
+    // The rows turn round so that the selected tab's row comes last, on the page.
+    for (int r = 0; r < rows.size(); ++r) {
+        if (rows[r].contains(current_)) {
+            std::rotate(rows.begin(), rows.begin() + r + 1, rows.end());
+            break;
+        }
+    }
+    rows_ = rows;
+
+    for (int r = 0; r < rows_.size(); ++r) {
+        const QList<int>& tabs = rows_[r];
+        int natural = 0;
+        for (int i : tabs)
+            natural += tabs_[i]->sizeHint().width();
+        // Several rows are stretched to the full width, as one ragged row is not.
+        const int spare = rows_.size() > 1 ? std::max(0, width() - natural) : 0;
+        int x = 0;
+        for (int k = 0; k < tabs.size(); ++k) {
+            TabButton* tab = tabs_[tabs[k]];
+            const int share = spare / tabs.size() + (k < spare % tabs.size() ? 1 : 0);
+            const int w = tab->sizeHint().width() + share;
+            tab->setGeometry(x, r * rowHeight_, w, rowHeight_);
+            tab->position = tabs.size() == 1       ? QStyleOptionTab::OnlyOneTab
+                            : k == 0               ? QStyleOptionTab::Beginning
+                            : k == tabs.size() - 1 ? QStyleOptionTab::End
+                                                   : QStyleOptionTab::Middle;
+            tab->update();
+            x += w;
+        }
+    }
+    stack_->setGeometry(frameRect().adjusted(kPageInsetX, kPageInsetY, -kPageInsetX, -kPageInsetY));
+    update();
+}
+
+QRect TabControl::frameRect() const
+{
+    const int top = rowCount() * rowHeight_;
+    return QRect(0, top, width(), height() - top);
+}
+
+void TabControl::paintEvent(QPaintEvent*)
+{
+    QStylePainter painter(this);
+    QStyleOptionTabWidgetFrame option;
+    option.initFrom(this);
+    option.rect = frameRect();
+    option.shape = QTabBar::RoundedNorth;
+    option.lineWidth = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    if (current_ >= 0)
+        option.selectedTabRect = tabs_[current_]->geometry();
+    painter.drawPrimitive(QStyle::PE_FrameTabWidget, option);
+}
+
+} // namespace orvik
