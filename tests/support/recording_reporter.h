@@ -1,7 +1,7 @@
 #pragma once
 
+#include "qt_print.h"
 #include "settings/operation.h"
-#include "support/qt_print.h"
 
 #include <QStringList>
 

@@ -1,0 +1,34 @@
+// Arbitrary received images through the check and the unpacking. Whatever an
+// image unpacks to and packs again must unpack and pack to the same bytes.
+#include "../support/recording_reporter.h"
+#include "settings/config_image.h"
+#include "settings/settings.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace orvik;
+    ConfigImage image{};
+    std::copy_n(data, std::min<std::size_t>(size, kImageSize), image.begin());
+    (void)CheckEepromImage(image);
+
+    const Clock clock = [] { return std::int64_t{1700000000}; };
+    test::RecordingReporter reporter;
+    Settings first(clock);
+    if (!UnpackConfigImage(image, first, reporter))
+        return 0;
+    ConfigImage repacked;
+    bool packed = false;
+    runOperation(reporter, [&] { packed = PackConfigImage(first, repacked, reporter); });
+    if (!packed)
+        return 0;
+
+    Settings second(clock);
+    ConfigImage again;
+    if (!CheckEepromImage(repacked) || !UnpackConfigImage(repacked, second, reporter) ||
+        !PackConfigImage(second, again, reporter) || again != repacked)
+        std::abort();
+    return 0;
+}
