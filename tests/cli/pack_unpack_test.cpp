@@ -1,0 +1,148 @@
+#include "support/qt_print.h"
+#include "support/run_orvikctl.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace orvik::cli {
+namespace {
+
+using test::CliRun;
+using test::runCli;
+
+QByteArray readAll(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeAll(const QString& path, const QByteArray& data)
+{
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    ASSERT_EQ(f.write(data), data.size());
+}
+
+class OrvikctlPackUnpack : public ::testing::Test {
+protected:
+    QString path(const char* name) const { return dir_.filePath(name); }
+    QTemporaryDir dir_;
+};
+
+TEST_F(OrvikctlPackUnpack, DefaultsRoundTrip)
+{
+    const CliRun pack = runCli({"pack", "--time", "1700000000", "-o", path("a.bin")});
+    EXPECT_EQ(pack.status, 0);
+    EXPECT_EQ(pack.err, "");
+    EXPECT_EQ(pack.out, "");
+    const QByteArray image = readAll(path("a.bin"));
+    ASSERT_EQ(image.size(), 6144);
+    EXPECT_EQ(image.left(12), QByteArray("\x2C\x57\x00\x00\xD5\x1Cv1.02\x00", 12));
+
+    const CliRun unpack = runCli({"unpack", "--time", "1700000000", path("a.bin")});
+    EXPECT_EQ(unpack.status, 0);
+    EXPECT_EQ(unpack.err, "");
+    const CliRun show = runCli({"show", "--time", "1700000000"});
+    // The APRS-IS user is stored upper-cased.
+    EXPECT_EQ(unpack.out,
+              QString(show.out).replace("\nAprsis_user=nocall\n", "\nAprsis_user=NOCALL\n"));
+}
+
+TEST_F(OrvikctlPackUnpack, ChangedSettingsComeBack)
+{
+    ASSERT_EQ(runCli({"pack", "--set", "Callsign=sp9xyz", "--set", "Beacon2_msg=a=b", "--set",
+                      "Netconfig=1", "-o", path("a.bin")})
+                  .status,
+              0);
+    const CliRun r = runCli({"unpack", path("a.bin")});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(r.out.contains("\nCallsign=SP9XYZ\n"));
+    EXPECT_TRUE(r.out.contains("\nBeacon2_msg=a=b\n"));
+    EXPECT_TRUE(r.out.contains("\nNetconfig=1\n"));
+}
+
+TEST_F(OrvikctlPackUnpack, ClockFieldsTakeNowWhileUploadpctimeIsTicked)
+{
+    ASSERT_EQ(
+        runCli({"pack", "--time", "1700000000", "--set", "Rtcyear=1999", "-o", path("a")}).status,
+        0);
+    EXPECT_EQ(readAll(path("a")).mid(402, 6), QByteArray("\xE7\x07\x0B\x0E\x16\x0D", 6));
+    ASSERT_EQ(runCli({"pack", "--time", "1700000000", "--set", "Uploadpctime=0", "--set",
+                      "Rtcyear=1999", "-o", path("b")})
+                  .status,
+              0);
+    EXPECT_EQ(readAll(path("b")).mid(402, 2), QByteArray("\xCF\x07", 2));
+}
+
+TEST_F(OrvikctlPackUnpack, RefusedPackingWritesNothing)
+{
+    struct Case {
+        QString set;
+        const char* err;
+    };
+    const Case cases[] = {
+        {"Latitude=x", "Our latitude - syntax error (e.g. 5221.60N, format: DDMM.MM).\n"},
+        {"Ipmask3=", "'' is not a valid integer value.\n"},
+        {"Beacon6_txrate_aprsis=1441",
+         "Beacon 6 tx rate (APRSIS) range error (5 - 1440), or 0 to disable.\n"},
+        {"WU_rapidfirerate=61",
+         "WeatherUnderground \"Rapid fire\" send rate range error (5 - 60).\n"},
+        {"Weather_comment=" + QString(33, 'c'),
+         "Weather_comment - text too long (at most 32 characters).\n"},
+    };
+    for (const Case& c : cases) {
+        const CliRun r = runCli({"pack", "--set", c.set, "-o", path("x.bin")});
+        EXPECT_EQ(r.status, 1) << c.err;
+        EXPECT_EQ(r.err, QString(c.err));
+        EXPECT_FALSE(QFile::exists(path("x.bin"))) << c.err;
+    }
+}
+
+TEST_F(OrvikctlPackUnpack, UnpackRefusesBadImages)
+{
+    ASSERT_EQ(runCli({"pack", "--time", "1700000000", "-o", path("good")}).status, 0);
+    const QByteArray good = readAll(path("good"));
+
+    QByteArray changed = good;
+    changed[700] = 'x';
+    writeAll(path("changed"), changed);
+
+    QByteArray v101 = good;
+    v101[10] = '1';
+    v101[0] = '\x2B'; // the sum follows the changed byte
+    writeAll(path("v101"), v101);
+
+    writeAll(path("short"), good.left(100));
+    writeAll(path("long"), good + '\0');
+
+    struct Case {
+        QString file;
+        int status;
+        QString err;
+    };
+    const Case cases[] = {
+        {path("changed"), 1, "Eeprom checksum error. Please reload configuration.\n"},
+        {path("v101"), 1,
+         "Uncompatible configuration version:\nDevice: v1.01\nConfigurator: v1.02\n"},
+        {path("short"), 1,
+         "orvikctl: " + path("short") +
+             " is not a configuration image (it must be exactly 6144 bytes)\n"},
+        {path("long"), 1,
+         "orvikctl: " + path("long") +
+             " is not a configuration image (it must be exactly 6144 bytes)\n"},
+    };
+    for (const Case& c : cases) {
+        const CliRun r = runCli({"unpack", c.file});
+        EXPECT_EQ(r.status, c.status) << c.file.toStdString();
+        EXPECT_EQ(r.err, c.err);
+        EXPECT_EQ(r.out, "");
+    }
+    const CliRun missing = runCli({"unpack", path("missing")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.err.startsWith("orvikctl: cannot read " + path("missing") + ": "));
+}
+
+} // namespace
+} // namespace orvik::cli
