@@ -36,6 +36,24 @@ const std::array kCommands = {
             "Check a 6144-byte configuration image, unpack it onto a freshly started\n"
             "      configurator as \"Read config\" does and print the settings as show does.",
             runUnpack},
+    Command{"list", "list",
+            "Print the path of every attached Orvik 2.0, one a line; the device commands use\n"
+            "      the first. Exit status 1 when none is attached.",
+            runList},
+    Command{"info", "info",
+            "Show the appliance's firmware version, as the notice after \"Read config\" does.",
+            runInfo},
+    Command{"read", "read [CONFIG.cfg] [--image FILE]",
+            "Run \"Read config\": read the appliance's configuration into the settings and\n"
+            "      print them as show does; --image FILE also saves the received image.",
+            runRead},
+    Command{"write", "write [CONFIG.cfg]",
+            "Run \"Write config\" on the settings show would print: take \"now\" into the\n"
+            "      clock fields while Uploadpctime is ticked, validate, pack and write them.",
+            runWrite},
+    Command{"upload-firmware", "upload-firmware [--image FILE]",
+            "Run \"Upload firmware\" with the firmware image this program carries, or FILE.",
+            runUploadFirmware},
 };
 
 const char* const kGlobalHelp =
@@ -45,7 +63,29 @@ const char* const kGlobalHelp =
     "  --set NAME=VALUE  change a setting before the command runs (repeatable): a text\n"
     "                    field's text, a list's index, a check box's 0 or 1\n"
     "  -o FILE           output file\n"
-    "  --help            this text\n";
+    "  --image FILE      image file (read: where the received image goes; upload-firmware:\n"
+    "                    the firmware to send)\n"
+    "  --emulator DIR    the device commands talk to an emulated appliance kept in DIR\n"
+    "                    instead of USB. Its files (created as needed) can be read and\n"
+    "                    edited between runs:\n"
+    "                      eeprom.bin        the 6144-byte EEPROM; absent: erased (all 0xFF)\n"
+    "                      firmware-version  the firmware version in hundredths, decimal\n"
+    "                                        (102 means 1.02; only 102 takes configurations)\n"
+    "                      firmware.bin      the pages of the last firmware upload\n"
+    "                      faults            the fault plan, one entry a line, # comments:\n"
+    "                        COMMAND PAGE KIND  COMMAND: version, read, write or firmware;\n"
+    "                                           PAGE: page index from 0 as sent (the log\n"
+    "                                           counts from 1), or * for every page (version\n"
+    "                                           takes *); KIND: refuse, wrong-echo,\n"
+    "                                           bad-checksum, short-reply or no-reply\n"
+    "                        absent             the appliance is not attached\n"
+    "                        open-error REASON  it is found but cannot be opened\n"
+    "                    e.g. \"write 6 refuse\" ends a write in \"Page write error: 7/192\".\n"
+    "  --help            this text\n"
+    "\n"
+    "The device commands (list, info, read, write, upload-firmware) put every log line and\n"
+    "box text on standard error as the window shows them, and end with exit status 1 when\n"
+    "the session did not succeed.\n";
 
 void printHelp(QTextStream& out)
 {
@@ -86,9 +126,11 @@ bool takeOption(Context& ctx, const QString& option, const QString& value)
 
 } // namespace
 
-int runOrvikctl(const QStringList& args, QTextStream& out, QTextStream& err)
+int runOrvikctl(const QStringList& args, QTextStream& out, QTextStream& err,
+                HidTransportFactory usbTransport)
 {
     Context ctx{out, err};
+    ctx.usbTransport = std::move(usbTransport);
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& a = args[i];
         if (a == "--help" || a == "-h") {

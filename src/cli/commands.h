@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/hid_transport.h"
+
 #include <QStringList>
 #include <QTextStream>
 
@@ -8,12 +10,20 @@ namespace orvik::cli {
 struct Context;
 
 // Runs orvikctl with `args` (without the program name); returns the exit status.
-int runOrvikctl(const QStringList& args, QTextStream& out, QTextStream& err);
+// `usbTransport` reaches the appliance over USB (the program passes the hidapi
+// backend; without it only --emulator reaches an appliance).
+int runOrvikctl(const QStringList& args, QTextStream& out, QTextStream& err,
+                HidTransportFactory usbTransport = {});
 
 // One function per command, each in its own cmd_*.cpp.
 int runShow(Context& ctx);
 int runPack(Context& ctx);
 int runUnpack(Context& ctx);
 int runSave(Context& ctx);
+int runList(Context& ctx);
+int runInfo(Context& ctx);
+int runRead(Context& ctx);
+int runWrite(Context& ctx);
+int runUploadFirmware(Context& ctx);
 
 } // namespace orvik::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/cli_reporter.h"
+#include "device/hid_transport.h"
 #include "settings/clock.h"
 
 #include <QPair>
@@ -30,6 +31,7 @@ struct Context {
     QString backup;                      // --backup FILE
     QString emulatorDir;                 // --emulator DIR
     std::optional<std::int64_t> time;    // --time EPOCH
+    HidTransportFactory usbTransport;    // the USB appliance; none in tests
 
     // "Now": --time when given, the system clock otherwise.
     Clock clock() const;

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "device/hidapi_transport.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -10,5 +11,6 @@ int main(int argc, char** argv)
     QTextStream err(stderr);
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
-    return orvik::cli::runOrvikctl(args, out, err);
+    return orvik::cli::runOrvikctl(args, out, err,
+                                   [] { return std::make_unique<orvik::HidapiTransport>(); });
 }

@@ -28,7 +28,7 @@ bool firmwareMatches(HidTransport& transport, Reporter& reporter, const char* mi
 {
     std::uint32_t version = 0;
     if (!QueryFirmwareVersion(transport, version)) {
-        reporter.log(QStringLiteral("Firmware version read error."));
+        reporter.log(kFirmwareVersionReadError);
         return false;
     }
     if (version == kConfiguratorFirmwareVersion)

@@ -3,10 +3,15 @@
 #include "device/hid_transport.h"
 #include "settings/config_image.h"
 
+#include <QString>
+
 namespace orvik {
 
 class Reporter;
 class Settings;
+
+// Logged when the appliance does not tell its firmware version.
+inline const QString kFirmwareVersionReadError = QStringLiteral("Firmware version read error.");
 
 // Writes the 192 pages of `image`, logging each; false at the first refusal.
 [[nodiscard]] bool WriteEeprom(const ConfigImage& image, HidTransport& transport,

@@ -3,6 +3,8 @@
 #include <QString>
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -37,5 +39,7 @@ public:
     // Safe at any time, also when nothing is open.
     virtual void close() = 0;
 };
+
+using HidTransportFactory = std::function<std::unique_ptr<HidTransport>()>;
 
 } // namespace orvik

@@ -1,0 +1,191 @@
+#include "device/emulator_store.h"
+
+#include "device/firmware_upload.h"
+
+#include <QDir>
+#include <QFile>
+#include <QSaveFile>
+#include <algorithm>
+#include <array>
+
+namespace orvik {
+
+namespace {
+
+const QString kEepromFile = QStringLiteral("eeprom.bin");
+const QString kVersionFile = QStringLiteral("firmware-version");
+const QString kFirmwareFile = QStringLiteral("firmware.bin");
+const QString kFaultsFile = QStringLiteral("faults");
+
+const QByteArray kFaultsTemplate = "# Fault plan of the emulated appliance, one entry per line:\n"
+                                   "#   COMMAND PAGE KIND, absent, or open-error REASON\n"
+                                   "# (see orvikctl --help). Example: write 6 refuse\n";
+
+struct Name {
+    const char* text;
+    int value;
+};
+
+constexpr std::array kCommandNames = {
+    Name{"version", static_cast<int>(Command::FirmwareVersion)},
+    Name{"read", static_cast<int>(Command::ReadConfigPage)},
+    Name{"write", static_cast<int>(Command::WriteConfigPage)},
+    Name{"firmware", static_cast<int>(Command::WriteFirmwarePage)},
+};
+
+constexpr std::array kKindNames = {
+    Name{"refuse", static_cast<int>(FaultKind::Refuse)},
+    Name{"wrong-echo", static_cast<int>(FaultKind::WrongEcho)},
+    Name{"bad-checksum", static_cast<int>(FaultKind::BadChecksum)},
+    Name{"short-reply", static_cast<int>(FaultKind::ShortReply)},
+    Name{"no-reply", static_cast<int>(FaultKind::NoReply)},
+};
+
+template <std::size_t N>
+std::optional<int> lookUp(const std::array<Name, N>& names, const QString& word)
+{
+    for (const Name& n : names) {
+        if (word == QLatin1String(n.text))
+            return n.value;
+    }
+    return std::nullopt;
+}
+
+std::optional<Fault> parseFault(const QStringList& words)
+{
+    if (words.size() != 3)
+        return std::nullopt;
+    const auto command = lookUp(kCommandNames, words[0]);
+    const auto kind = lookUp(kKindNames, words[2]);
+    if (!command || !kind)
+        return std::nullopt;
+    Fault fault{static_cast<Command>(*command), std::nullopt, static_cast<FaultKind>(*kind)};
+    if (words[1] != QLatin1String("*")) {
+        bool ok = false;
+        const uint page = words[1].toUInt(&ok);
+        if (!ok || page > 0xFFFF || fault.command == Command::FirmwareVersion)
+            return std::nullopt;
+        fault.page = static_cast<std::uint16_t>(page);
+    }
+    return fault;
+}
+
+// Puts the file's bytes (at most `limit` + 1) into `bytes`, which stays empty
+// when there is no such file. False only when the file is there but unreadable.
+bool readFile(const QString& path, qint64 limit, std::optional<QByteArray>& bytes, QString& error)
+{
+    QFile file(path);
+    if (!file.exists())
+        return true;
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = path + QStringLiteral(": ") + file.errorString();
+        return false;
+    }
+    bytes = file.read(limit + 1);
+    return true;
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes, QString& error)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    error = path + QStringLiteral(": ") + file.errorString();
+    return false;
+}
+
+bool writeIfMissing(const QString& path, const QByteArray& bytes, QString& error)
+{
+    return QFile::exists(path) || writeFile(path, bytes, error);
+}
+
+} // namespace
+
+bool parseFaultPlan(const QString& text, Appliance& appliance, QString& error)
+{
+    const QStringList lines = text.split('\n');
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].section('#', 0, 0).trimmed();
+        if (line.isEmpty())
+            continue;
+        const QStringList words = line.split(' ', Qt::SkipEmptyParts);
+        if (words == QStringList{QStringLiteral("absent")}) {
+            appliance.present = false;
+        } else if (words[0] == QLatin1String("open-error") && words.size() > 1) {
+            appliance.openError = line.mid(words[0].size()).trimmed();
+        } else if (const auto fault = parseFault(words)) {
+            appliance.faults.push_back(*fault);
+        } else {
+            error = QStringLiteral("line %1: not a fault: %2").arg(i + 1).arg(line);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool loadAppliance(const QString& dir, Appliance& appliance, QString& error)
+{
+    const QDir d(dir);
+    if (!d.mkpath(QStringLiteral(".")) ||
+        !writeIfMissing(d.filePath(kVersionFile),
+                        QByteArray::number(appliance.firmwareVersion) + '\n', error) ||
+        !writeIfMissing(d.filePath(kFaultsFile), kFaultsTemplate, error)) {
+        if (error.isEmpty())
+            error = dir + QStringLiteral(": cannot create the directory");
+        return false;
+    }
+
+    std::optional<QByteArray> eeprom, firmware, version, faults;
+    if (!readFile(d.filePath(kEepromFile), kImageSize, eeprom, error) ||
+        !readFile(d.filePath(kFirmwareFile), kUploadBufferSize, firmware, error) ||
+        !readFile(d.filePath(kVersionFile), 64, version, error) ||
+        !readFile(d.filePath(kFaultsFile), 1 << 20, faults, error))
+        return false;
+    if (eeprom) {
+        if (eeprom->size() != kImageSize) {
+            error = d.filePath(kEepromFile) +
+                    QStringLiteral(": not an EEPROM image (it must be exactly %1 bytes)")
+                        .arg(kImageSize);
+            return false;
+        }
+        std::copy(eeprom->begin(), eeprom->end(), appliance.eeprom.begin());
+    }
+    if (firmware)
+        appliance.firmware = firmware->left(kUploadBufferSize);
+    if (version) {
+        bool ok = false;
+        appliance.firmwareVersion = version->trimmed().toUInt(&ok);
+        if (!ok) {
+            error = d.filePath(kVersionFile) +
+                    QStringLiteral(": not a firmware version in hundredths (such as 102)");
+            return false;
+        }
+    }
+    if (faults) {
+        QString why;
+        if (!parseFaultPlan(QString::fromUtf8(*faults), appliance, why)) {
+            error = d.filePath(kFaultsFile) + QStringLiteral(", ") + why;
+            return false;
+        }
+    }
+    appliance.path = dir.toStdString();
+    appliance.changed = false;
+    return true;
+}
+
+bool saveAppliance(const QString& dir, Appliance& appliance, QString& error)
+{
+    if (!appliance.changed)
+        return true;
+    const QDir d(dir);
+    const QByteArray eeprom(reinterpret_cast<const char*>(appliance.eeprom.data()), kImageSize);
+    if (!writeFile(d.filePath(kEepromFile), eeprom, error))
+        return false;
+    if (!appliance.firmware.isEmpty() &&
+        !writeFile(d.filePath(kFirmwareFile), appliance.firmware, error))
+        return false;
+    appliance.changed = false;
+    return true;
+}
+
+} // namespace orvik

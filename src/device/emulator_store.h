@@ -1,0 +1,32 @@
+#pragma once
+
+#include "device/emulator.h"
+
+#include <QString>
+
+namespace orvik {
+
+// An emulated appliance kept in the files of one directory, where a user can
+// read and edit it between runs:
+//   eeprom.bin        the 6144-byte EEPROM; absent: erased (all 0xFF)
+//   firmware-version  the firmware version in hundredths, decimal (102 is 1.02)
+//   firmware.bin      the pages of the last firmware upload, page p at byte 32 p
+//   faults            the fault plan, one entry per line (see parseFaultPlan)
+// The directory and the two text files are created when missing.
+
+// Loads the appliance kept in `dir`; false with `error` when a file is unusable.
+[[nodiscard]] bool loadAppliance(const QString& dir, Appliance& appliance, QString& error);
+// Writes back the EEPROM and firmware when the appliance was sent any.
+[[nodiscard]] bool saveAppliance(const QString& dir, Appliance& appliance, QString& error);
+
+// The fault plan's lines ('#' starts a comment):
+//   COMMAND PAGE KIND  COMMAND: version, read, write or firmware; PAGE: the page
+//                      index from 0 as sent (the log counts from 1), or * for
+//                      every page (the version query takes *); KIND: refuse,
+//                      wrong-echo, bad-checksum, short-reply or no-reply
+//   absent             the appliance is not attached
+//   open-error REASON  the appliance is found but cannot be opened
+// False with `error` naming the first line that is none of these.
+[[nodiscard]] bool parseFaultPlan(const QString& text, Appliance& appliance, QString& error);
+
+} // namespace orvik

@@ -1,0 +1,181 @@
+#include "support/run_orvikctl.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace orvik::cli {
+namespace {
+
+using test::CliRun;
+using test::runCli;
+
+const QString kFound = "Orvik 2.0 found, vid: Vid_0483, pid: A04F";
+
+class OrvikctlDevice : public ::testing::Test {
+protected:
+    CliRun run(QStringList args)
+    {
+        args.prepend(emu);
+        args.prepend("--emulator");
+        return runCli(args);
+    }
+    void put(const QString& name, const QByteArray& bytes)
+    {
+        QFile f(emu + "/" + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    QByteArray get(const QString& path) const
+    {
+        QFile f(path.startsWith('/') ? path : emu + "/" + path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
+    }
+    static QStringList lines(const QString& text) { return text.split('\n', Qt::SkipEmptyParts); }
+
+    QTemporaryDir dir;
+    const QString emu = dir.filePath("appliance");
+};
+
+TEST_F(OrvikctlDevice, WriteThenReadGivesBackTheSettings)
+{
+    const CliRun w = run({"write", "--time", "1700000000", "--set", "Callsign=SP9XYZ"});
+    EXPECT_EQ(w.status, 0);
+    EXPECT_EQ(w.out, "");
+    const QStringList written = lines(w.err);
+    ASSERT_EQ(written.size(), 194);
+    EXPECT_EQ(written[0], kFound);
+    EXPECT_EQ(written[1], "Page written: 1/192");
+    EXPECT_EQ(written[192], "Page written: 192/192");
+    EXPECT_EQ(written[193], "Eeprom write success");
+    EXPECT_EQ(get("eeprom.bin").size(), 6144);
+
+    const CliRun r = run({"read", "--time", "1700000000", "--image", dir.filePath("got.bin")});
+    EXPECT_EQ(r.status, 0);
+    const QStringList read = lines(r.err);
+    ASSERT_EQ(read.size(), 196);
+    EXPECT_EQ(read[0], kFound);
+    EXPECT_EQ(read[1], "Page read: 1/192");
+    EXPECT_EQ(read[192], "Page read: 192/192");
+    EXPECT_EQ(read.mid(193),
+              (QStringList{"Eeprom read success.", kFound, "Firmware version: 1.02"}));
+    EXPECT_EQ(get(dir.filePath("got.bin")), get("eeprom.bin"));
+
+    QString expected = runCli({"show", "--time", "1700000000", "--set", "Callsign=SP9XYZ"}).out;
+    expected.replace("Aprsis_user=nocall", "Aprsis_user=NOCALL"); // kept in upper case
+    EXPECT_EQ(r.out, expected);
+}
+
+TEST_F(OrvikctlDevice, StateFilesShapeTheAppliance)
+{
+    const QString writeBox = "Uncompatible firmware version:\nDevice: 1.01\nConfigurator: 1.02\n\n"
+                             "You need to upload new firmware using \"Upload firmware\" button.\n";
+    const QString cannotOpen = "Orvik 2.0 could not be opened: Permission denied (on Linux, "
+                               "install the udev rule 60-orvik.rules; see the README)\n";
+    const struct {
+        const char* name;
+        QByteArray version;
+        QByteArray faults;
+        QStringList args;
+        int status;
+        QString errEnd;
+    } rows[] = {
+        {"version 101", "101\n", "", {"write"}, 1, writeBox},
+        {"refused seventh page",
+         "102",
+         "# comment\nwrite 6 refuse\n",
+         {"write"},
+         1,
+         "Page written: 6/192\nPage write error: 7/192\n"},
+        {"no version reply",
+         "102",
+         "version * no-reply",
+         {"info"},
+         1,
+         kFound + "\nFirmware version read error.\n"},
+        {"cannot be opened",
+         "102",
+         "open-error Permission denied",
+         {"read"},
+         1,
+         kFound + "\n" + cannotOpen},
+        {"not attached", "102", "absent", {"info"}, 1, "Orvik 2.0 not found.\n"},
+        {"version 1.00 told", "100", "", {"info"}, 0, kFound + "\nFirmware version: 1.00\n"},
+        {"bad fault line",
+         "102",
+         "write 6 refuse\nwrite seven refuse\n",
+         {"info"},
+         1,
+         "/faults, line 2: not a fault: write seven refuse\n"},
+        {"page on the version query",
+         "102",
+         "version 3 no-reply",
+         {"info"},
+         1,
+         "/faults, line 1: not a fault: version 3 no-reply\n"},
+        {"bad version file",
+         "1.02",
+         "",
+         {"info"},
+         1,
+         "/firmware-version: not a firmware version in hundredths (such as 102)\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_TRUE(QDir().mkpath(emu));
+        put("firmware-version", row.version);
+        put("faults", row.faults);
+        const CliRun r = run(row.args);
+        EXPECT_EQ(r.status, row.status);
+        EXPECT_TRUE(r.err.endsWith(row.errEnd)) << r.err.right(300).toStdString();
+    }
+}
+
+TEST_F(OrvikctlDevice, CreatesItsFilesAndRefusesAForeignImage)
+{
+    const CliRun r = run({"list"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, emu + "\n");
+    EXPECT_EQ(get("firmware-version"), "102\n");
+    EXPECT_TRUE(get("faults").startsWith("# Fault plan"));
+    EXPECT_EQ(get("eeprom.bin"), "<absent>");
+
+    // Erased: nothing usable to read.
+    EXPECT_EQ(lines(run({"read"}).err).last(),
+              "Eeprom checksum error. Please reload configuration.");
+
+    put("eeprom.bin", QByteArray(6143, '\0'));
+    const CliRun bad = run({"info"});
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_EQ(bad.err, "orvikctl: " + emu +
+                           "/eeprom.bin: not an EEPROM image (it must be exactly 6144 bytes)\n");
+}
+
+TEST_F(OrvikctlDevice, UploadsAFirmwareFileIntoTheEmulator)
+{
+    const QString image = dir.filePath("fw.bin");
+    QFile f(image);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(33, '\x5A'));
+    f.close();
+    const CliRun r = run({"upload-firmware", "--image", image});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.err, kFound + "\nPage written: 1/2\nPage written: 2/2\nFirmware upgrade success\n");
+    EXPECT_EQ(get("firmware.bin"), QByteArray(33, '\x5A') + QByteArray(31, '\0'));
+
+    const CliRun missing = run({"upload-firmware", "--image", dir.filePath("none.bin")});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, kFound + "\nFirmware resource not found (FindResource).\n");
+}
+
+TEST(OrvikctlDeviceWithoutEmulator, HasNoUsbInTests)
+{
+    const CliRun r = runCli({"info"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "orvikctl: no USB access here; use --emulator DIR\n");
+}
+
+} // namespace
+} // namespace orvik::cli
