@@ -1,6 +1,6 @@
 #include "configfile/ini_document.h"
 
-#include <QLatin1StringView>
+#include <QSet>
 
 namespace orvik {
 
@@ -23,30 +23,16 @@ QByteArrayView trimmed(QByteArrayView text)
     return text;
 }
 
-bool sameName(QByteArrayView a, QByteArrayView b)
+// Names match without regard to letter case, Latin-1 letters included.
+QByteArray folded(QByteArrayView name)
 {
-    return QLatin1StringView(a).compare(QLatin1StringView(b), Qt::CaseInsensitive) == 0;
-}
-
-// What one line says.
-struct Parsed {
-    enum Type { Other, Section, Key } type = Other;
-    QByteArrayView name;
-    QByteArrayView value;
-};
-
-Parsed parse(QByteArrayView line)
-{
-    const QByteArrayView text = trimmed(line);
-    if (text.startsWith('[')) {
-        const qsizetype close = text.lastIndexOf(']');
-        if (close > 0)
-            return {Parsed::Section, trimmed(text.sliced(1, close - 1)), {}};
+    QByteArray out = name.toByteArray();
+    for (char& c : out) {
+        const auto u = static_cast<unsigned char>(c);
+        if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7))
+            c = static_cast<char>(u + 32);
     }
-    const qsizetype eq = text.indexOf('=');
-    if (eq < 0)
-        return {};
-    return {Parsed::Key, trimmed(text.first(eq)), trimmed(text.sliced(eq + 1))};
+    return out;
 }
 
 QByteArrayView unquoted(QByteArrayView value)
@@ -64,6 +50,28 @@ QByteArray keyLine(QByteArrayView key, QByteArrayView value)
 
 } // namespace
 
+IniDocument::Line::Line(QByteArray lineText, QByteArray lineEnd)
+    : text(std::move(lineText)), end(std::move(lineEnd))
+{
+    const QByteArrayView t = trimmed(text);
+    if (t.startsWith('[')) {
+        const qsizetype close = t.lastIndexOf(']');
+        if (close > 0) {
+            type = Section;
+            name = trimmed(t.sliced(1, close - 1)).toByteArray();
+            folded = orvik::folded(name);
+            return;
+        }
+    }
+    const qsizetype eq = t.indexOf('=');
+    if (eq < 0)
+        return;
+    type = Key;
+    name = trimmed(t.first(eq)).toByteArray();
+    folded = orvik::folded(name);
+    value = trimmed(t.sliced(eq + 1)).toByteArray();
+}
+
 IniDocument::IniDocument(QByteArrayView bytes)
 {
     qsizetype start = 0;
@@ -75,17 +83,16 @@ IniDocument::IniDocument(QByteArrayView bytes)
         qsizetype next = end;
         if (next < n)
             next += bytes[next] == '\r' && next + 1 < n && bytes[next + 1] == '\n' ? 2 : 1;
-        lines_.push_back({bytes.sliced(start, end - start).toByteArray(),
-                          bytes.sliced(end, next - end).toByteArray()});
+        lines_.emplace_back(bytes.sliced(start, end - start).toByteArray(),
+                            bytes.sliced(end, next - end).toByteArray());
         start = next;
     }
 }
 
-qsizetype IniDocument::findSection(QByteArrayView section) const
+qsizetype IniDocument::findSection(const QByteArray& section) const
 {
     for (qsizetype i = 0; i < qsizetype(lines_.size()); ++i) {
-        const Parsed p = parse(lines_[i].text);
-        if (p.type == Parsed::Section && sameName(p.name, section))
+        if (lines_[i].type == Line::Section && lines_[i].folded == section)
             return i;
     }
     return -1;
@@ -93,17 +100,26 @@ qsizetype IniDocument::findSection(QByteArrayView section) const
 
 std::optional<QByteArray> IniDocument::value(QByteArrayView section, QByteArrayView key) const
 {
-    const qsizetype s = findSection(section);
-    if (s < 0)
-        return std::nullopt;
-    for (qsizetype i = s + 1; i < qsizetype(lines_.size()); ++i) {
-        const Parsed p = parse(lines_[i].text);
-        if (p.type == Parsed::Section)
-            break;
-        if (p.type == Parsed::Key && sameName(p.name, key))
-            return unquoted(p.value).toByteArray();
+    if (!values_) {
+        // Only the first section of a name counts, and in it the first key.
+        values_.emplace();
+        QSet<QByteArray> seen;
+        const QByteArray* current = nullptr;
+        for (const Line& line : lines_) {
+            if (line.type == Line::Section) {
+                current = seen.contains(line.folded) ? nullptr : &line.folded;
+                seen.insert(line.folded);
+            } else if (line.type == Line::Key && current) {
+                const std::pair name{*current, line.folded};
+                if (!values_->contains(name))
+                    values_->insert(name, unquoted(line.value).toByteArray());
+            }
+        }
     }
-    return std::nullopt;
+    const auto it = values_->constFind({folded(section), folded(key)});
+    if (it == values_->cend())
+        return std::nullopt;
+    return *it;
 }
 
 void IniDocument::endWithBreak(qsizetype line)
@@ -114,30 +130,32 @@ void IniDocument::endWithBreak(qsizetype line)
 
 void IniDocument::setValue(QByteArrayView section, QByteArrayView key, QByteArrayView value)
 {
-    const qsizetype s = findSection(section);
+    values_.reset();
+    const qsizetype s = findSection(folded(section));
     if (s < 0) {
         if (!lines_.empty())
             endWithBreak(lines_.size() - 1);
-        lines_.push_back({'[' + section.toByteArray() + ']', kLineBreak});
-        lines_.push_back({keyLine(key, value), kLineBreak});
+        lines_.emplace_back('[' + section.toByteArray() + ']', kLineBreak);
+        lines_.emplace_back(keyLine(key, value), kLineBreak);
         return;
     }
+    const QByteArray wanted = folded(key);
     qsizetype lastKey = s;
     for (qsizetype i = s + 1; i < qsizetype(lines_.size()); ++i) {
-        const Parsed p = parse(lines_[i].text);
-        if (p.type == Parsed::Section)
+        Line& line = lines_[i];
+        if (line.type == Line::Section)
             break;
-        if (p.type != Parsed::Key)
+        if (line.type != Line::Key)
             continue;
-        if (sameName(p.name, key)) {
+        if (line.folded == wanted) {
             // The file's own spelling of the key stays.
-            lines_[i] = {keyLine(p.name, value), kLineBreak};
+            line = Line(keyLine(line.name, value), kLineBreak);
             return;
         }
         lastKey = i;
     }
     endWithBreak(lastKey);
-    lines_.insert(lines_.begin() + lastKey + 1, {keyLine(key, value), kLineBreak});
+    lines_.emplace(lines_.begin() + lastKey + 1, keyLine(key, value), kLineBreak);
 }
 
 QByteArray IniDocument::bytes() const

@@ -2,7 +2,9 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QHash>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace orvik {
@@ -36,15 +38,26 @@ public:
     QByteArray bytes() const;
 
 private:
+    // A line with what it says, parsed once.
     struct Line {
+        enum Type { Other, Section, Key };
+        Line(QByteArray text, QByteArray end);
+
         QByteArray text;
         QByteArray end; // "\r", "\n", "\r\n", or empty for a last line without a break
+        Type type = Other;
+        QByteArray name;   // trimmed, as spelt in the file
+        QByteArray folded; // the name as compared
+        QByteArray value;  // trimmed, quotes kept
     };
     // Index of the first section line named `section`, or -1.
-    qsizetype findSection(QByteArrayView section) const;
+    qsizetype findSection(const QByteArray& folded) const;
     void endWithBreak(qsizetype line);
 
     std::vector<Line> lines_;
+    // Every readable value by folded section and key names; built on the first
+    // read after a change, so that a whole import reads the text only once.
+    mutable std::optional<QHash<std::pair<QByteArray, QByteArray>, QByteArray>> values_;
 };
 
 } // namespace orvik

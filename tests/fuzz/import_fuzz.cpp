@@ -1,0 +1,51 @@
+// Arbitrary bytes as a configuration file: the import must take anything, and
+// the update rule must leave every key it writes readable as written.
+#include "configfile/config_file.h"
+#include "configfile/config_keys.h"
+#include "configfile/ini_document.h"
+#include "settings/operation.h"
+#include "settings/settings.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdlib>
+
+namespace {
+
+class Silent : public orvik::Reporter {
+public:
+    void log(const QString&) override {}
+    void setProgressRange(int) override {}
+    void setProgress(int) override {}
+    void information(const QString&) override {}
+    void notice(const QString&) override {}
+    void error(const QString&) override {}
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    static QTemporaryDir dir;
+    static const QString path = dir.filePath("fuzz.cfg");
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    {
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write(bytes) != bytes.size())
+            std::abort();
+    }
+    orvik::Settings settings([] { return std::int64_t(0); });
+    Silent reporter;
+    (void)orvik::ImportConfigFile(settings, path, reporter);
+
+    orvik::IniDocument document(bytes);
+    for (const orvik::ConfigKey& key : orvik::configKeys())
+        document.setValue(key.section, key.key, "v" + key.key);
+    const orvik::IniDocument updated(document.bytes());
+    for (const orvik::ConfigKey& key : orvik::configKeys()) {
+        if (updated.value(key.section, key.key) != "v" + key.key)
+            std::abort();
+    }
+    return 0;
+}
