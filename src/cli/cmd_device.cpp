@@ -66,6 +66,8 @@ int runRead(Context& ctx)
         return status;
     if (!ctx.image.isEmpty() && !saveImage(ctx, received))
         return 1;
+    if (!ctx.output.isEmpty() && !ctx.saveConfigFile(*settings))
+        return 1;
     ctx.printSettings(*settings);
     return 0;
 }

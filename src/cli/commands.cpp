@@ -43,9 +43,10 @@ const std::array kCommands = {
     Command{"info", "info",
             "Show the appliance's firmware version, as the notice after \"Read config\" does.",
             runInfo},
-    Command{"read", "read [CONFIG.cfg] [--image FILE]",
+    Command{"read", "read [CONFIG.cfg] [--image FILE] [-o FILE]",
             "Run \"Read config\": read the appliance's configuration into the settings and\n"
-            "      print them as show does; --image FILE also saves the received image.",
+            "      print them as show does; --image FILE also saves the received image, -o FILE\n"
+            "      the settings as a configuration file.",
             runRead},
     Command{"write", "write [CONFIG.cfg]",
             "Run \"Write config\" on the settings show would print: take \"now\" into the\n"

@@ -132,5 +132,16 @@ TEST_F(OrvikctlSave, AnotherVersionIsWarnedOnStandardErrorAndReadInFull)
     EXPECT_TRUE(r.out.contains("\nwww_port=23\n"));
 }
 
+TEST_F(OrvikctlSave, ReadSavesWhatItReadAsAConfigurationFile)
+{
+    const QString emu = dir.filePath("appliance");
+    const QStringList at = {"--emulator", emu, "--time", "1700000000"};
+    ASSERT_EQ(runCli(QStringList{"write", "--set", "Callsign=SP9XYZ"} + at).status, 0);
+    const CliRun r = runCli(QStringList{"read", "-o", a} + at);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_TRUE(read(a).contains("\r\nCallsign=SP9XYZ\r\n"));
+    EXPECT_EQ(runCli(QStringList{"show", a} + at.mid(2)).out, r.out);
+}
+
 } // namespace
 } // namespace orvik::cli
