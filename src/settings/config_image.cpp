@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <optional>
 #include <vector>
 
 namespace orvik {
@@ -25,8 +26,8 @@ enum class Encoding {
     UpperText,   // Text with a to z upper-cased
     Callsign,    // six bytes, a to z upper-cased, padded with spaces; read back as they stand
     ToCall,      // as Callsign; read back without the padding
-    StationSsid, // "0" + SSID; a byte outside "0".."\x7f" reads back modulo 256
-    DestSsid,    // "0" + SSID; read back as a signed byte
+    StationSsid, // u8 "0" + SSID; read back as (byte - 48) modulo 256
+    DestSsid,    // u8 "0" + SSID; read back as the byte taken signed, minus 48
 };
 
 struct Field {

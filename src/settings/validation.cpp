@@ -71,9 +71,9 @@ bool isDigit(QChar c)
     return c >= QLatin1Char('0') && c <= QLatin1Char('9');
 }
 
-// Degrees of `degreeDigits` digits, two of minutes, ".", two of hundredths and
-// one of `hemispheres`; the minutes stay below 60 and the whole below
-// maxDegrees + 1.
+// `degreeDigits` digits of degrees, two of minutes, ".", two of hundredths of a
+// minute and one letter of `hemispheres`; degrees at most maxDegrees, minutes
+// below 60.
 bool checkPosition(const QString& text, int degreeDigits, const char* hemispheres, int maxDegrees)
 {
     const int point = degreeDigits + 2;
