@@ -169,11 +169,9 @@ void TForm1::buildLayout()
 
 void TForm1::setFocusChain(const std::vector<QWidget*>& pagesInFocusOrder)
 {
-    // Hidden pages and the tabs not selected drop out of the chain by
-    // themselves, so one chain serves every tab.
-    std::vector<QWidget*> chain = {Memo1, Button4, Button5, Button3};
-    for (int i = 0; i < PageControl1->count(); ++i)
-        chain.push_back(PageControl1->tabButton(i));
+    // Hidden pages drop out of the chain by themselves, so one chain serves
+    // every tab.
+    std::vector<QWidget*> chain = {Memo1, Button4, Button5, Button3, PageControl1};
     chain.insert(chain.end(), pagesInFocusOrder.begin(), pagesInFocusOrder.end());
     chain.push_back(Button1);
     chain.push_back(Button2);

@@ -50,28 +50,6 @@ protected:
         painter.drawControl(QStyle::CE_TabBarTab, option);
     }
 
-    void keyPressEvent(QKeyEvent* event) override
-    {
-        switch (event->key()) {
-        case Qt::Key_Left:
-        case Qt::Key_Up:
-            control_->step(-1, false);
-            break;
-        case Qt::Key_Right:
-        case Qt::Key_Down:
-            control_->step(1, false);
-            break;
-        case Qt::Key_Home:
-            control_->setCurrentIndex(0);
-            break;
-        case Qt::Key_End:
-            control_->setCurrentIndex(control_->count() - 1);
-            break;
-        default:
-            QAbstractButton::keyPressEvent(event);
-        }
-    }
-
 private:
     void initStyleOption(QStyleOptionTab* option) const
     {
@@ -81,6 +59,8 @@ private:
         option->position = position;
         option->state.setFlag(QStyle::State_Selected, isChecked());
         option->state.setFlag(QStyle::State_Sunken, isDown());
+        // The control takes the focus as a whole; its selected tab shows it.
+        option->state.setFlag(QStyle::State_HasFocus, isChecked() && control_->hasFocus());
     }
 
     TabControl* control_;
@@ -88,6 +68,9 @@ private:
 
 TabControl::TabControl(QWidget* parent) : QWidget(parent), stack_(new QStackedWidget(this))
 {
+    // One stop in the focus chain, as the tabs are one control; a click on a
+    // tab gives it the focus, a click on a page's background does not.
+    setFocusPolicy(Qt::TabFocus);
     const auto shortcut = [this](QKeyCombination keys, int delta) {
         new QShortcut(
             QKeySequence(keys), this, this, [this, delta] { step(delta, true); },
@@ -103,7 +86,7 @@ int TabControl::addTab(QWidget* page, const QString& text)
     auto* tab = new TabButton(text, this);
     connect(tab, &QAbstractButton::pressed, this, [this, index] {
         setCurrentIndex(index);
-        tabs_[index]->setFocus(Qt::MouseFocusReason);
+        setFocus(Qt::MouseFocusReason);
     });
     tabs_.append(tab);
     stack_->addWidget(page);
@@ -119,20 +102,17 @@ void TabControl::setCurrentIndex(int index)
 {
     if (index < 0 || index >= count() || index == current_)
         return;
-    // Read before the old page hides, which moves the focus away by itself.
+    // Read before the old page hides, which would send the focus elsewhere.
     const QWidget* focus = QApplication::focusWidget();
-    const bool focusInside = focus && isAncestorOf(focus);
-    if (current_ >= 0) {
+    const bool focusOnPage = focus && stack_->isAncestorOf(focus);
+    if (current_ >= 0)
         tabs_[current_]->setChecked(false);
-        tabs_[current_]->setFocusPolicy(Qt::NoFocus);
-    }
     current_ = index;
     tabs_[index]->setChecked(true);
-    tabs_[index]->setFocusPolicy(Qt::StrongFocus);
     stack_->setCurrentIndex(index);
     layoutTabs();
-    if (focusInside)
-        tabs_[index]->setFocus(Qt::TabFocusReason);
+    if (focusOnPage)
+        setFocus(Qt::OtherFocusReason);
     emit currentChanged(index);
 }
 
@@ -174,6 +154,47 @@ void TabControl::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     layoutTabs();
+}
+
+void TabControl::keyPressEvent(QKeyEvent* event)
+{
+    // Keys that a control on a page let pass are not the tabs' business.
+    if (!hasFocus()) {
+        event->ignore();
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        step(-1, false);
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        step(1, false);
+        break;
+    case Qt::Key_Home:
+        setCurrentIndex(0);
+        break;
+    case Qt::Key_End:
+        setCurrentIndex(count() - 1);
+        break;
+    default:
+        event->ignore();
+    }
+}
+
+void TabControl::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    if (current_ >= 0)
+        tabs_[current_]->update();
+}
+
+void TabControl::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    if (current_ >= 0)
+        tabs_[current_]->update();
 }
 
 void TabControl::changeEvent(QEvent* event)

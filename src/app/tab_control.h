@@ -12,8 +12,8 @@ class TabButton;
 // A tab control whose captions wrap into as many rows as its width needs,
 // with no scroll arrows (QTabBar only scrolls). The row holding the selected
 // tab moves next to the page, so the selected tab always joins its page.
-// Keyboard: Ctrl+Tab and Ctrl+Shift+Tab anywhere inside, arrow keys, Home
-// and End on the focused tab.
+// Keyboard: Ctrl+Tab and Ctrl+Shift+Tab anywhere inside; arrow keys, Home
+// and End while the tabs have the focus.
 class TabControl : public QWidget {
     Q_OBJECT
 public:
@@ -25,8 +25,8 @@ public:
     void setCurrentIndex(int index);
     QString tabText(int index) const;
     QWidget* widget(int index) const;
-    // The tab of page `index`. Only the selected tab takes the focus, so the
-    // tabs are one stop in the focus chain.
+    // The tab of page `index`. The tabs take no focus of their own: the
+    // control is one stop in the focus chain, before its page.
     QWidget* tabButton(int index) const;
     int rowCount() const { return static_cast<int>(rows_.size()); }
     // The row (0 = top) in which tab `index` stands now.
@@ -38,10 +38,12 @@ signals:
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    friend class TabButton;
     void layoutTabs();
     void step(int delta, bool wrap);
     QRect frameRect() const;

@@ -1,0 +1,291 @@
+#include "app/gui_reporter.h"
+#include "form1_rig.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <utility>
+
+namespace {
+
+using orvik::test::Form1Rig;
+
+template <typename T> T* control(TForm1& form, const char* name)
+{
+    auto* w = form.findChild<T*>(name);
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+QStringList lastLogLines(TForm1& form, int count)
+{
+    return form.Memo1->toPlainText().split('\n').last(count);
+}
+
+TEST(Form1Behaviour, ClockFieldsFollowUploadpctimeOnly)
+{
+    enum Action { ClickUpload, ClickNtp, ModelUpload, ModelNtp };
+    struct Step {
+        const char* what;
+        Action action;
+        bool value; // for the model's changes
+        bool clockEnabled;
+    };
+    const Step steps[] = {
+        {"user clears Uploadpctime", ClickUpload, false, true},
+        {"user clears Use NTP server", ClickNtp, false, true},
+        {"user ticks Use NTP server", ClickNtp, false, true},
+        {"user ticks Uploadpctime", ClickUpload, false, false},
+        {"program clears Ntp_enable", ModelNtp, false, false},
+        {"program ticks Ntp_enable", ModelNtp, true, false},
+        {"program clears Uploadpctime", ModelUpload, false, true},
+        {"program clears Ntp_enable again", ModelNtp, false, true},
+        {"program ticks Uploadpctime", ModelUpload, true, false},
+    };
+    Form1Rig rig;
+    rig.form.show();
+    orvik::Settings& settings = rig.form.settings();
+    auto* upload = control<QCheckBox>(rig.form, "Uploadpctime");
+    auto* ntp = control<QCheckBox>(rig.form, "Ntp_enable");
+    const std::pair<const char*, const char*> clock[] = {{"Rtcyear", "2023"},
+                                                         {"Rtcmonth", "11"},
+                                                         {"Rtcday", "14"},
+                                                         {"Rtchour", "22"},
+                                                         {"Rtcmin", "13"}};
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        switch (step.action) {
+        case ClickUpload:
+            QTest::mouseClick(upload, Qt::LeftButton, {}, QPoint(6, upload->height() / 2));
+            break;
+        case ClickNtp:
+            QTest::mouseClick(ntp, Qt::LeftButton, {}, QPoint(6, ntp->height() / 2));
+            break;
+        case ModelUpload:
+            settings.setChecked("Uploadpctime", step.value);
+            break;
+        case ModelNtp:
+            settings.setChecked("Ntp_enable", step.value);
+            break;
+        }
+        EXPECT_EQ(upload->isChecked(), settings.checked("Uploadpctime"));
+        EXPECT_EQ(ntp->isChecked(), settings.checked("Ntp_enable"));
+        EXPECT_EQ(upload->isChecked(), !step.clockEnabled);
+        for (const auto& [name, text] : clock) {
+            const auto* field = control<QLineEdit>(rig.form, name);
+            EXPECT_EQ(field->isEnabled(), step.clockEnabled) << name;
+            EXPECT_EQ(field->text(), text) << name;
+        }
+        EXPECT_TRUE(control<QLineEdit>(rig.form, "Ntp_servername")->isEnabled());
+    }
+}
+
+TEST(Form1Behaviour, ListOutsideItsItemsShowsEmpty)
+{
+    Form1Rig rig;
+    auto* list = control<QComboBox>(rig.form, "Weather_stationtype");
+    rig.form.settings().setIndex("Weather_stationtype", 11);
+    EXPECT_EQ(list->currentIndex(), -1);
+    EXPECT_EQ(list->currentText(), "");
+    EXPECT_EQ(rig.form.settings().index("Weather_stationtype"), -1);
+
+    list->setCurrentIndex(10); // the user picks the last item
+    EXPECT_EQ(rig.form.settings().index("Weather_stationtype"), 10);
+    EXPECT_EQ(list->currentText(), "Davis Vantage Pro2 Plus");
+}
+
+TEST(Form1Behaviour, TypingStopsAtTheLimitButProgramTextStaysWhole)
+{
+    Form1Rig rig;
+    auto* latitude = control<QLineEdit>(rig.form, "Latitude");
+    latitude->selectAll();
+    QTest::keyClicks(latitude, "4807.38N9");
+    EXPECT_EQ(latitude->text(), "4807.38N");
+    EXPECT_EQ(rig.form.settings().text("Latitude"), "4807.38N");
+
+    rig.form.settings().setText("Latitude", "4807.38N from a file");
+    EXPECT_EQ(latitude->text(), "4807.38N from a file");
+    latitude->end(false);
+    QTest::keyClicks(latitude, "X");
+    EXPECT_EQ(rig.form.settings().text("Latitude"), "4807.38N from a file");
+}
+
+TEST(Form1Behaviour, UserEditsReachTheModel)
+{
+    Form1Rig rig;
+    QTest::keyClicks(control<QLineEdit>(rig.form, "Beacon3_msg"), "!5223.08N/01658.14E-");
+    EXPECT_EQ(rig.form.settings().text("Beacon3_msg"), "!5223.08N/01658.14E-");
+    control<QComboBox>(rig.form, "WU_sendmethod")->setCurrentIndex(1);
+    EXPECT_EQ(rig.form.settings().index("WU_sendmethod"), 1);
+    rig.form.settings().setText("Callsign", "SP3ABC");
+    EXPECT_EQ(control<QLineEdit>(rig.form, "Callsign")->text(), "SP3ABC");
+}
+
+TEST(Form1Behaviour, EachButtonRunsItsOperation)
+{
+    Form1Rig rig;
+    QTemporaryDir dir;
+    const QString file = dir.filePath("station.cfg");
+    rig.firmware.bytes = QByteArray(33, '\x5a');
+    rig.form.settings().setText("Callsign", "SP3ABC");
+    struct Step {
+        const char* what;
+        void (TForm1::*click)();
+        QStringList lastLines;
+        QStringList boxes;
+    };
+    const Step steps[] = {
+        {"write config",
+         &TForm1::Button5Click,
+         {"Page written: 192/192", "Eeprom write success"},
+         {}},
+        {"read config",
+         &TForm1::Button4Click,
+         {"Eeprom read success.", "Orvik 2.0 found, vid: Vid_0483, pid: A04F"},
+         {"notice: Firmware version: 1.02"}},
+        {"upload firmware",
+         &TForm1::Button3Click,
+         {"Page written: 2/2", "Firmware upgrade success"},
+         {}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.what);
+        rig.dialogs.seen.clear();
+        (rig.form.*step.click)();
+        EXPECT_EQ(lastLogLines(rig.form, 2), step.lastLines);
+        EXPECT_EQ(rig.dialogs.seen, step.boxes);
+        EXPECT_EQ(rig.form.ProgressBar1->value(), 0);
+    }
+    EXPECT_EQ(rig.device.appliances().front().firmware.size(), 64);
+
+    rig.dialogs.answers = {file};
+    rig.form.Button1Click();
+    rig.form.settings().setText("Callsign", "NOCALL");
+    rig.dialogs.answers = {file};
+    rig.form.Button2Click();
+    EXPECT_EQ(rig.form.settings().text("Callsign"), "SP3ABC");
+}
+
+TEST(Form1Behaviour, FileDialogsStartInConfigAndProposeTheLastFile)
+{
+    Form1Rig rig;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString filter = "Orvik config files (*.cfg)";
+    QTemporaryDir dir;
+    const QString file = dir.filePath("a.cfg");
+
+    rig.form.Button1Click(); // cancelled
+    rig.dialogs.answers = {file};
+    rig.form.Button1Click();
+    rig.form.Button1Click(); // cancelled again: the last file stays proposed
+    rig.form.Button2Click(); // cancelled
+    rig.dialogs.answers = {file};
+    rig.form.Button2Click();
+    rig.form.Button2Click();
+    EXPECT_EQ(rig.dialogs.seen, QStringList({
+                                    "save: " + documents + " | orvik.cfg | " + filter,
+                                    "save: " + documents + " | orvik.cfg | " + filter,
+                                    "save: " + documents + " | " + file + " | " + filter,
+                                    "open: " + documents + " |  | " + filter,
+                                    "open: " + documents + " |  | " + filter,
+                                    "open: " + documents + " | " + file + " | " + filter,
+                                }));
+    EXPECT_TRUE(QFile::exists(file));
+
+    const QString config = QCoreApplication::applicationDirPath() + "/config";
+    ASSERT_TRUE(QDir().mkpath(config));
+    rig.dialogs.seen.clear();
+    rig.form.Button2Click();
+    QDir(config).removeRecursively();
+    EXPECT_EQ(rig.dialogs.seen, QStringList({"open: " + config + " | " + file + " | " + filter}));
+}
+
+TEST(Form1Behaviour, AnErrorEndsTheOperationInTheErrorBox)
+{
+    Form1Rig rig;
+    rig.form.settings().setText("Ipaddr1", "1x8");
+    rig.dialogs.answers = {QDir::tempPath() + "/orvik-window-test-never-written.cfg"};
+    rig.form.Button1Click();
+    rig.form.settings().setText("Ipaddr1", "168");
+    rig.dialogs.answers = {"/nonexistent-folder/orvik.cfg"};
+    rig.form.Button1Click();
+    EXPECT_EQ(rig.dialogs.seen.filter("error: "),
+              QStringList({"error: '1x8' is not a valid integer value.",
+                           "error: Unable to write to /nonexistent-folder/orvik.cfg."}));
+    EXPECT_FALSE(QFile::exists(QDir::tempPath() + "/orvik-window-test-never-written.cfg"));
+    EXPECT_TRUE(rig.form.Button1->isEnabled());
+}
+
+TEST(Form1Behaviour, NoSecondOperationAndCloseWaitsWhileOneRuns)
+{
+    Form1Rig rig;
+    rig.form.show();
+    bool closed = true;
+    bool once = false;
+    rig.dialogs.whileOpen = [&] {
+        if (std::exchange(once, true))
+            return;
+        rig.form.Button2Click();
+        rig.form.Button4Click();
+        closed = rig.form.close();
+    };
+    rig.form.Button1Click();
+    EXPECT_EQ(rig.dialogs.seen.size(), 1);
+    EXPECT_TRUE(rig.dialogs.seen.front().startsWith("save: "));
+    EXPECT_EQ(rig.device.appliances().front().requestCount(orvik::Command::FirmwareVersion), 0);
+    EXPECT_FALSE(closed);
+    // Held until the operation ended, then closed.
+    EXPECT_FALSE(rig.form.isVisible());
+}
+
+TEST(Form1Behaviour, UploadDisablesTheButtonsAndHoldsTheClose)
+{
+    Form1Rig rig;
+    rig.form.show();
+    rig.firmware.bytes = QByteArray(96, '\x11');
+    QList<QPushButton*> buttons = {rig.form.Button1, rig.form.Button2, rig.form.Button3,
+                                   rig.form.Button4, rig.form.Button5};
+    int pages = 0;
+    bool closed = true;
+    bool visibleDuring = false;
+    rig.device.onRequest = [&](const orvik::Appliance&, const orvik::Report& request) {
+        if (request[1] != 0xFE || ++pages != 2)
+            return;
+        for (QPushButton* button : buttons)
+            EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
+        EXPECT_TRUE(rig.form.Button11->isEnabled());
+        QTest::keyClick(rig.form.Button5, Qt::Key_Space);
+        rig.form.Button4Click();
+        closed = rig.form.close();
+        visibleDuring = rig.form.isVisible();
+    };
+    rig.form.Button3Click();
+    EXPECT_EQ(pages, 3);
+    EXPECT_EQ(lastLogLines(rig.form, 1), QStringList({"Firmware upgrade success"}));
+    EXPECT_EQ(rig.device.appliances().front().requestCount(orvik::Command::FirmwareVersion), 0);
+    EXPECT_FALSE(closed);
+    EXPECT_TRUE(visibleDuring);
+    EXPECT_FALSE(rig.form.isVisible());
+    for (QPushButton* button : buttons)
+        EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
+}
+
+TEST(Form1Behaviour, SpecialStringsOpensTheDialog)
+{
+    Form1Rig rig;
+    int shown = 0;
+    rig.form.setSpecialStringsDialog([&] { ++shown; });
+    rig.form.Button11->click();
+    rig.form.Button11->click();
+    EXPECT_EQ(shown, 2);
+}
+
+} // namespace

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "app/Unit1.h"
+#include "app/dialogs.h"
+#include "app/test_application.h"
+#include "device/emulator.h"
+#include "device/firmware_upload.h"
+#include "support/qt_print.h"
+
+#include <QStringList>
+#include <functional>
+
+namespace orvik::test {
+
+// Records every box and file dialog, one line each, in order, and answers the
+// file dialogs from `answers` (none left: cancelled). `whileOpen` runs inside
+// each, as the user may act while a modal box or dialog is open.
+class FakeDialogs : public Dialogs {
+public:
+    void information(const QString& text) override { see("information: " + text); }
+    void notice(const QString& text) override { see("notice: " + text); }
+    void error(const QString& text) override { see("error: " + text); }
+    QString getSaveFileName(const QString& startFolder, const QString& proposed,
+                            const QString& filter) override
+    {
+        see(QStringLiteral("save: %1 | %2 | %3").arg(startFolder, proposed, filter));
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+    QString getOpenFileName(const QString& startFolder, const QString& proposed,
+                            const QString& filter) override
+    {
+        see(QStringLiteral("open: %1 | %2 | %3").arg(startFolder, proposed, filter));
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+
+    QStringList seen;
+    QStringList answers;
+    std::function<void()> whileOpen = [] {};
+
+private:
+    void see(const QString& line)
+    {
+        seen << line;
+        whileOpen();
+    }
+};
+
+class BytesFirmware : public FirmwareSource {
+public:
+    bool find(int) override { return true; }
+    std::optional<QByteArray> load(int) override { return bytes; }
+    QByteArray bytes;
+};
+
+struct ApplicationReady {
+    ApplicationReady() { ensureApplication(); }
+};
+
+// The main window with every collaborator replaced, standing at
+// 2023-11-14 22:13:20 UTC, with one appliance attached.
+struct Form1Rig : ApplicationReady {
+    Form1Rig() { device.attach("orvik-1"); }
+
+    FakeDialogs dialogs;
+    ApplianceEmulator device;
+    BytesFirmware firmware;
+    TForm1 form{{[] { return std::int64_t{1700000000}; }, &dialogs, &device, &firmware}};
+};
+
+} // namespace orvik::test
