@@ -1,5 +1,8 @@
 #include "app/Unit2.h"
 
+#include "app/design_font.h"
+
+#include <QFontMetrics>
 #include <QLabel>
 
 namespace {
@@ -21,6 +24,20 @@ const Line kLines[] = {
     {&TForm2::Label5, "Label5", 96, "@<date>z<lat>/<long>-Orvik Test."},
 };
 constexpr int kLeft = 8;
+constexpr QSize kClientSize(251, 116);
+
+// A stand-in font wider than the design font is narrowed until the longest
+// line fits the fixed client area, rather than being cut off at its edge.
+QFont fittingFont(QFont font)
+{
+    const int room = kClientSize.width() - kLeft;
+    int widest = 0;
+    for (const Line& line : kLines)
+        widest = qMax(widest, QFontMetrics(font).horizontalAdvance(QLatin1String(line.text)));
+    if (widest > room)
+        font.setStretch(QFont::Unstretched * room / widest);
+    return font;
+}
 
 } // namespace
 
@@ -28,7 +45,8 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Beacon special strings"));
-    setFixedSize(251, 116);
+    setFont(fittingFont(orvik::designFont(font())));
+    setFixedSize(kClientSize);
 
     for (const Line& line : kLines) {
         auto* label = new QLabel(this);

@@ -74,6 +74,8 @@ TEST(Form2, FiveLinesWithTheirSpacingAndPlaces)
         EXPECT_EQ(line.label->textFormat(), Qt::PlainText) << line.name;
         EXPECT_EQ(line.label->pos(), line.at) << line.name;
         EXPECT_FALSE(line.label->wordWrap()) << line.name;
+        // Whatever font stands in, no line is cut off at the right edge.
+        EXPECT_LE(line.label->geometry().right(), 250) << line.name;
     }
 }
 
