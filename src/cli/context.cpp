@@ -40,12 +40,13 @@ bool Context::saveConfigFile(const Settings& settings)
 
 bool Context::applySets(Settings& settings)
 {
-    for (const auto& [name, value] : sets) {
-        if (!findSetting(name)) {
-            err << "orvikctl: unknown setting " << name << Qt::endl;
+    // Not a structured binding: clang before 16 cannot capture one in a lambda.
+    for (const QPair<QString, QString>& set : sets) {
+        if (!findSetting(set.first)) {
+            err << "orvikctl: unknown setting " << set.first << Qt::endl;
             return false;
         }
-        if (!runOperation(reporter, [&] { settings.setValueText(name, value); }))
+        if (!runOperation(reporter, [&] { settings.setValueText(set.first, set.second); }))
             return false;
     }
     return true;
