@@ -1,6 +1,7 @@
 #include "device/config_sessions.h"
 
 #include "device/device_link.h"
+#include "device/page_log.h"
 #include "device/protocol.h"
 #include "settings/operation.h"
 #include "settings/settings.h"
@@ -16,11 +17,6 @@ const char* const kReadMismatch =
     "Uncompatible firmware version:\nDevice: %.2f\nConfigurator: %0.2f\n\n"
     "You need use the same Configurator and firmware version to read device configuration "
     "or you can write new configuration using \"Write config\" button.";
-
-QString pageLine(const char* what, int page)
-{
-    return QStringLiteral("%1%2/%3").arg(QLatin1String(what)).arg(page).arg(kPageCount);
-}
 
 // True when the open appliance runs the firmware this configurator was made
 // for; otherwise tells the user why the session stops.
@@ -51,10 +47,10 @@ bool WriteEeprom(const ConfigImage& image, HidTransport& transport, Reporter& re
     reporter.setProgressRange(kPageCount);
     for (int p = 0; p < kPageCount; ++p) {
         if (!WriteConfigPage(transport, pageOf(image, p), static_cast<std::uint16_t>(p))) {
-            reporter.log(pageLine("Page write error: ", p + 1));
+            reporter.log(pageLine("Page write error: ", p + 1, kPageCount));
             return false;
         }
-        reporter.log(pageLine("Page written: ", p + 1));
+        reporter.log(pageLine("Page written: ", p + 1, kPageCount));
         reporter.setProgress(p + 1);
     }
     reporter.log(QStringLiteral("Eeprom write success"));
@@ -69,10 +65,10 @@ bool ReadEeprom(ConfigImage& image, HidTransport& transport, Reporter& reporter)
     for (int p = 0; p < kPageCount; ++p) {
         const PageBuffer page(image.data() + p * kPageSize, kPageSize);
         if (!ReadConfigPage(transport, page, static_cast<std::uint16_t>(p))) {
-            reporter.log(pageLine("Page read error: ", p + 1));
+            reporter.log(pageLine("Page read error: ", p + 1, kPageCount));
             return false;
         }
-        reporter.log(pageLine("Page read: ", p + 1));
+        reporter.log(pageLine("Page read: ", p + 1, kPageCount));
         reporter.setProgress(p + 1);
     }
     reporter.setProgress(0);

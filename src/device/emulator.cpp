@@ -16,8 +16,7 @@ constexpr std::uint8_t kNotUnderstood = 0x00;
 
 std::uint16_t pageIndexOf(const Report& request)
 {
-    return static_cast<std::uint16_t>(request[kPageIndexOffset] | request[kPageIndexOffset + 1]
-                                                                      << 8);
+    return getLe16(request, kPageIndexOffset);
 }
 
 const Fault* plannedFault(const Appliance& appliance, std::uint8_t command, std::uint16_t pageIndex)
@@ -34,13 +33,7 @@ const Fault* plannedFault(const Appliance& appliance, std::uint8_t command, std:
 bool checksumHolds(const Report& request)
 {
     const PageData data(request.data() + kPageDataOffset, kPageSize);
-    return pageChecksum(data) == (request[kChecksumOffset] | request[kChecksumOffset + 1] << 8);
-}
-
-void putU16(Report& frame, int offset, std::uint16_t value)
-{
-    frame[offset] = static_cast<std::uint8_t>(value & 0xFF);
-    frame[offset + 1] = static_cast<std::uint8_t>(value >> 8);
+    return pageChecksum(data) == getLe16(request, kChecksumOffset);
 }
 
 bool understood(const Report& request)
@@ -69,15 +62,15 @@ Report answer(const Appliance& appliance, const Report& request)
     const auto command = static_cast<Command>(request[kCommandOffset]);
     reply[kCommandOffset] = request[kCommandOffset];
     if (command == Command::FirmwareVersion) {
-        putU16(reply, kVersionOffset, static_cast<std::uint16_t>(appliance.firmwareVersion));
-        putU16(reply, kVersionOffset + 2,
-               static_cast<std::uint16_t>(appliance.firmwareVersion >> 16));
+        putLe16(reply, kVersionOffset, static_cast<std::uint16_t>(appliance.firmwareVersion));
+        putLe16(reply, kVersionOffset + 2,
+                static_cast<std::uint16_t>(appliance.firmwareVersion >> 16));
     } else if (command == Command::ReadConfigPage) {
         const std::uint16_t pageIndex = pageIndexOf(request);
         const auto page = appliance.eeprom.begin() + pageIndex * kPageSize;
-        putU16(reply, kPageIndexOffset, pageIndex);
+        putLe16(reply, kPageIndexOffset, pageIndex);
         std::copy_n(page, kPageSize, reply.begin() + kPageDataOffset);
-        putU16(reply, kChecksumOffset, pageChecksum(PageData(page, kPageSize)));
+        putLe16(reply, kChecksumOffset, pageChecksum(PageData(page, kPageSize)));
     }
     return reply;
 }

@@ -2,6 +2,7 @@
 
 #include "device/carried_firmware.h"
 #include "device/device_link.h"
+#include "device/page_log.h"
 #include "device/protocol.h"
 #include "settings/operation.h"
 
@@ -10,11 +11,6 @@
 namespace orvik {
 
 namespace {
-
-QString pageLine(const char* what, int page, int pageCount)
-{
-    return QStringLiteral("%1%2/%3").arg(QLatin1String(what)).arg(page).arg(pageCount);
-}
 
 // Gives the buttons back however the upload ends.
 class ButtonsDisabled {

@@ -9,17 +9,6 @@ namespace orvik {
 
 namespace {
 
-void putU16(Report& frame, int offset, std::uint16_t value)
-{
-    frame[offset] = static_cast<std::uint8_t>(value & 0xFF);
-    frame[offset + 1] = static_cast<std::uint8_t>(value >> 8);
-}
-
-std::uint16_t getU16(const Report& frame, int offset)
-{
-    return static_cast<std::uint16_t>(frame[offset] | frame[offset + 1] << 8);
-}
-
 // Sends the request and takes the reply; true when both went whole and the
 // reply echoes the command.
 bool exchange(HidTransport& transport, const Report& request, Report& reply)
@@ -50,10 +39,10 @@ Report buildRequest(Command command, std::uint16_t pageIndex, std::optional<Page
     request[kCommandOffset] = static_cast<std::uint8_t>(command);
     if (command == Command::FirmwareVersion)
         return request;
-    putU16(request, kPageIndexOffset, pageIndex);
+    putLe16(request, kPageIndexOffset, pageIndex);
     if (data) {
         std::copy(data->begin(), data->end(), request.begin() + kPageDataOffset);
-        putU16(request, kChecksumOffset, pageChecksum(*data));
+        putLe16(request, kChecksumOffset, pageChecksum(*data));
     }
     return request;
 }
@@ -68,8 +57,8 @@ bool QueryFirmwareVersion(HidTransport& transport, std::uint32_t& version)
     Report reply{};
     if (!exchange(transport, buildRequest(Command::FirmwareVersion), reply))
         return false;
-    version = static_cast<std::uint32_t>(getU16(reply, kVersionOffset)) |
-              static_cast<std::uint32_t>(getU16(reply, kVersionOffset + 2)) << 16;
+    version = static_cast<std::uint32_t>(getLe16(reply, kVersionOffset)) |
+              static_cast<std::uint32_t>(getLe16(reply, kVersionOffset + 2)) << 16;
     return true;
 }
 
@@ -88,7 +77,7 @@ bool ReadConfigPage(HidTransport& transport, PageBuffer destination, std::uint16
     if (!exchange(transport, buildRequest(Command::ReadConfigPage, pageIndex), reply))
         return false;
     const PageData received(reply.data() + kPageDataOffset, kPageSize);
-    if (pageChecksum(received) != getU16(reply, kChecksumOffset))
+    if (pageChecksum(received) != getLe16(reply, kChecksumOffset))
         return false;
     std::copy(received.begin(), received.end(), destination.begin());
     return true;

@@ -36,6 +36,17 @@ inline constexpr int kReplyTimeoutMs = 5000;
 using PageData = std::span<const std::uint8_t, kPageSize>;
 using PageBuffer = std::span<std::uint8_t, kPageSize>;
 
+// Little-endian numbers in a frame.
+inline void putLe16(Report& frame, int offset, std::uint16_t value)
+{
+    frame[offset] = static_cast<std::uint8_t>(value & 0xFF);
+    frame[offset + 1] = static_cast<std::uint8_t>(value >> 8);
+}
+inline std::uint16_t getLe16(const Report& frame, int offset)
+{
+    return static_cast<std::uint16_t>(frame[offset] | frame[offset + 1] << 8);
+}
+
 // The sum of the 32 bytes, kept in 16 bits (it never exceeds 8160).
 [[nodiscard]] std::uint16_t pageChecksum(PageData data);
 
