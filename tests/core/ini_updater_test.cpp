@@ -78,14 +78,6 @@ TEST_F(IniFileUpdate, KeepsTheFilePermissionsAndLeavesNoTemporaryFile)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"a.cfg"});
 }
 
-TEST_F(IniFileUpdate, FailsWithoutCreatingOrChangingAnything)
-{
-    EXPECT_FALSE(updateIniFile(dir.filePath("no/such/folder/a.cfg"), entries));
-    EXPECT_FALSE(QFile::exists(dir.filePath("no")));
-    EXPECT_FALSE(updateIniFile(dir.path(), entries));
-    EXPECT_TRUE(QDir(dir.path()).isEmpty());
-}
-
 TEST_F(IniFileUpdate, RefusesAFileItCannotReadOrWrite)
 {
     if (geteuid() == 0)
