@@ -1,15 +1,16 @@
-#include "Unit1.h"
+#include "app/Unit1.h"
 
+#include "app/design_font.h"
+#include "app/dialogs.h"
+#include "app/gui_reporter.h"
+#include "app/setting_bindings.h"
+#include "app/settings_pages.h"
+#include "app/tab_control.h"
 #include "configfile/config_file.h"
 #include "device/config_sessions.h"
 #include "device/firmware_upload.h"
-#include "dialogs.h"
-#include "gui_reporter.h"
-#include "setting_bindings.h"
 #include "settings/catalogue.h"
 #include "settings/operation.h"
-#include "settings_pages.h"
-#include "tab_control.h"
 
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -29,64 +30,34 @@ struct GroupPlace {
     const char* name;
     const char* caption;
     QRect rect;
+    QGroupBox* TForm1::*member;
 };
-const GroupPlace kConnection = {"GroupBox3", "Connection:", {8, 8, 305, 49}};
-const GroupPlace kImportExport = {"GroupBox1", "Configuration import/export:", {320, 8, 201, 49}};
+const GroupPlace kGroups[] = {
+    {"GroupBox3", "Connection:", {8, 8, 305, 49}, &TForm1::GroupBox3},
+    {"GroupBox1", "Configuration import/export:", {320, 8, 201, 49}, &TForm1::GroupBox1},
+};
 
 struct ButtonPlace {
     const char* name;
     const char* caption;
-    const GroupPlace* group;
+    QGroupBox* TForm1::*group;
     QRect rect; // within the group box
     QPushButton* TForm1::*member;
     void (TForm1::*handler)();
 };
+// clang-format off
 const ButtonPlace kButtons[] = {
-    {"Button4",
-     "Read config",
-     &kConnection,
-     {16, 14, 89, 25},
-     &TForm1::Button4,
-     &TForm1::Button4Click},
-    {"Button5",
-     "Write config",
-     &kConnection,
-     {112, 14, 89, 25},
-     &TForm1::Button5,
-     &TForm1::Button5Click},
-    {"Button3",
-     "Upload firmware",
-     &kConnection,
-     {208, 14, 89, 25},
-     &TForm1::Button3,
-     &TForm1::Button3Click},
-    {"Button1",
-     "Save to file",
-     &kImportExport,
-     {8, 16, 89, 25},
-     &TForm1::Button1,
-     &TForm1::Button1Click},
-    {"Button2",
-     "Read from file",
-     &kImportExport,
-     {104, 16, 89, 25},
-     &TForm1::Button2,
-     &TForm1::Button2Click},
+    {"Button4", "Read config", &TForm1::GroupBox3, {16, 14, 89, 25}, &TForm1::Button4, &TForm1::Button4Click},
+    {"Button5", "Write config", &TForm1::GroupBox3, {112, 14, 89, 25}, &TForm1::Button5, &TForm1::Button5Click},
+    {"Button3", "Upload firmware", &TForm1::GroupBox3, {208, 14, 89, 25}, &TForm1::Button3, &TForm1::Button3Click},
+    {"Button1", "Save to file", &TForm1::GroupBox1, {8, 16, 89, 25}, &TForm1::Button1, &TForm1::Button1Click},
+    {"Button2", "Read from file", &TForm1::GroupBox1, {104, 16, 89, 25}, &TForm1::Button2, &TForm1::Button2Click},
 };
+// clang-format on
 
 const QRect kPageControlPlace(8, 64, 521, 265);
 const QRect kMemoPlace(8, 336, 513, 73);
 const QRect kProgressPlace(0, 416, 529, 20);
-
-// The layout was drawn for "MS Sans Serif" 8 points, 11 pixels high; where
-// that font is missing a sans serif of the same height keeps the places.
-QFont designFont(QFont font)
-{
-    font.setFamilies({"MS Sans Serif", "Microsoft Sans Serif", "Tahoma", "Nimbus Sans",
-                      "Liberation Sans", "Arial", "DejaVu Sans"});
-    font.setPixelSize(11);
-    return font;
-}
 
 } // namespace
 
@@ -117,17 +88,14 @@ TForm1::~TForm1() = default;
 
 void TForm1::buildLayout()
 {
-    QHash<const GroupPlace*, QGroupBox*> groups;
-    for (const GroupPlace* place : {&kConnection, &kImportExport}) {
-        auto* group = new QGroupBox(place->caption, this);
-        group->setObjectName(place->name);
-        group->setGeometry(place->rect);
-        groups.insert(place, group);
+    for (const GroupPlace& g : kGroups) {
+        auto* group = new QGroupBox(g.caption, this);
+        group->setObjectName(g.name);
+        group->setGeometry(g.rect);
+        this->*g.member = group;
     }
-    GroupBox3 = groups.value(&kConnection);
-    GroupBox1 = groups.value(&kImportExport);
     for (const ButtonPlace& b : kButtons) {
-        auto* button = new QPushButton(b.caption, groups.value(b.group));
+        auto* button = new QPushButton(b.caption, this->*b.group);
         button->setObjectName(b.name);
         button->setGeometry(b.rect);
         connect(button, &QPushButton::clicked, this, b.handler);

@@ -1,6 +1,6 @@
-#include "gui_reporter.h"
+#include "app/gui_reporter.h"
 
-#include "dialogs.h"
+#include "app/dialogs.h"
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>

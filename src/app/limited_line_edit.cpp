@@ -1,4 +1,4 @@
-#include "limited_line_edit.h"
+#include "app/limited_line_edit.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "page_decorations.h"
+#include "app/page_decorations.h"
 
 #include <QHash>
 

@@ -1,6 +1,6 @@
-#include "setting_bindings.h"
+#include "app/setting_bindings.h"
 
-#include "limited_line_edit.h"
+#include "app/limited_line_edit.h"
 #include "settings/settings.h"
 
 #include <QCheckBox>

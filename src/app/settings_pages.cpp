@@ -1,7 +1,7 @@
-#include "settings_pages.h"
+#include "app/settings_pages.h"
 
-#include "page_decorations.h"
-#include "setting_bindings.h"
+#include "app/page_decorations.h"
+#include "app/setting_bindings.h"
 
 #include <QGroupBox>
 #include <QLabel>

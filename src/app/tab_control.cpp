@@ -1,4 +1,4 @@
-#include "tab_control.h"
+#include "app/tab_control.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -48,6 +48,13 @@ protected:
         QStyleOptionTab option;
         initStyleOption(&option);
         painter.drawControl(QStyle::CE_TabBarTab, option);
+        // The tab shape leaves the focus mark to its bar; here the tab draws it.
+        if (option.state.testFlag(QStyle::State_HasFocus)) {
+            QStyleOptionFocusRect focus;
+            focus.QStyleOption::operator=(option);
+            focus.rect = style()->subElementRect(QStyle::SE_TabBarTabText, &option, this);
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
     }
 
 private:
