@@ -269,6 +269,7 @@ TEST(Form1Behaviour, UploadDisablesTheButtonsAndHoldsTheClose)
     };
     rig.form.Button3Click();
     EXPECT_EQ(pages, 3);
+    EXPECT_EQ(rig.form.ProgressBar1->maximum(), 3);
     EXPECT_EQ(lastLogLines(rig.form, 1), QStringList({"Firmware upgrade success"}));
     EXPECT_EQ(rig.device.appliances().front().requestCount(orvik::Command::FirmwareVersion), 0);
     EXPECT_FALSE(closed);

@@ -157,20 +157,4 @@ TEST(Form1Defaults, OneControlPerSettingAndNoneMasksItsText)
         EXPECT_EQ(field->echoMode(), QLineEdit::Normal) << field->objectName().toStdString();
 }
 
-TEST(Form1Defaults, TooltipsAsWritten)
-{
-    orvik::test::Form1Rig rig;
-    const std::pair<const char*, const char*> rows[] = {
-        {"Beacon5_msg", "Beacon message. Please check \"Special strings\"."},
-        {"WU_rapidfirerate", "Weather send rate (in seconds) for \"Rapid fire\" server."},
-        {"Ipdns3", "Domain name server IP. This should be your ISP's DNS server IP. Also most "
-                   "home routers are able to relay DNS queries."},
-        {"Aprsis2_port", ""},
-        {"Rtcmin", ""},
-        {"Debug_dhcp", ""},
-    };
-    for (const auto& [name, tooltip] : rows)
-        EXPECT_EQ(rig.form.findChild<QWidget*>(name)->toolTip(), tooltip) << name;
-}
-
 } // namespace

@@ -54,11 +54,7 @@ TEST(Form1Window, ControlsStandAtTheirPlaces)
         {"Memo1", "Form1", {8, 336, 513, 73}, ""},
         {"ProgressBar1", "Form1", {0, 416, 529, 20}, ""},
         {"Button11", "", {422, 2, 83, 20}, "Special strings"},
-        {"Latitude", "", {216, 64, 89, 21}, ""},
         {"Ipaddr2", "", {136, 16, 25, 21}, ""},
-        {"Debug_dhcp", "", {256, 72, 97, 21}, ""},
-        {"Beacon8_msg", "", {160, 192, 345, 21}, ""},
-        {"WU_rapidfirerate", "", {248, 176, 41, 21}, ""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);

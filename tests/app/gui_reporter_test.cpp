@@ -4,7 +4,6 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QPlainTextEdit>
-#include <QProgressBar>
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
@@ -34,19 +33,6 @@ TEST(GuiReporter, LogKeepsEveryLineInOrderAndShowsTheNewest)
     const QScrollBar* bar = rig.form.Memo1->verticalScrollBar();
     EXPECT_GT(bar->maximum(), 0);
     EXPECT_EQ(bar->value(), bar->maximum());
-}
-
-TEST(GuiReporter, ProgressRangeAndPosition)
-{
-    Form1Rig rig;
-    orvik::GuiReporter& reporter = rig.form.reporter();
-    reporter.setProgressRange(192);
-    reporter.setProgress(7);
-    EXPECT_EQ(rig.form.ProgressBar1->minimum(), 0);
-    EXPECT_EQ(rig.form.ProgressBar1->maximum(), 192);
-    EXPECT_EQ(rig.form.ProgressBar1->value(), 7);
-    reporter.setProgress(0);
-    EXPECT_EQ(rig.form.ProgressBar1->value(), 0);
 }
 
 TEST(GuiReporter, BoxesGoToTheDialogs)
