@@ -24,7 +24,6 @@ public:
         : QAbstractButton(control), control_(control)
     {
         setText(text);
-        setCheckable(true);
         setFocusPolicy(Qt::NoFocus);
     }
 
@@ -40,6 +39,8 @@ public:
     }
 
     QStyleOptionTab::TabPosition position = QStyleOptionTab::OnlyOneTab;
+    // Not a checkable button: a click on the selected tab must not clear it.
+    bool selected = false;
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -64,10 +65,10 @@ private:
         option->shape = QTabBar::RoundedNorth;
         option->text = text();
         option->position = position;
-        option->state.setFlag(QStyle::State_Selected, isChecked());
+        option->state.setFlag(QStyle::State_Selected, selected);
         option->state.setFlag(QStyle::State_Sunken, isDown());
         // The control takes the focus as a whole; its selected tab shows it.
-        option->state.setFlag(QStyle::State_HasFocus, isChecked() && control_->hasFocus());
+        option->state.setFlag(QStyle::State_HasFocus, selected && control_->hasFocus());
     }
 
     TabControl* control_;
@@ -113,14 +114,13 @@ void TabControl::setCurrentIndex(int index)
     const QWidget* focus = QApplication::focusWidget();
     const bool focusOnPage = focus && stack_->isAncestorOf(focus);
     if (current_ >= 0)
-        tabs_[current_]->setChecked(false);
+        tabs_[current_]->selected = false;
     current_ = index;
-    tabs_[index]->setChecked(true);
+    tabs_[index]->selected = true;
     stack_->setCurrentIndex(index);
     layoutTabs();
     if (focusOnPage)
         setFocus(Qt::OtherFocusReason);
-    emit currentChanged(index);
 }
 
 QString TabControl::tabText(int index) const

@@ -32,9 +32,6 @@ public:
     // The row (0 = top) in which tab `index` stands now.
     int rowOf(int index) const;
 
-signals:
-    void currentChanged(int index);
-
 protected:
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
