@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScrollBar>
+#include <algorithm>
 
 namespace orvik {
 
@@ -30,7 +31,9 @@ void GuiReporter::log(const QString& line)
 
 void GuiReporter::setProgressRange(int maximum)
 {
-    progress_.setRange(0, maximum);
+    // A bar of 0..0 turns into a "busy" animation that never ends; an
+    // operation with no pages (an empty firmware image) shows an empty bar.
+    progress_.setRange(0, std::max(maximum, 1));
     changed();
 }
 

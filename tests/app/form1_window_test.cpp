@@ -61,12 +61,14 @@ TEST(Form1Window, ControlsStandAtTheirPlaces)
         const auto* w = rig.form.findChild<QWidget*>(row.name);
         ASSERT_NE(w, nullptr);
         EXPECT_EQ(w->geometry(), row.place);
-        if (*row.parent)
+        if (*row.parent) {
             EXPECT_EQ(w->parentWidget()->objectName(), row.parent);
-        if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+        }
+        if (const auto* button = qobject_cast<const QAbstractButton*>(w)) {
             EXPECT_EQ(button->text(), row.caption);
-        else if (const auto* group = qobject_cast<const QGroupBox*>(w))
+        } else if (const auto* group = qobject_cast<const QGroupBox*>(w)) {
             EXPECT_EQ(group->title(), row.caption);
+        }
     }
     EXPECT_EQ(rig.form.findChild<QWidget*>("Ipaddr2")->parentWidget()->geometry(),
               QRect(152, 56, 201, 121));

@@ -35,6 +35,18 @@ TEST(GuiReporter, LogKeepsEveryLineInOrderAndShowsTheNewest)
     EXPECT_EQ(bar->value(), bar->maximum());
 }
 
+TEST(GuiReporter, AnOperationWithoutPagesShowsAnEmptyBarNotABusyOne)
+{
+    Form1Rig rig;
+    orvik::GuiReporter& reporter = rig.form.reporter();
+    reporter.setProgressRange(0);
+    reporter.setProgress(0);
+    EXPECT_NE(rig.form.ProgressBar1->maximum(), rig.form.ProgressBar1->minimum());
+    EXPECT_EQ(rig.form.ProgressBar1->value(), 0);
+    reporter.setProgressRange(192);
+    EXPECT_EQ(rig.form.ProgressBar1->maximum(), 192);
+}
+
 TEST(GuiReporter, BoxesGoToTheDialogs)
 {
     Form1Rig rig;

@@ -85,8 +85,9 @@ TEST(TabControl, RowsAsTheWidthNeeds)
     for (const auto& [width, minRows] : cases) {
         TabWindow w(9, width);
         EXPECT_GE(w.tabs->rowCount(), minRows) << width;
-        if (width == 2000)
+        if (width == 2000) {
             EXPECT_EQ(w.tabs->rowCount(), 1);
+        }
         for (int i = 0; i < 9; ++i) {
             const QRect tab = w.tabs->tabButton(i)->geometry();
             EXPECT_TRUE(w.tabs->rect().contains(tab)) << width << " tab " << i;

@@ -2,6 +2,8 @@
 // at once, so that what is timed is the configurator's own work per page: the
 // exchange, the log line, the progress step. Each is compared with a bare loop
 // of the same 192 exchanges; the ratio shows what reporting adds.
+#include "app/dialogs.h"
+#include "app/gui_reporter.h"
 #include "cli/cli_reporter.h"
 #include "device/config_sessions.h"
 #include "device/emulator.h"
@@ -10,7 +12,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
 #include <QIODevice>
+#include <QPlainTextEdit>
+#include <QProgressBar>
 #include <chrono>
 #include <functional>
 #include <memory>
@@ -39,6 +44,35 @@ private:
     QTextStream stream_{&device_};
 };
 
+// The window's reporter on a shown log and bar (offscreen), painting as the
+// window does; no box is ever asked for in these sessions.
+class NoDialogs : public Dialogs {
+public:
+    void information(const QString&) override { std::abort(); }
+    void notice(const QString&) override { std::abort(); }
+    void error(const QString&) override { std::abort(); }
+    QString getSaveFileName(const QString&, const QString&, const QString&) override { return {}; }
+    QString getOpenFileName(const QString&, const QString&, const QString&) override { return {}; }
+};
+
+// Bases are built in order, so the widgets exist before the reporter holds them.
+struct WindowParts {
+    std::unique_ptr<QPlainTextEdit> logView = std::make_unique<QPlainTextEdit>();
+    std::unique_ptr<QProgressBar> barView = std::make_unique<QProgressBar>();
+    NoDialogs dialogs;
+};
+
+class WindowReporter : private WindowParts, public GuiReporter {
+public:
+    WindowReporter() : GuiReporter(*logView, *barView, dialogs)
+    {
+        logView->resize(513, 73);
+        logView->show();
+        barView->resize(529, 20);
+        barView->show();
+    }
+};
+
 using ReporterFactory = std::function<std::unique_ptr<Reporter>()>;
 
 struct ReporterVariant {
@@ -49,6 +83,7 @@ struct ReporterVariant {
 // Every reporter the sessions are measured with; the window's goes here too.
 const ReporterVariant kReporters[] = {
     {"CliReporter", [] { return std::make_unique<NullCliReporter>(); }},
+    {"GuiReporter", [] { return std::make_unique<WindowReporter>(); }},
 };
 
 enum class Direction { Write, Read };
@@ -138,6 +173,9 @@ void bareLoopBenchmark(benchmark::State& state, Direction d)
 
 int main(int argc, char** argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
     const struct {
         const char* name;
         Direction direction;
