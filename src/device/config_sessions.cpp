@@ -20,8 +20,9 @@ const char* const kReadMismatch =
 
 // True when the open appliance runs the firmware this configurator was made
 // for; otherwise tells the user why the session stops.
-bool firmwareMatches(HidTransport& transport, Reporter& reporter, const char* mismatchFormat)
+bool firmwareMatches(HidTransport& transport, Reporter& reporter, SessionWords words)
 {
+    const char* const mismatchFormat = words == SessionWords::Read ? kReadMismatch : kWriteMismatch;
     std::uint32_t version = 0;
     if (!QueryFirmwareVersion(transport, version)) {
         reporter.log(kFirmwareVersionReadError);
@@ -75,39 +76,49 @@ bool ReadEeprom(ConfigImage& image, HidTransport& transport, Reporter& reporter)
     return true;
 }
 
-bool WriteConfigSession(Settings& settings, ConfigImage& outgoing, HidTransport& transport,
-                        Reporter& reporter)
+EepromFetch FetchEeprom(ConfigImage& received, HidTransport& transport, Reporter& reporter,
+                        SessionWords words)
+{
+    received.fill(0);
+    const DeviceCloser closer(transport);
+    if (!OpenDevice(transport, reporter) || !firmwareMatches(transport, reporter, words))
+        return EepromFetch::NotRead;
+    return ReadEeprom(received, transport, reporter) ? EepromFetch::Complete : EepromFetch::Broken;
+}
+
+bool PrepareConfigWrite(Settings& settings, ConfigImage& outgoing, Reporter& reporter)
 {
     if (settings.checked(QStringLiteral("Uploadpctime")))
         settings.readPctime();
-    if (!PackConfigImage(settings, outgoing, reporter))
-        return false;
+    return PackConfigImage(settings, outgoing, reporter);
+}
 
+bool WriteConfigImage(const ConfigImage& outgoing, HidTransport& transport, Reporter& reporter)
+{
     const DeviceCloser closer(transport);
     if (!OpenDevice(transport, reporter))
         return false;
-    if (!firmwareMatches(transport, reporter, kWriteMismatch))
+    if (!firmwareMatches(transport, reporter, SessionWords::Write))
         return false;
     return WriteEeprom(outgoing, transport, reporter);
+}
+
+bool WriteConfigSession(Settings& settings, ConfigImage& outgoing, HidTransport& transport,
+                        Reporter& reporter)
+{
+    return PrepareConfigWrite(settings, outgoing, reporter) &&
+           WriteConfigImage(outgoing, transport, reporter);
 }
 
 bool ReadConfigSession(Settings& settings, ConfigImage& received, HidTransport& transport,
                        Reporter& reporter)
 {
-    received.fill(0);
-    {
-        const DeviceCloser closer(transport);
-        if (!OpenDevice(transport, reporter))
-            return false;
-        if (!firmwareMatches(transport, reporter, kReadMismatch))
-            return false;
-        // A page that cannot be read leaves zeros; the check below decides
-        // whether what came is usable.
-        (void)ReadEeprom(received, transport, reporter);
-    }
-
+    // A page that cannot be read leaves zeros; the check below decides
+    // whether what came is usable.
+    if (FetchEeprom(received, transport, reporter, SessionWords::Read) == EepromFetch::NotRead)
+        return false;
     if (!CheckEepromImage(received)) {
-        reporter.log(QStringLiteral("Eeprom checksum error. Please reload configuration."));
+        reporter.log(kEepromChecksumError);
         return false;
     }
     const bool unpacked = UnpackConfigImage(received, settings, reporter);

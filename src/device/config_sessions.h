@@ -12,6 +12,19 @@ class Settings;
 
 // Logged when the appliance does not tell its firmware version.
 inline const QString kFirmwareVersionReadError = QStringLiteral("Firmware version read error.");
+// Logged when a received image fails CheckEepromImage.
+inline const QString kEepromChecksumError =
+    QStringLiteral("Eeprom checksum error. Please reload configuration.");
+
+// Whose words the firmware version mismatch box takes.
+enum class SessionWords { Read, Write };
+
+// How far a read of the whole EEPROM came.
+enum class EepromFetch {
+    NotRead,  // not opened, or not our firmware (already reported)
+    Broken,   // a page could not be read (logged); it and the rest stay zero
+    Complete, // all 192 pages came; whether they make an image is CheckEepromImage's call
+};
 
 // Writes the 192 pages of `image`, logging each; false at the first refusal.
 [[nodiscard]] bool WriteEeprom(const ConfigImage& image, HidTransport& transport,
@@ -20,9 +33,23 @@ inline const QString kFirmwareVersionReadError = QStringLiteral("Firmware versio
 // which leaves that page and the rest as they were.
 [[nodiscard]] bool ReadEeprom(ConfigImage& image, HidTransport& transport, Reporter& reporter);
 
-// "Write config": validates and packs the settings into `outgoing` and writes
-// it to the appliance. True when every page was written. May throw
-// ConversionError (before the appliance is touched).
+// The reading steps of "Read config": clears `received`, opens the appliance,
+// checks its firmware version (the mismatch box in `words`), reads the 192
+// pages into `received` and closes the appliance.
+[[nodiscard]] EepromFetch FetchEeprom(ConfigImage& received, HidTransport& transport,
+                                      Reporter& reporter, SessionWords words);
+
+// "Write config" before the appliance is touched: the PC time into the clock
+// fields while Uploadpctime is ticked, then validation and packing into
+// `outgoing`. May throw ConversionError.
+[[nodiscard]] bool PrepareConfigWrite(Settings& settings, ConfigImage& outgoing,
+                                      Reporter& reporter);
+// "Write config" on the appliance: opens it, checks its firmware version,
+// writes the 192 pages of `outgoing` and closes it.
+[[nodiscard]] bool WriteConfigImage(const ConfigImage& outgoing, HidTransport& transport,
+                                    Reporter& reporter);
+// "Write config": PrepareConfigWrite, then WriteConfigImage. True when every
+// page was written.
 [[nodiscard]] bool WriteConfigSession(Settings& settings, ConfigImage& outgoing,
                                       HidTransport& transport, Reporter& reporter);
 // "Read config": reads the appliance's image into `received`, checks it and

@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QScrollBar>
 #include <gtest/gtest.h>
 
