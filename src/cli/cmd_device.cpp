@@ -1,26 +1,41 @@
 #include "cli/commands.h"
 #include "cli/context.h"
 #include "cli/device_access.h"
+#include "cli/image_file.h"
 #include "device/config_sessions.h"
 #include "device/device_link.h"
 #include "device/protocol.h"
 #include "settings/settings.h"
 
-#include <QSaveFile>
-
 namespace orvik::cli {
 
 namespace {
 
-bool saveImage(Context& ctx, const ConfigImage& image)
+// Reads the appliance's configuration image as "Read config" does and keeps
+// it in the --backup file, so that the user can go back after the write.
+// False, with the reason on standard error, when there is nothing sound to
+// keep or it cannot be kept; the write must not go ahead then.
+bool backUp(Context& ctx, HidTransport& transport)
 {
-    QSaveFile file(ctx.image);
-    if (file.open(QIODevice::WriteOnly) &&
-        file.write(reinterpret_cast<const char*>(image.data()), kImageSize) == kImageSize &&
-        file.commit())
-        return true;
-    ctx.err << "orvikctl: cannot write " << ctx.image << ": " << file.errorString() << Qt::endl;
-    return false;
+    ConfigImage current{};
+    const EepromFetch fetched = FetchEeprom(current, transport, ctx.reporter, SessionWords::Write);
+    bool kept = false;
+    if (fetched == EepromFetch::Complete) {
+        if (CheckEepromImage(current)) {
+            kept = writeImageFile(ctx, ctx.backup, current);
+        } else {
+            // An erased appliance (all 0xFF) lands here too: there is no
+            // configuration to go back to.
+            ctx.reporter.log(kEepromChecksumError);
+            ctx.err << "orvikctl: the appliance holds no valid configuration image (erased or "
+                       "damaged), so there is nothing to back up; write without --backup to "
+                       "write anyway"
+                    << Qt::endl;
+        }
+    }
+    if (!kept)
+        ctx.err << "orvikctl: backup failed; nothing was written to the appliance" << Qt::endl;
+    return kept;
 }
 
 } // namespace
@@ -64,7 +79,7 @@ int runRead(Context& ctx)
     });
     if (status != 0)
         return status;
-    if (!ctx.image.isEmpty() && !saveImage(ctx, received))
+    if (!ctx.image.isEmpty() && !writeImageFile(ctx, ctx.image, received))
         return 1;
     if (!ctx.output.isEmpty() && !ctx.saveConfigFile(*settings))
         return 1;
@@ -79,7 +94,10 @@ int runWrite(Context& ctx)
         return 1;
     ConfigImage outgoing{};
     return runOnDevice(ctx, [&](HidTransport& transport) {
-        return WriteConfigSession(*settings, outgoing, transport, ctx.reporter);
+        // Packed first: a setting that fails validation costs no backup read.
+        return PrepareConfigWrite(*settings, outgoing, ctx.reporter) &&
+               (ctx.backup.isEmpty() || backUp(ctx, transport)) &&
+               WriteConfigImage(outgoing, transport, ctx.reporter);
     });
 }
 

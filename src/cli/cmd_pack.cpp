@@ -1,9 +1,8 @@
 #include "cli/commands.h"
 #include "cli/context.h"
+#include "cli/image_file.h"
 #include "settings/config_image.h"
 #include "settings/settings.h"
-
-#include <QSaveFile>
 
 namespace orvik::cli {
 
@@ -24,16 +23,7 @@ int runPack(Context& ctx)
         return 1;
     if (ctx.output.isEmpty())
         return 0;
-
-    QSaveFile file(ctx.output);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(image.data()), kImageSize) != kImageSize ||
-        !file.commit()) {
-        ctx.err << "orvikctl: cannot write " << ctx.output << ": " << file.errorString()
-                << Qt::endl;
-        return 1;
-    }
-    return 0;
+    return writeImageFile(ctx, ctx.output, image) ? 0 : 1;
 }
 
 } // namespace orvik::cli

@@ -36,6 +36,20 @@ const std::array kCommands = {
             "Check a 6144-byte configuration image, unpack it onto a freshly started\n"
             "      configurator as \"Read config\" does and print the settings as show does.",
             runUnpack},
+    Command{"diff", "diff A B",
+            "Compare two configurations setting by setting. Each of A and B is a configuration\n"
+            "      image when it is exactly 6144 bytes long and passes the image check, and a\n"
+            "      configuration file otherwise; each is loaded as unpack or \"Read from file\"\n"
+            "      would, onto a freshly started configurator. Prints one line per setting that\n"
+            "      differs, in show's order and form: NAME: 'VALUE IN A' | 'VALUE IN B', e.g.\n"
+            "      Callsign: 'NOCALL' | 'SP9XYZ' (a ' inside a value is doubled; a control\n"
+            "      character stands outside the quotes as #code: 'a'#9'b'). The clock fields are\n"
+            "      never compared (neither kind keeps them), nor Uploadpctime when A or B is an\n"
+            "      image. An image keeps Aprsis_user upper-cased and Callsign padded to six\n"
+            "      characters, so a file and the image packed from it differ there, as the\n"
+            "      appliance would hold them. Exit status 0: the same, 1: they differ, 2: a usage\n"
+            "      error or a file that cannot be loaded (its messages on standard error).",
+            runDiff},
     Command{"list", "list",
             "Print the path of every attached Orvik 2.0, one a line; the device commands use\n"
             "      the first. Exit status 1 when none is attached.",
@@ -48,9 +62,14 @@ const std::array kCommands = {
             "      print them as show does; --image FILE also saves the received image, -o FILE\n"
             "      the settings as a configuration file.",
             runRead},
-    Command{"write", "write [CONFIG.cfg]",
+    Command{"write", "write [CONFIG.cfg] [--backup FILE]",
             "Run \"Write config\" on the settings show would print: take \"now\" into the\n"
-            "      clock fields while Uploadpctime is ticked, validate, pack and write them.",
+            "      clock fields while Uploadpctime is ticked, validate, pack and write them.\n"
+            "      --backup FILE: once the settings are packed, first read the appliance's\n"
+            "      configuration image as \"Read config\" does and keep it in FILE (see unpack,\n"
+            "      diff); when that read fails, the image fails its check or FILE cannot be\n"
+            "      written, nothing is written to the appliance (exit status 1). An erased\n"
+            "      appliance holds no image to keep: write to it without --backup.",
             runWrite},
     Command{"upload-firmware", "upload-firmware [--image FILE]",
             "Run \"Upload firmware\" with the firmware image this program carries, or FILE.",
@@ -66,6 +85,7 @@ const char* const kGlobalHelp =
     "  -o FILE           output file\n"
     "  --image FILE      image file (read: where the received image goes; upload-firmware:\n"
     "                    the firmware to send)\n"
+    "  --backup FILE     write: where the appliance's image goes before it is overwritten\n"
     "  --emulator DIR    the device commands talk to an emulated appliance kept in DIR\n"
     "                    instead of USB. Its files (created as needed) can be read and\n"
     "                    edited between runs:\n"

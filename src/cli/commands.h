@@ -19,6 +19,7 @@ int runOrvikctl(const QStringList& args, QTextStream& out, QTextStream& err,
 int runShow(Context& ctx);
 int runPack(Context& ctx);
 int runUnpack(Context& ctx);
+int runDiff(Context& ctx);
 int runSave(Context& ctx);
 int runList(Context& ctx);
 int runInfo(Context& ctx);
