@@ -4,6 +4,7 @@
 #include "configfile/config_file.h"
 #include "settings/operation.h"
 #include "settings/settings.h"
+#include "support/silent_reporter.h"
 
 #include <benchmark/benchmark.h>
 
@@ -14,15 +15,7 @@ namespace {
 
 using namespace orvik;
 
-class Silent : public Reporter {
-public:
-    void log(const QString&) override {}
-    void setProgressRange(int) override {}
-    void setProgress(int) override {}
-    void information(const QString&) override {}
-    void notice(const QString&) override {}
-    void error(const QString&) override {}
-};
+using Silent = test::SilentReporter;
 
 std::int64_t noon()
 {

@@ -1,4 +1,5 @@
 #include "support/run_orvikctl.h"
+#include "support/temp_files.h"
 
 #include <gtest/gtest.h>
 
@@ -11,21 +12,8 @@ namespace {
 using test::CliRun;
 using test::runCli;
 
-class OrvikctlSave : public ::testing::Test {
+class OrvikctlSave : public test::TempFiles {
 protected:
-    QString write(const QString& name, const QByteArray& bytes)
-    {
-        QFile f(dir.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return f.fileName();
-    }
-    static QByteArray read(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-    }
-    QTemporaryDir dir;
     const QString a = dir.filePath("a.cfg");
 };
 

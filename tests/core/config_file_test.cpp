@@ -3,6 +3,7 @@
 #include "settings/operation.h"
 #include "settings/settings.h"
 #include "support/recording_reporter.h"
+#include "support/temp_files.h"
 
 #include <gtest/gtest.h>
 
@@ -174,20 +175,8 @@ QStringList values(const Settings& s)
     return out;
 }
 
-class ConfigFile : public ::testing::Test {
+class ConfigFile : public test::TempFiles {
 protected:
-    QString write(const QString& name, const QByteArray& bytes)
-    {
-        QFile f(dir.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return f.fileName();
-    }
-    static QByteArray read(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-    }
     bool save(const Settings& s, const QString& path)
     {
         bool written = false;
@@ -226,7 +215,6 @@ protected:
     }
 
     Settings fresh{at1700000000};
-    QTemporaryDir dir;
     test::RecordingReporter reporter;
 };
 

@@ -1,5 +1,6 @@
 #include "configfile/ini_document.h"
 #include "configfile/ini_file.h"
+#include "support/temp_files.h"
 
 #include <gtest/gtest.h>
 
@@ -48,21 +49,8 @@ TEST(IniUpdating, ReplacesInPlaceAndKeepsEveryOtherByte)
     }
 }
 
-class IniFileUpdate : public ::testing::Test {
+class IniFileUpdate : public test::TempFiles {
 protected:
-    QString write(const QString& name, const QByteArray& bytes)
-    {
-        QFile f(dir.filePath(name));
-        EXPECT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-        return f.fileName();
-    }
-    static QByteArray read(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<unreadable>");
-    }
-    QTemporaryDir dir;
     const std::vector<IniEntry> entries{{"S", "k", "v"}};
 };
 

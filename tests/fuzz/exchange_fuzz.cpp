@@ -7,6 +7,7 @@
 #include "device/protocol.h"
 #include "settings/operation.h"
 #include "settings/settings.h"
+#include "support/silent_reporter.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -15,15 +16,7 @@ namespace {
 
 using namespace orvik;
 
-class Silent : public Reporter {
-public:
-    void log(const QString&) override {}
-    void setProgressRange(int) override {}
-    void setProgress(int) override {}
-    void information(const QString&) override {}
-    void notice(const QString&) override {}
-    void error(const QString&) override {}
-};
+using Silent = test::SilentReporter;
 
 // An appliance whose every answer is taken from the fuzzer's bytes: a byte
 // for the write count, a byte for the read count, then the reply itself.

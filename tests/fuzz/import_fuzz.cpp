@@ -5,24 +5,13 @@
 #include "configfile/ini_document.h"
 #include "settings/operation.h"
 #include "settings/settings.h"
+#include "support/silent_reporter.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdlib>
 
-namespace {
-
-class Silent : public orvik::Reporter {
-public:
-    void log(const QString&) override {}
-    void setProgressRange(int) override {}
-    void setProgress(int) override {}
-    void information(const QString&) override {}
-    void notice(const QString&) override {}
-    void error(const QString&) override {}
-};
-
-} // namespace
+using Silent = orvik::test::SilentReporter;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
