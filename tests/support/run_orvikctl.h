@@ -15,12 +15,13 @@ struct CliRun {
     QString err;
 };
 
-inline CliRun runCli(const QStringList& args)
+// `usb` stands in for the appliance on USB.
+inline CliRun runCli(const QStringList& args, HidTransportFactory usb = {})
 {
     CliRun r;
     QTextStream out(&r.out);
     QTextStream err(&r.err);
-    r.status = cli::runOrvikctl(args, out, err);
+    r.status = cli::runOrvikctl(args, out, err, std::move(usb));
     out.flush();
     err.flush();
     return r;

@@ -1,0 +1,149 @@
+#include "device/emulator.h"
+#include "support/qt_print.h"
+#include "support/run_orvikctl.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace orvik::cli {
+namespace {
+
+using test::CliRun;
+using test::runCli;
+
+const QString kFound = "Orvik 2.0 found, vid: Vid_0483, pid: A04F";
+const QString kFailed = "orvikctl: backup failed; nothing was written to the appliance\n";
+
+class OrvikctlBackup : public ::testing::Test {
+protected:
+    // An appliance holding a configuration with the callsign OLD1.
+    void SetUp() override
+    {
+        ASSERT_EQ(run({"write", "--set", "Callsign=OLD1"}).status, 0);
+        old = get(eeprom);
+        ASSERT_EQ(old.size(), 6144);
+    }
+    CliRun run(QStringList args)
+    {
+        args.prepend(emu);
+        args.prepend("--emulator");
+        return runCli(args);
+    }
+    static QByteArray get(const QString& path)
+    {
+        QFile f(path);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
+    }
+    static void put(const QString& path, const QByteArray& bytes)
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(bytes);
+    }
+    static QStringList lines(const QString& text) { return text.split('\n', Qt::SkipEmptyParts); }
+
+    QTemporaryDir dir;
+    const QString emu = dir.filePath("appliance");
+    const QString eeprom = emu + "/eeprom.bin";
+    const QString backup = dir.filePath("backup.bin");
+    QByteArray old;
+};
+
+TEST_F(OrvikctlBackup, KeepsTheImageTheWriteReplaces)
+{
+    const CliRun r = run({"write", "--backup", backup, "--set", "Callsign=NEW1"});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(r.out, "");
+    const QStringList log = lines(r.err);
+    ASSERT_EQ(log.size(), 387);
+    EXPECT_EQ(log[0], kFound);
+    EXPECT_EQ(log[1], "Page read: 1/192");
+    EXPECT_EQ(log[192], "Page read: 192/192");
+    EXPECT_EQ(log[193], kFound);
+    EXPECT_EQ(log[194], "Page written: 1/192");
+    EXPECT_EQ(log[386], "Eeprom write success");
+    EXPECT_EQ(get(backup), old);
+
+    const CliRun d = runCli({"diff", backup, eeprom});
+    EXPECT_EQ(d.status, 1);
+    EXPECT_EQ(d.out, "Callsign: 'OLD1  ' | 'NEW1  '\n");
+}
+
+TEST_F(OrvikctlBackup, IsOnDiskBeforeTheFirstPageIsWritten)
+{
+    QByteArray atFirstPage = "<no page written>";
+    const auto usb = [&]() -> std::unique_ptr<HidTransport> {
+        auto emulator = std::make_unique<ApplianceEmulator>();
+        Appliance& appliance = emulator->attach("usb0");
+        std::copy(old.begin(), old.end(), appliance.eeprom.begin());
+        emulator->onRequest = [&](const Appliance& a, const Report& request) {
+            if (request[kCommandOffset] == static_cast<std::uint8_t>(Command::WriteConfigPage) &&
+                a.requestCount(Command::WriteConfigPage) == 1)
+                atFirstPage = get(backup);
+        };
+        return emulator;
+    };
+    const CliRun r = runCli({"write", "--backup", backup, "--set", "Callsign=NEW1"}, usb);
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(atFirstPage, old);
+}
+
+TEST_F(OrvikctlBackup, NothingIsWrittenWhenTheBackupFails)
+{
+    const QString versionBox =
+        "Uncompatible firmware version:\nDevice: 1.01\nConfigurator: 1.02\n\n"
+        "You need to upload new firmware using \"Upload firmware\" button.\n";
+    const QString noImage =
+        "Eeprom checksum error. Please reload configuration.\n"
+        "orvikctl: the appliance holds no valid configuration image (erased or damaged), so "
+        "there is nothing to back up; write without --backup to write anyway\n";
+    const QString missingFolder = dir.filePath("none/backup.bin");
+    const struct {
+        const char* name;
+        QByteArray faults;
+        QByteArray version;
+        bool erased;
+        QString backup;
+        QString errHas;
+    } rows[] = {
+        {"sixth page read refused", "read 5 refuse", "102", false, backup,
+         "Page read: 5/192\nPage read error: 6/192\n" + kFailed},
+        // The check alone would pass an image broken off this late.
+        {"page 101 unanswered", "read 100 no-reply", "102", false, backup,
+         "Page read: 100/192\nPage read error: 101/192\n" + kFailed},
+        {"firmware 1.01", "", "101", false, backup, kFound + "\n" + versionBox + kFailed},
+        {"erased appliance", "", "102", true, backup, "Page read: 192/192\n" + noImage + kFailed},
+        {"backup folder missing", "", "102", false, missingFolder,
+         "Page read: 192/192\norvikctl: cannot write " + missingFolder},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        put(emu + "/faults", row.faults);
+        put(emu + "/firmware-version", row.version);
+        if (row.erased)
+            QFile::remove(eeprom);
+        else
+            put(eeprom, old);
+        const CliRun r = run({"write", "--backup", row.backup, "--set", "Callsign=NEW1"});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_TRUE(r.err.endsWith(kFailed)) << r.err.right(300).toStdString();
+        EXPECT_TRUE(r.err.contains(row.errHas)) << r.err.right(300).toStdString();
+        EXPECT_FALSE(r.err.contains("Page written")) << r.err.right(300).toStdString();
+        EXPECT_EQ(get(eeprom), row.erased ? QByteArray("<absent>") : old);
+        EXPECT_FALSE(QFile::exists(row.backup));
+    }
+}
+
+TEST_F(OrvikctlBackup, ABadSettingCostsNoRead)
+{
+    const CliRun r = run({"write", "--backup", backup, "--set", "Latitude=x"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "Our latitude - syntax error (e.g. 5221.60N, format: DDMM.MM).\n");
+    EXPECT_FALSE(QFile::exists(backup));
+}
+
+} // namespace
+} // namespace orvik::cli
