@@ -1,12 +1,11 @@
 #include "device/emulator.h"
 #include "support/qt_print.h"
 #include "support/run_orvikctl.h"
+#include "support/temp_files.h"
 
 #include <gtest/gtest.h>
 
-#include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 
 namespace orvik::cli {
 namespace {
@@ -17,13 +16,13 @@ using test::runCli;
 const QString kFound = "Orvik 2.0 found, vid: Vid_0483, pid: A04F";
 const QString kFailed = "orvikctl: backup failed; nothing was written to the appliance\n";
 
-class OrvikctlBackup : public ::testing::Test {
+class OrvikctlBackup : public test::TempFiles {
 protected:
     // An appliance holding a configuration with the callsign OLD1.
     void SetUp() override
     {
         ASSERT_EQ(run({"write", "--set", "Callsign=OLD1"}).status, 0);
-        old = get(eeprom);
+        old = read(eeprom);
         ASSERT_EQ(old.size(), 6144);
     }
     CliRun run(QStringList args)
@@ -32,20 +31,8 @@ protected:
         args.prepend("--emulator");
         return runCli(args);
     }
-    static QByteArray get(const QString& path)
-    {
-        QFile f(path);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
-    }
-    static void put(const QString& path, const QByteArray& bytes)
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
     static QStringList lines(const QString& text) { return text.split('\n', Qt::SkipEmptyParts); }
 
-    QTemporaryDir dir;
     const QString emu = dir.filePath("appliance");
     const QString eeprom = emu + "/eeprom.bin";
     const QString backup = dir.filePath("backup.bin");
@@ -65,7 +52,7 @@ TEST_F(OrvikctlBackup, KeepsTheImageTheWriteReplaces)
     EXPECT_EQ(log[193], kFound);
     EXPECT_EQ(log[194], "Page written: 1/192");
     EXPECT_EQ(log[386], "Eeprom write success");
-    EXPECT_EQ(get(backup), old);
+    EXPECT_EQ(read(backup), old);
 
     const CliRun d = runCli({"diff", backup, eeprom});
     EXPECT_EQ(d.status, 1);
@@ -82,7 +69,7 @@ TEST_F(OrvikctlBackup, IsOnDiskBeforeTheFirstPageIsWritten)
         emulator->onRequest = [&](const Appliance& a, const Report& request) {
             if (request[kCommandOffset] == static_cast<std::uint8_t>(Command::WriteConfigPage) &&
                 a.requestCount(Command::WriteConfigPage) == 1)
-                atFirstPage = get(backup);
+                atFirstPage = read(backup);
         };
         return emulator;
     };
@@ -121,18 +108,18 @@ TEST_F(OrvikctlBackup, NothingIsWrittenWhenTheBackupFails)
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        put(emu + "/faults", row.faults);
-        put(emu + "/firmware-version", row.version);
+        write("appliance/faults", row.faults);
+        write("appliance/firmware-version", row.version);
         if (row.erased)
             QFile::remove(eeprom);
         else
-            put(eeprom, old);
+            write("appliance/eeprom.bin", old);
         const CliRun r = run({"write", "--backup", row.backup, "--set", "Callsign=NEW1"});
         EXPECT_EQ(r.status, 1);
         EXPECT_TRUE(r.err.endsWith(kFailed)) << r.err.right(300).toStdString();
         EXPECT_TRUE(r.err.contains(row.errHas)) << r.err.right(300).toStdString();
         EXPECT_FALSE(r.err.contains("Page written")) << r.err.right(300).toStdString();
-        EXPECT_EQ(get(eeprom), row.erased ? QByteArray("<absent>") : old);
+        EXPECT_EQ(read(eeprom), row.erased ? QByteArray("<unreadable>") : old);
         EXPECT_FALSE(QFile::exists(row.backup));
     }
 }

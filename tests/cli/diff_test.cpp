@@ -1,10 +1,8 @@
 #include "support/qt_print.h"
 #include "support/run_orvikctl.h"
+#include "support/temp_files.h"
 
 #include <gtest/gtest.h>
-
-#include <QFile>
-#include <QTemporaryDir>
 
 namespace orvik::cli {
 namespace {
@@ -15,7 +13,7 @@ using test::runCli;
 const QString kNotOurs =
     "Imported configuration file is not a Orvik 2.0 configuration file. \nOperation aborted.\n";
 
-class OrvikctlDiff : public ::testing::Test {
+class OrvikctlDiff : public test::TempFiles {
 protected:
     void SetUp() override
     {
@@ -46,20 +44,7 @@ protected:
         ASSERT_EQ(runCli(args).status, 0) << args.join(' ').toStdString();
     }
     QString path(const QString& name) const { return dir.filePath(name); }
-    static QByteArray read(const QString& file)
-    {
-        QFile f(file);
-        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-    }
-    void write(const QString& name, const QByteArray& bytes)
-    {
-        QFile f(path(name));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(bytes);
-    }
     CliRun diff(const QString& a, const QString& b) { return runCli({"diff", path(a), path(b)}); }
-
-    QTemporaryDir dir;
 };
 
 TEST_F(OrvikctlDiff, PrintsEachDifferingSetting)
