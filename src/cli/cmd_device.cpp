@@ -87,8 +87,36 @@ int runRead(Context& ctx)
     return 0;
 }
 
+namespace {
+
+// write --image FILE: the image goes to the appliance byte for byte, as it was
+// kept (by --backup or read --image), so a user can go back to it.
+int writeKeptImage(Context& ctx)
+{
+    if (!ctx.positional.isEmpty() || !ctx.sets.isEmpty()) {
+        ctx.err << "orvikctl: write --image takes no configuration file and no --set" << Qt::endl;
+        return 2;
+    }
+    const std::optional<ConfigImage> image = loadImageFile(ctx, ctx.image);
+    if (!image)
+        return 1;
+    // The appliance takes only images of this configuration version; the
+    // unpacking shows the same box as "Read config" when it differs.
+    ConfigImage probe = *image;
+    if (!UnpackConfigImage(probe, *ctx.freshSettings(), ctx.reporter))
+        return 1;
+    return runOnDevice(ctx, [&](HidTransport& transport) {
+        return (ctx.backup.isEmpty() || backUp(ctx, transport)) &&
+               WriteConfigImage(*image, transport, ctx.reporter);
+    });
+}
+
+} // namespace
+
 int runWrite(Context& ctx)
 {
+    if (!ctx.image.isEmpty())
+        return writeKeptImage(ctx);
     const auto settings = ctx.prepareSettings();
     if (!settings)
         return 1;

@@ -62,14 +62,16 @@ const std::array kCommands = {
             "      print them as show does; --image FILE also saves the received image, -o FILE\n"
             "      the settings as a configuration file.",
             runRead},
-    Command{"write", "write [CONFIG.cfg] [--backup FILE]",
+    Command{"write", "write [CONFIG.cfg | --image FILE] [--backup FILE]",
             "Run \"Write config\" on the settings show would print: take \"now\" into the\n"
             "      clock fields while Uploadpctime is ticked, validate, pack and write them.\n"
             "      --backup FILE: once the settings are packed, first read the appliance's\n"
             "      configuration image as \"Read config\" does and keep it in FILE (see unpack,\n"
             "      diff); when that read fails, the image fails its check or FILE cannot be\n"
             "      written, nothing is written to the appliance (exit status 1). An erased\n"
-            "      appliance holds no image to keep: write to it without --backup.",
+            "      appliance holds no image to keep: write to it without --backup.\n"
+            "      --image FILE writes a kept image (from --backup or read --image) back byte\n"
+            "      for byte instead: the way back after a write.",
             runWrite},
     Command{"upload-firmware", "upload-firmware [--image FILE]",
             "Run \"Upload firmware\" with the firmware image this program carries, or FILE.",
@@ -83,8 +85,8 @@ const char* const kGlobalHelp =
     "  --set NAME=VALUE  change a setting before the command runs (repeatable): a text\n"
     "                    field's text, a list's index, a check box's 0 or 1\n"
     "  -o FILE           output file\n"
-    "  --image FILE      image file (read: where the received image goes; upload-firmware:\n"
-    "                    the firmware to send)\n"
+    "  --image FILE      image file (read: where the received image goes; write: the kept\n"
+    "                    image to write back; upload-firmware: the firmware to send)\n"
     "  --backup FILE     write: where the appliance's image goes before it is overwritten\n"
     "  --emulator DIR    the device commands talk to an emulated appliance kept in DIR\n"
     "                    instead of USB. Its files (created as needed) can be read and\n"

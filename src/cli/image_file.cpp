@@ -1,6 +1,7 @@
 #include "cli/image_file.h"
 
 #include "cli/context.h"
+#include "device/config_sessions.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -24,6 +25,24 @@ std::optional<ConfigImage> asImage(const QByteArray& bytes)
         return std::nullopt;
     ConfigImage image;
     std::copy(bytes.begin(), bytes.end(), image.begin());
+    return image;
+}
+
+std::optional<ConfigImage> loadImageFile(Context& ctx, const QString& path)
+{
+    const std::optional<QByteArray> bytes = readImageBytes(ctx, path);
+    if (!bytes)
+        return std::nullopt;
+    const std::optional<ConfigImage> image = asImage(*bytes);
+    if (!image) {
+        ctx.err << "orvikctl: " << path << " is not a configuration image (it must be exactly "
+                << kImageSize << " bytes)" << Qt::endl;
+        return std::nullopt;
+    }
+    if (!CheckEepromImage(*image)) {
+        ctx.reporter.log(kEepromChecksumError);
+        return std::nullopt;
+    }
     return image;
 }
 

@@ -15,6 +15,9 @@ struct Context;
 [[nodiscard]] std::optional<QByteArray> readImageBytes(Context& ctx, const QString& path);
 // `bytes` as an image when they are exactly one image long.
 [[nodiscard]] std::optional<ConfigImage> asImage(const QByteArray& bytes);
+// The image kept in `path`, when it is one and passes its check; nullopt, with
+// the reason printed, otherwise.
+[[nodiscard]] std::optional<ConfigImage> loadImageFile(Context& ctx, const QString& path);
 // Replaces `path` with `image` as a whole (a failed write leaves the old file);
 // false, with the reason printed, when that fails.
 [[nodiscard]] bool writeImageFile(Context& ctx, const QString& path, const ConfigImage& image);

@@ -59,6 +59,51 @@ TEST_F(OrvikctlBackup, KeepsTheImageTheWriteReplaces)
     EXPECT_EQ(d.out, "Callsign: 'OLD1  ' | 'NEW1  '\n");
 }
 
+TEST_F(OrvikctlBackup, AKeptImageGoesBackByteForByte)
+{
+    ASSERT_EQ(run({"write", "--backup", backup, "--set", "Callsign=NEW1"}).status, 0);
+    ASSERT_NE(read(eeprom), old);
+    const CliRun r = run({"write", "--image", backup});
+    EXPECT_EQ(r.status, 0);
+    EXPECT_EQ(lines(r.err).last(), "Eeprom write success");
+    EXPECT_EQ(read(eeprom), old);
+}
+
+TEST_F(OrvikctlBackup, OnlyASoundImageOfThisVersionGoesBack)
+{
+    QByteArray damaged = old;
+    damaged[100] = static_cast<char>(damaged[100] ^ 1);
+    QByteArray otherVersion = old;
+    otherVersion[10] = '1'; // "v1.01", with its checksum made right below
+    quint32 sum = 0;
+    for (int i = 4; i < 1448; ++i)
+        sum += static_cast<quint8>(otherVersion[i]);
+    for (int i = 0; i < 4; ++i)
+        otherVersion[i] = static_cast<char>(sum >> (8 * i));
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        QString err;
+    };
+    const Case cases[] = {
+        {"damaged", damaged, "Eeprom checksum error. Please reload configuration.\n"},
+        {"short", old.left(6000),
+         "orvikctl: " + dir.filePath("short") +
+             " is not a configuration image (it must be exactly 6144 bytes)\n"},
+        {"other version", otherVersion,
+         "Uncompatible configuration version:\nDevice: v1.01\nConfigurator: v1.02\n"},
+    };
+    ASSERT_EQ(run({"write", "--set", "Callsign=NEW1"}).status, 0);
+    const QByteArray current = read(eeprom);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CliRun r = run({"write", "--image", write(c.name, c.bytes)});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, c.err);
+        EXPECT_EQ(read(eeprom), current);
+    }
+}
+
 TEST_F(OrvikctlBackup, IsOnDiskBeforeTheFirstPageIsWritten)
 {
     QByteArray atFirstPage = "<no page written>";
