@@ -1,7 +1,7 @@
 #include "settings/config_image.h"
 #include "settings/settings.h"
 #include "settings/validation.h"
-#include "support/recording_reporter.h"
+#include "support/pack_with.h"
 
 #include <gtest/gtest.h>
 
@@ -11,23 +11,8 @@
 namespace orvik {
 namespace {
 
-using Changes = std::vector<std::pair<QString, QString>>;
-
-// What the user sees when "Write config" packs the defaults with `changes`:
-// nothing when every rule passes.
-QStringList packWith(const Changes& changes)
-{
-    Settings settings([] { return std::int64_t{1700000000}; });
-    for (const auto& [name, value] : changes)
-        settings.setText(name, value);
-    test::RecordingReporter reporter;
-    ConfigImage image;
-    bool packed = false;
-    const bool ran =
-        runOperation(reporter, [&] { packed = PackConfigImage(settings, image, reporter); });
-    EXPECT_EQ(ran && packed, reporter.calls.isEmpty());
-    return reporter.calls;
-}
+using test::Changes;
+using test::packWith;
 
 const char* const kPass = "";
 const char* const kLat =
