@@ -1,4 +1,5 @@
 #include "device/emulator.h"
+#include "support/emulator_cli.h"
 #include "support/qt_print.h"
 #include "support/run_orvikctl.h"
 #include "support/temp_files.h"
@@ -16,7 +17,7 @@ using test::runCli;
 const QString kFound = "Orvik 2.0 found, vid: Vid_0483, pid: A04F";
 const QString kFailed = "orvikctl: backup failed; nothing was written to the appliance\n";
 
-class OrvikctlBackup : public test::TempFiles {
+class OrvikctlBackup : public test::EmulatorCli {
 protected:
     // An appliance holding a configuration with the callsign OLD1.
     void SetUp() override
@@ -25,15 +26,7 @@ protected:
         old = read(eeprom);
         ASSERT_EQ(old.size(), 6144);
     }
-    CliRun run(QStringList args)
-    {
-        args.prepend(emu);
-        args.prepend("--emulator");
-        return runCli(args);
-    }
-    static QStringList lines(const QString& text) { return text.split('\n', Qt::SkipEmptyParts); }
 
-    const QString emu = dir.filePath("appliance");
     const QString eeprom = emu + "/eeprom.bin";
     const QString backup = dir.filePath("backup.bin");
     QByteArray old;

@@ -1,3 +1,4 @@
+#include "support/emulator_cli.h"
 #include "support/run_orvikctl.h"
 
 #include <gtest/gtest.h>
@@ -14,14 +15,8 @@ using test::runCli;
 
 const QString kFound = "Orvik 2.0 found, vid: Vid_0483, pid: A04F";
 
-class OrvikctlDevice : public ::testing::Test {
+class OrvikctlDevice : public test::EmulatorCli {
 protected:
-    CliRun run(QStringList args)
-    {
-        args.prepend(emu);
-        args.prepend("--emulator");
-        return runCli(args);
-    }
     void put(const QString& name, const QByteArray& bytes)
     {
         QFile f(emu + "/" + name);
@@ -33,10 +28,6 @@ protected:
         QFile f(path.startsWith('/') ? path : emu + "/" + path);
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<absent>");
     }
-    static QStringList lines(const QString& text) { return text.split('\n', Qt::SkipEmptyParts); }
-
-    QTemporaryDir dir;
-    const QString emu = dir.filePath("appliance");
 };
 
 TEST_F(OrvikctlDevice, WriteThenReadGivesBackTheSettings)
