@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+namespace orvik {
+
+// Every file the program reads or writes goes through here, so that a full
+// disk, a device node, a FIFO or a huge file ends in a message instead of a
+// lost file, a hang or a crash. Reasons are the system's own texts ("No such
+// file or directory", "No space left on device") where it has one; callers
+// put the path in front.
+
+// A file's whole content, or why it was refused.
+struct [[nodiscard]] FileContent {
+    QByteArray bytes;
+    QString error; // empty when the file was read
+    bool ok() const { return error.isEmpty(); }
+};
+
+// The whole of the regular file at `path` (a symbolic link to one will do),
+// read once. Refused, without reading or waiting, when it cannot be opened,
+// is a directory, FIFO, device or socket, or holds more than `maxSize` bytes.
+FileContent readRegularFile(const QString& path, qint64 maxSize);
+
+// The outcome of a write.
+struct [[nodiscard]] FileStatus {
+    QString error; // empty when the file was written
+    bool ok() const { return error.isEmpty(); }
+};
+
+// Replaces the file at `path` with `bytes` as a whole: a temporary file beside
+// it, every write, the flush and the sync checked, then a rename. A symbolic
+// link stays a link and its target is replaced. An existing file keeps its
+// mode, and its owner and group where the process may set them. A target that
+// exists but is not a regular file is refused before anything is written. On
+// failure the old file is left byte for byte and no temporary file remains.
+FileStatus writeFileAtomically(const QString& path, QByteArrayView bytes);
+
+// True when both paths name one existing file (same device and inode, links
+// followed), so that a command can refuse to write over its own input.
+[[nodiscard]] bool isSameFile(const QString& a, const QString& b);
+
+} // namespace orvik

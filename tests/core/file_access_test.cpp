@@ -1,0 +1,161 @@
+#include "configfile/file_access.h"
+#include "support/full_disk.h"
+#include "support/temp_files.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <functional>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <unistd.h>
+
+namespace orvik {
+namespace {
+
+class FileAccess : public test::TempFiles {
+protected:
+    QString fifo(const QString& name)
+    {
+        const QString path = dir.filePath(name);
+        EXPECT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        return path;
+    }
+    // A node of our own where root may make one, so that a fault here never
+    // replaces the system's /dev/null.
+    QString device(const QString& name)
+    {
+        if (geteuid() != 0)
+            return QStringLiteral("/dev/null");
+        const QString path = dir.filePath(name);
+        EXPECT_EQ(::mknod(QFile::encodeName(path).constData(), S_IFCHR | 0666, makedev(1, 3)), 0);
+        return path;
+    }
+    QString link(const QString& name, const QString& target)
+    {
+        const QString path = dir.filePath(name);
+        EXPECT_TRUE(QFile::link(target, path));
+        return path;
+    }
+    QStringList entries() const
+    {
+        return QDir(dir.path()).entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot);
+    }
+};
+
+TEST_F(FileAccess, ReadsOnlyARegularFileOfBoundedSize)
+{
+    const QString regular = write("r.cfg", "1234");
+    struct Case {
+        const char* name;
+        QString path;
+        QByteArray bytes;
+        QString error;
+    };
+    const Case cases[] = {
+        {"regular, at the bound", regular, "1234", ""},
+        {"link to a regular file", link("l.cfg", regular), "1234", ""},
+        {"empty", write("e.cfg", ""), "", ""},
+        {"over the bound", write("big.cfg", "12345"), "", "File too large (more than 4 bytes)"},
+        {"missing", dir.filePath("none"), "", "No such file or directory"},
+        {"below a regular file", regular + "/x", "", "Not a directory"},
+        {"directory", dir.path(), "", "Is a directory"},
+        {"FIFO, never waited on", fifo("p"), "", "Is a FIFO, not a regular file"},
+        {"device", device("null"), "", "Is a device, not a regular file"},
+    };
+    for (const Case& c : cases) {
+        const FileContent got = readRegularFile(c.path, 4);
+        EXPECT_EQ(got.bytes, c.bytes) << c.name;
+        EXPECT_EQ(got.error, c.error) << c.name;
+    }
+}
+
+TEST_F(FileAccess, WritesOnlyOverARegularFileAndKeepsLinks)
+{
+    const QString regular = write("r.cfg", "old");
+    const QString linked = link("l.cfg", regular);
+    struct Case {
+        const char* name;
+        QString path;
+        QString error;
+        std::function<bool()> kept; // the target is as the case wants it after
+    };
+    const QString pipe = fifo("p");
+    const QString node = device("null");
+    const Case cases[] = {
+        {"new file", dir.filePath("n.cfg"), "",
+         [&] { return read(dir.filePath("n.cfg")) == "new"; }},
+        {"link: the target is replaced", linked, "",
+         [&] { return QFileInfo(linked).isSymLink() && read(regular) == "new"; }},
+        {"FIFO", pipe, "Is a FIFO, not a regular file",
+         [&] { return QFileInfo(pipe).exists() && !QFileInfo(pipe).isFile(); }},
+        {"device", node, "Is a device, not a regular file",
+         [&] { return !QFileInfo(node).isFile(); }},
+        {"directory", dir.path(), "Is a directory", [] { return true; }},
+        {"below a regular file", regular + "/x", "Not a directory",
+         [&] { return read(regular) == "new"; }},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(writeFileAtomically(c.path, "new").error, c.error) << c.name;
+        EXPECT_TRUE(c.kept()) << c.name;
+    }
+    // No temporary file is left beside any of them.
+    QStringList expected{"l.cfg", "n.cfg", "p", "r.cfg"};
+    if (node.startsWith(dir.path()))
+        expected.insert(2, "null");
+    EXPECT_EQ(entries(), expected);
+}
+
+TEST_F(FileAccess, KeepsModeOwnerAndGroup)
+{
+    const QString path = write("a.cfg", "old");
+    const QByteArray name = QFile::encodeName(path);
+    // Only root can give a file away; others check the mode alone.
+    const bool root = geteuid() == 0;
+    if (root) {
+        ASSERT_EQ(::chown(name.constData(), 1234, 5678), 0);
+    }
+    ASSERT_EQ(::chmod(name.constData(), 0604), 0);
+    ASSERT_TRUE(writeFileAtomically(path, "new").ok());
+    struct stat st {};
+    ASSERT_EQ(::stat(name.constData(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0604u);
+    if (root) {
+        EXPECT_EQ(st.st_uid, 1234u);
+        EXPECT_EQ(st.st_gid, 5678u);
+    }
+    EXPECT_EQ(read(path), "new");
+}
+
+TEST_F(FileAccess, AFullDiskLeavesTheOldFile)
+{
+    const QString path = write("a.cfg", "old");
+    const QByteArray big(8192, 'x');
+    EXPECT_EQ(test::withFileSizeLimit(4096, [&] { return writeFileAtomically(path, big).error; }),
+              "File too large");
+    EXPECT_EQ(read(path), "old");
+    EXPECT_EQ(entries(), QStringList{"a.cfg"});
+}
+
+TEST_F(FileAccess, TellsTheSameFileByDeviceAndInode)
+{
+    const QString a = write("a", "x");
+    const QString b = write("b", "x");
+    const QString hard = dir.filePath("hard");
+    ASSERT_EQ(::link(QFile::encodeName(a).constData(), QFile::encodeName(hard).constData()), 0);
+    struct Case {
+        QString first;
+        QString second;
+        bool same;
+    };
+    const Case cases[] = {
+        {a, a, true},  {a, dir.path() + "/./a", true},   {a, hard, true}, {a, link("s", a), true},
+        {a, b, false}, {a, dir.filePath("none"), false},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(isSameFile(c.first, c.second), c.same) << c.second.toStdString();
+}
+
+} // namespace
+} // namespace orvik

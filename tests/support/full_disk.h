@@ -1,0 +1,51 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <csignal>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace orvik::test {
+
+// Runs `step` in a child process whose files cannot grow past `limit` bytes,
+// as on a full disk: writes beyond it fail with EFBIG ("File too large")
+// instead of killing the child. Returns the text `step` returned, or a note
+// of how the child ended otherwise.
+inline QString withFileSizeLimit(rlim_t limit, const std::function<QString()>& step)
+{
+    int fds[2];
+    if (::pipe(fds) != 0)
+        return QStringLiteral("<no pipe>");
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::close(fds[0]);
+        const rlimit low{limit, limit};
+        std::signal(SIGXFSZ, SIG_IGN);
+        QByteArray said = ::setrlimit(RLIMIT_FSIZE, &low) == 0 ? step().toUtf8() : "<no limit>";
+        const char* p = said.constData();
+        for (qsizetype left = said.size(); left > 0;) {
+            const ssize_t n = ::write(fds[1], p, left);
+            if (n <= 0)
+                break;
+            p += n;
+            left -= n;
+        }
+        ::_exit(0);
+    }
+    ::close(fds[1]);
+    QByteArray said;
+    char buffer[256];
+    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;)
+        said.append(buffer, n);
+    ::close(fds[0]);
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return QStringLiteral("<child ended with status %1>").arg(status);
+    return QString::fromUtf8(said);
+}
+
+} // namespace orvik::test
