@@ -7,7 +7,7 @@ packages=(
     cmake g++ make pkg-config git
     qt6-base-dev libhidapi-dev libjpeg-dev
     libgtest-dev libbenchmark-dev
-    clang libclang-rt-14-dev
+    clang libclang-rt-14-dev clang-format
     desktop-file-utils dpkg-dev file
 )
 

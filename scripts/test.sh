@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds everything and runs every test: once in a
-# plain build, once under AddressSanitizer and UndefinedBehaviorSanitizer, then
-# a short run of each fuzzer.
+# Installs what is missing, checks the formatting, builds everything and runs
+# every test: once in a plain build, once under AddressSanitizer and
+# UndefinedBehaviorSanitizer, then a short run of each fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
+echo "== formatting"
+bash scripts/check-format.sh
 jobs=$(nproc)
 export QT_QPA_PLATFORM=offscreen
 
@@ -23,7 +25,5 @@ export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 ctest --test-dir build-asan --output-on-failure -j"$jobs"
 
-if [ -f tests/fuzz/run.sh ]; then
-    echo "== fuzzers"
-    bash tests/fuzz/run.sh
-fi
+echo "== fuzzers"
+bash tests/fuzz/run.sh
