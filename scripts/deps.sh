@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev libhidapi-dev libjpeg-dev
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
-    desktop-file-utils dpkg-dev file
+    desktop-file-utils dpkg-dev file appstream
 )
 
 missing=()
