@@ -57,9 +57,10 @@ head -1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-ma
 holder=$(sed -n 's/^Copyright (c) //p' "$source/LICENSE")
 grep -qx "Copyright: $holder" "$copyright" || fail "copyright lacks 'Copyright: $holder'"
 grep -qx 'License: Expat' "$copyright" || fail "copyright names no Expat (MIT) licence"
-diff <(sed -n '/^Permission /,$p' "$source/LICENSE") \
-    <(sed -n '/^ Permission /,$p' "$copyright" | sed 's/^ \.$//; s/^ //') ||
-    fail "copyright's licence text differs from LICENSE"
+# Continuation lines: one space in front, " ." for an empty line.
+diff <(sed -n '/^Permission /,$p' "$source/LICENSE" | sed 's/^$/./; s/^/ /') \
+    <(sed -n '/^ Permission /,$p' "$copyright") ||
+    fail "copyright's licence text is not LICENSE's"
 
 # The packaging changelog: compressed without name or time stamp, and its
 # latest entry is the package's version.
@@ -76,7 +77,7 @@ cmp "$source/resources/icon.svg" "$root/usr/share/icons/hicolor/scalable/apps/or
 # AppStream metadata that software centres accept, launching the installed
 # desktop entry.
 metainfo=$(ls "$root"/usr/share/metainfo/*.metainfo.xml) || fail "package lacks AppStream metadata"
-appstreamcli validate --no-net "$metainfo" || fail "appstreamcli rejects $metainfo"
+verdict=$(appstreamcli validate --no-net "$metainfo") || fail "appstreamcli rejects $metainfo: $verdict"
 grep -q '<launchable type="desktop-id">orvik-configurator.desktop</launchable>' "$metainfo" ||
     fail "metainfo launches no orvik-configurator.desktop"
 echo "package ok: $(basename "$deb")"
