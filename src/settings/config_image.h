@@ -3,8 +3,7 @@
 #include <array>
 #include <cstdint>
 
-namespace orvik
-{
+namespace orvik {
 
 class Settings;
 class Reporter;
