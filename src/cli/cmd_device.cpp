@@ -58,7 +58,7 @@ int runList(Context& ctx)
 int runInfo(Context& ctx)
 {
     return runOnDevice(ctx, [&](HidTransport& transport) {
-        const DeviceCloser closer(transport);
+        const auto closer = closeOnExit(transport);
         if (!OpenDevice(transport, ctx.reporter))
             return false;
         if (ShowFirmwareVersion(transport, ctx.reporter))
@@ -74,11 +74,18 @@ int runRead(Context& ctx)
     if (!settings)
         return 1;
     ConfigImage received{};
+    EepromFetch fetched = EepromFetch::NotRead;
     const int status = runOnDevice(ctx, [&](HidTransport& transport) {
-        return ReadConfigSession(*settings, received, transport, ctx.reporter);
+        return ReadConfigSession(*settings, received, transport, ctx.reporter, &fetched);
     });
     if (status != 0)
         return status;
+    // The check covers only the first pages: an image whose later pages are
+    // missing can pass it, but is not the appliance's configuration to keep.
+    if (fetched != EepromFetch::Complete) {
+        ctx.err << "orvikctl: not every page could be read; nothing was kept" << Qt::endl;
+        return 1;
+    }
     if (!ctx.image.isEmpty() && !writeImageFile(ctx, ctx.image, received))
         return 1;
     if (!ctx.output.isEmpty() && !ctx.saveConfigFile(*settings))

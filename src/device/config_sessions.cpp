@@ -1,7 +1,7 @@
 #include "device/config_sessions.h"
 
 #include "device/device_link.h"
-#include "device/page_log.h"
+#include "device/page_loop.h"
 #include "device/protocol.h"
 #include "settings/operation.h"
 #include "settings/settings.h"
@@ -44,43 +44,27 @@ PageData pageOf(const ConfigImage& image, int p)
 
 bool WriteEeprom(const ConfigImage& image, HidTransport& transport, Reporter& reporter)
 {
-    reporter.setProgress(0);
-    reporter.setProgressRange(kPageCount);
-    for (int p = 0; p < kPageCount; ++p) {
-        if (!WriteConfigPage(transport, pageOf(image, p), static_cast<std::uint16_t>(p))) {
-            reporter.log(pageLine("Page write error: ", p + 1, kPageCount));
-            return false;
-        }
-        reporter.log(pageLine("Page written: ", p + 1, kPageCount));
-        reporter.setProgress(p + 1);
-    }
-    reporter.log(QStringLiteral("Eeprom write success"));
-    reporter.setProgress(0);
-    return true;
+    return transferPages(
+        reporter, kPageCount, kPagesWritten,
+        [&](int p) {
+            return WriteConfigPage(transport, pageOf(image, p), static_cast<std::uint16_t>(p));
+        },
+        QStringLiteral("Eeprom write success"));
 }
 
 bool ReadEeprom(ConfigImage& image, HidTransport& transport, Reporter& reporter)
 {
-    reporter.setProgress(0);
-    reporter.setProgressRange(kPageCount);
-    for (int p = 0; p < kPageCount; ++p) {
+    return transferPages(reporter, kPageCount, kPagesRead, [&](int p) {
         const PageBuffer page(image.data() + p * kPageSize, kPageSize);
-        if (!ReadConfigPage(transport, page, static_cast<std::uint16_t>(p))) {
-            reporter.log(pageLine("Page read error: ", p + 1, kPageCount));
-            return false;
-        }
-        reporter.log(pageLine("Page read: ", p + 1, kPageCount));
-        reporter.setProgress(p + 1);
-    }
-    reporter.setProgress(0);
-    return true;
+        return ReadConfigPage(transport, page, static_cast<std::uint16_t>(p));
+    });
 }
 
 EepromFetch FetchEeprom(ConfigImage& received, HidTransport& transport, Reporter& reporter,
                         SessionWords words)
 {
     received.fill(0);
-    const DeviceCloser closer(transport);
+    const auto closer = closeOnExit(transport);
     if (!OpenDevice(transport, reporter) || !firmwareMatches(transport, reporter, words))
         return EepromFetch::NotRead;
     return ReadEeprom(received, transport, reporter) ? EepromFetch::Complete : EepromFetch::Broken;
@@ -95,7 +79,7 @@ bool PrepareConfigWrite(Settings& settings, ConfigImage& outgoing, Reporter& rep
 
 bool WriteConfigImage(const ConfigImage& outgoing, HidTransport& transport, Reporter& reporter)
 {
-    const DeviceCloser closer(transport);
+    const auto closer = closeOnExit(transport);
     if (!OpenDevice(transport, reporter))
         return false;
     if (!firmwareMatches(transport, reporter, SessionWords::Write))
@@ -111,11 +95,14 @@ bool WriteConfigSession(Settings& settings, ConfigImage& outgoing, HidTransport&
 }
 
 bool ReadConfigSession(Settings& settings, ConfigImage& received, HidTransport& transport,
-                       Reporter& reporter)
+                       Reporter& reporter, EepromFetch* fetched)
 {
     // A page that cannot be read leaves zeros; the check below decides
     // whether what came is usable.
-    if (FetchEeprom(received, transport, reporter, SessionWords::Read) == EepromFetch::NotRead)
+    const EepromFetch fetch = FetchEeprom(received, transport, reporter, SessionWords::Read);
+    if (fetched)
+        *fetched = fetch;
+    if (fetch == EepromFetch::NotRead)
         return false;
     if (!CheckEepromImage(received)) {
         reporter.log(kEepromChecksumError);
@@ -125,7 +112,7 @@ bool ReadConfigSession(Settings& settings, ConfigImage& received, HidTransport& 
     reporter.log(unpacked ? QStringLiteral("Eeprom read success.")
                           : QStringLiteral("Eeprom read error. Please reload configuration."));
 
-    const DeviceCloser closer(transport);
+    const auto closer = closeOnExit(transport);
     if (OpenDevice(transport, reporter))
         (void)ShowFirmwareVersion(transport, reporter);
     return unpacked;

@@ -53,8 +53,11 @@ enum class EepromFetch {
 [[nodiscard]] bool WriteConfigSession(Settings& settings, ConfigImage& outgoing,
                                       HidTransport& transport, Reporter& reporter);
 // "Read config": reads the appliance's image into `received`, checks it and
-// unpacks it into the settings. True when the settings were read.
+// unpacks it into the settings. True when the settings were read, which may
+// be from an image a page short (the check covers the first 46 pages only);
+// `fetched`, when given, tells how far the read came.
 [[nodiscard]] bool ReadConfigSession(Settings& settings, ConfigImage& received,
-                                     HidTransport& transport, Reporter& reporter);
+                                     HidTransport& transport, Reporter& reporter,
+                                     EepromFetch* fetched = nullptr);
 
 } // namespace orvik

@@ -1,8 +1,13 @@
 #include "device/device_link.h"
 
+#include "device/hid_log.h"
 #include "settings/operation.h"
 
+#include <algorithm>
+
 namespace orvik {
+
+Q_LOGGING_CATEGORY(lcHid, "orvik.hid", QtInfoMsg)
 
 namespace {
 
@@ -15,21 +20,27 @@ const QString kOpenHint = QStringLiteral(
 
 } // namespace
 
+std::vector<HidInterface> ListAppliances(HidTransport& transport)
+{
+    std::vector<HidInterface> appliances = transport.enumerate();
+    std::erase_if(appliances, [](const HidInterface& i) { return !isAppliance(i); });
+    return appliances;
+}
+
 bool OpenDevice(HidTransport& transport, Reporter& reporter)
 {
-    for (const HidInterface& candidate : transport.enumerate()) {
-        if (candidate.vendorId != kOrvikVendorId || candidate.productId != kOrvikProductId)
-            continue;
-        reporter.log(QStringLiteral("Orvik 2.0 found, vid: Vid_0483, pid: A04F"));
-        QString reason;
-        if (!transport.open(candidate.path, reason)) {
-            reporter.log(QStringLiteral("Orvik 2.0 could not be opened: ") + reason + kOpenHint);
-            return false;
-        }
-        return true;
+    const std::vector<HidInterface> present = ListAppliances(transport);
+    if (present.empty()) {
+        reporter.log(QStringLiteral("Orvik 2.0 not found."));
+        return false;
     }
-    reporter.log(QStringLiteral("Orvik 2.0 not found."));
-    return false;
+    reporter.log(QStringLiteral("Orvik 2.0 found, vid: Vid_0483, pid: A04F"));
+    QString reason;
+    if (!transport.open(present.front().path, reason)) {
+        reporter.log(QStringLiteral("Orvik 2.0 could not be opened: ") + reason + kOpenHint);
+        return false;
+    }
+    return true;
 }
 
 void CloseDevice(HidTransport& transport)

@@ -2,7 +2,9 @@
 
 #include "device/hid_transport.h"
 
+#include <QScopeGuard>
 #include <cstdint>
+#include <vector>
 
 namespace orvik {
 
@@ -10,6 +12,15 @@ class Reporter;
 
 inline constexpr std::uint16_t kOrvikVendorId = 0x0483;
 inline constexpr std::uint16_t kOrvikProductId = 0xA04F;
+
+[[nodiscard]] inline bool isAppliance(const HidInterface& candidate)
+{
+    return candidate.vendorId == kOrvikVendorId && candidate.productId == kOrvikProductId;
+}
+
+// The present appliances, in the transport's order, each with its path and
+// serial number.
+[[nodiscard]] std::vector<HidInterface> ListAppliances(HidTransport& transport);
 
 // Opens the first present appliance; later ones are ignored. Logs the "found"
 // or "not found" line. True only when the appliance is open; when it is found
@@ -19,15 +30,9 @@ inline constexpr std::uint16_t kOrvikProductId = 0xA04F;
 void CloseDevice(HidTransport& transport);
 
 // Closes the device however the scope is left.
-class DeviceCloser {
-public:
-    explicit DeviceCloser(HidTransport& transport) : transport_(transport) {}
-    ~DeviceCloser() { CloseDevice(transport_); }
-    DeviceCloser(const DeviceCloser&) = delete;
-    DeviceCloser& operator=(const DeviceCloser&) = delete;
-
-private:
-    HidTransport& transport_;
-};
+[[nodiscard]] inline auto closeOnExit(HidTransport& transport)
+{
+    return qScopeGuard([&transport] { CloseDevice(transport); });
+}
 
 } // namespace orvik

@@ -2,6 +2,7 @@
 
 #include "device/firmware_upload.h"
 
+#include <QtEndian>
 #include <algorithm>
 
 namespace orvik {
@@ -16,7 +17,7 @@ constexpr std::uint8_t kNotUnderstood = 0x00;
 
 std::uint16_t pageIndexOf(const Report& request)
 {
-    return getLe16(request, kPageIndexOffset);
+    return qFromLittleEndian<std::uint16_t>(request.data() + kPageIndexOffset);
 }
 
 const Fault* plannedFault(const Appliance& appliance, std::uint8_t command, std::uint16_t pageIndex)
@@ -33,7 +34,7 @@ const Fault* plannedFault(const Appliance& appliance, std::uint8_t command, std:
 bool checksumHolds(const Report& request)
 {
     const PageData data(request.data() + kPageDataOffset, kPageSize);
-    return pageChecksum(data) == getLe16(request, kChecksumOffset);
+    return pageChecksum(data) == qFromLittleEndian<std::uint16_t>(request.data() + kChecksumOffset);
 }
 
 bool understood(const Report& request)
@@ -62,15 +63,13 @@ Report answer(const Appliance& appliance, const Report& request)
     const auto command = static_cast<Command>(request[kCommandOffset]);
     reply[kCommandOffset] = request[kCommandOffset];
     if (command == Command::FirmwareVersion) {
-        putLe16(reply, kVersionOffset, static_cast<std::uint16_t>(appliance.firmwareVersion));
-        putLe16(reply, kVersionOffset + 2,
-                static_cast<std::uint16_t>(appliance.firmwareVersion >> 16));
+        qToLittleEndian(appliance.firmwareVersion, reply.data() + kFirmwareVersionOffset);
     } else if (command == Command::ReadConfigPage) {
         const std::uint16_t pageIndex = pageIndexOf(request);
         const auto page = appliance.eeprom.begin() + pageIndex * kPageSize;
-        putLe16(reply, kPageIndexOffset, pageIndex);
+        qToLittleEndian(pageIndex, reply.data() + kPageIndexOffset);
         std::copy_n(page, kPageSize, reply.begin() + kPageDataOffset);
-        putLe16(reply, kChecksumOffset, pageChecksum(PageData(page, kPageSize)));
+        qToLittleEndian(pageChecksum(PageData(page, kPageSize)), reply.data() + kChecksumOffset);
     }
     return reply;
 }
@@ -121,7 +120,7 @@ std::vector<HidInterface> ApplianceEmulator::enumerate()
     std::vector<HidInterface> present;
     for (const Appliance& a : appliances_) {
         if (a.present)
-            present.push_back({a.vendorId, a.productId, a.path});
+            present.push_back({a.vendorId, a.productId, a.path, a.serialNumber});
     }
     return present;
 }
@@ -154,48 +153,58 @@ int ApplianceEmulator::write(const Report& request)
     if (onRequest)
         onRequest(a, request);
 
-    replyLength_ = 0;
-    reply_ = answer(a, request);
     const Fault* fault = plannedFault(a, command, pageIndexOf(request));
-    if (!fault) {
+    Reply reply{answer(a, request)};
+    bool done = true; // whether the appliance did what it was asked
+    if (fault) {
+        switch (fault->kind) {
+        case FaultKind::Refuse:
+            return 0;
+        case FaultKind::WrongEcho:
+            reply.bytes[kCommandOffset] = static_cast<std::uint8_t>(~command);
+            done = false;
+            break;
+        case FaultKind::BadChecksum:
+            // Only a page read's reply carries a checksum there; any other
+            // reply stays good.
+            ++reply.bytes[kChecksumOffset];
+            break;
+        case FaultKind::ShortReply:
+            reply.length = kReportSize - 1;
+            done = false;
+            break;
+        case FaultKind::NoReply:
+            return kReportSize;
+        case FaultKind::LateReply:
+            reply.late = true;
+            break;
+        }
+    }
+    if (done)
         store(a, request);
-        replyLength_ = kReportSize;
-        return kReportSize;
-    }
-    switch (fault->kind) {
-    case FaultKind::Refuse:
-        return 0;
-    case FaultKind::WrongEcho:
-        reply_[kCommandOffset] = static_cast<std::uint8_t>(~command);
-        replyLength_ = kReportSize;
-        break;
-    case FaultKind::BadChecksum:
-        ++reply_[kChecksumOffset];
-        replyLength_ = kReportSize;
-        break;
-    case FaultKind::ShortReply:
-        replyLength_ = kReportSize - 1;
-        break;
-    case FaultKind::NoReply:
-        break;
-    }
+    replies_.push_back(reply);
     return kReportSize;
 }
 
 int ApplianceEmulator::read(Report& reply, int /*timeoutMs*/)
 {
-    if (!open_ || replyLength_ == 0)
+    if (!open_ || replies_.empty())
         return 0;
-    std::copy_n(reply_.begin(), replyLength_, reply.begin());
-    const int length = replyLength_;
-    replyLength_ = 0;
+    Reply& next = replies_.front();
+    if (next.late) {
+        next.late = false;
+        return 0;
+    }
+    std::copy_n(next.bytes.begin(), next.length, reply.begin());
+    const int length = next.length;
+    replies_.pop_front();
     return length;
 }
 
 void ApplianceEmulator::close()
 {
     open_ = nullptr;
-    replyLength_ = 0;
+    replies_.clear();
 }
 
 } // namespace orvik

@@ -19,13 +19,15 @@ namespace orvik {
 enum class FaultKind {
     Refuse,      // the request is not taken: the write reports 0 bytes
     WrongEcho,   // the reply's byte 1 is not the command code
-    BadChecksum, // the reply's checksum at 36-37 is one off
+    BadChecksum, // the page-read reply's checksum at 36-37 is one off
     ShortReply,  // one byte short
     NoReply,     // nothing comes back
+    LateReply,   // the reply misses its wait and comes before the next one
 };
 
 // One entry of an appliance's fault plan. A faulty exchange leaves the
-// appliance's state as it was.
+// appliance's state as it was, except a late reply: the appliance did its
+// work, only its answer was slow.
 struct Fault {
     Command command;
     std::optional<std::uint16_t> page; // nullopt: every page (and the version query)
@@ -37,6 +39,7 @@ struct Appliance {
     Appliance();
 
     std::string path;
+    QString serialNumber;
     std::uint16_t vendorId = kOrvikVendorId;
     std::uint16_t productId = kOrvikProductId;
     bool present = true;
@@ -76,10 +79,15 @@ public:
     void close() override;
 
 private:
+    struct Reply {
+        Report bytes{};
+        int length = kReportSize;
+        bool late = false; // still on its way when first waited for
+    };
+
     std::deque<Appliance> appliances_;
     Appliance* open_ = nullptr;
-    Report reply_{};
-    int replyLength_ = 0;
+    std::deque<Reply> replies_; // sent by the appliance, not yet read
 };
 
 } // namespace orvik

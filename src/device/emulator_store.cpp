@@ -17,6 +17,9 @@ const QString kVersionFile = QStringLiteral("firmware-version");
 const QString kFirmwareFile = QStringLiteral("firmware.bin");
 const QString kFaultsFile = QStringLiteral("faults");
 
+// Any of them makes a directory an appliance.
+const std::array kApplianceFiles = {&kEepromFile, &kVersionFile, &kFirmwareFile, &kFaultsFile};
+
 const QByteArray kFaultsTemplate = "# Fault plan of the emulated appliance, one entry per line:\n"
                                    "#   COMMAND PAGE KIND, absent, or open-error REASON\n"
                                    "# (see orvikctl --help). Example: write 6 refuse\n";
@@ -39,6 +42,7 @@ constexpr std::array kKindNames = {
     Name{"bad-checksum", static_cast<int>(FaultKind::BadChecksum)},
     Name{"short-reply", static_cast<int>(FaultKind::ShortReply)},
     Name{"no-reply", static_cast<int>(FaultKind::NoReply)},
+    Name{"late-reply", static_cast<int>(FaultKind::LateReply)},
 };
 
 template <std::size_t N>
@@ -51,8 +55,11 @@ std::optional<int> lookUp(const std::array<Name, N>& names, const QString& word)
     return std::nullopt;
 }
 
-std::optional<Fault> parseFault(const QStringList& words)
+// The fault the words name; nullopt with `why` when they name none, or one
+// that would mean nothing for its command.
+std::optional<Fault> parseFault(const QStringList& words, QString& why)
 {
+    why = QStringLiteral("not a fault");
     if (words.size() != 3)
         return std::nullopt;
     const auto command = lookUp(kCommandNames, words[0]);
@@ -65,7 +72,20 @@ std::optional<Fault> parseFault(const QStringList& words)
         const uint page = words[1].toUInt(&ok);
         if (!ok || page > 0xFFFF || fault.command == Command::FirmwareVersion)
             return std::nullopt;
+        const uint pages = fault.command == Command::WriteFirmwarePage
+                               ? kUploadBufferSize / kPageSize
+                               : static_cast<uint>(kPageCount);
+        if (page >= pages) {
+            why = QStringLiteral("%1 pages run from 0 to %2").arg(words[0]).arg(pages - 1);
+            return std::nullopt;
+        }
         fault.page = static_cast<std::uint16_t>(page);
+    }
+    // No other reply carries a checksum: the appliance would answer as if
+    // nothing were wrong.
+    if (fault.kind == FaultKind::BadChecksum && fault.command != Command::ReadConfigPage) {
+        why = QStringLiteral("bad-checksum is for read only, whose reply alone carries one");
+        return std::nullopt;
     }
     return fault;
 }
@@ -99,11 +119,18 @@ bool writeIfMissing(const QString& path, const QByteArray& bytes, QString& error
     return QFile::exists(path) || writeFile(path, bytes, error);
 }
 
+bool holdsAppliance(const QDir& dir)
+{
+    return std::any_of(kApplianceFiles.begin(), kApplianceFiles.end(),
+                       [&](const QString* name) { return dir.exists(*name); });
+}
+
 } // namespace
 
 bool parseFaultPlan(const QString& text, Appliance& appliance, QString& error)
 {
     const QStringList lines = text.split('\n');
+    QString why;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].section('#', 0, 0).trimmed();
         if (line.isEmpty())
@@ -113,10 +140,10 @@ bool parseFaultPlan(const QString& text, Appliance& appliance, QString& error)
             appliance.present = false;
         } else if (words[0] == QLatin1String("open-error") && words.size() > 1) {
             appliance.openError = line.mid(words[0].size()).trimmed();
-        } else if (const auto fault = parseFault(words)) {
+        } else if (const auto fault = parseFault(words, why)) {
             appliance.faults.push_back(*fault);
         } else {
-            error = QStringLiteral("line %1: not a fault: %2").arg(i + 1).arg(line);
+            error = QStringLiteral("line %1: %2: %3").arg(i + 1).arg(why, line);
             return false;
         }
     }
@@ -185,6 +212,32 @@ bool saveAppliance(const QString& dir, Appliance& appliance, QString& error)
         !writeFile(d.filePath(kFirmwareFile), appliance.firmware, error))
         return false;
     appliance.changed = false;
+    return true;
+}
+
+bool loadAppliances(const QString& dir, ApplianceEmulator& emulator, QString& error)
+{
+    const QDir root(dir);
+    QStringList serials = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
+    serials.removeIf([&](const QString& name) { return !holdsAppliance(root.filePath(name)); });
+    if ((holdsAppliance(root) || serials.isEmpty()) &&
+        !loadAppliance(dir, emulator.attach({}), error))
+        return false;
+    for (const QString& serial : serials) {
+        Appliance& appliance = emulator.attach({});
+        if (!loadAppliance(root.filePath(serial), appliance, error))
+            return false;
+        appliance.serialNumber = serial;
+    }
+    return true;
+}
+
+bool saveAppliances(ApplianceEmulator& emulator, QString& error)
+{
+    for (Appliance& appliance : emulator.appliances()) {
+        if (!saveAppliance(QString::fromStdString(appliance.path), appliance, error))
+            return false;
+    }
     return true;
 }
 

@@ -14,6 +14,15 @@ namespace orvik {
 //   faults            the fault plan, one entry per line (see parseFaultPlan)
 // The directory and the two text files are created when missing.
 
+// Loads the appliances kept in `dir`: each subdirectory holding any of the
+// files above is one appliance, whose serial number is the subdirectory's
+// name; the files directly in `dir` are one more, listed first, without a
+// serial number. A directory holding neither becomes one appliance, as
+// loadAppliance makes it. Each appliance's path is its directory.
+[[nodiscard]] bool loadAppliances(const QString& dir, ApplianceEmulator& emulator, QString& error);
+// Writes back every appliance that was sent a page (see saveAppliance).
+[[nodiscard]] bool saveAppliances(ApplianceEmulator& emulator, QString& error);
+
 // Loads the appliance kept in `dir`; false with `error` when a file is unusable.
 [[nodiscard]] bool loadAppliance(const QString& dir, Appliance& appliance, QString& error);
 // Writes back the EEPROM and firmware when the appliance was sent any.
@@ -23,10 +32,11 @@ namespace orvik {
 //   COMMAND PAGE KIND  COMMAND: version, read, write or firmware; PAGE: the page
 //                      index from 0 as sent (the log counts from 1), or * for
 //                      every page (the version query takes *); KIND: refuse,
-//                      wrong-echo, bad-checksum, short-reply or no-reply
+//                      wrong-echo, bad-checksum (read only), short-reply,
+//                      no-reply or late-reply
 //   absent             the appliance is not attached
 //   open-error REASON  the appliance is found but cannot be opened
-// False with `error` naming the first line that is none of these.
+// False with `error` naming the first line that is none of these, and why.
 [[nodiscard]] bool parseFaultPlan(const QString& text, Appliance& appliance, QString& error);
 
 } // namespace orvik

@@ -2,33 +2,14 @@
 
 #include "device/carried_firmware.h"
 #include "device/device_link.h"
-#include "device/page_log.h"
+#include "device/page_loop.h"
 #include "device/protocol.h"
 #include "settings/operation.h"
 
+#include <QScopeGuard>
 #include <vector>
 
 namespace orvik {
-
-namespace {
-
-// Gives the buttons back however the upload ends.
-class ButtonsDisabled {
-public:
-    explicit ButtonsDisabled(const std::function<void(bool)>& setButtonsEnabled)
-        : setButtonsEnabled_(setButtonsEnabled)
-    {
-        setButtonsEnabled_(false);
-    }
-    ~ButtonsDisabled() { setButtonsEnabled_(true); }
-    ButtonsDisabled(const ButtonsDisabled&) = delete;
-    ButtonsDisabled& operator=(const ButtonsDisabled&) = delete;
-
-private:
-    const std::function<void(bool)>& setButtonsEnabled_;
-};
-
-} // namespace
 
 bool CarriedFirmware::find(int id)
 {
@@ -67,30 +48,25 @@ bool UploadFirmware(HidTransport& transport, FirmwareSource& source, Reporter& r
     std::vector<std::uint8_t> buffer(static_cast<std::size_t>(pageCount) * kPageSize);
     std::copy(image->begin(), image->end(), buffer.begin());
 
-    reporter.setProgress(0);
-    reporter.setProgressRange(pageCount);
-    for (int p = 0; p < pageCount; ++p) {
-        reporter.handlePendingEvents();
-        const PageData page(buffer.data() + p * kPageSize, kPageSize);
-        if (!WriteFirmwarePage(transport, page, static_cast<std::uint16_t>(p))) {
-            reporter.log(pageLine("Page write error: ", p + 1, pageCount));
-            return false;
-        }
-        reporter.log(pageLine("Page written: ", p + 1, pageCount));
-        reporter.setProgress(p + 1);
-    }
-    reporter.log(QStringLiteral("Firmware upgrade success"));
-    reporter.setProgress(0);
-    return true;
+    return transferPages(
+        reporter, pageCount, kPagesWritten,
+        [&](int p) {
+            reporter.handlePendingEvents();
+            const PageData page(buffer.data() + p * kPageSize, kPageSize);
+            return WriteFirmwarePage(transport, page, static_cast<std::uint16_t>(p));
+        },
+        QStringLiteral("Firmware upgrade success"));
 }
 
 bool UploadFirmwareSession(HidTransport& transport, FirmwareSource& source, Reporter& reporter,
                            const std::function<void(bool enabled)>& setButtonsEnabled)
 {
-    const DeviceCloser closer(transport);
+    const auto closer = closeOnExit(transport);
     if (!OpenDevice(transport, reporter))
         return false;
-    const ButtonsDisabled disabled(setButtonsEnabled);
+    setButtonsEnabled(false);
+    // The buttons come back however the upload ends.
+    const auto enable = qScopeGuard([&] { setButtonsEnabled(true); });
     return UploadFirmware(transport, source, reporter);
 }
 

@@ -17,7 +17,8 @@ using Report = std::array<std::uint8_t, kReportSize>;
 struct HidInterface {
     std::uint16_t vendorId = 0;
     std::uint16_t productId = 0;
-    std::string path; // meaningful only to the transport that listed it
+    std::string path;     // meaningful only to the transport that listed it
+    QString serialNumber; // empty when the device gives none
 };
 
 // The HID layer as the device link needs it. The USB backend and the appliance

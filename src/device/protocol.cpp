@@ -1,7 +1,9 @@
 #include "device/protocol.h"
 
+#include "device/hid_log.h"
 #include "settings/operation.h"
 
+#include <QtEndian>
 #include <algorithm>
 #include <numeric>
 
@@ -9,15 +11,54 @@ namespace orvik {
 
 namespace {
 
+QString hexByte(std::uint8_t byte)
+{
+    return QStringLiteral("0x") + QString::number(byte, 16).toUpper().rightJustified(2, '0');
+}
+
+// "command 0xFC, page 3": which exchange a line of the orvik.hid log is about.
+QString exchangeName(const Report& request)
+{
+    QString name = QStringLiteral("command ") + hexByte(request[kCommandOffset]);
+    if (request[kCommandOffset] != static_cast<std::uint8_t>(Command::FirmwareVersion))
+        name += QStringLiteral(", page %1")
+                    .arg(qFromLittleEndian<std::uint16_t>(request.data() + kPageIndexOffset));
+    return name;
+}
+
+// A reply that came after its wait would otherwise be taken for the answer
+// to the next request, and every exchange after it would be one behind.
+void discardStaleReports(HidTransport& transport, const Report& request)
+{
+    Report stale{};
+    for (int n = 0; n < kStaleReportLimit && transport.read(stale, 0) > 0; ++n)
+        qCDebug(lcHid).noquote() << exchangeName(request)
+                                 << ": discarded a report left from an earlier exchange";
+}
+
 // Sends the request and takes the reply; true when both went whole and the
 // reply echoes the command.
 bool exchange(HidTransport& transport, const Report& request, Report& reply)
 {
-    if (transport.write(request) != kReportSize)
+    discardStaleReports(transport, request);
+    const int written = transport.write(request);
+    if (written != kReportSize) {
+        qCDebug(lcHid).noquote() << exchangeName(request) << ": request sent" << written << "of"
+                                 << kReportSize << "bytes";
         return false;
-    if (transport.read(reply, kReplyTimeoutMs) != kReportSize)
+    }
+    const int received = transport.read(reply, kReplyTimeoutMs);
+    if (received != kReportSize) {
+        qCDebug(lcHid).noquote() << exchangeName(request) << ": reply" << received << "of"
+                                 << kReportSize << "bytes within" << kReplyTimeoutMs << "ms";
         return false;
-    return reply[kCommandOffset] == request[kCommandOffset];
+    }
+    if (reply[kCommandOffset] != request[kCommandOffset]) {
+        qCDebug(lcHid).noquote() << exchangeName(request) << ": reply echoes"
+                                 << hexByte(reply[kCommandOffset]);
+        return false;
+    }
+    return true;
 }
 
 bool writePage(HidTransport& transport, Command command, PageData data, std::uint16_t pageIndex)
@@ -39,10 +80,10 @@ Report buildRequest(Command command, std::uint16_t pageIndex, std::optional<Page
     request[kCommandOffset] = static_cast<std::uint8_t>(command);
     if (command == Command::FirmwareVersion)
         return request;
-    putLe16(request, kPageIndexOffset, pageIndex);
+    qToLittleEndian(pageIndex, request.data() + kPageIndexOffset);
     if (data) {
         std::copy(data->begin(), data->end(), request.begin() + kPageDataOffset);
-        putLe16(request, kChecksumOffset, pageChecksum(*data));
+        qToLittleEndian(pageChecksum(*data), request.data() + kChecksumOffset);
     }
     return request;
 }
@@ -57,8 +98,7 @@ bool QueryFirmwareVersion(HidTransport& transport, std::uint32_t& version)
     Report reply{};
     if (!exchange(transport, buildRequest(Command::FirmwareVersion), reply))
         return false;
-    version = static_cast<std::uint32_t>(getLe16(reply, kVersionOffset)) |
-              static_cast<std::uint32_t>(getLe16(reply, kVersionOffset + 2)) << 16;
+    version = qFromLittleEndian<std::uint32_t>(reply.data() + kFirmwareVersionOffset);
     return true;
 }
 
@@ -74,11 +114,17 @@ bool ShowFirmwareVersion(HidTransport& transport, Reporter& reporter)
 bool ReadConfigPage(HidTransport& transport, PageBuffer destination, std::uint16_t pageIndex)
 {
     Report reply{};
-    if (!exchange(transport, buildRequest(Command::ReadConfigPage, pageIndex), reply))
+    const Report request = buildRequest(Command::ReadConfigPage, pageIndex);
+    if (!exchange(transport, request, reply))
         return false;
     const PageData received(reply.data() + kPageDataOffset, kPageSize);
-    if (pageChecksum(received) != getLe16(reply, kChecksumOffset))
+    const auto sum = pageChecksum(received);
+    const auto stated = qFromLittleEndian<std::uint16_t>(reply.data() + kChecksumOffset);
+    if (sum != stated) {
+        qCDebug(lcHid).noquote() << exchangeName(request) << ": page sums to" << sum
+                                 << "but the reply says" << stated;
         return false;
+    }
     std::copy(received.begin(), received.end(), destination.begin());
     return true;
 }

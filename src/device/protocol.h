@@ -2,6 +2,7 @@
 
 #include "device/hid_transport.h"
 #include "settings/config_image.h"
+#include "version.h"
 
 #include <QString>
 #include <cstdint>
@@ -22,12 +23,12 @@ enum class Command : std::uint8_t {
 // Offsets in the 65-byte frame.
 inline constexpr int kCommandOffset = 1;
 inline constexpr int kPageIndexOffset = 2;
-inline constexpr int kVersionOffset = 2;
+inline constexpr int kFirmwareVersionOffset = 2; // the version query's reply
 inline constexpr int kPageDataOffset = 4;
 inline constexpr int kChecksumOffset = kPageDataOffset + kPageSize;
 
 // The firmware version this configurator was made for, in hundredths.
-inline constexpr std::uint32_t kConfiguratorFirmwareVersion = 102;
+inline constexpr std::uint32_t kConfiguratorFirmwareVersion = kVersionHundredths;
 
 // How long a reply is awaited. The appliance may erase flash before it
 // answers; an endless wait would freeze the window for good.
@@ -36,16 +37,10 @@ inline constexpr int kReplyTimeoutMs = 5000;
 using PageData = std::span<const std::uint8_t, kPageSize>;
 using PageBuffer = std::span<std::uint8_t, kPageSize>;
 
-// Little-endian numbers in a frame.
-inline void putLe16(Report& frame, int offset, std::uint16_t value)
-{
-    frame[offset] = static_cast<std::uint8_t>(value & 0xFF);
-    frame[offset + 1] = static_cast<std::uint8_t>(value >> 8);
-}
-inline std::uint16_t getLe16(const Report& frame, int offset)
-{
-    return static_cast<std::uint16_t>(frame[offset] | frame[offset + 1] << 8);
-}
+// Reports left over from an earlier exchange (a reply that came after its
+// wait) that are discarded before a request; more would mean a device that
+// never stops talking.
+inline constexpr int kStaleReportLimit = 64;
 
 // The sum of the 32 bytes, kept in 16 bits (it never exceeds 8160).
 [[nodiscard]] std::uint16_t pageChecksum(PageData data);
@@ -59,7 +54,8 @@ inline std::uint16_t getLe16(const Report& frame, int offset)
 
 // Each exchange is one request and one reply; false on a short write, a short
 // or missing reply, a wrong echo or a page-read checksum mismatch, with no
-// message and no retry. On failure the output stays untouched.
+// message and no retry (the reason goes to the orvik.hid log). On failure the
+// output stays untouched.
 [[nodiscard]] bool QueryFirmwareVersion(HidTransport& transport, std::uint32_t& version);
 // The same exchange; on success the notice box "Firmware version: 1.02".
 [[nodiscard]] bool ShowFirmwareVersion(HidTransport& transport, Reporter& reporter);

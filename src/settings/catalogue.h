@@ -1,5 +1,7 @@
 #pragma once
 
+#include "version.h"
+
 #include <QString>
 #include <QStringList>
 #include <vector>
@@ -7,7 +9,7 @@
 namespace orvik {
 
 inline const QString kAppTitle = QStringLiteral("Orvik 2.0 Configurator");
-inline const QString kVersionText = QStringLiteral("v1.02");
+inline const QString kVersionText = QString::fromLatin1(kVersionLiteral);
 inline const QString kCaption = kAppTitle + QLatin1Char(' ') + kVersionText;
 
 enum class Tab {

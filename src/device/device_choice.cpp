@@ -1,0 +1,59 @@
+#include "device/device_choice.h"
+
+#include "device/device_link.h"
+
+#include <algorithm>
+
+namespace orvik {
+
+ChosenAppliance::ChosenAppliance(HidTransport& transport, QString choice)
+    : transport_(transport), choice_(std::move(choice))
+{}
+
+bool ChosenAppliance::chosen(const HidInterface& candidate) const
+{
+    if (opened_) {
+        return candidate.path == opened_->path &&
+               (opened_->serialNumber.isEmpty() || candidate.serialNumber == opened_->serialNumber);
+    }
+    if (choice_.isEmpty())
+        return true;
+    return isAppliance(candidate) &&
+           (QString::fromStdString(candidate.path) == choice_ || candidate.serialNumber == choice_);
+}
+
+std::vector<HidInterface> ChosenAppliance::enumerate()
+{
+    listed_ = transport_.enumerate();
+    std::erase_if(listed_, [this](const HidInterface& i) { return !chosen(i); });
+    return listed_;
+}
+
+bool ChosenAppliance::open(const std::string& path, QString& reason)
+{
+    if (!transport_.open(path, reason))
+        return false;
+    if (!opened_) {
+        const auto it = std::find_if(listed_.begin(), listed_.end(),
+                                     [&](const HidInterface& i) { return i.path == path; });
+        opened_ = it != listed_.end() ? *it : HidInterface{0, 0, path, {}};
+    }
+    return true;
+}
+
+int ChosenAppliance::write(const Report& request)
+{
+    return transport_.write(request);
+}
+
+int ChosenAppliance::read(Report& reply, int timeoutMs)
+{
+    return transport_.read(reply, timeoutMs);
+}
+
+void ChosenAppliance::close()
+{
+    transport_.close();
+}
+
+} // namespace orvik

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "device/hid_transport.h"
+
+#include <optional>
+
+namespace orvik {
+
+// Narrows a transport to the appliance the user chose, by its path or its
+// serial number; without a choice the sessions take the first, as the window
+// does. Once an appliance has been opened through it, it stays on that one
+// (its path, and its serial number where it has one): a later session that no
+// longer finds it finds nothing, so an appliance swapped in meanwhile is never
+// written in its place.
+class ChosenAppliance : public HidTransport {
+public:
+    explicit ChosenAppliance(HidTransport& transport, QString choice = {});
+
+    // The appliance opened through this transport so far.
+    [[nodiscard]] const std::optional<HidInterface>& opened() const { return opened_; }
+
+    std::vector<HidInterface> enumerate() override;
+    bool open(const std::string& path, QString& reason) override;
+    int write(const Report& request) override;
+    int read(Report& reply, int timeoutMs) override;
+    void close() override;
+
+private:
+    [[nodiscard]] bool chosen(const HidInterface& candidate) const;
+
+    HidTransport& transport_;
+    QString choice_;
+    std::vector<HidInterface> listed_;
+    std::optional<HidInterface> opened_;
+};
+
+} // namespace orvik

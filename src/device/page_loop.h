@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace orvik {
+
+class Reporter;
+
+// What the log says of a page that went and of one that did not.
+struct PageWords {
+    const char* done;
+    const char* failed;
+};
+inline constexpr PageWords kPagesWritten{"Page written: ", "Page write error: "};
+inline constexpr PageWords kPagesRead{"Page read: ", "Page read error: "};
+
+// The page loop of every session: the progress bar from 0 to `pageCount`, a
+// log line per page counted from 1 ("Page written: 7/192"), then
+// `successLine` (unless empty) and the bar back at 0. Stops at the first page
+// `transfer` fails, logging it and leaving the bar where it was.
+[[nodiscard]] bool transferPages(Reporter& reporter, int pageCount, PageWords words,
+                                 const std::function<bool(int page)>& transfer,
+                                 const QString& successLine = {});
+
+} // namespace orvik
