@@ -33,8 +33,14 @@ std::unique_ptr<Settings> Context::prepareSettings()
 bool Context::saveConfigFile(const Settings& settings)
 {
     bool saved = false;
-    const bool ran =
-        runOperation(reporter, [&] { saved = ExportConfigFile(settings, output, reporter); });
+    const bool ran = runOperation(reporter, [&] {
+        try {
+            saved = ExportConfigFile(settings, output, reporter);
+        } catch (const FileWriteError& e) {
+            // One line naming the file and why, as for every file written.
+            err << "orvikctl: cannot write " << output << ": " << e.reason() << Qt::endl;
+        }
+    });
     return ran && saved;
 }
 

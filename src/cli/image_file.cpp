@@ -1,22 +1,23 @@
 #include "cli/image_file.h"
 
 #include "cli/context.h"
+#include "configfile/file_access.h"
+#include "configfile/ini_file.h"
 #include "device/config_sessions.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace orvik::cli {
 
 std::optional<QByteArray> readImageBytes(Context& ctx, const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        ctx.err << "orvikctl: cannot read " << path << ": " << file.errorString() << Qt::endl;
+    // Up to a configuration file's bound: diff takes either kind.
+    FileContent file = readRegularFile(path, kMaxIniFileSize);
+    if (!file.ok()) {
+        ctx.err << "orvikctl: cannot read " << path << ": " << file.error << Qt::endl;
         return std::nullopt;
     }
-    return file.read(kImageSize + 1);
+    return std::move(file.bytes);
 }
 
 std::optional<ConfigImage> asImage(const QByteArray& bytes)
@@ -48,12 +49,11 @@ std::optional<ConfigImage> loadImageFile(Context& ctx, const QString& path)
 
 bool writeImageFile(Context& ctx, const QString& path, const ConfigImage& image)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) &&
-        file.write(reinterpret_cast<const char*>(image.data()), kImageSize) == kImageSize &&
-        file.commit())
+    const FileStatus written = writeFileAtomically(
+        path, QByteArrayView(reinterpret_cast<const char*>(image.data()), kImageSize));
+    if (written.ok())
         return true;
-    ctx.err << "orvikctl: cannot write " << path << ": " << file.errorString() << Qt::endl;
+    ctx.err << "orvikctl: cannot write " << path << ": " << written.error << Qt::endl;
     return false;
 }
 

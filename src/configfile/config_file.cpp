@@ -17,20 +17,36 @@ namespace {
 
 const QString kNotOurs = QStringLiteral(
     "Imported configuration file is not a Orvik 2.0 configuration file. \nOperation aborted.");
+const QString kUtf16 = QStringLiteral(
+    "Imported configuration file is UTF-16 text, which this configurator cannot read (save it "
+    "as ANSI or UTF-8). \nOperation aborted.");
 const QString kOtherVersion =
     QStringLiteral("Imported configuration file version is different than your current "
                    "application version. \nPlease double-check configuration fields after "
                    "import. \nSome configuration fields my change between firmware versions.");
 
-// A key's value as written; nullopt when a text holds a character Latin-1
-// cannot hold. A numeric field that does not convert throws ConversionError.
-std::optional<QByteArray> exportValue(const Settings& settings, const ConfigKey& key)
+// Why a key's value cannot go into the file; nullopt when it can.
+std::optional<QString> refusal(const Settings& settings, const ConfigKey& key)
+{
+    if (key.encoding != Encoding::Text)
+        return std::nullopt;
+    const QString& text = settings.text(key.setting);
+    if (!toLatin1(text))
+        return latin1RefusalMessage(key.setting);
+    if (breaksALine(text))
+        return lineBreakRefusalMessage(key.setting);
+    return std::nullopt;
+}
+
+// A key's value as written. A numeric field that does not convert throws
+// ConversionError.
+QByteArray exportValue(const Settings& settings, const ConfigKey& key)
 {
     switch (key.encoding) {
     case Encoding::Fixed:
         return key.fixedText.toLatin1();
     case Encoding::Text:
-        return toLatin1(settings.text(key.setting));
+        return settings.text(key.setting).toLatin1();
     case Encoding::Integer:
         return QByteArray::number(readNumber(settings.text(key.setting)));
     case Encoding::ListIndex:
@@ -38,7 +54,19 @@ std::optional<QByteArray> exportValue(const Settings& settings, const ConfigKey&
     case Encoding::Flag:
         return QByteArray(settings.checked(key.setting) ? "1" : "0");
     }
-    return std::nullopt;
+    return {};
+}
+
+// The names the import reads, in the order of the keys.
+const std::vector<IniName>& importedNames()
+{
+    static const std::vector<IniName> names = [] {
+        std::vector<IniName> n;
+        for (const ConfigKey& key : configKeys())
+            n.push_back({key.section, key.key});
+        return n;
+    }();
+    return names;
 }
 
 void importValue(Settings& settings, const IniReader& reader, const ConfigKey& key)
@@ -65,29 +93,46 @@ void importValue(Settings& settings, const IniReader& reader, const ConfigKey& k
 
 } // namespace
 
+FileWriteError::FileWriteError(const QString& path, const QString& reason)
+    : OperationError(QStringLiteral("Unable to write to ") +
+                     QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())),
+      reason_(reason)
+{}
+
 bool ExportConfigFile(const Settings& settings, const QString& path, Reporter& reporter)
 {
     // Everything is prepared first, so that a refused value leaves the file
     // as it was.
     std::vector<IniEntry> entries;
     for (const ConfigKey& key : configKeys()) {
-        std::optional<QByteArray> value = exportValue(settings, key);
-        if (!value) {
-            reporter.information(latin1RefusalMessage(key.setting));
+        if (const std::optional<QString> why = refusal(settings, key)) {
+            reporter.information(*why);
             return false;
         }
-        entries.push_back({key.section, key.key, std::move(*value)});
+        entries.push_back({key.section, key.key, exportValue(settings, key)});
     }
-    if (!updateIniFile(path, entries)) {
-        throw OperationError(QStringLiteral("Unable to write to ") +
-                             QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
-    }
+    if (const FileStatus saved = updateIniFile(path, entries); !saved.ok())
+        throw FileWriteError(path, saved.error);
     return true;
 }
 
 bool ImportConfigFile(Settings& settings, const QString& path, Reporter& reporter)
 {
-    const IniReader reader(path);
+    // Memory is the one thing an import can run out of; that ends it here,
+    // before any setting has changed.
+    std::optional<IniReader> read;
+    try {
+        read.emplace(path, importedNames());
+    } catch (const std::bad_alloc&) {
+        reporter.error(errorBoxText(QStringLiteral("Not enough memory to read ") +
+                                    QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+        return false;
+    }
+    const IniReader& reader = *read;
+    if (reader.isUtf16()) {
+        reporter.information(kUtf16);
+        return false;
+    }
     const QString unknown = QStringLiteral("unknown");
     if (reader.readText(kIdentSection, kApplicationKey, unknown) != kAppTitle) {
         reporter.information(kNotOurs);

@@ -146,6 +146,11 @@ FileContent readRegularFile(const QString& path, qint64 maxSize)
 
 FileStatus writeFileAtomically(const QString& path, QByteArrayView bytes)
 {
+    return writeFileAtomically(path, std::span<const QByteArrayView>(&bytes, 1));
+}
+
+FileStatus writeFileAtomically(const QString& path, std::span<const QByteArrayView> pieces)
+{
     const QString target = replacedFile(path);
     struct stat old {};
     const bool exists = ::stat(QFile::encodeName(target).constData(), &old) == 0;
@@ -164,8 +169,10 @@ FileStatus writeFileAtomically(const QString& path, QByteArrayView bytes)
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return {file.errorString()};
-    if (!writeAll(file.handle(), bytes))
-        return {systemReason(errno)};
+    for (const QByteArrayView piece : pieces) {
+        if (!writeAll(file.handle(), piece))
+            return {systemReason(errno)};
+    }
     if (exists && !keepOwnerAndMode(file.handle(), old))
         return {systemReason(errno)};
     // A disk that fills up late reports it here at the latest.

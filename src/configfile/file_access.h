@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <span>
 
 namespace orvik {
 
@@ -37,6 +38,8 @@ struct [[nodiscard]] FileStatus {
 // exists but is not a regular file is refused before anything is written. On
 // failure the old file is left byte for byte and no temporary file remains.
 FileStatus writeFileAtomically(const QString& path, QByteArrayView bytes);
+// The same with the bytes given in pieces, written one after another.
+FileStatus writeFileAtomically(const QString& path, std::span<const QByteArrayView> pieces);
 
 // True when both paths name one existing file (same device and inode, links
 // followed), so that a command can refuse to write over its own input.

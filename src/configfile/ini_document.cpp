@@ -1,17 +1,42 @@
 #include "configfile/ini_document.h"
 
-#include <QSet>
+#include <algorithm>
+#include <cstring>
 
 namespace orvik {
 
 namespace {
 
 const QByteArray kLineBreak = QByteArrayLiteral("\r\n");
+const QByteArray kUtf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
+
+struct Line {
+    qsizetype start = 0; // of its text
+    qsizetype end = 0;   // of its text, where its break begins
+    qsizetype next = 0;  // after its break
+};
+
+// Calls `visit(line, text)` for each line from `from` on.
+template <typename Visit> void forEachLine(QByteArrayView text, qsizetype from, Visit&& visit)
+{
+    const char* const data = text.data();
+    const qsizetype n = text.size();
+    for (qsizetype start = from; start < n;) {
+        const auto* lf = static_cast<const char*>(std::memchr(data + start, '\n', n - start));
+        const qsizetype stop = lf ? lf - data : n;
+        const auto* cr = static_cast<const char*>(std::memchr(data + start, '\r', stop - start));
+        const qsizetype end = cr ? cr - data : stop;
+        qsizetype next = end;
+        if (next < n)
+            next += data[next] == '\r' && next + 1 < n && data[next + 1] == '\n' ? 2 : 1;
+        visit(Line{start, end, next}, text.sliced(start, end - start));
+        start = next;
+    }
+}
 
 bool isBlank(char c)
 {
-    const auto u = static_cast<unsigned char>(c);
-    return u <= 0x20 || u == 0x7F;
+    return c == ' ' || c == '\t';
 }
 
 QByteArrayView trimmed(QByteArrayView text)
@@ -23,16 +48,44 @@ QByteArrayView trimmed(QByteArrayView text)
     return text;
 }
 
-// Names match without regard to letter case, Latin-1 letters included.
-QByteArray folded(QByteArrayView name)
+// The name a trimmed line opens a section with, if it does.
+std::optional<QByteArrayView> sectionName(QByteArrayView line)
 {
-    QByteArray out = name.toByteArray();
-    for (char& c : out) {
-        const auto u = static_cast<unsigned char>(c);
-        if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7))
-            c = static_cast<char>(u + 32);
-    }
-    return out;
+    if (!line.startsWith('['))
+        return std::nullopt;
+    const qsizetype close = line.lastIndexOf(']');
+    if (close <= 0)
+        return std::nullopt;
+    return trimmed(line.sliced(1, close - 1));
+}
+
+struct KeyLine {
+    QByteArrayView name;
+    QByteArrayView value;
+};
+
+std::optional<KeyLine> keyLine(QByteArrayView line)
+{
+    const qsizetype eq = line.indexOf('=');
+    if (eq < 0)
+        return std::nullopt;
+    return KeyLine{trimmed(line.first(eq)), trimmed(line.sliced(eq + 1))};
+}
+
+// Names match without regard to letter case, Latin-1 letters included.
+unsigned char folded(char c)
+{
+    const auto u = static_cast<unsigned char>(c);
+    if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7))
+        return static_cast<unsigned char>(u + 32);
+    return u;
+}
+
+bool sameName(QByteArrayView a, QByteArrayView b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return folded(x) == folded(y);
+           });
 }
 
 QByteArrayView unquoted(QByteArrayView value)
@@ -43,126 +96,204 @@ QByteArrayView unquoted(QByteArrayView value)
     return value;
 }
 
-QByteArray keyLine(QByteArrayView key, QByteArrayView value)
+// Only the first section of a name counts: `Group` is one wanted section,
+// whose header lines open it the first time only.
+template <typename Group> Group* openSection(std::vector<Group>& groups, QByteArrayView name)
 {
-    return key.toByteArray() + '=' + value.toByteArray();
+    for (Group& g : groups) {
+        if (sameName(g.section, name)) {
+            if (g.seen)
+                return nullptr;
+            g.seen = true;
+            return &g;
+        }
+    }
+    return nullptr;
+}
+
+template <typename Group> Group& groupOf(std::vector<Group>& groups, QByteArrayView section)
+{
+    const auto it = std::find_if(groups.begin(), groups.end(),
+                                 [&](const Group& g) { return sameName(g.section, section); });
+    if (it != groups.end())
+        return *it;
+    groups.push_back({section});
+    return groups.back();
+}
+
+QByteArray keyText(QByteArrayView key, QByteArrayView value)
+{
+    QByteArray text;
+    text.reserve(key.size() + value.size() + 3);
+    text.append(key).append('=').append(value).append(kLineBreak);
+    return text;
+}
+
+bool endsWithBreak(QByteArrayView text)
+{
+    return text.endsWith('\r') || text.endsWith('\n');
 }
 
 } // namespace
 
-IniDocument::Line::Line(QByteArray lineText, QByteArray lineEnd)
-    : text(std::move(lineText)), end(std::move(lineEnd))
+QByteArray IniText::joined() const
 {
-    const QByteArrayView t = trimmed(text);
-    if (t.startsWith('[')) {
-        const qsizetype close = t.lastIndexOf(']');
-        if (close > 0) {
-            type = Section;
-            name = trimmed(t.sliced(1, close - 1)).toByteArray();
-            folded = orvik::folded(name);
-            return;
-        }
-    }
-    const qsizetype eq = t.indexOf('=');
-    if (eq < 0)
-        return;
-    type = Key;
-    name = trimmed(t.first(eq)).toByteArray();
-    folded = orvik::folded(name);
-    value = trimmed(t.sliced(eq + 1)).toByteArray();
+    qsizetype size = 0;
+    for (const QByteArrayView piece : pieces_)
+        size += piece.size();
+    QByteArray out;
+    out.reserve(size);
+    for (const QByteArrayView piece : pieces_)
+        out.append(piece);
+    return out;
 }
 
-IniDocument::IniDocument(QByteArrayView bytes)
-{
-    qsizetype start = 0;
-    const qsizetype n = bytes.size();
-    while (start < n) {
-        qsizetype end = start;
-        while (end < n && bytes[end] != '\r' && bytes[end] != '\n')
-            ++end;
-        qsizetype next = end;
-        if (next < n)
-            next += bytes[next] == '\r' && next + 1 < n && bytes[next + 1] == '\n' ? 2 : 1;
-        lines_.emplace_back(bytes.sliced(start, end - start).toByteArray(),
-                            bytes.sliced(end, next - end).toByteArray());
-        start = next;
-    }
-}
-
-qsizetype IniDocument::findSection(const QByteArray& section) const
-{
-    for (qsizetype i = 0; i < qsizetype(lines_.size()); ++i) {
-        if (lines_[i].type == Line::Section && lines_[i].folded == section)
-            return i;
-    }
-    return -1;
-}
+IniDocument::IniDocument(QByteArray text)
+    : text_(std::move(text)), bodyStart_(text_.startsWith(kUtf8Mark) ? kUtf8Mark.size() : 0)
+{}
 
 std::optional<QByteArray> IniDocument::value(QByteArrayView section, QByteArrayView key) const
 {
-    if (!values_) {
-        // Only the first section of a name counts, and in it the first key.
-        values_.emplace();
-        QSet<QByteArray> seen;
-        const QByteArray* current = nullptr;
-        for (const Line& line : lines_) {
-            if (line.type == Line::Section) {
-                current = seen.contains(line.folded) ? nullptr : &line.folded;
-                seen.insert(line.folded);
-            } else if (line.type == Line::Key && current) {
-                const std::pair name{*current, line.folded};
-                if (!values_->contains(name))
-                    values_->insert(name, unquoted(line.value).toByteArray());
-            }
-        }
-    }
-    const auto it = values_->constFind({folded(section), folded(key)});
-    if (it == values_->cend())
+    const IniName name{section, key};
+    const std::optional<QByteArrayView> found = values({&name, 1}).front();
+    if (!found)
         return std::nullopt;
-    return *it;
+    return found->toByteArray();
 }
 
-void IniDocument::endWithBreak(qsizetype line)
+std::vector<std::optional<QByteArrayView>> IniDocument::values(std::span<const IniName> names) const
 {
-    if (lines_[line].end.isEmpty())
-        lines_[line].end = kLineBreak;
-}
+    struct Group {
+        QByteArrayView section;
+        bool seen = false;
+        std::vector<std::size_t> names = {};
+    };
+    std::vector<Group> groups;
+    for (std::size_t i = 0; i < names.size(); ++i)
+        groupOf(groups, names[i].section).names.push_back(i);
 
-void IniDocument::setValue(QByteArrayView section, QByteArrayView key, QByteArrayView value)
-{
-    values_.reset();
-    const qsizetype s = findSection(folded(section));
-    if (s < 0) {
-        if (!lines_.empty())
-            endWithBreak(lines_.size() - 1);
-        lines_.emplace_back('[' + section.toByteArray() + ']', kLineBreak);
-        lines_.emplace_back(keyLine(key, value), kLineBreak);
-        return;
-    }
-    const QByteArray wanted = folded(key);
-    qsizetype lastKey = s;
-    for (qsizetype i = s + 1; i < qsizetype(lines_.size()); ++i) {
-        Line& line = lines_[i];
-        if (line.type == Line::Section)
-            break;
-        if (line.type != Line::Key)
-            continue;
-        if (line.folded == wanted) {
-            // The file's own spelling of the key stays.
-            line = Line(keyLine(line.name, value), kLineBreak);
+    std::vector<std::optional<QByteArrayView>> found(names.size());
+    Group* current = nullptr;
+    forEachLine(text_, bodyStart_, [&](const Line&, QByteArrayView text) {
+        const QByteArrayView line = trimmed(text);
+        if (const auto section = sectionName(line)) {
+            current = openSection(groups, *section);
             return;
         }
-        lastKey = i;
-    }
-    endWithBreak(lastKey);
-    lines_.emplace(lines_.begin() + lastKey + 1, keyLine(key, value), kLineBreak);
+        // Lines outside the sections asked for are not even split.
+        const auto key = current ? keyLine(line) : std::nullopt;
+        if (!key)
+            return;
+        for (const std::size_t i : current->names) {
+            if (!found[i] && sameName(key->name, names[i].key))
+                found[i] = unquoted(key->value);
+        }
+    });
+    return found;
 }
 
-QByteArray IniDocument::bytes() const
+IniText IniDocument::updated(std::span<const IniEntry> entries) const
 {
-    QByteArray out;
-    for (const Line& line : lines_)
-        out += line.text + line.end;
+    struct Key {
+        const IniEntry* entry;
+        std::optional<Line> line = std::nullopt; // where it stands
+        QByteArrayView spelling = {};            // the file's own, which stays
+    };
+    struct Group {
+        QByteArrayView section;
+        bool seen = false;
+        std::vector<Key> keys = {};
+        Line last = {}; // its last key line, or its header
+    };
+    std::vector<Group> groups;
+    for (const IniEntry& e : entries) {
+        std::vector<Key>& keys = groupOf(groups, e.section).keys;
+        const auto same = std::find_if(keys.begin(), keys.end(),
+                                       [&](const Key& k) { return sameName(k.entry->key, e.key); });
+        if (same != keys.end())
+            same->entry = &e;
+        else
+            keys.push_back({&e});
+    }
+
+    Group* current = nullptr;
+    forEachLine(text_, bodyStart_, [&](const Line& at, QByteArrayView text) {
+        const QByteArrayView line = trimmed(text);
+        if (const auto section = sectionName(line)) {
+            current = openSection(groups, *section);
+            if (current)
+                current->last = at;
+            return;
+        }
+        const auto key = current ? keyLine(line) : std::nullopt;
+        if (!key)
+            return;
+        current->last = at;
+        for (Key& k : current->keys) {
+            if (!k.line && sameName(key->name, k.entry->key)) {
+                k.line = at;
+                k.spelling = key->name;
+                break;
+            }
+        }
+    });
+
+    struct Edit {
+        qsizetype from;
+        qsizetype to;
+        QByteArray text;
+    };
+    std::vector<Edit> edits;
+    QByteArray appended;
+    for (const Group& g : groups) {
+        QByteArray added;
+        // The line that new keys follow lacks a break only at the very end,
+        // and a replaced line has one.
+        bool breakAfterLast = g.last.next > g.last.end;
+        for (const Key& k : g.keys) {
+            if (k.line) {
+                edits.push_back({k.line->start, k.line->next, keyText(k.spelling, k.entry->value)});
+                breakAfterLast |= k.line->start == g.last.start;
+            } else {
+                added += keyText(k.entry->key, k.entry->value);
+            }
+        }
+        if (!g.seen) {
+            appended += '[' + g.section.toByteArray() + ']' + kLineBreak + added;
+        } else if (!added.isEmpty()) {
+            if (!breakAfterLast)
+                added.prepend(kLineBreak);
+            edits.push_back({g.last.next, g.last.next, std::move(added)});
+        }
+    }
+    // A key inserted after a line comes before a replacement of the next one.
+    std::sort(edits.begin(), edits.end(), [](const Edit& a, const Edit& b) {
+        return a.from != b.from ? a.from < b.from : a.to < b.to;
+    });
+
+    IniText out;
+    out.source_ = text_;
+    out.added_.reserve(edits.size() + 1);
+    const auto keep = [&](qsizetype from, qsizetype to) {
+        if (to > from)
+            out.pieces_.push_back(QByteArrayView(out.source_).sliced(from, to - from));
+    };
+    const auto add = [&](QByteArray text) {
+        out.added_.push_back(std::move(text));
+        out.pieces_.push_back(out.added_.back());
+    };
+    qsizetype at = 0;
+    for (Edit& e : edits) {
+        keep(at, e.from);
+        add(std::move(e.text));
+        at = e.to;
+    }
+    keep(at, text_.size());
+    if (!appended.isEmpty()) {
+        if (text_.size() > bodyStart_ && !endsWithBreak(out.pieces_.back()))
+            appended.prepend(kLineBreak);
+        add(std::move(appended));
+    }
     return out;
 }
 

@@ -2,62 +2,73 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
-#include <QHash>
 #include <optional>
-#include <utility>
+#include <span>
 #include <vector>
 
 namespace orvik {
 
+struct IniName {
+    QByteArrayView section;
+    QByteArrayView key;
+};
+
+struct IniEntry {
+    QByteArray section;
+    QByteArray key;
+    QByteArray value;
+};
+
+// A text made of pieces of an unchanged text and of the lines written into
+// it, so that a large file is written back without a joined copy in memory.
+class IniText {
+public:
+    const std::vector<QByteArrayView>& pieces() const { return pieces_; }
+    QByteArray joined() const;
+
+private:
+    friend class IniDocument;
+    QByteArray source_;
+    std::vector<QByteArray> added_;
+    std::vector<QByteArrayView> pieces_; // into source_ and added_
+};
+
 // A private-profile (INI) text as the Windows private-profile functions read
 // and update it, so that files move between this configurator and the Windows
-// one both ways. Bytes in, bytes out: the caller decides their encoding.
+// one both ways. Bytes in, bytes out: the caller decides their encoding. A
+// UTF-8 byte-order mark is no part of the first line, and stays.
 //
-// Reading: lines end at CR, LF or CR LF and are trimmed of blanks and control
-// characters; "[name]" opens a section (up to the last "]"); other lines are
-// "key=value" split at the first "=", or no key at all. Names match without
-// regard to letter case; the first matching section and in it the first
-// matching key win.
+// Reading: lines end at CR, LF or CR LF and are trimmed of blanks (spaces and
+// tabs, nothing else); "[name]" opens a section (up to the last "]"); other
+// lines are "key=value" split at the first "=", or no key at all. Names match
+// without regard to letter case; the first matching section and in it the
+// first matching key win.
 //
 // Updating keeps every byte it does not write: a key's line is replaced where
 // it stands, a new key goes after the last key line of its section, a new
 // section goes at the end. Lines written end in CR LF.
+//
+// The text is scanned as it stands, without a copy of each line, and only the
+// keys asked for are kept, so that a large file costs little more than itself.
 class IniDocument {
 public:
-    IniDocument() = default;
-    explicit IniDocument(QByteArrayView bytes);
+    explicit IniDocument(QByteArray text = {});
 
     // The value trimmed, and without a pair of enclosing quotes (" or ');
     // nullopt when the section or the key is missing. A key with nothing after
     // "=" gives an empty value.
     std::optional<QByteArray> value(QByteArrayView section, QByteArrayView key) const;
+    // The values of `names` as value() gives them, in one pass over the text;
+    // views into it.
+    std::vector<std::optional<QByteArrayView>> values(std::span<const IniName> names) const;
 
-    // Writes `value` exactly as given, blanks included.
-    void setValue(QByteArrayView section, QByteArrayView key, QByteArrayView value);
-
-    QByteArray bytes() const;
+    // The text with each entry's value written exactly as given, blanks
+    // included, in one pass; a key given twice takes the last value.
+    IniText updated(std::span<const IniEntry> entries) const;
 
 private:
-    // A line with what it says, parsed once.
-    struct Line {
-        enum Type { Other, Section, Key };
-        Line(QByteArray text, QByteArray end);
-
-        QByteArray text;
-        QByteArray end; // "\r", "\n", "\r\n", or empty for a last line without a break
-        Type type = Other;
-        QByteArray name;   // trimmed, as spelt in the file
-        QByteArray folded; // the name as compared
-        QByteArray value;  // trimmed, quotes kept
-    };
-    // Index of the first section line named `section`, or -1.
-    qsizetype findSection(const QByteArray& folded) const;
-    void endWithBreak(qsizetype line);
-
-    std::vector<Line> lines_;
-    // Every readable value by folded section and key names; built on the first
-    // read after a change, so that a whole import reads the text only once.
-    mutable std::optional<QHash<std::pair<QByteArray, QByteArray>, QByteArray>> values_;
+    QByteArray text_;
+    qsizetype bodyStart_ = 0; // after a byte-order mark
 };
 
 } // namespace orvik

@@ -2,50 +2,67 @@
 
 #include "settings/number.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace orvik {
 
 namespace {
 
-std::optional<QByteArray> readWhole(const QString& path)
+const QByteArray kUtf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
+
+bool startsUtf16(QByteArrayView bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
-    return bytes;
+    return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
+}
+
+bool isSameName(QByteArrayView a, QByteArrayView b)
+{
+    return QByteArrayView(a).compare(b, Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
 
-IniReader::IniReader(const QString& path)
+IniReader::IniReader(const QString& path, std::span<const IniName> names)
 {
-    if (!QFileInfo(path).isFile())
+    for (const IniName& n : names)
+        found_.push_back({n.section.toByteArray(), n.key.toByteArray(), std::nullopt});
+    const FileContent file = readRegularFile(path, kMaxIniFileSize);
+    if (!file.ok())
         return;
-    const std::optional<QByteArray> bytes = readWhole(path);
-    if (bytes && !bytes->contains('\0'))
-        document_ = IniDocument(*bytes);
+    utf16_ = startsUtf16(file.bytes);
+    if (utf16_ || file.bytes.contains('\0'))
+        return;
+    const bool utf8 = file.bytes.startsWith(kUtf8Mark);
+    const std::vector<std::optional<QByteArrayView>> values = IniDocument(file.bytes).values(names);
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        if (values[i])
+            found_[i].value =
+                utf8 ? QString::fromUtf8(*values[i]) : QString::fromLatin1(*values[i]);
+    }
+}
+
+std::optional<QString> IniReader::find(QByteArrayView section, QByteArrayView key) const
+{
+    for (const Found& f : found_) {
+        if (isSameName(f.section, section) && isSameName(f.key, key))
+            return f.value;
+    }
+    return std::nullopt;
 }
 
 QString IniReader::readText(QByteArrayView section, QByteArrayView key,
                             const QString& defaultText) const
 {
-    const std::optional<QByteArray> value = document_.value(section, key);
-    return value ? QString::fromLatin1(*value) : defaultText;
+    return find(section, key).value_or(defaultText);
 }
 
 std::int32_t IniReader::readInteger(QByteArrayView section, QByteArrayView key,
                                     std::int32_t defaultValue) const
 {
-    const std::optional<QByteArray> value = document_.value(section, key);
+    const std::optional<QString> value = find(section, key);
     if (!value)
         return defaultValue;
-    return tryReadNumber(QString::fromLatin1(*value)).value_or(defaultValue);
+    return tryReadNumber(*value).value_or(defaultValue);
 }
 
 bool IniReader::readFlag(QByteArrayView section, QByteArrayView key, bool defaultValue) const
@@ -53,25 +70,23 @@ bool IniReader::readFlag(QByteArrayView section, QByteArrayView key, bool defaul
     return readInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-bool updateIniFile(const QString& path, const std::vector<IniEntry>& entries)
+FileStatus updateIniFile(const QString& path, std::span<const IniEntry> entries)
 {
-    IniDocument document;
+    QByteArray text;
     if (QFileInfo::exists(path)) {
-        const std::optional<QByteArray> bytes = readWhole(path);
-        if (!bytes)
-            return false;
-        document = IniDocument(*bytes);
+        FileContent file = readRegularFile(path, kMaxIniFileSize);
+        if (!file.ok())
+            return {file.error};
+        if (startsUtf16(file.bytes))
+            return {QStringLiteral("Holds UTF-16 text, which would be lost")};
+        text = std::move(file.bytes);
     }
-    for (const IniEntry& e : entries)
-        document.setValue(e.section, e.key, e.value);
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = document.bytes();
-    if (file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
+    if (!text.startsWith(kUtf8Mark))
+        return writeFileAtomically(path, IniDocument(std::move(text)).updated(entries).pieces());
+    std::vector<IniEntry> utf8(entries.begin(), entries.end());
+    for (IniEntry& e : utf8)
+        e.value = QString::fromLatin1(e.value).toUtf8();
+    return writeFileAtomically(path, IniDocument(std::move(text)).updated(utf8).pieces());
 }
 
 } // namespace orvik

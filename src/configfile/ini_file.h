@@ -1,19 +1,33 @@
 #pragma once
 
+#include "configfile/file_access.h"
 #include "configfile/ini_document.h"
 
 #include <QString>
 #include <cstdint>
+#include <span>
 #include <vector>
 
 namespace orvik {
 
-// Reads a private-profile file; none of its reads fails, since every problem
-// gives the default: a missing file, a directory, an unreadable file and a
-// binary file (one holding a NUL byte) read as empty. Values are Latin-1.
+// A configuration file is a few KB; this leaves room for any amount of
+// foreign lines while bounding what a wrong file can cost.
+inline constexpr qint64 kMaxIniFileSize = qint64(256) << 20;
+
+// Reads the keys asked for from a private-profile file; none of its reads
+// fails, since every problem gives the default: a missing file, one that is
+// not a regular file or is too large, an unreadable file, a binary file (one
+// holding a NUL byte) and a UTF-16 file read as empty. Values are Latin-1, or
+// UTF-8 in a file that starts with the UTF-8 byte-order mark.
 class IniReader {
 public:
-    explicit IniReader(const QString& path);
+    // Only the keys named in `names` can be read back; the file is read once
+    // and not kept.
+    IniReader(const QString& path, std::span<const IniName> names);
+
+    // True when the file is UTF-16 text (it starts with a UTF-16 mark), which
+    // this reader does not read.
+    bool isUtf16() const { return utf16_; }
 
     QString readText(QByteArrayView section, QByteArrayView key, const QString& defaultText) const;
     // The strict number reading; the default when the key is missing or its
@@ -24,20 +38,23 @@ public:
     bool readFlag(QByteArrayView section, QByteArrayView key, bool defaultValue) const;
 
 private:
-    IniDocument document_;
-};
+    std::optional<QString> find(QByteArrayView section, QByteArrayView key) const;
 
-struct IniEntry {
-    QByteArray section;
-    QByteArray key;
-    QByteArray value;
+    struct Found {
+        QByteArray section;
+        QByteArray key;
+        std::optional<QString> value;
+    };
+    std::vector<Found> found_;
+    bool utf16_ = false;
 };
 
 // Writes `entries` in order into the file at `path` by the update rule,
-// creating it when missing, and replaces the file as a whole (a temporary file
-// beside it, then a rename), so that a failure at any point leaves the old
-// file whole. An existing file keeps its permissions. False when the file
-// cannot be written, or exists but cannot be read (its content would be lost).
-[[nodiscard]] bool updateIniFile(const QString& path, const std::vector<IniEntry>& entries);
+// creating it when missing, and replaces the file as a whole by
+// writeFileAtomically, so that a failure at any point leaves the old file
+// whole. Refused, with the reason, when the file exists but cannot be read
+// (its content would be lost) or is UTF-16 text. Values are given in Latin-1
+// and go into a file with the UTF-8 mark as UTF-8.
+FileStatus updateIniFile(const QString& path, std::span<const IniEntry> entries);
 
 } // namespace orvik

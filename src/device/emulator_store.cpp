@@ -1,10 +1,10 @@
 #include "device/emulator_store.h"
 
+#include "configfile/file_access.h"
 #include "device/firmware_upload.h"
 
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <algorithm>
 #include <array>
 
@@ -94,23 +94,23 @@ std::optional<Fault> parseFault(const QStringList& words, QString& why)
 // when there is no such file. False only when the file is there but unreadable.
 bool readFile(const QString& path, qint64 limit, std::optional<QByteArray>& bytes, QString& error)
 {
-    QFile file(path);
-    if (!file.exists())
+    if (!QFile::exists(path))
         return true;
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = path + QStringLiteral(": ") + file.errorString();
+    FileContent file = readRegularFile(path, limit + 1);
+    if (!file.ok()) {
+        error = path + QStringLiteral(": ") + file.error;
         return false;
     }
-    bytes = file.read(limit + 1);
+    bytes = std::move(file.bytes);
     return true;
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes, QString& error)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    const FileStatus written = writeFileAtomically(path, bytes);
+    if (written.ok())
         return true;
-    error = path + QStringLiteral(": ") + file.errorString();
+    error = path + QStringLiteral(": ") + written.error;
     return false;
 }
 

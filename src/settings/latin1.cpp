@@ -18,4 +18,27 @@ QString latin1RefusalMessage(const QString& setting)
         .arg(setting);
 }
 
+bool breaksALine(const QString& text)
+{
+    return text.contains(QLatin1Char('\r')) || text.contains(QLatin1Char('\n')) ||
+           text.contains(QChar(0));
+}
+
+QString lineBreakRefusalMessage(const QString& setting)
+{
+    return QStringLiteral("%1 - holds a character that cannot be stored (a line of a "
+                          "configuration file cannot hold a line break or NUL).")
+        .arg(setting);
+}
+
+qsizetype characterCount(QStringView text)
+{
+    qsizetype count = text.size();
+    for (qsizetype i = 1; i < text.size(); ++i) {
+        if (text[i].isLowSurrogate() && text[i - 1].isHighSurrogate())
+            --count;
+    }
+    return count;
+}
+
 } // namespace orvik

@@ -1,6 +1,7 @@
 #include "settings/validation.h"
 
 #include "settings/catalogue.h"
+#include "settings/latin1.h"
 #include "settings/number.h"
 
 namespace orvik {
@@ -108,7 +109,7 @@ bool passes(const Rule& rule, const QString& text)
 {
     switch (rule.test) {
     case Test::Length:
-        return text.size() == rule.low;
+        return characterCount(text) == rule.low;
     case Test::Latitude:
         return CheckLatitude(text);
     case Test::Longitude:

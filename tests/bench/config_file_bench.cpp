@@ -1,6 +1,7 @@
-// "Save to file" and "Read from file" on the defaults, and the import of a
-// file padded with many lines of its own, which shows that reading stays
-// linear in the size of the file.
+// "Read from file" and "Save to file" over an existing file, on the defaults
+// file padded with foreign lines up to 2 KB, 1 MB and 10 MB: time per MB
+// should not grow with the size, nor the memory an import adds beyond the
+// file's own size.
 #include "configfile/config_file.h"
 #include "settings/operation.h"
 #include "settings/settings.h"
@@ -10,6 +11,11 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <chrono>
+#include <functional>
+#include <malloc.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace {
 
@@ -22,50 +28,131 @@ std::int64_t noon()
     return 1700000000;
 }
 
-void BM_ExportOverExistingFile(benchmark::State& state)
+// The defaults file grown to about `size` bytes: half of the growth foreign
+// keys in its Device section (each compared with the keys wanted there), half
+// foreign sections after it (skipped).
+QByteArray paddedFile(const QString& path, qint64 size)
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("a.cfg");
     const Settings settings(noon);
     Silent reporter;
-    for (auto _ : state) {
-        if (!ExportConfigFile(settings, path, reporter))
-            state.SkipWithError("export refused");
+    if (!ExportConfigFile(settings, path, reporter))
+        return {};
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    QByteArray bytes = f.readAll();
+    const qint64 grow = size - bytes.size();
+    QByteArray inDevice;
+    QByteArray sections;
+    for (int i = 0; inDevice.size() < grow / 2; ++i)
+        inDevice += "Foreign" + QByteArray::number(i) + "=a foreign value, kept as it is\r\n";
+    for (int i = 0; sections.size() < grow - inDevice.size(); ++i) {
+        if (i % 100 == 0)
+            sections += "[Foreign" + QByteArray::number(i / 100) + "]\r\n";
+        sections += "Key" + QByteArray::number(i) + "=a foreign value, kept as it is\r\n";
     }
+    bytes.replace("[Device]\r\n", "[Device]\r\n" + inDevice);
+    return bytes + sections;
 }
-BENCHMARK(BM_ExportOverExistingFile);
 
-// The defaults file with `padding` foreign lines in its Device section.
-void BM_Import(benchmark::State& state)
+std::int64_t statusBytes(const char* field)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(qstrlen(field)).trimmed().split(' ').first().toLongLong() * 1024;
+    }
+    return -1;
+}
+
+// The resident memory that one run of `step` adds at its peak, measured in a
+// child so that nothing the benchmark loop left in the allocator hides it:
+// free memory is handed back first, the peak is reset to the current size.
+double addedPeak(const std::function<void()>& step)
+{
+    int fds[2];
+    if (::pipe(fds) != 0)
+        return -1;
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::malloc_trim(0);
+        QFile reset(QStringLiteral("/proc/self/clear_refs"));
+        std::int64_t added = -1;
+        if (reset.open(QIODevice::WriteOnly) && reset.write("5") == 1 && reset.flush()) {
+            const std::int64_t before = statusBytes("VmRSS:");
+            step();
+            added = statusBytes("VmHWM:") - before;
+        }
+        const bool sent = ::write(fds[1], &added, sizeof added) == sizeof added;
+        ::_exit(sent ? 0 : 1);
+    }
+    ::close(fds[1]);
+    std::int64_t added = -1;
+    if (::read(fds[0], &added, sizeof added) != sizeof added)
+        added = -1;
+    ::close(fds[0]);
+    ::waitpid(child, nullptr, 0);
+    return static_cast<double>(added);
+}
+
+// Times `step` on a file of state.range(0) bytes; ms_per_mb is wall time,
+// peak_x_file the added peak memory over the file's size.
+void measure(benchmark::State& state, const std::function<bool(const QString&)>& step)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("a.cfg");
+    const QByteArray bytes = paddedFile(path, state.range(0));
+    QFile f(path);
+    if (bytes.isEmpty() || !f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size()) {
+        state.SkipWithError("cannot make the file");
+        return;
+    }
+    f.close();
+    const double size = static_cast<double>(bytes.size());
+    const double peak = addedPeak([&] { static_cast<void>(step(path)); });
+
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state) {
+        if (!step(path))
+            state.SkipWithError("refused");
+    }
+    const std::chrono::duration<double, std::milli> spent =
+        std::chrono::steady_clock::now() - start;
+    state.counters["ms_per_mb"] =
+        spent.count() / static_cast<double>(state.iterations()) / (size / (1 << 20));
+    state.counters["peak_x_file"] = peak / size;
+    state.SetBytesProcessed(static_cast<std::int64_t>(size) * state.iterations());
+}
+
+void BM_ImportConfigFile(benchmark::State& state)
+{
     Settings settings(noon);
     Silent reporter;
-    if (!ExportConfigFile(settings, path, reporter))
-        state.SkipWithError("export refused");
-    QByteArray bytes;
-    {
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly))
-            state.SkipWithError("cannot read the file");
-        bytes = f.readAll();
-    }
-    QByteArray padding;
-    for (int i = 0; i < state.range(0); ++i)
-        padding += "Foreign" + QByteArray::number(i) + "=value\r\n";
-    bytes.replace("[Device]\r\n", "[Device]\r\n" + padding);
-    {
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
-            state.SkipWithError("cannot write the file");
-    }
-    for (auto _ : state) {
-        if (!ImportConfigFile(settings, path, reporter))
-            state.SkipWithError("import refused");
-    }
-    state.SetComplexityN(state.range(0));
+    measure(state, [&](const QString& path) { return ImportConfigFile(settings, path, reporter); });
 }
-BENCHMARK(BM_Import)->Arg(100)->Arg(1000)->Arg(10000)->Complexity();
+BENCHMARK(BM_ImportConfigFile)
+    ->Arg(2 << 10)
+    ->Arg(100 << 10)
+    ->Arg(1 << 20)
+    ->Arg(10 << 20)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
+
+// "Save to file" over the padded file: every foreign line is kept.
+void BM_UpdateConfigFile(benchmark::State& state)
+{
+    const Settings settings(noon);
+    Silent reporter;
+    measure(state, [&](const QString& path) { return ExportConfigFile(settings, path, reporter); });
+}
+BENCHMARK(BM_UpdateConfigFile)
+    ->Arg(2 << 10)
+    ->Arg(100 << 10)
+    ->Arg(1 << 20)
+    ->Arg(10 << 20)
+    ->UseRealTime()
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -1,10 +1,13 @@
+#include "support/resource_limit.h"
 #include "support/run_orvikctl.h"
 #include "support/temp_files.h"
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 namespace orvik::cli {
 namespace {
@@ -62,6 +65,8 @@ TEST_F(OrvikctlSave, Failures)
 {
     const QString notOurs = write("other.ini", "[Other]\r\nx=1\r\n");
     const QString missing = dir.filePath("no/such/b.cfg");
+    const QString fifo = dir.filePath("p");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     struct Case {
         QStringList args;
         int status;
@@ -81,7 +86,25 @@ TEST_F(OrvikctlSave, Failures)
          1,
          "Callsign - holds a character that cannot be stored (only Latin-1 characters are "
          "allowed).\n"},
-        {{"save", "-o", missing}, 1, "Unable to write to " + missing + ".\n"},
+        {{"save", "-o", missing},
+         1,
+         "orvikctl: cannot write " + missing + ": No such file or directory\n"},
+        {{"save", "-o", fifo},
+         1,
+         "orvikctl: cannot write " + fifo + ": Is a FIFO, not a regular file\n"},
+        {{"pack", "-o", fifo},
+         1,
+         "orvikctl: cannot write " + fifo + ": Is a FIFO, not a regular file\n"},
+        {{"unpack", fifo},
+         1,
+         "orvikctl: cannot read " + fifo + ": Is a FIFO, not a regular file\n"},
+        {{"unpack", "/dev/zero"},
+         1,
+         "orvikctl: cannot read /dev/zero: Is a device, not a regular file\n"},
+        {{"show", "/dev/zero"},
+         1,
+         "Imported configuration file is not a Orvik 2.0 configuration file. \n"
+         "Operation aborted.\n"},
         {{"save"},
          2,
          "orvikctl: save needs -o FILE and at most one configuration file to read (see "
@@ -95,6 +118,42 @@ TEST_F(OrvikctlSave, Failures)
     }
     EXPECT_FALSE(QFile::exists(a));
     EXPECT_EQ(read(notOurs), "[Other]\r\nx=1\r\n");
+}
+
+TEST_F(OrvikctlSave, AFullDiskLeavesEveryFileAsItWas)
+{
+    const QString image = dir.filePath("p.bin");
+    const QString emu = dir.filePath("appliance");
+    const QString eeprom = emu + "/eeprom.bin";
+    const QStringList at = {"--emulator", emu, "--time", "1700000000"};
+    ASSERT_EQ(runCli({"save", "-o", a}).status, 0);
+    ASSERT_EQ(runCli({"pack", "-o", image}).status, 0);
+    ASSERT_EQ(runCli(QStringList{"write"} + at).status, 0);
+    struct Case {
+        QStringList args;
+        QString file;
+        QString lastLine;
+    };
+    const QStringList change = {"--set", "Callsign=SP9XYZ"};
+    const Case cases[] = {
+        {QStringList{"save", "-o", a} + change, a, "orvikctl: cannot write " + a},
+        {QStringList{"pack", "-o", image} + change, image, "orvikctl: cannot write " + image},
+        {QStringList{"write"} + at + change, eeprom, "orvikctl: " + eeprom},
+    };
+    for (const Case& c : cases) {
+        const QByteArray before = read(c.file);
+        // Every file here is larger than the disk lets any file grow.
+        const QString said = test::withResourceLimit(RLIMIT_FSIZE, 1024, [&] {
+            const CliRun r = runCli(c.args);
+            return QString::number(r.status) + ' ' + r.err;
+        });
+        EXPECT_TRUE(said.startsWith("1 ")) << said.toStdString();
+        EXPECT_TRUE(said.endsWith(c.lastLine + ": File too large\n")) << said.toStdString();
+        EXPECT_EQ(read(c.file), before) << c.file.toStdString();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"a.cfg", "p.bin"}));
+    EXPECT_EQ(QDir(emu).entryList(QDir::Files),
+              (QStringList{"eeprom.bin", "faults", "firmware-version"}));
 }
 
 TEST_F(OrvikctlSave, AnotherVersionIsWarnedOnStandardErrorAndReadInFull)

@@ -3,6 +3,7 @@
 #include "settings/operation.h"
 #include "settings/settings.h"
 #include "support/recording_reporter.h"
+#include "support/resource_limit.h"
 #include "support/temp_files.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QHash>
 #include <QTemporaryDir>
+#include <sys/stat.h>
 
 namespace orvik {
 namespace {
@@ -159,6 +161,9 @@ const QString kOtherVersion =
     "information: Imported configuration file version is different than your current "
     "application version. \nPlease double-check configuration fields after import. \n"
     "Some configuration fields my change between firmware versions.";
+const QString kUtf16 = "information: Imported configuration file is UTF-16 text, which this "
+                       "configurator cannot read (save it as ANSI or UTF-8). \nOperation aborted.";
+const QByteArray kUtf8Mark = "\xEF\xBB\xBF";
 const QByteArray kIdent = "[!WARNING]\r\nApplication=Orvik 2.0 Configurator\r\nVersion=v1.02\r\n";
 
 std::int64_t at1700000000() // 2023-11-14 22:13 UTC
@@ -175,6 +180,19 @@ QStringList values(const Settings& s)
     return out;
 }
 
+// The address space the process holds now, in bytes.
+rlim_t addressSpace()
+{
+    QFile status("/proc/self/status");
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmSize:"))
+            return line.mid(7).trimmed().split(' ').first().toULongLong() * 1024;
+    }
+    return 0;
+}
+
 class ConfigFile : public test::TempFiles {
 protected:
     bool save(const Settings& s, const QString& path)
@@ -185,6 +203,12 @@ protected:
     }
     // Changes every stored setting away from its default; returns what an
     // import of the exported file must give back.
+    QString fifo(const QString& name)
+    {
+        const QString path = dir.filePath(name);
+        EXPECT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        return path;
+    }
     static QHash<QString, QString> changeAll(Settings& s)
     {
         QHash<QString, QString> expected;
@@ -202,10 +226,14 @@ protected:
             } else if (kIntegerSettings.contains(d.name)) {
                 s.setText(d.name, QString("00%1").arg(i));
                 expected[d.name] = QString::number(i);
-            } else {
+            } else if (i % 2 == 0) {
                 // Blanks around a value and a pair of quotes do not survive.
                 s.setText(d.name, QString(" '%1=;\u00e9' ").arg(i));
                 expected[d.name] = QString("%1=;\u00e9").arg(i);
+            } else {
+                // Other control characters are no blanks.
+                s.setText(d.name, QString("\x01%1\t\x10\x7f").arg(i));
+                expected[d.name] = s.text(d.name);
             }
         }
         EXPECT_EQ(i, 87);
@@ -288,6 +316,12 @@ TEST_F(ConfigFile, ARefusedExportLeavesTheFileAsItWas)
         {"Beacon8_msg", "\u20ac",
          "information: Beacon8_msg - holds a character that cannot be "
          "stored (only Latin-1 characters are allowed)."},
+        {"Beacon2_msg", "a\r\n[Telnet]\r\nTelnet_pass=injected",
+         "information: Beacon2_msg - holds a character that cannot be stored (a line of a "
+         "configuration file cannot hold a line break or NUL)."},
+        {"Callsign", "A\nB",
+         "information: Callsign - holds a character that cannot be stored (a line of a "
+         "configuration file cannot hold a line break or NUL)."},
     };
     const QString path = write("keep.cfg", "[APRS-IS]\nCallsign=OLD\n");
     for (const Case& c : cases) {
@@ -302,13 +336,17 @@ TEST_F(ConfigFile, ARefusedExportLeavesTheFileAsItWas)
 
 TEST_F(ConfigFile, AnUnwritablePathGivesTheWriteError)
 {
-    const QString paths[] = {dir.filePath("missing/folder/a.cfg"), dir.path()};
+    const QByteArray utf16("\xFF\xFE[\0S\0]\0", 8);
+    const QString paths[] = {dir.filePath("missing/folder/a.cfg"), dir.path(), fifo("p"),
+                             write("u.cfg", utf16)};
     for (const QString& path : paths) {
         reporter.calls.clear();
         EXPECT_FALSE(save(fresh, path));
         EXPECT_EQ(reporter.calls, QStringList{"error: Unable to write to " + path + "."});
     }
     EXPECT_FALSE(QFile::exists(dir.filePath("missing")));
+    EXPECT_FALSE(QFileInfo(dir.filePath("p")).isFile());
+    EXPECT_EQ(read(dir.filePath("u.cfg")), utf16);
 }
 
 TEST_F(ConfigFile, SavingOverAForeignFileKeepsAllOfItAndReplacesOurValuesInPlace)
@@ -370,6 +408,8 @@ TEST_F(ConfigFile, IdentificationTest)
         {"key in another section", "[Device]\nApplication=Orvik 2.0 Configurator\n" + setting,
          false},
         {"binary", kIdent + setting + '\0', false},
+        {"UTF-8 mark", kUtf8Mark + kIdent + setting, true},
+        {"mark not at the start", "\n" + kUtf8Mark + kIdent + setting, false},
     };
     for (const Case& c : cases) {
         Settings s(at1700000000);
@@ -383,11 +423,57 @@ TEST_F(ConfigFile, IdentificationTest)
             EXPECT_EQ(values(s), values(fresh)) << c.name;
         }
     }
-    for (const QString& path : {dir.filePath("missing.cfg"), dir.path()}) {
+    // Nothing blocks on a FIFO or reads a device without end.
+    for (const QString& path :
+         {dir.filePath("missing.cfg"), dir.path(), fifo("p"), QStringLiteral("/dev/zero")}) {
         reporter.calls.clear();
         EXPECT_FALSE(ImportConfigFile(fresh, path, reporter));
         EXPECT_EQ(reporter.calls, QStringList{kNotOurs});
     }
+    const QString ident = QString::fromLatin1(kIdent + setting);
+    reporter.calls.clear();
+    EXPECT_FALSE(ImportConfigFile(
+        fresh,
+        write("u.cfg", "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(ident.utf16()),
+                                               ident.size() * 2)),
+        reporter));
+    EXPECT_EQ(reporter.calls, QStringList{kUtf16});
+    EXPECT_EQ(values(fresh), values(Settings(at1700000000)));
+}
+
+TEST_F(ConfigFile, AUtf8FileWithItsMarkIsReadAndUpdatedInUtf8)
+{
+    const QString path = write("u.cfg", kUtf8Mark + kIdent + "[APRS-IS]\r\nCallsign=\xC3\xA9X\r\n");
+    Settings s(at1700000000);
+    ASSERT_TRUE(ImportConfigFile(s, path, reporter));
+    EXPECT_EQ(s.text("Callsign"), "\u00e9X");
+    s.setText("Callsign", "\u00fc");
+    ASSERT_TRUE(save(s, path));
+    const QByteArray saved = read(path);
+    EXPECT_TRUE(saved.startsWith(kUtf8Mark + kIdent));
+    EXPECT_TRUE(saved.contains("\r\n[APRS-IS]\r\nCallsign=\xC3\xBC\r\n"));
+    EXPECT_EQ(saved.count("[!WARNING]"), 1);
+    EXPECT_EQ(reporter.calls, QStringList{});
+}
+
+TEST_F(ConfigFile, AnImportThatRunsOutOfMemoryEndsInTheErrorBox)
+{
+#if defined(__SANITIZE_ADDRESS__)
+    GTEST_SKIP() << "the sanitizer's allocator aborts instead of failing";
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+    GTEST_SKIP() << "the sanitizer's allocator aborts instead of failing";
+#endif
+#endif
+    const QString path = write("big.cfg", kIdent + QByteArray(24 << 20, ';'));
+    // Room for the import's own needs, not for the file.
+    const rlim_t limit = addressSpace() + (8 << 20);
+    const QString shown = test::withResourceLimit(RLIMIT_AS, limit, [&] {
+        Settings s(at1700000000);
+        const bool imported = ImportConfigFile(s, path, reporter);
+        return QString::number(imported) + ' ' + reporter.calls.join('|');
+    });
+    EXPECT_EQ(shown, "0 error: Not enough memory to read " + path + ".");
 }
 
 TEST_F(ConfigFile, AnotherVersionIsWarnedOnceThenReadInFull)

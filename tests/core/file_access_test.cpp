@@ -1,5 +1,5 @@
 #include "configfile/file_access.h"
-#include "support/full_disk.h"
+#include "support/resource_limit.h"
 #include "support/temp_files.h"
 
 #include <gtest/gtest.h>
@@ -132,7 +132,8 @@ TEST_F(FileAccess, AFullDiskLeavesTheOldFile)
 {
     const QString path = write("a.cfg", "old");
     const QByteArray big(8192, 'x');
-    EXPECT_EQ(test::withFileSizeLimit(4096, [&] { return writeFileAtomically(path, big).error; }),
+    EXPECT_EQ(test::withResourceLimit(RLIMIT_FSIZE, 4096,
+                                      [&] { return writeFileAtomically(path, big).error; }),
               "File too large");
     EXPECT_EQ(read(path), "old");
     EXPECT_EQ(entries(), QStringList{"a.cfg"});

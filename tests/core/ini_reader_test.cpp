@@ -24,7 +24,9 @@ TEST(IniReading, FollowsThePrivateProfileRules)
         {"LF", "[S]\nk=v\n", "S", "k", "v"},
         {"CR", "[S]\rk=v\r", "S", "k", "v"},
         {"no final break", "[S]\nk=v", "S", "k", "v"},
-        {"blanks and controls trimmed", " \t[ S ]\x01\n\t k \t= a b \t\x1a\n", "S", "k", "a b"},
+        {"only blanks trimmed", " \t[ S ]\n\t k \t= \x01a b \t\x1a\n", "S", "k", "\x01a b \t\x1a"},
+        {"a control character is part of a name", "[S\x1a]\nk=v\n", "S", "k", std::nullopt},
+        {"UTF-8 mark is no part of the first line", "\xEF\xBB\xBF[S]\nk=v\n", "S", "k", "v"},
         {"names ignore case", "[dEvIcE]\nCALLSIGN=x\n", "Device", "Callsign", "x"},
         {"Latin-1 names ignore case", "[\xc9t\xc9]\nk=x\n", "\xe9t\xe9", "k", "x"},
         {"empty value is present", "[S]\nk=\nk2=  \n", "S", "k", ""},
@@ -61,7 +63,9 @@ TEST(IniReader, EveryProblemGivesTheDefault)
     };
     const QString good = write("good.cfg", "[S]\nhex=0x1F\nzeros=007\nletters=12a\nempty=\n"
                                            "flag0=0\nflag2=2\nneg=-4\n");
-    const IniReader r(good);
+    const IniName names[] = {{"S", "hex"}, {"S", "zeros"}, {"S", "letters"}, {"S", "empty"},
+                             {"S", "neg"}, {"S", "flag0"}, {"S", "flag2"},   {"S", "missing"}};
+    const IniReader r(good, names);
     EXPECT_EQ(r.readInteger("S", "hex", 9), 31);
     EXPECT_EQ(r.readInteger("s", "ZEROS", 9), 7);
     EXPECT_EQ(r.readInteger("S", "letters", 9), 9);
@@ -78,9 +82,12 @@ TEST(IniReader, EveryProblemGivesTheDefault)
         dir.filePath("missing.cfg"),
         dir.path(),
         write("binary.cfg", QByteArray("[S]\nk=v\n\0", 9)),
+        write("utf16.cfg", QByteArray("\xFF\xFE[\0S\0]\0\n\0k\0=\0v\0", 16)),
+        "/dev/null",
     };
+    const IniName k{"S", "k"};
     for (const QString& path : unreadable)
-        EXPECT_EQ(IniReader(path).readText("S", "k", "def"), "def") << path.toStdString();
+        EXPECT_EQ(IniReader(path, {&k, 1}).readText("S", "k", "def"), "def") << path.toStdString();
 }
 
 } // namespace

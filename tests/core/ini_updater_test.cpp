@@ -41,11 +41,14 @@ TEST(IniUpdating, ReplacesInPlaceAndKeepsEveryOtherByte)
         {"CR lines", "[S]\rk=1\rz=2\r", "S", "k", "v", "[S]\rk=v\r\nz=2\r"},
         {"binary bytes kept", QByteArray("\0\xff\n[S]\n", 7), "S", "k", "v",
          QByteArray("\0\xff\n[S]\nk=v\r\n", 12)},
+        {"a control character is part of a name", "[S]\n\x01k=1\n", "S", "k", "v",
+         "[S]\n\x01k=1\nk=v\r\n"},
+        {"UTF-8 mark stays", "\xEF\xBB\xBF[S]\nk=1\n", "S", "k", "v", "\xEF\xBB\xBF[S]\nk=v\r\n"},
+        {"UTF-8 mark alone", "\xEF\xBB\xBF", "S", "k", "v", "\xEF\xBB\xBF[S]\r\nk=v\r\n"},
     };
     for (const Case& c : cases) {
-        IniDocument d(c.before);
-        d.setValue(c.section, c.key, c.value);
-        EXPECT_EQ(d.bytes(), c.after) << c.name;
+        const IniEntry entry{c.section, c.key, c.value};
+        EXPECT_EQ(IniDocument(c.before).updated({&entry, 1}).joined(), c.after) << c.name;
     }
 }
 
@@ -59,7 +62,7 @@ TEST_F(IniFileUpdate, KeepsTheFilePermissionsAndLeavesNoTemporaryFile)
     const QString path = write("a.cfg", "[S]\nk=1\n");
     const auto perms = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup;
     ASSERT_TRUE(QFile::setPermissions(path, perms));
-    ASSERT_TRUE(updateIniFile(path, entries));
+    ASSERT_TRUE(updateIniFile(path, entries).ok());
     EXPECT_EQ(read(path), "[S]\nk=v\r\n");
     // Owner, group and others; the current-user bits repeat the owner ones.
     EXPECT_EQ(QFile::permissions(path) & 0x7077, perms);
@@ -72,12 +75,12 @@ TEST_F(IniFileUpdate, RefusesAFileItCannotReadOrWrite)
         GTEST_SKIP() << "permissions do not bind root";
     const QString readOnly = write("ro.cfg", "[S]\nk=1\n");
     ASSERT_TRUE(QFile::setPermissions(readOnly, QFileDevice::ReadOwner));
-    EXPECT_FALSE(updateIniFile(readOnly, entries));
+    EXPECT_FALSE(updateIniFile(readOnly, entries).ok());
     EXPECT_EQ(read(readOnly), "[S]\nk=1\n");
 
     const QString writeOnly = write("wo.cfg", "[S]\nk=1\n");
     ASSERT_TRUE(QFile::setPermissions(writeOnly, QFileDevice::WriteOwner));
-    EXPECT_FALSE(updateIniFile(writeOnly, entries));
+    EXPECT_FALSE(updateIniFile(writeOnly, entries).ok());
     ASSERT_TRUE(QFile::setPermissions(writeOnly, QFileDevice::ReadOwner));
     EXPECT_EQ(read(writeOnly), "[S]\nk=1\n");
 }

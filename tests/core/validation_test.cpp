@@ -67,6 +67,9 @@ TEST(Validation, EachRuleOnBothSidesOfItsBounds)
         {"Longitude", "0165.363E", kLon},
         {"Longitude", "1653.63E", kLonLength},
         {"Longitude", "016530.63E", kLonLength},
+        // Nine characters, one of them outside the 16-bit range: the length
+        // passes, the syntax does not.
+        {"Longitude", "01653.6\U0001F600E", kLon},
         {"Ipaddr0", "256", kAddr},
         {"Ipaddr1", "-1", kAddr},
         {"Ipaddr2", "0", kPass},

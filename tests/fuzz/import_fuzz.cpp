@@ -28,10 +28,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Silent reporter;
     (void)orvik::ImportConfigFile(settings, path, reporter);
 
-    orvik::IniDocument document(bytes);
+    std::vector<orvik::IniEntry> entries;
     for (const orvik::ConfigKey& key : orvik::configKeys())
-        document.setValue(key.section, key.key, "v" + key.key);
-    const orvik::IniDocument updated(document.bytes());
+        entries.push_back({key.section, key.key, "v" + key.key});
+    const orvik::IniDocument updated(orvik::IniDocument(bytes).updated(entries).joined());
     for (const orvik::ConfigKey& key : orvik::configKeys()) {
         if (updated.value(key.section, key.key) != "v" + key.key)
             std::abort();

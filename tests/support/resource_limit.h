@@ -10,11 +10,12 @@
 
 namespace orvik::test {
 
-// Runs `step` in a child process whose files cannot grow past `limit` bytes,
-// as on a full disk: writes beyond it fail with EFBIG ("File too large")
-// instead of killing the child. Returns the text `step` returned, or a note
-// of how the child ended otherwise.
-inline QString withFileSizeLimit(rlim_t limit, const std::function<QString()>& step)
+// Runs `step` in a child process held to `limit` of `resource`, and returns
+// the text `step` returned, or a note of how the child ended otherwise. With
+// RLIMIT_FSIZE, files cannot grow past `limit` bytes, as on a full disk:
+// writes beyond it fail with EFBIG ("File too large") instead of killing the
+// child. With RLIMIT_AS, allocations fail as when memory runs out.
+inline QString withResourceLimit(int resource, rlim_t limit, const std::function<QString()>& step)
 {
     int fds[2];
     if (::pipe(fds) != 0)
@@ -24,7 +25,7 @@ inline QString withFileSizeLimit(rlim_t limit, const std::function<QString()>& s
         ::close(fds[0]);
         const rlimit low{limit, limit};
         std::signal(SIGXFSZ, SIG_IGN);
-        QByteArray said = ::setrlimit(RLIMIT_FSIZE, &low) == 0 ? step().toUtf8() : "<no limit>";
+        QByteArray said = ::setrlimit(resource, &low) == 0 ? step().toUtf8() : "<no limit>";
         const char* p = said.constData();
         for (qsizetype left = said.size(); left > 0;) {
             const ssize_t n = ::write(fds[1], p, left);
