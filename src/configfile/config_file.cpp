@@ -69,9 +69,21 @@ const std::vector<IniName>& importedNames()
     return names;
 }
 
-void importValue(Settings& settings, const IniReader& reader, const ConfigKey& key)
+// The import's defaults, in the order of the keys, worked out once.
+const std::vector<QString>& importDefaults()
 {
-    const QString def = importDefault(key);
+    static const std::vector<QString> defaults = [] {
+        std::vector<QString> d;
+        for (const ConfigKey& key : configKeys())
+            d.push_back(importDefault(key));
+        return d;
+    }();
+    return defaults;
+}
+
+void importValue(Settings& settings, const IniReader& reader, const ConfigKey& key,
+                 const QString& def)
+{
     switch (key.encoding) {
     case Encoding::Fixed:
         break;
@@ -140,8 +152,8 @@ bool ImportConfigFile(Settings& settings, const QString& path, Reporter& reporte
     }
     if (reader.readText(kIdentSection, kVersionKey, unknown) != kVersionText)
         reporter.information(kOtherVersion);
-    for (const ConfigKey& key : configKeys())
-        importValue(settings, reader, key);
+    for (std::size_t i = 0; i < configKeys().size(); ++i)
+        importValue(settings, reader, configKeys()[i], importDefaults()[i]);
     return true;
 }
 

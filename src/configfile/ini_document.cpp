@@ -72,20 +72,12 @@ std::optional<KeyLine> keyLine(QByteArrayView line)
     return KeyLine{trimmed(line.first(eq)), trimmed(line.sliced(eq + 1))};
 }
 
-// Names match without regard to letter case, Latin-1 letters included.
 unsigned char folded(char c)
 {
     const auto u = static_cast<unsigned char>(c);
     if ((u >= 'A' && u <= 'Z') || (u >= 0xC0 && u <= 0xDE && u != 0xD7))
         return static_cast<unsigned char>(u + 32);
     return u;
-}
-
-bool sameName(QByteArrayView a, QByteArrayView b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return folded(x) == folded(y);
-           });
 }
 
 QByteArrayView unquoted(QByteArrayView value)
@@ -101,7 +93,7 @@ QByteArrayView unquoted(QByteArrayView value)
 template <typename Group> Group* openSection(std::vector<Group>& groups, QByteArrayView name)
 {
     for (Group& g : groups) {
-        if (sameName(g.section, name)) {
+        if (sameIniName(g.section, name)) {
             if (g.seen)
                 return nullptr;
             g.seen = true;
@@ -114,7 +106,7 @@ template <typename Group> Group* openSection(std::vector<Group>& groups, QByteAr
 template <typename Group> Group& groupOf(std::vector<Group>& groups, QByteArrayView section)
 {
     const auto it = std::find_if(groups.begin(), groups.end(),
-                                 [&](const Group& g) { return sameName(g.section, section); });
+                                 [&](const Group& g) { return sameIniName(g.section, section); });
     if (it != groups.end())
         return *it;
     groups.push_back({section});
@@ -135,6 +127,13 @@ bool endsWithBreak(QByteArrayView text)
 }
 
 } // namespace
+
+bool sameIniName(QByteArrayView a, QByteArrayView b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return folded(x) == folded(y);
+           });
+}
 
 QByteArray IniText::joined() const
 {
@@ -184,9 +183,15 @@ std::vector<std::optional<QByteArrayView>> IniDocument::values(std::span<const I
         const auto key = current ? keyLine(line) : std::nullopt;
         if (!key)
             return;
-        for (const std::size_t i : current->names) {
-            if (!found[i] && sameName(key->name, names[i].key))
-                found[i] = unquoted(key->value);
+        // A name found is no longer looked for, since the first key wins; in
+        // a file in the usual order the next name left is the one.
+        std::vector<std::size_t>& left = current->names;
+        const auto it = std::find_if(left.begin(), left.end(), [&](std::size_t i) {
+            return names[i].key.size() == key->name.size() && sameIniName(key->name, names[i].key);
+        });
+        if (it != left.end()) {
+            found[*it] = unquoted(key->value);
+            left.erase(it);
         }
     });
     return found;
@@ -208,8 +213,9 @@ IniText IniDocument::updated(std::span<const IniEntry> entries) const
     std::vector<Group> groups;
     for (const IniEntry& e : entries) {
         std::vector<Key>& keys = groupOf(groups, e.section).keys;
-        const auto same = std::find_if(keys.begin(), keys.end(),
-                                       [&](const Key& k) { return sameName(k.entry->key, e.key); });
+        const auto same = std::find_if(keys.begin(), keys.end(), [&](const Key& k) {
+            return sameIniName(k.entry->key, e.key);
+        });
         if (same != keys.end())
             same->entry = &e;
         else
@@ -230,7 +236,7 @@ IniText IniDocument::updated(std::span<const IniEntry> entries) const
             return;
         current->last = at;
         for (Key& k : current->keys) {
-            if (!k.line && sameName(key->name, k.entry->key)) {
+            if (!k.line && sameIniName(key->name, k.entry->key)) {
                 k.line = at;
                 k.spelling = key->name;
                 break;

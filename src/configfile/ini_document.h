@@ -19,6 +19,10 @@ struct IniEntry {
     QByteArray value;
 };
 
+// Section and key names match without regard to letter case, Latin-1
+// letters included.
+bool sameIniName(QByteArrayView a, QByteArrayView b);
+
 // A text made of pieces of an unchanged text and of the lines written into
 // it, so that a large file is written back without a joined copy in memory.
 class IniText {
@@ -58,8 +62,8 @@ public:
     // nullopt when the section or the key is missing. A key with nothing after
     // "=" gives an empty value.
     std::optional<QByteArray> value(QByteArrayView section, QByteArrayView key) const;
-    // The values of `names` as value() gives them, in one pass over the text;
-    // views into it.
+    // The values of `names`, distinct names, as value() gives them, in one
+    // pass over the text; views into it.
     std::vector<std::optional<QByteArrayView>> values(std::span<const IniName> names) const;
 
     // The text with each entry's value written exactly as given, blanks

@@ -15,17 +15,11 @@ bool startsUtf16(QByteArrayView bytes)
     return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
 }
 
-bool isSameName(QByteArrayView a, QByteArrayView b)
-{
-    return QByteArrayView(a).compare(b, Qt::CaseInsensitive) == 0;
-}
-
 } // namespace
 
 IniReader::IniReader(const QString& path, std::span<const IniName> names)
+    : names_(names), values_(names.size())
 {
-    for (const IniName& n : names)
-        found_.push_back({n.section.toByteArray(), n.key.toByteArray(), std::nullopt});
     const FileContent file = readRegularFile(path, kMaxIniFileSize);
     if (!file.ok())
         return;
@@ -33,19 +27,23 @@ IniReader::IniReader(const QString& path, std::span<const IniName> names)
     if (utf16_ || file.bytes.contains('\0'))
         return;
     const bool utf8 = file.bytes.startsWith(kUtf8Mark);
-    const std::vector<std::optional<QByteArrayView>> values = IniDocument(file.bytes).values(names);
-    for (std::size_t i = 0; i < values.size(); ++i) {
-        if (values[i])
-            found_[i].value =
-                utf8 ? QString::fromUtf8(*values[i]) : QString::fromLatin1(*values[i]);
+    const std::vector<std::optional<QByteArrayView>> found = IniDocument(file.bytes).values(names);
+    for (std::size_t i = 0; i < found.size(); ++i) {
+        if (found[i])
+            values_[i] = utf8 ? QString::fromUtf8(*found[i]) : QString::fromLatin1(*found[i]);
     }
 }
 
 std::optional<QString> IniReader::find(QByteArrayView section, QByteArrayView key) const
 {
-    for (const Found& f : found_) {
-        if (isSameName(f.section, section) && isSameName(f.key, key))
-            return f.value;
+    // The keys are mostly read in the order named: the search starts after
+    // the last one found.
+    for (std::size_t n = 0; n < names_.size(); ++n) {
+        const std::size_t i = (next_ + n) % names_.size();
+        if (sameIniName(names_[i].key, key) && sameIniName(names_[i].section, section)) {
+            next_ = (i + 1) % names_.size();
+            return values_[i];
+        }
     }
     return std::nullopt;
 }

@@ -21,8 +21,8 @@ inline constexpr qint64 kMaxIniFileSize = qint64(256) << 20;
 // UTF-8 in a file that starts with the UTF-8 byte-order mark.
 class IniReader {
 public:
-    // Only the keys named in `names` can be read back; the file is read once
-    // and not kept.
+    // Only the keys named in `names` (distinct names, which must outlive the
+    // reader) can be read back; the file is read once and not kept.
     IniReader(const QString& path, std::span<const IniName> names);
 
     // True when the file is UTF-16 text (it starts with a UTF-16 mark), which
@@ -40,12 +40,9 @@ public:
 private:
     std::optional<QString> find(QByteArrayView section, QByteArrayView key) const;
 
-    struct Found {
-        QByteArray section;
-        QByteArray key;
-        std::optional<QString> value;
-    };
-    std::vector<Found> found_;
+    std::span<const IniName> names_;
+    std::vector<std::optional<QString>> values_; // by name
+    mutable std::size_t next_ = 0;               // where find() looks first
     bool utf16_ = false;
 };
 

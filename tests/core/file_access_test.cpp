@@ -107,27 +107,6 @@ TEST_F(FileAccess, WritesOnlyOverARegularFileAndKeepsLinks)
     EXPECT_EQ(entries(), expected);
 }
 
-TEST_F(FileAccess, KeepsModeOwnerAndGroup)
-{
-    const QString path = write("a.cfg", "old");
-    const QByteArray name = QFile::encodeName(path);
-    // Only root can give a file away; others check the mode alone.
-    const bool root = geteuid() == 0;
-    if (root) {
-        ASSERT_EQ(::chown(name.constData(), 1234, 5678), 0);
-    }
-    ASSERT_EQ(::chmod(name.constData(), 0604), 0);
-    ASSERT_TRUE(writeFileAtomically(path, "new").ok());
-    struct stat st {};
-    ASSERT_EQ(::stat(name.constData(), &st), 0);
-    EXPECT_EQ(st.st_mode & 07777, 0604u);
-    if (root) {
-        EXPECT_EQ(st.st_uid, 1234u);
-        EXPECT_EQ(st.st_gid, 5678u);
-    }
-    EXPECT_EQ(read(path), "new");
-}
-
 TEST_F(FileAccess, AFullDiskLeavesTheOldFile)
 {
     const QString path = write("a.cfg", "old");
