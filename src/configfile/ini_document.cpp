@@ -8,7 +8,6 @@ namespace orvik {
 namespace {
 
 const QByteArray kLineBreak = QByteArrayLiteral("\r\n");
-const QByteArray kUtf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
 
 struct Line {
     qsizetype start = 0; // of its text

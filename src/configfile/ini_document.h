@@ -8,6 +8,9 @@
 
 namespace orvik {
 
+// The UTF-8 byte-order mark, which makes a file UTF-8 rather than Latin-1.
+inline const QByteArray kUtf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
+
 struct IniName {
     QByteArrayView section;
     QByteArrayView key;

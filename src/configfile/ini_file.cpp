@@ -8,8 +8,6 @@ namespace orvik {
 
 namespace {
 
-const QByteArray kUtf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
-
 bool startsUtf16(QByteArrayView bytes)
 {
     return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
@@ -79,12 +77,14 @@ FileStatus updateIniFile(const QString& path, std::span<const IniEntry> entries)
             return {QStringLiteral("Holds UTF-16 text, which would be lost")};
         text = std::move(file.bytes);
     }
-    if (!text.startsWith(kUtf8Mark))
-        return writeFileAtomically(path, IniDocument(std::move(text)).updated(entries).pieces());
-    std::vector<IniEntry> utf8(entries.begin(), entries.end());
-    for (IniEntry& e : utf8)
-        e.value = QString::fromLatin1(e.value).toUtf8();
-    return writeFileAtomically(path, IniDocument(std::move(text)).updated(utf8).pieces());
+    std::vector<IniEntry> utf8;
+    if (text.startsWith(kUtf8Mark)) {
+        utf8.assign(entries.begin(), entries.end());
+        for (IniEntry& e : utf8)
+            e.value = QString::fromLatin1(e.value).toUtf8();
+        entries = utf8;
+    }
+    return writeFileAtomically(path, IniDocument(std::move(text)).updated(entries).pieces());
 }
 
 } // namespace orvik
