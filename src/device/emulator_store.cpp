@@ -22,7 +22,7 @@ const std::array kApplianceFiles = {&kEepromFile, &kVersionFile, &kFirmwareFile,
 
 const QByteArray kFaultsTemplate = "# Fault plan of the emulated appliance, one entry per line:\n"
                                    "#   COMMAND PAGE KIND, absent, or open-error REASON\n"
-                                   "# (see orvikctl --help). Example: write 6 refuse\n";
+                                   "# (see the README). Example: write 6 refuse\n";
 
 struct Name {
     const char* text;
