@@ -1,10 +1,10 @@
 #include "device/emulator_store.h"
 
+#include "configfile/file_access.h"
 #include "device/firmware_upload.h"
 
 #include <QDir>
-#include <QFile>
-#include <QSaveFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <array>
 
@@ -91,32 +91,31 @@ std::optional<Fault> parseFault(const QStringList& words, QString& why)
 }
 
 // Puts the file's bytes (at most `limit` + 1) into `bytes`, which stays empty
-// when there is no such file. False only when the file is there but unreadable.
+// when there is no such file. False only when the file is there but unusable.
 bool readFile(const QString& path, qint64 limit, std::optional<QByteArray>& bytes, QString& error)
 {
-    QFile file(path);
-    if (!file.exists())
+    if (!QFileInfo::exists(path))
         return true;
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = path + QStringLiteral(": ") + file.errorString();
+    FileContent content = readRegularFile(path, limit + 1);
+    if (!content.ok()) {
+        error = path + QStringLiteral(": ") + content.error;
         return false;
     }
-    bytes = file.read(limit + 1);
+    bytes = std::move(content.bytes);
     return true;
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes, QString& error)
 {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
-        return true;
-    error = path + QStringLiteral(": ") + file.errorString();
-    return false;
+    const FileStatus status = writeFileAtomically(path, bytes);
+    if (!status.ok())
+        error = path + QStringLiteral(": ") + status.error;
+    return status.ok();
 }
 
 bool writeIfMissing(const QString& path, const QByteArray& bytes, QString& error)
 {
-    return QFile::exists(path) || writeFile(path, bytes, error);
+    return QFileInfo::exists(path) || writeFile(path, bytes, error);
 }
 
 bool holdsAppliance(const QDir& dir)
