@@ -5,6 +5,8 @@
 #include <QDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace orvik {
 namespace {
 
@@ -59,6 +61,31 @@ TEST_F(EmulatorStore, KeepsWhatEachApplianceWasSent)
     ASSERT_TRUE(saveAppliances(emulator, error)) << error.toStdString();
     EXPECT_EQ(read(dir.filePath("B2/eeprom.bin")), QByteArray(kImageSize, '\x42'));
     EXPECT_FALSE(QFile::exists(dir.filePath("A1/eeprom.bin")));
+}
+
+// A state file that is not a regular file is refused, never read or waited on.
+TEST_F(EmulatorStore, RefusesAStateFileThatIsNoFile)
+{
+    const struct {
+        const char* file;
+        std::function<bool(const QString&)> make;
+        QString errorEnd;
+    } rows[] = {
+        {"eeprom.bin", [](const QString& p) { return mkfifo(p.toLocal8Bit(), 0600) == 0; },
+         "/eeprom.bin: Is a FIFO, not a regular file"},
+        {"A1/faults", [](const QString& p) { return QDir().mkpath(p); },
+         "/A1/faults: Is a directory"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.file);
+        QTemporaryDir tmp;
+        ASSERT_TRUE(QDir(tmp.path()).mkpath("A1"));
+        ASSERT_TRUE(row.make(tmp.filePath(row.file)));
+        ApplianceEmulator emulator;
+        QString error;
+        EXPECT_FALSE(loadAppliances(tmp.path(), emulator, error));
+        EXPECT_TRUE(error.endsWith(row.errorEnd)) << error.toStdString();
+    }
 }
 
 // Every plan line means something for the command it names, or is refused
