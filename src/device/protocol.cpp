@@ -11,6 +11,10 @@ namespace orvik {
 
 namespace {
 
+// Reports left over from an earlier exchange that are discarded before a
+// request; more would mean a device that never stops talking.
+constexpr int kStaleReportLimit = 64;
+
 QString hexByte(std::uint8_t byte)
 {
     return QStringLiteral("0x") + QString::number(byte, 16).toUpper().rightJustified(2, '0');
