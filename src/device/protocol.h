@@ -2,7 +2,7 @@
 
 #include "device/hid_transport.h"
 #include "settings/config_image.h"
-#include "version.h"
+#include "orvik_version.h"
 
 #include <QString>
 #include <cstdint>
