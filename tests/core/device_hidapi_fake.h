@@ -31,7 +31,6 @@ struct FakeHid {
     std::vector<std::vector<std::uint8_t>> written;
     std::vector<int> readLengths;
     std::vector<int> timeouts;
-    int opens = 0;
     int closes = 0;
 };
 
