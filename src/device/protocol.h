@@ -1,8 +1,8 @@
 #pragma once
 
 #include "device/hid_transport.h"
-#include "settings/config_image.h"
 #include "orvik_version.h"
+#include "settings/config_image.h"
 
 #include <QString>
 #include <cstdint>
