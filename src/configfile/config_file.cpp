@@ -28,7 +28,7 @@ const QString kOtherVersion =
 // Why a key's value cannot go into the file; nullopt when it can.
 std::optional<QString> refusal(const Settings& settings, const ConfigKey& key)
 {
-    if (key.encoding != Encoding::Text)
+    if (key.encoding != FileEncoding::Text)
         return std::nullopt;
     const QString& text = settings.text(key.setting);
     if (!toLatin1(text))
@@ -43,15 +43,15 @@ std::optional<QString> refusal(const Settings& settings, const ConfigKey& key)
 QByteArray exportValue(const Settings& settings, const ConfigKey& key)
 {
     switch (key.encoding) {
-    case Encoding::Fixed:
+    case FileEncoding::Fixed:
         return key.fixedText.toLatin1();
-    case Encoding::Text:
+    case FileEncoding::Text:
         return settings.text(key.setting).toLatin1();
-    case Encoding::Integer:
+    case FileEncoding::Integer:
         return QByteArray::number(readNumber(settings.text(key.setting)));
-    case Encoding::ListIndex:
+    case FileEncoding::ListIndex:
         return QByteArray::number(settings.index(key.setting));
-    case Encoding::Flag:
+    case FileEncoding::Flag:
         return QByteArray(settings.checked(key.setting) ? "1" : "0");
     }
     return {};
@@ -85,19 +85,19 @@ void importValue(Settings& settings, const IniReader& reader, const ConfigKey& k
                  const QString& def)
 {
     switch (key.encoding) {
-    case Encoding::Fixed:
+    case FileEncoding::Fixed:
         break;
-    case Encoding::Text:
+    case FileEncoding::Text:
         settings.setText(key.setting, reader.readText(key.section, key.key, def));
         break;
-    case Encoding::Integer:
+    case FileEncoding::Integer:
         settings.setText(key.setting, QString::number(reader.readInteger(key.section, key.key,
                                                                          readNumber(def))));
         break;
-    case Encoding::ListIndex:
+    case FileEncoding::ListIndex:
         settings.setIndex(key.setting, reader.readInteger(key.section, key.key, readNumber(def)));
         break;
-    case Encoding::Flag:
+    case FileEncoding::Flag:
         settings.setChecked(key.setting, reader.readFlag(key.section, key.key, readNumber(def)));
         break;
     }

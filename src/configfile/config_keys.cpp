@@ -8,24 +8,24 @@ namespace {
 
 ConfigKey fixed(const char* key, const QString& text)
 {
-    return {kIdentSection, key, {}, Encoding::Fixed, text};
+    return {kIdentSection, key, {}, FileEncoding::Fixed, text};
 }
 
 ConfigKey entry(const char* section, const QByteArray& key, const QString& setting,
-                Encoding encoding)
+                FileEncoding encoding)
 {
     return {section, key, setting, encoding, {}};
 }
 
 // Most keys carry their setting's name.
-ConfigKey same(const char* section, const QByteArray& name, Encoding encoding)
+ConfigKey same(const char* section, const QByteArray& name, FileEncoding encoding)
 {
     return entry(section, name, QString::fromLatin1(name), encoding);
 }
 
 std::vector<ConfigKey> build()
 {
-    using E = Encoding;
+    using E = FileEncoding;
     std::vector<ConfigKey> k;
     k.push_back(
         fixed("WARNING", QStringLiteral("Please do not try to modify this file. It should "
@@ -104,15 +104,15 @@ const std::vector<ConfigKey>& configKeys()
 
 QString importDefault(const ConfigKey& key)
 {
-    if (key.encoding == Encoding::Fixed)
+    if (key.encoding == FileEncoding::Fixed)
         return key.fixedText;
     if (key.importDefault)
         return *key.importDefault;
     const SettingDef& d = *findSetting(key.setting);
     switch (key.encoding) {
-    case Encoding::ListIndex:
+    case FileEncoding::ListIndex:
         return QString::number(d.defaultIndex);
-    case Encoding::Flag:
+    case FileEncoding::Flag:
         return d.defaultChecked ? QStringLiteral("1") : QStringLiteral("0");
     default:
         return d.defaultText;

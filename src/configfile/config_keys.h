@@ -8,7 +8,7 @@
 namespace orvik {
 
 // How a value stands in the configuration file.
-enum class Encoding {
+enum class FileEncoding {
     Fixed,     // a text of the configurator's own, not a setting
     Text,      // the field's text exactly
     Integer,   // the field's text as a number, in plain decimal
@@ -20,7 +20,7 @@ struct ConfigKey {
     QByteArray section;
     QByteArray key;
     QString setting; // empty for Fixed
-    Encoding encoding;
+    FileEncoding encoding;
     QString fixedText; // Fixed only
     // The import's default where it is not the setting's start-up value.
     std::optional<QString> importDefault = std::nullopt;

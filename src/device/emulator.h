@@ -19,14 +19,14 @@ namespace orvik {
 enum class FaultKind {
     Refuse,      // the request is not taken: the write reports 0 bytes
     WrongEcho,   // the reply's byte 1 is not the command code
-    BadChecksum, // the page-read reply's checksum at 36-37 is one off
+    BadChecksum, // reply bytes 36-37 one off: a page read's checksum, nothing elsewhere
     ShortReply,  // one byte short
     NoReply,     // nothing comes back
     LateReply,   // the reply misses its wait and comes before the next one
 };
 
-// One entry of an appliance's fault plan. A faulty exchange leaves the
-// appliance's state as it was, except a late reply: the appliance did its
+// One entry of an appliance's fault plan. An exchange that fails leaves the
+// appliance's state as it was; a late reply does not: the appliance did its
 // work, only its answer was slow.
 struct Fault {
     Command command;

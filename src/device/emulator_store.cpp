@@ -4,7 +4,7 @@
 #include "device/firmware_upload.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <algorithm>
 #include <array>
 
@@ -22,7 +22,7 @@ const std::array kApplianceFiles = {&kEepromFile, &kVersionFile, &kFirmwareFile,
 
 const QByteArray kFaultsTemplate = "# Fault plan of the emulated appliance, one entry per line:\n"
                                    "#   COMMAND PAGE KIND, absent, or open-error REASON\n"
-                                   "# (see orvikctl --help). Example: write 6 refuse\n";
+                                   "# (see the README). Example: write 6 refuse\n";
 
 struct Name {
     const char* text;
@@ -91,32 +91,31 @@ std::optional<Fault> parseFault(const QStringList& words, QString& why)
 }
 
 // Puts the file's bytes (at most `limit` + 1) into `bytes`, which stays empty
-// when there is no such file. False only when the file is there but unreadable.
+// when there is no such file. False only when the file is there but unusable.
 bool readFile(const QString& path, qint64 limit, std::optional<QByteArray>& bytes, QString& error)
 {
-    if (!QFile::exists(path))
+    if (!QFileInfo::exists(path))
         return true;
-    FileContent file = readRegularFile(path, limit + 1);
-    if (!file.ok()) {
-        error = path + QStringLiteral(": ") + file.error;
+    FileContent content = readRegularFile(path, limit + 1);
+    if (!content.ok()) {
+        error = path + QStringLiteral(": ") + content.error;
         return false;
     }
-    bytes = std::move(file.bytes);
+    bytes = std::move(content.bytes);
     return true;
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes, QString& error)
 {
-    const FileStatus written = writeFileAtomically(path, bytes);
-    if (written.ok())
-        return true;
-    error = path + QStringLiteral(": ") + written.error;
-    return false;
+    const FileStatus status = writeFileAtomically(path, bytes);
+    if (!status.ok())
+        error = path + QStringLiteral(": ") + status.error;
+    return status.ok();
 }
 
 bool writeIfMissing(const QString& path, const QByteArray& bytes, QString& error)
 {
-    return QFile::exists(path) || writeFile(path, bytes, error);
+    return QFileInfo::exists(path) || writeFile(path, bytes, error);
 }
 
 bool holdsAppliance(const QDir& dir)

@@ -1,11 +1,23 @@
 #include "device/hidapi_transport.h"
 
+#include "device/hid_log.h"
+
 #include <hidapi.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
 namespace orvik {
+
+namespace {
+
+QString hidText(const wchar_t* text)
+{
+    return text ? QString::fromWCharArray(text) : QString();
+}
+
+} // namespace
 
 HidapiTransport::HidapiTransport()
 {
@@ -22,8 +34,14 @@ std::vector<HidInterface> HidapiTransport::enumerate()
 {
     std::vector<HidInterface> found;
     hid_device_info* list = hid_enumerate(0, 0);
-    for (const hid_device_info* d = list; d; d = d->next)
-        found.push_back({d->vendor_id, d->product_id, d->path ? d->path : ""});
+    for (const hid_device_info* d = list; d; d = d->next) {
+        // hidraw lists a device once per top-level usage, all on one path.
+        const std::string path = d->path ? d->path : "";
+        if (std::any_of(found.begin(), found.end(),
+                        [&](const HidInterface& i) { return i.path == path; }))
+            continue;
+        found.push_back({d->vendor_id, d->product_id, path, hidText(d->serial_number)});
+    }
     hid_free_enumeration(list);
     return found;
 }
@@ -33,17 +51,20 @@ bool HidapiTransport::open(const std::string& path, QString& reason)
     close();
     errno = 0;
     device_ = hid_open_path(path.c_str());
-    if (device_)
+    if (device_) {
+        path_ = QString::fromStdString(path);
         return true;
+    }
     // errno names the system's reason plainly ("Permission denied"); hidapi's
     // own text is the fallback.
     const int error = errno;
-    if (error != 0) {
+    const QString hidReason = hidText(hid_error(nullptr));
+    if (error != 0)
         reason = QString::fromLocal8Bit(std::strerror(error));
-    } else {
-        const wchar_t* text = hid_error(nullptr);
-        reason = text ? QString::fromWCharArray(text) : QStringLiteral("unknown error");
-    }
+    else
+        reason = hidReason.isEmpty() ? QStringLiteral("unknown error") : hidReason;
+    qCDebug(lcHid).noquote() << "hid_open_path" << QString::fromStdString(path)
+                             << "failed:" << reason << '/' << hidReason;
     return false;
 }
 
@@ -52,7 +73,12 @@ int HidapiTransport::write(const Report& request)
     if (!device_)
         return 0;
     const int written = hid_write(device_, request.data(), request.size());
-    return written < 0 ? 0 : written;
+    if (written < 0) {
+        qCDebug(lcHid).noquote() << "hid_write on" << path_
+                                 << "failed:" << hidText(hid_error(device_));
+        return 0;
+    }
+    return written;
 }
 
 int HidapiTransport::read(Report& reply, int timeoutMs)
@@ -62,6 +88,9 @@ int HidapiTransport::read(Report& reply, int timeoutMs)
     // hidapi hands over the report without the report ID; putting the 0 in
     // front keeps the reply offsets the same on every platform.
     const int received = hid_read_timeout(device_, reply.data() + 1, reply.size() - 1, timeoutMs);
+    if (received < 0)
+        qCDebug(lcHid).noquote() << "hid_read_timeout on" << path_
+                                 << "failed:" << hidText(hid_error(device_));
     if (received <= 0)
         return 0;
     reply[0] = 0;

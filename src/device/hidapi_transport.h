@@ -23,6 +23,7 @@ public:
 
 private:
     hid_device_* device_ = nullptr;
+    QString path_; // of the open device, for the orvik.hid log
 };
 
 } // namespace orvik

@@ -11,6 +11,10 @@ namespace orvik {
 
 namespace {
 
+// Reports left over from an earlier exchange that are discarded before a
+// request; more would mean a device that never stops talking.
+constexpr int kStaleReportLimit = 64;
+
 QString hexByte(std::uint8_t byte)
 {
     return QStringLiteral("0x") + QString::number(byte, 16).toUpper().rightJustified(2, '0');
@@ -26,14 +30,18 @@ QString exchangeName(const Report& request)
     return name;
 }
 
+void logFailure(const Report& request, const QString& what)
+{
+    qCDebug(lcHid).noquote() << exchangeName(request) + QStringLiteral(": ") + what;
+}
+
 // A reply that came after its wait would otherwise be taken for the answer
 // to the next request, and every exchange after it would be one behind.
 void discardStaleReports(HidTransport& transport, const Report& request)
 {
     Report stale{};
     for (int n = 0; n < kStaleReportLimit && transport.read(stale, 0) > 0; ++n)
-        qCDebug(lcHid).noquote() << exchangeName(request)
-                                 << ": discarded a report left from an earlier exchange";
+        logFailure(request, QStringLiteral("discarded a report left from an earlier exchange"));
 }
 
 // Sends the request and takes the reply; true when both went whole and the
@@ -43,19 +51,20 @@ bool exchange(HidTransport& transport, const Report& request, Report& reply)
     discardStaleReports(transport, request);
     const int written = transport.write(request);
     if (written != kReportSize) {
-        qCDebug(lcHid).noquote() << exchangeName(request) << ": request sent" << written << "of"
-                                 << kReportSize << "bytes";
+        logFailure(request,
+                   QStringLiteral("request sent %1 of %2 bytes").arg(written).arg(kReportSize));
         return false;
     }
     const int received = transport.read(reply, kReplyTimeoutMs);
     if (received != kReportSize) {
-        qCDebug(lcHid).noquote() << exchangeName(request) << ": reply" << received << "of"
-                                 << kReportSize << "bytes within" << kReplyTimeoutMs << "ms";
+        logFailure(request, QStringLiteral("reply %1 of %2 bytes within %3 ms")
+                                .arg(received)
+                                .arg(kReportSize)
+                                .arg(kReplyTimeoutMs));
         return false;
     }
     if (reply[kCommandOffset] != request[kCommandOffset]) {
-        qCDebug(lcHid).noquote() << exchangeName(request) << ": reply echoes"
-                                 << hexByte(reply[kCommandOffset]);
+        logFailure(request, QStringLiteral("reply echoes ") + hexByte(reply[kCommandOffset]));
         return false;
     }
     return true;
@@ -121,8 +130,8 @@ bool ReadConfigPage(HidTransport& transport, PageBuffer destination, std::uint16
     const auto sum = pageChecksum(received);
     const auto stated = qFromLittleEndian<std::uint16_t>(reply.data() + kChecksumOffset);
     if (sum != stated) {
-        qCDebug(lcHid).noquote() << exchangeName(request) << ": page sums to" << sum
-                                 << "but the reply says" << stated;
+        logFailure(request,
+                   QStringLiteral("page sums to %1, the reply says %2").arg(sum).arg(stated));
         return false;
     }
     std::copy(received.begin(), received.end(), destination.begin());

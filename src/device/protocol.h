@@ -1,8 +1,8 @@
 #pragma once
 
 #include "device/hid_transport.h"
+#include "orvik_version.h"
 #include "settings/config_image.h"
-#include "version.h"
 
 #include <QString>
 #include <cstdint>
@@ -36,11 +36,6 @@ inline constexpr int kReplyTimeoutMs = 5000;
 
 using PageData = std::span<const std::uint8_t, kPageSize>;
 using PageBuffer = std::span<std::uint8_t, kPageSize>;
-
-// Reports left over from an earlier exchange (a reply that came after its
-// wait) that are discarded before a request; more would mean a device that
-// never stops talking.
-inline constexpr int kStaleReportLimit = 64;
 
 // The sum of the 32 bytes, kept in 16 bits (it never exceeds 8160).
 [[nodiscard]] std::uint16_t pageChecksum(PageData data);

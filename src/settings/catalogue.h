@@ -1,6 +1,6 @@
 #pragma once
 
-#include "version.h"
+#include "orvik_version.h"
 
 #include <QString>
 #include <QStringList>

@@ -7,6 +7,7 @@
 #include "settings/settings.h"
 #include "settings/validation.h"
 
+#include <QtEndian>
 #include <algorithm>
 #include <cstring>
 #include <optional>
@@ -16,7 +17,8 @@ namespace orvik {
 
 namespace {
 
-enum class Encoding {
+// How a setting is laid out in the image.
+enum class ImageEncoding {
     Index,       // u8 item index, 255 when nothing is selected
     Flag,        // u8, 1 checked, 0 not
     U8,          // number, its low 8 bits
@@ -33,12 +35,12 @@ enum class Encoding {
 struct Field {
     QString setting;
     int offset;
-    Encoding encoding;
+    ImageEncoding encoding;
     int width = 0; // Text and UpperText: bytes including the terminator
 };
 
 constexpr int kCallWidth = 6;
-constexpr int kVersionOffset = 6;
+constexpr int kConfigVersionOffset = 6;
 constexpr int kVersionCompared = 5;
 constexpr int kVersionEnd = 13; // last byte of the version field
 constexpr int kStampOffset = 4;
@@ -52,7 +54,7 @@ constexpr char kEndMarker[] = "END";
 // validation rules). Unpacking walks the same list and skips the clock fields.
 std::vector<Field> buildLayout()
 {
-    using E = Encoding;
+    using E = ImageEncoding;
     std::vector<Field> f = {
         {"Weather_stationtype", 42, E::Index},
         {"Latitude", 22, E::Text, 9},
@@ -133,10 +135,10 @@ QString tooLongMessage(const QString& setting, int limit)
     return QStringLiteral("%1 - text too long (at most %2 characters).").arg(setting).arg(limit);
 }
 
+// The low 16 bits of a number, little-endian.
 void putU16(ConfigImage& image, int offset, std::uint32_t value)
 {
-    image[offset] = static_cast<std::uint8_t>(value);
-    image[offset + 1] = static_cast<std::uint8_t>(value >> 8);
+    qToLittleEndian(static_cast<std::uint16_t>(value), image.data() + offset);
 }
 
 std::uint32_t sumOfImage(const ConfigImage& image)
@@ -179,42 +181,42 @@ bool store(const Field& field, const Settings& settings, ConfigImage& image, Rep
 {
     std::uint8_t* at = image.data() + field.offset;
     switch (field.encoding) {
-    case Encoding::Index: {
+    case ImageEncoding::Index: {
         const int index = settings.index(field.setting);
         *at = index < 0 ? 255 : static_cast<std::uint8_t>(index);
         return true;
     }
-    case Encoding::Flag:
+    case ImageEncoding::Flag:
         *at = settings.checked(field.setting) ? 1 : 0;
         return true;
-    case Encoding::U8:
+    case ImageEncoding::U8:
         *at = static_cast<std::uint8_t>(readNumber(settings.text(field.setting)));
         return true;
-    case Encoding::Port:
+    case ImageEncoding::Port:
         if (settings.text(field.setting).isEmpty())
             return true;
         [[fallthrough]];
-    case Encoding::U16:
+    case ImageEncoding::U16:
         putU16(image, field.offset,
                static_cast<std::uint32_t>(readNumber(settings.text(field.setting))));
         return true;
-    case Encoding::StationSsid:
-    case Encoding::DestSsid:
+    case ImageEncoding::StationSsid:
+    case ImageEncoding::DestSsid:
         *at = static_cast<std::uint8_t>('0' + readNumber(settings.text(field.setting)));
         return true;
-    case Encoding::Text:
-    case Encoding::UpperText:
-    case Encoding::Callsign:
-    case Encoding::ToCall:
+    case ImageEncoding::Text:
+    case ImageEncoding::UpperText:
+    case ImageEncoding::Callsign:
+    case ImageEncoding::ToCall:
         break;
     }
 
     auto bytes = storableText(field.setting, settings.text(field.setting), reporter);
     if (!bytes)
         return false;
-    if (field.encoding != Encoding::Text)
+    if (field.encoding != ImageEncoding::Text)
         upperCase(*bytes);
-    if (field.encoding == Encoding::Callsign || field.encoding == Encoding::ToCall)
+    if (field.encoding == ImageEncoding::Callsign || field.encoding == ImageEncoding::ToCall)
         std::memset(at, ' ', kCallWidth);
     // The image was cleared, so a Text field's terminator is already there.
     std::memcpy(at, bytes->constData(), bytes->size());
@@ -233,33 +235,33 @@ void load(const Field& field, const ConfigImage& image, Settings& settings)
     const std::uint8_t* at = image.data() + field.offset;
     const QString& name = field.setting;
     switch (field.encoding) {
-    case Encoding::Index:
+    case ImageEncoding::Index:
         settings.setIndex(name, *at);
         break;
-    case Encoding::Flag:
+    case ImageEncoding::Flag:
         settings.setChecked(name, *at != 0);
         break;
-    case Encoding::U8:
+    case ImageEncoding::U8:
         settings.setText(name, QString::number(*at));
         break;
-    case Encoding::U16:
-    case Encoding::Port:
-        settings.setText(name, QString::number(at[0] | at[1] << 8));
+    case ImageEncoding::U16:
+    case ImageEncoding::Port:
+        settings.setText(name, QString::number(qFromLittleEndian<std::uint16_t>(at)));
         break;
-    case Encoding::StationSsid:
+    case ImageEncoding::StationSsid:
         settings.setText(name, QString::number(static_cast<std::uint8_t>(*at - '0')));
         break;
-    case Encoding::DestSsid:
+    case ImageEncoding::DestSsid:
         settings.setText(name, QString::number(static_cast<std::int8_t>(*at) - '0'));
         break;
-    case Encoding::Text:
-    case Encoding::UpperText:
+    case ImageEncoding::Text:
+    case ImageEncoding::UpperText:
         settings.setText(name, readText(at, field.width));
         break;
-    case Encoding::Callsign:
+    case ImageEncoding::Callsign:
         settings.setText(name, readText(at, kCallWidth));
         break;
-    case Encoding::ToCall: {
+    case ImageEncoding::ToCall: {
         QString call = readText(at, kCallWidth);
         while (call.endsWith(QLatin1Char(' ')))
             call.chop(1);
@@ -284,7 +286,7 @@ bool PackConfigImage(const Settings& settings, ConfigImage& image, Reporter& rep
 {
     image.fill(0);
     const QByteArray version = kVersionText.toLatin1();
-    std::memcpy(image.data() + kVersionOffset, version.constData(), version.size());
+    std::memcpy(image.data() + kConfigVersionOffset, version.constData(), version.size());
     image[kFixedOneOffset] = 1;
 
     const std::vector<Rule>& rules = validationRules();
@@ -301,21 +303,20 @@ bool PackConfigImage(const Settings& settings, ConfigImage& image, Reporter& rep
 
     std::memcpy(image.data() + kEndOffset, kEndMarker, 3);
     putU16(image, kStampOffset, writeStamp(settings.clock()()));
-    const std::uint32_t sum = sumOfImage(image);
-    for (int i = 0; i < 4; ++i)
-        image[i] = static_cast<std::uint8_t>(sum >> 8 * i);
+    qToLittleEndian(sumOfImage(image), image.data());
     return true;
 }
 
 bool UnpackConfigImage(ConfigImage& received, Settings& settings, Reporter& reporter)
 {
     const QByteArray version = kVersionText.toLatin1();
-    if (std::memcmp(received.data() + kVersionOffset, version.constData(), kVersionCompared) != 0) {
+    if (std::memcmp(received.data() + kConfigVersionOffset, version.constData(),
+                    kVersionCompared) != 0) {
         received[kVersionEnd] = 0;
-        const QString device =
-            received[kVersionOffset] == 'v'
-                ? readText(received.data() + kVersionOffset, kVersionEnd + 1 - kVersionOffset)
-                : QStringLiteral("unknown");
+        const QString device = received[kConfigVersionOffset] == 'v'
+                                   ? readText(received.data() + kConfigVersionOffset,
+                                              kVersionEnd + 1 - kConfigVersionOffset)
+                                   : QStringLiteral("unknown");
         reporter.information(QStringLiteral("Uncompatible configuration version:\nDevice: ") +
                              device + QStringLiteral("\nConfigurator: ") + kVersionText);
         return false;
@@ -329,9 +330,7 @@ bool UnpackConfigImage(ConfigImage& received, Settings& settings, Reporter& repo
 
 bool CheckEepromImage(const ConfigImage& image)
 {
-    const std::uint32_t stored =
-        image[0] | image[1] << 8 | image[2] << 16 | static_cast<std::uint32_t>(image[3]) << 24;
-    return stored == sumOfImage(image) &&
+    return qFromLittleEndian<std::uint32_t>(image.data()) == sumOfImage(image) &&
            std::memcmp(image.data() + kEndOffset, kEndMarker, 3) == 0;
 }
 

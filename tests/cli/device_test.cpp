@@ -57,6 +57,16 @@ TEST_F(OrvikctlDevice, WriteThenReadGivesBackTheSettings)
     QString expected = runCli({"show", "--time", "1700000000", "--set", "Callsign=SP9XYZ"}).out;
     expected.replace("Aprsis_user=nocall", "Aprsis_user=NOCALL"); // kept in upper case
     EXPECT_EQ(r.out, expected);
+
+    // A page lost after the checked range: the check passes, the read fails.
+    put("faults", "read 95 no-reply\n");
+    const CliRun lost =
+        run({"read", "--image", dir.filePath("lost.bin"), "-o", dir.filePath("lost.cfg")});
+    EXPECT_EQ(lost.status, 1);
+    EXPECT_TRUE(lost.err.endsWith("Page read error: 96/192\nEeprom read success.\n" + kFound +
+                                  "\nFirmware version: 1.02\norvikctl: not every page could be "
+                                  "read; nothing was kept\n"));
+    EXPECT_EQ(get(dir.filePath("lost.bin")) + get(dir.filePath("lost.cfg")), "<absent><absent>");
 }
 
 TEST_F(OrvikctlDevice, StateFilesShapeTheAppliance)

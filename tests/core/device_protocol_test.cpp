@@ -6,6 +6,7 @@
 
 #include <QStringList>
 #include <array>
+#include <deque>
 
 namespace orvik {
 namespace {
@@ -34,6 +35,47 @@ std::array<std::uint8_t, 32> filled(std::uint8_t value)
     page.fill(value);
     return page;
 }
+
+QString hex(std::span<const std::uint8_t> bytes)
+{
+    QStringList out;
+    for (const std::uint8_t b : bytes)
+        out << QString::number(b, 16).toUpper().rightJustified(2, '0');
+    return out.join(' ');
+}
+
+// Answers every request with a frame written out by hand; `waiting` holds
+// reports already there before the request, as a reply that came late.
+class HandWrittenReplies : public HidTransport {
+public:
+    struct Frame {
+        Report bytes;
+        int length = kReportSize;
+    };
+
+    std::vector<HidInterface> enumerate() override { return {}; }
+    bool open(const std::string&, QString&) override { return true; }
+    int write(const Report&) override
+    {
+        waiting.push_back(reply);
+        return kReportSize;
+    }
+    int read(Report& frame, int timeoutMs) override
+    {
+        timeouts.push_back(timeoutMs);
+        if (waiting.empty())
+            return 0;
+        const Frame next = waiting.front();
+        waiting.pop_front();
+        std::copy_n(next.bytes.begin(), next.length, frame.begin());
+        return next.length;
+    }
+    void close() override {}
+
+    Frame reply;
+    std::deque<Frame> waiting;
+    std::vector<int> timeouts;
+};
 
 struct Exchanges : ::testing::Test {
     Exchanges()
@@ -80,6 +122,109 @@ TEST_F(Exchanges, RequestsAreLaidOutByteForByte)
         SCOPED_TRACE(row.name);
         EXPECT_TRUE(row.exchange());
         EXPECT_EQ(appliance->lastRequest, frame(row.expected));
+    }
+}
+
+// The reply layout as the appliance sends it, independent of the code's own
+// offsets: what is taken from which byte, and what is never looked at.
+TEST(Replies, AreTakenFromTheirBytes)
+{
+    const QString page5 = "11" + QString(" FF").repeated(30) + " 22"; // sums to 0x1E15
+    const QString page4 = QString("44 ").repeated(31) + "44";         // sums to 0x0880
+    const struct {
+        const char* name;
+        Command command;
+        QStringList waiting; // reports there before the request
+        QString reply;
+        int replyLength;
+        bool ok;
+        QString output; // the version, or the page read; "-" untouched
+    } rows[] = {
+        {"version 102", Command::FirmwareVersion, {}, "00 FB 66 00 00 00", 65, true, "102"},
+        {"version in four bytes",
+         Command::FirmwareVersion,
+         {},
+         "00 FB 04 03 02 01",
+         65,
+         true,
+         "16909060"},
+        {"version, wrong echo", Command::FirmwareVersion, {}, "00 FC 66", 65, false, "-"},
+        {"version, 64 bytes", Command::FirmwareVersion, {}, "00 FB 66", 64, false, "-"},
+        {"page 5", Command::ReadConfigPage, {}, "00 FC 05 00 " + page5 + " 15 1E", 65, true, page5},
+        {"page 5, bytes 2 and 3 not looked at",
+         Command::ReadConfigPage,
+         {},
+         "00 FC 99 99 " + page5 + " 15 1E",
+         65,
+         true,
+         page5},
+        {"page 5, checksum one off",
+         Command::ReadConfigPage,
+         {},
+         "00 FC 05 00 " + page5 + " 16 1E",
+         65,
+         false,
+         "-"},
+        {"page 5, checksum bytes swapped",
+         Command::ReadConfigPage,
+         {},
+         "00 FC 05 00 " + page5 + " 1E 15",
+         65,
+         false,
+         "-"},
+        {"page 5 after page 4 came late",
+         Command::ReadConfigPage,
+         {"00 FC 04 00 " + page4 + " 80 08"},
+         "00 FC 05 00 " + page5 + " 15 1E",
+         65,
+         true,
+         page5},
+        {"page 5 after two stale reports",
+         Command::ReadConfigPage,
+         {"00 FC 04 00 " + page4 + " 80 08", "00 FB 66"},
+         "00 FC 05 00 " + page5 + " 15 1E",
+         65,
+         true,
+         page5},
+        {"page write, echo alone", Command::WriteConfigPage, {}, "00 FD", 65, true, "-"},
+        {"page write after its late echo", Command::WriteConfigPage, {"00 FD"}, "", 0, false, "-"},
+        {"firmware page, config echo", Command::WriteFirmwarePage, {}, "00 FD", 65, false, "-"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        HandWrittenReplies transport;
+        for (const QString& stale : row.waiting)
+            transport.waiting.push_back({frame(stale)});
+        transport.reply = {frame(row.reply), row.replyLength};
+        std::uint32_t version = 7;
+        auto page = filled(0xAA);
+        bool ok = false;
+        QString output = "-";
+        switch (row.command) {
+        case Command::FirmwareVersion:
+            ok = QueryFirmwareVersion(transport, version);
+            if (version != 7)
+                output = QString::number(version);
+            break;
+        case Command::ReadConfigPage:
+            ok = ReadConfigPage(transport, page, 5);
+            if (page != filled(0xAA))
+                output = hex(page);
+            break;
+        case Command::WriteConfigPage:
+            ok = WriteConfigPage(transport, counting(), 5);
+            break;
+        case Command::WriteFirmwarePage:
+            ok = WriteFirmwarePage(transport, counting(), 5);
+            break;
+        }
+        EXPECT_EQ(ok, row.ok);
+        EXPECT_EQ(output, row.output);
+        // Stale reports are fetched without waiting; only the reply is
+        // waited for.
+        std::vector<int> timeouts(row.waiting.size() + 1, 0);
+        timeouts.push_back(5000);
+        EXPECT_EQ(transport.timeouts, timeouts);
     }
 }
 

@@ -212,6 +212,11 @@ TEST_F(Sessions, ReadThatBreaksOffIsJudgedByTheCheck)
          {"log: Page read error: 46/192",
           "log: Eeprom checksum error. Please reload configuration."},
          false},
+        {"late reply to page 100",
+         {Command::ReadConfigPage, 99, FaultKind::LateReply},
+         {"log: Page read error: 100/192", "log: Eeprom read success.", kFound,
+          "notice: Firmware version: 1.02"},
+         true},
         {"wrong echo on page 1",
          {Command::ReadConfigPage, 0, FaultKind::WrongEcho},
          {"log: Page read error: 1/192",
@@ -225,7 +230,9 @@ TEST_F(Sessions, ReadThatBreaksOffIsJudgedByTheCheck)
         Settings window{[] { return std::int64_t{0}; }};
         test::RecordingReporter reporter;
         image.fill(0x55);
-        EXPECT_EQ(ReadConfigSession(window, image, emulator, reporter), row.read);
+        EepromFetch fetched = EepromFetch::Complete;
+        EXPECT_EQ(ReadConfigSession(window, image, emulator, reporter, &fetched), row.read);
+        EXPECT_EQ(fetched, EepromFetch::Broken);
         const QStringList log = logLines(reporter.calls);
         EXPECT_EQ(log.mid(log.size() - row.ending.size()), row.ending);
         EXPECT_EQ(window.text("Callsign"), row.read ? "OK1ABC" : "NOCALL");

@@ -1,61 +1,78 @@
-// Arbitrary replies to every exchange and to the sessions built on them: no
-// reply may crash a session, and a rejected page read must leave its
-// destination as it was.
+// Complete "Write config", "Read config", backup-then-write and firmware
+// upload sessions against the emulated appliance, the input choosing for each
+// exchange a good reply or one of the faults, and the unpacking after a read.
+// No choice may crash a session, leave the device open, report a page kept
+// that the appliance does not hold, or touch an appliance not chosen.
 #include "device/config_sessions.h"
-#include "device/device_link.h"
+#include "device/device_choice.h"
+#include "device/emulator.h"
 #include "device/firmware_upload.h"
-#include "device/protocol.h"
+#include "settings/config_image.h"
 #include "settings/operation.h"
 #include "settings/settings.h"
 #include "support/silent_reporter.h"
 
-#include <algorithm>
 #include <cstdlib>
 
 namespace {
 
 using namespace orvik;
 
-using Silent = test::SilentReporter;
+constexpr FaultKind kKinds[] = {FaultKind::Refuse,     FaultKind::WrongEcho, FaultKind::BadChecksum,
+                                FaultKind::ShortReply, FaultKind::NoReply,   FaultKind::LateReply};
+constexpr int kChoices = 2 + std::size(kKinds); // two of them good
 
-// An appliance whose every answer is taken from the fuzzer's bytes: a byte
-// for the write count, a byte for the read count, then the reply itself.
-class ScriptedTransport : public HidTransport {
+// The fuzzer's bytes, one per exchange; good replies once they run out.
+class Choices {
 public:
-    ScriptedTransport(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
-
-    std::vector<HidInterface> enumerate() override
-    {
-        return {{kOrvikVendorId, 0x0001, "other"}, {kOrvikVendorId, kOrvikProductId, "orvik"}};
-    }
-    bool open(const std::string& path, QString& reason) override
-    {
-        if (path != "orvik")
-            std::abort();
-        reason.clear();
-        return true;
-    }
-    int write(const Report&) override { return count(next()); }
-    int read(Report& reply, int timeoutMs) override
-    {
-        if (timeoutMs <= 0)
-            std::abort();
-        const int length = count(next());
-        for (int i = 0; i < length; ++i)
-            reply[i] = next();
-        return length;
-    }
-    void close() override {}
-
-private:
-    // Mostly a whole report, sometimes any shorter count.
-    static int count(std::uint8_t b) { return b < 32 ? b % kReportSize : kReportSize; }
+    Choices(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
     std::uint8_t next() { return pos_ < size_ ? data_[pos_++] : 0; }
 
+private:
     const std::uint8_t* data_;
     std::size_t size_;
     std::size_t pos_ = 0;
 };
+
+// Before each request the appliance learns how this exchange goes wrong, if
+// at all.
+void script(ApplianceEmulator& emulator, Choices& choices)
+{
+    emulator.onRequest = [&choices](const Appliance& target, const Report& request) {
+        auto& a = const_cast<Appliance&>(target);
+        a.faults.clear();
+        const int choice = choices.next() % kChoices;
+        if (choice >= 2) {
+            const auto command = static_cast<Command>(request[kCommandOffset]);
+            a.faults.push_back({command, std::nullopt, kKinds[choice - 2]});
+        }
+    };
+}
+
+Settings freshSettings()
+{
+    return Settings([] { return std::int64_t{1700000000}; });
+}
+
+// What the appliance holds before the session: a configuration written by
+// this configurator.
+const ConfigImage& storedImage()
+{
+    static const ConfigImage image = [] {
+        ConfigImage packed{};
+        test::SilentReporter quiet;
+        if (!PackConfigImage(freshSettings(), packed, quiet))
+            std::abort();
+        return packed;
+    }();
+    return image;
+}
+
+void expect(bool holds)
+{
+    if (!holds)
+        std::abort();
+}
 
 class SmallFirmware : public FirmwareSource {
 public:
@@ -67,57 +84,63 @@ public:
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    if (size < 3)
+    if (size < 2)
         return 0;
-    const std::uint8_t scenario = data[0];
-    const auto pageIndex = static_cast<std::uint16_t>(data[1] | data[2] << 8);
-    ScriptedTransport transport(data + 3, size - 3);
-    Silent reporter;
+    ApplianceEmulator emulator;
+    Appliance& other = emulator.attach("p1");
+    other.serialNumber = "S1";
+    Appliance& appliance = emulator.attach("p2");
+    appliance.serialNumber = "S2";
+    appliance.eeprom = storedImage();
+    if (data[1] == 0xFF)
+        appliance.firmwareVersion = 101;
+    Choices choices(data + 2, size - 2);
+    script(emulator, choices);
+    ChosenAppliance chosen(emulator, "S2");
+    test::SilentReporter reporter;
 
-    switch (scenario % 7) {
+    switch (data[0] % 4) {
     case 0: {
-        std::uint32_t version = 0xDEADBEEF;
-        if (!QueryFirmwareVersion(transport, version) && version != 0xDEADBEEF)
-            std::abort();
+        Settings settings = freshSettings();
+        ConfigImage outgoing{};
+        if (WriteConfigSession(settings, outgoing, chosen, reporter))
+            expect(appliance.eeprom == outgoing);
         break;
     }
     case 1: {
-        std::array<std::uint8_t, kPageSize> page;
-        page.fill(0xA5);
-        if (!ReadConfigPage(transport, page, pageIndex) &&
-            std::any_of(page.begin(), page.end(), [](std::uint8_t b) { return b != 0xA5; }))
-            std::abort();
+        Settings settings = freshSettings();
+        ConfigImage received{};
+        EepromFetch fetched = EepromFetch::NotRead;
+        const bool read = ReadConfigSession(settings, received, chosen, reporter, &fetched);
+        if (fetched == EepromFetch::Complete)
+            expect(received == appliance.eeprom);
+        if (read)
+            expect(CheckEepromImage(received));
         break;
     }
     case 2: {
-        const std::array<std::uint8_t, kPageSize> page{};
-        (void)WriteConfigPage(transport, page, pageIndex);
-        (void)WriteFirmwarePage(transport, page, pageIndex);
-        break;
-    }
-    case 3:
-        (void)ShowFirmwareVersion(transport, reporter);
-        break;
-    case 4: {
-        Settings settings([] { return std::int64_t(0); });
-        ConfigImage received;
-        (void)ReadConfigSession(settings, received, transport, reporter);
-        break;
-    }
-    case 5: {
-        Settings settings([] { return std::int64_t(0); });
-        ConfigImage outgoing;
-        (void)WriteConfigSession(settings, outgoing, transport, reporter);
+        // write --backup: the backup read, then the write, on the same
+        // appliance or none; the input may unplug it in between.
+        ConfigImage backup{};
+        if (FetchEeprom(backup, chosen, reporter, SessionWords::Write) != EepromFetch::Complete)
+            break;
+        appliance.present = choices.next() % 2 == 0;
+        if (WriteConfigImage(storedImage(), chosen, reporter))
+            expect(appliance.present && appliance.eeprom == storedImage());
         break;
     }
     default: {
         SmallFirmware firmware;
         bool enabled = true;
-        (void)UploadFirmwareSession(transport, firmware, reporter, [&](bool e) { enabled = e; });
-        if (!enabled)
-            std::abort();
+        const bool sent =
+            UploadFirmwareSession(chosen, firmware, reporter, [&](bool e) { enabled = e; });
+        expect(enabled);
+        if (sent)
+            expect(appliance.firmware == QByteArray(100, '\x42') + QByteArray(28, '\0'));
         break;
     }
     }
+    expect(emulator.opened() == nullptr);
+    expect(other.requestCounts == decltype(other.requestCounts){});
     return 0;
 }

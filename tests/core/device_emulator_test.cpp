@@ -1,0 +1,123 @@
+#include "device/emulator.h"
+#include "device/emulator_store.h"
+#include "support/temp_files.h"
+
+#include <QDir>
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+
+namespace orvik {
+namespace {
+
+using EmulatorStore = test::TempFiles;
+
+TEST_F(EmulatorStore, EachSubfolderWithItsFilesIsOneAppliance)
+{
+    const struct {
+        const char* name;
+        QStringList files;      // made before loading, relative to the folder
+        QStringList appliances; // "path|serial", path relative to the folder
+    } rows[] = {
+        {"empty: one made", {}, {"|"}},
+        {"files in the folder", {"eeprom.bin"}, {"|"}},
+        {"two subfolders", {"B2/faults", "A1/firmware.bin"}, {"A1|A1", "B2|B2"}},
+        {"files beside subfolders", {"firmware.bin", "A1/eeprom.bin"}, {"|", "A1|A1"}},
+        {"a subfolder without them", {"A1/faults", "notes/readme"}, {"A1|A1"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir tmp;
+        const QDir root(tmp.path());
+        for (const QString& file : row.files) {
+            ASSERT_TRUE(root.mkpath(QFileInfo(file).path()));
+            QFile f(root.filePath(file));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            if (file.endsWith("eeprom.bin"))
+                f.write(QByteArray(kImageSize, '\x11'));
+        }
+        ApplianceEmulator emulator;
+        QString error;
+        ASSERT_TRUE(loadAppliances(tmp.path(), emulator, error)) << error.toStdString();
+        QStringList listed;
+        for (const HidInterface& i : emulator.enumerate())
+            listed << root.relativeFilePath(QString::fromStdString(i.path)).replace(".", "") + "|" +
+                          i.serialNumber;
+        EXPECT_EQ(listed, row.appliances);
+    }
+}
+
+TEST_F(EmulatorStore, KeepsWhatEachApplianceWasSent)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkpath("A1") && QDir(dir.path()).mkpath("B2"));
+    write("A1/faults", "");
+    write("B2/faults", "");
+    ApplianceEmulator emulator;
+    QString error;
+    ASSERT_TRUE(loadAppliances(dir.path(), emulator, error));
+    Appliance& b2 = emulator.appliances()[1];
+    b2.eeprom.fill(0x42);
+    b2.changed = true;
+    ASSERT_TRUE(saveAppliances(emulator, error)) << error.toStdString();
+    EXPECT_EQ(read(dir.filePath("B2/eeprom.bin")), QByteArray(kImageSize, '\x42'));
+    EXPECT_FALSE(QFile::exists(dir.filePath("A1/eeprom.bin")));
+}
+
+// A state file that is not a regular file is refused, never read or waited on.
+TEST_F(EmulatorStore, RefusesAStateFileThatIsNoFile)
+{
+    const struct {
+        const char* file;
+        std::function<bool(const QString&)> make;
+        QString errorEnd;
+    } rows[] = {
+        {"eeprom.bin", [](const QString& p) { return mkfifo(p.toLocal8Bit(), 0600) == 0; },
+         "/eeprom.bin: Is a FIFO, not a regular file"},
+        {"A1/faults", [](const QString& p) { return QDir().mkpath(p); },
+         "/A1/faults: Is a directory"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.file);
+        QTemporaryDir tmp;
+        ASSERT_TRUE(QDir(tmp.path()).mkpath("A1"));
+        ASSERT_TRUE(row.make(tmp.filePath(row.file)));
+        ApplianceEmulator emulator;
+        QString error;
+        EXPECT_FALSE(loadAppliances(tmp.path(), emulator, error));
+        EXPECT_TRUE(error.endsWith(row.errorEnd)) << error.toStdString();
+    }
+}
+
+// Every plan line means something for the command it names, or is refused
+// with its line number and why.
+TEST(FaultPlan, RefusesALineThatWouldMeanNothing)
+{
+    const struct {
+        const char* line;
+        QString error; // empty: taken
+    } rows[] = {
+        {"read 5 bad-checksum", ""},
+        {"write 191 late-reply", ""},
+        {"firmware 7679 refuse", ""},
+        {"write 6 bad-checksum",
+         "line 2: bad-checksum is for read only, whose reply alone carries one: write 6 "
+         "bad-checksum"},
+        {"version * bad-checksum", "line 2: bad-checksum is for read only, whose reply alone "
+                                   "carries one: version * bad-checksum"},
+        {"read 192 refuse", "line 2: read pages run from 0 to 191: read 192 refuse"},
+        {"firmware 7680 no-reply", "line 2: firmware pages run from 0 to 7679: firmware 7680 "
+                                   "no-reply"},
+        {"write 6 slow", "line 2: not a fault: write 6 slow"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.line);
+        Appliance appliance;
+        QString error;
+        EXPECT_EQ(parseFaultPlan(QString("# plan\n") + row.line, appliance, error),
+                  row.error.isEmpty());
+        EXPECT_EQ(error, row.error);
+    }
+}
+
+} // namespace
+} // namespace orvik

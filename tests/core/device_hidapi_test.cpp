@@ -1,0 +1,195 @@
+#include "device/device_link.h"
+#include "device/hidapi_transport.h"
+#include "device/protocol.h"
+#include "device_hidapi_fake.h"
+
+#include <QLoggingCategory>
+#include <QStringList>
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+namespace orvik {
+namespace {
+
+using test::fakeHid;
+
+// Collects what the transport logs in orvik.hid, with that log switched on.
+struct FakeHidTest : ::testing::Test {
+    FakeHidTest()
+    {
+        fakeHid() = {};
+        logged().clear();
+        QLoggingCategory::setFilterRules(QStringLiteral("orvik.hid.debug=true"));
+        previous = qInstallMessageHandler(
+            [](QtMsgType, const QMessageLogContext& context, const QString& text) {
+                if (QLatin1String(context.category) == QLatin1String("orvik.hid"))
+                    logged() << text;
+            });
+    }
+    ~FakeHidTest() override
+    {
+        qInstallMessageHandler(previous);
+        QLoggingCategory::setFilterRules({});
+    }
+    static QStringList& logged()
+    {
+        static QStringList lines;
+        return lines;
+    }
+    void openDevice()
+    {
+        fakeHid().devices = {{kOrvikVendorId, kOrvikProductId, "/dev/hidraw3", L"0042"}};
+        QString reason;
+        ASSERT_TRUE(transport.open("/dev/hidraw3", reason));
+    }
+
+    QtMessageHandler previous;
+    HidapiTransport transport;
+};
+
+TEST_F(FakeHidTest, ListsEachDeviceOnceWithItsSerialNumber)
+{
+    fakeHid().devices = {
+        {kOrvikVendorId, kOrvikProductId, "/dev/hidraw3", L"0042"},
+        {kOrvikVendorId, kOrvikProductId, "/dev/hidraw3", L"0042"}, // a second usage
+        {0x046D, 0xC52B, "/dev/hidraw0", L""},
+        {kOrvikVendorId, kOrvikProductId, "/dev/hidraw5", L""},
+    };
+    QStringList listed;
+    for (const HidInterface& i : transport.enumerate())
+        listed << QStringLiteral("%1:%2 %3 %4")
+                      .arg(i.vendorId, 4, 16, QChar('0'))
+                      .arg(i.productId, 4, 16, QChar('0'))
+                      .arg(QString::fromStdString(i.path), i.serialNumber);
+    EXPECT_EQ(listed, (QStringList{"0483:a04f /dev/hidraw3 0042", "046d:c52b /dev/hidraw0 ",
+                                   "0483:a04f /dev/hidraw5 "}));
+    EXPECT_EQ(ListAppliances(transport).size(), 2u);
+}
+
+TEST_F(FakeHidTest, OpenFailsWithTheSystemsReason)
+{
+    const struct {
+        const char* name;
+        int openErrno;
+        const wchar_t* hidError;
+        QString reason;
+    } rows[] = {
+        {"errno", EACCES, L"Failed to open a device with path '/dev/hidraw3'", "Permission denied"},
+        {"hidapi's text without errno", 0, L"hid_open_path: not found", "hid_open_path: not found"},
+        {"neither", 0, L"", "unknown error"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        fakeHid().openErrno = row.openErrno;
+        fakeHid().openFails = true;
+        fakeHid().error = row.hidError;
+        QString reason;
+        EXPECT_FALSE(transport.open("/dev/hidraw3", reason));
+        EXPECT_EQ(reason, row.reason);
+        EXPECT_EQ(logged().size(), 1);
+        logged().clear();
+    }
+}
+
+TEST_F(FakeHidTest, ReadPutsTheReportIdInFront)
+{
+    openDevice();
+    std::vector<std::uint8_t> full(64);
+    for (int i = 0; i < 64; ++i)
+        full[i] = static_cast<std::uint8_t>(0xC0 + i);
+    const struct {
+        const char* name;
+        std::vector<std::uint8_t> report; // empty: none comes
+        int readResult;
+        int timeoutMs;
+        int length;   // what read() says came
+        int lastByte; // reply byte at offset length - 1
+        QStringList log;
+    } rows[] = {
+        {"64-byte report", full, 0, 5000, 65, 0xFF, {}},
+        {"short report", {0xFB, 0x66}, 0, 5000, 3, 0x66, {}},
+        {"long report, cut at 64", std::vector<std::uint8_t>(70, 0x77), 0, 250, 65, 0x77, {}},
+        {"nothing in time", {}, 0, 0, 0, -1, {}},
+        {"unplugged",
+         {},
+         -1,
+         5000,
+         0,
+         -1,
+         {"hid_read_timeout on /dev/hidraw3 failed: No such device"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        if (!row.report.empty())
+            fakeHid().reports = {row.report};
+        fakeHid().readResult = row.readResult;
+        fakeHid().error = L"No such device";
+        fakeHid().timeouts.clear();
+        Report reply;
+        reply.fill(0xEE);
+        EXPECT_EQ(transport.read(reply, row.timeoutMs), row.length);
+        EXPECT_EQ(fakeHid().timeouts, std::vector<int>{row.timeoutMs});
+        EXPECT_EQ(fakeHid().readLengths.back(), 64);
+        if (row.length > 0) {
+            EXPECT_EQ(reply[0], 0);
+            EXPECT_EQ(reply[1], row.report[0]);
+            EXPECT_EQ(reply[row.length - 1], row.lastByte);
+        }
+        EXPECT_EQ(logged(), row.log);
+        logged().clear();
+    }
+}
+
+TEST_F(FakeHidTest, WriteSendsTheWholeFrameAndSaysWhyItFailed)
+{
+    openDevice();
+    Report request{};
+    request[1] = 0xFD;
+    request[64] = 0x5A;
+    const struct {
+        const char* name;
+        int writeResult;
+        int sent;
+        QStringList log;
+    } rows[] = {
+        {"whole", -2, 65, {}},
+        {"cut short", 9, 9, {}},
+        {"failed", -1, 0, {"hid_write on /dev/hidraw3 failed: Broken pipe"}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        fakeHid().writeResult = row.writeResult;
+        fakeHid().error = L"Broken pipe";
+        EXPECT_EQ(transport.write(request), row.sent);
+        EXPECT_EQ(fakeHid().written.back(),
+                  std::vector<std::uint8_t>(request.begin(), request.end()));
+        EXPECT_EQ(logged(), row.log);
+        logged().clear();
+    }
+    transport.close();
+    transport.close();
+    EXPECT_EQ(fakeHid().closes, 1);
+    EXPECT_EQ(transport.write(request), 0);
+}
+
+// The sessions' log stays as it is; orvik.hid tells why an exchange failed.
+TEST_F(FakeHidTest, AFailedExchangeIsLoggedWithTheHidLayersReason)
+{
+    openDevice();
+    fakeHid().reports = {{0xFB, 0x66}}; // left from an earlier exchange
+    fakeHid().readResult = -1;
+    fakeHid().error = L"No such device";
+    std::uint32_t version = 0;
+    EXPECT_FALSE(QueryFirmwareVersion(transport, version));
+    EXPECT_EQ(logged(), (QStringList{
+                            "command 0xFB: discarded a report left from an earlier exchange",
+                            "hid_read_timeout on /dev/hidraw3 failed: No such device",
+                            "hid_read_timeout on /dev/hidraw3 failed: No such device",
+                            "command 0xFB: reply 0 of 65 bytes within 5000 ms",
+                        }));
+    EXPECT_EQ(fakeHid().timeouts, (std::vector<int>{0, 0, 5000}));
+}
+
+} // namespace
+} // namespace orvik
