@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev clang-format
     desktop-file-utils dpkg-dev file appstream
+    fonts-liberation2 fonts-dejavu-core
 )
 
 missing=()

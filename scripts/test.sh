@@ -15,6 +15,13 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
 
+echo "== window tests with DejaVu as the only fonts"
+fonts=$(mktemp -d)
+printf '<?xml version="1.0"?>\n<fontconfig><dir>%s</dir><cachedir>%s</cachedir></fontconfig>\n' \
+    /usr/share/fonts/truetype/dejavu "$fonts/cache" >"$fonts/fonts.conf"
+FONTCONFIG_FILE="$fonts/fonts.conf" build/tests/orvik_app_tests
+rm -rf "$fonts"
+
 echo "== sanitizer build"
 san="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DORVIK_BUILD_BENCHMARKS=OFF \

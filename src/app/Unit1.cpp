@@ -2,10 +2,12 @@
 
 #include "app/design_font.h"
 #include "app/dialogs.h"
+#include "app/group_box.h"
 #include "app/gui_reporter.h"
 #include "app/setting_bindings.h"
 #include "app/settings_pages.h"
 #include "app/tab_control.h"
+#include "app/text_fit.h"
 #include "configfile/config_file.h"
 #include "device/config_sessions.h"
 #include "device/firmware_upload.h"
@@ -75,6 +77,11 @@ TForm1::TForm1(const Form1Services& services, QWidget* parent)
     setFont(designFont(font()));
     setFixedSize(kClientSize);
     buildLayout();
+    // The labels and tabs place themselves anew with each font tried.
+    setFont(fittedFont(font(), [this](const QFont& candidate) {
+        setFont(candidate);
+        return textsFit(*this);
+    }));
     reporter_ = std::make_unique<GuiReporter>(*Memo1, *ProgressBar1, dialogs_);
     connect(&settings_, &Settings::enabledChanged, this, &TForm1::UploadpctimeClick);
     setWindowTitle(kCaption);
@@ -89,7 +96,7 @@ TForm1::~TForm1() = default;
 void TForm1::buildLayout()
 {
     for (const GroupPlace& g : kGroups) {
-        auto* group = new QGroupBox(g.caption, this);
+        QGroupBox* group = makeGroupBox(g.caption, this);
         group->setObjectName(g.name);
         group->setGeometry(g.rect);
         this->*g.member = group;

@@ -4,6 +4,8 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -26,17 +28,15 @@ const Line kLines[] = {
 constexpr int kLeft = 8;
 constexpr QSize kClientSize(251, 116);
 
-// A stand-in font wider than the design font is narrowed until the longest
-// line fits the fixed client area, rather than being cut off at its edge.
-QFont fittingFont(QFont font)
+// The longest line takes the client area's width but for the margin at its
+// left; a narrower form of the font stands in where the lines need it.
+bool linesFit(const QFont& font)
 {
+    const QFontMetrics metrics(font);
     const int room = kClientSize.width() - kLeft;
-    int widest = 0;
-    for (const Line& line : kLines)
-        widest = qMax(widest, QFontMetrics(font).horizontalAdvance(QLatin1String(line.text)));
-    if (widest > room)
-        font.setStretch(QFont::Unstretched * room / widest);
-    return font;
+    return std::all_of(std::begin(kLines), std::end(kLines), [&](const Line& line) {
+        return metrics.size(0, QLatin1String(line.text)).width() <= room;
+    });
 }
 
 } // namespace
@@ -45,7 +45,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("Beacon special strings"));
-    setFont(fittingFont(orvik::designFont(font())));
+    setFont(orvik::fittedFont(orvik::designFont(font()), linesFit));
     setFixedSize(kClientSize);
 
     for (const Line& line : kLines) {

@@ -1,12 +1,15 @@
 #include "app/settings_pages.h"
 
+#include "app/group_box.h"
 #include "app/page_decorations.h"
 #include "app/setting_bindings.h"
 
+#include <QEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
+#include <functional>
 
 namespace orvik {
 
@@ -17,22 +20,54 @@ int tabIndex(Tab tab)
     return static_cast<int>(tab);
 }
 
+// A label whose size follows its text; it places itself anew when the window
+// settles on a narrower font.
+class PlacedLabel : public QLabel {
+public:
+    using Placer = std::function<QRect(const QLabel&)>;
+    PlacedLabel(const QString& text, QWidget* parent, Placer placer)
+        : QLabel(text, parent), placer_(std::move(placer))
+    {}
+    void place() { setGeometry(placer_(*this)); }
+
+protected:
+    void changeEvent(QEvent* event) override
+    {
+        QLabel::changeEvent(event);
+        if (event->type() == QEvent::FontChange)
+            place();
+    }
+
+private:
+    Placer placer_;
+};
+
+// The place of `d`'s widget; width or height 0 take the content's own.
+QRect decorationPlace(const Decoration& d, const QWidget& w)
+{
+    const int width = d.rect.width() ? d.rect.width() : w.sizeHint().width();
+    const int naturalHeight =
+        w.hasHeightForWidth() ? w.heightForWidth(width) : w.sizeHint().height();
+    return {d.rect.left(), d.rect.top(), width, d.rect.height() ? d.rect.height() : naturalHeight};
+}
+
 QWidget* createDecoration(const Decoration& d, QWidget* parent)
 {
     QWidget* w = nullptr;
     switch (d.kind) {
     case DecorationKind::GroupBox:
-        w = new QGroupBox(d.text, parent);
+        w = makeGroupBox(d.text, parent);
         break;
     case DecorationKind::Heading:
     case DecorationKind::RowLabel:
-        w = new QLabel(d.text, parent);
-        break;
     case DecorationKind::Note: {
-        auto* note = new QLabel(d.text, parent);
-        note->setWordWrap(true);
-        note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        w = note;
+        auto* label =
+            new PlacedLabel(d.text, parent, [d](const QLabel& l) { return decorationPlace(d, l); });
+        if (d.kind == DecorationKind::Note) {
+            label->setWordWrap(true);
+            label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        }
+        w = label;
         break;
     }
     case DecorationKind::Button:
@@ -40,24 +75,27 @@ QWidget* createDecoration(const Decoration& d, QWidget* parent)
         break;
     }
     w->setObjectName(d.objectName);
-    const int width = d.rect.width() ? d.rect.width() : w->sizeHint().width();
-    const int naturalHeight =
-        w->hasHeightForWidth() ? w->heightForWidth(width) : w->sizeHint().height();
-    w->setGeometry(d.rect.left(), d.rect.top(), width,
-                   d.rect.height() ? d.rect.height() : naturalHeight);
+    if (auto* label = dynamic_cast<PlacedLabel*>(w))
+        label->place();
+    else
+        w->setGeometry(decorationPlace(d, *w));
     return w;
 }
 
 // A setting's label stands left of its field, on the field's row.
 void addLabel(const SettingDef& def, QWidget* control)
 {
-    auto* label = new QLabel(def.label, control->parentWidget());
+    const std::optional<int> fixedLeft = labelLeft(def.name);
+    auto* label =
+        new PlacedLabel(def.label, control->parentWidget(), [control, fixedLeft](const QLabel& l) {
+            const int width = l.sizeHint().width();
+            const int left =
+                fixedLeft.value_or(std::max(kLabelMinLeft, control->x() - kLabelGap - width));
+            return QRect(left, control->y(), width, control->height());
+        });
     label->setBuddy(control);
-    const int width = label->sizeHint().width();
-    const int left =
-        labelLeft(def.name).value_or(std::max(kLabelMinLeft, control->x() - kLabelGap - width));
-    label->setGeometry(left, control->y(), width, control->height());
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->place();
 }
 
 } // namespace

@@ -263,6 +263,10 @@ void TabControl::layoutTabs()
         }
     }
     stack_->setGeometry(frameRect().adjusted(kPageInsetX, kPageInsetY, -kPageInsetX, -kPageInsetY));
+    // Hidden pages too: what stands on a page is measured against its size
+    // before the page was ever shown.
+    for (int i = 0; i < stack_->count(); ++i)
+        stack_->widget(i)->setGeometry(stack_->contentsRect());
     update();
 }
 

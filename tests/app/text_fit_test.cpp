@@ -1,0 +1,144 @@
+#include "app/Unit2.h"
+#include "app/tab_control.h"
+#include "app/text_fit.h"
+#include "form1_rig.h"
+
+#include <QAbstractButton>
+#include <QFontInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QSet>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Every fixed text of the two windows and where it stands: a tab's caption,
+// or the window itself ("").
+struct FixedText {
+    const char* where;
+    const char* text;
+    int count = 1;
+};
+// clang-format off
+const FixedText kMainWindow[] = {
+    {"", "Connection:"}, {"", "Read config"}, {"", "Write config"}, {"", "Upload firmware"},
+    {"", "Configuration import/export:"}, {"", "Save to file"}, {"", "Read from file"},
+    {"Device settings", "Weather station:"}, {"Device settings", "Latitude:"},
+    {"Device settings", "Longitude:"},
+    {"Network settings", "IP configuration method:"}, {"Network settings", "Static IP settings:"},
+    {"Network settings", "IP Address:"}, {"Network settings", "IP Mask:"},
+    {"Network settings", "Gateway:"}, {"Network settings", "DNS:"},
+    {"Telnet access", "Telnet user:"}, {"Telnet access", "Telnet password:"},
+    {"Telnet access", "Telnet port:"},
+    {"Telnet access", "Telnet debug messages (default state after connect):"},
+    {"Telnet access", "APRS-IS:"}, {"Telnet access", "NTP:"}, {"Telnet access", "DNS:"},
+    {"Telnet access", "Weather:"}, {"Telnet access", "Wunderground:"}, {"Telnet access", "DHCP:"},
+    {"WWW access", "WWW port:"},
+    {"RTC/NTP time", "Upload PC system time on config write"}, {"RTC/NTP time", "Year:"},
+    {"RTC/NTP time", "Month:"}, {"RTC/NTP time", "Day:"}, {"RTC/NTP time", "Hour:"},
+    {"RTC/NTP time", "Minute:"}, {"RTC/NTP time", "Use NTP server"},
+    {"RTC/NTP time", "NTP server:"},
+    {"RTC/NTP time", "Internal Real Time Clock is updated when the device exits config mode and "
+                     "enters normal mode. To get exact time please change to normal mode quickly "
+                     "after config write."},
+    {"APRS-IS Servers", "APRS-IS callsign:"}, {"APRS-IS Servers", "-"},
+    {"APRS-IS Servers", "APRS-IS servers:"}, {"APRS-IS Servers", "Port:"},
+    {"APRS-IS Servers", "APRS-IS login:"}, {"APRS-IS Servers", "Server 1:"},
+    {"APRS-IS Servers", "Server 2:"}, {"APRS-IS Servers", "Server 3:"},
+    {"APRS-IS Servers", "Username:"}, {"APRS-IS Servers", "Password:"},
+    {"APRS-IS Weather", "Weather report:"}, {"APRS-IS Weather", "Dest:"},
+    {"APRS-IS Weather", "IS[min]:"}, {"APRS-IS Weather", "Comment:"}, {"APRS-IS Weather", "-"},
+    {"APRS-IS Beacons", "Destination:"}, {"APRS-IS Beacons", "TX Rate:"},
+    {"APRS-IS Beacons", "Message (empty fields are ignored):"}, {"APRS-IS Beacons", "-", 8},
+    {"APRS-IS Beacons", "Special strings"},
+    {"WeatherUnderground", "Weather reports to Weather Underground:"},
+    {"WeatherUnderground", "Station ID:"}, {"WeatherUnderground", "Password:"},
+    {"WeatherUnderground", "Normal upload server:"},
+    {"WeatherUnderground", "\"Rapid fire\" upload server:"},
+    {"WeatherUnderground", "Weather send method:"},
+    {"WeatherUnderground", "Normal weather send rate [min]:"},
+    {"WeatherUnderground", "\"Rapid fire\" weather send rate [sec]:"},
+};
+// clang-format on
+
+QString shownText(const QWidget* w)
+{
+    if (const auto* label = qobject_cast<const QLabel*>(w))
+        return label->text();
+    if (const auto* button = qobject_cast<const QAbstractButton*>(w))
+        return button->text();
+    if (const auto* group = qobject_cast<const QGroupBox*>(w))
+        return group->title();
+    return {};
+}
+
+// Where a widget of the main window stands: its tab's caption, or "".
+QString whereIn(const TForm1& form, const QWidget* w)
+{
+    const orvik::TabControl& tabs = *form.findChild<orvik::TabControl*>("PageControl1");
+    for (int i = 0; i < tabs.count(); ++i) {
+        if (tabs.widget(i)->isAncestorOf(w))
+            return tabs.tabText(i);
+    }
+    return {};
+}
+
+// The font the window resolved to, for the failure message.
+std::string fontOf(const QWidget& w)
+{
+    const QFontInfo info(w.font());
+    return QStringLiteral("%1 %2px stretch %3")
+        .arg(info.family())
+        .arg(info.pixelSize())
+        .arg(w.font().stretch())
+        .toStdString();
+}
+
+TEST(TextFit, EveryFixedTextFitsItsPlace)
+{
+    orvik::test::Form1Rig rig;
+    const TForm1& form = rig.form;
+    SCOPED_TRACE(fontOf(form));
+    QMultiHash<QString, const QWidget*> shown; // "where|text"
+    for (const QWidget* w : form.findChildren<QWidget*>()) {
+        const QString text = shownText(w);
+        if (!text.isEmpty() && !w->parentWidget()->inherits("orvik::TabControl"))
+            shown.insert(whereIn(form, w) + '|' + text, w);
+    }
+    int listed = 0;
+    QSet<QString> unlisted(shown.keyBegin(), shown.keyEnd());
+    for (const FixedText& row : kMainWindow) {
+        const QString key = QString(row.where) + '|' + row.text;
+        unlisted.remove(key);
+        const QList<const QWidget*> widgets = shown.values(key);
+        EXPECT_EQ(widgets.size(), row.count) << key.toStdString();
+        for (const QWidget* w : widgets)
+            EXPECT_EQ(orvik::textMisfit(*w), "") << key.toStdString();
+        listed += row.count;
+    }
+    EXPECT_EQ(listed, shown.size())
+        << QStringList(unlisted.cbegin(), unlisted.cend()).join(", ").toStdString();
+
+    const auto& tabs = *form.findChild<orvik::TabControl*>("PageControl1");
+    EXPECT_EQ(tabs.rowCount(), 2);
+    for (int i = 0; i < tabs.count(); ++i) {
+        const QWidget& tab = *tabs.tabButton(i);
+        EXPECT_LE(tab.fontMetrics().horizontalAdvance(tabs.tabText(i)), tab.width()) << i;
+    }
+    for (int i = 0; i < tabs.count(); ++i) {
+        const QWidget& page = *tabs.widget(i);
+        for (const QWidget* w : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            EXPECT_TRUE(page.rect().contains(w->geometry()))
+                << tabs.tabText(i).toStdString() << " " << w->objectName().toStdString();
+        }
+    }
+
+    TForm2 dialog;
+    SCOPED_TRACE(fontOf(dialog));
+    for (const QLabel* line : dialog.findChildren<QLabel*>()) {
+        EXPECT_EQ(orvik::textMisfit(*line), "") << line->text().toStdString();
+        EXPECT_LE(line->geometry().right(), 250) << line->text().toStdString();
+    }
+}
+
+} // namespace
