@@ -14,6 +14,7 @@
 #include "settings/catalogue.h"
 #include "settings/operation.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QPlainTextEdit>
@@ -21,6 +22,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyle>
+#include <QToolTip>
 
 using namespace orvik;
 
@@ -82,6 +84,9 @@ TForm1::TForm1(const Form1Services& services, QWidget* parent)
         setFont(candidate);
         return textsFit(*this);
     }));
+    // The boxes, tooltips and file dialogs speak in the window's font.
+    QApplication::setFont(font());
+    QToolTip::setFont(font());
     reporter_ = std::make_unique<GuiReporter>(*Memo1, *ProgressBar1, dialogs_);
     connect(&settings_, &Settings::enabledChanged, this, &TForm1::UploadpctimeClick);
     setWindowTitle(kCaption);
@@ -181,8 +186,8 @@ void TForm1::Button1Click()
 {
     runOperation([this] {
         const QString path = dialogs_.getSaveFileName(
-            configStartFolder(), lastSavedFile_.isEmpty() ? kProposedConfigFile : lastSavedFile_,
-            kConfigFileFilter);
+            configStartFolder(services_.programFolder),
+            lastSavedFile_.isEmpty() ? kProposedConfigFile : lastSavedFile_, kConfigFileFilter);
         if (path.isEmpty())
             return;
         lastSavedFile_ = path;
@@ -194,8 +199,8 @@ void TForm1::Button1Click()
 void TForm1::Button2Click()
 {
     runOperation([this] {
-        const QString path =
-            dialogs_.getOpenFileName(configStartFolder(), lastOpenedFile_, kConfigFileFilter);
+        const QString path = dialogs_.getOpenFileName(configStartFolder(services_.programFolder),
+                                                      lastOpenedFile_, kConfigFileFilter);
         if (path.isEmpty())
             return;
         lastOpenedFile_ = path;

@@ -4,6 +4,7 @@
 #include "settings/config_image.h"
 #include "settings/settings.h"
 
+#include <QCoreApplication>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -29,6 +30,8 @@ struct Form1Services {
     Dialogs* dialogs = nullptr;
     HidTransport* device = nullptr;
     FirmwareSource* firmware = nullptr;
+    // The file dialogs start in its `config` folder.
+    QString programFolder = QCoreApplication::applicationDirPath();
 };
 
 } // namespace orvik

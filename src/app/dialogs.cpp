@@ -2,7 +2,6 @@
 
 #include "settings/catalogue.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -37,12 +36,20 @@ void showBox(BoxKind kind, const QString& text)
 
 } // namespace
 
-QString configStartFolder()
+QString configStartFolder(const QString& programFolder)
 {
-    const QFileInfo config(QCoreApplication::applicationDirPath() + QStringLiteral("/config"));
-    if (config.isDir() && config.isWritable())
-        return config.absoluteFilePath();
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    // A folder that does not exist would be taken by the dialog as a file
+    // name to propose.
+    const QString candidates[] = {
+        programFolder + QStringLiteral("/config"),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+        QDir::homePath(),
+    };
+    for (const QString& folder : candidates) {
+        if (QFileInfo(folder).isDir())
+            return QFileInfo(folder).absoluteFilePath();
+    }
+    return QDir::rootPath();
 }
 
 std::unique_ptr<QMessageBox> makeMessageBox(BoxKind kind, const QString& text)

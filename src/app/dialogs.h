@@ -28,8 +28,9 @@ inline const QString kConfigFileFilter = QStringLiteral("Orvik config files (*.c
 inline const QString kProposedConfigFile = QStringLiteral("orvik.cfg");
 
 // Where both file dialogs start: the `config` folder beside the program, or
-// the user's documents folder when that one is missing or cannot be written.
-QString configStartFolder();
+// where that is no folder, the user's documents folder, or else the home
+// folder; always a folder that exists.
+QString configStartFolder(const QString& programFolder);
 
 enum class BoxKind { Information, Notice, Error };
 // The box as it is shown: its title, icon, text and one "OK".

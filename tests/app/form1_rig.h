@@ -8,6 +8,7 @@
 #include "support/qt_print.h"
 
 #include <QStringList>
+#include <QTemporaryDir>
 #include <functional>
 
 namespace orvik::test {
@@ -57,14 +58,17 @@ struct ApplicationReady {
 };
 
 // The main window with every collaborator replaced, standing at
-// 2023-11-14 22:13:20 UTC, with one appliance attached.
+// 2023-11-14 22:13:20 UTC, with one appliance attached, its program in a
+// folder of its own.
 struct Form1Rig : ApplicationReady {
     Form1Rig() { device.attach("orvik-1"); }
 
     FakeDialogs dialogs;
     ApplianceEmulator device;
     BytesFirmware firmware;
-    TForm1 form{{[] { return std::int64_t{1700000000}; }, &dialogs, &device, &firmware}};
+    QTemporaryDir programFolder;
+    TForm1 form{{[] { return std::int64_t{1700000000}; }, &dialogs, &device, &firmware,
+                 programFolder.path()}};
 };
 
 } // namespace orvik::test

@@ -82,8 +82,9 @@ TEST(SplashScreen, BorderlessOnTopCentredAndFilledByThePicture)
     EXPECT_EQ(splash.Image1->pixmap().size(), QSize(254, 254));
 
     splash.show();
-    ASSERT_EQ(QGuiApplication::primaryScreen()->geometry(), QRect(0, 0, 800, 800));
-    EXPECT_EQ(splash.geometry(), QRect(273, 273, 254, 254));
+    const QPoint offCentre =
+        splash.geometry().center() - QGuiApplication::primaryScreen()->geometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 1);
 }
 
 TEST(SplashScreen, DamagedPictureEndsTheStartUp)

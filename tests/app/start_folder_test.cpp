@@ -1,60 +1,82 @@
 #include "app/dialogs.h"
 #include "test_application.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 namespace {
 
-// The `config` folder beside the program is only a convenience: an installed
-// program's folder is not the user's, so the dialogs fall back to Documents.
-class StartFolder : public ::testing::Test {
-protected:
-    void SetUp() override
+// Sets an environment variable for the life of the object.
+class ScopedEnv {
+public:
+    ScopedEnv(const char* name, const QByteArray& value)
+        : name_(name), old_(qgetenv(name)), had_(qEnvironmentVariableIsSet(name))
     {
-        ensureApplication();
-        config_ = QCoreApplication::applicationDirPath() + "/config";
-        ASSERT_FALSE(QFileInfo::exists(config_)) << "leftover " << config_.toStdString();
+        qputenv(name, value);
     }
-    void TearDown() override
+    ~ScopedEnv()
     {
-        QFile::setPermissions(config_, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-        QDir(config_).removeRecursively();
-        QFile::remove(config_);
+        if (had_)
+            qputenv(name_, old_);
+        else
+            qunsetenv(name_);
     }
-    QString documents() const
-    {
-        return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    }
-    QString config_;
+
+private:
+    const char* name_;
+    QByteArray old_;
+    bool had_;
 };
 
-TEST_F(StartFolder, ConfigBesideTheProgramWhenItCanBeWritten)
+void touch(const QString& path)
 {
-    ASSERT_TRUE(QDir().mkdir(config_));
-    EXPECT_EQ(orvik::configStartFolder(), config_);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << path.toStdString();
 }
 
-TEST_F(StartFolder, DocumentsWhenConfigIsMissingOrNoFolder)
+// The `config` folder beside the program is only a convenience: where it is
+// no folder, the dialogs start in Documents, or in the home folder when even
+// that is missing. Whichever they start in exists, or the dialog would take
+// its name for a file to propose.
+TEST(StartFolder, FirstFolderThatExists)
 {
-    EXPECT_EQ(orvik::configStartFolder(), documents());
-    QFile file(config_);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.close();
-    EXPECT_EQ(orvik::configStartFolder(), documents());
-}
-
-TEST_F(StartFolder, DocumentsWhenConfigCannotBeWritten)
-{
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root may write anywhere";
-    ASSERT_TRUE(QDir().mkdir(config_));
-    ASSERT_TRUE(QFile::setPermissions(config_, QFile::ReadOwner | QFile::ExeOwner));
-    EXPECT_EQ(orvik::configStartFolder(), documents());
+    enum Program { PlainFolder, RegularFile };
+    enum Config { Missing, Folder, File };
+    const struct {
+        const char* what;
+        Program program;
+        Config config;
+        bool documents;
+        const char* expected; // below the temporary folder
+    } rows[] = {
+        {"config folder", PlainFolder, Folder, true, "program/config"},
+        {"config missing", PlainFolder, Missing, true, "home/Documents"},
+        {"config a regular file", PlainFolder, File, true, "home/Documents"},
+        {"program folder a regular file", RegularFile, Missing, true, "home/Documents"},
+        {"config and Documents missing", PlainFolder, Missing, false, "home"},
+    };
+    ensureApplication();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        QTemporaryDir root;
+        const QDir dir(root.path());
+        ASSERT_TRUE(dir.mkpath("home/.config"));
+        const ScopedEnv home("HOME", dir.filePath("home").toLocal8Bit());
+        const ScopedEnv xdg("XDG_CONFIG_HOME", dir.filePath("home/.config").toLocal8Bit());
+        if (row.documents)
+            ASSERT_TRUE(dir.mkpath("home/Documents"));
+        if (row.program == RegularFile)
+            touch(dir.filePath("program"));
+        else
+            ASSERT_TRUE(dir.mkpath("program"));
+        if (row.config == Folder)
+            ASSERT_TRUE(dir.mkpath("program/config"));
+        else if (row.config == File)
+            touch(dir.filePath("program/config"));
+        EXPECT_EQ(orvik::configStartFolder(dir.filePath("program")), dir.filePath(row.expected));
+    }
 }
 
 } // namespace

@@ -4,10 +4,13 @@
 #include "form1_rig.h"
 
 #include <QAbstractButton>
+#include <QFileDialog>
 #include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMessageBox>
 #include <QSet>
+#include <QToolTip>
 #include <gtest/gtest.h>
 
 namespace {
@@ -118,6 +121,11 @@ TEST(TextFit, EveryFixedTextFitsItsPlace)
     }
     EXPECT_EQ(listed, shown.size())
         << QStringList(unlisted.cbegin(), unlisted.cend()).join(", ").toStdString();
+
+    // The boxes, tooltips and file dialogs speak in the window's font.
+    EXPECT_EQ(orvik::makeMessageBox(orvik::BoxKind::Error, "x")->font(), form.font());
+    EXPECT_EQ(QToolTip::font(), form.font());
+    EXPECT_EQ(QFileDialog().font(), form.font());
 
     const auto& tabs = *form.findChild<orvik::TabControl*>("PageControl1");
     EXPECT_EQ(tabs.rowCount(), 2);
