@@ -172,6 +172,7 @@ void TForm1::runOperation(const std::function<void()>& operation)
     orvik::runOperation(*reporter_, operation);
     reporter_->flush();
     busy_ = false;
+    emit operationEnded();
     if (closeHeld_)
         close();
 }
@@ -201,11 +202,21 @@ void TForm1::Button2Click()
     runOperation([this] {
         const QString path = dialogs_.getOpenFileName(configStartFolder(services_.programFolder),
                                                       lastOpenedFile_, kConfigFileFilter);
-        if (path.isEmpty())
-            return;
-        lastOpenedFile_ = path;
-        static_cast<void>(ImportConfigFile(settings_, path, *reporter_));
+        if (!path.isEmpty())
+            readSettingsFile(path);
     });
+}
+
+void TForm1::importFile(const QString& path)
+{
+    runOperation([this, path] { readSettingsFile(path); });
+}
+
+void TForm1::readSettingsFile(const QString& path)
+{
+    lastOpenedFile_ = path;
+    // A refusal has shown its own message.
+    static_cast<void>(ImportConfigFile(settings_, path, *reporter_));
 }
 
 void TForm1::Button3Click()

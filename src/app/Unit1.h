@@ -49,6 +49,9 @@ public:
     orvik::GuiReporter& reporter() { return *reporter_; }
     // How "Special strings" shows the special strings dialog (modally).
     void setSpecialStringsDialog(std::function<void()> showModal);
+    // Reads the settings from `path` as "Read from file" does once the user
+    // has chosen it.
+    void importFile(const QString& path);
 
     QGroupBox* GroupBox3;
     QPushButton* Button4;
@@ -73,6 +76,10 @@ public slots:
     // Ntp_enable changes; this shows its outcome on the five clock fields.
     void UploadpctimeClick();
 
+signals:
+    // After each operation, whatever its outcome.
+    void operationEnded();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -82,6 +89,7 @@ private:
     // Runs one operation to its end; the error box takes what escapes it.
     void runOperation(const std::function<void()>& operation);
     void setOperationButtonsEnabled(bool enabled);
+    void readSettingsFile(const QString& path);
 
     orvik::Form1Services services_;
     orvik::Settings settings_;

@@ -1,3 +1,4 @@
+#include "app/folder_appliance.h"
 #include "app/gui_reporter.h"
 #include "form1_rig.h"
 
@@ -11,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
 #include <utility>
 
 namespace {
@@ -199,6 +201,64 @@ TEST(Form1Behaviour, FileDialogsStartInConfigAndProposeTheLastFile)
                                     "open: " + config + " | " + file + " | " + filter,
                                 }));
     EXPECT_TRUE(QFile::exists(file));
+}
+
+TEST(Form1Behaviour, EmulatedApplianceFolderAndStartFile)
+{
+    orvik::test::ApplicationReady ready;
+    QTemporaryDir dir;
+    const QString folder = dir.filePath("appliance");
+    orvik::test::FakeDialogs dialogs;
+    orvik::test::BytesFirmware firmware;
+    // A window on the appliance kept in `folder`, as --emulator starts it.
+    struct Window {
+        orvik::FolderAppliance appliance;
+        std::unique_ptr<TForm1> form;
+    };
+    const auto open = [&](Window& w) {
+        QString error;
+        ASSERT_TRUE(w.appliance.load(folder, error)) << error.toStdString();
+        w.form = std::make_unique<TForm1>(
+            orvik::Form1Services{[] { return std::int64_t{1700000000}; }, &dialogs,
+                                 &w.appliance.transport(), &firmware, dir.path()});
+        w.appliance.serve(*w.form);
+    };
+
+    Window first;
+    open(first);
+    EXPECT_EQ(first.form->windowTitle(), "Orvik 2.0 Configurator v1.02 (emulator)");
+    first.form->settings().setText("Callsign", "SP3ABC");
+    first.form->Button5Click();
+    EXPECT_EQ(QFileInfo(folder + "/eeprom.bin").size(), 6144);
+
+    // What one run wrote, the next reads; a file named on the command line
+    // is read as "Read from file" reads it, and proposed next time.
+    Window second;
+    open(second);
+    second.form->Button4Click();
+    EXPECT_EQ(second.form->settings().text("Callsign"), "SP3ABC");
+    const QString file = dir.filePath("start.cfg");
+    second.form->settings().setText("Callsign", "SP9XYZ");
+    dialogs.answers = {file};
+    second.form->Button1Click();
+    second.form->settings().setText("Callsign", "NOCALL");
+    second.form->importFile(file);
+    EXPECT_EQ(second.form->settings().text("Callsign"), "SP9XYZ");
+
+    // The folder gone and a regular file in its place: the write-back fails.
+    ASSERT_TRUE(QDir(folder).removeRecursively());
+    QFile blocker(folder);
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    dialogs.seen.clear();
+    second.form->Button5Click();
+    second.form->Button2Click();
+    // Until the write-back succeeds, every operation's end tries it again.
+    const QString failed = "error: " + folder + "/eeprom.bin: Not a directory.";
+    ASSERT_EQ(dialogs.seen.size(), 3);
+    EXPECT_EQ(dialogs.seen[0], failed);
+    EXPECT_EQ(dialogs.seen[1].section(" | ", 1), file + " | Orvik config files (*.cfg)");
+    EXPECT_EQ(dialogs.seen[2], failed);
 }
 
 TEST(Form1Behaviour, AnErrorEndsTheOperationInTheErrorBox)
