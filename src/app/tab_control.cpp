@@ -1,6 +1,9 @@
 #include "app/tab_control.h"
 
+#include "app/tab_accessibility.h"
+
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QKeyEvent>
 #include <QShortcut>
@@ -79,6 +82,7 @@ TabControl::TabControl(QWidget* parent) : QWidget(parent), stack_(new QStackedWi
     // One stop in the focus chain, as the tabs are one control; a click on a
     // tab gives it the focus, a click on a page's background does not.
     setFocusPolicy(Qt::TabFocus);
+    installTabAccessibility();
     const auto shortcut = [this](QKeyCombination keys, int delta) {
         new QShortcut(
             QKeySequence(keys), this, this, [this, delta] { step(delta, true); },
@@ -119,6 +123,9 @@ void TabControl::setCurrentIndex(int index)
     tabs_[index]->selected = true;
     stack_->setCurrentIndex(index);
     layoutTabs();
+    // As QTabBar does: a screen reader announces the newly selected tab.
+    QAccessibleEvent selected(tabs_[index], QAccessible::Selection);
+    QAccessible::updateAccessibility(&selected);
     if (focusOnPage)
         setFocus(Qt::OtherFocusReason);
 }
@@ -136,6 +143,11 @@ QWidget* TabControl::widget(int index) const
 QWidget* TabControl::tabButton(int index) const
 {
     return index >= 0 && index < count() ? tabs_[index] : nullptr;
+}
+
+QWidget* TabControl::pages() const
+{
+    return stack_;
 }
 
 int TabControl::rowOf(int index) const

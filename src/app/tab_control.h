@@ -31,6 +31,8 @@ public:
     int rowCount() const { return static_cast<int>(rows_.size()); }
     // The row (0 = top) in which tab `index` stands now.
     int rowOf(int index) const;
+    // The widget that holds the pages and shows the selected one.
+    QWidget* pages() const;
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

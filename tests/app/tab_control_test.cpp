@@ -1,6 +1,7 @@
 #include "app/tab_control.h"
 #include "form1_rig.h"
 
+#include <QAccessible>
 #include <QLineEdit>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -95,6 +96,29 @@ TEST(TabControl, RowsAsTheWidthNeeds)
             EXPECT_LE(tab.bottom(), w.tabs->widget(0)->parentWidget()->y()) << width;
         }
     }
+}
+
+TEST(TabControl, ScreenReadersSeeAListOfPageTabs)
+{
+    TabWindow w(3);
+    w.tabs->setCurrentIndex(1);
+    QAccessibleInterface* list = QAccessible::queryAccessibleInterface(w.tabs);
+    ASSERT_NE(list, nullptr);
+    EXPECT_EQ(list->role(), QAccessible::PageTabList);
+    ASSERT_EQ(list->childCount(), 4); // the tabs, then the page they show
+    for (int i = 0; i < 3; ++i) {
+        QAccessibleInterface* tab = list->child(i);
+        ASSERT_NE(tab, nullptr) << i;
+        EXPECT_EQ(tab->role(), QAccessible::PageTab) << i;
+        EXPECT_EQ(tab->text(QAccessible::Name), QStringLiteral("Tab caption %1").arg(i));
+        EXPECT_EQ(tab->state().selected, i == 1) << i;
+        EXPECT_EQ(tab->parent(), list) << i;
+        EXPECT_EQ(list->indexOfChild(tab), i);
+    }
+    EXPECT_EQ(list->child(3)->object(), w.tabs->widget(1)->parentWidget());
+    list->child(2)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(w.tabs->currentIndex(), 2);
+    EXPECT_TRUE(list->child(2)->state().selected);
 }
 
 } // namespace
