@@ -87,6 +87,9 @@ QString groupMisfit(const QGroupBox& group)
         style.subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame, &group);
     if (!group.rect().contains(caption))
         return QStringLiteral("caption needs %1").arg(caption.right() + 1);
+    // The places inside a group count from a frame line through the caption.
+    if (frame.top() != caption.center().y())
+        return QStringLiteral("frame line at %1, not through the caption").arg(frame.top());
     for (const QWidget* child : group.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (child->y() <= frame.top() || child->geometry().intersects(caption))
             return QStringLiteral("%1 stands on the frame line").arg(child->objectName());
