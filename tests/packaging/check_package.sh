@@ -33,7 +33,7 @@ if grep -vE '^/usr(/|$)|^/$' <<<"$contents" | grep -q .; then
 fi
 
 depends=$(dpkg-deb -f "$deb" Depends)
-for lib in libqt6widgets6 libqt6core6 libhidapi-hidraw0 libjpeg62-turbo; do
+for lib in libqt6widgets6 libqt6core6 libhidapi-hidraw0 libjpeg62-turbo fonts-liberation2; do
     grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
 [ "$(dpkg-deb -f "$deb" Package)" = orvik-configurator ] || fail "wrong package name"
