@@ -22,6 +22,8 @@ QString chooseFile(QWidget* parent, QFileDialog::AcceptMode mode, const QString&
     dialog.setFileMode(QFileDialog::AnyFile);
     // The name is used as typed: no extension is added, no overwrite question.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    // The desktop's own dialog would speak in the desktop's font, not the window's.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
     if (!proposed.isEmpty())
         dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

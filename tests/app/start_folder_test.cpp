@@ -1,9 +1,13 @@
 #include "app/dialogs.h"
 #include "test_application.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -77,6 +81,33 @@ TEST(StartFolder, FirstFolderThatExists)
             touch(dir.filePath("program/config"));
         EXPECT_EQ(orvik::configStartFolder(dir.filePath("program")), dir.filePath(row.expected));
     }
+}
+
+// Neither `config` nor Documents there: the open dialog shows the home folder
+// and proposes no file name.
+TEST(StartFolder, OpenDialogProposesNoName)
+{
+    ensureApplication();
+    QTemporaryDir root;
+    const QDir dir(root.path());
+    ASSERT_TRUE(dir.mkpath("home/.config") && dir.mkpath("program"));
+    const ScopedEnv home("HOME", dir.filePath("home").toLocal8Bit());
+    const ScopedEnv xdg("XDG_CONFIG_HOME", dir.filePath("home/.config").toLocal8Bit());
+    QString shownFolder;
+    QString proposed = "not shown";
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        shownFolder = dialog->directory().absolutePath();
+        proposed = dialog->findChild<QLineEdit*>("fileNameEdit")->text();
+        dialog->reject();
+    });
+    orvik::QtDialogs dialogs(nullptr);
+    const QString chosen = dialogs.getOpenFileName(
+        orvik::configStartFolder(dir.filePath("program")), {}, orvik::kConfigFileFilter);
+    EXPECT_EQ(chosen, "");
+    EXPECT_EQ(shownFolder, dir.filePath("home"));
+    EXPECT_EQ(proposed, "");
 }
 
 } // namespace
