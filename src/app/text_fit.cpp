@@ -17,20 +17,29 @@ namespace {
 // The page under two rows of tabs was laid out to hold every row of fields.
 constexpr int kMaxTabRows = 2;
 
-// What a widget covers: a label or a check box only its text and box,
-// centred on its row, as places given a row's full height may touch.
+// The ink of one line of `text` whose line box starts at `top`.
+QRect inkOf(const QFontMetrics& metrics, const QString& text, int left, int top)
+{
+    return metrics.tightBoundingRect(text).translated(left, top + metrics.ascent());
+}
+
+// What a widget covers: of a one-line label only its text's ink, of a check
+// box its box and text centred on its row. Places given a row's full height,
+// or a font's generous line spacing, may touch without anything hidden.
 QRect occupied(const QWidget& w)
 {
-    int height = w.fontMetrics().height();
+    const QFontMetrics& metrics = w.fontMetrics();
     if (qobject_cast<const QCheckBox*>(&w)) {
-        height = std::max(height, w.style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, &w));
-    } else {
-        const auto* label = qobject_cast<const QLabel*>(&w);
-        if (!label || label->wordWrap())
-            return w.geometry();
+        const int indicator = w.style()->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, &w);
+        const int height = std::min(std::max(metrics.height(), indicator), w.height());
+        return {w.x(), w.y() + (w.height() - height) / 2, w.width(), height};
     }
-    height = std::min(height, w.height());
-    return {w.x(), w.y() + (w.height() - height) / 2, w.width(), height};
+    const auto* label = qobject_cast<const QLabel*>(&w);
+    if (!label || label->wordWrap())
+        return w.geometry();
+    const int top =
+        label->alignment() & Qt::AlignVCenter ? w.y() + (w.height() - metrics.height()) / 2 : w.y();
+    return inkOf(metrics, label->text(), w.x(), top);
 }
 
 QString outsideOrCovering(const QWidget& widget)
@@ -90,8 +99,9 @@ QString groupMisfit(const QGroupBox& group)
     // The places inside a group count from a frame line through the caption.
     if (frame.top() != caption.center().y())
         return QStringLiteral("frame line at %1, not through the caption").arg(frame.top());
+    const QRect ink = inkOf(group.fontMetrics(), group.title(), caption.left(), caption.top());
     for (const QWidget* child : group.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (child->y() <= frame.top() || child->geometry().intersects(caption))
+        if (child->y() <= frame.top() || child->geometry().intersects(ink))
             return QStringLiteral("%1 stands on the frame line").arg(child->objectName());
     }
     return outsideOrCovering(group);
