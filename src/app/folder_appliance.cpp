@@ -10,9 +10,7 @@ namespace orvik {
 
 bool FolderAppliance::load(const QString& folder, QString& error)
 {
-    folder_ = folder;
-    appliance_ = &emulator_.attach({});
-    return loadAppliance(folder_, *appliance_, error);
+    return loadAppliances(folder, emulator_, error);
 }
 
 void FolderAppliance::serve(TForm1& form)
@@ -20,7 +18,7 @@ void FolderAppliance::serve(TForm1& form)
     form.setWindowTitle(kCaption + QStringLiteral(" (emulator)"));
     QObject::connect(&form, &TForm1::operationEnded, &form, [this, &form] {
         QString error;
-        if (!saveAppliance(folder_, *appliance_, error))
+        if (!saveAppliances(emulator_, error))
             form.reporter().error(errorBoxText(error));
     });
 }

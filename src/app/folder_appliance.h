@@ -8,9 +8,10 @@ class TForm1;
 
 namespace orvik {
 
-// The emulated appliance that `orvikctl --emulator DIR` keeps in DIR, for the
-// window: the same files and fault plan, loaded once and written back after
-// every operation, so that orvikctl and later runs see what the window did.
+// The emulated appliances that `orvikctl --emulator DIR` keeps in DIR, for the
+// window, which works on the first: the same files and fault plans, loaded
+// once and written back after every operation, so that orvikctl and later
+// runs see what the window did.
 class FolderAppliance {
 public:
     // False with `error` when a file of the folder is unusable.
@@ -21,9 +22,7 @@ public:
     void serve(TForm1& form);
 
 private:
-    QString folder_;
     ApplianceEmulator emulator_;
-    Appliance* appliance_ = nullptr;
 };
 
 } // namespace orvik
