@@ -17,6 +17,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QHash>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -34,28 +35,27 @@ struct GroupPlace {
     const char* name;
     const char* caption;
     QRect rect;
-    QGroupBox* TForm1::*member;
 };
 const GroupPlace kGroups[] = {
-    {"GroupBox3", "Connection:", {8, 8, 305, 49}, &TForm1::GroupBox3},
-    {"GroupBox1", "Configuration import/export:", {320, 8, 201, 49}, &TForm1::GroupBox1},
+    {"GroupBox3", "Connection:", {8, 8, 305, 49}},
+    {"GroupBox1", "Configuration import/export:", {320, 8, 201, 49}},
 };
 
 struct ButtonPlace {
     const char* name;
     const char* caption;
-    QGroupBox* TForm1::*group;
+    const char* group;
     QRect rect; // within the group box
-    QPushButton* TForm1::*member;
     void (TForm1::*handler)();
 };
+// Each group's buttons in focus order.
 // clang-format off
 const ButtonPlace kButtons[] = {
-    {"Button4", "Read config", &TForm1::GroupBox3, {16, 14, 89, 25}, &TForm1::Button4, &TForm1::Button4Click},
-    {"Button5", "Write config", &TForm1::GroupBox3, {112, 14, 89, 25}, &TForm1::Button5, &TForm1::Button5Click},
-    {"Button3", "Upload firmware", &TForm1::GroupBox3, {208, 14, 89, 25}, &TForm1::Button3, &TForm1::Button3Click},
-    {"Button1", "Save to file", &TForm1::GroupBox1, {8, 16, 89, 25}, &TForm1::Button1, &TForm1::Button1Click},
-    {"Button2", "Read from file", &TForm1::GroupBox1, {104, 16, 89, 25}, &TForm1::Button2, &TForm1::Button2Click},
+    {"Button4", "Read config", "GroupBox3", {16, 14, 89, 25}, &TForm1::Button4Click},
+    {"Button5", "Write config", "GroupBox3", {112, 14, 89, 25}, &TForm1::Button5Click},
+    {"Button3", "Upload firmware", "GroupBox3", {208, 14, 89, 25}, &TForm1::Button3Click},
+    {"Button1", "Save to file", "GroupBox1", {8, 16, 89, 25}, &TForm1::Button1Click},
+    {"Button2", "Read from file", "GroupBox1", {104, 16, 89, 25}, &TForm1::Button2Click},
 };
 // clang-format on
 
@@ -100,28 +100,29 @@ TForm1::~TForm1() = default;
 
 void TForm1::buildLayout()
 {
+    QHash<QString, QGroupBox*> groups;
     for (const GroupPlace& g : kGroups) {
         QGroupBox* group = makeGroupBox(g.caption, this);
         group->setObjectName(g.name);
         group->setGeometry(g.rect);
-        this->*g.member = group;
+        groups.insert(g.name, group);
     }
     for (const ButtonPlace& b : kButtons) {
-        auto* button = new QPushButton(b.caption, this->*b.group);
+        auto* button = new QPushButton(b.caption, groups.value(b.group));
         button->setObjectName(b.name);
         button->setGeometry(b.rect);
         connect(button, &QPushButton::clicked, this, b.handler);
-        this->*b.member = button;
+        operationButtons_.push_back(button);
     }
 
-    PageControl1 = new TabControl(this);
-    PageControl1->setObjectName(QStringLiteral("PageControl1"));
-    PageControl1->setGeometry(kPageControlPlace);
-    SettingsPages pages = buildSettingsPages(*bindings_, PageControl1);
+    pageControl_ = new TabControl(this);
+    pageControl_->setObjectName(QStringLiteral("PageControl1"));
+    pageControl_->setGeometry(kPageControlPlace);
+    SettingsPages pages = buildSettingsPages(*bindings_, pageControl_);
     for (int i = 0; i < kTabCount; ++i)
-        PageControl1->addTab(pages.pages[i], tabCaption(static_cast<Tab>(i)));
-    Button11 = pages.buttons.value(QStringLiteral("Button11"));
-    connect(Button11, &QPushButton::clicked, this, &TForm1::Button11Click);
+        pageControl_->addTab(pages.pages[i], tabCaption(static_cast<Tab>(i)));
+    connect(pages.buttons.value(QStringLiteral("Button11")), &QPushButton::clicked, this,
+            &TForm1::Button11Click);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -151,10 +152,17 @@ void TForm1::setFocusChain(const std::vector<QWidget*>& pagesInFocusOrder)
 {
     // Hidden pages drop out of the chain by themselves, so one chain serves
     // every tab.
-    std::vector<QWidget*> chain = {Memo1, Button4, Button5, Button3, PageControl1};
+    std::vector<QWidget*> chain = {Memo1};
+    const auto addButtonsOf = [&](const char* group) {
+        for (QPushButton* button : operationButtons_) {
+            if (button->parentWidget()->objectName() == QLatin1String(group))
+                chain.push_back(button);
+        }
+    };
+    addButtonsOf("GroupBox3");
+    chain.push_back(pageControl_);
     chain.insert(chain.end(), pagesInFocusOrder.begin(), pagesInFocusOrder.end());
-    chain.push_back(Button1);
-    chain.push_back(Button2);
+    addButtonsOf("GroupBox1");
     for (std::size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1], chain[i]);
 }
@@ -179,7 +187,7 @@ void TForm1::runOperation(const std::function<void()>& operation)
 
 void TForm1::setOperationButtonsEnabled(bool enabled)
 {
-    for (QPushButton* button : {Button1, Button2, Button3, Button4, Button5})
+    for (QPushButton* button : operationButtons_)
         button->setEnabled(enabled);
 }
 

@@ -8,8 +8,8 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
-class QGroupBox;
 class QPlainTextEdit;
 class QProgressBar;
 class QPushButton;
@@ -53,15 +53,8 @@ public:
     // has chosen it.
     void importFile(const QString& path);
 
-    QGroupBox* GroupBox3;
-    QPushButton* Button4;
-    QPushButton* Button5;
-    QPushButton* Button3;
-    QGroupBox* GroupBox1;
-    QPushButton* Button1;
-    QPushButton* Button2;
-    orvik::TabControl* PageControl1;
-    QPushButton* Button11;
+    // Public while the reporter's tests reach them directly; every other
+    // control is found by its name.
     QPlainTextEdit* Memo1;
     QProgressBar* ProgressBar1;
 
@@ -91,6 +84,9 @@ private:
     void setOperationButtonsEnabled(bool enabled);
     void readSettingsFile(const QString& path);
 
+    orvik::TabControl* pageControl_;
+    // The five buttons of the two group boxes, each group's in focus order.
+    std::vector<QPushButton*> operationButtons_;
     orvik::Form1Services services_;
     orvik::Settings settings_;
     std::unique_ptr<orvik::Dialogs> realDialogs_;

@@ -17,18 +17,12 @@
 
 namespace {
 
+using orvik::test::child;
 using orvik::test::Form1Rig;
-
-template <typename T> T* control(TForm1& form, const char* name)
-{
-    auto* w = form.findChild<T*>(name);
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
 
 QStringList lastLogLines(TForm1& form, int count)
 {
-    return form.Memo1->toPlainText().split('\n').last(count);
+    return child<QPlainTextEdit>(form, "Memo1")->toPlainText().split('\n').last(count);
 }
 
 TEST(Form1Behaviour, ClockFieldsFollowUploadpctimeOnly)
@@ -54,8 +48,8 @@ TEST(Form1Behaviour, ClockFieldsFollowUploadpctimeOnly)
     Form1Rig rig;
     rig.form.show();
     orvik::Settings& settings = rig.form.settings();
-    auto* upload = control<QCheckBox>(rig.form, "Uploadpctime");
-    auto* ntp = control<QCheckBox>(rig.form, "Ntp_enable");
+    auto* upload = child<QCheckBox>(rig.form, "Uploadpctime");
+    auto* ntp = child<QCheckBox>(rig.form, "Ntp_enable");
     const std::pair<const char*, const char*> clock[] = {{"Rtcyear", "2023"},
                                                          {"Rtcmonth", "11"},
                                                          {"Rtcday", "14"},
@@ -81,18 +75,18 @@ TEST(Form1Behaviour, ClockFieldsFollowUploadpctimeOnly)
         EXPECT_EQ(ntp->isChecked(), settings.checked("Ntp_enable"));
         EXPECT_EQ(upload->isChecked(), !step.clockEnabled);
         for (const auto& [name, text] : clock) {
-            const auto* field = control<QLineEdit>(rig.form, name);
+            const auto* field = child<QLineEdit>(rig.form, name);
             EXPECT_EQ(field->isEnabled(), step.clockEnabled) << name;
             EXPECT_EQ(field->text(), text) << name;
         }
-        EXPECT_TRUE(control<QLineEdit>(rig.form, "Ntp_servername")->isEnabled());
+        EXPECT_TRUE(child<QLineEdit>(rig.form, "Ntp_servername")->isEnabled());
     }
 }
 
 TEST(Form1Behaviour, ListOutsideItsItemsShowsEmpty)
 {
     Form1Rig rig;
-    auto* list = control<QComboBox>(rig.form, "Weather_stationtype");
+    auto* list = child<QComboBox>(rig.form, "Weather_stationtype");
     rig.form.settings().setIndex("Weather_stationtype", 11);
     EXPECT_EQ(list->currentIndex(), -1);
     EXPECT_EQ(list->currentText(), "");
@@ -106,7 +100,7 @@ TEST(Form1Behaviour, ListOutsideItsItemsShowsEmpty)
 TEST(Form1Behaviour, TypingStopsAtTheLimitButProgramTextStaysWhole)
 {
     Form1Rig rig;
-    auto* latitude = control<QLineEdit>(rig.form, "Latitude");
+    auto* latitude = child<QLineEdit>(rig.form, "Latitude");
     latitude->selectAll();
     QTest::keyClicks(latitude, "4807.38N9");
     EXPECT_EQ(latitude->text(), "4807.38N");
@@ -122,12 +116,12 @@ TEST(Form1Behaviour, TypingStopsAtTheLimitButProgramTextStaysWhole)
 TEST(Form1Behaviour, UserEditsReachTheModel)
 {
     Form1Rig rig;
-    QTest::keyClicks(control<QLineEdit>(rig.form, "Beacon3_msg"), "!5223.08N/01658.14E-");
+    QTest::keyClicks(child<QLineEdit>(rig.form, "Beacon3_msg"), "!5223.08N/01658.14E-");
     EXPECT_EQ(rig.form.settings().text("Beacon3_msg"), "!5223.08N/01658.14E-");
-    control<QComboBox>(rig.form, "WU_sendmethod")->setCurrentIndex(1);
+    child<QComboBox>(rig.form, "WU_sendmethod")->setCurrentIndex(1);
     EXPECT_EQ(rig.form.settings().index("WU_sendmethod"), 1);
     rig.form.settings().setText("Callsign", "SP3ABC");
-    EXPECT_EQ(control<QLineEdit>(rig.form, "Callsign")->text(), "SP3ABC");
+    EXPECT_EQ(child<QLineEdit>(rig.form, "Callsign")->text(), "SP3ABC");
 }
 
 TEST(Form1Behaviour, EachButtonRunsItsOperation)
@@ -163,7 +157,7 @@ TEST(Form1Behaviour, EachButtonRunsItsOperation)
         (rig.form.*step.click)();
         EXPECT_EQ(lastLogLines(rig.form, 2), step.lastLines);
         EXPECT_EQ(rig.dialogs.seen, step.boxes);
-        EXPECT_EQ(rig.form.ProgressBar1->value(), 0);
+        EXPECT_EQ(child<QProgressBar>(rig.form, "ProgressBar1")->value(), 0);
     }
     EXPECT_EQ(rig.device.appliances().front().firmware.size(), 64);
 
@@ -274,7 +268,7 @@ TEST(Form1Behaviour, AnErrorEndsTheOperationInTheErrorBox)
               QStringList({"error: '1x8' is not a valid integer value.",
                            "error: Unable to write to /nonexistent-folder/orvik.cfg."}));
     EXPECT_FALSE(QFile::exists(QDir::tempPath() + "/orvik-window-test-never-written.cfg"));
-    EXPECT_TRUE(rig.form.Button1->isEnabled());
+    EXPECT_TRUE(child<QPushButton>(rig.form, "Button1")->isEnabled());
 }
 
 TEST(Form1Behaviour, NoSecondOperationAndCloseWaitsWhileOneRuns)
@@ -304,8 +298,9 @@ TEST(Form1Behaviour, UploadDisablesTheButtonsAndHoldsTheClose)
     Form1Rig rig;
     rig.form.show();
     rig.firmware.bytes = QByteArray(96, '\x11');
-    QList<QPushButton*> buttons = {rig.form.Button1, rig.form.Button2, rig.form.Button3,
-                                   rig.form.Button4, rig.form.Button5};
+    QList<QPushButton*> buttons;
+    for (const char* name : {"Button1", "Button2", "Button3", "Button4", "Button5"})
+        buttons << child<QPushButton>(rig.form, name);
     int pages = 0;
     bool closed = true;
     bool visibleDuring = false;
@@ -314,15 +309,15 @@ TEST(Form1Behaviour, UploadDisablesTheButtonsAndHoldsTheClose)
             return;
         for (QPushButton* button : buttons)
             EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
-        EXPECT_TRUE(rig.form.Button11->isEnabled());
-        QTest::keyClick(rig.form.Button5, Qt::Key_Space);
+        EXPECT_TRUE(child<QPushButton>(rig.form, "Button11")->isEnabled());
+        QTest::keyClick(buttons[4], Qt::Key_Space);
         rig.form.Button4Click();
         closed = rig.form.close();
         visibleDuring = rig.form.isVisible();
     };
     rig.form.Button3Click();
     EXPECT_EQ(pages, 3);
-    EXPECT_EQ(rig.form.ProgressBar1->maximum(), 3);
+    EXPECT_EQ(child<QProgressBar>(rig.form, "ProgressBar1")->maximum(), 3);
     EXPECT_EQ(lastLogLines(rig.form, 1), QStringList({"Firmware upgrade success"}));
     EXPECT_EQ(rig.device.appliances().front().requestCount(orvik::Command::FirmwareVersion), 0);
     EXPECT_FALSE(closed);
@@ -337,8 +332,8 @@ TEST(Form1Behaviour, SpecialStringsOpensTheDialog)
     Form1Rig rig;
     int shown = 0;
     rig.form.setSpecialStringsDialog([&] { ++shown; });
-    rig.form.Button11->click();
-    rig.form.Button11->click();
+    child<QPushButton>(rig.form, "Button11")->click();
+    child<QPushButton>(rig.form, "Button11")->click();
     EXPECT_EQ(shown, 2);
 }
 

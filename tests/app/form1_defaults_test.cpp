@@ -125,8 +125,9 @@ QString shownValue(const QWidget* control)
 
 int tabOf(const TForm1& form, const QWidget* control)
 {
-    for (int i = 0; i < form.PageControl1->count(); ++i) {
-        if (form.PageControl1->widget(i)->isAncestorOf(control))
+    const auto* tabs = orvik::test::child<orvik::TabControl>(form, "PageControl1");
+    for (int i = 0; i < tabs->count(); ++i) {
+        if (tabs->widget(i)->isAncestorOf(control))
             return i;
     }
     return -1;
@@ -149,10 +150,11 @@ TEST(Form1Defaults, EverySettingShowsItsDefaultOnItsTab)
 TEST(Form1Defaults, OneControlPerSettingAndNoneMasksItsText)
 {
     orvik::test::Form1Rig rig;
-    const auto fields = rig.form.PageControl1->findChildren<QLineEdit*>();
+    const auto* tabs = orvik::test::child<orvik::TabControl>(rig.form, "PageControl1");
+    const auto fields = tabs->findChildren<QLineEdit*>();
     EXPECT_EQ(fields.size(), 80);
-    EXPECT_EQ(rig.form.PageControl1->findChildren<QComboBox*>().size(), 10);
-    EXPECT_EQ(rig.form.PageControl1->findChildren<QCheckBox*>().size(), 2);
+    EXPECT_EQ(tabs->findChildren<QComboBox*>().size(), 10);
+    EXPECT_EQ(tabs->findChildren<QCheckBox*>().size(), 2);
     for (const QLineEdit* field : fields)
         EXPECT_EQ(field->echoMode(), QLineEdit::Normal) << field->objectName().toStdString();
 }

@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace orvik::test {
 
@@ -52,6 +53,14 @@ public:
     std::optional<QByteArray> load(int) override { return bytes; }
     QByteArray bytes;
 };
+
+// The control of the window named `name`; the test fails when there is none.
+template <typename T = QWidget> T* child(const QWidget& window, const char* name)
+{
+    T* w = window.findChild<T*>(name);
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
 
 struct ApplicationReady {
     ApplicationReady() { ensureApplication(); }

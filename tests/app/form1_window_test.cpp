@@ -14,6 +14,7 @@
 
 namespace {
 
+using orvik::test::child;
 using orvik::test::Form1Rig;
 
 TEST(Form1Window, FixedSizeCaptionAndTitleBar)
@@ -110,7 +111,7 @@ TEST(Form1Window, TabsWrapIntoRowsWithoutScrollArrows)
 {
     Form1Rig rig;
     rig.form.show();
-    orvik::TabControl& tabs = *rig.form.PageControl1;
+    orvik::TabControl& tabs = *child<orvik::TabControl>(rig.form, "PageControl1");
     const QStringList captions = {"Device settings", "Network settings", "Telnet access",
                                   "WWW access",      "RTC/NTP time",     "APRS-IS Servers",
                                   "APRS-IS Weather", "APRS-IS Beacons",  "WeatherUnderground"};
@@ -134,15 +135,15 @@ TEST(Form1Window, TabsWrapIntoRowsWithoutScrollArrows)
 TEST(Form1Window, LogAndProgressBarAtStart)
 {
     Form1Rig rig;
-    const QPlainTextEdit& memo = *rig.form.Memo1;
+    const QPlainTextEdit& memo = *child<QPlainTextEdit>(rig.form, "Memo1");
     EXPECT_TRUE(memo.toPlainText().isEmpty());
     EXPECT_TRUE(memo.isReadOnly());
     EXPECT_TRUE(memo.textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
     EXPECT_EQ(memo.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(memo.lineWrapMode(), QPlainTextEdit::WidgetWidth);
-    EXPECT_EQ(rig.form.ProgressBar1->minimum(), 0);
-    EXPECT_EQ(rig.form.ProgressBar1->maximum(), 100);
-    EXPECT_EQ(rig.form.ProgressBar1->value(), 0);
+    EXPECT_EQ(child<QProgressBar>(rig.form, "ProgressBar1")->minimum(), 0);
+    EXPECT_EQ(child<QProgressBar>(rig.form, "ProgressBar1")->maximum(), 100);
+    EXPECT_EQ(child<QProgressBar>(rig.form, "ProgressBar1")->value(), 0);
 }
 
 // Where the focus goes from the log on, one Tab at a time, until it is back.
@@ -165,14 +166,14 @@ TEST(Form1Window, FocusStartsInTheLogAndTravelsInOrder)
     rig.form.show();
     rig.form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&rig.form));
-    EXPECT_EQ(QApplication::focusWidget(), rig.form.Memo1);
+    EXPECT_EQ(QApplication::focusWidget(), child(rig.form, "Memo1"));
     const QStringList first = {
         "Memo1",    "Button4",   "Button5", "Button3", "PageControl1", "Weather_stationtype",
         "Latitude", "Longitude", "Button1", "Button2"};
     EXPECT_EQ(focusTour(), first);
 
-    rig.form.PageControl1->setCurrentIndex(7);
-    rig.form.Memo1->setFocus();
+    child<orvik::TabControl>(rig.form, "PageControl1")->setCurrentIndex(7);
+    child(rig.form, "Memo1")->setFocus();
     const QStringList beacons = focusTour();
     ASSERT_EQ(beacons.size(), 4 + 1 + 32 + 1 + 2);
     EXPECT_EQ(beacons.mid(4, 6),
@@ -180,8 +181,8 @@ TEST(Form1Window, FocusStartsInTheLogAndTravelsInOrder)
                            "Beacon1_txrate_aprsis", "Beacon1_msg", "Beacon2_dest_string"}));
     EXPECT_EQ(beacons.mid(36), QStringList({"Beacon8_msg", "Button11", "Button1", "Button2"}));
 
-    rig.form.PageControl1->setCurrentIndex(1);
-    rig.form.Memo1->setFocus();
+    child<orvik::TabControl>(rig.form, "PageControl1")->setCurrentIndex(1);
+    child(rig.form, "Memo1")->setFocus();
     const QStringList network = focusTour();
     EXPECT_EQ(network.mid(5, 6),
               QStringList({"Netconfig", "Ipaddr0", "Ipaddr1", "Ipaddr2", "Ipaddr3", "Ipmask0"}));
