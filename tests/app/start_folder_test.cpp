@@ -69,8 +69,9 @@ TEST(StartFolder, FirstFolderThatExists)
         ASSERT_TRUE(dir.mkpath("home/.config"));
         const ScopedEnv home("HOME", dir.filePath("home").toLocal8Bit());
         const ScopedEnv xdg("XDG_CONFIG_HOME", dir.filePath("home/.config").toLocal8Bit());
-        if (row.documents)
+        if (row.documents) {
             ASSERT_TRUE(dir.mkpath("home/Documents"));
+        }
         if (row.program == RegularFile)
             touch(dir.filePath("program"));
         else
