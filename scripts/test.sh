@@ -14,6 +14,8 @@ echo "== plain build"
 cmake -S . -B build -DCMAKE_BUILD_TYPE=Debug
 cmake --build build -j"$jobs"
 ctest --test-dir build --output-on-failure -j"$jobs"
+# A short run keeps the benchmarks working; their figures are not checked here.
+./build/tests/bench/orvik_bench --benchmark_min_time=0.01
 
 echo "== window tests with DejaVu as the only fonts"
 fonts=$(mktemp -d)

@@ -7,6 +7,7 @@
 #include <QProgressBar>
 #include <QScrollBar>
 #include <algorithm>
+#include <utility>
 
 namespace orvik {
 
@@ -22,15 +23,15 @@ GuiReporter::GuiReporter(QPlainTextEdit& log, QProgressBar& progress, Dialogs& d
 
 void GuiReporter::log(const QString& line)
 {
-    log_.appendPlainText(line);
-    // The newest line is shown even when the user had scrolled away.
-    QScrollBar* bar = log_.verticalScrollBar();
-    bar->setValue(bar->maximum());
+    pendingLines_ << line;
     changed();
 }
 
 void GuiReporter::setProgressRange(int maximum)
 {
+    // The range changes once per operation; a position set before it must
+    // meet the old range, as it would have without the wait.
+    applyPosition();
     // A bar of 0..0 turns into a "busy" animation that never ends; an
     // operation with no pages (an empty firmware image) shows an empty bar.
     progress_.setRange(0, std::max(maximum, 1));
@@ -39,7 +40,7 @@ void GuiReporter::setProgressRange(int maximum)
 
 void GuiReporter::setProgress(int position)
 {
-    progress_.setValue(position);
+    pendingPosition_ = position;
     changed();
 }
 
@@ -81,8 +82,23 @@ void GuiReporter::changed()
     paintNow();
 }
 
+void GuiReporter::applyPosition()
+{
+    if (pendingPosition_)
+        progress_.setValue(*std::exchange(pendingPosition_, std::nullopt));
+}
+
 void GuiReporter::paintNow()
 {
+    if (!pendingLines_.isEmpty()) {
+        // One append lays the lines out once; each becomes a line of its own.
+        log_.appendPlainText(pendingLines_.join(QLatin1Char('\n')));
+        pendingLines_.clear();
+        // The newest line is shown even when the user had scrolled away.
+        QScrollBar* bar = log_.verticalScrollBar();
+        bar->setValue(bar->maximum());
+    }
+    applyPosition();
     log_.repaint();
     progress_.repaint();
     lastPaint_.start();

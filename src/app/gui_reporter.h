@@ -3,6 +3,8 @@
 #include "settings/operation.h"
 
 #include <QElapsedTimer>
+#include <QStringList>
+#include <optional>
 
 class QPlainTextEdit;
 class QProgressBar;
@@ -14,6 +16,8 @@ class Dialogs;
 // Shows what an operation reports: lines in the log, the progress bar, and
 // the three boxes. Operations block the one thread, so the log and the bar
 // are repainted as they change, though not more often than the eye needs.
+// Painting is what costs: a new bar value repaints at once and each appended
+// line is laid out, so lines and the bar's position wait for the next paint.
 class GuiReporter : public Reporter {
 public:
     GuiReporter(QPlainTextEdit& log, QProgressBar& progress, Dialogs& dialogs);
@@ -26,18 +30,21 @@ public:
     void error(const QString& text) override;
     void handlePendingEvents() override;
 
-    // Paints a change still waiting for its turn; called when an operation
-    // ends, so its last line and bar position are never left unpainted.
+    // Shows and paints what still waits for its turn; called when an
+    // operation ends, so its last lines and bar position are never left out.
     void flush();
 
 private:
     void changed();
     void paintNow();
+    void applyPosition();
 
     QPlainTextEdit& log_;
     QProgressBar& progress_;
     Dialogs& dialogs_;
     QElapsedTimer lastPaint_;
+    QStringList pendingLines_;
+    std::optional<int> pendingPosition_;
     bool unpainted_ = false;
 };
 

@@ -8,12 +8,28 @@ namespace orvik {
 
 namespace {
 
-int positionOf(const QString& name)
+// Names and kinds come from the program's own tables and texts, so a mismatch
+// is a bug: a debug build stops at it, naming the setting; a release build
+// ends the operation in the error box rather than reach past the values.
+void require(bool holds, const char* fault, const QString& name)
+{
+    if (holds)
+        return;
+    const QByteArray text = fault + name.toUtf8();
+    Q_ASSERT_X(false, "Settings", text.constData());
+    throw std::logic_error(text.toStdString());
+}
+
+const SettingDef& definition(const QString& name)
 {
     const SettingDef* d = findSetting(name);
-    if (!d)
-        throw std::invalid_argument("unknown setting " + name.toStdString());
-    return static_cast<int>(d - catalogue().data());
+    require(d, "unknown setting ", name);
+    return *d;
+}
+
+std::size_t positionOf(const QString& name)
+{
+    return static_cast<std::size_t>(&definition(name) - catalogue().data());
 }
 
 } // namespace
@@ -41,9 +57,8 @@ Settings::Settings(Clock clock, QObject* parent)
 
 Settings::Value& Settings::slot(const QString& name, Kind kind)
 {
-    const int i = positionOf(name);
-    if (catalogue()[i].kind != kind)
-        throw std::invalid_argument("setting " + name.toStdString() + " is of another kind");
+    const std::size_t i = positionOf(name);
+    require(catalogue()[i].kind == kind, "setting of another kind ", name);
     return values_[i];
 }
 
@@ -73,8 +88,8 @@ int Settings::index(const QString& name) const
 
 void Settings::setIndex(const QString& name, int value)
 {
-    const int count = static_cast<int>(findSetting(name)->items.size());
     Value& v = slot(name, Kind::List);
+    const int count = static_cast<int>(definition(name).items.size());
     const int stored = value >= 0 && value < count ? value : -1;
     if (v.index == stored)
         return;
@@ -122,7 +137,7 @@ void Settings::uploadpctimeClick()
 
 QString Settings::valueText(const QString& name) const
 {
-    switch (findSetting(name) ? findSetting(name)->kind : Kind::Text) {
+    switch (definition(name).kind) {
     case Kind::Text:
         return text(name);
     case Kind::List:
@@ -135,7 +150,7 @@ QString Settings::valueText(const QString& name) const
 
 void Settings::setValueText(const QString& name, const QString& value)
 {
-    switch (findSetting(name) ? findSetting(name)->kind : Kind::Text) {
+    switch (definition(name).kind) {
     case Kind::Text:
         setText(name, value);
         break;

@@ -6,6 +6,8 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QTest>
+#include <QTextBlock>
 #include <gtest/gtest.h>
 
 namespace {
@@ -34,6 +36,57 @@ TEST(GuiReporter, LogKeepsEveryLineInOrderAndShowsTheNewest)
     const QScrollBar* bar = rig.form.Memo1->verticalScrollBar();
     EXPECT_GT(bar->maximum(), 0);
     EXPECT_EQ(bar->value(), bar->maximum());
+}
+
+// What the log and the bar showed whenever either was painted.
+class PaintLog : public QObject {
+public:
+    PaintLog(QPlainTextEdit& log, QProgressBar& bar) : log_(log), bar_(bar)
+    {
+        log.viewport()->installEventFilter(this);
+        bar.installEventFilter(this);
+    }
+    QStringList seen;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            seen << QStringLiteral("bar %1, %2 lines, last %3")
+                        .arg(bar_.value())
+                        .arg(log_.document()->blockCount())
+                        .arg(log_.document()->lastBlock().text());
+        }
+        return false;
+    }
+
+private:
+    const QPlainTextEdit& log_;
+    const QProgressBar& bar_;
+};
+
+TEST(GuiReporter, PaintsWhatStandsAtEachPaintAndTheEndStateWhenTheSessionEnds)
+{
+    Form1Rig rig;
+    rig.form.show();
+    QCoreApplication::processEvents();
+    // A slow page lets the next change through the paint throttle.
+    rig.device.onRequest = [](const orvik::Appliance&, const orvik::Report& request) {
+        if (request[orvik::kCommandOffset] == 0xFD && request[orvik::kPageIndexOffset] == 99)
+            QTest::qSleep(60);
+    };
+    PaintLog paints(*rig.form.Memo1, *rig.form.ProgressBar1);
+    rig.form.Button5Click();
+
+    QStringList expected = {"Orvik 2.0 found, vid: Vid_0483, pid: A04F"};
+    for (int page = 1; page <= 192; ++page)
+        expected << QStringLiteral("Page written: %1/192").arg(page);
+    expected << "Eeprom write success";
+    EXPECT_EQ(rig.form.Memo1->toPlainText().split('\n'), expected);
+    EXPECT_TRUE(paints.seen.contains("bar 99, 101 lines, last Page written: 100/192"))
+        << paints.seen.join('\n').toStdString();
+    ASSERT_FALSE(paints.seen.isEmpty());
+    EXPECT_EQ(paints.seen.last(), "bar 0, 194 lines, last Eeprom write success");
 }
 
 TEST(GuiReporter, AnOperationWithoutPagesShowsAnEmptyBarNotABusyOne)

@@ -1,173 +1,255 @@
-// "Write config" and "Read config" against an emulated appliance that answers
-// at once, so that what is timed is the configurator's own work per page: the
-// exchange, the log line, the progress step. Each is compared with a bare loop
-// of the same 192 exchanges; the ratio shows what reporting adds.
+// The three device sessions as the user starts them, in the main window and
+// in orvikctl, against an emulated appliance that answers at once: what is
+// timed is the configurator's own work per page. page_us is wall time, since
+// Qt paints partly in other threads; x_silent compares each session with the
+// same session reporting to nobody, so it shows what the log, the bar and
+// their painting add.
+#include "app/Unit1.h"
 #include "app/dialogs.h"
-#include "app/gui_reporter.h"
 #include "cli/cli_reporter.h"
 #include "device/config_sessions.h"
 #include "device/emulator.h"
+#include "device/firmware_upload.h"
 #include "device/protocol.h"
 #include "settings/settings.h"
+#include "support/silent_reporter.h"
 
 #include <benchmark/benchmark.h>
 
+#include <QAbstractButton>
 #include <QApplication>
-#include <QIODevice>
+#include <QFile>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QTextBlock>
 #include <chrono>
-#include <functional>
-#include <memory>
 
 namespace {
 
 using namespace orvik;
-using Clock = std::chrono::steady_clock;
+using WallClock = std::chrono::steady_clock;
 
-class NullDevice : public QIODevice {
-public:
-    NullDevice() { open(QIODevice::WriteOnly); }
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char*, qint64 length) override { return length; }
-};
-
-// orvikctl's reporter, writing where nobody reads.
-class NullCliReporter : public cli::CliReporter {
-public:
-    NullCliReporter() : cli::CliReporter(stream_) {}
-
-private:
-    NullDevice device_;
-    QTextStream stream_{&device_};
-};
-
-// The window's reporter on a shown log and bar (offscreen), painting as the
-// window does; no box is ever asked for in these sessions.
-class NoDialogs : public Dialogs {
-public:
-    void information(const QString&) override { std::abort(); }
-    void notice(const QString&) override { std::abort(); }
-    void error(const QString&) override { std::abort(); }
-    QString getSaveFileName(const QString&, const QString&, const QString&) override { return {}; }
-    QString getOpenFileName(const QString&, const QString&, const QString&) override { return {}; }
-};
-
-// Bases are built in order, so the widgets exist before the reporter holds them.
-struct WindowParts {
-    std::unique_ptr<QPlainTextEdit> logView = std::make_unique<QPlainTextEdit>();
-    std::unique_ptr<QProgressBar> barView = std::make_unique<QProgressBar>();
-    NoDialogs dialogs;
-};
-
-class WindowReporter : private WindowParts, public GuiReporter {
-public:
-    WindowReporter() : GuiReporter(*logView, *barView, dialogs)
-    {
-        logView->resize(513, 73);
-        logView->show();
-        barView->resize(529, 20);
-        barView->show();
-    }
-};
-
-using ReporterFactory = std::function<std::unique_ptr<Reporter>()>;
-
-struct ReporterVariant {
-    const char* name;
-    ReporterFactory make;
-};
-
-// Every reporter the sessions are measured with; the window's goes here too.
-const ReporterVariant kReporters[] = {
-    {"CliReporter", [] { return std::make_unique<NullCliReporter>(); }},
-    {"GuiReporter", [] { return std::make_unique<WindowReporter>(); }},
-};
-
-enum class Direction { Write, Read };
-
-struct Bench {
-    Bench()
-    {
-        appliance = &emulator.attach("bench");
-        NullCliReporter quiet;
-        if (!PackConfigImage(settings, image, quiet))
-            std::abort();
-        appliance->eeprom = image;
-    }
-
-    bool session(Direction d, Reporter& reporter)
-    {
-        return d == Direction::Write ? WriteConfigSession(settings, image, emulator, reporter)
-                                     : ReadConfigSession(settings, image, emulator, reporter);
-    }
-
-    // The same 192 exchanges with nothing around them.
-    bool bareLoop(Direction d)
-    {
-        QString reason;
-        if (!emulator.open("bench", reason))
-            return false;
-        bool ok = true;
-        for (int p = 0; p < kPageCount && ok; ++p) {
-            const auto page = static_cast<std::uint16_t>(p);
-            ok = d == Direction::Write
-                     ? WriteConfigPage(emulator, PageData(image.data() + p * kPageSize, kPageSize),
-                                       page)
-                     : ReadConfigPage(emulator, PageBuffer(image.data() + p * kPageSize, kPageSize),
-                                      page);
-        }
-        emulator.close();
-        return ok;
-    }
-
-    Settings settings{[] { return std::int64_t{1700000000}; }};
-    ConfigImage image{};
-    ApplianceEmulator emulator;
-    Appliance* appliance;
-};
-
-void perPage(benchmark::State& state)
+std::int64_t noon()
 {
-    state.counters["per_page"] =
-        benchmark::Counter(static_cast<double>(state.iterations()) * kPageCount,
-                           benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    return 1700000000;
 }
 
-void sessionBenchmark(benchmark::State& state, Direction d, const ReporterFactory& make)
+// The size of the image the program carries: 1472 pages.
+constexpr int kFirmwareSize = 47104;
+
+class BenchFirmware : public FirmwareSource {
+public:
+    bool find(int) override { return true; }
+    std::optional<QByteArray> load(int) override { return QByteArray(kFirmwareSize, '\x5a'); }
+};
+
+// A session that does not run as it should fails the whole run, so that a
+// broken benchmark is noticed where nobody reads its figures.
+bool anyFailed = false;
+
+void fail(benchmark::State& state, const QString& why)
 {
-    Bench bench;
-    const std::unique_ptr<Reporter> reporter = make();
-    Clock::duration inSession{}, inBareLoop{};
+    anyFailed = true;
+    state.SkipWithError(qPrintable(why));
+}
+
+// What the sessions work on: one appliance that already holds a sound image,
+// so that a read gets as far as the version report.
+struct Parts {
+    Parts()
+    {
+        emulator.attach("bench");
+        test::SilentReporter silent;
+        ready = WriteConfigSession(settings, image, emulator, silent);
+    }
+
+    ApplianceEmulator emulator;
+    BenchFirmware firmware;
+    Settings settings{noon};
+    ConfigImage image{};
+    bool ready = false;
+};
+
+struct SessionCase {
+    const char* button; // the window's button that starts it
+    int pages;
+    // The session in the core, reporting to `reporter`; true when complete.
+    bool (*run)(Parts& parts, Reporter& reporter);
+    // A complete session logs this many lines, `successLine` `fromEnd` lines
+    // before the end.
+    int lines;
+    const char* successLine;
+    int fromEnd;
+};
+
+const SessionCase kWrite = {
+    "Button5",
+    kPageCount,
+    [](Parts& p, Reporter& r) { return WriteConfigSession(p.settings, p.image, p.emulator, r); },
+    kPageCount + 2,
+    "Eeprom write success",
+    1};
+const SessionCase kRead = {
+    "Button4",
+    kPageCount,
+    [](Parts& p, Reporter& r) { return ReadConfigSession(p.settings, p.image, p.emulator, r); },
+    kPageCount + 3,
+    "Eeprom read success.",
+    2};
+const SessionCase kUpload = {"Button3",
+                             kFirmwareSize / kPageSize,
+                             [](Parts& p, Reporter& r) {
+                                 return UploadFirmwareSession(p.emulator, p.firmware, r,
+                                                              [](bool) {});
+                             },
+                             kFirmwareSize / kPageSize + 2,
+                             "Firmware upgrade success",
+                             1};
+
+// Answers the one box these sessions show, the version report after a read;
+// any other box means the session went wrong.
+class BenchDialogs : public Dialogs {
+public:
+    void information(const QString& text) override { unexpected = text; }
+    void notice(const QString& text) override
+    {
+        if (!text.startsWith(QLatin1String("Firmware version")))
+            unexpected = text;
+    }
+    void error(const QString& text) override { unexpected = text; }
+    QString getSaveFileName(const QString&, const QString&, const QString&) override
+    {
+        unexpected = QStringLiteral("save dialog");
+        return {};
+    }
+    QString getOpenFileName(const QString&, const QString&, const QString&) override
+    {
+        unexpected = QStringLiteral("open dialog");
+        return {};
+    }
+
+    QString unexpected;
+};
+
+// Times `session` against the same session with a silent reporter; `check`
+// says why an iteration did not run as it should, or nothing.
+template <typename Session, typename Check>
+void measure(benchmark::State& state, Parts& parts, const SessionCase& c, Session session,
+             Check check)
+{
+    if (!parts.ready) {
+        fail(state, QStringLiteral("the appliance could not be prepared"));
+        return;
+    }
+    test::SilentReporter silent;
+    WallClock::duration reported{}, quiet{};
     for (auto _ : state) {
-        const auto start = Clock::now();
-        if (!bench.session(d, *reporter))
-            state.SkipWithError("session failed");
-        inSession += Clock::now() - start;
+        const auto start = WallClock::now();
+        session();
+        reported += WallClock::now() - start;
 
         state.PauseTiming();
-        const auto bareStart = Clock::now();
-        if (!bench.bareLoop(d))
-            state.SkipWithError("bare loop failed");
-        inBareLoop += Clock::now() - bareStart;
+        const QString fault = check();
+        const auto quietStart = WallClock::now();
+        const bool quietOk = c.run(parts, silent);
+        quiet += WallClock::now() - quietStart;
         state.ResumeTiming();
+        if (!fault.isEmpty() || !quietOk) {
+            fail(state, fault.isEmpty() ? QStringLiteral("the silent session failed") : fault);
+            return;
+        }
     }
-    perPage(state);
-    state.counters["ratio_to_bare_loop"] = std::chrono::duration<double>(inSession).count() /
-                                           std::chrono::duration<double>(inBareLoop).count();
+    const double pages = static_cast<double>(state.iterations()) * c.pages;
+    state.counters["page_us"] = std::chrono::duration<double, std::micro>(reported).count() / pages;
+    state.counters["x_silent"] = std::chrono::duration<double>(reported).count() /
+                                 std::chrono::duration<double>(quiet).count();
 }
 
-void bareLoopBenchmark(benchmark::State& state, Direction d)
+QString lineFromEnd(const QPlainTextEdit& log, int fromEnd)
 {
-    Bench bench;
-    for (auto _ : state) {
-        if (!bench.bareLoop(d))
-            state.SkipWithError("bare loop failed");
-    }
-    perPage(state);
+    return log.document()->findBlockByNumber(log.document()->blockCount() - fromEnd).text();
 }
+
+void windowSession(benchmark::State& state, const SessionCase& c)
+{
+    Parts parts;
+    BenchDialogs dialogs;
+    TForm1 form({noon, &dialogs, &parts.emulator, &parts.firmware});
+    form.show();
+    QCoreApplication::processEvents();
+    auto* button = form.findChild<QAbstractButton*>(c.button);
+    const auto* log = form.findChild<QPlainTextEdit*>(QStringLiteral("Memo1"));
+    const auto* bar = form.findChild<QProgressBar*>(QStringLiteral("ProgressBar1"));
+    if (!button || !log || !bar) {
+        fail(state, QStringLiteral("the window lacks a control"));
+        return;
+    }
+    int linesBefore = 0;
+    measure(
+        state, parts, c,
+        [&] {
+            linesBefore = log->document()->isEmpty() ? 0 : log->document()->blockCount();
+            button->click();
+            // The click ends back in the event loop, which handles what the
+            // session left for it.
+            QCoreApplication::processEvents();
+        },
+        [&]() -> QString {
+            if (!dialogs.unexpected.isEmpty())
+                return dialogs.unexpected;
+            if (log->document()->blockCount() - linesBefore != c.lines)
+                return QStringLiteral("the log lacks lines");
+            if (lineFromEnd(*log, c.fromEnd) != QLatin1String(c.successLine))
+                return lineFromEnd(*log, c.fromEnd);
+            if (bar->value() != 0)
+                return QStringLiteral("the bar did not go back to 0");
+            return {};
+        });
+}
+
+// orvikctl's reporter, writing where nobody reads but through the system as
+// standard error would.
+void orvikctlSession(benchmark::State& state, const SessionCase& c)
+{
+    Parts parts;
+    QFile sink(QStringLiteral("/dev/null"));
+    if (!sink.open(QIODevice::WriteOnly)) {
+        fail(state, QStringLiteral("/dev/null cannot be opened"));
+        return;
+    }
+    QTextStream err(&sink);
+    cli::CliReporter reporter(err);
+    bool ok = true;
+    measure(
+        state, parts, c, [&] { ok = c.run(parts, reporter); },
+        [&] { return ok ? QString() : QStringLiteral("session failed"); });
+}
+
+void BM_WindowWriteConfig(benchmark::State& state)
+{
+    windowSession(state, kWrite);
+}
+void BM_WindowReadConfig(benchmark::State& state)
+{
+    windowSession(state, kRead);
+}
+void BM_WindowUploadFirmware(benchmark::State& state)
+{
+    windowSession(state, kUpload);
+}
+void BM_OrvikctlWriteConfig(benchmark::State& state)
+{
+    orvikctlSession(state, kWrite);
+}
+void BM_OrvikctlReadConfig(benchmark::State& state)
+{
+    orvikctlSession(state, kRead);
+}
+BENCHMARK(BM_WindowWriteConfig)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WindowReadConfig)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_WindowUploadFirmware)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OrvikctlWriteConfig)->UseRealTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_OrvikctlReadConfig)->UseRealTime()->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
@@ -176,20 +258,10 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    const struct {
-        const char* name;
-        Direction direction;
-    } sessions[] = {{"WriteConfig", Direction::Write}, {"ReadConfig", Direction::Read}};
-    for (const auto& s : sessions) {
-        benchmark::RegisterBenchmark((std::string("BareLoop/") + s.name).c_str(), bareLoopBenchmark,
-                                     s.direction);
-        for (const ReporterVariant& r : kReporters) {
-            benchmark::RegisterBenchmark((std::string(s.name) + "/" + r.name).c_str(),
-                                         sessionBenchmark, s.direction, r.make);
-        }
-    }
     benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
-    return 0;
+    return anyFailed ? 1 : 0;
 }

@@ -6,6 +6,7 @@
 #include <QSignalSpy>
 #include <cstdlib>
 #include <ctime>
+#include <functional>
 
 namespace orvik {
 namespace {
@@ -271,6 +272,32 @@ TEST(Settings, ValueTextRoundTripsEveryKind)
     EXPECT_EQ(s.valueText("Weather_stationtype"), "10");
     EXPECT_EQ(s.valueText("Uploadpctime"), "0");
     EXPECT_TRUE(s.isEnabled("Rtcyear"));
+}
+
+// Names come from the program itself, so a mistyped one is a bug: a debug
+// build stops at it and names it, a release build refuses it.
+TEST(SettingsDeathTest, AMistypedNameOrKindIsRefusedAndNamed)
+{
+    const struct {
+        const char* name;
+        std::function<void(Settings&)> use;
+    } rows[] = {
+        {"Callsgn", [](Settings& s) { (void)s.text("Callsgn"); }},
+        {"Weather_statontype", [](Settings& s) { s.setIndex("Weather_statontype", 1); }},
+        {"Uploadpctme", [](Settings& s) { s.setChecked("Uploadpctme", false); }},
+        {"Rtcyaer", [](Settings& s) { (void)s.isEnabled("Rtcyaer"); }},
+        {"Nope", [](Settings& s) { s.setValueText("Nope", "1"); }},
+        {"Uploadpctime", [](Settings& s) { (void)s.text("Uploadpctime"); }},
+    };
+    Settings s(at(kNovember));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+#ifdef QT_NO_DEBUG
+        EXPECT_THROW(row.use(s), std::logic_error);
+#else
+        EXPECT_DEATH(row.use(s), row.name);
+#endif
+    }
 }
 
 } // namespace
