@@ -108,8 +108,9 @@ TEST(ChosenAppliance, OpensTheApplianceNamedByPathOrSerial)
         test::RecordingReporter reporter;
         EXPECT_EQ(OpenDevice(chosen, reporter), row.opened != "none");
         EXPECT_EQ(openedPath(emulator), row.opened);
-        if (row.opened == "none")
+        if (row.opened == "none") {
             EXPECT_EQ(reporter.calls, QStringList{"log: Orvik 2.0 not found."});
+        }
     }
 }
 
