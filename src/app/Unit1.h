@@ -53,11 +53,6 @@ public:
     // has chosen it.
     void importFile(const QString& path);
 
-    // Public while the reporter's tests reach them directly; every other
-    // control is found by its name.
-    QPlainTextEdit* Memo1;
-    QProgressBar* ProgressBar1;
-
 public slots:
     void Button1Click(); // Save to file
     void Button2Click(); // Read from file
@@ -84,6 +79,8 @@ private:
     void setOperationButtonsEnabled(bool enabled);
     void readSettingsFile(const QString& path);
 
+    QPlainTextEdit* Memo1;
+    QProgressBar* ProgressBar1;
     orvik::TabControl* pageControl_;
     // The five buttons of the two group boxes, each group's in focus order.
     std::vector<QPushButton*> operationButtons_;

@@ -19,6 +19,7 @@ TEST(GuiReporter, LogKeepsEveryLineInOrderAndShowsTheNewest)
     Form1Rig rig;
     rig.form.show();
     orvik::GuiReporter& reporter = rig.form.reporter();
+    auto* memo = orvik::test::child<QPlainTextEdit>(rig.form, "Memo1");
     QStringList expected;
     for (int i = 1; i <= 300; ++i) {
         const QString line = QStringLiteral("Page written: %1/300").arg(i);
@@ -26,14 +27,14 @@ TEST(GuiReporter, LogKeepsEveryLineInOrderAndShowsTheNewest)
         expected << line;
         if (i == 150) {
             // The user scrolls back; the next line still comes into view.
-            rig.form.Memo1->verticalScrollBar()->setValue(0);
+            memo->verticalScrollBar()->setValue(0);
         }
     }
     reporter.log("Firmware upgrade success");
     expected << "Firmware upgrade success";
     reporter.flush();
-    EXPECT_EQ(rig.form.Memo1->toPlainText().split('\n'), expected);
-    const QScrollBar* bar = rig.form.Memo1->verticalScrollBar();
+    EXPECT_EQ(memo->toPlainText().split('\n'), expected);
+    const QScrollBar* bar = memo->verticalScrollBar();
     EXPECT_GT(bar->maximum(), 0);
     EXPECT_EQ(bar->value(), bar->maximum());
 }
@@ -75,14 +76,15 @@ TEST(GuiReporter, PaintsWhatStandsAtEachPaintAndTheEndStateWhenTheSessionEnds)
         if (request[orvik::kCommandOffset] == 0xFD && request[orvik::kPageIndexOffset] == 99)
             QTest::qSleep(60);
     };
-    PaintLog paints(*rig.form.Memo1, *rig.form.ProgressBar1);
+    auto* memo = orvik::test::child<QPlainTextEdit>(rig.form, "Memo1");
+    PaintLog paints(*memo, *orvik::test::child<QProgressBar>(rig.form, "ProgressBar1"));
     rig.form.Button5Click();
 
     QStringList expected = {"Orvik 2.0 found, vid: Vid_0483, pid: A04F"};
     for (int page = 1; page <= 192; ++page)
         expected << QStringLiteral("Page written: %1/192").arg(page);
     expected << "Eeprom write success";
-    EXPECT_EQ(rig.form.Memo1->toPlainText().split('\n'), expected);
+    EXPECT_EQ(memo->toPlainText().split('\n'), expected);
     EXPECT_TRUE(paints.seen.contains("bar 99, 101 lines, last Page written: 100/192"))
         << paints.seen.join('\n').toStdString();
     ASSERT_FALSE(paints.seen.isEmpty());
@@ -93,12 +95,13 @@ TEST(GuiReporter, AnOperationWithoutPagesShowsAnEmptyBarNotABusyOne)
 {
     Form1Rig rig;
     orvik::GuiReporter& reporter = rig.form.reporter();
+    const auto* bar = orvik::test::child<QProgressBar>(rig.form, "ProgressBar1");
     reporter.setProgressRange(0);
     reporter.setProgress(0);
-    EXPECT_NE(rig.form.ProgressBar1->maximum(), rig.form.ProgressBar1->minimum());
-    EXPECT_EQ(rig.form.ProgressBar1->value(), 0);
+    EXPECT_NE(bar->maximum(), bar->minimum());
+    EXPECT_EQ(bar->value(), 0);
     reporter.setProgressRange(192);
-    EXPECT_EQ(rig.form.ProgressBar1->maximum(), 192);
+    EXPECT_EQ(bar->maximum(), 192);
 }
 
 TEST(GuiReporter, BoxesGoToTheDialogs)
