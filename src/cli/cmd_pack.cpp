@@ -1,7 +1,7 @@
 #include "cli/commands.h"
 #include "cli/context.h"
 #include "cli/image_file.h"
-#include "settings/config_image.h"
+#include "device/config_sessions.h"
 #include "settings/settings.h"
 
 namespace orvik::cli {
@@ -13,12 +13,8 @@ int runPack(Context& ctx)
         return 1;
     ConfigImage image;
     bool packed = false;
-    // As "Write config" does before it opens the device.
-    const bool ran = runOperation(ctx.reporter, [&] {
-        if (settings->checked(QStringLiteral("Uploadpctime")))
-            settings->readPctime();
-        packed = PackConfigImage(*settings, image, ctx.reporter);
-    });
+    const bool ran = runOperation(
+        ctx.reporter, [&] { packed = PrepareConfigWrite(*settings, image, ctx.reporter); });
     if (!ran || !packed)
         return 1;
     if (ctx.output.isEmpty())
