@@ -101,7 +101,9 @@ namespace {
 int writeKeptImage(Context& ctx)
 {
     if (!ctx.positional.isEmpty() || !ctx.sets.isEmpty()) {
-        ctx.err << "orvikctl: write --image takes no configuration file and no --set" << Qt::endl;
+        ctx.err << "orvikctl: write --image takes no configuration file and no --set (see "
+                   "orvikctl write --help)"
+                << Qt::endl;
         return 2;
     }
     const std::optional<ConfigImage> image = loadImageFile(ctx, ctx.image);

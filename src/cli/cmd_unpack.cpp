@@ -8,10 +8,6 @@ namespace orvik::cli {
 
 int runUnpack(Context& ctx)
 {
-    if (ctx.positional.size() != 1) {
-        ctx.err << "orvikctl: unpack needs one image file (see orvikctl --help)" << Qt::endl;
-        return 2;
-    }
     std::optional<ConfigImage> image = loadImageFile(ctx, ctx.positional.first());
     if (!image)
         return 1;

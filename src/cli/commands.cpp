@@ -1,7 +1,9 @@
 #include "cli/commands.h"
 
 #include "cli/context.h"
+#include "cli/options.h"
 
+#include <QCommandLineParser>
 #include <array>
 
 namespace orvik::cli {
@@ -10,141 +12,259 @@ namespace {
 
 struct Command {
     const char* name;
-    const char* synopsis;
-    const char* help;
+    // Its arguments as usage shows them; a bracketed one may be left out.
+    const char* arguments;
+    unsigned options;
+    unsigned required;
+    const char* summary;
+    const char* description;
     int (*run)(Context&);
 };
 
 // Add new commands here.
 const std::array kCommands = {
-    Command{"show", "show [CONFIG.cfg]",
-            "Print every setting of a freshly started configurator, one Name=Value line each\n"
-            "      (text fields their text, lists their index, check boxes 0 or 1). show, pack,\n"
-            "      write and save first read CONFIG.cfg when given, as \"Read from file\" does.",
+    Command{"show", "[CONFIG.cfg]", Set | Time, 0, "print the settings, one NAME=VALUE line each",
+            "Print every setting of a freshly started configurator, one NAME=VALUE line\n"
+            "each (text fields their text, lists their index, check boxes 0 or 1).\n"
+            "CONFIG.cfg is read first, as \"Read from file\" does; then the --set options\n"
+            "apply in order.",
             runShow},
-    Command{"save", "save [CONFIG.cfg] -o FILE",
-            "Save the settings to the configuration file FILE as \"Save to file\" does; an\n"
-            "      existing FILE keeps every line it does not get from the settings.",
+    Command{"save", "[CONFIG.cfg]", Set | Time | Output, Output,
+            "save the settings to a configuration file",
+            "Save the settings show would print to the configuration file FILE, as \"Save\n"
+            "to file\" does; an existing FILE keeps every line it does not get from the\n"
+            "settings.",
             runSave},
-    Command{
-        "pack", "pack [-o FILE]",
-        "Validate and pack the settings into the 6144-byte configuration image, as\n"
-        "      \"Write config\" does before it opens the device (the clock fields take \"now\"\n"
-        "      while Uploadpctime is ticked); -o FILE writes it. Without -o, only validates.",
-        runPack},
-    Command{"unpack", "unpack FILE",
-            "Check a 6144-byte configuration image, unpack it onto a freshly started\n"
-            "      configurator as \"Read config\" does and print the settings as show does.",
+    Command{"pack", "[CONFIG.cfg]", Set | Time | Output, 0,
+            "validate and pack the settings into an image",
+            "Validate and pack the settings show would print into the 6144-byte\n"
+            "configuration image, as \"Write config\" does before it opens the device (the\n"
+            "clock fields take \"now\" while Uploadpctime is ticked); -o FILE writes it.\n"
+            "Without -o, only validates.",
+            runPack},
+    Command{"unpack", "FILE", Set | Time, 0, "print the settings an image holds",
+            "Check the 6144-byte configuration image FILE, unpack it onto a freshly started\n"
+            "configurator as \"Read config\" does and print the settings as show does.",
             runUnpack},
-    Command{"diff", "diff A B",
-            "Compare two configurations setting by setting. Each of A and B is a configuration\n"
-            "      image when it is exactly 6144 bytes long and passes the image check, and a\n"
-            "      configuration file otherwise; each is loaded as unpack or \"Read from file\"\n"
-            "      would, onto a freshly started configurator. Prints one line per setting that\n"
-            "      differs, in show's order and form: NAME: 'VALUE IN A' | 'VALUE IN B', e.g.\n"
-            "      Callsign: 'NOCALL' | 'SP9XYZ' (a ' inside a value is doubled; a control\n"
-            "      character stands outside the quotes as #code: 'a'#9'b'). The clock fields are\n"
-            "      never compared (neither kind keeps them), nor Uploadpctime when A or B is an\n"
-            "      image. An image keeps Aprsis_user upper-cased and Callsign padded to six\n"
-            "      characters, so a file and the image packed from it differ there, as the\n"
-            "      appliance would hold them. Exit status 0: the same, 1: they differ, 2: a usage\n"
-            "      error or a file that cannot be loaded (its messages on standard error).",
+    Command{"diff", "A B", 0, 0, "compare two configurations setting by setting",
+            "Compare two configurations setting by setting. Each of A and B is a\n"
+            "configuration image when it is exactly 6144 bytes long and passes the image\n"
+            "check, and a configuration file otherwise; each is loaded as unpack or \"Read\n"
+            "from file\" would, onto a freshly started configurator. Prints one line per\n"
+            "setting that differs, in show's order and form: NAME: 'VALUE IN A' | 'VALUE IN\n"
+            "B', e.g. Callsign: 'NOCALL' | 'SP9XYZ' (a ' inside a value is doubled; a\n"
+            "control character stands outside the quotes as #code: 'a'#9'b'). The clock\n"
+            "fields are never compared (neither kind keeps them), nor Uploadpctime when A\n"
+            "or B is an image. An image keeps Aprsis_user upper-cased and Callsign padded\n"
+            "to six characters, so a file and the image packed from it differ there, as\n"
+            "the appliance would hold them. Exit status 0: the same, 1: they differ, 2: a\n"
+            "usage error or a file that cannot be loaded (its messages on standard error).",
             runDiff},
-    Command{"list", "list",
-            "Print the path of every attached Orvik 2.0, one a line; the device commands use\n"
-            "      the first. Exit status 1 when none is attached.",
+    Command{"list", "", Emulator | Verbose, 0, "list the attached appliances",
+            "Print every attached Orvik 2.0, one a line: its path, then its serial number\n"
+            "when it tells one. Exit status 1, with \"Orvik 2.0 not found.\", when none is\n"
+            "attached.",
             runList},
-    Command{"info", "info",
-            "Show the appliance's firmware version, as the notice after \"Read config\" does.",
+    Command{"info", "", kDeviceOptions, 0, "show the appliance's firmware version",
+            "Show the appliance's firmware version, as the notice after \"Read config\"\n"
+            "does.",
             runInfo},
-    Command{"read", "read [CONFIG.cfg] [--image FILE] [-o FILE]",
-            "Run \"Read config\": read the appliance's configuration into the settings and\n"
-            "      print them as show does; --image FILE also saves the received image, -o FILE\n"
-            "      the settings as a configuration file.",
+    Command{"read", "[CONFIG.cfg]", kDeviceOptions | Set | Time | Output | Image, 0,
+            "\"Read config\": read the appliance's configuration",
+            "Run \"Read config\": read the appliance's configuration into the settings show\n"
+            "would print and print them as show does; --image FILE also keeps the\n"
+            "received image, -o FILE the settings as a configuration file.",
             runRead},
-    Command{"write", "write [CONFIG.cfg | --image FILE] [--backup FILE]",
+    Command{"write", "[CONFIG.cfg]", kDeviceOptions | Set | Time | Image | Backup, 0,
+            "\"Write config\": write the settings to the appliance",
             "Run \"Write config\" on the settings show would print: take \"now\" into the\n"
-            "      clock fields while Uploadpctime is ticked, validate, pack and write them.\n"
-            "      --backup FILE: once the settings are packed, first read the appliance's\n"
-            "      configuration image as \"Read config\" does and keep it in FILE (see unpack,\n"
-            "      diff); when that read fails, the image fails its check or FILE cannot be\n"
-            "      written, nothing is written to the appliance (exit status 1). An erased\n"
-            "      appliance holds no image to keep: write to it without --backup.\n"
-            "      --image FILE writes a kept image (from --backup or read --image) back byte\n"
-            "      for byte instead: the way back after a write.",
+            "clock fields while Uploadpctime is ticked, validate, pack and write them.\n"
+            "--backup FILE: once the settings are packed, first read the appliance's\n"
+            "configuration image as \"Read config\" does and keep it in FILE (see unpack,\n"
+            "diff); when that read fails, the image fails its check or FILE cannot be\n"
+            "written, nothing is written to the appliance (exit status 1). An erased\n"
+            "appliance holds no image to keep: write to it without --backup.\n"
+            "--image FILE writes a kept image (from --backup or read --image) back byte\n"
+            "for byte instead, with no CONFIG.cfg and no --set: the way back after a write.",
             runWrite},
-    Command{"upload-firmware", "upload-firmware [--image FILE]",
-            "Run \"Upload firmware\" with the firmware image this program carries, or FILE.",
+    Command{"upload-firmware", "", kDeviceOptions | Image, 0,
+            "\"Upload firmware\": send new firmware to the appliance",
+            "Run \"Upload firmware\" with the firmware image this program carries, or the\n"
+            "--image FILE.",
             runUploadFirmware},
 };
 
-const char* const kGlobalHelp =
-    "Global options:\n"
-    "  --time EPOCH      take \"now\" as EPOCH seconds since 1970-01-01 UTC (clock fields,\n"
-    "                    write stamp)\n"
-    "  --set NAME=VALUE  change a setting before the command runs (repeatable): a text\n"
-    "                    field's text, a list's index, a check box's 0 or 1\n"
-    "  -o FILE           output file\n"
-    "  --image FILE      image file (read: where the received image goes; write: the kept\n"
-    "                    image to write back; upload-firmware: the firmware to send)\n"
-    "  --backup FILE     write: where the appliance's image goes before it is overwritten\n"
-    "  --emulator DIR    the device commands talk to an emulated appliance kept in DIR\n"
-    "                    instead of USB. Its files (created as needed) can be read and\n"
-    "                    edited between runs:\n"
-    "                      eeprom.bin        the 6144-byte EEPROM; absent: erased (all 0xFF)\n"
-    "                      firmware-version  the firmware version in hundredths, decimal\n"
-    "                                        (102 means 1.02; only 102 takes configurations)\n"
-    "                      firmware.bin      the pages of the last firmware upload\n"
-    "                      faults            the fault plan, one entry a line, # comments:\n"
-    "                        COMMAND PAGE KIND  COMMAND: version, read, write or firmware;\n"
-    "                                           PAGE: page index from 0 as sent (the log\n"
-    "                                           counts from 1), or * for every page (version\n"
-    "                                           takes *); KIND: refuse, wrong-echo,\n"
-    "                                           bad-checksum, short-reply or no-reply\n"
-    "                        absent             the appliance is not attached\n"
-    "                        open-error REASON  it is found but cannot be opened\n"
-    "                    e.g. \"write 6 refuse\" ends a write in \"Page write error: 7/192\".\n"
-    "  --help            this text\n"
-    "\n"
-    "The device commands (list, info, read, write, upload-firmware) put every log line and\n"
-    "box text on standard error as the window shows them, and end with exit status 1 when\n"
-    "the session did not succeed.\n";
+const char* const kUsage = "Usage: orvikctl COMMAND [options] [arguments]";
+const char* const kDeviceNote =
+    "The device commands (list, info, read, write, upload-firmware) put every log\n"
+    "line and box text on standard error as the window shows them, and end with exit\n"
+    "status 1 when the session did not succeed. A usage error ends with exit status 2.\n"
+    "'orvikctl COMMAND --help' shows a command's options; orvikctl(1) tells more.\n";
 
-void printHelp(QTextStream& out)
+const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")},
+                               QStringLiteral("Show this help."));
+const QCommandLineOption kVersion(QStringLiteral("version"), QStringLiteral("Show the version."));
+
+// Qt's help with our usage line in place of its own.
+QString helpText(const QCommandLineParser& parser, const QString& usage)
 {
-    out << "Usage: orvikctl [options] COMMAND [arguments]\n\nCommands:\n";
-    for (const Command& c : kCommands)
-        out << "  " << c.synopsis << "\n      " << c.help << '\n';
-    out << '\n' << kGlobalHelp;
-    out.flush();
+    const QString text = parser.helpText();
+    return usage + text.mid(text.indexOf('\n'));
 }
 
-// Options that take a value, and where it goes.
-bool takeOption(Context& ctx, const QString& option, const QString& value)
+QString commandHelp(const Command& command, QCommandLineParser& parser)
 {
-    if (option == "--set") {
-        const qsizetype eq = value.indexOf('=');
-        if (eq <= 0)
-            return false;
-        ctx.sets.append({value.left(eq), value.mid(eq + 1)});
-    } else if (option == "-o") {
-        ctx.output = value;
-    } else if (option == "--image") {
-        ctx.image = value;
-    } else if (option == "--backup") {
-        ctx.backup = value;
-    } else if (option == "--emulator") {
-        ctx.emulatorDir = value;
-    } else if (option == "--time") {
-        bool ok = false;
-        const qint64 t = value.toLongLong(&ok);
-        if (!ok)
-            return false;
-        ctx.time = t;
-    } else {
-        return false;
+    parser.setApplicationDescription(QString::fromUtf8(command.description));
+    QString usage = QStringLiteral("Usage: orvikctl %1 [options]").arg(command.name);
+    if (*command.arguments)
+        usage += ' ' + QLatin1String(command.arguments);
+    return helpText(parser, usage);
+}
+
+QString globalHelp(QCommandLineParser& parser)
+{
+    QString description = QStringLiteral("Runs the Orvik 2.0 Configurator's operations from the "
+                                         "command line.\n\nCommands:");
+    for (const Command& c : kCommands)
+        description += QStringLiteral("\n  %1 %2").arg(c.name, -15).arg(c.summary);
+    parser.setApplicationDescription(description);
+    return helpText(parser, kUsage) + '\n' + kDeviceNote;
+}
+
+int usageError(Context& ctx, const QString& problem, const char* command = nullptr)
+{
+    const QString help = command ? QStringLiteral("orvikctl %1 --help").arg(command)
+                                 : QStringLiteral("orvikctl --help");
+    ctx.err << "orvikctl: " << problem << " (see " << help << ')' << Qt::endl;
+    return 2;
+}
+
+const OptionDef* findOption(const QString& name)
+{
+    for (const OptionDef& o : options()) {
+        if (o.qt.names().contains(name))
+            return &o;
     }
-    return true;
+    return nullptr;
+}
+
+// Where the command word stands: the first argument that is neither an option
+// nor an option's value, so that options may come before it. -1 when none.
+qsizetype commandIndex(const QStringList& args)
+{
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& a = args[i];
+        if (a == QLatin1String("--"))
+            return i + 1 < args.size() ? i + 1 : -1;
+        if (!a.startsWith('-') || a.size() == 1)
+            return i;
+        const bool longForm = a.startsWith(QLatin1String("--"));
+        // -oFILE and --name=VALUE carry their value.
+        const QString name = longForm ? a.mid(2) : a.mid(1, 1);
+        const OptionDef* o = findOption(name);
+        if (o && !o->qt.valueName().isEmpty() && (longForm || a.size() == 2))
+            ++i;
+    }
+    return -1;
+}
+
+// The parser's complaint in one line of our own form; `command` is null
+// before a command is known.
+QString parseProblem(const QCommandLineParser& parser, const char* command)
+{
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty() && command)
+        return QStringLiteral("%1 takes no option %2").arg(command, spelled(unknown.first()));
+    if (!unknown.isEmpty())
+        return QStringLiteral("unknown option %1").arg(spelled(unknown.first()));
+    QString text = parser.errorText();
+    if (text.endsWith('.'))
+        text.chop(1);
+    return text.isEmpty() ? text : text.front().toLower() + text.mid(1);
+}
+
+// Takes everything the command line says into `ctx`, then runs the command;
+// a usage error, printed before anything is touched, when it says something
+// the command cannot take.
+int runCommand(Context& ctx, const Command& command, const QStringList& args)
+{
+    QCommandLineParser parser;
+    for (const OptionDef& o : options()) {
+        if (command.options & o.id)
+            parser.addOption(o.qt);
+    }
+    parser.addOption(kHelp);
+    if (!parser.parse(QStringList{QStringLiteral("orvikctl")} + args))
+        return usageError(ctx, parseProblem(parser, command.name), command.name);
+    if (parser.isSet(kHelp)) {
+        ctx.out << commandHelp(command, parser);
+        ctx.out.flush();
+        return 0;
+    }
+
+    const QStringList wanted =
+        QString::fromLatin1(command.arguments).split(' ', Qt::SkipEmptyParts);
+    ctx.positional = parser.positionalArguments();
+    if (ctx.positional.size() > wanted.size())
+        return usageError(
+            ctx, QStringLiteral("unexpected argument '%1'").arg(ctx.positional[wanted.size()]),
+            command.name);
+    for (qsizetype i = ctx.positional.size(); i < wanted.size(); ++i) {
+        if (!wanted[i].startsWith('['))
+            return usageError(ctx, QStringLiteral("missing argument %1").arg(wanted[i]),
+                              command.name);
+    }
+    for (const OptionDef& o : options()) {
+        if (!(command.options & o.id))
+            continue;
+        const QString name = spelled(o.qt.names().first());
+        // A flag is taken once, with no value.
+        const QStringList values = o.qt.valueName().isEmpty()
+                                       ? QStringList(parser.isSet(o.qt) ? 1 : 0, QString())
+                                       : parser.values(o.qt);
+        if ((command.required & o.id) && !parser.isSet(o.qt))
+            return usageError(
+                ctx, QStringLiteral("%1 needs %2 %3").arg(command.name, name, o.qt.valueName()),
+                command.name);
+        if (!o.repeatable && values.size() > 1)
+            return usageError(ctx, QStringLiteral("%1 given more than once").arg(name),
+                              command.name);
+        for (const QString& value : values) {
+            const QString problem = o.take(ctx, value);
+            if (!problem.isEmpty())
+                return usageError(ctx, problem, command.name);
+        }
+    }
+    return command.run(ctx);
+}
+
+// No command word: --help, --version, or a reminder of the usage.
+int runWithoutCommand(Context& ctx, const QStringList& args)
+{
+    if (args.isEmpty()) {
+        ctx.err << kUsage << "\nCommands:";
+        for (const Command& c : kCommands)
+            ctx.err << ' ' << c.name;
+        ctx.err << "\nSee 'orvikctl --help' and 'orvikctl COMMAND --help'." << Qt::endl;
+        return 2;
+    }
+    QCommandLineParser parser;
+    for (const OptionDef& o : options()) {
+        if (o.id & kDeviceOptions)
+            parser.addOption(o.qt);
+    }
+    parser.addOption(kHelp);
+    parser.addOption(kVersion);
+    if (!parser.parse(QStringList{QStringLiteral("orvikctl")} + args))
+        return usageError(ctx, parseProblem(parser, nullptr));
+    if (parser.isSet(kHelp))
+        ctx.out << globalHelp(parser);
+    else if (parser.isSet(kVersion))
+        ctx.out << "orvikctl " << ORVIK_VERSION << '\n';
+    else
+        return usageError(ctx, QStringLiteral("no command given"));
+    ctx.out.flush();
+    return 0;
 }
 
 } // namespace
@@ -154,33 +274,16 @@ int runOrvikctl(const QStringList& args, QTextStream& out, QTextStream& err,
 {
     Context ctx{out, err};
     ctx.usbTransport = std::move(usbTransport);
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        if (a == "--help" || a == "-h") {
-            printHelp(out);
-            return 0;
-        }
-        if (a.startsWith('-') && a.size() > 1) {
-            if (i + 1 >= args.size() || !takeOption(ctx, a, args[i + 1])) {
-                err << "orvikctl: bad option " << a << " (see orvikctl --help)" << Qt::endl;
-                return 2;
-            }
-            ++i;
-        } else if (ctx.command.isEmpty()) {
-            ctx.command = a;
-        } else {
-            ctx.positional.append(a);
-        }
-    }
+    const qsizetype at = commandIndex(args);
+    if (at < 0)
+        return runWithoutCommand(ctx, args);
+    QStringList rest = args;
+    const QString name = rest.takeAt(at);
     for (const Command& c : kCommands) {
-        if (ctx.command == QLatin1String(c.name))
-            return c.run(ctx);
+        if (name == QLatin1String(c.name))
+            return runCommand(ctx, c, rest);
     }
-    if (ctx.command.isEmpty())
-        printHelp(err);
-    else
-        err << "orvikctl: unknown command " << ctx.command << " (see orvikctl --help)" << Qt::endl;
-    return 2;
+    return usageError(ctx, QStringLiteral("unknown command %1").arg(name));
 }
 
 } // namespace orvik::cli

@@ -48,10 +48,6 @@ bool Context::applySets(Settings& settings)
 {
     // Not a structured binding: clang before 16 cannot capture one in a lambda.
     for (const QPair<QString, QString>& set : sets) {
-        if (!findSetting(set.first)) {
-            err << "orvikctl: unknown setting " << set.first << Qt::endl;
-            return false;
-        }
         if (!runOperation(reporter, [&] { settings.setValueText(set.first, set.second); }))
             return false;
     }

@@ -30,6 +30,7 @@ struct Context {
     QString image;                       // --image FILE
     QString backup;                      // --backup FILE
     QString emulatorDir;                 // --emulator DIR
+    QString device;                      // --device PATH|SERIAL
     std::optional<std::int64_t> time;    // --time EPOCH
     HidTransportFactory usbTransport;    // the USB appliance; none in tests
 
@@ -44,8 +45,8 @@ struct Context {
     // Saves `settings` to the -o file as "Save to file" does; false (message
     // printed) when that fails.
     bool saveConfigFile(const Settings& settings);
-    // Applies the --set options in order; false (message printed) when a name
-    // is unknown or a value does not fit its kind.
+    // Applies the --set options in order; false (message printed) when a value
+    // does not fit its kind.
     bool applySets(Settings& settings);
     // One Name=Value line per setting, in catalogue order.
     void printSettings(const Settings& settings);

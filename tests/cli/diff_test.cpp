@@ -108,17 +108,5 @@ TEST_F(OrvikctlDiff, AFileThatCannotBeLoadedEndsInStatusTwo)
     }
 }
 
-TEST_F(OrvikctlDiff, NeedsTwoConfigurations)
-{
-    for (const QStringList& args :
-         {QStringList{"diff", path("defaults.cfg")},
-          QStringList{"diff", path("defaults.cfg"), path("defaults.cfg"), path("defaults.cfg")}}) {
-        const CliRun r = runCli(args);
-        EXPECT_EQ(r.status, 2);
-        EXPECT_EQ(r.err, "orvikctl: diff needs two configurations, each a configuration file or "
-                         "an image (see orvikctl --help)\n");
-    }
-}
-
 } // namespace
 } // namespace orvik::cli

@@ -82,6 +82,7 @@ TEST_F(OrvikctlSave, Failures)
          "Imported configuration file is not a Orvik 2.0 configuration file. \n"
          "Operation aborted.\n"},
         {{"save", "--set", "telnet_port=", "-o", a}, 1, "'' is not a valid integer value.\n"},
+        {{"show", "--set", "Netconfig=x"}, 1, "'x' is not a valid integer value.\n"},
         {{"save", "--set", "Callsign=\u0416", "-o", a},
          1,
          "Callsign - holds a character that cannot be stored (only Latin-1 characters are "
@@ -105,10 +106,6 @@ TEST_F(OrvikctlSave, Failures)
          1,
          "Imported configuration file is not a Orvik 2.0 configuration file. \n"
          "Operation aborted.\n"},
-        {{"save"},
-         2,
-         "orvikctl: save needs -o FILE and at most one configuration file to read (see "
-         "orvikctl --help)\n"},
     };
     for (const Case& c : cases) {
         const CliRun r = runCli(c.args);

@@ -33,26 +33,5 @@ TEST(OrvikctlShow, SetChangesTheShownSettings)
     EXPECT_TRUE(r.out.contains("\nBeacon2_msg=a=b\n"));
 }
 
-TEST(OrvikctlShow, RefusesBadInput)
-{
-    struct Case {
-        QStringList args;
-        int status;
-        const char* err;
-    };
-    const Case cases[] = {
-        {{"show", "--set", "Nope=1"}, 1, "orvikctl: unknown setting Nope\n"},
-        {{"show", "--set", "Netconfig=x"}, 1, "'x' is not a valid integer value.\n"},
-        {{"show", "--time"}, 2, "orvikctl: bad option --time (see orvikctl --help)\n"},
-        {{"frobnicate"}, 2, "orvikctl: unknown command frobnicate (see orvikctl --help)\n"},
-    };
-    for (const Case& c : cases) {
-        const CliRun r = runCli(c.args);
-        EXPECT_EQ(r.status, c.status) << c.args.join(' ').toStdString();
-        EXPECT_EQ(r.err, QString(c.err)) << c.args.join(' ').toStdString();
-        EXPECT_EQ(r.out, "");
-    }
-}
-
 } // namespace
 } // namespace orvik::cli

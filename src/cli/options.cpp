@@ -1,0 +1,108 @@
+#include "cli/options.h"
+
+#include "cli/context.h"
+#include "settings/catalogue.h"
+
+#include <QLoggingCategory>
+
+namespace orvik::cli {
+
+namespace {
+
+QString takeSet(Context& ctx, const QString& value)
+{
+    const qsizetype eq = value.indexOf('=');
+    if (eq <= 0)
+        return QStringLiteral("--set: '%1' is not NAME=VALUE").arg(value);
+    const QString name = value.left(eq);
+    if (!findSetting(name))
+        return QStringLiteral("--set: unknown setting %1").arg(name);
+    ctx.sets.append({name, value.mid(eq + 1)});
+    return {};
+}
+
+QString takeTime(Context& ctx, const QString& value)
+{
+    bool ok = false;
+    const qint64 t = value.toLongLong(&ok);
+    if (!ok)
+        return QStringLiteral("--time: '%1' is not a number of seconds").arg(value);
+    ctx.time = t;
+    return {};
+}
+
+QString takeVerbose(Context&, const QString&)
+{
+    QLoggingCategory::setFilterRules(QStringLiteral("orvik.hid.debug=true"));
+    return {};
+}
+
+template <QString Context::*field> QString keep(Context& ctx, const QString& value)
+{
+    ctx.*field = value;
+    return {};
+}
+
+} // namespace
+
+std::span<const OptionDef> options()
+{
+    static const OptionDef table[] = {
+        {Set,
+         {QStringLiteral("set"),
+          QStringLiteral("Change a setting before the command runs (repeatable): a text "
+                         "field's text, a list's index, a check box's 0 or 1."),
+          QStringLiteral("NAME=VALUE")},
+         true,
+         takeSet},
+        {Time,
+         {QStringLiteral("time"),
+          QStringLiteral("Take \"now\" as EPOCH seconds since 1970-01-01 UTC (clock fields, "
+                         "write stamp)."),
+          QStringLiteral("EPOCH")},
+         false,
+         takeTime},
+        {Output,
+         {QStringLiteral("o"), QStringLiteral("The file to write."), QStringLiteral("FILE")},
+         false,
+         keep<&Context::output>},
+        {Image,
+         {QStringLiteral("image"), QStringLiteral("The image file (see above)."),
+          QStringLiteral("FILE")},
+         false,
+         keep<&Context::image>},
+        {Backup,
+         {QStringLiteral("backup"),
+          QStringLiteral("Keep the appliance's image in FILE before it is overwritten."),
+          QStringLiteral("FILE")},
+         false,
+         keep<&Context::backup>},
+        {Emulator,
+         {QStringLiteral("emulator"),
+          QStringLiteral("Talk to the emulated appliances kept in DIR instead of USB (see "
+                         "orvikctl(1))."),
+          QStringLiteral("DIR")},
+         false,
+         keep<&Context::emulatorDir>},
+        {Device,
+         {QStringLiteral("device"),
+          QStringLiteral("The appliance to use, by path or serial number as list prints "
+                         "them; without it, the first."),
+          QStringLiteral("PATH|SERIAL")},
+         false,
+         keep<&Context::device>},
+        {Verbose,
+         {QStringLiteral("verbose"),
+          QStringLiteral("Also show each failed exchange with the HID layer's reason.")},
+         false,
+         takeVerbose},
+    };
+    return table;
+}
+
+QString spelled(const QString& name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+} // namespace orvik::cli
