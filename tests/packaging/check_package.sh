@@ -20,6 +20,9 @@ expected=(
     $doc/copyright
     $doc/changelog.Debian.gz
     /usr/share/icons/hicolor/scalable/apps/orvik-configurator.svg
+    /usr/share/man/man1/orvikctl.1.gz
+    /usr/share/man/man1/orvik-configurator.1.gz
+    /usr/share/bash-completion/completions/orvikctl
 )
 for size in 32 48 64 128 256; do
     expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/orvik-configurator.png")

@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# What the bash completion offers, asked as bash would ask it.
+set -euo pipefail
+completion=$1
+orvikctl=$2
+source "$completion"
+compopt() { :; } # only bash's own completion run may call it
+emu=$(mktemp -d)
+trap 'rm -rf "$emu"' EXIT
+
+offered() {
+    COMP_WORDS=("$orvikctl" "$@")
+    COMP_CWORD=$#
+    COMPREPLY=()
+    _orvikctl
+    printf '%s\n' "${COMPREPLY[@]}" | sort | paste -sd' '
+}
+check() {
+    local expected=$1
+    shift
+    local got
+    got=$(offered "$@")
+    [ "$got" = "$expected" ] || { echo "for '$*': expected '$expected', got '$got'"; exit 1; }
+}
+
+check "show" sh
+check "unpack upload-firmware" u
+check "--set" show --s
+check "--backup" --emulator "$emu" write --b
+check "" show --b
+check "--device --emulator --help --verbose --version" --
+check "Callsign=" show --set Callsi
+check "Beacon1_dest_ssid= Beacon1_dest_string=" pack -o x --set Beacon1_d
+check "" show --set Callsign = SP
+check "$emu" --emulator "$emu"
+touch "$emu/station.cfg"
+check "$emu/station.cfg" show "$emu/st"
+check "$emu/station.cfg" pack -o "$emu/st"
+echo "completion ok"
