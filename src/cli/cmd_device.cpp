@@ -100,12 +100,6 @@ namespace {
 // kept (by --backup or read --image), so a user can go back to it.
 int writeKeptImage(Context& ctx)
 {
-    if (!ctx.positional.isEmpty() || !ctx.sets.isEmpty()) {
-        ctx.err << "orvikctl: write --image takes no configuration file and no --set (see "
-                   "orvikctl write --help)"
-                << Qt::endl;
-        return 2;
-    }
     const std::optional<ConfigImage> image = loadImageFile(ctx, ctx.image);
     if (!image)
         return 1;

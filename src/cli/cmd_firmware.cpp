@@ -1,31 +1,27 @@
+#include "cli/command_files.h"
 #include "cli/commands.h"
 #include "cli/context.h"
 #include "cli/device_access.h"
+#include "configfile/file_access.h"
 #include "device/firmware_upload.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 namespace orvik::cli {
 
 namespace {
 
-// --image FILE in place of the carried image: a missing file is a missing
-// resource, an unreadable one a resource that cannot be loaded.
+// --image FILE in place of the carried image; checkCommandFiles has already
+// made sure that it can be read.
 class FileFirmware : public FirmwareSource {
 public:
     explicit FileFirmware(QString path) : path_(std::move(path)) {}
-    bool find(int id) override { return id == kFirmwareResourceId && QFileInfo(path_).isFile(); }
+    bool find(int id) override { return id == kFirmwareResourceId; }
     std::optional<QByteArray> load(int id) override
     {
-        QFile file(path_);
-        if (!find(id) || !file.open(QIODevice::ReadOnly))
+        // Whole, so that a longer file is refused as such.
+        FileContent content = readRegularFile(path_, kLargestInput);
+        if (!find(id) || !content.ok())
             return std::nullopt;
-        // One byte more than fits, so that a longer file is refused as such.
-        QByteArray bytes = file.read(kUploadBufferSize + 1);
-        if (file.error() != QFileDevice::NoError)
-            return std::nullopt;
-        return bytes;
+        return std::move(content.bytes);
     }
 
 private:

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 
+#include "cli/command_files.h"
 #include "cli/context.h"
 #include "cli/options.h"
 
@@ -15,7 +16,18 @@ struct Command {
     // Its arguments as usage shows them; a bracketed one may be left out.
     const char* arguments;
     unsigned options;
-    unsigned required;
+    unsigned required = 0;
+    // The options that name a file the command writes; the other file options
+    // name one it reads.
+    unsigned outputs = 0;
+    // An output that is a configuration file updated in place, which may be
+    // the file the command read.
+    unsigned inPlace = 0;
+    // Options that take the place of the settings: no CONFIG.cfg and no --set
+    // go with them.
+    unsigned replaceSettings = 0;
+    // The exit status when a file cannot be read or would be overwritten.
+    int fileFailure = 1;
     const char* summary;
     const char* description;
     int (*run)(Context&);
@@ -23,75 +35,119 @@ struct Command {
 
 // Add new commands here.
 const std::array kCommands = {
-    Command{"show", "[CONFIG.cfg]", Set | Time, 0, "print the settings, one NAME=VALUE line each",
-            "Print every setting of a freshly started configurator, one NAME=VALUE line\n"
-            "each (text fields their text, lists their index, check boxes 0 or 1).\n"
-            "CONFIG.cfg is read first, as \"Read from file\" does; then the --set options\n"
-            "apply in order.",
-            runShow},
-    Command{"save", "[CONFIG.cfg]", Set | Time | Output, Output,
-            "save the settings to a configuration file",
-            "Save the settings show would print to the configuration file FILE, as \"Save\n"
-            "to file\" does; an existing FILE keeps every line it does not get from the\n"
-            "settings.",
-            runSave},
-    Command{"pack", "[CONFIG.cfg]", Set | Time | Output, 0,
-            "validate and pack the settings into an image",
-            "Validate and pack the settings show would print into the 6144-byte\n"
-            "configuration image, as \"Write config\" does before it opens the device (the\n"
-            "clock fields take \"now\" while Uploadpctime is ticked); -o FILE writes it.\n"
-            "Without -o, only validates.",
-            runPack},
-    Command{"unpack", "FILE", Set | Time, 0, "print the settings an image holds",
-            "Check the 6144-byte configuration image FILE, unpack it onto a freshly started\n"
-            "configurator as \"Read config\" does and print the settings as show does.",
-            runUnpack},
-    Command{"diff", "A B", 0, 0, "compare two configurations setting by setting",
-            "Compare two configurations setting by setting. Each of A and B is a\n"
-            "configuration image when it is exactly 6144 bytes long and passes the image\n"
-            "check, and a configuration file otherwise; each is loaded as unpack or \"Read\n"
-            "from file\" would, onto a freshly started configurator. Prints one line per\n"
-            "setting that differs, in show's order and form: NAME: 'VALUE IN A' | 'VALUE IN\n"
-            "B', e.g. Callsign: 'NOCALL' | 'SP9XYZ' (a ' inside a value is doubled; a\n"
-            "control character stands outside the quotes as #code: 'a'#9'b'). The clock\n"
-            "fields are never compared (neither kind keeps them), nor Uploadpctime when A\n"
-            "or B is an image. An image keeps Aprsis_user upper-cased and Callsign padded\n"
-            "to six characters, so a file and the image packed from it differ there, as\n"
-            "the appliance would hold them. Exit status 0: the same, 1: they differ, 2: a\n"
-            "usage error or a file that cannot be loaded (its messages on standard error).",
-            runDiff},
-    Command{"list", "", Emulator | Verbose, 0, "list the attached appliances",
-            "Print every attached Orvik 2.0, one a line: its path, then its serial number\n"
-            "when it tells one. Exit status 1, with \"Orvik 2.0 not found.\", when none is\n"
-            "attached.",
-            runList},
-    Command{"info", "", kDeviceOptions, 0, "show the appliance's firmware version",
-            "Show the appliance's firmware version, as the notice after \"Read config\"\n"
-            "does.",
-            runInfo},
-    Command{"read", "[CONFIG.cfg]", kDeviceOptions | Set | Time | Output | Image, 0,
-            "\"Read config\": read the appliance's configuration",
-            "Run \"Read config\": read the appliance's configuration into the settings show\n"
-            "would print and print them as show does; --image FILE also keeps the\n"
-            "received image, -o FILE the settings as a configuration file.",
-            runRead},
-    Command{"write", "[CONFIG.cfg]", kDeviceOptions | Set | Time | Image | Backup, 0,
-            "\"Write config\": write the settings to the appliance",
-            "Run \"Write config\" on the settings show would print: take \"now\" into the\n"
-            "clock fields while Uploadpctime is ticked, validate, pack and write them.\n"
-            "--backup FILE: once the settings are packed, first read the appliance's\n"
-            "configuration image as \"Read config\" does and keep it in FILE (see unpack,\n"
-            "diff); when that read fails, the image fails its check or FILE cannot be\n"
-            "written, nothing is written to the appliance (exit status 1). An erased\n"
-            "appliance holds no image to keep: write to it without --backup.\n"
-            "--image FILE writes a kept image (from --backup or read --image) back byte\n"
-            "for byte instead, with no CONFIG.cfg and no --set: the way back after a write.",
-            runWrite},
-    Command{"upload-firmware", "", kDeviceOptions | Image, 0,
-            "\"Upload firmware\": send new firmware to the appliance",
-            "Run \"Upload firmware\" with the firmware image this program carries, or the\n"
-            "--image FILE.",
-            runUploadFirmware},
+    Command{.name = "show",
+            .arguments = "[CONFIG.cfg]",
+            .options = Set | Time,
+            .summary = "print the settings, one NAME=VALUE line each",
+            .description =
+                "Print every setting of a freshly started configurator, one NAME=VALUE line\n"
+                "each (text fields their text, lists their index, check boxes 0 or 1).\n"
+                "CONFIG.cfg is read first, as \"Read from file\" does; then the --set options\n"
+                "apply in order.",
+            .run = runShow},
+    Command{.name = "save",
+            .arguments = "[CONFIG.cfg]",
+            .options = Set | Time | Output,
+            .required = Output,
+            .outputs = Output,
+            .inPlace = Output,
+            .summary = "save the settings to a configuration file",
+            .description =
+                "Save the settings show would print to the configuration file FILE, as \"Save\n"
+                "to file\" does; an existing FILE keeps every line it does not get from the\n"
+                "settings.",
+            .run = runSave},
+    Command{.name = "pack",
+            .arguments = "[CONFIG.cfg]",
+            .options = Set | Time | Output,
+            .outputs = Output,
+            .summary = "validate and pack the settings into an image",
+            .description =
+                "Validate and pack the settings show would print into the 6144-byte\n"
+                "configuration image, as \"Write config\" does before it opens the device (the\n"
+                "clock fields take \"now\" while Uploadpctime is ticked); -o FILE writes it.\n"
+                "Without -o, only validates.",
+            .run = runPack},
+    Command{.name = "unpack",
+            .arguments = "FILE",
+            .options = Set | Time,
+            .summary = "print the settings an image holds",
+            .description =
+                "Check the 6144-byte configuration image FILE, unpack it onto a freshly started\n"
+                "configurator as \"Read config\" does and print the settings as show does.",
+            .run = runUnpack},
+    Command{.name = "diff",
+            .arguments = "A B",
+            .options = 0,
+            .fileFailure = 2,
+            .summary = "compare two configurations setting by setting",
+            .description =
+                "Compare two configurations setting by setting. Each of A and B is a\n"
+                "configuration image when it is exactly 6144 bytes long and passes the image\n"
+                "check, and a configuration file otherwise; each is loaded as unpack or \"Read\n"
+                "from file\" would, onto a freshly started configurator. Prints one line per\n"
+                "setting that differs, in show's order and form: NAME: 'VALUE IN A' | 'VALUE IN\n"
+                "B', e.g. Callsign: 'NOCALL' | 'SP9XYZ' (a ' inside a value is doubled; a\n"
+                "control character stands outside the quotes as #code: 'a'#9'b'). The clock\n"
+                "fields are never compared (neither kind keeps them), nor Uploadpctime when A\n"
+                "or B is an image. An image keeps Aprsis_user upper-cased and Callsign padded\n"
+                "to six characters, so a file and the image packed from it differ there, as\n"
+                "the appliance would hold them. Exit status 0: the same, 1: they differ, 2: a\n"
+                "usage error or a file that cannot be loaded (its messages on standard error).",
+            .run = runDiff},
+    Command{.name = "list",
+            .arguments = "",
+            .options = Emulator | Verbose,
+            .summary = "list the attached appliances",
+            .description =
+                "Print every attached Orvik 2.0, one a line: its path, then its serial number\n"
+                "when it tells one. Exit status 1, with \"Orvik 2.0 not found.\", when none is\n"
+                "attached.",
+            .run = runList},
+    Command{.name = "info",
+            .arguments = "",
+            .options = kDeviceOptions,
+            .summary = "show the appliance's firmware version",
+            .description =
+                "Show the appliance's firmware version, as the notice after \"Read config\"\n"
+                "does.",
+            .run = runInfo},
+    Command{.name = "read",
+            .arguments = "[CONFIG.cfg]",
+            .options = kDeviceOptions | Set | Time | Output | Image,
+            .outputs = Output | Image,
+            .inPlace = Output,
+            .summary = "\"Read config\": read the appliance's configuration",
+            .description =
+                "Run \"Read config\": read the appliance's configuration into the settings show\n"
+                "would print and print them as show does; --image FILE also keeps the\n"
+                "received image, -o FILE the settings as a configuration file.",
+            .run = runRead},
+    Command{.name = "write",
+            .arguments = "[CONFIG.cfg]",
+            .options = kDeviceOptions | Set | Time | Image | Backup,
+            .outputs = Backup,
+            .replaceSettings = Image,
+            .summary = "\"Write config\": write the settings to the appliance",
+            .description =
+                "Run \"Write config\" on the settings show would print: take \"now\" into the\n"
+                "clock fields while Uploadpctime is ticked, validate, pack and write them.\n"
+                "--backup FILE: once the settings are packed, first read the appliance's\n"
+                "configuration image as \"Read config\" does and keep it in FILE (see unpack,\n"
+                "diff); when that read fails, the image fails its check or FILE cannot be\n"
+                "written, nothing is written to the appliance (exit status 1). An erased\n"
+                "appliance holds no image to keep: write to it without --backup.\n"
+                "--image FILE writes a kept image (from --backup or read --image) back byte\n"
+                "for byte instead, with no CONFIG.cfg and no --set: the way back after a write.",
+            .run = runWrite},
+    Command{.name = "upload-firmware",
+            .arguments = "",
+            .options = kDeviceOptions | Image,
+            .summary = "\"Upload firmware\": send new firmware to the appliance",
+            .description =
+                "Run \"Upload firmware\" with the firmware image this program carries, or the\n"
+                "--image FILE.",
+            .run = runUploadFirmware},
 };
 
 const char* const kUsage = "Usage: orvikctl COMMAND [options] [arguments]";
@@ -214,6 +270,10 @@ int runCommand(Context& ctx, const Command& command, const QStringList& args)
             return usageError(ctx, QStringLiteral("missing argument %1").arg(wanted[i]),
                               command.name);
     }
+    QStringList inputs = ctx.positional;
+    const bool settingsGiven =
+        !inputs.isEmpty() || parser.optionNames().contains(QStringLiteral("set"));
+    QList<OutputFile> outputs;
     for (const OptionDef& o : options()) {
         if (!(command.options & o.id))
             continue;
@@ -233,8 +293,21 @@ int runCommand(Context& ctx, const Command& command, const QStringList& args)
             const QString problem = o.take(ctx, value);
             if (!problem.isEmpty())
                 return usageError(ctx, problem, command.name);
+            if (o.qt.valueName() != QLatin1String("FILE"))
+                continue;
+            if ((command.replaceSettings & o.id) && settingsGiven)
+                return usageError(ctx,
+                                  QStringLiteral("%1 %2 takes no configuration file and no --set")
+                                      .arg(command.name, name),
+                                  command.name);
+            if (command.outputs & o.id)
+                outputs.append({name, value, (command.inPlace & o.id) != 0});
+            else
+                inputs.append(value);
         }
     }
+    if (!checkCommandFiles(ctx, inputs, outputs))
+        return command.fileFailure;
     return command.run(ctx);
 }
 

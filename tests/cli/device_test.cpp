@@ -168,7 +168,8 @@ TEST_F(OrvikctlDevice, UploadsAFirmwareFileIntoTheEmulator)
 
     const CliRun missing = run({"upload-firmware", "--image", dir.filePath("none.bin")});
     EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, kFound + "\nFirmware resource not found (FindResource).\n");
+    EXPECT_EQ(missing.err, "orvikctl: cannot open " + dir.filePath("none.bin") +
+                               ": No such file or directory\n");
 }
 
 TEST(OrvikctlDeviceWithoutEmulator, HasNoUsbInTests)

@@ -91,7 +91,7 @@ TEST_F(OrvikctlDiff, AFileThatCannotBeLoadedEndsInStatusTwo)
         QString err;
     } rows[] = {
         {"missing.cfg", "defaults.cfg",
-         "orvikctl: cannot read " + dir.filePath("missing.cfg") + ": No such file or directory\n"},
+         "orvikctl: cannot open " + dir.filePath("missing.cfg") + ": No such file or directory\n"},
         {"defaults.cfg", "foreign.txt", kNotOurs},
         // As long as an image but failing its check: neither kind takes it.
         {"damaged.bin", "defaults.bin",

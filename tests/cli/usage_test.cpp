@@ -5,7 +5,9 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QFile>
 #include <QRegularExpression>
+#include <sys/stat.h>
 
 namespace orvik::cli {
 namespace {
@@ -21,7 +23,7 @@ protected:
     void TearDown() override { QDir::setCurrent(home); }
     QStringList touched() const
     {
-        return QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
+        return QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System);
     }
 
     const QString home = QDir::currentPath();
@@ -71,6 +73,57 @@ TEST_F(OrvikctlUsage, MisuseIsOneLineAndExitStatusTwoBeforeAnythingIsTouched)
         EXPECT_EQ(r.err, "orvikctl: " + row.err + '\n');
         EXPECT_EQ(r.out, "");
         EXPECT_EQ(touched(), QStringList());
+    }
+}
+
+TEST_F(OrvikctlUsage, FilesAreCheckedBeforeAnythingIsTouched)
+{
+    ASSERT_EQ(runCli({"save", "-o", "s.cfg"}).status, 0);
+    ASSERT_EQ(runCli({"pack", "-o", "s.bin"}).status, 0);
+    ASSERT_TRUE(QFile::link("s.cfg", "link.cfg"));
+    ASSERT_TRUE(QDir().mkdir("folder"));
+    ASSERT_EQ(::mkfifo("fifo", 0600), 0);
+    const QStringList files = touched();
+    const QByteArray cfg = read("s.cfg");
+    const QByteArray bin = read("s.bin");
+    const QString noFile = ": No such file or directory";
+    const QString nothing = "; nothing was written";
+    const struct {
+        QStringList args;
+        int status;
+        QString err;
+    } rows[] = {
+        {{"show", "nofile.cfg"}, 1, "cannot open nofile.cfg" + noFile},
+        {{"--emulator", "emu", "write", "nofile.cfg"}, 1, "cannot open nofile.cfg" + noFile},
+        {{"--emulator", "emu", "upload-firmware", "--image", "nofile"},
+         1,
+         "cannot open nofile" + noFile},
+        {{"diff", "nofile.cfg", "s.cfg"}, 2, "cannot open nofile.cfg" + noFile},
+        {{"unpack", "folder"}, 1, "cannot open folder: Is a directory"},
+        {{"show", "fifo"}, 1, "cannot open fifo: Is a FIFO, not a regular file"},
+        {{"pack", "s.cfg", "-o", "s.cfg"}, 1, "-o s.cfg would overwrite the input s.cfg" + nothing},
+        {{"pack", "link.cfg", "-o", "s.cfg"},
+         1,
+         "-o s.cfg would overwrite the input link.cfg" + nothing},
+        {{"--emulator", "emu", "write", "s.cfg", "--backup", "s.cfg"},
+         1,
+         "--backup s.cfg would overwrite the input s.cfg" + nothing},
+        {{"--emulator", "emu", "write", "--image", "s.bin", "--backup", "./s.bin"},
+         1,
+         "--backup ./s.bin would overwrite the input s.bin" + nothing},
+        {{"--emulator", "emu", "read", "--image", "new", "-o", "new"},
+         1,
+         "--image new and -o new are the same file" + nothing},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.args.join(' ').toStdString());
+        const CliRun r = runCli(row.args);
+        EXPECT_EQ(r.status, row.status);
+        EXPECT_EQ(r.err, "orvikctl: " + row.err + '\n');
+        EXPECT_EQ(r.out, "");
+        EXPECT_EQ(touched(), files);
+        EXPECT_EQ(read("s.cfg"), cfg);
+        EXPECT_EQ(read("s.bin"), bin);
     }
 }
 
