@@ -239,6 +239,55 @@ QString parseProblem(const QCommandLineParser& parser, const char* command)
     return text.isEmpty() ? text : text.front().toLower() + text.mid(1);
 }
 
+// The usage problem of these positional arguments, if any.
+QString argumentsProblem(const Command& command, const QStringList& given)
+{
+    const QStringList wanted =
+        QString::fromLatin1(command.arguments).split(' ', Qt::SkipEmptyParts);
+    if (given.size() > wanted.size())
+        return QStringLiteral("unexpected argument '%1'").arg(given[wanted.size()]);
+    for (qsizetype i = given.size(); i < wanted.size(); ++i) {
+        if (!wanted[i].startsWith('['))
+            return QStringLiteral("missing argument %1").arg(wanted[i]);
+    }
+    return {};
+}
+
+// The files a command reads and writes.
+struct CommandFiles {
+    QStringList inputs;
+    QList<OutputFile> outputs;
+};
+
+// Takes option `o` as given into `ctx` and `files`; the usage problem, if any.
+QString takeOption(Context& ctx, const Command& command, const QCommandLineParser& parser,
+                   const OptionDef& o, CommandFiles& files)
+{
+    const QString name = spelled(o.qt.names().first());
+    const bool flag = o.qt.valueName().isEmpty();
+    const QStringList values =
+        flag ? QStringList(parser.isSet(o.qt) ? 1 : 0, QString()) : parser.values(o.qt);
+    if ((command.required & o.id) && values.isEmpty())
+        return QStringLiteral("%1 needs %2 %3").arg(command.name, name, o.qt.valueName());
+    if (!o.repeatable && values.size() > 1)
+        return QStringLiteral("%1 given more than once").arg(name);
+    if ((command.replaceSettings & o.id) && !values.isEmpty() &&
+        (!ctx.positional.isEmpty() || parser.isSet(QStringLiteral("set"))))
+        return QStringLiteral("%1 %2 takes no configuration file and no --set")
+            .arg(command.name, name);
+    for (const QString& value : values) {
+        if (QString problem = o.take(ctx, value); !problem.isEmpty())
+            return problem;
+        if (o.qt.valueName() != QLatin1String("FILE"))
+            continue;
+        if (command.outputs & o.id)
+            files.outputs.append({name, value, (command.inPlace & o.id) != 0});
+        else
+            files.inputs.append(value);
+    }
+    return {};
+}
+
 // Takes everything the command line says into `ctx`, then runs the command;
 // a usage error, printed before anything is touched, when it says something
 // the command cannot take.
@@ -257,56 +306,17 @@ int runCommand(Context& ctx, const Command& command, const QStringList& args)
         ctx.out.flush();
         return 0;
     }
-
-    const QStringList wanted =
-        QString::fromLatin1(command.arguments).split(' ', Qt::SkipEmptyParts);
     ctx.positional = parser.positionalArguments();
-    if (ctx.positional.size() > wanted.size())
-        return usageError(
-            ctx, QStringLiteral("unexpected argument '%1'").arg(ctx.positional[wanted.size()]),
-            command.name);
-    for (qsizetype i = ctx.positional.size(); i < wanted.size(); ++i) {
-        if (!wanted[i].startsWith('['))
-            return usageError(ctx, QStringLiteral("missing argument %1").arg(wanted[i]),
-                              command.name);
-    }
-    QStringList inputs = ctx.positional;
-    const bool settingsGiven =
-        !inputs.isEmpty() || parser.optionNames().contains(QStringLiteral("set"));
-    QList<OutputFile> outputs;
+    if (QString problem = argumentsProblem(command, ctx.positional); !problem.isEmpty())
+        return usageError(ctx, problem, command.name);
+    CommandFiles files{ctx.positional, {}};
     for (const OptionDef& o : options()) {
         if (!(command.options & o.id))
             continue;
-        const QString name = spelled(o.qt.names().first());
-        // A flag is taken once, with no value.
-        const QStringList values = o.qt.valueName().isEmpty()
-                                       ? QStringList(parser.isSet(o.qt) ? 1 : 0, QString())
-                                       : parser.values(o.qt);
-        if ((command.required & o.id) && !parser.isSet(o.qt))
-            return usageError(
-                ctx, QStringLiteral("%1 needs %2 %3").arg(command.name, name, o.qt.valueName()),
-                command.name);
-        if (!o.repeatable && values.size() > 1)
-            return usageError(ctx, QStringLiteral("%1 given more than once").arg(name),
-                              command.name);
-        for (const QString& value : values) {
-            const QString problem = o.take(ctx, value);
-            if (!problem.isEmpty())
-                return usageError(ctx, problem, command.name);
-            if (o.qt.valueName() != QLatin1String("FILE"))
-                continue;
-            if ((command.replaceSettings & o.id) && settingsGiven)
-                return usageError(ctx,
-                                  QStringLiteral("%1 %2 takes no configuration file and no --set")
-                                      .arg(command.name, name),
-                                  command.name);
-            if (command.outputs & o.id)
-                outputs.append({name, value, (command.inPlace & o.id) != 0});
-            else
-                inputs.append(value);
-        }
+        if (QString problem = takeOption(ctx, command, parser, o, files); !problem.isEmpty())
+            return usageError(ctx, problem, command.name);
     }
-    if (!checkCommandFiles(ctx, inputs, outputs))
+    if (!checkCommandFiles(ctx, files.inputs, files.outputs))
         return command.fileFailure;
     return command.run(ctx);
 }
