@@ -172,6 +172,10 @@ QString commandHelp(const Command& command, QCommandLineParser& parser)
 {
     parser.setApplicationDescription(QString::fromUtf8(command.description));
     QString usage = QStringLiteral("Usage: orvikctl %1 [options]").arg(command.name);
+    for (const OptionDef& o : options()) {
+        if (command.required & o.id)
+            usage += ' ' + spelled(o.qt.names().first()) + ' ' + o.qt.valueName();
+    }
     if (*command.arguments)
         usage += ' ' + QLatin1String(command.arguments);
     return helpText(parser, usage);

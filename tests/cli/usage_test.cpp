@@ -148,6 +148,10 @@ TEST_F(OrvikctlUsage, HelpIsPerCommand)
          {"--backup <FILE>", "--device"},
          {"-o <FILE>"}},
         {{"diff", "--help"}, "Usage: orvikctl diff [options] A B", {"--help"}, {"--set"}},
+        {{"save", "--help"},
+         "Usage: orvikctl save [options] -o FILE [CONFIG.cfg]",
+         {"--time"},
+         {"--image"}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.args.join(' ').toStdString());
