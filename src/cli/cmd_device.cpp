@@ -43,15 +43,20 @@ bool backUp(Context& ctx, HidTransport& transport)
 int runList(Context& ctx)
 {
     return runOnDevice(ctx, [&](HidTransport& transport) {
-        bool any = false;
-        for (const HidInterface& i : transport.enumerate()) {
-            if (i.vendorId == kOrvikVendorId && i.productId == kOrvikProductId) {
-                ctx.out << QString::fromLocal8Bit(i.path.c_str()) << '\n';
-                any = true;
-            }
+        const std::vector<HidInterface> appliances = ListAppliances(transport);
+        if (appliances.empty()) {
+            ctx.reporter.log(QStringLiteral("Orvik 2.0 not found."));
+            return false;
+        }
+        // A tab: a path may hold blanks.
+        for (const HidInterface& i : appliances) {
+            ctx.out << QString::fromLocal8Bit(i.path.c_str());
+            if (!i.serialNumber.isEmpty())
+                ctx.out << '\t' << i.serialNumber;
+            ctx.out << '\n';
         }
         ctx.out.flush();
-        return any;
+        return true;
     });
 }
 

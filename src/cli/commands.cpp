@@ -3,6 +3,7 @@
 #include "cli/command_files.h"
 #include "cli/context.h"
 #include "cli/options.h"
+#include "version.h"
 
 #include <QCommandLineParser>
 #include <array>
@@ -347,7 +348,7 @@ int runWithoutCommand(Context& ctx, const QStringList& args)
     if (parser.isSet(kHelp))
         ctx.out << globalHelp(parser);
     else if (parser.isSet(kVersion))
-        ctx.out << "orvikctl " << ORVIK_VERSION << '\n';
+        ctx.out << "orvikctl " << kVersionLiteral + 1 << '\n'; // without its "v"
     else
         return usageError(ctx, QStringLiteral("no command given"));
     ctx.out.flush();

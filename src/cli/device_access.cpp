@@ -1,6 +1,7 @@
 #include "cli/device_access.h"
 
 #include "cli/context.h"
+#include "device/device_choice.h"
 #include "device/emulator_store.h"
 
 namespace orvik::cli {
@@ -25,18 +26,19 @@ int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session)
             return 1;
         }
         const std::unique_ptr<HidTransport> usb = ctx.usbTransport();
-        return runSession(ctx, *usb, session) ? 0 : 1;
+        ChosenAppliance chosen(*usb, ctx.device);
+        return runSession(ctx, chosen, session) ? 0 : 1;
     }
 
     ApplianceEmulator emulator;
-    Appliance& appliance = emulator.attach({});
     QString error;
-    if (!loadAppliance(ctx.emulatorDir, appliance, error)) {
+    if (!loadAppliances(ctx.emulatorDir, emulator, error)) {
         ctx.err << "orvikctl: " << error << Qt::endl;
         return 1;
     }
-    const bool succeeded = runSession(ctx, emulator, session);
-    if (!saveAppliance(ctx.emulatorDir, appliance, error)) {
+    ChosenAppliance chosen(emulator, ctx.device);
+    const bool succeeded = runSession(ctx, chosen, session);
+    if (!saveAppliances(emulator, error)) {
         ctx.err << "orvikctl: " << error << Qt::endl;
         return 1;
     }

@@ -8,10 +8,11 @@ namespace orvik::cli {
 
 struct Context;
 
-// Runs one device session on the appliance the options name: the emulated one
-// kept in --emulator DIR, or the one on USB. Returns the exit status: 0 when
-// the session succeeded, 1 when it did not (also when it ended in the error
-// box, or the emulator's files could not be read or written).
+// Runs one device session on the appliance the options name: on USB or among
+// the emulated ones kept in --emulator DIR, the one --device names, or the
+// first. The session's transport stays on the appliance it first opens. Returns the exit status: 0
+// when the session succeeded, 1 when it did not (also when it ended in the error box, or the
+// emulator's files could not be read or written).
 int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session);
 
 } // namespace orvik::cli

@@ -116,6 +116,30 @@ TEST_F(OrvikctlBackup, IsOnDiskBeforeTheFirstPageIsWritten)
     EXPECT_EQ(atFirstPage, old);
 }
 
+TEST_F(OrvikctlBackup, TheWriteGoesOnlyToTheApplianceBackedUp)
+{
+    int pagesWritten = 0;
+    const auto usb = [&]() -> std::unique_ptr<HidTransport> {
+        auto emulator = std::make_unique<ApplianceEmulator>();
+        for (const char* path : {"usb0", "usb1"})
+            std::copy(old.begin(), old.end(), emulator->attach(path).eeprom.begin());
+        // Unplugged once its last page has been read; another is still there.
+        emulator->onRequest = [&, e = emulator.get()](const Appliance& a, const Report& request) {
+            if (a.requestCount(Command::ReadConfigPage) == 192)
+                e->appliances().front().present = false;
+            if (request[kCommandOffset] == static_cast<std::uint8_t>(Command::WriteConfigPage))
+                ++pagesWritten;
+        };
+        return emulator;
+    };
+    const CliRun r = runCli({"write", "--backup", backup, "--set", "Callsign=NEW1"}, usb);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.endsWith("Page read: 192/192\nOrvik 2.0 not found.\n"))
+        << r.err.right(300).toStdString();
+    EXPECT_EQ(read(backup), old);
+    EXPECT_EQ(pagesWritten, 0);
+}
+
 TEST_F(OrvikctlBackup, NothingIsWrittenWhenTheBackupFails)
 {
     const QString versionBox =

@@ -103,6 +103,7 @@ TEST_F(OrvikctlDevice, StateFilesShapeTheAppliance)
          1,
          kFound + "\n" + cannotOpen},
         {"not attached", "102", "absent", {"info"}, 1, "Orvik 2.0 not found.\n"},
+        {"none to list", "102", "absent", {"list"}, 1, "Orvik 2.0 not found.\n"},
         {"version 1.00 told", "100", "", {"info"}, 0, kFound + "\nFirmware version: 1.00\n"},
         {"bad fault line",
          "102",
@@ -152,6 +153,37 @@ TEST_F(OrvikctlDevice, CreatesItsFilesAndRefusesAForeignImage)
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.err, "orvikctl: " + emu +
                            "/eeprom.bin: not an EEPROM image (it must be exactly 6144 bytes)\n");
+}
+
+TEST_F(OrvikctlDevice, ListsAndChoosesAmongSeveralAppliances)
+{
+    for (const QString serial : {"A1", "B2"}) {
+        ASSERT_TRUE(QDir().mkpath(emu + "/" + serial));
+        put(serial + "/firmware-version", "102\n");
+    }
+    const struct {
+        QStringList args;
+        int status;
+        QString outHas;
+        QString errEnd;
+    } rows[] = {
+        {{"list"}, 0, emu + "/A1\tA1\n" + emu + "/B2\tB2\n", ""},
+        {{"--device", "B2", "write", "--set", "Callsign=SP9BBB"}, 0, "", "Eeprom write success\n"},
+        {{"write", "--device", emu + "/A1", "--set", "Callsign=SP9AAA"},
+         0,
+         "",
+         "Eeprom write success\n"},
+        {{"read", "--device", "B2"}, 0, "\nCallsign=SP9BBB\n", "Firmware version: 1.02\n"},
+        {{"--device", "A1", "read"}, 0, "\nCallsign=SP9AAA\n", "Firmware version: 1.02\n"},
+        {{"--device", "C3", "info"}, 1, "", "Orvik 2.0 not found.\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.args.join(' ').toStdString());
+        const CliRun r = run(row.args);
+        EXPECT_EQ(r.status, row.status);
+        EXPECT_TRUE(r.out.contains(row.outHas)) << r.out.toStdString();
+        EXPECT_EQ(r.err.right(row.errEnd.size()), row.errEnd);
+    }
 }
 
 TEST_F(OrvikctlDevice, UploadsAFirmwareFileIntoTheEmulator)
