@@ -13,7 +13,7 @@ offered() {
     COMP_CWORD=$#
     COMPREPLY=()
     _orvikctl
-    printf '%s\n' "${COMPREPLY[@]}" | sort | paste -sd' '
+    printf '%s\n' "${COMPREPLY[@]}" | LC_ALL=C sort | paste -sd' '
 }
 check() {
     local expected=$1
@@ -36,4 +36,9 @@ check "$emu" --emulator "$emu"
 touch "$emu/station.cfg"
 check "$emu/station.cfg" show "$emu/st"
 check "$emu/station.cfg" pack -o "$emu/st"
+mkdir "$emu/A1" "$emu/B2"
+echo 102 >"$emu/A1/firmware-version"
+echo 102 >"$emu/B2/firmware-version"
+check "$emu/A1 $emu/B2 A1 B2" --emulator "$emu" info --device ""
+check "B2" --emulator "$emu" info --device B
 echo "completion ok"
