@@ -23,7 +23,6 @@ struct Context {
     QTextStream& err;
     CliReporter reporter{err};
 
-    QString command;
     QStringList positional;
     QList<QPair<QString, QString>> sets; // --set NAME=VALUE, in the order given
     QString output;                      // -o FILE
