@@ -153,10 +153,8 @@ const std::array kCommands = {
 
 const char* const kUsage = "Usage: orvikctl COMMAND [options] [arguments]";
 const char* const kDeviceNote =
-    "The device commands (list, info, read, write, upload-firmware) put every log\n"
-    "line and box text on standard error as the window shows them, and end with exit\n"
-    "status 1 when the session did not succeed. A usage error ends with exit status 2.\n"
-    "'orvikctl COMMAND --help' shows a command's options; orvikctl(1) tells more.\n";
+    "Device commands log to standard error as the window does. Exit status 1: the\n"
+    "command failed, 2: a usage error. See orvikctl COMMAND --help, and orvikctl(1).\n";
 
 const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")},
                                QStringLiteral("Show this help."));
