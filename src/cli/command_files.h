@@ -1,5 +1,7 @@
 #pragma once
 
+#include "configfile/ini_file.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -8,9 +10,9 @@ namespace orvik::cli {
 
 struct Context;
 
-// Inputs are read whole; no file of this program comes near this size, so a
-// larger one is refused rather than filling the memory.
-inline constexpr qint64 kLargestInput = 64 * 1024 * 1024;
+// Every input is read up to a configuration file's bound: diff takes either
+// kind, and no image or firmware comes near it.
+inline constexpr qint64 kLargestInput = kMaxIniFileSize;
 
 // A file a command writes, and the option that names it (for the message).
 struct OutputFile {

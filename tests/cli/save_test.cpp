@@ -98,14 +98,13 @@ TEST_F(OrvikctlSave, Failures)
          "orvikctl: cannot write " + fifo + ": Is a FIFO, not a regular file\n"},
         {{"unpack", fifo},
          1,
-         "orvikctl: cannot read " + fifo + ": Is a FIFO, not a regular file\n"},
+         "orvikctl: cannot open " + fifo + ": Is a FIFO, not a regular file\n"},
         {{"unpack", "/dev/zero"},
          1,
-         "orvikctl: cannot read /dev/zero: Is a device, not a regular file\n"},
+         "orvikctl: cannot open /dev/zero: Is a device, not a regular file\n"},
         {{"show", "/dev/zero"},
          1,
-         "Imported configuration file is not a Orvik 2.0 configuration file. \n"
-         "Operation aborted.\n"},
+         "orvikctl: cannot open /dev/zero: Is a device, not a regular file\n"},
     };
     for (const Case& c : cases) {
         const CliRun r = runCli(c.args);

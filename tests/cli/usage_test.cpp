@@ -7,7 +7,6 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
-#include <sys/stat.h>
 
 namespace orvik::cli {
 namespace {
@@ -23,7 +22,7 @@ protected:
     void TearDown() override { QDir::setCurrent(home); }
     QStringList touched() const
     {
-        return QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries | QDir::System);
+        return QDir(dir.path()).entryList(QDir::NoDotAndDotDot | QDir::AllEntries);
     }
 
     const QString home = QDir::currentPath();
@@ -82,7 +81,6 @@ TEST_F(OrvikctlUsage, FilesAreCheckedBeforeAnythingIsTouched)
     ASSERT_EQ(runCli({"pack", "-o", "s.bin"}).status, 0);
     ASSERT_TRUE(QFile::link("s.cfg", "link.cfg"));
     ASSERT_TRUE(QDir().mkdir("folder"));
-    ASSERT_EQ(::mkfifo("fifo", 0600), 0);
     const QStringList files = touched();
     const QByteArray cfg = read("s.cfg");
     const QByteArray bin = read("s.bin");
@@ -100,7 +98,6 @@ TEST_F(OrvikctlUsage, FilesAreCheckedBeforeAnythingIsTouched)
          "cannot open nofile" + noFile},
         {{"diff", "nofile.cfg", "s.cfg"}, 2, "cannot open nofile.cfg" + noFile},
         {{"unpack", "folder"}, 1, "cannot open folder: Is a directory"},
-        {{"show", "fifo"}, 1, "cannot open fifo: Is a FIFO, not a regular file"},
         {{"pack", "s.cfg", "-o", "s.cfg"}, 1, "-o s.cfg would overwrite the input s.cfg" + nothing},
         {{"pack", "link.cfg", "-o", "s.cfg"},
          1,
