@@ -1,6 +1,7 @@
 #include "cli/options.h"
 
 #include "cli/context.h"
+#include "device/hid_log.h"
 #include "settings/catalogue.h"
 
 #include <QLoggingCategory>
@@ -33,7 +34,8 @@ QString takeTime(Context& ctx, const QString& value)
 
 QString takeVerbose(Context&, const QString&)
 {
-    QLoggingCategory::setFilterRules(QStringLiteral("orvik.hid.debug=true"));
+    QLoggingCategory::setFilterRules(
+        QStringLiteral("%1.debug=true").arg(QLatin1String(lcHid().categoryName())));
     return {};
 }
 
