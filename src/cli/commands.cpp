@@ -6,6 +6,7 @@
 #include "orvik_version.h"
 
 #include <QCommandLineParser>
+#include <algorithm>
 #include <array>
 
 namespace orvik::cli {
@@ -341,8 +342,14 @@ int runWithoutCommand(Context& ctx, const QStringList& args)
     }
     parser.addOption(kHelp);
     parser.addOption(kVersion);
-    if (!parser.parse(QStringList{QStringLiteral("orvikctl")} + args))
-        return usageError(ctx, parseProblem(parser, nullptr));
+    if (!parser.parse(QStringList{QStringLiteral("orvikctl")} + args)) {
+        // A command's own option, given without the command.
+        const QStringList unknown = parser.unknownOptionNames();
+        const bool commandOptions =
+            !unknown.isEmpty() && std::all_of(unknown.begin(), unknown.end(), findOption);
+        return usageError(ctx, commandOptions ? QStringLiteral("no command given")
+                                              : parseProblem(parser, nullptr));
+    }
     if (parser.isSet(kHelp))
         ctx.out << globalHelp(parser);
     else if (parser.isSet(kVersion))

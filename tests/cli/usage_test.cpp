@@ -41,6 +41,7 @@ TEST_F(OrvikctlUsage, MisuseIsOneLineAndExitStatusTwoBeforeAnythingIsTouched)
         {{"--bogus", "show"}, "show takes no option --bogus (see orvikctl show --help)"},
         {{"--bogus"}, "unknown option --bogus (see orvikctl --help)"},
         {{"--emulator", "emu"}, "no command given (see orvikctl --help)"},
+        {{"--time", "5"}, "no command given (see orvikctl --help)"},
         {{"frobnicate"}, "unknown command frobnicate (see orvikctl --help)"},
         {{"show", "a.cfg", "b.cfg"}, "unexpected argument 'b.cfg' (see orvikctl show --help)"},
         {{"write", "a.cfg", "b.cfg", "--emulator", "emu"},
