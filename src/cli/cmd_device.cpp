@@ -45,7 +45,7 @@ int runList(Context& ctx)
     return runOnDevice(ctx, [&](HidTransport& transport) {
         const std::vector<HidInterface> appliances = ListAppliances(transport);
         if (appliances.empty()) {
-            ctx.reporter.log(QStringLiteral("Orvik 2.0 not found."));
+            ctx.reporter.log(QString::fromLatin1(kNotFoundLine));
             return false;
         }
         // A tab: a path may hold blanks.

@@ -31,7 +31,7 @@ bool OpenDevice(HidTransport& transport, Reporter& reporter)
 {
     const std::vector<HidInterface> present = ListAppliances(transport);
     if (present.empty()) {
-        reporter.log(QStringLiteral("Orvik 2.0 not found."));
+        reporter.log(QString::fromLatin1(kNotFoundLine));
         return false;
     }
     reporter.log(QStringLiteral("Orvik 2.0 found, vid: Vid_0483, pid: A04F"));

@@ -12,6 +12,8 @@ class Reporter;
 
 inline constexpr std::uint16_t kOrvikVendorId = 0x0483;
 inline constexpr std::uint16_t kOrvikProductId = 0xA04F;
+// The line that says no appliance is attached.
+inline constexpr char kNotFoundLine[] = "Orvik 2.0 not found.";
 
 [[nodiscard]] inline bool isAppliance(const HidInterface& candidate)
 {
