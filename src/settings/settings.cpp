@@ -3,6 +3,7 @@
 #include "settings/number.h"
 
 #include <stdexcept>
+#include <utility>
 
 namespace orvik {
 
@@ -72,13 +73,19 @@ QString Settings::text(const QString& name) const
     return slot(name, Kind::Text).text;
 }
 
+template <typename T> bool Settings::store(const QString& name, Kind kind, T Value::*field, T value)
+{
+    Value& v = slot(name, kind);
+    if (v.*field == value)
+        return false;
+    v.*field = std::move(value);
+    emit valueChanged(name);
+    return true;
+}
+
 void Settings::setText(const QString& name, const QString& value)
 {
-    Value& v = slot(name, Kind::Text);
-    if (v.text == value)
-        return;
-    v.text = value;
-    emit valueChanged(name);
+    store(name, Kind::Text, &Value::text, value);
 }
 
 int Settings::index(const QString& name) const
@@ -88,13 +95,8 @@ int Settings::index(const QString& name) const
 
 void Settings::setIndex(const QString& name, int value)
 {
-    Value& v = slot(name, Kind::List);
     const int count = static_cast<int>(definition(name).items.size());
-    const int stored = value >= 0 && value < count ? value : -1;
-    if (v.index == stored)
-        return;
-    v.index = stored;
-    emit valueChanged(name);
+    store(name, Kind::List, &Value::index, value >= 0 && value < count ? value : -1);
 }
 
 bool Settings::checked(const QString& name) const
@@ -104,11 +106,8 @@ bool Settings::checked(const QString& name) const
 
 void Settings::setChecked(const QString& name, bool value)
 {
-    Value& v = slot(name, Kind::Check);
-    if (v.checked == value)
+    if (!store(name, Kind::Check, &Value::checked, value))
         return;
-    v.checked = value;
-    emit valueChanged(name);
     // Both boxes share the handler; it looks only at Uploadpctime.
     if (name == QLatin1String("Uploadpctime") || name == QLatin1String("Ntp_enable"))
         uploadpctimeClick();

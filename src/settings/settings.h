@@ -52,6 +52,9 @@ private:
     };
     Value& slot(const QString& name, Kind kind);
     const Value& slot(const QString& name, Kind kind) const;
+    // Stores `value` in the setting's `field`; true, with valueChanged, when
+    // that changed it.
+    template <typename T> bool store(const QString& name, Kind kind, T Value::*field, T value);
     void setEnabled(const QString& name, bool enabled);
     void uploadpctimeClick();
 
