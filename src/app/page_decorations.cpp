@@ -1,7 +1,5 @@
 #include "app/page_decorations.h"
 
-#include <QHash>
-
 namespace orvik {
 
 namespace {
@@ -61,26 +59,6 @@ const std::vector<Decoration>& pageDecorations()
 {
     static const std::vector<Decoration> d = build();
     return d;
-}
-
-std::optional<int> labelLeft(const QString& setting)
-{
-    static const QHash<QString, int> lefts = {
-        {"Rtcyear", 152},
-        {"Rtchour", 152},
-        {"Rtcmonth", 224},
-        {"Rtcmin", 224},
-        {"Rtcday", 296},
-        {"Ssid", 290}, // the "-" between callsign and SSID
-        {"Aprsis1_servername", 40},
-        {"Aprsis2_servername", 40},
-        {"Aprsis3_servername", 40},
-        {"Aprsis_user", 320},
-        {"Aprsis_pass", 320},
-    };
-    if (const auto it = lefts.constFind(setting); it != lefts.constEnd())
-        return *it;
-    return std::nullopt;
 }
 
 } // namespace orvik

@@ -3,7 +3,6 @@
 #include "settings/catalogue.h"
 
 #include <QRect>
-#include <optional>
 #include <vector>
 
 namespace orvik {
@@ -30,9 +29,8 @@ struct Decoration {
 // Group boxes come before what stands in them.
 const std::vector<Decoration>& pageDecorations();
 
-// The left edge of a setting's label where it is fixed. A label without one
-// ends 9 pixels left of its field, but starts no further left than 4.
-std::optional<int> labelLeft(const QString& setting);
+// A setting's label without a left edge of its own ends this far left of its
+// field, but starts no further left than the page's margin.
 inline constexpr int kLabelGap = 9;
 inline constexpr int kLabelMinLeft = 4;
 

@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 namespace orvik {
 
@@ -85,7 +86,7 @@ QWidget* createDecoration(const Decoration& d, QWidget* parent)
 // A setting's label stands left of its field, on the field's row.
 void addLabel(const SettingDef& def, QWidget* control)
 {
-    const std::optional<int> fixedLeft = labelLeft(def.name);
+    const std::optional<int> fixedLeft = def.place.labelLeft;
     auto* label =
         new PlacedLabel(def.label, control->parentWidget(), [control, fixedLeft](const QLabel& l) {
             const int width = l.sizeHint().width();

@@ -135,11 +135,11 @@ void addRtc(std::vector<SettingDef>& c)
         Place place;
     };
     const std::array<Clock, 5> clocks = {{
-        {"Rtcyear", "Year:", 4, {184, 40, 33}},
-        {"Rtcmonth", "Month:", 2, {264, 40, 25}},
-        {"Rtcday", "Day:", 2, {328, 40, 25}},
-        {"Rtchour", "Hour:", 2, {184, 64, 25}},
-        {"Rtcmin", "Minute:", 2, {264, 64, 25}},
+        {"Rtcyear", "Year:", 4, {184, 40, 33, {}, 152}},
+        {"Rtcmonth", "Month:", 2, {264, 40, 25, {}, 224}},
+        {"Rtcday", "Day:", 2, {328, 40, 25, {}, 296}},
+        {"Rtchour", "Hour:", 2, {184, 64, 25, {}, 152}},
+        {"Rtcmin", "Minute:", 2, {264, 64, 25, {}, 224}},
     }};
     for (const Clock& k : clocks) {
         SettingDef d = text(k.name, t, k.label, k.maxLength, k.place, {});
@@ -158,16 +158,17 @@ void addAprsServers(std::vector<SettingDef>& c)
     const Tab t = Tab::AprsServers;
     c.push_back(
         text("Callsign", t, "APRS-IS callsign:", 6, {232, 16, 57}, "NOCALL", "Station callsign."));
-    c.push_back(text("Ssid", t, "-", 2, {296, 16, 25}, "0", "Station SSID."));
+    // The "-" between callsign and SSID.
+    c.push_back(text("Ssid", t, "-", 2, {296, 16, 25, {}, 290}, "0", "Station SSID."));
     for (int n = 1; n <= 3; ++n) {
         const int top = 72 + 24 * (n - 1);
         c.push_back(text(QString("Aprsis%1_servername").arg(n), t, QString("Server %1:").arg(n), 31,
-                         {96, top, 161}, {}, "APRS-IS server domain name or IP address."));
+                         {96, top, 161, {}, 40}, {}, "APRS-IS server domain name or IP address."));
         c.push_back(text(QString("Aprsis%1_port").arg(n), t, {}, 5, {264, top, 41}, "14580"));
     }
-    c.push_back(text("Aprsis_user", t, "Username:", 16, {384, 72, 81}, "nocall",
+    c.push_back(text("Aprsis_user", t, "Username:", 16, {384, 72, 81, {}, 320}, "nocall",
                      "Your login to APRS-IS network. Usually your callsign."));
-    c.push_back(text("Aprsis_pass", t, "Password:", 16, {384, 96, 81}, "60417",
+    c.push_back(text("Aprsis_pass", t, "Password:", 16, {384, 96, 81, {}, 320}, "60417",
                      "You login to APRS-IS network. If you don't know it, you should ask your "
                      "local APRS-IS administrator."));
 }

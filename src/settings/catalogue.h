@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 #include <vector>
 
 namespace orvik {
@@ -35,6 +36,9 @@ struct Place {
     int top = 0;
     int width = 0;
     QString group;
+    // Where the control's label starts when the window lines it up with labels
+    // or headings elsewhere; empty: it ends just left of the control.
+    std::optional<int> labelLeft = {};
 };
 
 struct SettingDef {
