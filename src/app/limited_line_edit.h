@@ -4,9 +4,12 @@
 
 namespace orvik {
 
+class CharacterBound;
+
 // A text field whose limit binds what the user types or pastes, never what the
 // program puts in: a configuration read or a file import may hold longer text,
-// which must be shown whole and can still be shortened.
+// which must be shown whole and can still be shortened. The limit counts
+// characters, so a character outside the Basic Multilingual Plane is one.
 class LimitedLineEdit : public QLineEdit {
     Q_OBJECT
 public:
@@ -17,12 +20,13 @@ public:
     void showText(const QString& text);
 
 private:
-    // QLineEdit's own bound stops typing, pasting and dropping alike; it is
-    // kept at the limit or at the current length when that is longer, so it
-    // never cuts a text the program set.
+    // The bound stops typing, pasting and dropping alike; it is kept at the
+    // limit or at the current length when that is longer, so it never cuts a
+    // text the program set.
     void fitBound();
 
     int limit_;
+    CharacterBound* bound_;
 };
 
 } // namespace orvik

@@ -24,6 +24,8 @@ TEST(LimitedLineEdit, TypingAndPastingStopAtTheLimit)
         {"typing after the program put in more", "5223.08N extra", "Z", nullptr, "5223.08N extra"},
         {"pasting the part that fits", "5223", nullptr, "ABCDEFGH", "5223ABCD"},
         {"pasting into a longer text", "5223.08N extra", nullptr, "AB", "5223.08N extra"},
+        {"a character outside the BMP counts as one", "5223.08", nullptr, "\U0001F600\U0001F600",
+         "5223.08\U0001F600"},
     };
     orvik::test::ApplicationReady ready;
     for (const Row& row : rows) {
