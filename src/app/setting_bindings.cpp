@@ -23,49 +23,46 @@ SettingBindings::SettingBindings(Settings& settings, QObject* parent)
     });
 }
 
+template <typename Control, typename Signal, typename Shown, typename Show, typename Stored,
+          typename Store>
+Control* SettingBindings::tie(Control* control, const QString& name, Signal userChanged,
+                              Shown shown, Show show, Stored stored, Store store)
+{
+    Settings& model = settings_;
+    connect(control, userChanged, &model,
+            [&model, name, store](const auto& value) { (model.*store)(name, value); });
+    showValue_[name] = [control, shown, show, &model, name, stored] {
+        if (const auto value = (model.*stored)(name); (control->*shown)() != value)
+            (control->*show)(value);
+    };
+    return control;
+}
+
 QWidget* SettingBindings::createControl(const SettingDef& def, QWidget* parent)
 {
     const QString name = def.name;
-    Settings& model = settings_;
     QWidget* control = nullptr;
     switch (def.kind) {
-    case Kind::Text: {
-        auto* edit = new LimitedLineEdit(def.maxLength, parent);
+    case Kind::Text:
         // textEdited comes from the user only; showText emits none.
-        connect(edit, &QLineEdit::textEdited, &model,
-                [&model, name](const QString& text) { model.setText(name, text); });
-        showValue_[name] = [edit, &model, name] {
-            if (edit->text() != model.text(name))
-                edit->showText(model.text(name));
-        };
-        control = edit;
+        control =
+            tie(new LimitedLineEdit(def.maxLength, parent), name, &QLineEdit::textEdited,
+                &QLineEdit::text, &LimitedLineEdit::showText, &Settings::text, &Settings::setText);
         break;
-    }
     case Kind::List: {
         auto* list = new QComboBox(parent);
-        // Filled before it is connected: the first item would otherwise become
-        // the setting's value.
+        // Filled before it is tied: the first item would otherwise become the
+        // setting's value.
         list->addItems(def.items);
-        connect(list, &QComboBox::currentIndexChanged, &model,
-                [&model, name](int index) { model.setIndex(name, index); });
-        showValue_[name] = [list, &model, name] {
-            if (list->currentIndex() != model.index(name))
-                list->setCurrentIndex(model.index(name));
-        };
-        control = list;
+        control = tie(list, name, &QComboBox::currentIndexChanged, &QComboBox::currentIndex,
+                      &QComboBox::setCurrentIndex, &Settings::index, &Settings::setIndex);
         break;
     }
-    case Kind::Check: {
-        auto* box = new QCheckBox(def.label, parent);
-        connect(box, &QCheckBox::toggled, &model,
-                [&model, name](bool checked) { model.setChecked(name, checked); });
-        showValue_[name] = [box, &model, name] {
-            if (box->isChecked() != model.checked(name))
-                box->setChecked(model.checked(name));
-        };
-        control = box;
+    case Kind::Check:
+        control =
+            tie(new QCheckBox(def.label, parent), name, &QCheckBox::toggled, &QCheckBox::isChecked,
+                &QCheckBox::setChecked, &Settings::checked, &Settings::setChecked);
         break;
-    }
     }
     control->setObjectName(name);
     control->setToolTip(def.tooltip);
@@ -76,7 +73,7 @@ QWidget* SettingBindings::createControl(const SettingDef& def, QWidget* parent)
                           : def.place.width;
     control->setGeometry(def.place.left, def.place.top, width,
                          def.kind == Kind::Check ? kCheckHeight : kFieldHeight);
-    control->setEnabled(model.isEnabled(name));
+    control->setEnabled(settings_.isEnabled(name));
     controls_.insert(name, control);
     showValue_[name]();
     return control;
