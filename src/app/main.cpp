@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QThread>
 #include <QTimer>
@@ -35,39 +36,71 @@ struct StartOptions {
     QString file;           // empty: none to read
 };
 
-// Prints and ends the program for --help, --version and a misused command line.
-StartOptions readCommandLine(const QApplication& app)
-{
+// The program's command line: --help, --version, --emulator DIR and a file.
+struct CommandLine {
+    CommandLine()
+    {
+        parser.setApplicationDescription(
+            QStringLiteral("Edits the settings of an Orvik 2.0 appliance attached by USB."));
+        parser.addHelpOption();
+        parser.addVersionOption();
+        parser.addOption(emulator);
+        parser.addPositionalArgument(
+            QStringLiteral("file"),
+            QStringLiteral("Configuration file to read once the window shows, as \"Read from "
+                           "file\"."),
+            QStringLiteral("[FILE]"));
+    }
+
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Edits the settings of an Orvik 2.0 appliance attached by USB."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption emulator(
+    const QCommandLineOption emulator{
         QStringLiteral("emulator"),
         QStringLiteral("Works with the emulated appliance kept in DIR, as orvikctl --emulator DIR "
                        "does, instead of one attached by USB."),
-        QStringLiteral("DIR"));
-    parser.addOption(emulator);
-    parser.addPositionalArgument(
-        QStringLiteral("file"),
-        QStringLiteral("Configuration file to read once the window shows, as \"Read from file\"."),
-        QStringLiteral("[FILE]"));
-    parser.process(app);
-    if (parser.positionalArguments().size() > 1) {
+        QStringLiteral("DIR")};
+};
+
+void nameTheProgram()
+{
+    QCoreApplication::setApplicationName(orvik::kAppTitle);
+    QCoreApplication::setApplicationVersion(orvik::kVersionText.mid(1));
+}
+
+// --help and --version answer before the window system is reached, so that
+// they work where there is no display. Everything else waits for the window
+// system, which takes its own options (-platform, -style) off the line first.
+void answerHelpAndVersion(int argc, char** argv)
+{
+    QCoreApplication core(argc, argv);
+    nameTheProgram();
+    CommandLine line;
+    (void)line.parser.parse(QCoreApplication::arguments());
+    if (line.parser.isSet(QStringLiteral("help")))
+        line.parser.showHelp();
+    if (line.parser.isSet(QStringLiteral("version")))
+        line.parser.showVersion();
+}
+
+// Prints and ends the program for a misused command line.
+StartOptions readCommandLine(const QApplication& app)
+{
+    CommandLine line;
+    line.parser.process(app);
+    const QStringList files = line.parser.positionalArguments();
+    if (files.size() > 1) {
         std::fputs("orvik-configurator: one configuration file at most\n", stderr);
         std::exit(1);
     }
-    return {parser.value(emulator), parser.positionalArguments().value(0)};
+    return {line.parser.value(line.emulator), files.value(0)};
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
+    answerHelpAndVersion(argc, argv);
     QApplication app(argc, argv);
-    QApplication::setApplicationName(orvik::kAppTitle);
-    QApplication::setApplicationVersion(orvik::kVersionText.mid(1));
+    nameTheProgram();
     QApplication::setDesktopFileName(QStringLiteral("orvik-configurator"));
     QApplication::setWindowIcon(orvik::programIcon());
     const StartOptions options = readCommandLine(app);
