@@ -110,30 +110,60 @@ bool keepOwnerAndMode(int fd, const struct stat& old)
     return ::fchmod(fd, old.st_mode & 07777) == 0;
 }
 
+// Opens the regular file at `path` for reading, -1 with `error` set when it
+// is refused; `st` describes the file opened.
+int openRegularFile(const QString& path, qint64 maxSize, struct stat& st, QString& error)
+{
+    const QByteArray name = QFile::encodeName(path);
+    // Looked at before opening, since opening a FIFO or a device can block or
+    // act on the device.
+    if (::stat(name.constData(), &st) != 0) {
+        error = systemReason(errno);
+        return -1;
+    }
+    error = notRegularReason(st.st_mode);
+    if (error.isEmpty() && st.st_size > maxSize)
+        error = tooLargeReason(maxSize);
+    if (!error.isEmpty())
+        return -1;
+
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        error = systemReason(errno);
+        return -1;
+    }
+    // The path may name another file by now.
+    if (::fstat(fd, &st) != 0)
+        error = systemReason(errno);
+    else
+        error = notRegularReason(st.st_mode);
+    if (!error.isEmpty()) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 } // namespace
+
+FileStatus checkRegularFile(const QString& path, qint64 maxSize)
+{
+    struct stat st {};
+    QString error;
+    const int fd = openRegularFile(path, maxSize, st, error);
+    if (fd >= 0)
+        ::close(fd);
+    return {error};
+}
 
 FileContent readRegularFile(const QString& path, qint64 maxSize)
 {
-    const QByteArray name = QFile::encodeName(path);
     struct stat st {};
-    // Looked at before opening, since opening a FIFO or a device can block or
-    // act on the device.
-    if (::stat(name.constData(), &st) != 0)
-        return {{}, systemReason(errno)};
-    if (QString why = notRegularReason(st.st_mode); !why.isEmpty())
-        return {{}, why};
-    if (st.st_size > maxSize)
-        return {{}, tooLargeReason(maxSize)};
-
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    QString error;
+    const int fd = openRegularFile(path, maxSize, st, error);
     if (fd < 0)
-        return {{}, systemReason(errno)};
+        return {{}, error};
     const Descriptor guard(fd);
-    // The path may name another file by now.
-    if (::fstat(fd, &st) != 0)
-        return {{}, systemReason(errno)};
-    if (QString why = notRegularReason(st.st_mode); !why.isEmpty())
-        return {{}, why};
 
     // One byte more than the file holds, so that a file that grew shows.
     QByteArray bytes(qMin<qint64>(st.st_size, maxSize) + 1, Qt::Uninitialized);

@@ -25,11 +25,15 @@ struct [[nodiscard]] FileContent {
 // is a directory, FIFO, device or socket, or holds more than `maxSize` bytes.
 FileContent readRegularFile(const QString& path, qint64 maxSize);
 
-// The outcome of a write.
+// The outcome of a write, or of a check.
 struct [[nodiscard]] FileStatus {
-    QString error; // empty when the file was written
+    QString error; // empty when the file was written, or would be read
     bool ok() const { return error.isEmpty(); }
 };
+
+// Whether readRegularFile would take the file at `path`: the same refusals,
+// but the file is only opened, not read.
+FileStatus checkRegularFile(const QString& path, qint64 maxSize);
 
 // Replaces the file at `path` with `bytes` as a whole: a temporary file beside
 // it, every write, the flush and the sync checked, then a rename. A symbolic
