@@ -8,11 +8,13 @@ namespace orvik::cli {
 
 namespace {
 
+// The session runs on the appliance --device names among those `transport` reaches.
 bool runSession(Context& ctx, HidTransport& transport,
                 const std::function<bool(HidTransport&)>& session)
 {
+    ChosenAppliance chosen(transport, ctx.device);
     bool succeeded = false;
-    const bool ran = runOperation(ctx.reporter, [&] { succeeded = session(transport); });
+    const bool ran = runOperation(ctx.reporter, [&] { succeeded = session(chosen); });
     return ran && succeeded;
 }
 
@@ -26,8 +28,7 @@ int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session)
             return 1;
         }
         const std::unique_ptr<HidTransport> usb = ctx.usbTransport();
-        ChosenAppliance chosen(*usb, ctx.device);
-        return runSession(ctx, chosen, session) ? 0 : 1;
+        return runSession(ctx, *usb, session) ? 0 : 1;
     }
 
     ApplianceEmulator emulator;
@@ -36,8 +37,7 @@ int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session)
         ctx.err << "orvikctl: " << error << Qt::endl;
         return 1;
     }
-    ChosenAppliance chosen(emulator, ctx.device);
-    const bool succeeded = runSession(ctx, chosen, session);
+    const bool succeeded = runSession(ctx, emulator, session);
     if (!saveAppliances(emulator, error)) {
         ctx.err << "orvikctl: " << error << Qt::endl;
         return 1;
