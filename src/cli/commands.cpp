@@ -161,6 +161,16 @@ const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")},
                                QStringLiteral("Show this help."));
 const QCommandLineOption kVersion(QStringLiteral("version"), QStringLiteral("Show the version."));
 
+// The options in `mask`, then --help.
+void addOptions(QCommandLineParser& parser, unsigned mask)
+{
+    for (const OptionDef& o : options()) {
+        if (mask & o.id)
+            parser.addOption(o.qt);
+    }
+    parser.addOption(kHelp);
+}
+
 // Qt's help with our usage line in place of its own.
 QString helpText(const QCommandLineParser& parser, const QString& usage)
 {
@@ -298,11 +308,7 @@ QString takeOption(Context& ctx, const Command& command, const QCommandLineParse
 int runCommand(Context& ctx, const Command& command, const QStringList& args)
 {
     QCommandLineParser parser;
-    for (const OptionDef& o : options()) {
-        if (command.options & o.id)
-            parser.addOption(o.qt);
-    }
-    parser.addOption(kHelp);
+    addOptions(parser, command.options);
     if (!parser.parse(QStringList{QStringLiteral("orvikctl")} + args))
         return usageError(ctx, parseProblem(parser, command.name), command.name);
     if (parser.isSet(kHelp)) {
@@ -336,11 +342,7 @@ int runWithoutCommand(Context& ctx, const QStringList& args)
         return 2;
     }
     QCommandLineParser parser;
-    for (const OptionDef& o : options()) {
-        if (o.id & kDeviceOptions)
-            parser.addOption(o.qt);
-    }
-    parser.addOption(kHelp);
+    addOptions(parser, kDeviceOptions);
     parser.addOption(kVersion);
     if (!parser.parse(QStringList{QStringLiteral("orvikctl")} + args)) {
         // A command's own option, given without the command.
