@@ -124,31 +124,7 @@ bool holdsAppliance(const QDir& dir)
                        [&](const QString* name) { return dir.exists(*name); });
 }
 
-} // namespace
-
-bool parseFaultPlan(const QString& text, Appliance& appliance, QString& error)
-{
-    const QStringList lines = text.split('\n');
-    QString why;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].section('#', 0, 0).trimmed();
-        if (line.isEmpty())
-            continue;
-        const QStringList words = line.split(' ', Qt::SkipEmptyParts);
-        if (words == QStringList{QStringLiteral("absent")}) {
-            appliance.present = false;
-        } else if (words[0] == QLatin1String("open-error") && words.size() > 1) {
-            appliance.openError = line.mid(words[0].size()).trimmed();
-        } else if (const auto fault = parseFault(words, why)) {
-            appliance.faults.push_back(*fault);
-        } else {
-            error = QStringLiteral("line %1: %2: %3").arg(i + 1).arg(why, line);
-            return false;
-        }
-    }
-    return true;
-}
-
+// The appliance kept in `dir`; false with `error` when a file is unusable.
 bool loadAppliance(const QString& dir, Appliance& appliance, QString& error)
 {
     const QDir d(dir);
@@ -199,11 +175,12 @@ bool loadAppliance(const QString& dir, Appliance& appliance, QString& error)
     return true;
 }
 
-bool saveAppliance(const QString& dir, Appliance& appliance, QString& error)
+// Writes back the EEPROM and firmware when the appliance was sent any.
+bool saveAppliance(Appliance& appliance, QString& error)
 {
     if (!appliance.changed)
         return true;
-    const QDir d(dir);
+    const QDir d(QString::fromStdString(appliance.path));
     const QByteArray eeprom(reinterpret_cast<const char*>(appliance.eeprom.data()), kImageSize);
     if (!writeFile(d.filePath(kEepromFile), eeprom, error))
         return false;
@@ -211,6 +188,31 @@ bool saveAppliance(const QString& dir, Appliance& appliance, QString& error)
         !writeFile(d.filePath(kFirmwareFile), appliance.firmware, error))
         return false;
     appliance.changed = false;
+    return true;
+}
+
+} // namespace
+
+bool parseFaultPlan(const QString& text, Appliance& appliance, QString& error)
+{
+    const QStringList lines = text.split('\n');
+    QString why;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].section('#', 0, 0).trimmed();
+        if (line.isEmpty())
+            continue;
+        const QStringList words = line.split(' ', Qt::SkipEmptyParts);
+        if (words == QStringList{QStringLiteral("absent")}) {
+            appliance.present = false;
+        } else if (words[0] == QLatin1String("open-error") && words.size() > 1) {
+            appliance.openError = line.mid(words[0].size()).trimmed();
+        } else if (const auto fault = parseFault(words, why)) {
+            appliance.faults.push_back(*fault);
+        } else {
+            error = QStringLiteral("line %1: %2: %3").arg(i + 1).arg(why, line);
+            return false;
+        }
+    }
     return true;
 }
 
@@ -234,7 +236,7 @@ bool loadAppliances(const QString& dir, ApplianceEmulator& emulator, QString& er
 bool saveAppliances(ApplianceEmulator& emulator, QString& error)
 {
     for (Appliance& appliance : emulator.appliances()) {
-        if (!saveAppliance(QString::fromStdString(appliance.path), appliance, error))
+        if (!saveAppliance(appliance, error))
             return false;
     }
     return true;

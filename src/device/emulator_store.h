@@ -17,16 +17,13 @@ namespace orvik {
 // Loads the appliances kept in `dir`: each subdirectory holding any of the
 // files above is one appliance, whose serial number is the subdirectory's
 // name; the files directly in `dir` are one more, listed first, without a
-// serial number. A directory holding neither becomes one appliance, as
-// loadAppliance makes it. Each appliance's path is its directory.
+// serial number. A directory holding neither becomes one appliance, its
+// directory and text files created. Each appliance's path is its directory;
+// false with `error` at the first file that is unusable.
 [[nodiscard]] bool loadAppliances(const QString& dir, ApplianceEmulator& emulator, QString& error);
-// Writes back every appliance that was sent a page (see saveAppliance).
+// Writes back the EEPROM, and the firmware when there is any, of every
+// appliance that was sent a page since it was loaded or last saved.
 [[nodiscard]] bool saveAppliances(ApplianceEmulator& emulator, QString& error);
-
-// Loads the appliance kept in `dir`; false with `error` when a file is unusable.
-[[nodiscard]] bool loadAppliance(const QString& dir, Appliance& appliance, QString& error);
-// Writes back the EEPROM and firmware when the appliance was sent any.
-[[nodiscard]] bool saveAppliance(const QString& dir, Appliance& appliance, QString& error);
 
 // The fault plan's lines ('#' starts a comment):
 //   COMMAND PAGE KIND  COMMAND: version, read, write or firmware; PAGE: the page
