@@ -1,7 +1,5 @@
 #include "device/device_choice.h"
 
-#include "device/device_link.h"
-
 #include <algorithm>
 
 namespace orvik {
@@ -18,8 +16,7 @@ bool ChosenAppliance::chosen(const HidInterface& candidate) const
     }
     if (choice_.isEmpty())
         return true;
-    return isAppliance(candidate) &&
-           (QString::fromStdString(candidate.path) == choice_ || candidate.serialNumber == choice_);
+    return QString::fromStdString(candidate.path) == choice_ || candidate.serialNumber == choice_;
 }
 
 std::vector<HidInterface> ChosenAppliance::enumerate()

@@ -11,7 +11,8 @@ namespace orvik {
 // does. Once an appliance has been opened through it, it stays on that one
 // (its path, and its serial number where it has one): a later session that no
 // longer finds it finds nothing, so an appliance swapped in meanwhile is never
-// written in its place.
+// written in its place. Which of the devices it lets through are appliances
+// is left to ListAppliances.
 class ChosenAppliance : public HidTransport {
 public:
     explicit ChosenAppliance(HidTransport& transport, QString choice = {});
