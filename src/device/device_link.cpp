@@ -1,13 +1,8 @@
 #include "device/device_link.h"
 
-#include "device/hid_log.h"
 #include "settings/operation.h"
 
-#include <algorithm>
-
 namespace orvik {
-
-Q_LOGGING_CATEGORY(lcHid, "orvik.hid", QtInfoMsg)
 
 namespace {
 

@@ -9,6 +9,8 @@
 
 namespace orvik {
 
+Q_LOGGING_CATEGORY(lcHid, "orvik.hid", QtInfoMsg)
+
 namespace {
 
 // Reports left over from an earlier exchange that are discarded before a
