@@ -76,8 +76,8 @@ TEST_F(Sessions, WriteStopsAtTheRefusedSeventhPage)
     EXPECT_EQ(emulator.opened(), nullptr);
 }
 
-// The firmware gate: no page moves unless the appliance runs 1.02.
-TEST_F(Sessions, EndWithoutAPageWhenTheFirmwareIsNotTheOneExpected)
+// No page moves unless the appliance is reached and runs 1.02.
+TEST_F(Sessions, EndWithoutAPageUnlessTheApplianceIsReachedAndRunsTheExpectedFirmware)
 {
     const QString writeBox =
         "information: Uncompatible firmware version:\nDevice: 1.01\nConfigurator: 1.02\n\n"
@@ -87,69 +87,52 @@ TEST_F(Sessions, EndWithoutAPageWhenTheFirmwareIsNotTheOneExpected)
         "You need use the same Configurator and firmware version to read device configuration "
         "or you can write new configuration using \"Write config\" button.";
     const QString noAnswer = "log: Firmware version read error.";
+    const QString notFound = "log: Orvik 2.0 not found.";
+    const QString denied = "log: Orvik 2.0 could not be opened: Permission denied (on Linux, "
+                           "install the udev rule 60-orvik.rules; see the README)";
     const struct {
         const char* name;
         bool write;
+        bool present;
+        const char* openError;
         std::vector<Fault> faults;
-        QString last;
+        QStringList calls;
     } rows[] = {
-        {"write, version 101", true, {}, writeBox},
-        {"read, version 101", false, {}, readBox},
+        {"write, version 101", true, true, "", {}, {kFound, writeBox}},
+        {"read, version 101", false, true, "", {}, {kFound, readBox}},
         {"write, no version reply",
          true,
+         true,
+         "",
          {{Command::FirmwareVersion, std::nullopt, FaultKind::NoReply}},
-         noAnswer},
+         {kFound, noAnswer}},
         {"read, wrong version echo",
          false,
+         true,
+         "",
          {{Command::FirmwareVersion, std::nullopt, FaultKind::WrongEcho}},
-         noAnswer},
+         {kFound, noAnswer}},
+        {"write, not attached", true, false, "", {}, {notFound}},
+        {"read, not attached", false, false, "", {}, {notFound}},
+        {"write, no permission", true, true, "Permission denied", {}, {kFound, denied}},
+        {"read, no permission", false, true, "Permission denied", {}, {kFound, denied}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         ApplianceEmulator emulator;
         Appliance& a = emulator.attach("emu0");
         a.firmwareVersion = 101;
+        a.present = row.present;
+        a.openError = row.openError;
         a.faults = row.faults;
         test::RecordingReporter reporter;
         const bool ok = row.write ? WriteConfigSession(settings, image, emulator, reporter)
                                   : ReadConfigSession(settings, image, emulator, reporter);
         EXPECT_FALSE(ok);
-        EXPECT_EQ(logLines(reporter.calls), (QStringList{kFound, row.last}));
+        EXPECT_EQ(reporter.calls, row.calls);
         EXPECT_EQ(
             a.requestCount(Command::WriteConfigPage) + a.requestCount(Command::ReadConfigPage), 0);
         EXPECT_EQ(emulator.opened(), nullptr);
-    }
-}
-
-TEST_F(Sessions, EndAtOnceWhenTheApplianceCannotBeReached)
-{
-    const struct {
-        const char* name;
-        bool present;
-        const char* openError;
-        QStringList log;
-    } rows[] = {
-        {"not attached", false, "", {"log: Orvik 2.0 not found."}},
-        {"no permission",
-         true,
-         "Permission denied",
-         {kFound, "log: Orvik 2.0 could not be opened: Permission denied (on Linux, install the "
-                  "udev rule 60-orvik.rules; see the README)"}},
-    };
-    for (const auto& row : rows) {
-        for (const bool write : {true, false}) {
-            SCOPED_TRACE(std::string(row.name) + (write ? ", write" : ", read"));
-            ApplianceEmulator emulator;
-            Appliance& a = emulator.attach("emu0");
-            a.present = row.present;
-            a.openError = row.openError;
-            test::RecordingReporter reporter;
-            const bool ok = write ? WriteConfigSession(settings, image, emulator, reporter)
-                                  : ReadConfigSession(settings, image, emulator, reporter);
-            EXPECT_FALSE(ok);
-            EXPECT_EQ(reporter.calls, row.log);
-            EXPECT_EQ(emulator.opened(), nullptr);
-        }
     }
 }
 
