@@ -1,16 +1,11 @@
 #include "device/emulator.h"
 
-#include "device/firmware_upload.h"
-
 #include <QtEndian>
 #include <algorithm>
 
 namespace orvik {
 
 namespace {
-
-// Firmware pages the appliance has room for.
-constexpr int kFirmwarePageLimit = kUploadBufferSize / kPageSize;
 
 // The reply of an appliance that does not understand the request.
 constexpr std::uint8_t kNotUnderstood = 0x00;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/device_link.h"
+#include "device/firmware_upload.h"
 #include "device/hid_transport.h"
 #include "device/protocol.h"
 #include "settings/config_image.h"
@@ -15,6 +16,9 @@
 #include <vector>
 
 namespace orvik {
+
+// Firmware pages the appliance has room for.
+inline constexpr int kFirmwarePageLimit = kUploadBufferSize / kPageSize;
 
 enum class FaultKind {
     Refuse,      // the request is not taken: the write reports 0 bytes

@@ -72,9 +72,8 @@ std::optional<Fault> parseFault(const QStringList& words, QString& why)
         const uint page = words[1].toUInt(&ok);
         if (!ok || page > 0xFFFF || fault.command == Command::FirmwareVersion)
             return std::nullopt;
-        const uint pages = fault.command == Command::WriteFirmwarePage
-                               ? kUploadBufferSize / kPageSize
-                               : static_cast<uint>(kPageCount);
+        const uint pages =
+            fault.command == Command::WriteFirmwarePage ? kFirmwarePageLimit : kPageCount;
         if (page >= pages) {
             why = QStringLiteral("%1 pages run from 0 to %2").arg(words[0]).arg(pages - 1);
             return std::nullopt;
