@@ -38,8 +38,8 @@ private:
 // at all.
 void script(ApplianceEmulator& emulator, Choices& choices)
 {
-    emulator.onRequest = [&choices](const Appliance& target, const Report& request) {
-        auto& a = const_cast<Appliance&>(target);
+    emulator.onRequest = [&emulator, &choices](const Appliance&, const Report& request) {
+        Appliance& a = *emulator.opened(); // the one asked
         a.faults.clear();
         const int choice = choices.next() % kChoices;
         if (choice >= 2) {
