@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace orvik {
 namespace {
 
@@ -32,45 +34,68 @@ QString openedPath(ApplianceEmulator& emulator)
     return emulator.opened() ? QString::fromStdString(emulator.opened()->path) : "none";
 }
 
-TEST(OpenDevice, OpensTheFirstPresentApplianceOnly)
+// Without a choice the first present appliance; with one, by path or serial
+// number, that appliance only.
+TEST(OpenDevice, OpensTheFirstPresentApplianceOrTheOneChosen)
 {
     const QString found = "log: Orvik 2.0 found, vid: Vid_0483, pid: A04F";
+    const QString notFound = "log: Orvik 2.0 not found.";
+    const std::vector<Device> two = {{"p1", kOrvikProductId, true, "", "S1"},
+                                     {"p2", kOrvikProductId, true, "", "S2"}};
     const struct {
         const char* name;
         std::vector<Device> devices;
+        const char* choice; // nullptr: the transport itself, no chooser
         QStringList log;
-        const char* opened; // nullptr: nothing open
+        QString opened;
     } rows[] = {
-        {"nothing attached", {}, {"log: Orvik 2.0 not found."}, nullptr},
-        {"one appliance", {{"a"}}, {found}, "a"},
-        {"another product first", {{"x", 0xA04E}, {"a"}}, {found}, "a"},
-        {"only another product", {{"x", 0xA04E}}, {"log: Orvik 2.0 not found."}, nullptr},
-        {"two appliances", {{"a"}, {"b"}}, {found}, "a"},
-        {"unplugged", {{"a", kOrvikProductId, false}}, {"log: Orvik 2.0 not found."}, nullptr},
+        {"nothing attached", {}, nullptr, {notFound}, "none"},
+        {"one appliance", {{"a"}}, nullptr, {found}, "a"},
+        {"another product first", {{"x", 0xA04E}, {"a"}}, nullptr, {found}, "a"},
+        {"only another product", {{"x", 0xA04E}}, nullptr, {notFound}, "none"},
+        {"two appliances", {{"a"}, {"b"}}, nullptr, {found}, "a"},
+        {"unplugged", {{"a", kOrvikProductId, false}}, nullptr, {notFound}, "none"},
         {"no permission",
          {{"a", kOrvikProductId, true, "Permission denied"}, {"b"}},
+         nullptr,
          {found, "log: Orvik 2.0 could not be opened: Permission denied (on Linux, install the "
                  "udev rule 60-orvik.rules; see the README)"},
-         nullptr},
+         "none"},
+        {"no choice: the first", two, "", {found}, "p1"},
+        {"by path", two, "p2", {found}, "p2"},
+        {"by serial", two, "S2", {found}, "p2"},
+        {"the first cannot be opened",
+         {{"p1", kOrvikProductId, true, "Busy"}, two[1]},
+         "S2",
+         {found},
+         "p2"},
+        {"no such appliance", two, "S3", {notFound}, "none"},
+        {"the serial of another product",
+         {{"x", 0xA04E, true, "", "S3"}, two[0]},
+         "S3",
+         {notFound},
+         "none"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         ApplianceEmulator emulator;
         attach(emulator, row.devices);
+        std::optional<ChosenAppliance> chosen;
+        if (row.choice)
+            chosen.emplace(emulator, row.choice);
+        HidTransport& transport = chosen ? static_cast<HidTransport&>(*chosen) : emulator;
         test::RecordingReporter reporter;
-        EXPECT_EQ(OpenDevice(emulator, reporter), row.opened != nullptr);
+        EXPECT_EQ(OpenDevice(transport, reporter), row.opened != "none");
         EXPECT_EQ(reporter.calls, row.log);
-        if (row.opened)
-            EXPECT_EQ(emulator.opened()->path, row.opened);
-        else
-            EXPECT_EQ(emulator.opened(), nullptr);
-        CloseDevice(emulator);
-        CloseDevice(emulator);
+        EXPECT_EQ(openedPath(emulator), row.opened);
+        CloseDevice(transport);
+        CloseDevice(transport);
         EXPECT_EQ(emulator.opened(), nullptr);
     }
 }
 
 TEST(ListAppliances, GivesEachAppliancesPathAndSerialNumber)
+
 {
     ApplianceEmulator emulator;
     attach(emulator, {{"x", 0xA04E, true, "", "X1"},
@@ -81,37 +106,6 @@ TEST(ListAppliances, GivesEachAppliancesPathAndSerialNumber)
     for (const HidInterface& i : ListAppliances(emulator))
         listed << QString::fromStdString(i.path) + "|" + i.serialNumber;
     EXPECT_EQ(listed, (QStringList{"a|A1", "b|"}));
-}
-
-TEST(ChosenAppliance, OpensTheApplianceNamedByPathOrSerial)
-{
-    const std::vector<Device> two = {{"p1", kOrvikProductId, true, "", "S1"},
-                                     {"p2", kOrvikProductId, true, "", "S2"}};
-    const struct {
-        const char* name;
-        std::vector<Device> devices;
-        QString choice;
-        QString opened;
-    } rows[] = {
-        {"no choice: the first", two, "", "p1"},
-        {"by path", two, "p2", "p2"},
-        {"by serial", two, "S2", "p2"},
-        {"the first cannot be opened", {{"p1", kOrvikProductId, true, "Busy"}, two[1]}, "S2", "p2"},
-        {"no such appliance", two, "S3", "none"},
-        {"the serial of another product", {{"x", 0xA04E, true, "", "S3"}, two[0]}, "S3", "none"},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        ApplianceEmulator emulator;
-        attach(emulator, row.devices);
-        ChosenAppliance chosen(emulator, row.choice);
-        test::RecordingReporter reporter;
-        EXPECT_EQ(OpenDevice(chosen, reporter), row.opened != "none");
-        EXPECT_EQ(openedPath(emulator), row.opened);
-        if (row.opened == "none") {
-            EXPECT_EQ(reporter.calls, QStringList{"log: Orvik 2.0 not found."});
-        }
-    }
 }
 
 // write --backup: the write goes to the appliance the backup came from, or
