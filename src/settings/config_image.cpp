@@ -285,8 +285,7 @@ std::uint16_t writeStamp(std::int64_t now)
 bool PackConfigImage(const Settings& settings, ConfigImage& image, Reporter& reporter)
 {
     image.fill(0);
-    const QByteArray version = kVersionText.toLatin1();
-    std::memcpy(image.data() + kConfigVersionOffset, version.constData(), version.size());
+    std::memcpy(image.data() + kConfigVersionOffset, kVersionLiteral, sizeof kVersionLiteral - 1);
     image[kFixedOneOffset] = 1;
 
     const std::vector<Rule>& rules = validationRules();
@@ -309,9 +308,8 @@ bool PackConfigImage(const Settings& settings, ConfigImage& image, Reporter& rep
 
 bool UnpackConfigImage(ConfigImage& received, Settings& settings, Reporter& reporter)
 {
-    const QByteArray version = kVersionText.toLatin1();
-    if (std::memcmp(received.data() + kConfigVersionOffset, version.constData(),
-                    kVersionCompared) != 0) {
+    if (std::memcmp(received.data() + kConfigVersionOffset, kVersionLiteral, kVersionCompared) !=
+        0) {
         received[kVersionEnd] = 0;
         const QString device = received[kConfigVersionOffset] == 'v'
                                    ? readText(received.data() + kConfigVersionOffset,
