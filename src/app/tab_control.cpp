@@ -145,6 +145,12 @@ QWidget* TabControl::tabButton(int index) const
     return index >= 0 && index < count() ? tabs_[index] : nullptr;
 }
 
+int TabControl::indexOfTab(const QWidget* tab) const
+{
+    const auto found = std::find(tabs_.cbegin(), tabs_.cend(), tab);
+    return found == tabs_.cend() ? -1 : static_cast<int>(found - tabs_.cbegin());
+}
+
 QWidget* TabControl::pages() const
 {
     return stack_;
