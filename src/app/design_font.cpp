@@ -4,11 +4,18 @@
 
 namespace orvik {
 
+namespace {
+
+// "MS Sans Serif" 8 points on a 96 dpi screen.
+constexpr int kDesignPixels = 11;
+
+} // namespace
+
 QFont designFont(QFont font)
 {
     font.setFamilies({"Liberation Sans", "Arimo", "Nimbus Sans", "Arial", "DejaVu Sans"});
     font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(11);
+    font.setPixelSize(kDesignPixels);
     font.setStretch(QFont::Unstretched);
     return font;
 }
@@ -16,8 +23,8 @@ QFont designFont(QFont font)
 QFont fittedFont(const QFont& design, const std::function<bool(const QFont&)>& fits)
 {
     QFont font = design;
-    for (const int pixels : {11, 10}) {
-        for (const int stretch : {100, 94, 88, 82}) {
+    for (const int pixels : {kDesignPixels, kDesignPixels - 1}) {
+        for (const int stretch : {int(QFont::Unstretched), 94, 88, 82}) {
             font.setPixelSize(pixels);
             font.setStretch(stretch);
             if (fits(font))

@@ -76,10 +76,7 @@ QWidget* createDecoration(const Decoration& d, QWidget* parent)
         break;
     }
     w->setObjectName(d.objectName);
-    if (auto* label = dynamic_cast<PlacedLabel*>(w))
-        label->place();
-    else
-        w->setGeometry(decorationPlace(d, *w));
+    w->setGeometry(decorationPlace(d, *w));
     return w;
 }
 

@@ -9,18 +9,9 @@ namespace orvik {
 
 namespace {
 
-const TabControl* controlOf(const QWidget* tab)
+TabControl* controlOf(const QWidget* tab)
 {
-    return qobject_cast<const TabControl*>(tab->parentWidget());
-}
-
-int indexOf(const TabControl& control, const QWidget* tab)
-{
-    for (int i = 0; i < control.count(); ++i) {
-        if (control.tabButton(i) == tab)
-            return i;
-    }
-    return -1;
+    return qobject_cast<TabControl*>(tab->parentWidget());
 }
 
 // The tabs come first, then the page they show.
@@ -43,7 +34,7 @@ public:
             return -1;
         if (child->object() == control().pages())
             return control().count();
-        return indexOf(control(), qobject_cast<const QWidget*>(child->object()));
+        return control().indexOfTab(qobject_cast<const QWidget*>(child->object()));
     }
 
 private:
@@ -64,16 +55,16 @@ public:
         QAccessible::State s = QAccessibleWidget::state();
         const TabControl& control = *controlOf(widget());
         s.selectable = true;
-        s.selected = control.currentIndex() == indexOf(control, widget());
+        s.selected = control.currentIndex() == control.indexOfTab(widget());
         s.focusable = false;
         return s;
     }
     QStringList actionNames() const override { return {pressAction()}; }
     void doAction(const QString& name) override
     {
-        auto* control = qobject_cast<TabControl*>(widget()->parentWidget());
+        TabControl* control = controlOf(widget());
         if (name == pressAction())
-            control->setCurrentIndex(indexOf(*control, widget()));
+            control->setCurrentIndex(control->indexOfTab(widget()));
     }
 };
 

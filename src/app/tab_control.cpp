@@ -42,8 +42,6 @@ public:
     }
 
     QStyleOptionTab::TabPosition position = QStyleOptionTab::OnlyOneTab;
-    // Not a checkable button: a click on the selected tab must not clear it.
-    bool selected = false;
 
 protected:
     void paintEvent(QPaintEvent*) override
@@ -68,6 +66,8 @@ private:
         option->shape = QTabBar::RoundedNorth;
         option->text = text();
         option->position = position;
+        // Not a checkable button: a click on the selected tab must not clear it.
+        const bool selected = control_->currentIndex() == control_->indexOfTab(this);
         option->state.setFlag(QStyle::State_Selected, selected);
         option->state.setFlag(QStyle::State_Sunken, isDown());
         // The control takes the focus as a whole; its selected tab shows it.
@@ -117,10 +117,7 @@ void TabControl::setCurrentIndex(int index)
     // Read before the old page hides, which would send the focus elsewhere.
     const QWidget* focus = QApplication::focusWidget();
     const bool focusOnPage = focus && stack_->isAncestorOf(focus);
-    if (current_ >= 0)
-        tabs_[current_]->selected = false;
     current_ = index;
-    tabs_[index]->selected = true;
     stack_->setCurrentIndex(index);
     layoutTabs();
     // As QTabBar does: a screen reader announces the newly selected tab.
@@ -143,6 +140,12 @@ QWidget* TabControl::widget(int index) const
 QWidget* TabControl::tabButton(int index) const
 {
     return index >= 0 && index < count() ? tabs_[index] : nullptr;
+}
+
+int TabControl::indexOfTab(const QWidget* tab) const
+{
+    const auto found = std::find(tabs_.cbegin(), tabs_.cend(), tab);
+    return found == tabs_.cend() ? -1 : static_cast<int>(found - tabs_.cbegin());
 }
 
 QWidget* TabControl::pages() const

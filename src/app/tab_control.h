@@ -28,6 +28,8 @@ public:
     // The tab of page `index`. The tabs take no focus of their own: the
     // control is one stop in the focus chain, before its page.
     QWidget* tabButton(int index) const;
+    // The index of `tab`, or -1 when it is none of this control's tabs.
+    int indexOfTab(const QWidget* tab) const;
     int rowCount() const { return static_cast<int>(rows_.size()); }
     // The row (0 = top) in which tab `index` stands now.
     int rowOf(int index) const;

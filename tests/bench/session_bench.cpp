@@ -225,31 +225,18 @@ void orvikctlSession(benchmark::State& state, const SessionCase& c)
         [&] { return ok ? QString() : QStringLiteral("session failed"); });
 }
 
-void BM_WindowWriteConfig(benchmark::State& state)
-{
-    windowSession(state, kWrite);
-}
-void BM_WindowReadConfig(benchmark::State& state)
-{
-    windowSession(state, kRead);
-}
-void BM_WindowUploadFirmware(benchmark::State& state)
-{
-    windowSession(state, kUpload);
-}
-void BM_OrvikctlWriteConfig(benchmark::State& state)
-{
-    orvikctlSession(state, kWrite);
-}
-void BM_OrvikctlReadConfig(benchmark::State& state)
-{
-    orvikctlSession(state, kRead);
-}
-BENCHMARK(BM_WindowWriteConfig)->UseRealTime()->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_WindowReadConfig)->UseRealTime()->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_WindowUploadFirmware)->UseRealTime()->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_OrvikctlWriteConfig)->UseRealTime()->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_OrvikctlReadConfig)->UseRealTime()->Unit(benchmark::kMicrosecond);
+struct Registration {
+    const char* name;
+    void (*bench)(benchmark::State&, const SessionCase&);
+    const SessionCase& session;
+};
+const Registration kBenchmarks[] = {
+    {"BM_WindowWriteConfig", windowSession, kWrite},
+    {"BM_WindowReadConfig", windowSession, kRead},
+    {"BM_WindowUploadFirmware", windowSession, kUpload},
+    {"BM_OrvikctlWriteConfig", orvikctlSession, kWrite},
+    {"BM_OrvikctlReadConfig", orvikctlSession, kRead},
+};
 
 } // namespace
 
@@ -258,6 +245,11 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    for (const Registration& r : kBenchmarks) {
+        benchmark::RegisterBenchmark(r.name, r.bench, r.session)
+            ->UseRealTime()
+            ->Unit(benchmark::kMicrosecond);
+    }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
