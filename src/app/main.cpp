@@ -26,9 +26,9 @@ namespace {
 // building them took.
 constexpr unsigned long kSplashMs = 3000;
 
-void showStartupError(const QString& text)
+void showStartupError(const QString& boxText)
 {
-    orvik::makeMessageBox(orvik::BoxKind::Error, orvik::errorBoxText(text))->exec();
+    orvik::makeMessageBox(orvik::BoxKind::Error, boxText)->exec();
 }
 
 struct StartOptions {
@@ -63,7 +63,7 @@ struct CommandLine {
 void nameTheProgram()
 {
     QCoreApplication::setApplicationName(orvik::kAppTitle);
-    QCoreApplication::setApplicationVersion(orvik::kVersionText.mid(1));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(orvik::kVersionNumber));
 }
 
 // --help and --version answer before the window system is reached, so that
@@ -110,7 +110,7 @@ int main(int argc, char** argv)
     if (options.emulatorFolder.isEmpty()) {
         usb = std::make_unique<orvik::HidapiTransport>();
     } else if (QString error; !emulated.load(options.emulatorFolder, error)) {
-        showStartupError(error);
+        showStartupError(orvik::errorBoxText(error));
         return 1;
     }
     orvik::HidTransport& device =
@@ -136,11 +136,8 @@ int main(int argc, char** argv)
         QThread::msleep(kSplashMs);
         splash.reset();
         form1->show();
-    } catch (const orvik::OperationError& e) {
-        showStartupError(e.text());
-        return 0;
     } catch (const std::exception& e) {
-        showStartupError(QString::fromLocal8Bit(e.what()));
+        showStartupError(orvik::errorBoxText(e));
         return 0;
     }
     if (!options.file.isEmpty()) {

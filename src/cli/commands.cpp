@@ -355,7 +355,7 @@ int runWithoutCommand(Context& ctx, const QStringList& args)
     if (parser.isSet(kHelp))
         ctx.out << globalHelp(parser);
     else if (parser.isSet(kVersion))
-        ctx.out << "orvikctl " << kVersionLiteral + 1 << '\n'; // without its "v"
+        ctx.out << "orvikctl " << kVersionNumber << '\n';
     else
         return usageError(ctx, QStringLiteral("no command given"));
     ctx.out.flush();

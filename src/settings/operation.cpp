@@ -11,15 +11,19 @@ QString errorBoxText(const QString& text)
     return text;
 }
 
+QString errorBoxText(const std::exception& e)
+{
+    const auto* own = dynamic_cast<const OperationError*>(&e);
+    return errorBoxText(own ? own->text() : QString::fromLocal8Bit(e.what()));
+}
+
 bool runOperation(Reporter& reporter, const std::function<void()>& operation)
 {
     try {
         operation();
         return true;
-    } catch (const OperationError& e) {
-        reporter.error(errorBoxText(e.text()));
     } catch (const std::exception& e) {
-        reporter.error(errorBoxText(QString::fromLocal8Bit(e.what())));
+        reporter.error(errorBoxText(e));
     }
     return false;
 }

@@ -50,6 +50,8 @@ public:
 // The error box adds a full stop when the text's last character sorts after
 // "." (code 46), as any letter or digit does.
 QString errorBoxText(const QString& text);
+// What the error box says of an exception that ended an operation.
+QString errorBoxText(const std::exception& e);
 
 // Runs one operation; an exception escaping it ends it in the error box and
 // the program goes on. Returns false when that happened.
