@@ -8,6 +8,7 @@ namespace orvik {
 namespace {
 
 const QByteArray kLineBreak = QByteArrayLiteral("\r\n");
+const QByteArray kUtf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
 
 struct Line {
     qsizetype start = 0; // of its text
@@ -169,9 +170,17 @@ QByteArray IniText::joined() const
     return out;
 }
 
-IniDocument::IniDocument(QByteArray text)
-    : text_(std::move(text)), bodyStart_(text_.startsWith(kUtf8Mark) ? kUtf8Mark.size() : 0)
-{}
+IniDocument::IniDocument(QByteArray text) : text_(std::move(text)) {}
+
+bool IniDocument::hasUtf8Mark() const
+{
+    return text_.startsWith(kUtf8Mark);
+}
+
+qsizetype IniDocument::bodyStart() const
+{
+    return hasUtf8Mark() ? kUtf8Mark.size() : 0;
+}
 
 std::optional<QByteArray> IniDocument::value(QByteArrayView section, QByteArrayView key) const
 {
@@ -208,7 +217,7 @@ std::vector<std::optional<QByteArrayView>> IniDocument::values(std::span<const I
             left.erase(it);
         }
     };
-    forEachWantedLine(text_, bodyStart_, groups, take);
+    forEachWantedLine(text_, bodyStart(), groups, take);
     return found;
 }
 
@@ -249,7 +258,7 @@ IniText IniDocument::updated(std::span<const IniEntry> entries) const
             }
         }
     };
-    forEachWantedLine(text_, bodyStart_, groups, place);
+    forEachWantedLine(text_, bodyStart(), groups, place);
 
     struct Edit {
         qsizetype from;
@@ -303,7 +312,7 @@ IniText IniDocument::updated(std::span<const IniEntry> entries) const
     }
     keep(at, text_.size());
     if (!appended.isEmpty()) {
-        if (text_.size() > bodyStart_ && !endsWithBreak(out.pieces_.back()))
+        if (text_.size() > bodyStart() && !endsWithBreak(out.pieces_.back()))
             appended.prepend(kLineBreak);
         add(std::move(appended));
     }
