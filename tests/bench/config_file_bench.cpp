@@ -5,6 +5,7 @@
 #include "configfile/config_file.h"
 #include "settings/operation.h"
 #include "settings/settings.h"
+#include "support/resource_limit.h"
 #include "support/silent_reporter.h"
 
 #include <benchmark/benchmark.h>
@@ -22,6 +23,7 @@ namespace {
 using namespace orvik;
 
 using Silent = test::SilentReporter;
+using test::statusBytes;
 
 std::int64_t noon()
 {
@@ -53,18 +55,6 @@ QByteArray paddedFile(const QString& path, qint64 size)
     }
     bytes.replace("[Device]\r\n", "[Device]\r\n" + inDevice);
     return bytes + sections;
-}
-
-std::int64_t statusBytes(const char* field)
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : f.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(qstrlen(field)).trimmed().split(' ').first().toLongLong() * 1024;
-    }
-    return -1;
 }
 
 // The resident memory that one run of `step` adds at its peak, measured in a

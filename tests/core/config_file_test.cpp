@@ -180,19 +180,6 @@ QStringList values(const Settings& s)
     return out;
 }
 
-// The address space the process holds now, in bytes.
-rlim_t addressSpace()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmSize:"))
-            return line.mid(7).trimmed().split(' ').first().toULongLong() * 1024;
-    }
-    return 0;
-}
-
 class ConfigFile : public test::TempFiles {
 protected:
     bool save(const Settings& s, const QString& path)
@@ -467,7 +454,7 @@ TEST_F(ConfigFile, AnImportThatRunsOutOfMemoryEndsInTheErrorBox)
 #endif
     const QString path = write("big.cfg", kIdent + QByteArray(24 << 20, ';'));
     // Room for the import's own needs, not for the file.
-    const rlim_t limit = addressSpace() + (8 << 20);
+    const rlim_t limit = test::statusBytes("VmSize:") + (8 << 20);
     const QString shown = test::withResourceLimit(RLIMIT_AS, limit, [&] {
         Settings s(at1700000000);
         const bool imported = ImportConfigFile(s, path, reporter);

@@ -1,14 +1,31 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <csignal>
+#include <cstdint>
 #include <functional>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace orvik::test {
+
+// A size this process holds now, in bytes, from the line of /proc/self/status
+// that starts with `field` ("VmSize:", "VmRSS:", ...); -1 when it cannot be
+// read.
+inline std::int64_t statusBytes(const char* field)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(qstrlen(field)).trimmed().split(' ').first().toLongLong() * 1024;
+    }
+    return -1;
+}
 
 // Runs `step` in a child process held to `limit` of `resource`, and returns
 // the text `step` returned, or a note of how the child ended otherwise. With
