@@ -188,14 +188,14 @@ protected:
         runOperation(reporter, [&] { written = ExportConfigFile(s, path, reporter); });
         return written;
     }
-    // Changes every stored setting away from its default; returns what an
-    // import of the exported file must give back.
     QString fifo(const QString& name)
     {
         const QString path = dir.filePath(name);
         EXPECT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         return path;
     }
+    // Changes every stored setting away from its default; returns what an
+    // import of the exported file must give back.
     static QHash<QString, QString> changeAll(Settings& s)
     {
         QHash<QString, QString> expected;
