@@ -410,21 +410,23 @@ TEST_F(ConfigFile, IdentificationTest)
             EXPECT_EQ(values(s), values(fresh)) << c.name;
         }
     }
-    // Nothing blocks on a FIFO or reads a device without end.
-    for (const QString& path :
-         {dir.filePath("missing.cfg"), dir.path(), fifo("p"), QStringLiteral("/dev/zero")}) {
+    // Nothing blocks on a FIFO or reads a device without end; UTF-16 text is
+    // refused as such.
+    const QString ident = QString::fromLatin1(kIdent + setting);
+    const QByteArray utf16 =
+        "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(ident.utf16()), ident.size() * 2);
+    const std::pair<QString, QString> refused[] = {
+        {dir.filePath("missing.cfg"), kNotOurs},
+        {dir.path(), kNotOurs},
+        {fifo("p"), kNotOurs},
+        {QStringLiteral("/dev/zero"), kNotOurs},
+        {write("u.cfg", utf16), kUtf16},
+    };
+    for (const auto& [path, shown] : refused) {
         reporter.calls.clear();
         EXPECT_FALSE(ImportConfigFile(fresh, path, reporter));
-        EXPECT_EQ(reporter.calls, QStringList{kNotOurs});
+        EXPECT_EQ(reporter.calls, QStringList{shown}) << path.toStdString();
     }
-    const QString ident = QString::fromLatin1(kIdent + setting);
-    reporter.calls.clear();
-    EXPECT_FALSE(ImportConfigFile(
-        fresh,
-        write("u.cfg", "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(ident.utf16()),
-                                               ident.size() * 2)),
-        reporter));
-    EXPECT_EQ(reporter.calls, QStringList{kUtf16});
     EXPECT_EQ(values(fresh), values(Settings(at1700000000)));
 }
 
