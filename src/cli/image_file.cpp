@@ -1,8 +1,8 @@
 #include "cli/image_file.h"
 
+#include "cli/command_files.h"
 #include "cli/context.h"
 #include "configfile/file_access.h"
-#include "configfile/ini_file.h"
 #include "device/config_sessions.h"
 
 #include <algorithm>
@@ -11,8 +11,7 @@ namespace orvik::cli {
 
 std::optional<QByteArray> readImageBytes(Context& ctx, const QString& path)
 {
-    // Up to a configuration file's bound: diff takes either kind.
-    FileContent file = readRegularFile(path, kMaxIniFileSize);
+    FileContent file = readRegularFile(path, kLargestInput);
     if (!file.ok()) {
         ctx.err << "orvikctl: cannot read " << path << ": " << file.error << Qt::endl;
         return std::nullopt;

@@ -25,6 +25,12 @@ const QString kOtherVersion =
                    "application version. \nPlease double-check configuration fields after "
                    "import. \nSome configuration fields my change between firmware versions.");
 
+// A path as the boxes show it: whole, in the platform's spelling.
+QString shownPath(const QString& path)
+{
+    return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
 // Why a key's value cannot go into the file; nullopt when it can.
 std::optional<QString> refusal(const Settings& settings, const ConfigKey& key)
 {
@@ -106,9 +112,7 @@ void importValue(Settings& settings, const IniReader& reader, const ConfigKey& k
 } // namespace
 
 FileWriteError::FileWriteError(const QString& path, const QString& reason)
-    : OperationError(QStringLiteral("Unable to write to ") +
-                     QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())),
-      reason_(reason)
+    : OperationError(QStringLiteral("Unable to write to ") + shownPath(path)), reason_(reason)
 {}
 
 bool ExportConfigFile(const Settings& settings, const QString& path, Reporter& reporter)
@@ -136,8 +140,8 @@ bool ImportConfigFile(Settings& settings, const QString& path, Reporter& reporte
     try {
         read.emplace(path, importedNames());
     } catch (const std::bad_alloc&) {
-        reporter.error(errorBoxText(QStringLiteral("Not enough memory to read ") +
-                                    QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+        reporter.error(
+            errorBoxText(QStringLiteral("Not enough memory to read ") + shownPath(path)));
         return false;
     }
     const IniReader& reader = *read;

@@ -8,6 +8,7 @@ namespace orvik {
 namespace {
 
 const QByteArray kLineBreak = QByteArrayLiteral("\r\n");
+const QByteArray kUtf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
 
 struct Line {
     qsizetype start = 0; // of its text
@@ -102,6 +103,29 @@ template <typename Group> Group* openSection(std::vector<Group>& groups, QByteAr
     return nullptr;
 }
 
+// Calls `visit(group, line, key)` for the header that opens each of `groups`
+// (with no key) and for each key line in it, from `from` on.
+template <typename Group, typename Visit>
+void forEachWantedLine(QByteArrayView text, qsizetype from, std::vector<Group>& groups,
+                       Visit&& visit)
+{
+    Group* current = nullptr;
+    forEachLine(text, from, [&](const Line& at, QByteArrayView whole) {
+        const QByteArrayView line = trimmed(whole);
+        if (const auto section = sectionName(line)) {
+            current = openSection(groups, *section);
+            if (current)
+                visit(*current, at, std::optional<KeyLine>());
+            return;
+        }
+        // Lines outside the sections asked for are not even split.
+        if (current) {
+            if (const auto key = keyLine(line))
+                visit(*current, at, key);
+        }
+    });
+}
+
 template <typename Group> Group& groupOf(std::vector<Group>& groups, QByteArrayView section)
 {
     const auto it = std::find_if(groups.begin(), groups.end(),
@@ -146,9 +170,17 @@ QByteArray IniText::joined() const
     return out;
 }
 
-IniDocument::IniDocument(QByteArray text)
-    : text_(std::move(text)), bodyStart_(text_.startsWith(kUtf8Mark) ? kUtf8Mark.size() : 0)
-{}
+IniDocument::IniDocument(QByteArray text) : text_(std::move(text)) {}
+
+bool IniDocument::hasUtf8Mark() const
+{
+    return text_.startsWith(kUtf8Mark);
+}
+
+qsizetype IniDocument::bodyStart() const
+{
+    return hasUtf8Mark() ? kUtf8Mark.size() : 0;
+}
 
 std::optional<QByteArray> IniDocument::value(QByteArrayView section, QByteArrayView key) const
 {
@@ -171,28 +203,21 @@ std::vector<std::optional<QByteArrayView>> IniDocument::values(std::span<const I
         groupOf(groups, names[i].section).names.push_back(i);
 
     std::vector<std::optional<QByteArrayView>> found(names.size());
-    Group* current = nullptr;
-    forEachLine(text_, bodyStart_, [&](const Line&, QByteArrayView text) {
-        const QByteArrayView line = trimmed(text);
-        if (const auto section = sectionName(line)) {
-            current = openSection(groups, *section);
-            return;
-        }
-        // Lines outside the sections asked for are not even split.
-        const auto key = current ? keyLine(line) : std::nullopt;
+    const auto take = [&](Group& group, const Line&, const std::optional<KeyLine>& key) {
         if (!key)
             return;
         // A name found is no longer looked for, since the first key wins; in
         // a file in the usual order the next name left is the one.
-        std::vector<std::size_t>& left = current->names;
+        std::vector<std::size_t>& left = group.names;
         const auto it = std::find_if(left.begin(), left.end(), [&](std::size_t i) {
-            return names[i].key.size() == key->name.size() && sameIniName(key->name, names[i].key);
+            return sameIniName(key->name, names[i].key);
         });
         if (it != left.end()) {
             found[*it] = unquoted(key->value);
             left.erase(it);
         }
-    });
+    };
+    forEachWantedLine(text_, bodyStart(), groups, take);
     return found;
 }
 
@@ -221,27 +246,19 @@ IniText IniDocument::updated(std::span<const IniEntry> entries) const
             keys.push_back({&e});
     }
 
-    Group* current = nullptr;
-    forEachLine(text_, bodyStart_, [&](const Line& at, QByteArrayView text) {
-        const QByteArrayView line = trimmed(text);
-        if (const auto section = sectionName(line)) {
-            current = openSection(groups, *section);
-            if (current)
-                current->last = at;
-            return;
-        }
-        const auto key = current ? keyLine(line) : std::nullopt;
+    const auto place = [](Group& group, const Line& at, const std::optional<KeyLine>& key) {
+        group.last = at;
         if (!key)
             return;
-        current->last = at;
-        for (Key& k : current->keys) {
+        for (Key& k : group.keys) {
             if (!k.line && sameIniName(key->name, k.entry->key)) {
                 k.line = at;
                 k.spelling = key->name;
                 break;
             }
         }
-    });
+    };
+    forEachWantedLine(text_, bodyStart(), groups, place);
 
     struct Edit {
         qsizetype from;
@@ -295,7 +312,7 @@ IniText IniDocument::updated(std::span<const IniEntry> entries) const
     }
     keep(at, text_.size());
     if (!appended.isEmpty()) {
-        if (text_.size() > bodyStart_ && !endsWithBreak(out.pieces_.back()))
+        if (text_.size() > bodyStart() && !endsWithBreak(out.pieces_.back()))
             appended.prepend(kLineBreak);
         add(std::move(appended));
     }

@@ -8,9 +8,6 @@
 
 namespace orvik {
 
-// The UTF-8 byte-order mark, which makes a file UTF-8 rather than Latin-1.
-inline const QByteArray kUtf8Mark = QByteArrayLiteral("\xEF\xBB\xBF");
-
 struct IniName {
     QByteArrayView section;
     QByteArrayView key;
@@ -61,6 +58,10 @@ class IniDocument {
 public:
     explicit IniDocument(QByteArray text = {});
 
+    // True when the text starts with the UTF-8 byte-order mark, which makes a
+    // file UTF-8 rather than Latin-1.
+    bool hasUtf8Mark() const;
+
     // The value trimmed, and without a pair of enclosing quotes (" or ');
     // nullopt when the section or the key is missing. A key with nothing after
     // "=" gives an empty value.
@@ -74,8 +75,10 @@ public:
     IniText updated(std::span<const IniEntry> entries) const;
 
 private:
+    // Where the first line starts, after a byte-order mark.
+    qsizetype bodyStart() const;
+
     QByteArray text_;
-    qsizetype bodyStart_ = 0; // after a byte-order mark
 };
 
 } // namespace orvik

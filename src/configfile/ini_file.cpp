@@ -24,8 +24,9 @@ IniReader::IniReader(const QString& path, std::span<const IniName> names)
     utf16_ = startsUtf16(file.bytes);
     if (utf16_ || file.bytes.contains('\0'))
         return;
-    const bool utf8 = file.bytes.startsWith(kUtf8Mark);
-    const std::vector<std::optional<QByteArrayView>> found = IniDocument(file.bytes).values(names);
+    const IniDocument document(file.bytes);
+    const bool utf8 = document.hasUtf8Mark();
+    const std::vector<std::optional<QByteArrayView>> found = document.values(names);
     for (std::size_t i = 0; i < found.size(); ++i) {
         if (found[i])
             values_[i] = utf8 ? QString::fromUtf8(*found[i]) : QString::fromLatin1(*found[i]);
@@ -77,14 +78,15 @@ FileStatus updateIniFile(const QString& path, std::span<const IniEntry> entries)
             return {QStringLiteral("Holds UTF-16 text, which would be lost")};
         text = std::move(file.bytes);
     }
+    const IniDocument document(std::move(text));
     std::vector<IniEntry> utf8;
-    if (text.startsWith(kUtf8Mark)) {
+    if (document.hasUtf8Mark()) {
         utf8.assign(entries.begin(), entries.end());
         for (IniEntry& e : utf8)
             e.value = QString::fromLatin1(e.value).toUtf8();
         entries = utf8;
     }
-    return writeFileAtomically(path, IniDocument(std::move(text)).updated(entries).pieces());
+    return writeFileAtomically(path, document.updated(entries).pieces());
 }
 
 } // namespace orvik

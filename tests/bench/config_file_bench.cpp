@@ -5,6 +5,7 @@
 #include "configfile/config_file.h"
 #include "settings/operation.h"
 #include "settings/settings.h"
+#include "support/resource_limit.h"
 #include "support/silent_reporter.h"
 
 #include <benchmark/benchmark.h>
@@ -14,14 +15,13 @@
 #include <chrono>
 #include <functional>
 #include <malloc.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace {
 
 using namespace orvik;
 
 using Silent = test::SilentReporter;
+using test::statusBytes;
 
 std::int64_t noon()
 {
@@ -55,46 +55,23 @@ QByteArray paddedFile(const QString& path, qint64 size)
     return bytes + sections;
 }
 
-std::int64_t statusBytes(const char* field)
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : f.readAll().split('\n')) {
-        if (line.startsWith(field))
-            return line.mid(qstrlen(field)).trimmed().split(' ').first().toLongLong() * 1024;
-    }
-    return -1;
-}
-
 // The resident memory that one run of `step` adds at its peak, measured in a
 // child so that nothing the benchmark loop left in the allocator hides it:
 // free memory is handed back first, the peak is reset to the current size.
 double addedPeak(const std::function<void()>& step)
 {
-    int fds[2];
-    if (::pipe(fds) != 0)
-        return -1;
-    const pid_t child = ::fork();
-    if (child == 0) {
+    const QString added = test::inChild([&] {
         ::malloc_trim(0);
         QFile reset(QStringLiteral("/proc/self/clear_refs"));
-        std::int64_t added = -1;
-        if (reset.open(QIODevice::WriteOnly) && reset.write("5") == 1 && reset.flush()) {
-            const std::int64_t before = statusBytes("VmRSS:");
-            step();
-            added = statusBytes("VmHWM:") - before;
-        }
-        const bool sent = ::write(fds[1], &added, sizeof added) == sizeof added;
-        ::_exit(sent ? 0 : 1);
-    }
-    ::close(fds[1]);
-    std::int64_t added = -1;
-    if (::read(fds[0], &added, sizeof added) != sizeof added)
-        added = -1;
-    ::close(fds[0]);
-    ::waitpid(child, nullptr, 0);
-    return static_cast<double>(added);
+        if (!reset.open(QIODevice::WriteOnly) || reset.write("5") != 1 || !reset.flush())
+            return QString();
+        const std::int64_t before = statusBytes("VmRSS:");
+        step();
+        return QString::number(statusBytes("VmHWM:") - before);
+    });
+    bool ok = false;
+    const double bytes = added.toDouble(&ok);
+    return ok ? bytes : -1;
 }
 
 // Times `step` on a file of state.range(0) bytes; ms_per_mb is wall time,

@@ -180,19 +180,6 @@ QStringList values(const Settings& s)
     return out;
 }
 
-// The address space the process holds now, in bytes.
-rlim_t addressSpace()
-{
-    QFile status("/proc/self/status");
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmSize:"))
-            return line.mid(7).trimmed().split(' ').first().toULongLong() * 1024;
-    }
-    return 0;
-}
-
 class ConfigFile : public test::TempFiles {
 protected:
     bool save(const Settings& s, const QString& path)
@@ -201,14 +188,14 @@ protected:
         runOperation(reporter, [&] { written = ExportConfigFile(s, path, reporter); });
         return written;
     }
-    // Changes every stored setting away from its default; returns what an
-    // import of the exported file must give back.
     QString fifo(const QString& name)
     {
         const QString path = dir.filePath(name);
         EXPECT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
         return path;
     }
+    // Changes every stored setting away from its default; returns what an
+    // import of the exported file must give back.
     static QHash<QString, QString> changeAll(Settings& s)
     {
         QHash<QString, QString> expected;
@@ -423,21 +410,23 @@ TEST_F(ConfigFile, IdentificationTest)
             EXPECT_EQ(values(s), values(fresh)) << c.name;
         }
     }
-    // Nothing blocks on a FIFO or reads a device without end.
-    for (const QString& path :
-         {dir.filePath("missing.cfg"), dir.path(), fifo("p"), QStringLiteral("/dev/zero")}) {
+    // Nothing blocks on a FIFO or reads a device without end; UTF-16 text is
+    // refused as such.
+    const QString ident = QString::fromLatin1(kIdent + setting);
+    const QByteArray utf16 =
+        "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(ident.utf16()), ident.size() * 2);
+    const std::pair<QString, QString> refused[] = {
+        {dir.filePath("missing.cfg"), kNotOurs},
+        {dir.path(), kNotOurs},
+        {fifo("p"), kNotOurs},
+        {QStringLiteral("/dev/zero"), kNotOurs},
+        {write("u.cfg", utf16), kUtf16},
+    };
+    for (const auto& [path, shown] : refused) {
         reporter.calls.clear();
         EXPECT_FALSE(ImportConfigFile(fresh, path, reporter));
-        EXPECT_EQ(reporter.calls, QStringList{kNotOurs});
+        EXPECT_EQ(reporter.calls, QStringList{shown}) << path.toStdString();
     }
-    const QString ident = QString::fromLatin1(kIdent + setting);
-    reporter.calls.clear();
-    EXPECT_FALSE(ImportConfigFile(
-        fresh,
-        write("u.cfg", "\xFF\xFE" + QByteArray(reinterpret_cast<const char*>(ident.utf16()),
-                                               ident.size() * 2)),
-        reporter));
-    EXPECT_EQ(reporter.calls, QStringList{kUtf16});
     EXPECT_EQ(values(fresh), values(Settings(at1700000000)));
 }
 
@@ -467,7 +456,7 @@ TEST_F(ConfigFile, AnImportThatRunsOutOfMemoryEndsInTheErrorBox)
 #endif
     const QString path = write("big.cfg", kIdent + QByteArray(24 << 20, ';'));
     // Room for the import's own needs, not for the file.
-    const rlim_t limit = addressSpace() + (8 << 20);
+    const rlim_t limit = test::statusBytes("VmSize:") + (8 << 20);
     const QString shown = test::withResourceLimit(RLIMIT_AS, limit, [&] {
         Settings s(at1700000000);
         const bool imported = ImportConfigFile(s, path, reporter);

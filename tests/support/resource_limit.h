@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QByteArray>
+#include <QFile>
 #include <QString>
 #include <csignal>
+#include <cstdint>
 #include <functional>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -10,12 +12,25 @@
 
 namespace orvik::test {
 
-// Runs `step` in a child process held to `limit` of `resource`, and returns
-// the text `step` returned, or a note of how the child ended otherwise. With
-// RLIMIT_FSIZE, files cannot grow past `limit` bytes, as on a full disk:
-// writes beyond it fail with EFBIG ("File too large") instead of killing the
-// child. With RLIMIT_AS, allocations fail as when memory runs out.
-inline QString withResourceLimit(int resource, rlim_t limit, const std::function<QString()>& step)
+// A size this process holds now, in bytes, from the line of /proc/self/status
+// that starts with `field` ("VmSize:", "VmRSS:", ...); -1 when it cannot be
+// read.
+inline std::int64_t statusBytes(const char* field)
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n')) {
+        if (line.startsWith(field))
+            return line.mid(qstrlen(field)).trimmed().split(' ').first().toLongLong() * 1024;
+    }
+    return -1;
+}
+
+// Runs `step` in a child process, so that what it does to the process stays
+// there, and returns the text `step` returned, or a note of how the child
+// ended otherwise.
+inline QString inChild(const std::function<QString()>& step)
 {
     int fds[2];
     if (::pipe(fds) != 0)
@@ -23,9 +38,7 @@ inline QString withResourceLimit(int resource, rlim_t limit, const std::function
     const pid_t child = ::fork();
     if (child == 0) {
         ::close(fds[0]);
-        const rlimit low{limit, limit};
-        std::signal(SIGXFSZ, SIG_IGN);
-        QByteArray said = ::setrlimit(resource, &low) == 0 ? step().toUtf8() : "<no limit>";
+        const QByteArray said = step().toUtf8();
         const char* p = said.constData();
         for (qsizetype left = said.size(); left > 0;) {
             const ssize_t n = ::write(fds[1], p, left);
@@ -47,6 +60,19 @@ inline QString withResourceLimit(int resource, rlim_t limit, const std::function
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return QStringLiteral("<child ended with status %1>").arg(status);
     return QString::fromUtf8(said);
+}
+
+// Runs `step` in a child process held to `limit` of `resource`, as inChild.
+// With RLIMIT_FSIZE, files cannot grow past `limit` bytes, as on a full disk:
+// writes beyond it fail with EFBIG ("File too large") instead of killing the
+// child. With RLIMIT_AS, allocations fail as when memory runs out.
+inline QString withResourceLimit(int resource, rlim_t limit, const std::function<QString()>& step)
+{
+    return inChild([&] {
+        const rlimit low{limit, limit};
+        std::signal(SIGXFSZ, SIG_IGN);
+        return ::setrlimit(resource, &low) == 0 ? step() : QStringLiteral("<no limit>");
+    });
 }
 
 } // namespace orvik::test
