@@ -11,7 +11,6 @@
 #include <QFile>
 #include <QHash>
 #include <QTemporaryDir>
-#include <sys/stat.h>
 
 namespace orvik {
 namespace {
@@ -187,12 +186,6 @@ protected:
         bool written = false;
         runOperation(reporter, [&] { written = ExportConfigFile(s, path, reporter); });
         return written;
-    }
-    QString fifo(const QString& name)
-    {
-        const QString path = dir.filePath(name);
-        EXPECT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        return path;
     }
     // Changes every stored setting away from its default; returns what an
     // import of the exported file must give back.

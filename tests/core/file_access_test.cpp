@@ -16,12 +16,6 @@ namespace {
 
 class FileAccess : public test::TempFiles {
 protected:
-    QString fifo(const QString& name)
-    {
-        const QString path = dir.filePath(name);
-        EXPECT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
-        return path;
-    }
     // A node of our own where root may make one, so that a fault here never
     // replaces the system's /dev/null.
     QString device(const QString& name)

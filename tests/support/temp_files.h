@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace orvik::test {
 
@@ -16,6 +17,13 @@ protected:
         EXPECT_TRUE(f.open(QIODevice::WriteOnly));
         f.write(bytes);
         return f.fileName();
+    }
+    // A FIFO: what a file reader must refuse rather than wait on.
+    QString fifo(const QString& name)
+    {
+        const QString path = dir.filePath(name);
+        EXPECT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        return path;
     }
     static QByteArray read(const QString& path)
     {
