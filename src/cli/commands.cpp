@@ -207,7 +207,7 @@ QString commandHelp(const Command& command, QCommandLineParser& parser)
 QString globalHelp(QCommandLineParser& parser)
 {
     QString description = QStringLiteral("Runs the Orvik 2.0 Configurator's operations from the "
-                                         "command line.\n\nCommands:");
+                                         "command line.\nCommands:");
     for (const Command& c : kCommands)
         description += QStringLiteral("\n  %1 %2").arg(c.name, -15).arg(c.summary);
     parser.setApplicationDescription(description);

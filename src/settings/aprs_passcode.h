@@ -11,7 +11,6 @@ namespace orvik {
 
 // The warning when `password` is neither the login's passcode nor "-1" (the
 // receive-only login): the servers accept such a login but drop its reports.
-[[nodiscard]] std::optional<QString> passcodeWarning(const QString& login,
-                                                     const QString& password);
+[[nodiscard]] std::optional<QString> passcodeWarning(const QString& login, const QString& password);
 
 } // namespace orvik
