@@ -79,8 +79,12 @@ void FieldMarks::show(const QString& name)
     if (const QString position = decimalPosition(name, settings_.text(name)); !position.isEmpty())
         lines << position;
     const QString tip = lines.join(QLatin1Char('\n'));
-    // A typed text quoted in a message must not be taken for markup.
-    field->setToolTip(Qt::mightBeRichText(tip) ? Qt::convertFromPlainText(tip) : tip);
+    // A typed text quoted in a message must not be taken for markup, nor
+    // wrapped as a rich text tooltip would be.
+    field->setToolTip(
+        Qt::mightBeRichText(tip)
+            ? QStringLiteral("<p style='white-space:pre'>%1</p>").arg(tip.toHtmlEscaped())
+            : tip);
     field->setAccessibleDescription(finding ? finding->message : QString());
     const QVariant frame =
         !finding ? QVariant()
