@@ -47,6 +47,19 @@ const std::array kCommands = {
                 "CONFIG.cfg is read first, as \"Read from file\" does; then the --set options\n"
                 "apply in order.",
             .run = runShow},
+    Command{.name = "check",
+            .arguments = "[CONFIG.cfg]",
+            .options = Set | Time,
+            .summary = "print every fault \"Write config\" would find",
+            .description =
+                "Run every check of \"Write config\" over the settings show would print (the\n"
+                "clock fields take \"now\" while Uploadpctime is ticked) and print one line\n"
+                "per setting that fails, in the order of the checks: NAME: MESSAGE, e.g.\n"
+                "Latitude: Our latitude - syntax error (e.g. 5221.60N, format: DDMM.MM).\n"
+                "An APRS-IS password that is not the login's passcode (nor -1) adds a line\n"
+                "\"warning: ...\", which does not fail. Nothing is written. Exit status 0:\n"
+                "every check passes, 1: one fails.",
+            .run = runCheck},
     Command{.name = "save",
             .arguments = "[CONFIG.cfg]",
             .options = Set | Time | Output,
@@ -194,7 +207,7 @@ QString commandHelp(const Command& command, QCommandLineParser& parser)
 QString globalHelp(QCommandLineParser& parser)
 {
     QString description = QStringLiteral("Runs the Orvik 2.0 Configurator's operations from the "
-                                         "command line.\n\nCommands:");
+                                         "command line.\nCommands:");
     for (const Command& c : kCommands)
         description += QStringLiteral("\n  %1 %2").arg(c.name, -15).arg(c.summary);
     parser.setApplicationDescription(description);
