@@ -178,9 +178,11 @@ void TForm1::runOperation(const std::function<void()>& operation)
         return;
     busy_ = true;
     orvik::runOperation(*reporter_, operation);
+    // The window holds no appliance between its operations.
+    if (QString error; services_.device && !services_.device->endSession(error))
+        reporter_->error(orvik::errorBoxText(error));
     reporter_->flush();
     busy_ = false;
-    emit operationEnded();
     if (closeHeld_)
         close();
 }

@@ -64,10 +64,6 @@ public slots:
     // Ntp_enable changes; this shows its outcome on the five clock fields.
     void UploadpctimeClick();
 
-signals:
-    // After each operation, whatever its outcome.
-    void operationEnded();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 

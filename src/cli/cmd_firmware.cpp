@@ -2,6 +2,7 @@
 #include "cli/commands.h"
 #include "cli/context.h"
 #include "cli/device_access.h"
+#include "cli/write_guard.h"
 #include "configfile/file_access.h"
 #include "device/firmware_upload.h"
 
@@ -35,8 +36,10 @@ int runUploadFirmware(Context& ctx)
     CarriedFirmware carried;
     FileFirmware file(ctx.image);
     FirmwareSource& source = ctx.image.isEmpty() ? static_cast<FirmwareSource&>(carried) : file;
-    return runOnDevice(ctx, [&](HidTransport& transport) {
-        return UploadFirmwareSession(transport, source, ctx.reporter, [](bool) {});
+    return runGuarded(kFirmwareStopLine, [&] {
+        return runOnDevice(ctx, [&](HidTransport& transport) {
+            return UploadFirmwareSession(transport, source, ctx.reporter, [](bool) {});
+        });
     });
 }
 

@@ -1,6 +1,9 @@
 #include "app/folder_appliance.h"
 #include "app/gui_reporter.h"
+#include "device/config_sessions.h"
+#include "device/emulator_folder.h"
 #include "form1_rig.h"
+#include "support/silent_reporter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -239,20 +242,27 @@ TEST(Form1Behaviour, EmulatedApplianceFolderAndStartFile)
     second.form->importFile(file);
     EXPECT_EQ(second.form->settings().text("Callsign"), "SP9XYZ");
 
-    // The folder gone and a regular file in its place: the write-back fails.
+    // What orvikctl wrote meanwhile is what the window reads.
+    orvik::FolderEmulator cli;
+    orvik::Settings settings([] { return std::int64_t{1700000000}; });
+    settings.setText("Callsign", "SP9CLI");
+    orvik::ConfigImage image{};
+    orvik::test::SilentReporter silent;
+    QString error;
+    ASSERT_TRUE(cli.load(folder, error));
+    ASSERT_TRUE(orvik::WriteConfigSession(settings, image, cli, silent));
+    ASSERT_TRUE(cli.endSession(error));
+    second.form->Button4Click();
+    EXPECT_EQ(second.form->settings().text("Callsign"), "SP9CLI");
+
+    // The folder gone and a regular file in its place: no session starts.
     ASSERT_TRUE(QDir(folder).removeRecursively());
     QFile blocker(folder);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    dialogs.seen.clear();
     second.form->Button5Click();
-    second.form->Button2Click();
-    // Until the write-back succeeds, every operation's end tries it again.
-    const QString failed = "error: " + folder + "/eeprom.bin: Not a directory.";
-    ASSERT_EQ(dialogs.seen.size(), 3);
-    EXPECT_EQ(dialogs.seen[0], failed);
-    EXPECT_EQ(dialogs.seen[1].section(" | ", 1), file + " | Orvik config files (*.cfg)");
-    EXPECT_EQ(dialogs.seen[2], failed);
+    EXPECT_EQ(lastLogLines(*second.form, 1),
+              QStringList{"Orvik 2.0 could not be opened: " + folder + "/lock: Not a directory"});
 }
 
 TEST(Form1Behaviour, AnErrorEndsTheOperationInTheErrorBox)

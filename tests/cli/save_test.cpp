@@ -149,7 +149,7 @@ TEST_F(OrvikctlSave, AFullDiskLeavesEveryFileAsItWas)
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"a.cfg", "p.bin"}));
     EXPECT_EQ(QDir(emu).entryList(QDir::Files),
-              (QStringList{"eeprom.bin", "faults", "firmware-version"}));
+              (QStringList{"eeprom.bin", "faults", "firmware-version", "lock"}));
 }
 
 TEST_F(OrvikctlSave, AnotherVersionIsWarnedOnStandardErrorAndReadInFull)

@@ -1,0 +1,100 @@
+#include "cli/write_guard.h"
+
+#include <cstdint>
+#include <cstring>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <sys/signalfd.h>
+#include <unistd.h>
+
+namespace orvik::cli {
+
+namespace {
+
+constexpr char kFinishing[] = "orvikctl: finishing the write so that the appliance stays "
+                              "consistent; interrupt again to stop now\n";
+
+sigset_t guardedSignals()
+{
+    sigset_t set;
+    sigemptyset(&set);
+    for (const int s : {SIGINT, SIGTERM, SIGHUP})
+        sigaddset(&set, s);
+    return set;
+}
+
+void say(const char* line)
+{
+    // Nothing to do when standard error is gone.
+    static_cast<void>(!::write(STDERR_FILENO, line, std::strlen(line)));
+}
+
+} // namespace
+
+WriteGuard::WriteGuard(const char* stopLine) : stopLine_(stopLine)
+{
+    const sigset_t set = guardedSignals();
+    // Blocked before the thread starts, which inherits the mask.
+    pthread_sigmask(SIG_BLOCK, &set, &previousMask_);
+    signalFd_ = ::signalfd(-1, &set, SFD_CLOEXEC | SFD_NONBLOCK);
+    wakeFd_ = ::eventfd(0, EFD_CLOEXEC);
+    watcher_ = std::thread([this] { watch(); });
+}
+
+WriteGuard::~WriteGuard()
+{
+    end();
+}
+
+int WriteGuard::end()
+{
+    if (ended_)
+        return first_;
+    ended_ = true;
+    const std::uint64_t one = 1;
+    static_cast<void>(!::write(wakeFd_, &one, sizeof one));
+    watcher_.join();
+    // A signal that came as the watcher ended still counts.
+    signalfd_siginfo info{};
+    while (::read(signalFd_, &info, sizeof info) == sizeof info)
+        take(static_cast<int>(info.ssi_signo));
+    ::close(signalFd_);
+    ::close(wakeFd_);
+    pthread_sigmask(SIG_SETMASK, &previousMask_, nullptr);
+    return first_;
+}
+
+void WriteGuard::watch()
+{
+    pollfd fds[] = {{signalFd_, POLLIN, 0}, {wakeFd_, POLLIN, 0}};
+    for (;;) {
+        if (::poll(fds, 2, -1) < 0)
+            continue;
+        if (fds[1].revents != 0)
+            return;
+        signalfd_siginfo info{};
+        if (::read(signalFd_, &info, sizeof info) == sizeof info)
+            take(static_cast<int>(info.ssi_signo));
+    }
+}
+
+void WriteGuard::take(int signal)
+{
+    if (first_ == 0) {
+        first_ = signal;
+        say(kFinishing);
+        return;
+    }
+    say(stopLine_);
+    ::_exit(128 + signal);
+}
+
+int runGuarded(const char* stopLine, const std::function<int()>& command)
+{
+    WriteGuard guard(stopLine);
+    const int status = command();
+    const int signal = guard.end();
+    return signal != 0 ? 128 + signal : status;
+}
+
+} // namespace orvik::cli
