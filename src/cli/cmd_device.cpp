@@ -2,7 +2,6 @@
 #include "cli/context.h"
 #include "cli/device_access.h"
 #include "cli/image_file.h"
-#include "cli/write_guard.h"
 #include "device/config_sessions.h"
 #include "device/device_link.h"
 #include "device/protocol.h"
@@ -114,11 +113,9 @@ int writeKeptImage(Context& ctx)
     ConfigImage probe = *image;
     if (!UnpackConfigImage(probe, *ctx.freshSettings(), ctx.reporter))
         return 1;
-    return runGuarded(kConfigStopLine, [&] {
-        return runOnDevice(ctx, [&](HidTransport& transport) {
-            return (ctx.backup.isEmpty() || backUp(ctx, transport)) &&
-                   WriteConfigImage(*image, transport, ctx.reporter);
-        });
+    return runWriteOnDevice(ctx, Written::Configuration, [&](HidTransport& transport) {
+        return (ctx.backup.isEmpty() || backUp(ctx, transport)) &&
+               WriteConfigImage(*image, transport, ctx.reporter);
     });
 }
 
@@ -132,13 +129,11 @@ int runWrite(Context& ctx)
     if (!settings)
         return 1;
     ConfigImage outgoing{};
-    return runGuarded(kConfigStopLine, [&] {
-        return runOnDevice(ctx, [&](HidTransport& transport) {
-            // Packed first: a setting that fails validation costs no backup read.
-            return PrepareConfigWrite(*settings, outgoing, ctx.reporter) &&
-                   (ctx.backup.isEmpty() || backUp(ctx, transport)) &&
-                   WriteConfigImage(outgoing, transport, ctx.reporter);
-        });
+    return runWriteOnDevice(ctx, Written::Configuration, [&](HidTransport& transport) {
+        // Packed first: a setting that fails validation costs no backup read.
+        return PrepareConfigWrite(*settings, outgoing, ctx.reporter) &&
+               (ctx.backup.isEmpty() || backUp(ctx, transport)) &&
+               WriteConfigImage(outgoing, transport, ctx.reporter);
     });
 }
 

@@ -2,7 +2,6 @@
 #include "cli/commands.h"
 #include "cli/context.h"
 #include "cli/device_access.h"
-#include "cli/write_guard.h"
 #include "configfile/file_access.h"
 #include "device/firmware_upload.h"
 
@@ -36,10 +35,8 @@ int runUploadFirmware(Context& ctx)
     CarriedFirmware carried;
     FileFirmware file(ctx.image);
     FirmwareSource& source = ctx.image.isEmpty() ? static_cast<FirmwareSource&>(carried) : file;
-    return runGuarded(kFirmwareStopLine, [&] {
-        return runOnDevice(ctx, [&](HidTransport& transport) {
-            return UploadFirmwareSession(transport, source, ctx.reporter, [](bool) {});
-        });
+    return runWriteOnDevice(ctx, Written::Firmware, [&](HidTransport& transport) {
+        return UploadFirmwareSession(transport, source, ctx.reporter, [](bool) {});
     });
 }
 

@@ -44,4 +44,13 @@ int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session)
     return runSession(ctx, emulator, session) ? 0 : 1;
 }
 
+int runWriteOnDevice(Context& ctx, Written written,
+                     const std::function<bool(HidTransport&)>& session)
+{
+    WriteGuard guard("orvikctl", written);
+    const int status = runOnDevice(ctx, session);
+    const int signal = guard.end();
+    return signal != 0 ? 128 + signal : status;
+}
+
 } // namespace orvik::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/hid_transport.h"
+#include "device/write_guard.h"
 
 #include <functional>
 
@@ -16,5 +17,9 @@ struct Context;
 // error box, the appliance was in use, or the emulator's files could not be
 // read or written).
 int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session);
+// The same for a session that writes `written` to the appliance, under a
+// WriteGuard: 128 + the signal when one came meanwhile.
+int runWriteOnDevice(Context& ctx, Written written,
+                     const std::function<bool(HidTransport&)>& session);
 
 } // namespace orvik::cli

@@ -14,9 +14,13 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 #include <utility>
+
+#include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -263,6 +267,23 @@ TEST(Form1Behaviour, EmulatedApplianceFolderAndStartFile)
     second.form->Button5Click();
     EXPECT_EQ(lastLogLines(*second.form, 1),
               QStringList{"Orvik 2.0 could not be opened: " + folder + "/lock: Not a directory"});
+}
+
+// A signal in the middle of "Write config" does not cut it in half: the write
+// ends, then the program, with 128 + the signal.
+TEST(Form1Behaviour, ASignalLetsTheWriteFinishThenEndsTheProgram)
+{
+    Form1Rig rig;
+    rig.device.onRequest = [](const orvik::Appliance& a, const orvik::Report&) {
+        if (a.requestCount(orvik::Command::WriteConfigPage) == 6)
+            ::kill(::getpid(), SIGTERM);
+    };
+    QTimer::singleShot(0, &rig.form, [&rig] {
+        rig.form.Button5Click();
+        QTimer::singleShot(0, [] { QCoreApplication::exit(-1); }); // no exit asked
+    });
+    EXPECT_EQ(QCoreApplication::exec(), 128 + SIGTERM);
+    EXPECT_EQ(lastLogLines(rig.form, 1), QStringList{"Eeprom write success"});
 }
 
 TEST(Form1Behaviour, AnErrorEndsTheOperationInTheErrorBox)

@@ -1,18 +1,24 @@
-#include "cli/write_guard.h"
+#include "device/write_guard.h"
 
 #include <cstdint>
-#include <cstring>
 #include <poll.h>
 #include <sys/eventfd.h>
 #include <sys/signalfd.h>
 #include <unistd.h>
 
-namespace orvik::cli {
+namespace orvik {
 
 namespace {
 
-constexpr char kFinishing[] = "orvikctl: finishing the write so that the appliance stays "
-                              "consistent; interrupt again to stop now\n";
+constexpr char kFinishing[] =
+    ": finishing the write so that the appliance stays consistent; interrupt again to stop now\n";
+// What a stop leaves, by what was being written.
+constexpr const char* kStopped[] = {
+    ": stopped in the middle of the write; the appliance may hold part of the new "
+    "configuration and part of the old, so write the configuration again\n",
+    ": stopped in the middle of the upload; the appliance may hold only part of the new "
+    "firmware, so upload the firmware again\n",
+};
 
 sigset_t guardedSignals()
 {
@@ -23,15 +29,17 @@ sigset_t guardedSignals()
     return set;
 }
 
-void say(const char* line)
+void say(const QByteArray& line)
 {
     // Nothing to do when standard error is gone.
-    static_cast<void>(!::write(STDERR_FILENO, line, std::strlen(line)));
+    static_cast<void>(!::write(STDERR_FILENO, line.constData(), line.size()));
 }
 
 } // namespace
 
-WriteGuard::WriteGuard(const char* stopLine) : stopLine_(stopLine)
+WriteGuard::WriteGuard(const char* program, Written written)
+    : finishingLine_(QByteArray(program) + kFinishing),
+      stopLine_(QByteArray(program) + kStopped[static_cast<int>(written)])
 {
     const sigset_t set = guardedSignals();
     // Blocked before the thread starts, which inherits the mask.
@@ -82,19 +90,11 @@ void WriteGuard::take(int signal)
 {
     if (first_ == 0) {
         first_ = signal;
-        say(kFinishing);
+        say(finishingLine_);
         return;
     }
     say(stopLine_);
     ::_exit(128 + signal);
 }
 
-int runGuarded(const char* stopLine, const std::function<int()>& command)
-{
-    WriteGuard guard(stopLine);
-    const int status = command();
-    const int signal = guard.end();
-    return signal != 0 ? 128 + signal : status;
-}
-
-} // namespace orvik::cli
+} // namespace orvik
