@@ -280,7 +280,7 @@ TEST(Form1Behaviour, ASignalLetsTheWriteFinishThenEndsTheProgram)
     };
     QTimer::singleShot(0, &rig.form, [&rig] {
         rig.form.Button5Click();
-        QTimer::singleShot(0, [] { QCoreApplication::exit(-1); }); // no exit asked
+        QTimer::singleShot(0, &rig.form, [] { QCoreApplication::exit(-1); }); // no exit asked
     });
     EXPECT_EQ(QCoreApplication::exec(), 128 + SIGTERM);
     EXPECT_EQ(lastLogLines(rig.form, 1), QStringList{"Eeprom write success"});
