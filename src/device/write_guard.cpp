@@ -46,6 +46,11 @@ WriteGuard::WriteGuard(const char* program, Written written)
     pthread_sigmask(SIG_BLOCK, &set, &previousMask_);
     signalFd_ = ::signalfd(-1, &set, SFD_CLOEXEC | SFD_NONBLOCK);
     wakeFd_ = ::eventfd(0, EFD_CLOEXEC);
+    if (signalFd_ < 0 || wakeFd_ < 0) {
+        // Out of descriptors: no guard, rather than signals that nobody takes.
+        end();
+        return;
+    }
     watcher_ = std::thread([this] { watch(); });
 }
 
@@ -59,15 +64,22 @@ int WriteGuard::end()
     if (ended_)
         return first_;
     ended_ = true;
-    const std::uint64_t one = 1;
-    static_cast<void>(!::write(wakeFd_, &one, sizeof one));
-    watcher_.join();
-    // A signal that came as the watcher ended still counts.
+    if (watcher_.joinable()) {
+        const std::uint64_t one = 1;
+        static_cast<void>(!::write(wakeFd_, &one, sizeof one));
+        watcher_.join();
+    }
+    // A signal that came as the watcher ended still counts, with the write
+    // done: there is nothing left to finish or to stop.
     signalfd_siginfo info{};
-    while (::read(signalFd_, &info, sizeof info) == sizeof info)
-        take(static_cast<int>(info.ssi_signo));
-    ::close(signalFd_);
-    ::close(wakeFd_);
+    while (signalFd_ >= 0 && ::read(signalFd_, &info, sizeof info) == sizeof info) {
+        if (first_ == 0)
+            first_ = static_cast<int>(info.ssi_signo);
+    }
+    for (const int fd : {signalFd_, wakeFd_}) {
+        if (fd >= 0)
+            ::close(fd);
+    }
     pthread_sigmask(SIG_SETMASK, &previousMask_, nullptr);
     return first_;
 }
