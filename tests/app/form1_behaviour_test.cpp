@@ -3,6 +3,7 @@
 #include "device/config_sessions.h"
 #include "device/emulator_folder.h"
 #include "form1_rig.h"
+#include "support/device_texts.h"
 #include "support/silent_reporter.h"
 
 #include <QCheckBox>
@@ -255,6 +256,8 @@ TEST(Form1Behaviour, EmulatedApplianceFolderAndStartFile)
     QString error;
     ASSERT_TRUE(cli.load(folder, error));
     ASSERT_TRUE(orvik::WriteConfigSession(settings, image, cli, silent));
+    second.form->Button4Click(); // while orvikctl still has it
+    EXPECT_EQ(dialogs.seen.last(), "error: " + orvik::test::kInUse);
     ASSERT_TRUE(cli.endSession(error));
     second.form->Button4Click();
     EXPECT_EQ(second.form->settings().text("Callsign"), "SP9CLI");
