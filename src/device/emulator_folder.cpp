@@ -5,16 +5,25 @@
 #include <QDir>
 #include <QFile>
 #include <algorithm>
+#include <utility>
 
 namespace orvik {
 
 bool FolderEmulator::load(const QString& dir, QString& error)
 {
+    dir_ = dir;
+    listed_ = true;
     return loadAppliances(dir, emulator_, error);
 }
 
 std::vector<HidInterface> FolderEmulator::enumerate()
 {
+    // Appliances come and go between sessions, as on USB; not during one.
+    if (!claimed_ && !std::exchange(listed_, false)) {
+        ApplianceEmulator fresh;
+        if (QString error; loadAppliances(dir_, fresh, error))
+            emulator_.appliances() = std::move(fresh.appliances());
+    }
     return emulator_.enumerate();
 }
 

@@ -17,6 +17,8 @@ public:
     // file that is unusable.
     [[nodiscard]] bool load(const QString& dir, QString& error);
 
+    // Lists them afresh, but for the first time after load; a folder that has
+    // become unusable keeps the last listing, and the claim then says why.
     std::vector<HidInterface> enumerate() override;
     bool open(const std::string& path, QString& reason) override;
     int write(const Report& request) override;
@@ -28,6 +30,8 @@ public:
     bool endSession(QString& reason) override;
 
 private:
+    QString dir_;
+    bool listed_ = false; // by load, for the first enumerate
     ApplianceEmulator emulator_;
     ApplianceLock lock_;
     Appliance* claimed_ = nullptr;

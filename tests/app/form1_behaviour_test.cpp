@@ -261,6 +261,15 @@ TEST(Form1Behaviour, EmulatedApplianceFolderAndStartFile)
     ASSERT_TRUE(cli.endSession(error));
     second.form->Button4Click();
     EXPECT_EQ(second.form->settings().text("Callsign"), "SP9CLI");
+    QFile faults(folder + "/faults"); // unplugged while the window is open
+    ASSERT_TRUE(faults.open(QIODevice::WriteOnly) && faults.write("absent\n") == 7);
+    faults.close();
+    second.form->Button4Click();
+    EXPECT_EQ(lastLogLines(*second.form, 1), QStringList{"Orvik 2.0 not found."});
+    ASSERT_TRUE(faults.open(QIODevice::WriteOnly)); // and back
+    faults.close();
+    second.form->Button4Click();
+    EXPECT_EQ(lastLogLines(*second.form, 2).first(), "Eeprom read success.");
 
     // The folder gone and a regular file in its place: no session starts.
     ASSERT_TRUE(QDir(folder).removeRecursively());
