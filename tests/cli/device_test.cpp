@@ -253,8 +253,9 @@ TEST_F(OrvikctlDevice, SignalsInTheMiddleOfASession)
         ASSERT_TRUE(test::startOrvikctl(p, QStringList{"--emulator", emu} + row.args, row.awaited));
         const auto pid = static_cast<pid_t>(p.processId());
         ::kill(pid, row.sent.front());
-        if (row.status != -1) // a write says that it finishes
+        if (row.status != -1) { // a write says that it finishes
             ASSERT_TRUE(test::awaitLine(p, test::kFinishing.trimmed()));
+        }
         for (std::size_t i = 1; i < row.sent.size(); ++i)
             ::kill(pid, row.sent[i]);
         ASSERT_TRUE(p.waitForFinished(-1));
