@@ -12,6 +12,7 @@
 #include "configfile/config_file.h"
 #include "device/config_sessions.h"
 #include "device/firmware_upload.h"
+#include "device/write_guard.h"
 #include "settings/catalogue.h"
 #include "settings/operation.h"
 
@@ -22,6 +23,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStyle>
 #include <QToolTip>
@@ -180,9 +182,11 @@ void TForm1::runOperation(const std::function<void()>& operation)
         return;
     busy_ = true;
     orvik::runOperation(*reporter_, operation);
+    // The window holds no appliance between its operations.
+    if (QString error; services_.device && !services_.device->endSession(error))
+        reporter_->error(orvik::errorBoxText(error));
     reporter_->flush();
     busy_ = false;
-    emit operationEnded();
     if (closeHeld_)
         close();
 }
@@ -229,12 +233,25 @@ void TForm1::readSettingsFile(const QString& path)
     static_cast<void>(ImportConfigFile(settings_, path, *reporter_));
 }
 
+void TForm1::runWrite(orvik::Written written, const std::function<void()>& session)
+{
+    orvik::WriteGuard guard("orvik-configurator", written);
+    // Also when the session ends in the error box.
+    const auto exitAfterSignal = qScopeGuard([&guard] {
+        if (const int signal = guard.end())
+            QCoreApplication::exit(128 + signal);
+    });
+    session();
+}
+
 void TForm1::Button3Click()
 {
     runOperation([this] {
-        static_cast<void>(
-            UploadFirmwareSession(*services_.device, *services_.firmware, *reporter_,
-                                  [this](bool enabled) { setOperationButtonsEnabled(enabled); }));
+        runWrite(orvik::Written::Firmware, [this] {
+            static_cast<void>(UploadFirmwareSession(
+                *services_.device, *services_.firmware, *reporter_,
+                [this](bool enabled) { setOperationButtonsEnabled(enabled); }));
+        });
     });
 }
 
@@ -248,7 +265,10 @@ void TForm1::Button4Click()
 void TForm1::Button5Click()
 {
     runOperation([this] {
-        static_cast<void>(WriteConfigSession(settings_, outgoing_, *services_.device, *reporter_));
+        runWrite(orvik::Written::Configuration, [this] {
+            static_cast<void>(
+                WriteConfigSession(settings_, outgoing_, *services_.device, *reporter_));
+        });
     });
 }
 

@@ -22,6 +22,7 @@ class GuiReporter;
 class HidTransport;
 class SettingBindings;
 class TabControl;
+enum class Written;
 
 // What the main window works with. Each can be replaced, as tests do; device
 // and firmware must be given, dialogs default to the real boxes.
@@ -64,10 +65,6 @@ public slots:
     // Ntp_enable changes; this shows its outcome on the five clock fields.
     void UploadpctimeClick();
 
-signals:
-    // After each operation, whatever its outcome.
-    void operationEnded();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -77,6 +74,9 @@ private:
     // Runs one operation to its end; the error box takes what escapes it.
     void runOperation(const std::function<void()>& operation);
     void setOperationButtonsEnabled(bool enabled);
+    // A session that writes the appliance: a signal does not cut it in half,
+    // and after one the program ends with 128 + the signal (WriteGuard).
+    void runWrite(orvik::Written written, const std::function<void()>& session);
     void readSettingsFile(const QString& path);
 
     QPlainTextEdit* Memo1;

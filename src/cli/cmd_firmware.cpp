@@ -35,7 +35,7 @@ int runUploadFirmware(Context& ctx)
     CarriedFirmware carried;
     FileFirmware file(ctx.image);
     FirmwareSource& source = ctx.image.isEmpty() ? static_cast<FirmwareSource&>(carried) : file;
-    return runOnDevice(ctx, [&](HidTransport& transport) {
+    return runWriteOnDevice(ctx, Written::Firmware, [&](HidTransport& transport) {
         return UploadFirmwareSession(transport, source, ctx.reporter, [](bool) {});
     });
 }

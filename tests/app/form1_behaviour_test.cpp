@@ -1,6 +1,10 @@
 #include "app/folder_appliance.h"
 #include "app/gui_reporter.h"
+#include "device/config_sessions.h"
+#include "device/emulator_folder.h"
 #include "form1_rig.h"
+#include "support/device_texts.h"
+#include "support/silent_reporter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,9 +15,13 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
 #include <utility>
+
+#include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -239,20 +247,55 @@ TEST(Form1Behaviour, EmulatedApplianceFolderAndStartFile)
     second.form->importFile(file);
     EXPECT_EQ(second.form->settings().text("Callsign"), "SP9XYZ");
 
-    // The folder gone and a regular file in its place: the write-back fails.
+    // What orvikctl wrote meanwhile is what the window reads.
+    orvik::FolderEmulator cli;
+    orvik::Settings settings([] { return std::int64_t{1700000000}; });
+    settings.setText("Callsign", "SP9CLI");
+    orvik::ConfigImage image{};
+    orvik::test::SilentReporter silent;
+    QString error;
+    ASSERT_TRUE(cli.load(folder, error));
+    ASSERT_TRUE(orvik::WriteConfigSession(settings, image, cli, silent));
+    second.form->Button4Click(); // while orvikctl still has it
+    EXPECT_EQ(dialogs.seen.last(), "error: " + orvik::test::kInUse);
+    ASSERT_TRUE(cli.endSession(error));
+    second.form->Button4Click();
+    EXPECT_EQ(second.form->settings().text("Callsign"), "SP9CLI");
+    QFile faults(folder + "/faults"); // unplugged while the window is open
+    ASSERT_TRUE(faults.open(QIODevice::WriteOnly) && faults.write("absent\n") == 7);
+    faults.close();
+    second.form->Button4Click();
+    EXPECT_EQ(lastLogLines(*second.form, 1), QStringList{"Orvik 2.0 not found."});
+    ASSERT_TRUE(faults.open(QIODevice::WriteOnly)); // and back
+    faults.close();
+    second.form->Button4Click();
+    EXPECT_EQ(lastLogLines(*second.form, 2).first(), "Eeprom read success.");
+
+    // The folder gone and a regular file in its place: no session starts.
     ASSERT_TRUE(QDir(folder).removeRecursively());
     QFile blocker(folder);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    dialogs.seen.clear();
     second.form->Button5Click();
-    second.form->Button2Click();
-    // Until the write-back succeeds, every operation's end tries it again.
-    const QString failed = "error: " + folder + "/eeprom.bin: Not a directory.";
-    ASSERT_EQ(dialogs.seen.size(), 3);
-    EXPECT_EQ(dialogs.seen[0], failed);
-    EXPECT_EQ(dialogs.seen[1].section(" | ", 1), file + " | Orvik config files (*.cfg)");
-    EXPECT_EQ(dialogs.seen[2], failed);
+    EXPECT_EQ(lastLogLines(*second.form, 1),
+              QStringList{"Orvik 2.0 could not be opened: " + folder + "/lock: Not a directory"});
+}
+
+// A signal in the middle of "Write config" does not cut it in half: the write
+// ends, then the program, with 128 + the signal.
+TEST(Form1Behaviour, ASignalLetsTheWriteFinishThenEndsTheProgram)
+{
+    Form1Rig rig;
+    rig.device.onRequest = [](const orvik::Appliance& a, const orvik::Report&) {
+        if (a.requestCount(orvik::Command::WriteConfigPage) == 6)
+            ::kill(::getpid(), SIGTERM);
+    };
+    QTimer::singleShot(0, &rig.form, [&rig] {
+        rig.form.Button5Click();
+        QTimer::singleShot(0, &rig.form, [] { QCoreApplication::exit(-1); }); // no exit asked
+    });
+    EXPECT_EQ(QCoreApplication::exec(), 128 + SIGTERM);
+    EXPECT_EQ(lastLogLines(rig.form, 1), QStringList{"Eeprom write success"});
 }
 
 TEST(Form1Behaviour, AnErrorEndsTheOperationInTheErrorBox)

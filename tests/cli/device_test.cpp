@@ -1,3 +1,4 @@
+#include "support/device_texts.h"
 #include "support/emulator_cli.h"
 #include "support/run_orvikctl.h"
 
@@ -5,6 +6,8 @@
 
 #include <QDir>
 #include <QFile>
+
+#include <csignal>
 
 namespace orvik::cli {
 namespace {
@@ -190,6 +193,78 @@ TEST_F(OrvikctlDevice, UploadsAFirmwareFileIntoTheEmulator)
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err, "orvikctl: cannot open " + dir.filePath("none.bin") +
                                ": No such file or directory\n");
+}
+
+// Two programs on one appliance: while one writes, the other ends at once and
+// writes nothing.
+TEST_F(OrvikctlDevice, ASecondProgramFindsTheApplianceInUse)
+{
+    ASSERT_TRUE(QDir().mkpath(emu));
+    put("faults", "write 5 hold 60000\n");
+    QProcess first;
+    ASSERT_TRUE(test::startOrvikctl(first, {"--emulator", emu, "write"}, "Page written: 5/192"));
+    const CliRun second = run({"write", "--set", "Callsign=SP9TWO"});
+    EXPECT_EQ(second.status, 1);
+    EXPECT_EQ(second.err, test::kInUse + "\n");
+    first.kill();
+    first.waitForFinished(-1);
+    EXPECT_FALSE(QFile::exists(emu + "/eeprom.bin"));
+}
+
+// A signal in the middle of a write lets it finish, a second one stops it at
+// once; a read stops at once and keeps nothing.
+TEST_F(OrvikctlDevice, SignalsInTheMiddleOfASession)
+{
+    ASSERT_TRUE(QDir().mkpath(emu));
+    const QString image = write("fw.bin", QByteArray(64, '\x5A'));
+    const QString got = dir.filePath("got.bin");
+    const struct {
+        const char* faults;
+        QStringList args;
+        QString awaited;
+        std::vector<int> sent;
+        int status; // -1: ended by the signal
+        QString errEnd;
+    } rows[] = {
+        {"write 5 hold 3000",
+         {"write", "--set", "Callsign=SP9INT"},
+         "Page written: 5/192",
+         {SIGINT},
+         130,
+         "Page written: 192/192\nEeprom write success\n"},
+        {"write 5 hold 60000",
+         {"write"},
+         "Page written: 5/192",
+         {SIGINT, SIGTERM},
+         143,
+         test::kConfigStopped},
+        {"firmware 0 hold 60000",
+         {"upload-firmware", "--image", image},
+         kFound,
+         {SIGHUP, SIGHUP},
+         129,
+         test::kFirmwareStopped},
+        {"read 5 hold 60000", {"read", "--image", got}, "Page read: 5/192", {SIGINT}, -1, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.faults);
+        put("faults", row.faults);
+        QProcess p;
+        ASSERT_TRUE(test::startOrvikctl(p, QStringList{"--emulator", emu} + row.args, row.awaited));
+        const auto pid = static_cast<pid_t>(p.processId());
+        ::kill(pid, row.sent.front());
+        if (row.status != -1) { // a write says that it finishes
+            ASSERT_TRUE(test::awaitLine(p, test::kFinishing.trimmed()));
+        }
+        for (std::size_t i = 1; i < row.sent.size(); ++i)
+            ::kill(pid, row.sent[i]);
+        ASSERT_TRUE(p.waitForFinished(-1));
+        EXPECT_EQ(p.exitStatus() == QProcess::CrashExit ? -1 : p.exitCode(), row.status);
+        EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()).right(row.errEnd.size()), row.errEnd);
+    }
+    EXPECT_FALSE(QFile::exists(got));
+    put("faults", "");
+    EXPECT_TRUE(run({"read"}).out.contains("Callsign=SP9INT"));
 }
 
 TEST(OrvikctlDeviceWithoutEmulator, HasNoUsbInTests)

@@ -145,11 +145,12 @@ TEST_F(OrvikctlSave, AFullDiskLeavesEveryFileAsItWas)
         });
         EXPECT_TRUE(said.startsWith("1 ")) << said.toStdString();
         EXPECT_TRUE(said.endsWith(c.lastLine + ": File too large\n")) << said.toStdString();
+        EXPECT_FALSE(said.contains("success")) << said.toStdString(); // nothing was kept
         EXPECT_EQ(read(c.file), before) << c.file.toStdString();
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"a.cfg", "p.bin"}));
     EXPECT_EQ(QDir(emu).entryList(QDir::Files),
-              (QStringList{"eeprom.bin", "faults", "firmware-version"}));
+              (QStringList{"eeprom.bin", "faults", "firmware-version", "lock"}));
 }
 
 TEST_F(OrvikctlSave, AnotherVersionIsWarnedOnStandardErrorAndReadInFull)
