@@ -1,9 +1,12 @@
 #include "device/write_guard.h"
 
+#include <atomic>
+#include <cerrno>
 #include <cstdint>
+#include <fcntl.h>
+#include <iterator>
 #include <poll.h>
-#include <sys/eventfd.h>
-#include <sys/signalfd.h>
+#include <type_traits>
 #include <unistd.h>
 
 namespace orvik {
@@ -20,11 +23,24 @@ constexpr const char* kStopped[] = {
     "firmware, so upload the firmware again\n",
 };
 
+constexpr int kGuarded[] = {SIGINT, SIGTERM, SIGHUP};
+
+// The handler's end of the pipe to the watcher; one guard lives at a time.
+std::atomic<int> gSignalPipe{-1};
+
+void forward(int signal)
+{
+    const int saved = errno;
+    const auto byte = static_cast<std::uint8_t>(signal);
+    static_cast<void>(!::write(gSignalPipe.load(), &byte, 1));
+    errno = saved;
+}
+
 sigset_t guardedSignals()
 {
     sigset_t set;
     sigemptyset(&set);
-    for (const int s : {SIGINT, SIGTERM, SIGHUP})
+    for (const int s : kGuarded)
         sigaddset(&set, s);
     return set;
 }
@@ -41,17 +57,32 @@ WriteGuard::WriteGuard(const char* program, Written written)
     : finishingLine_(QByteArray(program) + kFinishing),
       stopLine_(QByteArray(program) + kStopped[static_cast<int>(written)])
 {
-    const sigset_t set = guardedSignals();
-    // Blocked before the thread starts, which inherits the mask.
-    pthread_sigmask(SIG_BLOCK, &set, &previousMask_);
-    signalFd_ = ::signalfd(-1, &set, SFD_CLOEXEC | SFD_NONBLOCK);
-    wakeFd_ = ::eventfd(0, EFD_CLOEXEC);
-    if (signalFd_ < 0 || wakeFd_ < 0) {
+    static_assert(std::size(kGuarded) == std::extent_v<decltype(previousActions_)>);
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0) {
         // Out of descriptors: no guard, rather than signals that nobody takes.
-        end();
+        ended_ = true;
         return;
     }
-    watcher_ = std::thread([this] { watch(); });
+    readFd_ = fds[0];
+    gSignalPipe = fds[1];
+    // The exchanges run on this thread: it must never be interrupted, since
+    // hidapi takes an interrupted wait for a failed read. A handler rather
+    // than a signalfd, because threads that were started before (the
+    // window system's) do not block the signals and would otherwise be
+    // killed by them.
+    const sigset_t set = guardedSignals();
+    pthread_sigmask(SIG_BLOCK, &set, &previousMask_);
+    struct sigaction action {};
+    action.sa_handler = forward;
+    action.sa_flags = SA_RESTART;
+    sigfillset(&action.sa_mask);
+    for (std::size_t i = 0; i < std::size(kGuarded); ++i)
+        sigaction(kGuarded[i], &action, &previousActions_[i]);
+    watcher_ = std::thread([this, set] {
+        pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
+        watch();
+    });
 }
 
 WriteGuard::~WriteGuard()
@@ -64,37 +95,37 @@ int WriteGuard::end()
     if (ended_)
         return first_;
     ended_ = true;
-    if (watcher_.joinable()) {
-        const std::uint64_t one = 1;
-        static_cast<void>(!::write(wakeFd_, &one, sizeof one));
-        watcher_.join();
-    }
-    // A signal that came as the watcher ended still counts, with the write
-    // done: there is nothing left to finish or to stop.
-    signalfd_siginfo info{};
-    while (signalFd_ >= 0 && ::read(signalFd_, &info, sizeof info) == sizeof info) {
-        if (first_ == 0)
-            first_ = static_cast<int>(info.ssi_signo);
-    }
-    for (const int fd : {signalFd_, wakeFd_}) {
-        if (fd >= 0)
-            ::close(fd);
-    }
+    const int wake = 0;
+    forward(wake);
+    watcher_.join();
+    // Signals held back meanwhile arrive here, still through the handler:
+    // with the write done there is nothing left to finish or to stop, they
+    // only count for the exit status.
     pthread_sigmask(SIG_SETMASK, &previousMask_, nullptr);
+    for (std::size_t i = 0; i < std::size(kGuarded); ++i)
+        sigaction(kGuarded[i], &previousActions_[i], nullptr);
+    std::uint8_t byte = 0;
+    while (::read(readFd_, &byte, 1) == 1) {
+        if (first_ == 0 && byte != 0)
+            first_ = byte;
+    }
+    ::close(gSignalPipe.exchange(-1));
+    ::close(readFd_);
     return first_;
 }
 
 void WriteGuard::watch()
 {
-    pollfd fds[] = {{signalFd_, POLLIN, 0}, {wakeFd_, POLLIN, 0}};
+    pollfd fd{readFd_, POLLIN, 0};
     for (;;) {
-        if (::poll(fds, 2, -1) < 0)
+        if (::poll(&fd, 1, -1) < 0)
             continue;
-        if (fds[1].revents != 0)
-            return;
-        signalfd_siginfo info{};
-        if (::read(signalFd_, &info, sizeof info) == sizeof info)
-            take(static_cast<int>(info.ssi_signo));
+        std::uint8_t byte = 0;
+        while (::read(readFd_, &byte, 1) == 1) {
+            if (byte == 0)
+                return;
+            take(byte);
+        }
     }
 }
 

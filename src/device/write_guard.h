@@ -14,9 +14,8 @@ enum class Written { Configuration, Firmware };
 // appliance in half: the first is announced on standard error and recorded,
 // and the write goes on; a second stops the program at once, with a line
 // saying what the appliance may now hold, and the status 128 + the signal.
-// Lines start with `program`. The signals are blocked and taken by a
-// thread of its own (signalfd), so that no exchange is interrupted: hidapi
-// takes an interrupted wait for a failed read.
+// Lines start with `program`. The signals are blocked on the calling thread
+// and taken by a thread of its own, so that no exchange is interrupted.
 class WriteGuard {
 public:
     WriteGuard(const char* program, Written written);
@@ -34,8 +33,8 @@ private:
     const QByteArray finishingLine_;
     const QByteArray stopLine_;
     sigset_t previousMask_{};
-    int signalFd_ = -1;
-    int wakeFd_ = -1; // tells the watcher to end
+    struct sigaction previousActions_[3]{};
+    int readFd_ = -1; // signal numbers from the handler; 0 tells the watcher to end
     std::atomic<int> first_{0};
     bool ended_ = false;
     std::thread watcher_;
