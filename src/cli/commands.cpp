@@ -3,11 +3,13 @@
 #include "cli/command_files.h"
 #include "cli/context.h"
 #include "cli/options.h"
+#include "configfile/file_access.h"
 #include "orvik_version.h"
 
 #include <QCommandLineParser>
 #include <algorithm>
 #include <array>
+#include <list>
 
 namespace orvik::cli {
 
@@ -328,6 +330,13 @@ int runCommand(Context& ctx, const Command& command, const QStringList& args)
     }
     if (!checkCommandFiles(ctx, files.inputs, files.outputs))
         return command.fileFailure;
+    // A file updated in place is read, merged and replaced by one command at
+    // a time, so that two commands at once both land.
+    std::list<FileUpdateLock> locks;
+    for (const OutputFile& out : files.outputs) {
+        if (out.updatesInput)
+            locks.emplace_back(out.path);
+    }
     return command.run(ctx);
 }
 
