@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <sys/stat.h>
 
 namespace orvik::cli {
 namespace {
@@ -141,6 +142,26 @@ TEST_F(OrvikctlDevice, CreatesItsFilesAndRefusesAForeignImage)
     EXPECT_EQ(bad.status, 1);
     EXPECT_EQ(bad.err, "orvikctl: " + emu +
                            "/eeprom.bin: not an EEPROM image (it must be exactly 6144 bytes)\n");
+}
+
+TEST_F(OrvikctlDevice, NewFilesAreTheOwnersAloneWhateverTheUmask)
+{
+    const mode_t umask = ::umask(022);
+    const QString image = dir.filePath("p.bin");
+    EXPECT_EQ(runCli({"pack", "-o", image}).status, 0);
+    EXPECT_EQ(run({"write"}).status, 0);
+    EXPECT_EQ(run({"write", "--backup", dir.filePath("b.bin")}).status, 0);
+    EXPECT_EQ(run({"read", "--image", dir.filePath("r.bin"), "-o", dir.filePath("r.cfg")}).status,
+              0);
+    EXPECT_EQ(run({"upload-firmware", "--image", image}).status, 0);
+    ::umask(umask);
+    for (const char* name :
+         {"p.bin", "b.bin", "r.bin", "r.cfg", "appliance/eeprom.bin", "appliance/firmware.bin",
+          "appliance/firmware-version", "appliance/faults"}) {
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(dir.filePath(name)).constData(), &st), 0) << name;
+        EXPECT_EQ(st.st_mode & 07777, 0600u) << name;
+    }
 }
 
 TEST_F(OrvikctlDevice, ListsAndChoosesAmongSeveralAppliances)
