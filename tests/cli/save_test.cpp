@@ -9,8 +9,9 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
-#include <atomic>
+#include <fcntl.h>
 #include <functional>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <thread>
@@ -50,58 +51,43 @@ TEST_F(OrvikctlSave, SavingAFileOverItselfChangesOnlyTheSetLine)
     EXPECT_EQ(read(a), expected);
 }
 
-// The other update runs in a process of its own: it has taken the file's
-// lock and read the file when this update starts, and writes once this one
-// waits for the lock (its waiter shows in /proc/locks) or has ended.
+// The update runs in a child process while this one holds the file's lock,
+// having read the file; this one writes once the child waits for the lock
+// (its waiter shows in /proc/locks) or has ended.
 TEST_F(OrvikctlSave, TwoUpdatesOfOneFileAtOnceBothLand)
 {
     const IniEntry callsign{"APRS-IS", "Callsign", "SP9XYZ"};
+    const IniEntry comment{"Weather", "Weather_comment", "kept"};
     const std::function<bool()> updates[] = {
         [&] {
             return runCli({"save", a, "--set", "Callsign=SP9XYZ", "-o", a}).status == 0;
         },
-        // As the window's "Save to file" updates it.
         [&] {
             return updateIniFile(a, {&callsign, 1}).ok();
-        },
+        }, // as "Save to file" does
     };
     for (const std::function<bool()>& update : updates) {
         ASSERT_EQ(runCli({"save", "-o", a}).status, 0);
         QByteArray expected = read(a);
         expected.replace("\r\nCallsign=NOCALL\r\n", "\r\nCallsign=SP9XYZ\r\n");
         expected.replace("=Orvik 2.0 weather\r\n", "=kept\r\n");
-        int locked[2];
-        int go[2];
-        ASSERT_EQ(::pipe(locked), 0);
-        ASSERT_EQ(::pipe(go), 0);
-        char byte = 0;
-        const pid_t other = ::fork();
-        if (other == 0) {
-            const FileUpdateLock lock(a);
-            const FileContent before = readRegularFile(a, kMaxIniFileSize);
-            const IniEntry comment{"Weather", "Weather_comment", "kept"};
-            const bool told = ::write(locked[1], "L", 1) == 1 && ::read(go[0], &byte, 1) == 1;
-            const IniText after = IniDocument(before.bytes).updated({&comment, 1});
-            ::_exit(told && writeFileAtomically(a, after.pieces()).ok() ? 0 : 1);
-        }
-        ASSERT_EQ(::read(locked[0], &byte, 1), 1);
-        std::atomic<bool> ended = false;
-        bool updated = false;
-        std::thread thisUpdate([&] {
-            updated = update();
-            ended = true;
-        });
-        const QByteArray waiter = "-> FLOCK  ADVISORY  WRITE " + QByteArray::number(::getpid());
-        while (!ended && !read("/proc/locks").contains(waiter + ' '))
-            std::this_thread::yield();
-        EXPECT_EQ(::write(go[1], "G", 1), 1);
-        thisUpdate.join();
-        for (const int fd : {locked[0], locked[1], go[0], go[1]})
-            ::close(fd);
+        const int fd = ::open(QFile::encodeName(a).constData(), O_RDONLY | O_CLOEXEC);
+        ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+        const FileContent before = readRegularFile(a, kMaxIniFileSize);
+        const pid_t child = ::fork();
+        if (child == 0)
+            ::_exit(update() ? 0 : 1);
+        const QByteArray waiter = "-> FLOCK  ADVISORY  WRITE " + QByteArray::number(child) + ' ';
         int status = -1;
-        EXPECT_EQ(::waitpid(other, &status, 0), other);
+        pid_t ended = 0;
+        while ((ended = ::waitpid(child, &status, WNOHANG)) == 0 &&
+               !read("/proc/locks").contains(waiter))
+            std::this_thread::yield();
+        const IniText after = IniDocument(before.bytes).updated({&comment, 1});
+        EXPECT_TRUE(writeFileAtomically(a, after.pieces()).ok());
+        ::flock(fd, LOCK_UN), ::close(fd); // the child holds a copy of fd
+        EXPECT_EQ(ended ? ended : ::waitpid(child, &status, 0), child);
         EXPECT_EQ(status, 0);
-        EXPECT_TRUE(updated);
         EXPECT_EQ(read(a), expected);
     }
 }
