@@ -10,6 +10,7 @@
 #include <functional>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <tuple>
 #include <unistd.h>
 #include <vector>
 
@@ -109,21 +110,17 @@ TEST_F(FileAccess, FollowsALinkInAStickyFolderOnlyAsTheKernelWould)
         GTEST_SKIP() << "only root can make a link another user's";
     const QByteArray sticky = QFile::encodeName(dir.filePath("tmp")); // like /tmp, another's
     ASSERT_EQ(::mkdir(sticky, 0) | ::chmod(sticky, 01777) | ::chown(sticky, 5678, 5678), 0);
-    const struct {
-        const char* link;
-        uid_t owner;
-        QString error;
-    } cases[] = {{"tmp/planted", 1234, "Permission denied"},
-                 {"tmp/folder-owners", 5678, ""},
-                 {"tmp/own", 0, ""},
-                 {"others", 1234, ""}};
-    for (const auto& c : cases) {
-        const QString target = write("to-" + QString(c.link).replace('/', '-'), "old");
-        const QString link = dir.filePath(c.link);
+    for (const auto& [name, owner, error] :
+         {std::tuple<const char*, uid_t, QString>{"tmp/planted", 1234, "Permission denied"},
+          {"tmp/folder-owners", 5678, ""},
+          {"tmp/own", 0, ""},
+          {"others", 1234, ""}}) {
+        const QString target = write("to-" + QString(name).replace('/', '-'), "old");
+        const QString link = dir.filePath(name);
         ASSERT_TRUE(QFile::link(target, link));
-        ASSERT_EQ(::lchown(QFile::encodeName(link).constData(), c.owner, 0), 0);
-        EXPECT_EQ(writeFileAtomically(link, "new").error, c.error) << c.link;
-        EXPECT_EQ(read(target), c.error.isEmpty() ? "new" : "old") << c.link;
+        ASSERT_EQ(::lchown(QFile::encodeName(link).constData(), owner, 0), 0);
+        EXPECT_EQ(writeFileAtomically(link, "new").error, error) << name;
+        EXPECT_EQ(read(target), error.isEmpty() ? "new" : "old") << name;
     }
 }
 
