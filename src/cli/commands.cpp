@@ -9,7 +9,7 @@
 #include <QCommandLineParser>
 #include <algorithm>
 #include <array>
-#include <list>
+#include <optional>
 
 namespace orvik::cli {
 
@@ -332,10 +332,10 @@ int runCommand(Context& ctx, const Command& command, const QStringList& args)
         return command.fileFailure;
     // A file updated in place is read, merged and replaced by one command at
     // a time, so that two commands at once both land.
-    std::list<FileUpdateLock> locks;
+    std::optional<FileUpdateLock> lock;
     for (const OutputFile& out : files.outputs) {
         if (out.updatesInput)
-            locks.emplace_back(out.path);
+            lock.emplace(out.path);
     }
     return command.run(ctx);
 }
