@@ -127,6 +127,8 @@ void TForm1::buildLayout()
         pageControl_->addTab(pages.pages[i], tabCaption(static_cast<Tab>(i)));
     connect(pages.buttons.value(QStringLiteral("Button11")), &QPushButton::clicked, this,
             &TForm1::Button11Click);
+    for (QPushButton* button : pages.buttons)
+        pageButtons_.push_back(button);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -178,7 +180,7 @@ void TForm1::setSpecialStringsDialog(std::function<void()> showModal)
 
 void TForm1::runOperation(const std::function<void()>& operation)
 {
-    if (busy_)
+    if (busy_ || closing_)
         return;
     busy_ = true;
     orvik::runOperation(*reporter_, operation);
@@ -187,13 +189,16 @@ void TForm1::runOperation(const std::function<void()>& operation)
         reporter_->error(orvik::errorBoxText(error));
     reporter_->flush();
     busy_ = false;
-    if (closeHeld_)
+    if (closing_)
         close();
 }
 
 void TForm1::setOperationButtonsEnabled(bool enabled)
 {
     for (QPushButton* button : operationButtons_)
+        button->setEnabled(enabled);
+    // Their dialogs would hold the operation up while open.
+    for (QPushButton* button : pageButtons_)
         button->setEnabled(enabled);
 }
 
@@ -274,6 +279,9 @@ void TForm1::Button5Click()
 
 void TForm1::Button11Click()
 {
+    // A modal dialog in the middle of an operation would stall it.
+    if (busy_ || closing_)
+        return;
     if (showSpecialStrings_)
         showSpecialStrings_();
 }
@@ -287,9 +295,10 @@ void TForm1::UploadpctimeClick()
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // Closing in the middle of an upload would leave the appliance with half
-    // a firmware: the close waits for the operation's end.
+    // a firmware: the close waits for the operation's end. From the close on,
+    // no click still queued starts an operation or opens a dialog.
+    closing_ = true;
     if (busy_) {
-        closeHeld_ = true;
         event->ignore();
         return;
     }

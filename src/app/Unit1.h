@@ -84,6 +84,8 @@ private:
     orvik::TabControl* pageControl_;
     // The five buttons of the two group boxes, each group's in focus order.
     std::vector<QPushButton*> operationButtons_;
+    // The tab pages' buttons, which open dialogs.
+    std::vector<QPushButton*> pageButtons_;
     orvik::Form1Services services_;
     orvik::Settings settings_;
     std::unique_ptr<orvik::Dialogs> realDialogs_;
@@ -100,5 +102,6 @@ private:
     // and a box lets them through while it is open: a queued click, Space on
     // a focused button or a close must not act in the middle of it.
     bool busy_ = false;
-    bool closeHeld_ = false;
+    // The user has closed the window; it goes once no operation runs.
+    bool closing_ = false;
 };

@@ -338,11 +338,19 @@ TEST(Form1Behaviour, NoSecondOperationAndCloseWaitsWhileOneRuns)
         rig.form.Button2Click();
         rig.form.Button4Click();
         closed = rig.form.close();
+        // Clicks still queued behind the close.
+        for (void (TForm1::*click)() : {&TForm1::Button5Click, &TForm1::Button1Click,
+                                        &TForm1::Button3Click, &TForm1::Button11Click})
+            QMetaObject::invokeMethod(&rig.form, click, Qt::QueuedConnection);
     };
+    int specialStrings = 0;
+    rig.form.setSpecialStringsDialog([&] { ++specialStrings; });
     rig.form.Button1Click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(specialStrings, 0);
     EXPECT_EQ(rig.dialogs.seen.size(), 1);
     EXPECT_TRUE(rig.dialogs.seen.front().startsWith("save: "));
-    EXPECT_EQ(rig.device.appliances().front().requestCount(orvik::Command::FirmwareVersion), 0);
+    EXPECT_EQ(rig.device.appliances().front().requestCounts, (std::array<int, 256>{}));
     EXPECT_FALSE(closed);
     // Held until the operation ended, then closed.
     EXPECT_FALSE(rig.form.isVisible());
@@ -357,6 +365,8 @@ TEST(Form1Behaviour, UploadDisablesTheButtonsAndHoldsTheClose)
     for (const char* name : {"Button1", "Button2", "Button3", "Button4", "Button5"})
         buttons << child<QPushButton>(rig.form, name);
     int pages = 0;
+    int specialStrings = 0;
+    rig.form.setSpecialStringsDialog([&] { ++specialStrings; });
     bool closed = true;
     bool visibleDuring = false;
     rig.device.onRequest = [&](const orvik::Appliance&, const orvik::Report& request) {
@@ -364,7 +374,8 @@ TEST(Form1Behaviour, UploadDisablesTheButtonsAndHoldsTheClose)
             return;
         for (QPushButton* button : buttons)
             EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
-        EXPECT_TRUE(child<QPushButton>(rig.form, "Button11")->isEnabled());
+        EXPECT_FALSE(child<QPushButton>(rig.form, "Button11")->isEnabled());
+        rig.form.Button11Click();
         QTest::keyClick(buttons[4], Qt::Key_Space);
         rig.form.Button4Click();
         closed = rig.form.close();
@@ -376,6 +387,7 @@ TEST(Form1Behaviour, UploadDisablesTheButtonsAndHoldsTheClose)
     EXPECT_EQ(lastLogLines(rig.form, 1), QStringList({"Firmware upgrade success"}));
     EXPECT_EQ(rig.device.appliances().front().requestCount(orvik::Command::FirmwareVersion), 0);
     EXPECT_FALSE(closed);
+    EXPECT_EQ(specialStrings, 0);
     EXPECT_TRUE(visibleDuring);
     EXPECT_FALSE(rig.form.isVisible());
     for (QPushButton* button : buttons)

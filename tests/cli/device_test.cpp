@@ -146,6 +146,24 @@ TEST_F(OrvikctlDevice, CreatesItsFilesAndRefusesAForeignImage)
                            "/eeprom.bin: not an EEPROM image (it must be exactly 6144 bytes)\n");
 }
 
+TEST_F(OrvikctlDevice, NewFilesAreTheOwnersAloneWhateverTheUmask)
+{
+    const mode_t umask = ::umask(022);
+    const QString image = dir.filePath("p.bin");
+    EXPECT_EQ(runCli({"pack", "-o", image}).status, 0);
+    for (const QStringList& args :
+         {QStringList{"write"},
+          {"write", "--backup", dir.filePath("b.bin")},
+          {"read", "--image", dir.filePath("r.bin"), "-o", dir.filePath("r.cfg")}})
+        EXPECT_EQ(run(args).status, 0) << args.join(' ').toStdString();
+    ::umask(umask);
+    for (const char* name :
+         {"p.bin", "b.bin", "r.bin", "r.cfg", "appliance/eeprom.bin", "appliance/firmware-version"})
+        EXPECT_EQ(QFile::permissions(dir.filePath(name)),
+                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser)
+            << name;
+}
+
 TEST_F(OrvikctlDevice, ListsAndChoosesAmongSeveralAppliances)
 {
     for (const QString serial : {"A1", "B2"}) {
