@@ -6,8 +6,10 @@
 #include "orvik_version.h"
 
 #include <QCommandLineParser>
+#include <QFileDevice>
 #include <algorithm>
 #include <array>
+#include <unistd.h>
 
 namespace orvik::cli {
 
@@ -122,8 +124,9 @@ const std::array kCommands = {
             .summary = "\"Read config\": read the appliance's configuration",
             .description =
                 "Run \"Read config\": read the appliance's configuration into the settings show\n"
-                "would print and print them as show does; --image FILE also keeps the\n"
-                "received image, -o FILE the settings as a configuration file.",
+                "would print and print them as show does; --image FILE keeps the received\n"
+                "image, -o FILE the settings as a configuration file, and either prints\n"
+                "nothing.",
             .run = runRead},
     Command{.name = "write",
             .arguments = "[CONFIG.cfg]",
@@ -194,7 +197,7 @@ QString commandHelp(const Command& command, QCommandLineParser& parser)
 QString globalHelp(QCommandLineParser& parser)
 {
     QString description = QStringLiteral("Runs the Orvik 2.0 Configurator's operations from the "
-                                         "command line.\n\nCommands:");
+                                         "command line.\nCommands:");
     for (const Command& c : kCommands)
         description += QStringLiteral("\n  %1 %2").arg(c.name, -15).arg(c.summary);
     parser.setApplicationDescription(description);
@@ -317,6 +320,7 @@ int runCommand(Context& ctx, const Command& command, const QStringList& args)
         return 0;
     }
     ctx.positional = parser.positionalArguments();
+    ctx.reporter.setOperation(QString::fromLatin1(command.name));
     if (QString problem = argumentsProblem(command, ctx.positional); !problem.isEmpty())
         return usageError(ctx, problem, command.name);
     CommandFiles files{ctx.positional, {}};
@@ -369,6 +373,11 @@ int runOrvikctl(const QStringList& args, QTextStream& out, QTextStream& err,
 {
     Context ctx{out, err};
     ctx.usbTransport = std::move(usbTransport);
+    // On a terminal the page lines become one progress line; anywhere else
+    // (a pipe, a file, a test's string) every line stays.
+    if (const auto* file = qobject_cast<QFileDevice*>(err.device());
+        file && ::isatty(file->handle()))
+        ctx.reporter.setMode(CliReporter::Mode::Terminal);
     const qsizetype at = commandIndex(args);
     if (at < 0)
         return runWithoutCommand(ctx, args);

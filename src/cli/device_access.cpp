@@ -12,9 +12,16 @@ namespace {
 bool runSession(Context& ctx, HidTransport& transport,
                 const std::function<bool(HidTransport&)>& session)
 {
+    if (!ctx.device.isEmpty()) {
+        if (const QString line = NoMatchLine(transport, ctx.device); !line.isEmpty()) {
+            ctx.err << line << Qt::endl;
+            return false;
+        }
+    }
     ChosenAppliance chosen(transport, ctx.device);
     bool succeeded = false;
     const bool ran = runOperation(ctx.reporter, [&] { succeeded = session(chosen); });
+    ctx.reporter.endSession(ran && succeeded);
     return ran && succeeded;
 }
 

@@ -35,4 +35,9 @@ private:
     std::optional<HidInterface> opened_;
 };
 
+// The line that says that no attached appliance is the one `choice` names
+// (by path or serial number), naming those attached by serial number, or by
+// path where they tell none; empty when one is, or when none is attached.
+[[nodiscard]] QString NoMatchLine(HidTransport& transport, const QString& choice);
+
 } // namespace orvik

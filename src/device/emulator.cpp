@@ -145,6 +145,8 @@ int ApplianceEmulator::write(const Report& request)
     const std::uint8_t command = request[kCommandOffset];
     ++a.requestCounts[command];
     a.lastRequest = request;
+    if (a.frame.count() > 0)
+        pause(a.frame);
     if (onRequest)
         onRequest(a, request);
 
@@ -190,6 +192,8 @@ int ApplianceEmulator::read(Report& reply, int /*timeoutMs*/)
         next.late = false;
         return 0;
     }
+    if (open_->frame.count() > 0)
+        pause(open_->frame);
     std::copy_n(next.bytes.begin(), next.length, reply.begin());
     const int length = next.length;
     replies_.pop_front();

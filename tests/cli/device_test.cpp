@@ -32,18 +32,21 @@ TEST_F(OrvikctlDevice, WriteThenReadGivesBackTheSettings)
     EXPECT_EQ(written[193], "Eeprom write success");
     EXPECT_EQ(get("eeprom.bin").size(), 6144);
 
-    const CliRun r = run({"read", "--time", "1700000000", "--image", dir.filePath("got.bin")});
+    const CliRun r = run({"read", "--time", "1700000000"});
     EXPECT_EQ(r.status, 0);
     const QStringList readLog = lines(r.err);
     ASSERT_EQ(readLog.size(), 196);
     expectEveryPage(readLog, 0, "read");
     EXPECT_EQ(readLog.mid(193),
               (QStringList{"Eeprom read success.", kFound, "Firmware version: 1.02"}));
-    EXPECT_EQ(read(dir.filePath("got.bin")), get("eeprom.bin"));
 
     QString expected = runCli({"show", "--time", "1700000000", "--set", "Callsign=SP9XYZ"}).out;
     expected.replace("Aprsis_user=nocall", "Aprsis_user=NOCALL"); // kept in upper case
     EXPECT_EQ(r.out, expected);
+    // Kept in files, the settings are not printed as well.
+    const CliRun kept = run({"read", "--image", dir.filePath("got.bin"), "-o", dir.filePath("a.cfg")});
+    EXPECT_EQ(kept.out, "");
+    EXPECT_EQ(read(dir.filePath("got.bin")), get("eeprom.bin"));
 
     // A page lost after the checked range: the check passes, the read fails.
     put("faults", "read 95 no-reply\n");
@@ -163,7 +166,7 @@ TEST_F(OrvikctlDevice, ListsAndChoosesAmongSeveralAppliances)
          "Eeprom write success\n"},
         {{"read", "--device", "B2"}, 0, "\nCallsign=SP9BBB\n", "Firmware version: 1.02\n"},
         {{"--device", "A1", "read"}, 0, "\nCallsign=SP9AAA\n", "Firmware version: 1.02\n"},
-        {{"--device", "C3", "info"}, 1, "", "Orvik 2.0 not found.\n"},
+        {{"--device", "C3", "info"}, 1, "", "No attached Orvik 2.0 matches C3 (attached: A1, B2).\n"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.args.join(' ').toStdString());
@@ -186,10 +189,21 @@ TEST_F(OrvikctlDevice, UploadsAFirmwareFileIntoTheEmulator)
     EXPECT_EQ(r.err, kFound + "\nPage written: 1/2\nPage written: 2/2\nFirmware upgrade success\n");
     EXPECT_EQ(get("firmware.bin"), QByteArray(33, '\x5A') + QByteArray(31, '\0'));
 
-    const CliRun missing = run({"upload-firmware", "--image", dir.filePath("none.bin")});
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "orvikctl: cannot open " + dir.filePath("none.bin") +
-                               ": No such file or directory\n");
+    // Refused before the appliance is looked for.
+    const struct {
+        QString path;
+        QString err;
+    } refused[] = {
+        {dir.filePath("none.bin"),
+         "orvikctl: cannot open " + dir.filePath("none.bin") + ": No such file or directory\n"},
+        {write("empty.bin", {}), "Firmware file is empty.\n"},
+        {write("long.bin", QByteArray(245761, '\1')), "Firmware file too long.\n"},
+    };
+    for (const auto& row : refused) {
+        const CliRun r = run({"upload-firmware", "--image", row.path});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, row.err);
+    }
 }
 
 TEST(OrvikctlDeviceWithoutEmulator, HasNoUsbInTests)
