@@ -23,9 +23,8 @@ bool named(const HidInterface& candidate, const QString& choice)
 QString NoMatchLine(HidTransport& transport, const QString& choice)
 {
     const std::vector<HidInterface> attached = ListAppliances(transport);
-    if (attached.empty() ||
-        std::any_of(attached.begin(), attached.end(),
-                    [&](const HidInterface& i) { return named(i, choice); }))
+    if (attached.empty() || std::any_of(attached.begin(), attached.end(),
+                                        [&](const HidInterface& i) { return named(i, choice); }))
         return {};
     QStringList names;
     for (const HidInterface& i : attached)

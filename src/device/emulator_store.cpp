@@ -20,9 +20,10 @@ const QString kFaultsFile = QStringLiteral("faults");
 // Any of them makes a directory an appliance.
 const std::array kApplianceFiles = {&kEepromFile, &kVersionFile, &kFirmwareFile, &kFaultsFile};
 
-const QByteArray kFaultsTemplate = "# Fault plan of the emulated appliance, one entry per line:\n"
-                                   "#   COMMAND PAGE KIND, absent, open-error REASON or frame-us N\n"
-                                   "# (see the README). Example: write 6 refuse\n";
+const QByteArray kFaultsTemplate =
+    "# Fault plan of the emulated appliance, one entry per line:\n"
+    "#   COMMAND PAGE KIND, absent, open-error REASON or frame-us N\n"
+    "# (see the README). Example: write 6 refuse\n";
 
 struct Name {
     const char* text;
@@ -194,9 +195,8 @@ bool saveAppliance(Appliance& appliance, QString& error)
 std::optional<std::chrono::microseconds> frameMicroseconds(const QStringList& words)
 {
     bool ok = false;
-    const uint us = words.size() == 2 && words[0] == QLatin1String("frame-us")
-                        ? words[1].toUInt(&ok)
-                        : 0;
+    const uint us =
+        words.size() == 2 && words[0] == QLatin1String("frame-us") ? words[1].toUInt(&ok) : 0;
     return ok ? std::optional(std::chrono::microseconds(us)) : std::nullopt;
 }
 

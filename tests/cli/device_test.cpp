@@ -1,10 +1,15 @@
 #include "support/emulator_cli.h"
+#include "support/resource_limit.h"
 #include "support/run_orvikctl.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
 
 namespace orvik::cli {
 namespace {
@@ -44,7 +49,8 @@ TEST_F(OrvikctlDevice, WriteThenReadGivesBackTheSettings)
     expected.replace("Aprsis_user=nocall", "Aprsis_user=NOCALL"); // kept in upper case
     EXPECT_EQ(r.out, expected);
     // Kept in files, the settings are not printed as well.
-    const CliRun kept = run({"read", "--image", dir.filePath("got.bin"), "-o", dir.filePath("a.cfg")});
+    const CliRun kept =
+        run({"read", "--image", dir.filePath("got.bin"), "-o", dir.filePath("a.cfg")});
     EXPECT_EQ(kept.out, "");
     EXPECT_EQ(read(dir.filePath("got.bin")), get("eeprom.bin"));
 
@@ -166,7 +172,10 @@ TEST_F(OrvikctlDevice, ListsAndChoosesAmongSeveralAppliances)
          "Eeprom write success\n"},
         {{"read", "--device", "B2"}, 0, "\nCallsign=SP9BBB\n", "Firmware version: 1.02\n"},
         {{"--device", "A1", "read"}, 0, "\nCallsign=SP9AAA\n", "Firmware version: 1.02\n"},
-        {{"--device", "C3", "info"}, 1, "", "No attached Orvik 2.0 matches C3 (attached: A1, B2).\n"},
+        {{"--device", "C3", "info"},
+         1,
+         "",
+         "No attached Orvik 2.0 matches C3 (attached: A1, B2).\n"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.args.join(' ').toStdString());
@@ -204,6 +213,42 @@ TEST_F(OrvikctlDevice, UploadsAFirmwareFileIntoTheEmulator)
         EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.err, row.err);
     }
+}
+
+// Standard error on a pseudo-terminal: the pages become one line drawn over
+// itself; --quiet says only what went wrong.
+TEST_F(OrvikctlDevice, DrawsOneProgressLineOnATerminal)
+{
+    const auto onTerminal = [this](const QStringList& args) {
+        return test::inChild([&] {
+            int master = -1;
+            int slave = -1;
+            if (::openpty(&master, &slave, nullptr, nullptr, nullptr) != 0)
+                return QStringLiteral("<no pty>");
+            termios raw{};
+            ::tcgetattr(slave, &raw);
+            ::cfmakeraw(&raw); // the bytes as written, no \r added
+            ::tcsetattr(slave, TCSANOW, &raw);
+            ::dup2(slave, STDERR_FILENO);
+            QString out;
+            QTextStream outStream(&out);
+            QTextStream err(stderr);
+            cli::runOrvikctl(QStringList{"--emulator", emu} + args, outStream, err);
+            ::fcntl(master, F_SETFL, O_NONBLOCK);
+            QByteArray said;
+            char buffer[4096];
+            for (ssize_t n; (n = ::read(master, buffer, sizeof buffer)) > 0;)
+                said.append(buffer, n);
+            return QString::fromUtf8(said);
+        });
+    };
+    const QString drawn = onTerminal({"write"});
+    EXPECT_TRUE(QRegularExpression(test::kTerminalWrite).match(drawn).hasMatch())
+        << drawn.toStdString();
+    EXPECT_TRUE(drawn.contains("\rwrite: page written 192/192  100%  "));
+    EXPECT_EQ(onTerminal({"--quiet", "write"}), "");
+    put("faults", "write 6 refuse\n");
+    EXPECT_EQ(onTerminal({"write", "--quiet"}), "Page write error: 7/192\n");
 }
 
 TEST(OrvikctlDeviceWithoutEmulator, HasNoUsbInTests)

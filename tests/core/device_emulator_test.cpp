@@ -1,5 +1,5 @@
-#include "device/emulator.h"
 #include "device/config_sessions.h"
+#include "device/emulator.h"
 #include "device/emulator_store.h"
 #include "support/silent_reporter.h"
 #include "support/temp_files.h"
