@@ -127,6 +127,16 @@ public:
         unexpected = QStringLiteral("open dialog");
         return {};
     }
+    QString getFirmwareFileName(const QString&, const QString&) override
+    {
+        unexpected = QStringLiteral("firmware dialog");
+        return {};
+    }
+    int chooseAppliance(const QStringList&) override
+    {
+        unexpected = QStringLiteral("appliance question");
+        return -1;
+    }
 
     QString unexpected;
 };
