@@ -127,16 +127,9 @@ public:
         unexpected = QStringLiteral("open dialog");
         return {};
     }
-    QString getFirmwareFileName(const QString&, const QString&) override
-    {
-        unexpected = QStringLiteral("firmware dialog");
-        return {};
-    }
-    int chooseAppliance(const QStringList&) override
-    {
-        unexpected = QStringLiteral("appliance question");
-        return -1;
-    }
+    // Never asked: the image is carried and one appliance is attached.
+    QString getFirmwareFileName(const QString&, const QString&) override { return {}; }
+    int chooseAppliance(const QStringList&) override { return -1; }
 
     QString unexpected;
 };

@@ -221,25 +221,20 @@ TEST_F(OrvikctlDevice, DrawsOneProgressLineOnATerminal)
 {
     const auto onTerminal = [this](const QStringList& args) {
         return test::inChild([&] {
-            int master = -1;
-            int slave = -1;
-            if (::openpty(&master, &slave, nullptr, nullptr, nullptr) != 0)
-                return QStringLiteral("<no pty>");
+            int master = -1, slave = -1;
             termios raw{};
+            ::openpty(&master, &slave, nullptr, nullptr, nullptr);
             ::tcgetattr(slave, &raw);
             ::cfmakeraw(&raw); // the bytes as written, no \r added
             ::tcsetattr(slave, TCSANOW, &raw);
             ::dup2(slave, STDERR_FILENO);
-            QString out;
-            QTextStream outStream(&out);
-            QTextStream err(stderr);
-            cli::runOrvikctl(QStringList{"--emulator", emu} + args, outStream, err);
+            QTextStream out(stdout), err(stderr);
+            cli::runOrvikctl(QStringList{"--emulator", emu} + args, out, err);
             ::fcntl(master, F_SETFL, O_NONBLOCK);
-            QByteArray said;
-            char buffer[4096];
-            for (ssize_t n; (n = ::read(master, buffer, sizeof buffer)) > 0;)
-                said.append(buffer, n);
-            return QString::fromUtf8(said);
+            QByteArray said(1 << 16, '\0'); // far more than a session draws
+            for (ssize_t n, at = 0; (n = ::read(master, said.data() + at, 4096)) > 0;)
+                at += n;
+            return QString::fromUtf8(said.constData());
         });
     };
     const QString drawn = onTerminal({"write"});
