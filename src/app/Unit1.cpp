@@ -314,16 +314,14 @@ bool TForm1::chooseAppliance()
     for (const HidInterface& i : attached) {
         const QString path = QString::fromStdString(i.path);
         lines << (i.serialNumber.isEmpty() ? path
-                                           : i.serialNumber + QStringLiteral(" (") + path + ')');
+                                           : QStringLiteral("%1 (%2)").arg(i.serialNumber, path));
     }
     const int index = dialogs_.chooseAppliance(lines);
     if (index < 0 || index >= static_cast<int>(attached.size()))
         return false;
     appliance_ = attached[static_cast<std::size_t>(index)];
     plainCaption_ = windowTitle();
-    setWindowTitle(plainCaption_ + QStringLiteral(" \u2014 ") +
-                   (appliance_->serialNumber.isEmpty() ? QString::fromStdString(appliance_->path)
-                                                       : appliance_->serialNumber));
+    setWindowTitle(plainCaption_ + QStringLiteral(" \u2014 ") + applianceName(*appliance_));
     return true;
 }
 

@@ -20,6 +20,12 @@ bool named(const HidInterface& candidate, const QString& choice)
 
 } // namespace
 
+QString applianceName(const HidInterface& appliance)
+{
+    return appliance.serialNumber.isEmpty() ? QString::fromStdString(appliance.path)
+                                            : appliance.serialNumber;
+}
+
 QString NoMatchLine(HidTransport& transport, const QString& choice)
 {
     const std::vector<HidInterface> attached = ListAppliances(transport);
@@ -28,7 +34,7 @@ QString NoMatchLine(HidTransport& transport, const QString& choice)
         return {};
     QStringList names;
     for (const HidInterface& i : attached)
-        names << (i.serialNumber.isEmpty() ? QString::fromStdString(i.path) : i.serialNumber);
+        names << applianceName(i);
     return QStringLiteral("No attached Orvik 2.0 matches %1 (attached: %2).")
         .arg(choice, names.join(QStringLiteral(", ")));
 }
