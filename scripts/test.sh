@@ -17,7 +17,7 @@ step "Checking the formatting" bash scripts/check-format.sh
 step "Configuring build/ (Debug, with the tests and benchmarks)" cmake -S . -B build \
     -DCMAKE_BUILD_TYPE=Debug -DORVIK_BUILD_TESTS=ON -DORVIK_BUILD_BENCHMARKS=ON \
     -DORVIK_BUILD_FUZZERS=OFF
-step "Building (about 4 minutes on 2 cores the first time)" cmake --build build -j"$jobs"
+step "Building (about 3 minutes on 2 cores the first time)" cmake --build build -j"$jobs"
 step "Running the tests" ctest --test-dir build --output-on-failure -j"$jobs"
 # A short run keeps the benchmarks working; their figures are not checked here.
 step "Running the benchmarks briefly" ./build/tests/bench/orvik_bench --benchmark_min_time=0.01
