@@ -2,6 +2,7 @@
 
 #include "app/design_font.h"
 #include "app/dialogs.h"
+#include "app/field_marks.h"
 #include "app/group_box.h"
 #include "app/gui_reporter.h"
 #include "app/setting_bindings.h"
@@ -82,6 +83,7 @@ TForm1::TForm1(const Form1Services& services, QWidget* parent)
     setFont(designFont(font()));
     setFixedSize(kClientSize);
     buildLayout();
+    new FieldMarks(settings_, *bindings_, this);
     // The labels and tabs place themselves anew with each font tried.
     setFont(fittedFont(font(), [this](const QFont& candidate) {
         setFont(candidate);

@@ -49,6 +49,19 @@ const std::array kCommands = {
                 "CONFIG.cfg is read first, as \"Read from file\" does; then the --set options\n"
                 "apply in order.",
             .run = runShow},
+    Command{.name = "check",
+            .arguments = "[CONFIG.cfg]",
+            .options = Set | Time,
+            .summary = "print every fault \"Write config\" would find",
+            .description =
+                "Run every check of \"Write config\" over the settings show would print (the\n"
+                "clock fields take \"now\" while Uploadpctime is ticked) and print one line\n"
+                "per setting that fails, in the order of the checks: NAME: MESSAGE, e.g.\n"
+                "Latitude: Our latitude - syntax error (e.g. 5221.60N, format: DDMM.MM).\n"
+                "An APRS-IS password that is not the login's passcode (nor -1) adds a line\n"
+                "\"warning: ...\", which does not fail. Nothing is written. Exit status 0:\n"
+                "every check passes, 1: one fails.",
+            .run = runCheck},
     Command{.name = "save",
             .arguments = "[CONFIG.cfg]",
             .options = Set | Time | Output,
@@ -156,9 +169,9 @@ const std::array kCommands = {
 };
 
 const char* const kUsage = "Usage: orvikctl COMMAND [options] [arguments]";
+// One line, so that the help stays within a screen.
 const char* const kDeviceNote =
-    "Device commands log to standard error as the window does. Exit status 1: the\n"
-    "command failed, 2: a usage error. See orvikctl COMMAND --help, and orvikctl(1).\n";
+    "Exit status 1: the command failed, 2: a usage error. See orvikctl(1).\n";
 
 const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")},
                                QStringLiteral("Show this help."));

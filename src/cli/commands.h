@@ -17,6 +17,7 @@ int runOrvikctl(const QStringList& args, QTextStream& out, QTextStream& err,
 
 // One function per command, each in its own cmd_*.cpp.
 int runShow(Context& ctx);
+int runCheck(Context& ctx);
 int runPack(Context& ctx);
 int runUnpack(Context& ctx);
 int runDiff(Context& ctx);

@@ -70,10 +70,15 @@ EepromFetch FetchEeprom(ConfigImage& received, HidTransport& transport, Reporter
     return ReadEeprom(received, transport, reporter) ? EepromFetch::Complete : EepromFetch::Broken;
 }
 
-bool PrepareConfigWrite(Settings& settings, ConfigImage& outgoing, Reporter& reporter)
+void TakePctimeForWrite(Settings& settings)
 {
     if (settings.checked(QStringLiteral("Uploadpctime")))
         settings.readPctime();
+}
+
+bool PrepareConfigWrite(Settings& settings, ConfigImage& outgoing, Reporter& reporter)
+{
+    TakePctimeForWrite(settings);
     return PackConfigImage(settings, outgoing, reporter);
 }
 

@@ -39,9 +39,11 @@ enum class EepromFetch {
 [[nodiscard]] EepromFetch FetchEeprom(ConfigImage& received, HidTransport& transport,
                                       Reporter& reporter, SessionWords words);
 
-// "Write config" before the appliance is touched: the PC time into the clock
-// fields while Uploadpctime is ticked, then validation and packing into
-// `outgoing`. May throw ConversionError.
+// The first step of "Write config": the PC time into the clock fields while
+// Uploadpctime is ticked.
+void TakePctimeForWrite(Settings& settings);
+// "Write config" before the appliance is touched: TakePctimeForWrite, then
+// validation and packing into `outgoing`. May throw ConversionError.
 [[nodiscard]] bool PrepareConfigWrite(Settings& settings, ConfigImage& outgoing,
                                       Reporter& reporter);
 // "Write config" on the appliance: opens it, checks its firmware version,

@@ -149,14 +149,6 @@ std::uint32_t sumOfImage(const ConfigImage& image)
     return sum;
 }
 
-void upperCase(QByteArray& bytes)
-{
-    for (char& c : bytes) {
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    }
-}
-
 // The text of a field as it may be stored: Latin-1, at most the setting's
 // maximum length. Shows why not and gives nullopt otherwise.
 std::optional<QByteArray> storableText(const QString& setting, const QString& text,

@@ -11,6 +11,14 @@ std::optional<QByteArray> toLatin1(const QString& text)
     return text.toLatin1();
 }
 
+void upperCase(QByteArray& bytes)
+{
+    for (char& c : bytes) {
+        if (c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+    }
+}
+
 QString latin1RefusalMessage(const QString& setting)
 {
     return QStringLiteral("%1 - holds a character that cannot be stored (only Latin-1 characters "

@@ -10,6 +10,9 @@ namespace orvik {
 // Latin-1 cannot hold is refused, never turned into "?".
 std::optional<QByteArray> toLatin1(const QString& text);
 
+// Upper-cases a to z only, as the appliance's callsigns and logins are kept.
+void upperCase(QByteArray& bytes);
+
 // The information-box text that refuses such a character in `setting`.
 QString latin1RefusalMessage(const QString& setting);
 

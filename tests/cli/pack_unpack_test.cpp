@@ -1,5 +1,6 @@
 #include "support/qt_print.h"
 #include "support/run_orvikctl.h"
+#include "support/validation_cases.h"
 
 #include <gtest/gtest.h>
 
@@ -143,6 +144,26 @@ TEST_F(OrvikctlPackUnpack, UnpackRefusesBadImages)
     EXPECT_EQ(missing.status, 1);
     EXPECT_EQ(missing.err,
               "orvikctl: cannot open " + path("missing") + ": No such file or directory\n");
+}
+
+TEST_F(OrvikctlPackUnpack, CheckListsEveryFaultOfAFileInRuleOrderAndWarnsOfThePasscode)
+{
+    ASSERT_EQ(runCli({"save", "-o", path("faults.cfg"), "--set", "Beacon3_msg=\u00e9", "--set",
+                      "Ssid=x", "--set", "Latitude=5221.6N"})
+                  .status,
+              0);
+    const CliRun r = runCli({"check", path("faults.cfg")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out,
+              QStringLiteral("Latitude: %1\nSsid: %2\nwarning: %3\nBeacon3_msg: %4\n")
+                  .arg(test::messageOf(test::kLat), "'x' is not a valid integer value.",
+                       test::kNocallPasscodeWarning, "Beacon 3 message - forbidden characters."));
+
+    const CliRun clean = runCli({"check", path("faults.cfg"), "--set", "Latitude=5221.60N", "--set",
+                                 "Ssid=1", "--set", "Beacon3_msg=", "--set", "Aprsis_pass=-1"});
+    EXPECT_EQ(clean.status, 0);
+    EXPECT_EQ(clean.out + clean.err, "");
 }
 
 } // namespace

@@ -176,7 +176,7 @@ TEST_F(OrvikctlUsage, VersionAndBareCall)
     EXPECT_EQ(bare.status, 2);
     EXPECT_EQ(bare.out, "");
     EXPECT_EQ(bare.err, "Usage: orvikctl COMMAND [options] [arguments]\n"
-                        "Commands: show save pack unpack diff list info read write "
+                        "Commands: show check save pack unpack diff list info read write "
                         "upload-firmware\n"
                         "See 'orvikctl --help' and 'orvikctl COMMAND --help'.\n");
 }

@@ -24,6 +24,7 @@ check() {
 }
 
 check "show" sh
+check "check" ch
 check "unpack upload-firmware" u
 check "--set" show --s
 check "--backup" --emulator "$emu" write --b

@@ -1,0 +1,98 @@
+#include "app/field_marks.h"
+
+#include "app/setting_bindings.h"
+#include "settings/catalogue.h"
+#include "settings/findings.h"
+#include "settings/position.h"
+#include "settings/settings.h"
+
+#include <QApplication>
+#include <QProxyStyle>
+#include <QStyleOption>
+#include <QTextDocument>
+#include <QWidget>
+#include <qdrawutil.h>
+
+namespace orvik {
+
+namespace {
+
+// The dynamic property holding a field's frame colour; none when it passes.
+constexpr char kFrameProperty[] = "orvikFrame";
+constexpr int kFrameWidth = 2;
+
+// The window's style, with the frame of a marked field drawn over the panel
+// of the field, so that it shows with any theme and font.
+class MarkStyle : public QProxyStyle {
+public:
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override
+    {
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        if (element != PE_PanelLineEdit || !widget)
+            return;
+        if (const QVariant frame = widget->property(kFrameProperty); frame.isValid())
+            qDrawPlainRect(painter, option->rect, frame.value<QColor>(), kFrameWidth);
+    }
+};
+
+QStyle* markStyle()
+{
+    // Owned by the application, which outlives every window.
+    static QStyle* const style = [] {
+        auto* s = new MarkStyle;
+        s->setParent(qApp);
+        return s;
+    }();
+    return style;
+}
+
+} // namespace
+
+FieldMarks::FieldMarks(const Settings& settings, const SettingBindings& bindings, QObject* parent)
+    : QObject(parent), settings_(settings), bindings_(bindings)
+{
+    for (const SettingDef& def : catalogue()) {
+        if (def.kind != Kind::Text)
+            continue;
+        bindings_.control(def.name)->setStyle(markStyle());
+        show(def.name);
+    }
+    connect(&settings_, &Settings::valueChanged, this, [this](const QString& changed) {
+        for (const QString& name : findingsChangedBy(changed))
+            show(name);
+    });
+}
+
+void FieldMarks::show(const QString& name)
+{
+    QWidget* field = bindings_.control(name);
+    const SettingDef* def = findSetting(name);
+    if (!field || def->kind != Kind::Text)
+        return;
+    const auto finding = findingFor(settings_, name);
+    QStringList lines;
+    if (finding)
+        lines << finding->message;
+    if (!def->tooltip.isEmpty())
+        lines << def->tooltip;
+    if (const QString position = decimalPosition(name, settings_.text(name)); !position.isEmpty())
+        lines << position;
+    const QString tip = lines.join(QLatin1Char('\n'));
+    // A typed text quoted in a message must not be taken for markup, nor
+    // wrapped as a rich text tooltip would be.
+    field->setToolTip(
+        Qt::mightBeRichText(tip)
+            ? QStringLiteral("<p style='white-space:pre'>%1</p>").arg(tip.toHtmlEscaped())
+            : tip);
+    field->setAccessibleDescription(finding ? finding->message : QString());
+    const QVariant frame =
+        !finding ? QVariant()
+                 : QVariant(finding->severity == Severity::Fault ? kFaultFrame : kWarningFrame);
+    if (field->property(kFrameProperty) != frame) {
+        field->setProperty(kFrameProperty, frame);
+        field->update();
+    }
+}
+
+} // namespace orvik

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <vector>
+
+namespace orvik {
+
+class Settings;
+
+enum class Severity { Fault, Warning };
+
+// What the checks say of one setting's value.
+struct Finding {
+    QString setting;
+    Severity severity;
+    QString message;
+};
+
+// The finding of setting `name`: the message of its first failing rule (the
+// conversion error's text, with the error box's full stop, where the rule
+// reads no number), else the APRS-IS passcode warning; nothing when all pass.
+// The rules are those "Write config" applies, run by the same code.
+[[nodiscard]] std::optional<Finding> findingFor(const Settings& settings, const QString& name);
+
+// Every finding, setting by setting in the order of the rules.
+[[nodiscard]] std::vector<Finding> findAll(const Settings& settings);
+
+// The settings whose finding may change when `name` changes, `name` first.
+[[nodiscard]] QStringList findingsChangedBy(const QString& name);
+
+} // namespace orvik

@@ -1,0 +1,22 @@
+#include "settings/position.h"
+
+#include "settings/validation.h"
+
+namespace orvik {
+
+QString decimalPosition(const QString& setting, const QString& text)
+{
+    int degreeDigits = 0;
+    if (setting == QLatin1String("Latitude") && CheckLatitude(text))
+        degreeDigits = 2;
+    else if (setting == QLatin1String("Longitude") && CheckLongitude(text))
+        degreeDigits = 3;
+    else
+        return {};
+    // DD(D)MM.hh and the hemisphere letter.
+    const double degrees =
+        text.left(degreeDigits).toInt() + text.mid(degreeDigits, 5).toDouble() / 60;
+    return QStringLiteral("= %1\u00B0 %2").arg(degrees, 0, 'f', 4).arg(text.back());
+}
+
+} // namespace orvik
