@@ -1,25 +1,41 @@
 #!/usr/bin/env bash
-# Installs, from Debian's packages, whatever the build and the tests need and
-# this machine lacks. Safe to run again: it installs nothing that is present.
+# Installs, from Debian's packages, what one of the README's commands needs
+# and this machine lacks. Safe to run again: it installs nothing present.
+#   run      building and starting the programs: compiler, CMake, Qt, hidapi,
+#            libjpeg, fonts (scripts/run.sh)
+#   test     all of run's, and the tools of the tests, the fuzzers and the
+#            benchmarks (scripts/test.sh)
+#   package  all of run's, and what making the Debian package needs
+#            (scripts/install.sh)
 set -euo pipefail
+cd "$(dirname "$0")/.."
+. scripts/steps.sh
 
-packages=(
-    cmake g++ make pkg-config git
-    qt6-base-dev libhidapi-dev libjpeg-dev
-    libgtest-dev libbenchmark-dev
-    clang libclang-rt-14-dev clang-format
-    desktop-file-utils dpkg-dev file appstream
-    fonts-liberation2 fonts-dejavu-core
-)
+run=(cmake g++ make pkg-config qt6-base-dev libhidapi-dev libjpeg-dev
+    fonts-liberation2 fonts-dejavu-core)
+package=(dpkg-dev file)
+test=(git libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
+    desktop-file-utils appstream "${package[@]}")
+
+case "${1-}" in
+run) wanted=("${run[@]}") ;;
+test) wanted=("${run[@]}" "${test[@]}") ;;
+package) wanted=("${run[@]}" "${package[@]}") ;;
+*)
+    echo "usage: bash scripts/deps.sh run|test|package" >&2
+    exit 2
+    ;;
+esac
 
 missing=()
-for p in "${packages[@]}"; do
+for p in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-sudo=""
-[ "$(id -u)" -ne 0 ] && sudo="sudo"
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ ${#missing[@]} -gt 0 ]; then
+    apt_get=(as_root env DEBIAN_FRONTEND=noninteractive apt-get -y --no-install-recommends)
+    step "Updating the package lists" "${apt_get[@]}" update
+    # What apt will install besides the packages named: their dependencies.
+    count=$(apt-get -s --no-install-recommends install "${missing[@]}" | grep -c '^Inst ') || true
+    step "Installing $count packages for ${missing[*]}" "${apt_get[@]}" install "${missing[@]}"
+fi
+finish_log

@@ -11,6 +11,8 @@
 #include "app/text_fit.h"
 #include "configfile/config_file.h"
 #include "device/config_sessions.h"
+#include "device/device_choice.h"
+#include "device/device_link.h"
 #include "device/firmware_upload.h"
 #include "device/write_guard.h"
 #include "settings/catalogue.h"
@@ -27,6 +29,7 @@
 #include <QScreen>
 #include <QStyle>
 #include <QToolTip>
+#include <algorithm>
 
 using namespace orvik;
 
@@ -252,29 +255,100 @@ void TForm1::runWrite(orvik::Written written, const std::function<void()>& sessi
 void TForm1::Button3Click()
 {
     runOperation([this] {
-        runWrite(orvik::Written::Firmware, [this] {
-            static_cast<void>(UploadFirmwareSession(
-                *services_.device, *services_.firmware, *reporter_,
-                [this](bool enabled) { setOperationButtonsEnabled(enabled); }));
+        std::unique_ptr<FirmwareSource> file;
+        // A build that carries no image uploads one from a file.
+        if (!services_.firmwareFile.isEmpty() || !services_.firmware->find(kFirmwareResourceId)) {
+            file = firmwareFromFile();
+            if (!file)
+                return;
+        }
+        FirmwareSource& source = file ? *file : *services_.firmware;
+        runOnAppliance([&](HidTransport& appliance) {
+            runWrite(orvik::Written::Firmware, [&] {
+                static_cast<void>(
+                    UploadFirmwareSession(appliance, source, *reporter_, [this](bool enabled) {
+                        setOperationButtonsEnabled(enabled);
+                    }));
+            });
         });
     });
+}
+
+std::unique_ptr<FirmwareSource> TForm1::firmwareFromFile()
+{
+    QString path = services_.firmwareFile;
+    if (path.isEmpty()) {
+        path = dialogs_.getFirmwareFileName(configStartFolder(services_.programFolder),
+                                            lastFirmwareFile_);
+        if (path.isEmpty())
+            return nullptr;
+        lastFirmwareFile_ = path;
+    }
+    // Checked before the appliance is looked for, as orvikctl checks --image.
+    FirmwareFile image = ReadFirmwareFile(path);
+    if (!image.ok()) {
+        reporter_->information(image.problem);
+        return nullptr;
+    }
+    return std::make_unique<FirmwareBytes>(std::move(image.bytes));
 }
 
 void TForm1::Button4Click()
 {
     runOperation([this] {
-        static_cast<void>(ReadConfigSession(settings_, received_, *services_.device, *reporter_));
+        runOnAppliance([this](HidTransport& appliance) {
+            static_cast<void>(ReadConfigSession(settings_, received_, appliance, *reporter_));
+        });
     });
 }
 
 void TForm1::Button5Click()
 {
     runOperation([this] {
-        runWrite(orvik::Written::Configuration, [this] {
-            static_cast<void>(
-                WriteConfigSession(settings_, outgoing_, *services_.device, *reporter_));
+        runOnAppliance([this](HidTransport& appliance) {
+            runWrite(orvik::Written::Configuration, [&] {
+                static_cast<void>(WriteConfigSession(settings_, outgoing_, appliance, *reporter_));
+            });
         });
     });
+}
+
+void TForm1::runOnAppliance(const std::function<void(HidTransport&)>& session)
+{
+    if (!chooseAppliance())
+        return;
+    ChosenAppliance chosen(*services_.device,
+                           appliance_ ? QString::fromStdString(appliance_->path) : QString());
+    session(chosen);
+}
+
+bool TForm1::chooseAppliance()
+{
+    const std::vector<HidInterface> attached = ListAppliances(*services_.device);
+    const auto chosen = [this](const HidInterface& i) {
+        return i.path == appliance_->path && i.serialNumber == appliance_->serialNumber;
+    };
+    if (appliance_ && std::any_of(attached.begin(), attached.end(), chosen))
+        return true;
+    if (appliance_) { // gone: the choice goes with it
+        appliance_.reset();
+        setWindowTitle(plainCaption_);
+    }
+    if (attached.size() < 2)
+        return true;
+    QStringList lines;
+    for (const HidInterface& i : attached) {
+        const QString path = QString::fromStdString(i.path);
+        lines << (i.serialNumber.isEmpty() ? path
+                                           : QStringLiteral("%1 (%2)").arg(i.serialNumber, path));
+    }
+    const int index = dialogs_.chooseAppliance(lines);
+    if (index < 0 || index >= static_cast<int>(attached.size()))
+        return false;
+    appliance_ = attached[static_cast<std::size_t>(index)];
+    plainCaption_ = windowTitle();
+    setWindowTitle(plainCaption_ + QStringLiteral(" \u2014 ") + applianceName(*appliance_));
+    return true;
 }
 
 void TForm1::Button11Click()

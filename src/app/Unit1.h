@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/hid_transport.h"
 #include "settings/clock.h"
 #include "settings/config_image.h"
 #include "settings/settings.h"
@@ -8,6 +9,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class QPlainTextEdit;
@@ -19,7 +21,6 @@ namespace orvik {
 class Dialogs;
 class FirmwareSource;
 class GuiReporter;
-class HidTransport;
 class SettingBindings;
 class TabControl;
 enum class Written;
@@ -33,6 +34,8 @@ struct Form1Services {
     FirmwareSource* firmware = nullptr;
     // The file dialogs start in its `config` folder.
     QString programFolder = QCoreApplication::applicationDirPath();
+    // Uploaded by "Upload firmware" without asking (--firmware FILE).
+    QString firmwareFile;
 };
 
 } // namespace orvik
@@ -78,6 +81,13 @@ private:
     // and after one the program ends with 128 + the signal (WriteGuard).
     void runWrite(orvik::Written written, const std::function<void()>& session);
     void readSettingsFile(const QString& path);
+    // Runs a session on the appliance chosen for this run; asks which one
+    // first when there is more than one and none is chosen, and does nothing
+    // when the user cancels.
+    void runOnAppliance(const std::function<void(orvik::HidTransport&)>& session);
+    [[nodiscard]] bool chooseAppliance();
+    // The firmware image to upload, or nothing (already said, or cancelled).
+    [[nodiscard]] std::unique_ptr<orvik::FirmwareSource> firmwareFromFile();
 
     QPlainTextEdit* Memo1;
     QProgressBar* ProgressBar1;
@@ -98,6 +108,10 @@ private:
     // The file dialogs propose the file chosen last time.
     QString lastSavedFile_;
     QString lastOpenedFile_;
+    QString lastFirmwareFile_;
+    // The appliance the user chose among several, and the caption before.
+    std::optional<orvik::HidInterface> appliance_;
+    QString plainCaption_;
     // An operation is running. The upload lets events through between pages
     // and a box lets them through while it is open: a queued click, Space on
     // a focused button or a close must not act in the middle of it.

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QStandardPaths>
 
@@ -97,6 +98,25 @@ QString QtDialogs::getOpenFileName(const QString& startFolder, const QString& pr
 {
     return chooseFile(parent_, QFileDialog::AcceptOpen, QStringLiteral("Open"), startFolder,
                       proposed, filter);
+}
+
+QString QtDialogs::getFirmwareFileName(const QString& startFolder, const QString& proposed)
+{
+    return chooseFile(parent_, QFileDialog::AcceptOpen, QStringLiteral("Open firmware image"),
+                      startFolder, proposed, kFirmwareFileFilter);
+}
+
+int QtDialogs::chooseAppliance(const QStringList& appliances)
+{
+    QInputDialog dialog(parent_);
+    dialog.setWindowTitle(kAppTitle);
+    dialog.setLabelText(QStringLiteral("More than one Orvik 2.0 is attached. Which one shall be "
+                                       "used until the program ends?"));
+    dialog.setComboBoxItems(appliances);
+    dialog.setComboBoxEditable(false);
+    if (dialog.exec() != QDialog::Accepted)
+        return -1;
+    return static_cast<int>(appliances.indexOf(dialog.textValue()));
 }
 
 } // namespace orvik

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 class QMessageBox;
@@ -22,10 +23,16 @@ public:
                                     const QString& filter) = 0;
     virtual QString getOpenFileName(const QString& startFolder, const QString& proposed,
                                     const QString& filter) = 0;
+    // "Open firmware image": the image to upload, or empty when cancelled.
+    virtual QString getFirmwareFileName(const QString& startFolder, const QString& proposed) = 0;
+    // Which of the attached appliances to work on, each described by one
+    // line; its index, or -1 when the user cancels.
+    virtual int chooseAppliance(const QStringList& appliances) = 0;
 };
 
 inline const QString kConfigFileFilter = QStringLiteral("Orvik config files (*.cfg)");
 inline const QString kProposedConfigFile = QStringLiteral("orvik.cfg");
+inline const QString kFirmwareFileFilter = QStringLiteral("Firmware images (*.bin);;All files (*)");
 
 // Where both file dialogs start: the `config` folder beside the program, or
 // where that is no folder, the user's documents folder, or else the home
@@ -48,6 +55,8 @@ public:
                             const QString& filter) override;
     QString getOpenFileName(const QString& startFolder, const QString& proposed,
                             const QString& filter) override;
+    QString getFirmwareFileName(const QString& startFolder, const QString& proposed) override;
+    int chooseAppliance(const QStringList& appliances) override;
 
 private:
     QWidget* parent_;

@@ -35,6 +35,8 @@ void showStartupError(const QString& boxText)
 struct StartOptions {
     QString emulatorFolder; // empty: the appliance attached by USB
     QString file;           // empty: none to read
+    QString firmwareFile;   // empty: the carried image, or one the user picks
+    bool checkStart = false;
 };
 
 // The program's command line: --help, --version, --emulator DIR and a file.
@@ -46,6 +48,8 @@ struct CommandLine {
         parser.addHelpOption();
         parser.addVersionOption();
         parser.addOption(emulator);
+        parser.addOption(firmware);
+        parser.addOption(checkStart);
         parser.addPositionalArgument(
             QStringLiteral("file"),
             QStringLiteral("Configuration file to read once the window shows, as \"Read from "
@@ -59,6 +63,14 @@ struct CommandLine {
         QStringLiteral("Works with the emulated appliance kept in DIR, as orvikctl --emulator DIR "
                        "does, instead of one attached by USB."),
         QStringLiteral("DIR")};
+    const QCommandLineOption firmware{
+        QStringLiteral("firmware"),
+        QStringLiteral("\"Upload firmware\" uploads FILE, without asking for one."),
+        QStringLiteral("FILE")};
+    const QCommandLineOption checkStart{
+        QStringLiteral("check-start"),
+        QStringLiteral("Starts, says on standard output whether the main window came up, and "
+                       "ends (exit status 0 when it did).")};
 };
 
 void nameTheProgram()
@@ -92,7 +104,8 @@ StartOptions readCommandLine(const QApplication& app)
         std::fputs("orvik-configurator: one configuration file at most\n", stderr);
         std::exit(1);
     }
-    return {line.parser.value(line.emulator), files.value(0)};
+    return {line.parser.value(line.emulator), files.value(0), line.parser.value(line.firmware),
+            line.parser.isSet(line.checkStart)};
 }
 
 } // namespace
@@ -134,7 +147,8 @@ int main(int argc, char** argv)
         QApplication::processEvents();
 
         form1 = std::make_unique<TForm1>(
-            orvik::Form1Services{orvik::systemNow, nullptr, &device, &firmware});
+            orvik::Form1Services{orvik::systemNow, nullptr, &device, &firmware,
+                                 QCoreApplication::applicationDirPath(), options.firmwareFile});
         if (!usb)
             emulated.serve(*form1);
         form2 = std::make_unique<TForm2>();
@@ -147,6 +161,17 @@ int main(int argc, char** argv)
     } catch (const std::exception& e) {
         showStartupError(orvik::errorBoxText(e));
         return 0;
+    }
+    if (options.checkStart) {
+        // Once the event loop runs, the window has been shown and painted.
+        QTimer::singleShot(0, form1.get(), [form = form1.get()] {
+            const bool shown = form->isVisible();
+            const QByteArray said = shown ? "came up: " + form->windowTitle().toLocal8Bit()
+                                          : QByteArray("did not come up");
+            std::printf("orvik-configurator: the main window %s\n", said.constData());
+            std::fflush(stdout);
+            QCoreApplication::exit(shown ? 0 : 1);
+        });
     }
     if (!options.file.isEmpty()) {
         QTimer::singleShot(0, form1.get(),

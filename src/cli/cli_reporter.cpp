@@ -1,25 +1,128 @@
 #include "cli/cli_reporter.h"
 
+#include "device/page_loop.h"
+
+#include <QElapsedTimer>
+#include <QStringList>
+#include <array>
+#include <cstring>
+
 namespace orvik::cli {
+
+namespace {
+
+// A terminal is drawn at most this often; the first and last page always.
+constexpr qint64 kRedrawMs = 100;
+
+// "Page written: 57/192" as its words ("page written"), 57 and 192.
+bool readPageLine(const QString& line, QString& words, int& page, int& pages)
+{
+    for (const PageWords& w : std::array{kPagesWritten, kPagesRead}) {
+        const QLatin1String done(w.done);
+        if (!line.startsWith(done))
+            continue;
+        const QStringList counts = line.mid(done.size()).split('/');
+        words = QString(done).chopped(2).toLower();
+        page = counts.value(0).toInt();
+        pages = counts.value(1).toInt();
+        return true;
+    }
+    return false;
+}
+
+QString minutesAndSeconds(qint64 seconds)
+{
+    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar('0'));
+}
+
+} // namespace
+
+qint64 CliReporter::steadyMs()
+{
+    static QElapsedTimer timer;
+    if (!timer.isValid())
+        timer.start();
+    return timer.elapsed();
+}
 
 void CliReporter::log(const QString& line)
 {
-    err_ << line << Qt::endl;
+    Progress& p = progress_;
+    if (mode_ == Mode::Quiet) {
+        held_ = line;
+    } else if (mode_ == Mode::Terminal && readPageLine(line, p.words, p.page, p.pages)) {
+        const qint64 now = ticks_();
+        p.stale = true;
+        if (p.page == 1 || p.page == p.pages || now - p.drawnMs >= kRedrawMs)
+            drawProgress();
+    } else {
+        print(line);
+    }
+}
+
+void CliReporter::setProgressRange(int)
+{
+    progress_.startedMs = ticks_();
+}
+
+void CliReporter::drawProgress()
+{
+    Progress& p = progress_;
+    const qint64 now = ticks_();
+    const qint64 elapsed = now - p.startedMs;
+    QString pace = QStringLiteral("-- pages/s  -:-- left");
+    if (elapsed > 0) {
+        const qint64 perSecond = p.page * 1000 / elapsed;
+        const qint64 left = (p.pages - p.page) * elapsed / p.page / 1000;
+        pace = QStringLiteral("%1 pages/s  %2 left").arg(perSecond).arg(minutesAndSeconds(left));
+    }
+    // \r and "erase to the end of the line" draw over the previous state.
+    err_ << '\r' << operation_ << ": " << p.words << ' ' << p.page << '/' << p.pages << "  "
+         << p.page * 100 / p.pages << "%  " << pace << "\x1b[K" << Qt::flush;
+    p.drawnMs = now;
+    p.shown = true;
+    p.stale = false;
+}
+
+void CliReporter::print(const QString& text)
+{
+    if (progress_.stale)
+        drawProgress();
+    if (progress_.shown)
+        err_ << '\n';
+    progress_.shown = false;
+    err_ << text << Qt::endl;
 }
 
 void CliReporter::information(const QString& text)
 {
-    err_ << text << Qt::endl;
+    held_.clear();
+    print(text);
 }
 
 void CliReporter::notice(const QString& text)
 {
-    err_ << text << Qt::endl;
+    if (mode_ != Mode::Quiet)
+        print(text);
 }
 
 void CliReporter::error(const QString& text)
 {
-    err_ << text << Qt::endl;
+    held_.clear();
+    print(text);
+}
+
+void CliReporter::endSession(bool succeeded)
+{
+    if (!succeeded && !held_.isEmpty())
+        print(held_);
+    held_.clear();
+    if (progress_.stale || progress_.shown) {
+        if (progress_.stale)
+            drawProgress();
+        err_ << '\n' << Qt::flush;
+        progress_.shown = false;
+    }
 }
 
 } // namespace orvik::cli

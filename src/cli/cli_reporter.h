@@ -3,23 +3,59 @@
 #include "settings/operation.h"
 
 #include <QTextStream>
+#include <functional>
 
 namespace orvik::cli {
 
 // Every log line and box text goes to standard error exactly as the window
-// would show it; the progress bar has no counterpart here.
+// would show it. On a terminal the page lines give way to one progress line
+// that is drawn again in place; with --quiet only what went wrong is said.
 class CliReporter : public Reporter {
 public:
-    explicit CliReporter(QTextStream& err) : err_(err) {}
+    enum class Mode { Lines, Terminal, Quiet };
+    // Milliseconds on a clock that never goes back.
+    using Ticks = std::function<qint64()>;
+
+    explicit CliReporter(QTextStream& err, Ticks ticks = steadyMs)
+        : err_(err), ticks_(std::move(ticks))
+    {}
+    void setMode(Mode mode) { mode_ = mode; }
+    Mode mode() const { return mode_; }
+    // Named at the start of the progress line.
+    void setOperation(const QString& name) { operation_ = name; }
+
     void log(const QString& line) override;
-    void setProgressRange(int) override {}
+    void setProgressRange(int maximum) override;
     void setProgress(int) override {}
     void information(const QString& text) override;
     void notice(const QString& text) override;
     void error(const QString& text) override;
+    // After a session: the progress line is ended, and with --quiet the line
+    // that ended a failed session is said, unless a box has said why.
+    void endSession(bool succeeded);
+
+    static qint64 steadyMs();
 
 private:
+    // One line below the progress line, if one is shown.
+    void print(const QString& text);
+    void drawProgress();
+
     QTextStream& err_;
+    Ticks ticks_;
+    Mode mode_ = Mode::Lines;
+    QString operation_;
+    QString held_; // --quiet: the last log line, said only if it ended a failure
+
+    struct Progress {
+        QString words; // "page written"
+        int page = 0;
+        int pages = 0;
+        qint64 startedMs = 0;
+        qint64 drawnMs = 0;
+        bool shown = false; // on screen, not yet ended by a newline
+        bool stale = false; // a later page than the one shown
+    } progress_;
 };
 
 } // namespace orvik::cli

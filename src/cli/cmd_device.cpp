@@ -95,7 +95,9 @@ int runRead(Context& ctx)
         return 1;
     if (!ctx.output.isEmpty() && !ctx.saveConfigFile(*settings))
         return 1;
-    ctx.printSettings(*settings);
+    // Kept in a file, the settings need not be printed as well.
+    if (ctx.output.isEmpty() && ctx.image.isEmpty())
+        ctx.printSettings(*settings);
     return 0;
 }
 

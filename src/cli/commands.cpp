@@ -7,9 +7,11 @@
 #include "orvik_version.h"
 
 #include <QCommandLineParser>
+#include <QFileDevice>
 #include <algorithm>
 #include <array>
 #include <optional>
+#include <unistd.h>
 
 namespace orvik::cli {
 
@@ -137,8 +139,9 @@ const std::array kCommands = {
             .summary = "\"Read config\": read the appliance's configuration",
             .description =
                 "Run \"Read config\": read the appliance's configuration into the settings show\n"
-                "would print and print them as show does; --image FILE also keeps the\n"
-                "received image, -o FILE the settings as a configuration file.",
+                "would print and print them as show does; --image FILE keeps the received\n"
+                "image, -o FILE the settings as a configuration file, and either prints\n"
+                "nothing.",
             .run = runRead},
     Command{.name = "write",
             .arguments = "[CONFIG.cfg]",
@@ -168,9 +171,9 @@ const std::array kCommands = {
 };
 
 const char* const kUsage = "Usage: orvikctl COMMAND [options] [arguments]";
+// One line, so that the help stays within a screen.
 const char* const kDeviceNote =
-    "Device commands log to standard error as the window does. Exit status 1: the\n"
-    "command failed, 2: a usage error. See orvikctl COMMAND --help, and orvikctl(1).\n";
+    "Exit status 1: the command failed, 2: a usage error. See orvikctl(1).\n";
 
 const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")},
                                QStringLiteral("Show this help."));
@@ -332,6 +335,7 @@ int runCommand(Context& ctx, const Command& command, const QStringList& args)
         return 0;
     }
     ctx.positional = parser.positionalArguments();
+    ctx.reporter.setOperation(QString::fromLatin1(command.name));
     if (QString problem = argumentsProblem(command, ctx.positional); !problem.isEmpty())
         return usageError(ctx, problem, command.name);
     CommandFiles files{ctx.positional, {}};
@@ -391,6 +395,11 @@ int runOrvikctl(const QStringList& args, QTextStream& out, QTextStream& err,
 {
     Context ctx{out, err};
     ctx.usbTransport = std::move(usbTransport);
+    // On a terminal the page lines become one progress line; anywhere else
+    // (a pipe, a file, a test's string) every line stays.
+    if (const auto* file = qobject_cast<QFileDevice*>(err.device());
+        file && ::isatty(file->handle()))
+        ctx.reporter.setMode(CliReporter::Mode::Terminal);
     const qsizetype at = commandIndex(args);
     if (at < 0)
         return runWithoutCommand(ctx, args);

@@ -12,11 +12,20 @@ namespace {
 bool runSession(Context& ctx, HidTransport& transport,
                 const std::function<bool(HidTransport&)>& session)
 {
+    if (!ctx.device.isEmpty()) {
+        if (const QString line = NoMatchLine(transport, ctx.device); !line.isEmpty()) {
+            ctx.err << line << Qt::endl;
+            return false;
+        }
+    }
     ChosenAppliance chosen(transport, ctx.device);
     bool succeeded = false;
     const bool ran = runOperation(ctx.reporter, [&] { succeeded = session(chosen); });
     // The appliance stays the session's until here, across its opens.
-    if (QString error; !chosen.endSession(error)) {
+    QString error;
+    const bool kept = chosen.endSession(error);
+    ctx.reporter.endSession(ran && succeeded && kept);
+    if (!kept) {
         ctx.err << "orvikctl: " << error << Qt::endl;
         return false;
     }

@@ -39,6 +39,12 @@ QString takeVerbose(Context&, const QString&)
     return {};
 }
 
+QString takeQuiet(Context& ctx, const QString&)
+{
+    ctx.reporter.setMode(CliReporter::Mode::Quiet);
+    return {};
+}
+
 template <QString Context::*field> QString keep(Context& ctx, const QString& value)
 {
     ctx.*field = value;
@@ -52,8 +58,8 @@ std::span<const OptionDef> options()
     static const OptionDef table[] = {
         {Set,
          {QStringLiteral("set"),
-          QStringLiteral("Change a setting before the command runs (repeatable): a text "
-                         "field's text, a list's index, a check box's 0 or 1."),
+          QStringLiteral("Change a setting first, repeatable: a text, a list's index, a "
+                         "check box's 0 or 1."),
           QStringLiteral("NAME=VALUE")},
          true,
          takeSet},
@@ -96,6 +102,10 @@ std::span<const OptionDef> options()
           QStringLiteral("Log failed exchanges with the HID layer's reason.")},
          false,
          takeVerbose},
+        {Quiet,
+         {QStringLiteral("quiet"), QStringLiteral("Say only what went wrong.")},
+         false,
+         takeQuiet},
     };
     return table;
 }

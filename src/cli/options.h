@@ -18,9 +18,10 @@ enum Option : unsigned {
     Emulator = 1u << 5,
     Device = 1u << 6,
     Verbose = 1u << 7,
+    Quiet = 1u << 8,
 };
 // What every device command takes: which appliance, and how much to say.
-inline constexpr unsigned kDeviceOptions = Emulator | Device | Verbose;
+inline constexpr unsigned kDeviceOptions = Emulator | Device | Verbose | Quiet;
 
 struct OptionDef {
     Option id;

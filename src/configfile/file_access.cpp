@@ -37,11 +37,6 @@ QString notRegularReason(mode_t mode)
     return QStringLiteral("Not a regular file");
 }
 
-QString tooLargeReason(qint64 maxSize)
-{
-    return QStringLiteral("File too large (more than %1 bytes)").arg(maxSize);
-}
-
 class Descriptor {
 public:
     explicit Descriptor(int fd) : fd_(fd) {}
@@ -176,6 +171,11 @@ int openRegularFile(const QString& path, qint64 maxSize, struct stat& st, QStrin
 }
 
 } // namespace
+
+QString tooLargeReason(qint64 maxSize)
+{
+    return QStringLiteral("File too large (more than %1 bytes)").arg(maxSize);
+}
 
 FileStatus checkRegularFile(const QString& path, qint64 maxSize)
 {

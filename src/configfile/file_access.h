@@ -24,6 +24,8 @@ struct [[nodiscard]] FileContent {
 // read once. Refused, without reading or waiting, when it cannot be opened,
 // is a directory, FIFO, device or socket, or holds more than `maxSize` bytes.
 FileContent readRegularFile(const QString& path, qint64 maxSize);
+// The reason readRegularFile gives for a file of more than `maxSize` bytes.
+QString tooLargeReason(qint64 maxSize);
 
 // The outcome of a write, or of a check.
 struct [[nodiscard]] FileStatus {

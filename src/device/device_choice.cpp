@@ -1,5 +1,8 @@
 #include "device/device_choice.h"
 
+#include "device/device_link.h"
+
+#include <QStringList>
 #include <algorithm>
 
 namespace orvik {
@@ -7,6 +10,34 @@ namespace orvik {
 ChosenAppliance::ChosenAppliance(HidTransport& transport, QString choice)
     : transport_(transport), choice_(std::move(choice))
 {}
+
+namespace {
+
+bool named(const HidInterface& candidate, const QString& choice)
+{
+    return QString::fromStdString(candidate.path) == choice || candidate.serialNumber == choice;
+}
+
+} // namespace
+
+QString applianceName(const HidInterface& appliance)
+{
+    return appliance.serialNumber.isEmpty() ? QString::fromStdString(appliance.path)
+                                            : appliance.serialNumber;
+}
+
+QString NoMatchLine(HidTransport& transport, const QString& choice)
+{
+    const std::vector<HidInterface> attached = ListAppliances(transport);
+    if (attached.empty() || std::any_of(attached.begin(), attached.end(),
+                                        [&](const HidInterface& i) { return named(i, choice); }))
+        return {};
+    QStringList names;
+    for (const HidInterface& i : attached)
+        names << applianceName(i);
+    return QStringLiteral("No attached Orvik 2.0 matches %1 (attached: %2).")
+        .arg(choice, names.join(QStringLiteral(", ")));
+}
 
 bool ChosenAppliance::chosen(const HidInterface& candidate) const
 {
@@ -16,7 +47,7 @@ bool ChosenAppliance::chosen(const HidInterface& candidate) const
     }
     if (choice_.isEmpty())
         return true;
-    return QString::fromStdString(candidate.path) == choice_ || candidate.serialNumber == choice_;
+    return named(candidate, choice_);
 }
 
 std::vector<HidInterface> ChosenAppliance::enumerate()

@@ -38,4 +38,13 @@ private:
     std::optional<HidInterface> opened_;
 };
 
+// How the user knows an appliance: by its serial number, or by its path
+// where it tells none.
+[[nodiscard]] QString applianceName(const HidInterface& appliance);
+
+// The line that says that no attached appliance is the one `choice` names
+// (by path or serial number), naming those attached; empty when one is, or
+// when none is attached.
+[[nodiscard]] QString NoMatchLine(HidTransport& transport, const QString& choice);
+
 } // namespace orvik

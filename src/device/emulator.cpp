@@ -147,6 +147,8 @@ int ApplianceEmulator::write(const Report& request)
     const std::uint8_t command = request[kCommandOffset];
     ++a.requestCounts[command];
     a.lastRequest = request;
+    if (a.frame.count() > 0)
+        pause(a.frame);
     if (onRequest)
         onRequest(a, request);
 
@@ -197,6 +199,8 @@ int ApplianceEmulator::read(Report& reply, int /*timeoutMs*/)
     }
     // A slow appliance, so that a test can act in the middle of a session.
     std::this_thread::sleep_for(std::chrono::milliseconds(next.holdMs));
+    if (open_->frame.count() > 0)
+        pause(open_->frame);
     std::copy_n(next.bytes.begin(), next.length, reply.begin());
     const int length = next.length;
     replies_.pop_front();

@@ -9,10 +9,12 @@
 #include <QByteArray>
 #include <QString>
 #include <array>
+#include <chrono>
 #include <deque>
 #include <functional>
 #include <optional>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace orvik {
@@ -54,6 +56,9 @@ struct Appliance {
     ConfigImage eeprom;  // erased (0xFF) until written
     QByteArray firmware; // the last upload's pages, page p at 32 * p
     std::vector<Fault> faults;
+    // The time one USB frame takes each way (fault plan: frame-us N); zero
+    // answers at once.
+    std::chrono::microseconds frame{0};
 
     // What the appliance has been sent.
     std::array<int, 256> requestCounts{};
@@ -66,7 +71,8 @@ struct Appliance {
     }
 };
 
-// A HidTransport that behaves as the appliance. Replies come at once; a reply
+// A HidTransport that behaves as the appliance. Replies come at once, or a
+// frame after the request and a frame for the reply at the appliance's pace; a reply
 // that the fault plan withholds is a read that times out.
 class ApplianceEmulator : public HidTransport {
 public:
@@ -77,6 +83,10 @@ public:
     Appliance* opened() { return open_; }
     // Called with every request the open appliance receives, before it answers.
     std::function<void(const Appliance&, const Report&)> onRequest;
+    // How the emulator lets a frame's time pass; tests count instead.
+    std::function<void(std::chrono::microseconds)> pause = [](std::chrono::microseconds t) {
+        std::this_thread::sleep_for(t);
+    };
 
     std::vector<HidInterface> enumerate() override;
     bool open(const std::string& path, QString& reason) override;

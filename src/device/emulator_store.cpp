@@ -20,9 +20,10 @@ const QString kFaultsFile = QStringLiteral("faults");
 // Any of them makes a directory an appliance.
 const std::array kApplianceFiles = {&kEepromFile, &kVersionFile, &kFirmwareFile, &kFaultsFile};
 
-const QByteArray kFaultsTemplate = "# Fault plan of the emulated appliance, one entry per line:\n"
-                                   "#   COMMAND PAGE KIND, absent, or open-error REASON\n"
-                                   "# (see the README). Example: write 6 refuse\n";
+const QByteArray kFaultsTemplate =
+    "# Fault plan of the emulated appliance, one entry per line:\n"
+    "#   COMMAND PAGE KIND, absent, open-error REASON or frame-us N\n"
+    "# (see the README). Example: write 6 refuse\n";
 
 struct Name {
     const char* text;
@@ -215,6 +216,19 @@ bool reloadAppliance(Appliance& appliance, QString& error)
     return loadAppliance(dir, appliance, error);
 }
 
+namespace {
+
+// frame-us N: the appliance's pace, N microseconds a frame.
+std::optional<std::chrono::microseconds> frameMicroseconds(const QStringList& words)
+{
+    bool ok = false;
+    const uint us =
+        words.size() == 2 && words[0] == QLatin1String("frame-us") ? words[1].toUInt(&ok) : 0;
+    return ok ? std::optional(std::chrono::microseconds(us)) : std::nullopt;
+}
+
+} // namespace
+
 bool parseFaultPlan(const QString& text, Appliance& appliance, QString& error)
 {
     const QStringList lines = text.split('\n');
@@ -226,6 +240,8 @@ bool parseFaultPlan(const QString& text, Appliance& appliance, QString& error)
         const QStringList words = line.split(' ', Qt::SkipEmptyParts);
         if (words == QStringList{QStringLiteral("absent")}) {
             appliance.present = false;
+        } else if (const auto us = frameMicroseconds(words)) {
+            appliance.frame = *us;
         } else if (words[0] == QLatin1String("open-error") && words.size() > 1) {
             appliance.openError = line.mid(words[0].size()).trimmed();
         } else if (const auto fault = parseFault(words, why)) {

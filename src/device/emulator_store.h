@@ -39,6 +39,8 @@ namespace orvik {
 //                      milliseconds late, however long the wait)
 //   absent             the appliance is not attached
 //   open-error REASON  the appliance is found but cannot be opened
+//   frame-us N         each request and each reply takes N microseconds, as a
+//                      USB frame does (1000 at full speed)
 // False with `error` naming the first line that is none of these, and why.
 [[nodiscard]] bool parseFaultPlan(const QString& text, Appliance& appliance, QString& error);
 

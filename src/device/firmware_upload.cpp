@@ -1,5 +1,6 @@
 #include "device/firmware_upload.h"
 
+#include "configfile/file_access.h"
 #include "device/carried_firmware.h"
 #include "device/device_link.h"
 #include "device/page_loop.h"
@@ -26,6 +27,25 @@ std::optional<QByteArray> CarriedFirmware::load(int id)
                                    static_cast<qsizetype>(image.size()));
 }
 
+FirmwareFile ReadFirmwareFile(const QString& path)
+{
+    FileContent file = readRegularFile(path, kUploadBufferSize);
+    if (file.error == tooLargeReason(kUploadBufferSize))
+        return {{}, kFirmwareTooLong};
+    if (!file.ok())
+        return {{}, QStringLiteral("Cannot open %1: %2.").arg(path, file.error)};
+    if (file.bytes.isEmpty())
+        return {{}, kFirmwareEmpty};
+    return {std::move(file.bytes), {}};
+}
+
+std::optional<QByteArray> FirmwareBytes::load(int id)
+{
+    if (!find(id))
+        return std::nullopt;
+    return bytes_;
+}
+
 bool UploadFirmware(HidTransport& transport, FirmwareSource& source, Reporter& reporter)
 {
     if (!source.find(kFirmwareResourceId)) {
@@ -38,7 +58,7 @@ bool UploadFirmware(HidTransport& transport, FirmwareSource& source, Reporter& r
         return false;
     }
     if (image->size() > kUploadBufferSize) {
-        reporter.information(QStringLiteral("Firmware file too long."));
+        reporter.information(kFirmwareTooLong);
         return false;
     }
 

@@ -3,6 +3,7 @@
 #include "device/hid_transport.h"
 
 #include <QByteArray>
+#include <QString>
 #include <functional>
 #include <optional>
 
@@ -32,6 +33,33 @@ class CarriedFirmware : public FirmwareSource {
 public:
     bool find(int id) override;
     std::optional<QByteArray> load(int id) override;
+};
+
+// The information boxes of an image that cannot be sent.
+inline const QString kFirmwareTooLong = QStringLiteral("Firmware file too long.");
+inline const QString kFirmwareEmpty = QStringLiteral("Firmware file is empty.");
+
+// A firmware image read from a file, or why it cannot be sent.
+struct [[nodiscard]] FirmwareFile {
+    QByteArray bytes;
+    QString problem; // empty when the image can be sent
+    bool ok() const { return problem.isEmpty(); }
+};
+
+// The image in the regular file `path`, checked before any appliance is
+// opened: not empty, and no larger than the appliance takes, of which no more
+// is read. Both front ends check a firmware file here.
+FirmwareFile ReadFirmwareFile(const QString& path);
+
+// An image already in memory: a file read by ReadFirmwareFile.
+class FirmwareBytes : public FirmwareSource {
+public:
+    explicit FirmwareBytes(QByteArray bytes) : bytes_(std::move(bytes)) {}
+    bool find(int id) override { return id == kFirmwareResourceId; }
+    std::optional<QByteArray> load(int id) override;
+
+private:
+    QByteArray bytes_;
 };
 
 // Sends the image page by page, logging each; false when it was not sent whole.

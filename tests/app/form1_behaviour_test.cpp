@@ -394,6 +394,82 @@ TEST(Form1Behaviour, UploadDisablesTheButtonsAndHoldsTheClose)
         EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
 }
 
+// Without a carried image "Upload firmware" asks for a file and checks it
+// before the appliance is looked for; --firmware FILE asks nothing.
+TEST(Form1Behaviour, UploadsAFirmwareFileWhenNoneIsCarried)
+{
+    Form1Rig rig;
+    rig.firmware.carried = false;
+    QTemporaryDir dir;
+    const auto file = [&](const char* name, qsizetype size) {
+        QFile f(dir.filePath(name));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly) && f.write(QByteArray(size, 'f')) == size);
+        return f.fileName();
+    };
+    const QString asked = "firmware: " + orvik::configStartFolder(rig.programFolder.path()) + " | ";
+    const QString ok = file("ok.bin", 33);
+    const QString empty = file("empty.bin", 0);
+    const struct {
+        QString answer; // empty: cancelled
+        QStringList seen;
+    } rows[] = {
+        {"", {asked}},
+        {ok, {asked}},
+        {empty, {asked + ok, "information: Firmware file is empty."}},
+        {file("long.bin", 245761), {asked + empty, "information: Firmware file too long."}},
+    };
+    for (const auto& row : rows) {
+        rig.dialogs.seen.clear();
+        rig.dialogs.answers = {row.answer};
+        rig.form.Button3Click();
+        EXPECT_EQ(rig.dialogs.seen, row.seen) << row.answer.toStdString();
+    }
+    // Only the 33-byte image reached the appliance.
+    EXPECT_EQ(rig.device.appliances().front().firmware.size(), 64);
+    EXPECT_EQ(lastLogLines(rig.form, 1), QStringList{"Firmware upgrade success"});
+
+    TForm1 given({[] { return std::int64_t{0}; }, &rig.dialogs, &rig.device, &rig.firmware,
+                  rig.programFolder.path(), file("given.bin", 65)});
+    given.Button3Click();
+    EXPECT_EQ(lastLogLines(given, 2),
+              QStringList({"Page written: 3/3", "Firmware upgrade success"}));
+}
+
+// Among several appliances the window asks once which to use, names it in
+// its caption, and keeps it until it is gone.
+TEST(Form1Behaviour, AsksOnceWhichApplianceAndKeepsIt)
+{
+    Form1Rig rig;
+    rig.device.appliances().front().serialNumber = "A1";
+    rig.device.attach("orvik-2").serialNumber = "B2";
+    const QString caption = rig.form.windowTitle();
+    const QString question = "appliance: A1 (orvik-1) | B2 (orvik-2)";
+    const struct {
+        QString answer; // not an index: cancelled
+        QStringList seen;
+        QString caption;
+        int pagesToA1, pagesToB2;
+        bool b2Present = true;
+    } steps[] = {
+        {"cancel", {question}, caption, 0, 0},
+        {"1", {question}, caption + " \u2014 B2", 0, 192},
+        {"", {}, caption + " \u2014 B2", 0, 384},
+        {"", {}, caption, 192, 384, false}, // B2 gone: A1, the only one left
+    };
+    for (const auto& step : steps) {
+        rig.device.appliances()[1].present = step.b2Present;
+        rig.dialogs.seen.clear();
+        rig.dialogs.answers = {step.answer};
+        rig.form.Button5Click();
+        EXPECT_EQ(rig.dialogs.seen, step.seen);
+        EXPECT_EQ(rig.form.windowTitle(), step.caption);
+        EXPECT_EQ(rig.device.appliances()[0].requestCount(orvik::Command::WriteConfigPage),
+                  step.pagesToA1);
+        EXPECT_EQ(rig.device.appliances()[1].requestCount(orvik::Command::WriteConfigPage),
+                  step.pagesToB2);
+    }
+}
+
 TEST(Form1Behaviour, SpecialStringsOpensTheDialog)
 {
     Form1Rig rig;

@@ -34,6 +34,19 @@ public:
         see(QStringLiteral("open: %1 | %2 | %3").arg(startFolder, proposed, filter));
         return answers.isEmpty() ? QString() : answers.takeFirst();
     }
+    QString getFirmwareFileName(const QString& startFolder, const QString& proposed) override
+    {
+        see(QStringLiteral("firmware: %1 | %2").arg(startFolder, proposed));
+        return answers.isEmpty() ? QString() : answers.takeFirst();
+    }
+    // Answered by an index in `answers`; anything else cancels.
+    int chooseAppliance(const QStringList& appliances) override
+    {
+        see("appliance: " + appliances.join(" | "));
+        bool ok = false;
+        const int index = answers.isEmpty() ? -1 : answers.takeFirst().toInt(&ok);
+        return ok ? index : -1;
+    }
 
     QStringList seen;
     QStringList answers;
@@ -49,9 +62,10 @@ private:
 
 class BytesFirmware : public FirmwareSource {
 public:
-    bool find(int) override { return true; }
+    bool find(int) override { return carried; }
     std::optional<QByteArray> load(int) override { return bytes; }
     QByteArray bytes;
+    bool carried = true;
 };
 
 // The control of the window named `name`; the test fails when there is none.

@@ -127,6 +127,9 @@ public:
         unexpected = QStringLiteral("open dialog");
         return {};
     }
+    // Never asked: the image is carried and one appliance is attached.
+    QString getFirmwareFileName(const QString&, const QString&) override { return {}; }
+    int chooseAppliance(const QStringList&) override { return -1; }
 
     QString unexpected;
 };

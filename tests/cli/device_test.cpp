@@ -1,11 +1,16 @@
 #include "support/device_texts.h"
 #include "support/emulator_cli.h"
+#include "support/resource_limit.h"
 #include "support/run_orvikctl.h"
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
 
 #include <csignal>
 
@@ -35,18 +40,22 @@ TEST_F(OrvikctlDevice, WriteThenReadGivesBackTheSettings)
     EXPECT_EQ(written[193], "Eeprom write success");
     EXPECT_EQ(get("eeprom.bin").size(), 6144);
 
-    const CliRun r = run({"read", "--time", "1700000000", "--image", dir.filePath("got.bin")});
+    const CliRun r = run({"read", "--time", "1700000000"});
     EXPECT_EQ(r.status, 0);
     const QStringList readLog = lines(r.err);
     ASSERT_EQ(readLog.size(), 196);
     expectEveryPage(readLog, 0, "read");
     EXPECT_EQ(readLog.mid(193),
               (QStringList{"Eeprom read success.", kFound, "Firmware version: 1.02"}));
-    EXPECT_EQ(read(dir.filePath("got.bin")), get("eeprom.bin"));
 
     QString expected = runCli({"show", "--time", "1700000000", "--set", "Callsign=SP9XYZ"}).out;
     expected.replace("Aprsis_user=nocall", "Aprsis_user=NOCALL"); // kept in upper case
     EXPECT_EQ(r.out, expected);
+    // Kept in files, the settings are not printed as well.
+    const CliRun kept =
+        run({"read", "--image", dir.filePath("got.bin"), "-o", dir.filePath("a.cfg")});
+    EXPECT_EQ(kept.out, "");
+    EXPECT_EQ(read(dir.filePath("got.bin")), get("eeprom.bin"));
 
     // A page lost after the checked range: the check passes, the read fails.
     put("faults", "read 95 no-reply\n");
@@ -184,7 +193,10 @@ TEST_F(OrvikctlDevice, ListsAndChoosesAmongSeveralAppliances)
          "Eeprom write success\n"},
         {{"read", "--device", "B2"}, 0, "\nCallsign=SP9BBB\n", "Firmware version: 1.02\n"},
         {{"--device", "A1", "read"}, 0, "\nCallsign=SP9AAA\n", "Firmware version: 1.02\n"},
-        {{"--device", "C3", "info"}, 1, "", "Orvik 2.0 not found.\n"},
+        {{"--device", "C3", "info"},
+         1,
+         "",
+         "No attached Orvik 2.0 matches C3 (attached: A1, B2).\n"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.args.join(' ').toStdString());
@@ -207,10 +219,52 @@ TEST_F(OrvikctlDevice, UploadsAFirmwareFileIntoTheEmulator)
     EXPECT_EQ(r.err, kFound + "\nPage written: 1/2\nPage written: 2/2\nFirmware upgrade success\n");
     EXPECT_EQ(get("firmware.bin"), QByteArray(33, '\x5A') + QByteArray(31, '\0'));
 
-    const CliRun missing = run({"upload-firmware", "--image", dir.filePath("none.bin")});
-    EXPECT_EQ(missing.status, 1);
-    EXPECT_EQ(missing.err, "orvikctl: cannot open " + dir.filePath("none.bin") +
-                               ": No such file or directory\n");
+    // Refused before the appliance is looked for.
+    const struct {
+        QString path;
+        QString err;
+    } refused[] = {
+        {dir.filePath("none.bin"),
+         "orvikctl: cannot open " + dir.filePath("none.bin") + ": No such file or directory\n"},
+        {write("empty.bin", {}), "Firmware file is empty.\n"},
+        {write("long.bin", QByteArray(245761, '\1')), "Firmware file too long.\n"},
+    };
+    for (const auto& row : refused) {
+        const CliRun r = run({"upload-firmware", "--image", row.path});
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, row.err);
+    }
+}
+
+// Standard error on a pseudo-terminal: the pages become one line drawn over
+// itself; --quiet says only what went wrong.
+TEST_F(OrvikctlDevice, DrawsOneProgressLineOnATerminal)
+{
+    const auto onTerminal = [this](const QStringList& args) {
+        return test::inChild([&] {
+            int master = -1, slave = -1;
+            termios raw{};
+            ::openpty(&master, &slave, nullptr, nullptr, nullptr);
+            ::tcgetattr(slave, &raw);
+            ::cfmakeraw(&raw); // the bytes as written, no \r added
+            ::tcsetattr(slave, TCSANOW, &raw);
+            ::dup2(slave, STDERR_FILENO);
+            QTextStream out(stdout), err(stderr);
+            cli::runOrvikctl(QStringList{"--emulator", emu} + args, out, err);
+            ::fcntl(master, F_SETFL, O_NONBLOCK);
+            QByteArray said(1 << 16, '\0'); // far more than a session draws
+            for (ssize_t n, at = 0; (n = ::read(master, said.data() + at, 4096)) > 0;)
+                at += n;
+            return QString::fromUtf8(said.constData());
+        });
+    };
+    const QString drawn = onTerminal({"write"});
+    EXPECT_TRUE(QRegularExpression(test::kTerminalWrite).match(drawn).hasMatch())
+        << drawn.toStdString();
+    EXPECT_TRUE(drawn.contains("\rwrite: page written 192/192  100%  "));
+    EXPECT_EQ(onTerminal({"--quiet", "write"}), "");
+    put("faults", "write 6 refuse\n");
+    EXPECT_EQ(onTerminal({"write", "--quiet"}), "Page write error: 7/192\n");
 }
 
 // Two programs on one appliance: while one writes, the other ends at once and

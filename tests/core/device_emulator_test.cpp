@@ -1,5 +1,7 @@
+#include "device/config_sessions.h"
 #include "device/emulator.h"
 #include "device/emulator_store.h"
+#include "support/silent_reporter.h"
 #include "support/temp_files.h"
 
 #include <QDir>
@@ -117,6 +119,8 @@ TEST(FaultPlan, RefusesALineThatWouldMeanNothing)
         {"firmware 7680 no-reply", "line 2: firmware pages run from 0 to 7679: firmware 7680 "
                                    "no-reply"},
         {"write 6 slow", "line 2: not a fault: write 6 slow"},
+        {"frame-us 1000", ""},
+        {"frame-us fast", "line 2: not a fault: frame-us fast"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.line);
@@ -126,6 +130,21 @@ TEST(FaultPlan, RefusesALineThatWouldMeanNothing)
                   row.error.isEmpty());
         EXPECT_EQ(error, row.error);
     }
+}
+
+// Counted, not timed: one frame out and one back for each of the 192 pages.
+TEST(FaultPlan, FrameUsPacesEveryExchange)
+{
+    ApplianceEmulator emulator;
+    QString error;
+    ASSERT_TRUE(parseFaultPlan("frame-us 1000", emulator.attach("orvik"), error));
+    std::chrono::microseconds waited{0};
+    emulator.pause = [&](std::chrono::microseconds t) { waited += t; };
+    ASSERT_TRUE(emulator.open("orvik", error));
+    ConfigImage image{};
+    test::SilentReporter reporter;
+    EXPECT_TRUE(ReadEeprom(image, emulator, reporter));
+    EXPECT_EQ(waited, std::chrono::microseconds(192 * 2 * 1000));
 }
 
 } // namespace

@@ -29,7 +29,7 @@ check "unpack upload-firmware" u
 check "--set" show --s
 check "--backup" --emulator "$emu" write --b
 check "" show --b
-check "--device --emulator --help --verbose --version" --
+check "--device --emulator --help --quiet --verbose --version" --
 check "Callsign=" show --set Callsi
 check "Beacon1_dest_ssid= Beacon1_dest_string=" pack -o x --set Beacon1_d
 check "" show --set Callsign = SP

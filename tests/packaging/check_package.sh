@@ -39,6 +39,7 @@ depends=$(dpkg-deb -f "$deb" Depends)
 for lib in libqt6widgets6 libqt6core6 libhidapi-hidraw0 libjpeg62-turbo fonts-liberation2; do
     grep -q "$lib" <<<"$depends" || fail "Depends lacks $lib: $depends"
 done
+[ "$(dpkg-deb -f "$deb" Suggests)" = "man-db, bash-completion" ] || fail "Suggests: $(dpkg-deb -f "$deb" Suggests)"
 [ "$(dpkg-deb -f "$deb" Package)" = orvik-configurator ] || fail "wrong package name"
 grep -q localhost <<<"$(dpkg-deb -f "$deb" Maintainer)" && fail "Maintainer is a local address"
 

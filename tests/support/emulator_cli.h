@@ -8,6 +8,11 @@
 namespace orvik::test {
 
 inline const QString kFound = "Orvik 2.0 found, vid: Vid_0483, pid: A04F";
+// A whole "write" on a terminal: the found line, the progress line drawn over
+// itself (operation, page, percent, pace, time left), the success line.
+inline const QString kTerminalWrite =
+    "^Orvik 2.0 found, vid: Vid_0483, pid: A04F\\n(\\rwrite: page written \\d+/192  \\d+%  "
+    "(\\d+|--) pages/s  (\\d+:\\d\\d|-:--) left\\x1b\\[K)+\\nEeprom write success\\n$";
 
 // orvikctl runs against an emulated appliance kept in a folder of the test's own.
 class EmulatorCli : public TempFiles {

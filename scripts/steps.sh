@@ -1,0 +1,47 @@
+# Sourced by the scripts: one line per step on the terminal, each step's own
+# output (apt, dpkg, CMake, the compiler, the tests) in one log file, whose
+# last lines and path are shown when a step fails. Scripts started by one
+# that sourced this write to the same log.
+
+if [ -z "${ORVIK_LOG-}" ]; then
+    ORVIK_LOG=$(mktemp "${TMPDIR:-/tmp}/orvik-$(basename "$0" .sh).XXXXXX.log")
+    ORVIK_LOG_OWNER=$$
+    export ORVIK_LOG
+fi
+
+# failed TEXT STATUS: says what failed and where its whole output is, and ends.
+failed() {
+    echo "-- the last lines of its output:" >&2
+    tail -n 30 "$ORVIK_LOG" >&2
+    echo "$1 failed (status $2); its whole output is in $ORVIK_LOG" >&2
+    exit "$2"
+}
+
+# step TEXT COMMAND...: says "TEXT…" and runs COMMAND into the log.
+step() {
+    local text=$1 status=0
+    shift
+    echo "$text…"
+    echo "== $text: $*" >>"$ORVIK_LOG"
+    "$@" >>"$ORVIK_LOG" 2>&1 || status=$?
+    [ "$status" -eq 0 ] || failed "$text" "$status"
+}
+
+# as_root COMMAND...: as root runs it, otherwise through sudo.
+as_root() {
+    if [ "$(id -u)" -eq 0 ]; then
+        "$@"
+    elif command -v sudo >/dev/null; then
+        sudo "$@"
+    else
+        echo "Installing needs root: run this as root, or install sudo" >&2
+        return 1
+    fi
+}
+
+# The log of a script that succeeded is of no more use.
+finish_log() {
+    if [ "${ORVIK_LOG_OWNER-}" = $$ ]; then
+        rm -f "$ORVIK_LOG"
+    fi
+}
