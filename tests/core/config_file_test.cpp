@@ -194,7 +194,7 @@ protected:
         QHash<QString, QString> expected;
         int i = 0;
         for (const SettingDef& d : catalogue()) {
-            if (kClockFields.contains(d.name))
+            if (isClockField(d.id))
                 continue;
             ++i;
             if (d.kind == Kind::Check) {
@@ -530,7 +530,7 @@ TEST_F(ConfigFile, UploadpctimeRunsTheEnableRule)
         s.setChecked("Uploadpctime", c.before);
         ASSERT_TRUE(ImportConfigFile(s, write("u.cfg", kIdent + "[RTC]\n" + c.line), reporter));
         EXPECT_EQ(s.checked("Uploadpctime"), c.after) << c.line;
-        for (const QString& field : kClockFields)
+        for (const Setting field : kClockFields)
             EXPECT_EQ(s.isEnabled(field), !c.after) << c.line;
         EXPECT_EQ(s.text("Rtcyear"), "2023");
     }

@@ -133,7 +133,7 @@ TEST(Settings, OnlyTheClockFieldsStartDisabled)
     const Settings s(at(kNovember));
     for (const SettingDef& d : catalogue()) {
         SCOPED_TRACE(d.name.toStdString());
-        EXPECT_EQ(s.isEnabled(d.name), !kClockFields.contains(d.name));
+        EXPECT_EQ(s.isEnabled(d.name), !isClockField(d.id));
     }
 }
 
@@ -152,24 +152,24 @@ TEST(Settings, EnableRuleFollowsUploadpctimeOnly)
     QSignalSpy enabledSpy(&s, &Settings::enabledChanged);
 
     s.setChecked("Uploadpctime", false);
-    for (const QString& f : kClockFields)
-        EXPECT_TRUE(s.isEnabled(f)) << f.toStdString();
+    for (const Setting f : kClockFields)
+        EXPECT_TRUE(s.isEnabled(f)) << settingName(f).toStdString();
     EXPECT_EQ(s.text("Rtcyear"), "2023"); // text kept
     EXPECT_EQ(enabledSpy.count(), 5);
 
     // Ntp_enable runs the same rule, which looks at Uploadpctime alone.
     s.setChecked("Ntp_enable", false);
     s.setChecked("Ntp_enable", true);
-    for (const QString& f : kClockFields)
-        EXPECT_TRUE(s.isEnabled(f)) << f.toStdString();
+    for (const Setting f : kClockFields)
+        EXPECT_TRUE(s.isEnabled(f)) << settingName(f).toStdString();
     EXPECT_TRUE(s.isEnabled("Ntp_servername"));
 
     s.setChecked("Uploadpctime", true);
-    for (const QString& f : kClockFields)
-        EXPECT_FALSE(s.isEnabled(f)) << f.toStdString();
+    for (const Setting f : kClockFields)
+        EXPECT_FALSE(s.isEnabled(f)) << settingName(f).toStdString();
     s.setChecked("Ntp_enable", false);
-    for (const QString& f : kClockFields)
-        EXPECT_FALSE(s.isEnabled(f)) << f.toStdString();
+    for (const Setting f : kClockFields)
+        EXPECT_FALSE(s.isEnabled(f)) << settingName(f).toStdString();
     EXPECT_TRUE(s.isEnabled("Ntp_servername"));
 }
 
@@ -247,7 +247,7 @@ TEST_F(LocalZone, ReadPctimeWritesUtcWithoutLeadingZeros)
         const Settings s(at(c.t));
         for (int i = 0; i < 5; ++i)
             EXPECT_EQ(s.text(kClockFields[i]), QString(c.fields[i]))
-                << c.t << " " << kClockFields[i].toStdString();
+                << c.t << " " << settingName(kClockFields[i]).toStdString();
     }
 }
 
