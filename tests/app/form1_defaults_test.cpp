@@ -12,9 +12,11 @@ namespace {
 using orvik::test::ExpectedDefault;
 using orvik::test::kExpectedDefaults;
 
-// A field's text; a list's "index: item"; a check box's 1 or 0.
+// A field's text; a list's "index: item"; a check box's "checked" or "unchecked".
 QString expectedShown(const ExpectedDefault& row)
 {
+    if (row.checkBox)
+        return row.value == QLatin1String("1") ? "checked" : "unchecked";
     return row.item ? QStringLiteral("%1: %2").arg(row.value, row.item) : row.value;
 }
 
@@ -25,7 +27,7 @@ QString shownValue(const QWidget* control)
     if (const auto* list = qobject_cast<const QComboBox*>(control))
         return QStringLiteral("%1: %2").arg(list->currentIndex()).arg(list->currentText());
     if (const auto* box = qobject_cast<const QCheckBox*>(control))
-        return box->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+        return box->isChecked() ? QStringLiteral("checked") : QStringLiteral("unchecked");
     return QStringLiteral("not a setting's control");
 }
 
@@ -58,9 +60,12 @@ TEST(Form1Defaults, OneControlPerSettingAndNoneMasksItsText)
     orvik::test::Form1Rig rig;
     const auto* tabs = orvik::test::child<orvik::TabControl>(rig.form, "PageControl1");
     const auto fields = tabs->findChildren<QLineEdit*>();
-    EXPECT_EQ(fields.size(), 80);
-    EXPECT_EQ(tabs->findChildren<QComboBox*>().size(), 10);
-    EXPECT_EQ(tabs->findChildren<QCheckBox*>().size(), 2);
+    using orvik::test::countExpected;
+    const int lists = countExpected([](const ExpectedDefault& row) { return row.item; });
+    const int boxes = countExpected([](const ExpectedDefault& row) { return row.checkBox; });
+    EXPECT_EQ(fields.size(), std::ssize(kExpectedDefaults) - lists - boxes);
+    EXPECT_EQ(tabs->findChildren<QComboBox*>().size(), lists);
+    EXPECT_EQ(tabs->findChildren<QCheckBox*>().size(), boxes);
     for (const QLineEdit* field : fields)
         EXPECT_EQ(field->echoMode(), QLineEdit::Normal) << field->objectName().toStdString();
 }

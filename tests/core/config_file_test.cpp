@@ -131,7 +131,7 @@ protected:
                 expected[d.name] = s.text(d.name);
             }
         }
-        EXPECT_EQ(i, 87);
+        EXPECT_EQ(i, test::countExpected([](const auto& row) { return row.section; }));
         s.setIndex("Netconfig", 2);
         expected["Netconfig"] = "-1";
         return expected;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <iterator>
 
@@ -17,6 +18,7 @@ struct ExpectedDefault {
     const char* key = nullptr;  // its key in the file; nullptr: the name
     const char* item = nullptr; // a list's selected item
     bool enabled = true;
+    bool checkBox = false; // value 1 ticked, 0 clear
 };
 
 inline constexpr ExpectedDefault kExpectedDefaults[] = {
@@ -50,13 +52,13 @@ inline constexpr ExpectedDefault kExpectedDefaults[] = {
     {"Debug_wunderground", "1", 2, "Debug", nullptr, "Enabled"},
     {"Debug_dhcp", "1", 2, "Debug", nullptr, "Enabled"},
     {"www_port", "80", 3, "WWW", "WWW_port"},
-    {"Uploadpctime", "1", 4, "RTC"},
+    {"Uploadpctime", "1", 4, "RTC", nullptr, nullptr, true, true},
     {"Rtcyear", "2023", 4, nullptr, nullptr, nullptr, false},
     {"Rtcmonth", "11", 4, nullptr, nullptr, nullptr, false},
     {"Rtcday", "14", 4, nullptr, nullptr, nullptr, false},
     {"Rtchour", "22", 4, nullptr, nullptr, nullptr, false},
     {"Rtcmin", "13", 4, nullptr, nullptr, nullptr, false},
-    {"Ntp_enable", "1", 4, "RTC"},
+    {"Ntp_enable", "1", 4, "RTC", nullptr, nullptr, true, true},
     {"Ntp_servername", "pool.ntp.org", 4, "RTC"},
     {"Callsign", "NOCALL", 5, "APRS-IS"},
     {"Ssid", "0", 5, "APRS-IS", "SSID"},
@@ -115,5 +117,11 @@ inline constexpr ExpectedDefault kExpectedDefaults[] = {
 };
 
 inline constexpr std::size_t kExpectedSettingCount = std::size(kExpectedDefaults);
+
+template <typename Test> constexpr int countExpected(Test test)
+{
+    return static_cast<int>(
+        std::count_if(std::begin(kExpectedDefaults), std::end(kExpectedDefaults), test));
+}
 
 } // namespace orvik::test
