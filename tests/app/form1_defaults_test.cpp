@@ -15,9 +15,10 @@ using orvik::test::kExpectedDefaults;
 // A field's text; a list's "index: item"; a check box's "checked" or "unchecked".
 QString expectedShown(const ExpectedDefault& row)
 {
-    if (row.checkBox)
+    using orvik::test::Form;
+    if (row.form == Form::Check)
         return row.value == QLatin1String("1") ? "checked" : "unchecked";
-    return row.item ? QStringLiteral("%1: %2").arg(row.value, row.item) : row.value;
+    return row.form == Form::List ? QStringLiteral("%1: %2").arg(row.value, row.item) : row.value;
 }
 
 QString shownValue(const QWidget* control)
@@ -61,8 +62,9 @@ TEST(Form1Defaults, OneControlPerSettingAndNoneMasksItsText)
     const auto* tabs = orvik::test::child<orvik::TabControl>(rig.form, "PageControl1");
     const auto fields = tabs->findChildren<QLineEdit*>();
     using orvik::test::countExpected;
-    const int lists = countExpected([](const ExpectedDefault& row) { return row.item; });
-    const int boxes = countExpected([](const ExpectedDefault& row) { return row.checkBox; });
+    using orvik::test::Form;
+    const int lists = countExpected([](const auto& row) { return row.form == Form::List; });
+    const int boxes = countExpected([](const auto& row) { return row.form == Form::Check; });
     EXPECT_EQ(fields.size(), std::ssize(kExpectedDefaults) - lists - boxes);
     EXPECT_EQ(tabs->findChildren<QComboBox*>().size(), lists);
     EXPECT_EQ(tabs->findChildren<QCheckBox*>().size(), boxes);

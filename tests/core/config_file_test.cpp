@@ -34,40 +34,6 @@ const QByteArray kDefaultsFile = [] {
     return file;
 }();
 
-// The settings the file stores as numbers.
-const QStringList kIntegerSettings = {"Ipaddr0",
-                                      "Ipaddr1",
-                                      "Ipaddr2",
-                                      "Ipaddr3",
-                                      "Ipmask0",
-                                      "Ipmask1",
-                                      "Ipmask2",
-                                      "Ipmask3",
-                                      "Ipgate0",
-                                      "Ipgate1",
-                                      "Ipgate2",
-                                      "Ipgate3",
-                                      "Ipdns0",
-                                      "Ipdns1",
-                                      "Ipdns2",
-                                      "Ipdns3",
-                                      "telnet_port",
-                                      "www_port",
-                                      "Aprsis1_port",
-                                      "Aprsis2_port",
-                                      "Aprsis3_port",
-                                      "Weather_txrate_aprsis",
-                                      "Beacon1_txrate_aprsis",
-                                      "Beacon2_txrate_aprsis",
-                                      "Beacon3_txrate_aprsis",
-                                      "Beacon4_txrate_aprsis",
-                                      "Beacon5_txrate_aprsis",
-                                      "Beacon6_txrate_aprsis",
-                                      "Beacon7_txrate_aprsis",
-                                      "Beacon8_txrate_aprsis",
-                                      "WU_normalrate",
-                                      "WU_rapidfirerate"};
-
 const QString kNotOurs =
     "information: Imported configuration file is not a Orvik 2.0 configuration file. \n"
     "Operation aborted.";
@@ -118,7 +84,7 @@ protected:
             } else if (d.kind == Kind::List) {
                 s.setIndex(d.name, d.defaultIndex == 0 ? 1 : 0);
                 expected[d.name] = d.defaultIndex == 0 ? "1" : "0";
-            } else if (kIntegerSettings.contains(d.name)) {
+            } else if (test::expectedRow(d.name.toStdString()).form == test::Form::Number) {
                 s.setText(d.name, QString("00%1").arg(i));
                 expected[d.name] = QString::number(i);
             } else if (i % 2 == 0) {
