@@ -25,7 +25,7 @@ bool readPageLine(const QString& line, QString& words, int& page, int& pages)
         words = QString(done).chopped(2).toLower();
         page = counts.value(0).toInt();
         pages = counts.value(1).toInt();
-        return true;
+        return page > 0 && pages > 0;
     }
     return false;
 }
