@@ -48,10 +48,16 @@ qint64 CliReporter::steadyMs()
 void CliReporter::log(const QString& line)
 {
     Progress& p = progress_;
+    QString words;
+    int page = 0;
+    int pages = 0;
     if (mode_ == Mode::Quiet) {
         held_ = line;
-    } else if (mode_ == Mode::Terminal && readPageLine(line, p.words, p.page, p.pages)) {
+    } else if (mode_ == Mode::Terminal && readPageLine(line, words, page, pages)) {
         const qint64 now = ticks_();
+        p.words = words;
+        p.page = page;
+        p.pages = pages;
         p.stale = true;
         if (p.page == 1 || p.page == p.pages || now - p.drawnMs >= kRedrawMs)
             drawProgress();
