@@ -14,6 +14,7 @@
 #include "device/device_choice.h"
 #include "device/device_link.h"
 #include "device/firmware_upload.h"
+#include "device/write_guard.h"
 #include "settings/catalogue.h"
 #include "settings/operation.h"
 
@@ -24,6 +25,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 #include <QStyle>
 #include <QToolTip>
@@ -128,6 +130,8 @@ void TForm1::buildLayout()
         pageControl_->addTab(pages.pages[i], tabCaption(static_cast<Tab>(i)));
     connect(pages.buttons.value(QStringLiteral("Button11")), &QPushButton::clicked, this,
             &TForm1::Button11Click);
+    for (QPushButton* button : pages.buttons)
+        pageButtons_.push_back(button);
 
     Memo1 = new QPlainTextEdit(this);
     Memo1->setObjectName(QStringLiteral("Memo1"));
@@ -179,20 +183,25 @@ void TForm1::setSpecialStringsDialog(std::function<void()> showModal)
 
 void TForm1::runOperation(const std::function<void()>& operation)
 {
-    if (busy_)
+    if (busy_ || closing_)
         return;
     busy_ = true;
     orvik::runOperation(*reporter_, operation);
+    // The window holds no appliance between its operations.
+    if (QString error; services_.device && !services_.device->endSession(error))
+        reporter_->error(orvik::errorBoxText(error));
     reporter_->flush();
     busy_ = false;
-    emit operationEnded();
-    if (closeHeld_)
+    if (closing_)
         close();
 }
 
 void TForm1::setOperationButtonsEnabled(bool enabled)
 {
     for (QPushButton* button : operationButtons_)
+        button->setEnabled(enabled);
+    // Their dialogs would hold the operation up while open.
+    for (QPushButton* button : pageButtons_)
         button->setEnabled(enabled);
 }
 
@@ -232,6 +241,17 @@ void TForm1::readSettingsFile(const QString& path)
     static_cast<void>(ImportConfigFile(settings_, path, *reporter_));
 }
 
+void TForm1::runWrite(orvik::Written written, const std::function<void()>& session)
+{
+    orvik::WriteGuard guard("orvik-configurator", written);
+    // Also when the session ends in the error box.
+    const auto exitAfterSignal = qScopeGuard([&guard] {
+        if (const int signal = guard.end())
+            QCoreApplication::exit(128 + signal);
+    });
+    session();
+}
+
 void TForm1::Button3Click()
 {
     runOperation([this] {
@@ -244,10 +264,12 @@ void TForm1::Button3Click()
         }
         FirmwareSource& source = file ? *file : *services_.firmware;
         runOnAppliance([&](HidTransport& appliance) {
-            static_cast<void>(
-                UploadFirmwareSession(appliance, source, *reporter_, [this](bool enabled) {
-                    setOperationButtonsEnabled(enabled);
-                }));
+            runWrite(orvik::Written::Firmware, [&] {
+                static_cast<void>(
+                    UploadFirmwareSession(appliance, source, *reporter_, [this](bool enabled) {
+                        setOperationButtonsEnabled(enabled);
+                    }));
+            });
         });
     });
 }
@@ -284,7 +306,9 @@ void TForm1::Button5Click()
 {
     runOperation([this] {
         runOnAppliance([this](HidTransport& appliance) {
-            static_cast<void>(WriteConfigSession(settings_, outgoing_, appliance, *reporter_));
+            runWrite(orvik::Written::Configuration, [&] {
+                static_cast<void>(WriteConfigSession(settings_, outgoing_, appliance, *reporter_));
+            });
         });
     });
 }
@@ -329,6 +353,9 @@ bool TForm1::chooseAppliance()
 
 void TForm1::Button11Click()
 {
+    // A modal dialog in the middle of an operation would stall it.
+    if (busy_ || closing_)
+        return;
     if (showSpecialStrings_)
         showSpecialStrings_();
 }
@@ -342,9 +369,10 @@ void TForm1::UploadpctimeClick()
 void TForm1::closeEvent(QCloseEvent* event)
 {
     // Closing in the middle of an upload would leave the appliance with half
-    // a firmware: the close waits for the operation's end.
+    // a firmware: the close waits for the operation's end. From the close on,
+    // no click still queued starts an operation or opens a dialog.
+    closing_ = true;
     if (busy_) {
-        closeHeld_ = true;
         event->ignore();
         return;
     }

@@ -23,6 +23,7 @@ class FirmwareSource;
 class GuiReporter;
 class SettingBindings;
 class TabControl;
+enum class Written;
 
 // What the main window works with. Each can be replaced, as tests do; device
 // and firmware must be given, dialogs default to the real boxes.
@@ -67,10 +68,6 @@ public slots:
     // Ntp_enable changes; this shows its outcome on the five clock fields.
     void UploadpctimeClick();
 
-signals:
-    // After each operation, whatever its outcome.
-    void operationEnded();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
@@ -80,6 +77,9 @@ private:
     // Runs one operation to its end; the error box takes what escapes it.
     void runOperation(const std::function<void()>& operation);
     void setOperationButtonsEnabled(bool enabled);
+    // A session that writes the appliance: a signal does not cut it in half,
+    // and after one the program ends with 128 + the signal (WriteGuard).
+    void runWrite(orvik::Written written, const std::function<void()>& session);
     void readSettingsFile(const QString& path);
     // Runs a session on the appliance chosen for this run; asks which one
     // first when there is more than one and none is chosen, and does nothing
@@ -94,6 +94,8 @@ private:
     orvik::TabControl* pageControl_;
     // The five buttons of the two group boxes, each group's in focus order.
     std::vector<QPushButton*> operationButtons_;
+    // The tab pages' buttons, which open dialogs.
+    std::vector<QPushButton*> pageButtons_;
     orvik::Form1Services services_;
     orvik::Settings settings_;
     std::unique_ptr<orvik::Dialogs> realDialogs_;
@@ -114,5 +116,6 @@ private:
     // and a box lets them through while it is open: a queued click, Space on
     // a focused button or a close must not act in the middle of it.
     bool busy_ = false;
-    bool closeHeld_ = false;
+    // The user has closed the window; it goes once no operation runs.
+    bool closing_ = false;
 };

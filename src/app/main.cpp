@@ -4,6 +4,7 @@
 #include "app/dialogs.h"
 #include "app/folder_appliance.h"
 #include "app/pictures.h"
+#include "configfile/native_names.h"
 #include "device/firmware_upload.h"
 #include "device/hidapi_transport.h"
 #include "settings/catalogue.h"
@@ -111,6 +112,13 @@ StartOptions readCommandLine(const QApplication& app)
 
 int main(int argc, char** argv)
 {
+    // Refused as the parser refuses a misused line: the name Qt would give
+    // is another file's or folder's.
+    if (const QString bad = orvik::unusableArgument(argc, argv); !bad.isEmpty()) {
+        std::fprintf(stderr, "orvik-configurator: %s\n",
+                     qPrintable(orvik::unusableArgumentMessage(bad)));
+        return 1;
+    }
     answerHelpAndVersion(argc, argv);
     QApplication app(argc, argv);
     nameTheProgram();

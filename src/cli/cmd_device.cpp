@@ -115,7 +115,7 @@ int writeKeptImage(Context& ctx)
     ConfigImage probe = *image;
     if (!UnpackConfigImage(probe, *ctx.freshSettings(), ctx.reporter))
         return 1;
-    return runOnDevice(ctx, [&](HidTransport& transport) {
+    return runWriteOnDevice(ctx, Written::Configuration, [&](HidTransport& transport) {
         return (ctx.backup.isEmpty() || backUp(ctx, transport)) &&
                WriteConfigImage(*image, transport, ctx.reporter);
     });
@@ -131,7 +131,7 @@ int runWrite(Context& ctx)
     if (!settings)
         return 1;
     ConfigImage outgoing{};
-    return runOnDevice(ctx, [&](HidTransport& transport) {
+    return runWriteOnDevice(ctx, Written::Configuration, [&](HidTransport& transport) {
         // Packed first: a setting that fails validation costs no backup read.
         return PrepareConfigWrite(*settings, outgoing, ctx.reporter) &&
                (ctx.backup.isEmpty() || backUp(ctx, transport)) &&

@@ -19,7 +19,7 @@ int runUploadFirmware(Context& ctx)
         file.emplace(std::move(image.bytes));
     }
     FirmwareSource& source = file ? static_cast<FirmwareSource&>(*file) : carried;
-    return runOnDevice(ctx, [&](HidTransport& transport) {
+    return runWriteOnDevice(ctx, Written::Firmware, [&](HidTransport& transport) {
         return UploadFirmwareSession(transport, source, ctx.reporter, [](bool) {});
     });
 }

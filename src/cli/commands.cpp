@@ -3,12 +3,14 @@
 #include "cli/command_files.h"
 #include "cli/context.h"
 #include "cli/options.h"
+#include "configfile/file_access.h"
 #include "orvik_version.h"
 
 #include <QCommandLineParser>
 #include <QFileDevice>
 #include <algorithm>
 #include <array>
+#include <optional>
 #include <unistd.h>
 
 namespace orvik::cli {
@@ -345,6 +347,13 @@ int runCommand(Context& ctx, const Command& command, const QStringList& args)
     }
     if (!checkCommandFiles(ctx, files.inputs, files.outputs))
         return command.fileFailure;
+    // A file updated in place is read, merged and replaced by one command at
+    // a time, so that two commands at once both land.
+    std::optional<FileUpdateLock> lock;
+    for (const OutputFile& out : files.outputs) {
+        if (out.updatesInput)
+            lock.emplace(out.path);
+    }
     return command.run(ctx);
 }
 

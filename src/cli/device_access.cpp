@@ -2,7 +2,7 @@
 
 #include "cli/context.h"
 #include "device/device_choice.h"
-#include "device/emulator_store.h"
+#include "device/emulator_folder.h"
 
 namespace orvik::cli {
 
@@ -21,6 +21,11 @@ bool runSession(Context& ctx, HidTransport& transport,
     ChosenAppliance chosen(transport, ctx.device);
     bool succeeded = false;
     const bool ran = runOperation(ctx.reporter, [&] { succeeded = session(chosen); });
+    // The appliance stays the session's until here, across its opens.
+    if (QString error; !chosen.endSession(error)) {
+        ctx.err << "orvikctl: " << error << Qt::endl;
+        return false;
+    }
     ctx.reporter.endSession(ran && succeeded);
     return ran && succeeded;
 }
@@ -38,18 +43,21 @@ int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session)
         return runSession(ctx, *usb, session) ? 0 : 1;
     }
 
-    ApplianceEmulator emulator;
-    QString error;
-    if (!loadAppliances(ctx.emulatorDir, emulator, error)) {
+    FolderEmulator emulator;
+    if (QString error; !emulator.load(ctx.emulatorDir, error)) {
         ctx.err << "orvikctl: " << error << Qt::endl;
         return 1;
     }
-    const bool succeeded = runSession(ctx, emulator, session);
-    if (!saveAppliances(emulator, error)) {
-        ctx.err << "orvikctl: " << error << Qt::endl;
-        return 1;
-    }
-    return succeeded ? 0 : 1;
+    return runSession(ctx, emulator, session) ? 0 : 1;
+}
+
+int runWriteOnDevice(Context& ctx, Written written,
+                     const std::function<bool(HidTransport&)>& session)
+{
+    WriteGuard guard("orvikctl", written);
+    const int status = runOnDevice(ctx, session);
+    const int signal = guard.end();
+    return signal != 0 ? 128 + signal : status;
 }
 
 } // namespace orvik::cli

@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "configfile/native_names.h"
 #include "device/hidapi_transport.h"
 
 #include <QCoreApplication>
@@ -9,6 +10,11 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QTextStream out(stdout);
     QTextStream err(stderr);
+    // A usage error: the name Qt would give is another file's.
+    if (const QString bad = orvik::unusableArgument(argc, argv); !bad.isEmpty()) {
+        err << "orvikctl: " << orvik::unusableArgumentMessage(bad) << Qt::endl;
+        return 2;
+    }
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     return orvik::cli::runOrvikctl(args, out, err,

@@ -6,6 +6,9 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <mutex>
+#include <set>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -85,14 +88,42 @@ bool writeAll(int fd, QByteArrayView bytes)
     return true;
 }
 
-// A symbolic link stays one: the file it leads to is the one replaced.
+// Where a write to `path` lands: a symbolic link stays one and the file it
+// leads to is replaced; empty, with errno set, when a link must not be
+// followed. Since the writer follows links itself, the kernel never sees
+// them, so its rule for links in sticky, world-writable folders (such as
+// /tmp) is applied here: such a link is followed only when it belongs to
+// this user or to the folder's owner.
 QString replacedFile(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.isSymLink())
-        return path;
-    const QString canonical = info.canonicalFilePath();
-    return canonical.isEmpty() ? info.symLinkTarget() : canonical;
+    QString current = path;
+    for (int hops = 0; hops < 40; ++hops) { // the kernel's bound on a chain
+        struct stat link {};
+        if (::lstat(QFile::encodeName(current).constData(), &link) != 0 || !S_ISLNK(link.st_mode))
+            return current;
+        const QFileInfo info(current);
+        struct stat folder {};
+        if (::stat(QFile::encodeName(info.absolutePath()).constData(), &folder) == 0 &&
+            (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH) &&
+            link.st_uid != ::geteuid() && link.st_uid != folder.st_uid) {
+            errno = EACCES;
+            return {};
+        }
+        current = info.symLinkTarget();
+    }
+    errno = ELOOP;
+    return {};
+}
+
+// The files this process holds a FileUpdateLock on, by device and inode.
+struct HeldFiles {
+    std::mutex mutex;
+    std::set<std::pair<dev_t, ino_t>> files;
+};
+HeldFiles& heldFiles()
+{
+    static HeldFiles held;
+    return held;
 }
 
 // The new file takes the old one's owner and group where this process may
@@ -182,6 +213,8 @@ FileStatus writeFileAtomically(const QString& path, QByteArrayView bytes)
 FileStatus writeFileAtomically(const QString& path, std::span<const QByteArrayView> pieces)
 {
     const QString target = replacedFile(path);
+    if (target.isEmpty())
+        return {systemReason(errno)};
     struct stat old {};
     const bool exists = ::stat(QFile::encodeName(target).constData(), &old) == 0;
     if (!exists && errno != ENOENT)
@@ -203,7 +236,7 @@ FileStatus writeFileAtomically(const QString& path, std::span<const QByteArrayVi
         if (!writeAll(file.handle(), piece))
             return {systemReason(errno)};
     }
-    if (exists && !keepOwnerAndMode(file.handle(), old))
+    if (exists ? !keepOwnerAndMode(file.handle(), old) : ::fchmod(file.handle(), 0600) != 0)
         return {systemReason(errno)};
     // A disk that fills up late reports it here at the latest.
     if (::fsync(file.handle()) != 0)
@@ -211,6 +244,64 @@ FileStatus writeFileAtomically(const QString& path, std::span<const QByteArrayVi
     if (!file.commit())
         return {file.errorString()};
     return {};
+}
+
+FileUpdateLock::FileUpdateLock(const QString& path)
+{
+    const QString target = replacedFile(path);
+    for (;;) {
+        struct stat st {};
+        const QByteArray name = QFile::encodeName(target);
+        // Looked at first, since opening a FIFO or a device can block or act.
+        if (target.isEmpty() || ::stat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode))
+            return;
+        const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        if (fd < 0)
+            return;
+        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+            ::close(fd);
+            return;
+        }
+        const std::pair key{st.st_dev, st.st_ino};
+        {
+            // flock() would wait for this process's own lock, taken through
+            // another descriptor.
+            const std::lock_guard guard(heldFiles().mutex);
+            if (heldFiles().files.count(key) != 0) {
+                ::close(fd);
+                return;
+            }
+        }
+        int locked;
+        do
+            locked = ::flock(fd, LOCK_EX);
+        while (locked != 0 && errno == EINTR);
+        // The holder may have replaced the file meanwhile: then the lock
+        // held is on the old one, and the new one is to be locked.
+        struct stat now {};
+        if (locked == 0 && ::stat(name.constData(), &now) == 0 && now.st_dev == st.st_dev &&
+            now.st_ino == st.st_ino) {
+            const std::lock_guard guard(heldFiles().mutex);
+            heldFiles().files.insert(key);
+            fd_ = fd;
+            return;
+        }
+        ::close(fd);
+        if (locked != 0)
+            return;
+    }
+}
+
+FileUpdateLock::~FileUpdateLock()
+{
+    if (fd_ < 0)
+        return;
+    struct stat st {};
+    if (::fstat(fd_, &st) == 0) {
+        const std::lock_guard guard(heldFiles().mutex);
+        heldFiles().files.erase({st.st_dev, st.st_ino});
+    }
+    ::close(fd_);
 }
 
 bool isSameFile(const QString& a, const QString& b)

@@ -69,6 +69,7 @@ bool IniReader::readFlag(QByteArrayView section, QByteArrayView key, bool defaul
 
 FileStatus updateIniFile(const QString& path, std::span<const IniEntry> entries)
 {
+    const FileUpdateLock lock(path);
     QByteArray text;
     if (QFileInfo::exists(path)) {
         FileContent file = readRegularFile(path, kMaxIniFileSize);

@@ -49,7 +49,8 @@ private:
 // Writes `entries` in order into the file at `path` by the update rule,
 // creating it when missing, and replaces the file as a whole by
 // writeFileAtomically, so that a failure at any point leaves the old file
-// whole. Refused, with the reason, when the file exists but cannot be read
+// whole; all of it under the file's FileUpdateLock, so that two updates at
+// once both land. Refused, with the reason, when the file exists but cannot be read
 // (its content would be lost) or is UTF-16 text. Values are given in Latin-1
 // and go into a file with the UTF-8 mark as UTF-8.
 FileStatus updateIniFile(const QString& path, std::span<const IniEntry> entries);

@@ -49,7 +49,7 @@ bool WriteEeprom(const ConfigImage& image, HidTransport& transport, Reporter& re
         [&](int p) {
             return WriteConfigPage(transport, pageOf(image, p), static_cast<std::uint16_t>(p));
         },
-        QStringLiteral("Eeprom write success"));
+        QStringLiteral("Eeprom write success"), &transport);
 }
 
 bool ReadEeprom(ConfigImage& image, HidTransport& transport, Reporter& reporter)

@@ -84,4 +84,19 @@ void ChosenAppliance::close()
     transport_.close();
 }
 
+Claim ChosenAppliance::claim(const std::string& path, QString& reason)
+{
+    return transport_.claim(path, reason);
+}
+
+bool ChosenAppliance::keep(QString& reason)
+{
+    return transport_.keep(reason);
+}
+
+bool ChosenAppliance::endSession(QString& reason)
+{
+    return transport_.endSession(reason);
+}
+
 } // namespace orvik

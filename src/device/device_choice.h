@@ -25,6 +25,9 @@ public:
     int write(const Report& request) override;
     int read(Report& reply, int timeoutMs) override;
     void close() override;
+    Claim claim(const std::string& path, QString& reason) override;
+    bool keep(QString& reason) override;
+    bool endSession(QString& reason) override;
 
 private:
     [[nodiscard]] bool chosen(const HidInterface& candidate) const;

@@ -2,16 +2,45 @@
 
 #include "settings/operation.h"
 
+#include <array>
+#include <cerrno>
+#include <cstring>
+
 namespace orvik {
 
 namespace {
 
-// Where the user learns how to get access to the appliance's device node.
-const QString kOpenHint = QStringLiteral(
+// What the user can do about a failed open, by the system's reason: access
+// to the device node for a permission error, the cable for a vanished
+// device; nothing for the rest ("Device or resource busy").
+struct OpenHint {
+    int error;
+    const char* hint;
+};
+
 #ifdef Q_OS_LINUX
-    " (on Linux, install the udev rule 60-orvik.rules; see the README)"
+#define ORVIK_UDEV_HINT " (on Linux, install the udev rule 60-orvik.rules; see the README)"
+#else
+#define ORVIK_UDEV_HINT ""
 #endif
-);
+constexpr char kReplugHint[] = " (the appliance is no longer there: plug it in again)";
+constexpr std::array kOpenHints = {
+    OpenHint{EACCES, ORVIK_UDEV_HINT},
+    OpenHint{EPERM, ORVIK_UDEV_HINT},
+    OpenHint{ENODEV, kReplugHint},
+    OpenHint{ENOENT, kReplugHint},
+};
+#undef ORVIK_UDEV_HINT
+
+// Transports give the reason as the system's text, so it is matched as such.
+QString hintFor(const QString& reason)
+{
+    for (const OpenHint& h : kOpenHints) {
+        if (reason == QString::fromLocal8Bit(std::strerror(h.error)))
+            return QString::fromLatin1(h.hint);
+    }
+    return {};
+}
 
 } // namespace
 
@@ -29,10 +58,16 @@ bool OpenDevice(HidTransport& transport, Reporter& reporter)
         reporter.log(QString::fromLatin1(kNotFoundLine));
         return false;
     }
-    reporter.log(QStringLiteral("Orvik 2.0 found, vid: Vid_0483, pid: A04F"));
+    const std::string& path = present.front().path;
     QString reason;
-    if (!transport.open(present.front().path, reason)) {
-        reporter.log(QStringLiteral("Orvik 2.0 could not be opened: ") + reason + kOpenHint);
+    const Claim claim = transport.claim(path, reason);
+    if (claim == Claim::Busy) {
+        reporter.error(kInUseText);
+        return false;
+    }
+    reporter.log(QStringLiteral("Orvik 2.0 found, vid: Vid_0483, pid: A04F"));
+    if (claim == Claim::Failed || !transport.open(path, reason)) {
+        reporter.log(QStringLiteral("Orvik 2.0 could not be opened: ") + reason + hintFor(reason));
         return false;
     }
     return true;

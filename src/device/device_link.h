@@ -14,6 +14,8 @@ inline constexpr std::uint16_t kOrvikVendorId = 0x0483;
 inline constexpr std::uint16_t kOrvikProductId = 0xA04F;
 // The line that says no appliance is attached.
 inline constexpr char kNotFoundLine[] = "Orvik 2.0 not found.";
+// The error box when another session has the appliance.
+inline const QString kInUseText = QStringLiteral("Orvik 2.0 is in use by another program.");
 
 [[nodiscard]] inline bool isAppliance(const HidInterface& candidate)
 {
@@ -24,9 +26,10 @@ inline constexpr char kNotFoundLine[] = "Orvik 2.0 not found.";
 // serial number.
 [[nodiscard]] std::vector<HidInterface> ListAppliances(HidTransport& transport);
 
-// Opens the first present appliance; later ones are ignored. Logs the "found"
-// or "not found" line. True only when the appliance is open; when it is found
-// but cannot be opened, a second line gives the system's reason.
+// Claims and opens the first present appliance; later ones are ignored. Logs
+// the "found" or "not found" line. True only when the appliance is open; when
+// it is found but cannot be opened, a second line gives the system's reason.
+// When another session has it, the error box says so, before any exchange.
 [[nodiscard]] bool OpenDevice(HidTransport& transport, Reporter& reporter);
 // Safe at any time.
 void CloseDevice(HidTransport& transport);

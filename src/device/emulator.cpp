@@ -2,6 +2,8 @@
 
 #include <QtEndian>
 #include <algorithm>
+#include <chrono>
+#include <thread>
 
 namespace orvik {
 
@@ -175,6 +177,9 @@ int ApplianceEmulator::write(const Report& request)
         case FaultKind::LateReply:
             reply.late = true;
             break;
+        case FaultKind::Hold:
+            reply.holdMs = fault->holdMs;
+            break;
         }
     }
     if (done)
@@ -192,6 +197,8 @@ int ApplianceEmulator::read(Report& reply, int /*timeoutMs*/)
         next.late = false;
         return 0;
     }
+    // A slow appliance, so that a test can act in the middle of a session.
+    std::this_thread::sleep_for(std::chrono::milliseconds(next.holdMs));
     if (open_->frame.count() > 0)
         pause(open_->frame);
     std::copy_n(next.bytes.begin(), next.length, reply.begin());

@@ -29,6 +29,7 @@ enum class FaultKind {
     ShortReply,  // one byte short
     NoReply,     // nothing comes back
     LateReply,   // the reply misses its wait and comes before the next one
+    Hold,        // the reply comes Fault::holdMs later, however long the wait
 };
 
 // One entry of an appliance's fault plan. An exchange that fails leaves the
@@ -38,6 +39,7 @@ struct Fault {
     Command command;
     std::optional<std::uint16_t> page; // nullopt: every page (and the version query)
     FaultKind kind;
+    int holdMs = 0; // Hold only
 };
 
 // One emulated appliance (or another HID device, by its IDs).
@@ -97,6 +99,7 @@ private:
         Report bytes{};
         int length = kReportSize;
         bool late = false; // still on its way when first waited for
+        int holdMs = 0;    // how long the appliance takes to send it
     };
 
     std::deque<Appliance> appliances_;

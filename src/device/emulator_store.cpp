@@ -44,6 +44,7 @@ constexpr std::array kKindNames = {
     Name{"short-reply", static_cast<int>(FaultKind::ShortReply)},
     Name{"no-reply", static_cast<int>(FaultKind::NoReply)},
     Name{"late-reply", static_cast<int>(FaultKind::LateReply)},
+    Name{"hold", static_cast<int>(FaultKind::Hold)}, // takes the milliseconds after it
 };
 
 template <std::size_t N>
@@ -61,13 +62,18 @@ std::optional<int> lookUp(const std::array<Name, N>& names, const QString& word)
 std::optional<Fault> parseFault(const QStringList& words, QString& why)
 {
     why = QStringLiteral("not a fault");
-    if (words.size() != 3)
-        return std::nullopt;
-    const auto command = lookUp(kCommandNames, words[0]);
-    const auto kind = lookUp(kKindNames, words[2]);
-    if (!command || !kind)
+    const auto command = lookUp(kCommandNames, words.value(0));
+    const auto kind = lookUp(kKindNames, words.value(2));
+    const bool hold = kind == static_cast<int>(FaultKind::Hold);
+    if (!command || !kind || words.size() != (hold ? 4 : 3))
         return std::nullopt;
     Fault fault{static_cast<Command>(*command), std::nullopt, static_cast<FaultKind>(*kind)};
+    if (hold) {
+        bool ok = false;
+        fault.holdMs = words[3].toInt(&ok);
+        if (!ok || fault.holdMs < 0)
+            return std::nullopt;
+    }
     if (words[1] != QLatin1String("*")) {
         bool ok = false;
         const uint page = words[1].toUInt(&ok);
@@ -137,6 +143,16 @@ bool loadAppliance(const QString& dir, Appliance& appliance, QString& error)
         return false;
     }
 
+    // Any other size is no image, however large: said as such before reading,
+    // not as a file too large to read.
+    const QFileInfo eepromFile(d.filePath(kEepromFile));
+    const QString notAnImage =
+        eepromFile.filePath() +
+        QStringLiteral(": not an EEPROM image (it must be exactly %1 bytes)").arg(kImageSize);
+    if (eepromFile.isFile() && eepromFile.size() != kImageSize) {
+        error = notAnImage;
+        return false;
+    }
     std::optional<QByteArray> eeprom, firmware, version, faults;
     if (!readFile(d.filePath(kEepromFile), kImageSize, eeprom, error) ||
         !readFile(d.filePath(kFirmwareFile), kUploadBufferSize, firmware, error) ||
@@ -144,10 +160,8 @@ bool loadAppliance(const QString& dir, Appliance& appliance, QString& error)
         !readFile(d.filePath(kFaultsFile), 1 << 20, faults, error))
         return false;
     if (eeprom) {
-        if (eeprom->size() != kImageSize) {
-            error = d.filePath(kEepromFile) +
-                    QStringLiteral(": not an EEPROM image (it must be exactly %1 bytes)")
-                        .arg(kImageSize);
+        if (eeprom->size() != kImageSize) { // changed since it was measured
+            error = notAnImage;
             return false;
         }
         std::copy(eeprom->begin(), eeprom->end(), appliance.eeprom.begin());
@@ -175,6 +189,17 @@ bool loadAppliance(const QString& dir, Appliance& appliance, QString& error)
     return true;
 }
 
+// frame-us N: the appliance's pace, N microseconds a frame.
+std::optional<std::chrono::microseconds> frameMicroseconds(const QStringList& words)
+{
+    bool ok = false;
+    const uint us =
+        words.size() == 2 && words[0] == QLatin1String("frame-us") ? words[1].toUInt(&ok) : 0;
+    return ok ? std::optional(std::chrono::microseconds(us)) : std::nullopt;
+}
+
+} // namespace
+
 // Writes back the EEPROM and firmware when the appliance was sent any.
 bool saveAppliance(Appliance& appliance, QString& error)
 {
@@ -191,16 +216,14 @@ bool saveAppliance(Appliance& appliance, QString& error)
     return true;
 }
 
-// frame-us N: the appliance's pace, N microseconds a frame.
-std::optional<std::chrono::microseconds> frameMicroseconds(const QStringList& words)
+bool reloadAppliance(Appliance& appliance, QString& error)
 {
-    bool ok = false;
-    const uint us =
-        words.size() == 2 && words[0] == QLatin1String("frame-us") ? words[1].toUInt(&ok) : 0;
-    return ok ? std::optional(std::chrono::microseconds(us)) : std::nullopt;
+    const QString dir = QString::fromStdString(appliance.path);
+    const QString serialNumber = appliance.serialNumber;
+    appliance = Appliance();
+    appliance.serialNumber = serialNumber;
+    return loadAppliance(dir, appliance, error);
 }
-
-} // namespace
 
 bool parseFaultPlan(const QString& text, Appliance& appliance, QString& error)
 {

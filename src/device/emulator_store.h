@@ -25,12 +25,18 @@ namespace orvik {
 // appliance that was sent a page since it was loaded or last saved.
 [[nodiscard]] bool saveAppliances(ApplianceEmulator& emulator, QString& error);
 
+// One appliance of those: its files read afresh (its path is its directory),
+// or written back when it was sent a page since; false with `error` as above.
+[[nodiscard]] bool reloadAppliance(Appliance& appliance, QString& error);
+[[nodiscard]] bool saveAppliance(Appliance& appliance, QString& error);
+
 // The fault plan's lines ('#' starts a comment):
 //   COMMAND PAGE KIND  COMMAND: version, read, write or firmware; PAGE: the page
 //                      index from 0 as sent (the log counts from 1), or * for
 //                      every page (the version query takes *); KIND: refuse,
 //                      wrong-echo, bad-checksum (read only), short-reply,
-//                      no-reply or late-reply
+//                      no-reply, late-reply, or hold MS (the reply comes MS
+//                      milliseconds late, however long the wait)
 //   absent             the appliance is not attached
 //   open-error REASON  the appliance is found but cannot be opened
 //   frame-us N         each request and each reply takes N microseconds, as a

@@ -75,7 +75,7 @@ bool UploadFirmware(HidTransport& transport, FirmwareSource& source, Reporter& r
             const PageData page(buffer.data() + p * kPageSize, kPageSize);
             return WriteFirmwarePage(transport, page, static_cast<std::uint16_t>(p));
         },
-        QStringLiteral("Firmware upgrade success"));
+        QStringLiteral("Firmware upgrade success"), &transport);
 }
 
 bool UploadFirmwareSession(HidTransport& transport, FirmwareSource& source, Reporter& reporter,

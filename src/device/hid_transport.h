@@ -21,6 +21,13 @@ struct HidInterface {
     QString serialNumber; // empty when the device gives none
 };
 
+// Whether a session may have an appliance to itself.
+enum class Claim {
+    Taken,  // it is this session's until endSession
+    Busy,   // another session, of this program or another, has it
+    Failed, // it cannot be taken; the reason says why
+};
+
 // The HID layer as the device link needs it. The USB backend and the appliance
 // emulator both implement it; sessions receive it as a parameter. At most one
 // interface is open at a time.
@@ -39,6 +46,27 @@ public:
     [[nodiscard]] virtual int read(Report& reply, int timeoutMs) = 0;
     // Safe at any time, also when nothing is open.
     virtual void close() = 0;
+
+    // One session at a time per appliance: a session claims the appliance at
+    // `path` before its first exchange and keeps it across closes and
+    // reopens until endSession. Claiming what the session holds already is
+    // Taken. A transport with nothing to share takes every claim.
+    [[nodiscard]] virtual Claim claim(const std::string& path, QString& reason)
+    {
+        static_cast<void>(path);
+        static_cast<void>(reason);
+        return Claim::Taken;
+    }
+    // Makes lasting what the appliance was sent, before a session reports
+    // success; false with `reason` when it could not be kept.
+    [[nodiscard]] virtual bool keep(QString& reason)
+    {
+        static_cast<void>(reason);
+        return true;
+    }
+    // Keeps what the session changed and lets the appliance go; safe when
+    // nothing was claimed.
+    [[nodiscard]] virtual bool endSession(QString& reason) { return keep(reason); }
 };
 
 using HidTransportFactory = std::function<std::unique_ptr<HidTransport>()>;

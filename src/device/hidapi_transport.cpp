@@ -105,4 +105,15 @@ void HidapiTransport::close()
     }
 }
 
+Claim HidapiTransport::claim(const std::string& path, QString& reason)
+{
+    return lock_.take(path, false, reason);
+}
+
+bool HidapiTransport::endSession(QString& /*reason*/)
+{
+    lock_.release();
+    return true;
+}
+
 } // namespace orvik

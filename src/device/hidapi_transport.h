@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/appliance_lock.h"
 #include "device/hid_transport.h"
 
 struct hid_device_;
@@ -20,8 +21,13 @@ public:
     int write(const Report& request) override;
     int read(Report& reply, int timeoutMs) override;
     void close() override;
+    // The lock is on the device node, which the system's other HID users
+    // (careful FIDO and HID tools) lock as well.
+    Claim claim(const std::string& path, QString& reason) override;
+    bool endSession(QString& reason) override;
 
 private:
+    ApplianceLock lock_;
     hid_device_* device_ = nullptr;
     QString path_; // of the open device, for the orvik.hid log
 };

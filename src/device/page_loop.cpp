@@ -14,7 +14,8 @@ QString pageLine(const char* what, int page, int pageCount)
 } // namespace
 
 bool transferPages(Reporter& reporter, int pageCount, PageWords words,
-                   const std::function<bool(int page)>& transfer, const QString& successLine)
+                   const std::function<bool(int page)>& transfer, const QString& successLine,
+                   HidTransport* keeper)
 {
     reporter.setProgress(0);
     reporter.setProgressRange(pageCount);
@@ -26,6 +27,9 @@ bool transferPages(Reporter& reporter, int pageCount, PageWords words,
         reporter.log(pageLine(words.done, p + 1, pageCount));
         reporter.setProgress(p + 1);
     }
+    // Not kept: no success line; the session's end says why.
+    if (QString reason; keeper && !keeper->keep(reason))
+        return false;
     if (!successLine.isEmpty())
         reporter.log(successLine);
     reporter.setProgress(0);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/hid_transport.h"
+
 #include <QString>
 #include <functional>
 
@@ -18,9 +20,11 @@ inline constexpr PageWords kPagesRead{"Page read: ", "Page read error: "};
 // The page loop of every session: the progress bar from 0 to `pageCount`, a
 // log line per page counted from 1 ("Page written: 7/192"), then
 // `successLine` (unless empty) and the bar back at 0. Stops at the first page
-// `transfer` fails, logging it and leaving the bar where it was.
+// `transfer` fails, logging it and leaving the bar where it was. A transport
+// given as `keeper` must keep the pages first (HidTransport::keep): when it
+// cannot, no success line follows and the result is false.
 [[nodiscard]] bool transferPages(Reporter& reporter, int pageCount, PageWords words,
                                  const std::function<bool(int page)>& transfer,
-                                 const QString& successLine = {});
+                                 const QString& successLine = {}, HidTransport* keeper = nullptr);
 
 } // namespace orvik

@@ -1,6 +1,10 @@
 #include "app/folder_appliance.h"
 #include "app/gui_reporter.h"
+#include "device/config_sessions.h"
+#include "device/emulator_folder.h"
 #include "form1_rig.h"
+#include "support/device_texts.h"
+#include "support/silent_reporter.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,9 +15,14 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 #include <memory>
+#include <thread>
 #include <utility>
+
+#include <csignal>
+#include <unistd.h>
 
 namespace {
 
@@ -239,20 +248,66 @@ TEST(Form1Behaviour, EmulatedApplianceFolderAndStartFile)
     second.form->importFile(file);
     EXPECT_EQ(second.form->settings().text("Callsign"), "SP9XYZ");
 
-    // The folder gone and a regular file in its place: the write-back fails.
+    // What orvikctl wrote meanwhile is what the window reads.
+    orvik::FolderEmulator cli;
+    orvik::Settings settings([] { return std::int64_t{1700000000}; });
+    settings.setText("Callsign", "SP9CLI");
+    orvik::ConfigImage image{};
+    orvik::test::SilentReporter silent;
+    QString error;
+    ASSERT_TRUE(cli.load(folder, error));
+    ASSERT_TRUE(orvik::WriteConfigSession(settings, image, cli, silent));
+    second.form->Button4Click(); // while orvikctl still has it
+    EXPECT_EQ(dialogs.seen.last(), "error: " + orvik::test::kInUse);
+    ASSERT_TRUE(cli.endSession(error));
+    second.form->Button4Click();
+    EXPECT_EQ(second.form->settings().text("Callsign"), "SP9CLI");
+    QFile faults(folder + "/faults"); // unplugged while the window is open
+    ASSERT_TRUE(faults.open(QIODevice::WriteOnly) && faults.write("absent\n") == 7);
+    faults.close();
+    second.form->Button4Click();
+    EXPECT_EQ(lastLogLines(*second.form, 1), QStringList{"Orvik 2.0 not found."});
+    ASSERT_TRUE(faults.open(QIODevice::WriteOnly)); // and back
+    faults.close();
+    second.form->Button4Click();
+    EXPECT_EQ(lastLogLines(*second.form, 2).first(), "Eeprom read success.");
+
+    // The folder gone and a regular file in its place: no session starts.
     ASSERT_TRUE(QDir(folder).removeRecursively());
     QFile blocker(folder);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    dialogs.seen.clear();
     second.form->Button5Click();
-    second.form->Button2Click();
-    // Until the write-back succeeds, every operation's end tries it again.
-    const QString failed = "error: " + folder + "/eeprom.bin: Not a directory.";
-    ASSERT_EQ(dialogs.seen.size(), 3);
-    EXPECT_EQ(dialogs.seen[0], failed);
-    EXPECT_EQ(dialogs.seen[1].section(" | ", 1), file + " | Orvik config files (*.cfg)");
-    EXPECT_EQ(dialogs.seen[2], failed);
+    EXPECT_EQ(lastLogLines(*second.form, 1),
+              QStringList{"Orvik 2.0 could not be opened: " + folder + "/lock: Not a directory"});
+}
+
+// A signal in the middle of "Write config" does not cut it in half: the write
+// ends, then the program, with 128 + the signal. A thread started before, as
+// a window system starts them, does not take the signal's default action.
+TEST(Form1Behaviour, ASignalLetsTheWriteFinishThenEndsTheProgram)
+{
+    int bystanderPipe[2];
+    ASSERT_EQ(::pipe(bystanderPipe), 0);
+    std::thread bystander([fd = bystanderPipe[0]] {
+        char byte;
+        static_cast<void>(::read(fd, &byte, 1));
+    });
+    Form1Rig rig;
+    rig.device.onRequest = [](const orvik::Appliance& a, const orvik::Report&) {
+        if (a.requestCount(orvik::Command::WriteConfigPage) == 6)
+            ::kill(::getpid(), SIGTERM);
+    };
+    QTimer::singleShot(0, &rig.form, [&rig] {
+        rig.form.Button5Click();
+        QTimer::singleShot(0, &rig.form, [] { QCoreApplication::exit(-1); }); // no exit asked
+    });
+    EXPECT_EQ(QCoreApplication::exec(), 128 + SIGTERM);
+    EXPECT_EQ(lastLogLines(rig.form, 1), QStringList{"Eeprom write success"});
+    ASSERT_EQ(::write(bystanderPipe[1], "", 1), 1);
+    bystander.join();
+    ::close(bystanderPipe[0]);
+    ::close(bystanderPipe[1]);
 }
 
 TEST(Form1Behaviour, AnErrorEndsTheOperationInTheErrorBox)
@@ -283,11 +338,19 @@ TEST(Form1Behaviour, NoSecondOperationAndCloseWaitsWhileOneRuns)
         rig.form.Button2Click();
         rig.form.Button4Click();
         closed = rig.form.close();
+        // Clicks still queued behind the close.
+        for (void (TForm1::*click)() : {&TForm1::Button5Click, &TForm1::Button1Click,
+                                        &TForm1::Button3Click, &TForm1::Button11Click})
+            QMetaObject::invokeMethod(&rig.form, click, Qt::QueuedConnection);
     };
+    int specialStrings = 0;
+    rig.form.setSpecialStringsDialog([&] { ++specialStrings; });
     rig.form.Button1Click();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(specialStrings, 0);
     EXPECT_EQ(rig.dialogs.seen.size(), 1);
     EXPECT_TRUE(rig.dialogs.seen.front().startsWith("save: "));
-    EXPECT_EQ(rig.device.appliances().front().requestCount(orvik::Command::FirmwareVersion), 0);
+    EXPECT_EQ(rig.device.appliances().front().requestCounts, (std::array<int, 256>{}));
     EXPECT_FALSE(closed);
     // Held until the operation ended, then closed.
     EXPECT_FALSE(rig.form.isVisible());
@@ -302,6 +365,8 @@ TEST(Form1Behaviour, UploadDisablesTheButtonsAndHoldsTheClose)
     for (const char* name : {"Button1", "Button2", "Button3", "Button4", "Button5"})
         buttons << child<QPushButton>(rig.form, name);
     int pages = 0;
+    int specialStrings = 0;
+    rig.form.setSpecialStringsDialog([&] { ++specialStrings; });
     bool closed = true;
     bool visibleDuring = false;
     rig.device.onRequest = [&](const orvik::Appliance&, const orvik::Report& request) {
@@ -309,7 +374,8 @@ TEST(Form1Behaviour, UploadDisablesTheButtonsAndHoldsTheClose)
             return;
         for (QPushButton* button : buttons)
             EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
-        EXPECT_TRUE(child<QPushButton>(rig.form, "Button11")->isEnabled());
+        EXPECT_FALSE(child<QPushButton>(rig.form, "Button11")->isEnabled());
+        rig.form.Button11Click();
         QTest::keyClick(buttons[4], Qt::Key_Space);
         rig.form.Button4Click();
         closed = rig.form.close();
@@ -321,6 +387,7 @@ TEST(Form1Behaviour, UploadDisablesTheButtonsAndHoldsTheClose)
     EXPECT_EQ(lastLogLines(rig.form, 1), QStringList({"Firmware upgrade success"}));
     EXPECT_EQ(rig.device.appliances().front().requestCount(orvik::Command::FirmwareVersion), 0);
     EXPECT_FALSE(closed);
+    EXPECT_EQ(specialStrings, 0);
     EXPECT_TRUE(visibleDuring);
     EXPECT_FALSE(rig.form.isVisible());
     for (QPushButton* button : buttons)

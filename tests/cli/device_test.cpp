@@ -1,3 +1,4 @@
+#include "support/device_texts.h"
 #include "support/emulator_cli.h"
 #include "support/resource_limit.h"
 #include "support/run_orvikctl.h"
@@ -10,6 +11,8 @@
 #include <fcntl.h>
 #include <pty.h>
 #include <termios.h>
+
+#include <csignal>
 
 namespace orvik::cli {
 namespace {
@@ -152,6 +155,24 @@ TEST_F(OrvikctlDevice, CreatesItsFilesAndRefusesAForeignImage)
                            "/eeprom.bin: not an EEPROM image (it must be exactly 6144 bytes)\n");
 }
 
+TEST_F(OrvikctlDevice, NewFilesAreTheOwnersAloneWhateverTheUmask)
+{
+    const mode_t umask = ::umask(022);
+    const QString image = dir.filePath("p.bin");
+    EXPECT_EQ(runCli({"pack", "-o", image}).status, 0);
+    for (const QStringList& args :
+         {QStringList{"write"},
+          {"write", "--backup", dir.filePath("b.bin")},
+          {"read", "--image", dir.filePath("r.bin"), "-o", dir.filePath("r.cfg")}})
+        EXPECT_EQ(run(args).status, 0) << args.join(' ').toStdString();
+    ::umask(umask);
+    for (const char* name :
+         {"p.bin", "b.bin", "r.bin", "r.cfg", "appliance/eeprom.bin", "appliance/firmware-version"})
+        EXPECT_EQ(QFile::permissions(dir.filePath(name)),
+                  QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser)
+            << name;
+}
+
 TEST_F(OrvikctlDevice, ListsAndChoosesAmongSeveralAppliances)
 {
     for (const QString serial : {"A1", "B2"}) {
@@ -244,6 +265,78 @@ TEST_F(OrvikctlDevice, DrawsOneProgressLineOnATerminal)
     EXPECT_EQ(onTerminal({"--quiet", "write"}), "");
     put("faults", "write 6 refuse\n");
     EXPECT_EQ(onTerminal({"write", "--quiet"}), "Page write error: 7/192\n");
+}
+
+// Two programs on one appliance: while one writes, the other ends at once and
+// writes nothing.
+TEST_F(OrvikctlDevice, ASecondProgramFindsTheApplianceInUse)
+{
+    ASSERT_TRUE(QDir().mkpath(emu));
+    put("faults", "write 5 hold 60000\n");
+    QProcess first;
+    ASSERT_TRUE(test::startOrvikctl(first, {"--emulator", emu, "write"}, "Page written: 5/192"));
+    const CliRun second = run({"write", "--set", "Callsign=SP9TWO"});
+    EXPECT_EQ(second.status, 1);
+    EXPECT_EQ(second.err, test::kInUse + "\n");
+    first.kill();
+    first.waitForFinished(-1);
+    EXPECT_FALSE(QFile::exists(emu + "/eeprom.bin"));
+}
+
+// A signal in the middle of a write lets it finish, a second one stops it at
+// once; a read stops at once and keeps nothing.
+TEST_F(OrvikctlDevice, SignalsInTheMiddleOfASession)
+{
+    ASSERT_TRUE(QDir().mkpath(emu));
+    const QString image = write("fw.bin", QByteArray(64, '\x5A'));
+    const QString got = dir.filePath("got.bin");
+    const struct {
+        const char* faults;
+        QStringList args;
+        QString awaited;
+        std::vector<int> sent;
+        int status; // -1: ended by the signal
+        QString errEnd;
+    } rows[] = {
+        {"write 5 hold 3000",
+         {"write", "--set", "Callsign=SP9INT"},
+         "Page written: 5/192",
+         {SIGINT},
+         130,
+         "Page written: 192/192\nEeprom write success\n"},
+        {"write 5 hold 60000",
+         {"write"},
+         "Page written: 5/192",
+         {SIGINT, SIGTERM},
+         143,
+         test::kConfigStopped},
+        {"firmware 0 hold 60000",
+         {"upload-firmware", "--image", image},
+         kFound,
+         {SIGHUP, SIGHUP},
+         129,
+         test::kFirmwareStopped},
+        {"read 5 hold 60000", {"read", "--image", got}, "Page read: 5/192", {SIGINT}, -1, ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.faults);
+        put("faults", row.faults);
+        QProcess p;
+        ASSERT_TRUE(test::startOrvikctl(p, QStringList{"--emulator", emu} + row.args, row.awaited));
+        const auto pid = static_cast<pid_t>(p.processId());
+        ::kill(pid, row.sent.front());
+        if (row.status != -1) { // a write says that it finishes
+            ASSERT_TRUE(test::awaitLine(p, test::kFinishing.trimmed()));
+        }
+        for (std::size_t i = 1; i < row.sent.size(); ++i)
+            ::kill(pid, row.sent[i]);
+        ASSERT_TRUE(p.waitForFinished(-1));
+        EXPECT_EQ(p.exitStatus() == QProcess::CrashExit ? -1 : p.exitCode(), row.status);
+        EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()).right(row.errEnd.size()), row.errEnd);
+    }
+    EXPECT_FALSE(QFile::exists(got));
+    put("faults", "");
+    EXPECT_TRUE(run({"read"}).out.contains("Callsign=SP9INT"));
 }
 
 TEST(OrvikctlDeviceWithoutEmulator, HasNoUsbInTests)

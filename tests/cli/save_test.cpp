@@ -1,3 +1,4 @@
+#include "configfile/ini_file.h"
 #include "support/resource_limit.h"
 #include "support/run_orvikctl.h"
 #include "support/temp_files.h"
@@ -7,7 +8,11 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace orvik::cli {
 namespace {
@@ -40,6 +45,35 @@ TEST_F(OrvikctlSave, SavingAFileOverItselfChangesOnlyTheSetLine)
     const CliRun r = runCli({"save", a, "--set", "Callsign=SP9XYZ", "-o", a});
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, "");
+    EXPECT_EQ(read(a), expected);
+}
+
+// The save runs in a child while this process holds the lock, having read the
+// file, and writes once the child waits for the lock (seen in /proc/locks).
+TEST_F(OrvikctlSave, TwoUpdatesOfOneFileAtOnceBothLand)
+{
+    ASSERT_EQ(runCli({"save", "-o", a}).status, 0);
+    QByteArray expected = read(a);
+    expected.replace("\r\nCallsign=NOCALL\r\n", "\r\nCallsign=SP9XYZ\r\n");
+    expected.replace("=Orvik 2.0 weather\r\n", "=kept\r\n");
+    const int fd = ::open(QFile::encodeName(a).constData(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    const FileContent before = readRegularFile(a, kMaxIniFileSize);
+    const pid_t child = ::fork();
+    if (child == 0)
+        ::_exit(runCli({"save", a, "--set", "Callsign=SP9XYZ", "-o", a}).status);
+    const QByteArray waiter = "-> FLOCK  ADVISORY  WRITE " + QByteArray::number(child) + ' ';
+    int status = -1;
+    pid_t ended = 0;
+    while ((ended = ::waitpid(child, &status, WNOHANG)) == 0 &&
+           !read("/proc/locks").contains(waiter))
+        ::usleep(100);
+    const IniEntry comment{"Weather", "Weather_comment", "kept"};
+    EXPECT_TRUE(
+        writeFileAtomically(a, IniDocument(before.bytes).updated({&comment, 1}).pieces()).ok());
+    ::flock(fd, LOCK_UN), ::close(fd); // the child holds a copy of fd
+    EXPECT_EQ(ended ? ended : ::waitpid(child, &status, 0), child);
+    EXPECT_EQ(status, 0);
     EXPECT_EQ(read(a), expected);
 }
 
@@ -145,11 +179,12 @@ TEST_F(OrvikctlSave, AFullDiskLeavesEveryFileAsItWas)
         });
         EXPECT_TRUE(said.startsWith("1 ")) << said.toStdString();
         EXPECT_TRUE(said.endsWith(c.lastLine + ": File too large\n")) << said.toStdString();
+        EXPECT_FALSE(said.contains("success")) << said.toStdString(); // nothing was kept
         EXPECT_EQ(read(c.file), before) << c.file.toStdString();
     }
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"a.cfg", "p.bin"}));
     EXPECT_EQ(QDir(emu).entryList(QDir::Files),
-              (QStringList{"eeprom.bin", "faults", "firmware-version"}));
+              (QStringList{"eeprom.bin", "faults", "firmware-version", "lock"}));
 }
 
 TEST_F(OrvikctlSave, AnotherVersionIsWarnedOnStandardErrorAndReadInFull)

@@ -65,7 +65,8 @@ TEST_F(EmulatorStore, KeepsWhatEachApplianceWasSent)
     EXPECT_FALSE(QFile::exists(dir.filePath("A1/eeprom.bin")));
 }
 
-// A state file that is not a regular file is refused, never read or waited on.
+// A state file that is not a regular file is refused, never read or waited on;
+// an EEPROM image of another size is refused as such.
 TEST_F(EmulatorStore, RefusesAStateFileThatIsNoFile)
 {
     const struct {
@@ -77,6 +78,12 @@ TEST_F(EmulatorStore, RefusesAStateFileThatIsNoFile)
          "/eeprom.bin: Is a FIFO, not a regular file"},
         {"A1/faults", [](const QString& p) { return QDir().mkpath(p); },
          "/A1/faults: Is a directory"},
+        {"A1/eeprom.bin",
+         [](const QString& p) {
+             QFile f(p);
+             return f.open(QIODevice::WriteOnly) && f.write(QByteArray(7000, '\0')) == 7000;
+         },
+         "/A1/eeprom.bin: not an EEPROM image (it must be exactly 6144 bytes)"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
@@ -100,6 +107,8 @@ TEST(FaultPlan, RefusesALineThatWouldMeanNothing)
     } rows[] = {
         {"read 5 bad-checksum", ""},
         {"write 191 late-reply", ""},
+        {"write 5 hold 300", ""},
+        {"write 5 hold", "line 2: not a fault: write 5 hold"},
         {"firmware 7679 refuse", ""},
         {"write 6 bad-checksum",
          "line 2: bad-checksum is for read only, whose reply alone carries one: write 6 "

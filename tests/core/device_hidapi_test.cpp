@@ -2,9 +2,12 @@
 #include "device/hidapi_transport.h"
 #include "device/protocol.h"
 #include "device_hidapi_fake.h"
+#include "support/device_texts.h"
+#include "support/recording_reporter.h"
 
 #include <QLoggingCategory>
 #include <QStringList>
+#include <QTemporaryFile>
 #include <gtest/gtest.h>
 
 #include <cerrno>
@@ -20,6 +23,7 @@ struct FakeHidTest : ::testing::Test {
     {
         fakeHid() = {};
         logged().clear();
+        EXPECT_TRUE(node.open());
         QLoggingCategory::setFilterRules(QStringLiteral("orvik.hid.debug=true"));
         previous = qInstallMessageHandler(
             [](QtMsgType, const QMessageLogContext& context, const QString& text) {
@@ -46,6 +50,7 @@ struct FakeHidTest : ::testing::Test {
 
     QtMessageHandler previous;
     HidapiTransport transport;
+    QTemporaryFile node; // stands in for the device node that sessions lock
 };
 
 TEST_F(FakeHidTest, ListsEachDeviceOnceWithItsSerialNumber)
@@ -67,6 +72,8 @@ TEST_F(FakeHidTest, ListsEachDeviceOnceWithItsSerialNumber)
     EXPECT_EQ(ListAppliances(transport).size(), 2u);
 }
 
+// The session's line adds what the user can do: the udev rule for a
+// permission error, the cable for a vanished device, nothing otherwise.
 TEST_F(FakeHidTest, OpenFailsWithTheSystemsReason)
 {
     const struct {
@@ -74,22 +81,48 @@ TEST_F(FakeHidTest, OpenFailsWithTheSystemsReason)
         int openErrno;
         const wchar_t* hidError;
         QString reason;
+        QString hint;
     } rows[] = {
-        {"errno", EACCES, L"Failed to open a device with path '/dev/hidraw3'", "Permission denied"},
-        {"hidapi's text without errno", 0, L"hid_open_path: not found", "hid_open_path: not found"},
-        {"neither", 0, L"", "unknown error"},
+        {"errno", EACCES, L"Failed to open a device with path '/dev/hidraw3'", "Permission denied",
+         test::kUdevHint},
+        {"not permitted", EPERM, L"", "Operation not permitted", test::kUdevHint},
+        {"vanished", ENODEV, L"", "No such device", test::kReplugHint},
+        {"node gone", ENOENT, L"", "No such file or directory", test::kReplugHint},
+        {"busy", EBUSY, L"", "Device or resource busy", ""},
+        {"hidapi's text without errno", 0, L"hid_open_path: not found", "hid_open_path: not found",
+         ""},
+        {"neither", 0, L"", "unknown error", ""},
     };
+    fakeHid().devices = {{kOrvikVendorId, kOrvikProductId, node.fileName().toStdString(), L""}};
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         fakeHid().openErrno = row.openErrno;
         fakeHid().openFails = true;
         fakeHid().error = row.hidError;
-        QString reason;
-        EXPECT_FALSE(transport.open("/dev/hidraw3", reason));
-        EXPECT_EQ(reason, row.reason);
+        test::RecordingReporter reporter;
+        EXPECT_FALSE(OpenDevice(transport, reporter));
+        EXPECT_EQ(reporter.calls.last(),
+                  "log: Orvik 2.0 could not be opened: " + row.reason + row.hint);
         EXPECT_EQ(logged().size(), 1);
         logged().clear();
     }
+}
+
+// Two sessions on one device node, as two programs would hold it: the second
+// ends before any exchange, until the first has ended.
+TEST_F(FakeHidTest, ASecondSessionFindsTheApplianceInUse)
+{
+    fakeHid().devices = {{kOrvikVendorId, kOrvikProductId, node.fileName().toStdString(), L""}};
+    test::RecordingReporter first, second;
+    ASSERT_TRUE(OpenDevice(transport, first));
+    CloseDevice(transport); // a session may open again: the node stays its own
+    HidapiTransport other;
+    EXPECT_FALSE(OpenDevice(other, second));
+    EXPECT_EQ(second.calls, QStringList{"error: " + test::kInUse});
+    QString reason;
+    ASSERT_TRUE(transport.endSession(reason));
+    EXPECT_TRUE(OpenDevice(other, second));
+    EXPECT_EQ(fakeHid().written.size(), 0u);
 }
 
 TEST_F(FakeHidTest, ReadPutsTheReportIdInFront)

@@ -1,4 +1,5 @@
 #include "configfile/file_access.h"
+#include "configfile/native_names.h"
 #include "support/temp_files.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +10,9 @@
 #include <functional>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <tuple>
 #include <unistd.h>
+#include <vector>
 
 namespace orvik {
 namespace {
@@ -99,6 +102,34 @@ TEST_F(FileAccess, WritesOnlyOverARegularFileAndKeepsLinks)
     if (node.startsWith(dir.path()))
         expected.insert(2, "null");
     EXPECT_EQ(entries(), expected);
+}
+
+TEST_F(FileAccess, FollowsALinkInAStickyFolderOnlyAsTheKernelWould)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root can make a link another user's";
+    const QByteArray sticky = QFile::encodeName(dir.filePath("tmp")); // like /tmp, another's
+    ASSERT_EQ(::mkdir(sticky, 0) | ::chmod(sticky, 01777) | ::chown(sticky, 5678, 5678), 0);
+    for (const auto& [name, owner, error] :
+         {std::tuple<const char*, uid_t, QString>{"tmp/planted", 1234, "Permission denied"},
+          {"tmp/folder-owners", 5678, ""},
+          {"tmp/own", 0, ""},
+          {"others", 1234, ""}}) {
+        const QString target = write("to-" + QString(name).replace('/', '-'), "old");
+        const QString link = dir.filePath(name);
+        ASSERT_TRUE(QFile::link(target, link));
+        ASSERT_EQ(::lchown(QFile::encodeName(link).constData(), owner, 0), 0);
+        EXPECT_EQ(writeFileAtomically(link, "new").error, error) << name;
+        EXPECT_EQ(read(target), error.isEmpty() ? "new" : "old") << name;
+    }
+}
+
+TEST(NativeNames, NamesAnArgumentThatDoesNotComeBackByteForByte)
+{
+    const std::vector<const char*> good = {"orvikctl", "pack", "-o", "caf\xc3\xa9.bin"};
+    const std::vector<const char*> bad = {"orvikctl", "a\xe9\xc3\xa9\t.bin", "\xe8"};
+    EXPECT_EQ(unusableArgument(int(good.size()), good.data()), "");
+    EXPECT_EQ(unusableArgument(int(bad.size()), bad.data()), "a\\xe9\u00e9\\x09.bin");
 }
 
 TEST_F(FileAccess, TellsTheSameFileByDeviceAndInode)

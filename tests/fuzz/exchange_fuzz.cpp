@@ -19,8 +19,9 @@ namespace {
 using namespace orvik;
 
 constexpr FaultKind kKinds[] = {FaultKind::Refuse,     FaultKind::WrongEcho, FaultKind::BadChecksum,
-                                FaultKind::ShortReply, FaultKind::NoReply,   FaultKind::LateReply};
-constexpr int kChoices = 2 + std::size(kKinds); // two of them good
+                                FaultKind::ShortReply, FaultKind::NoReply,   FaultKind::LateReply,
+                                FaultKind::Hold}; // held 0 ms: no time lost
+constexpr int kChoices = 2 + std::size(kKinds);   // two of them good
 
 // The fuzzer's bytes, one per exchange; good replies once they run out.
 class Choices {

@@ -1,0 +1,53 @@
+#include "device/appliance_lock.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace orvik {
+
+namespace {
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+} // namespace
+
+Claim ApplianceLock::take(const std::string& path, bool create, QString& reason)
+{
+    if (fd_ >= 0 && path_ == path)
+        return Claim::Taken;
+    release();
+    // Non-blocking and no controlling terminal: the path may be a device node.
+    const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (create ? O_CREAT : 0);
+    const int fd = ::open(path.c_str(), flags, 0600);
+    if (fd < 0) {
+        reason = systemReason(errno);
+        return Claim::Failed;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        const int error = errno;
+        ::close(fd);
+        if (error == EWOULDBLOCK)
+            return Claim::Busy;
+        reason = systemReason(error);
+        return Claim::Failed;
+    }
+    fd_ = fd;
+    path_ = path;
+    return Claim::Taken;
+}
+
+void ApplianceLock::release()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+    fd_ = -1;
+    path_.clear();
+}
+
+} // namespace orvik

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "device/appliance_lock.h"
+#include "device/emulator.h"
+
+#include <QString>
+
+namespace orvik {
+
+// The emulated appliances kept in a folder (see emulator_store.h) as a
+// transport that programs share: a session locks the appliance's file `lock`,
+// reads its files afresh, and writes back what it changed before it lets the
+// lock go, so that what one program wrote is what the next one reads.
+class FolderEmulator : public HidTransport {
+public:
+    // Lists the appliances kept in `dir`; false with `error` at the first
+    // file that is unusable.
+    [[nodiscard]] bool load(const QString& dir, QString& error);
+
+    // Lists them afresh, but for the first time after load; a folder that has
+    // become unusable keeps the last listing, and the claim then says why.
+    std::vector<HidInterface> enumerate() override;
+    bool open(const std::string& path, QString& reason) override;
+    int write(const Report& request) override;
+    int read(Report& reply, int timeoutMs) override;
+    void close() override;
+    Claim claim(const std::string& path, QString& reason) override;
+    // Writes the claimed appliance's files back.
+    bool keep(QString& reason) override;
+    bool endSession(QString& reason) override;
+
+private:
+    QString dir_;
+    bool listed_ = false; // by load, for the first enumerate
+    ApplianceEmulator emulator_;
+    ApplianceLock lock_;
+    Appliance* claimed_ = nullptr;
+};
+
+} // namespace orvik

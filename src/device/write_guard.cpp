@@ -1,0 +1,143 @@
+#include "device/write_guard.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstdint>
+#include <fcntl.h>
+#include <iterator>
+#include <poll.h>
+#include <type_traits>
+#include <unistd.h>
+
+namespace orvik {
+
+namespace {
+
+constexpr char kFinishing[] =
+    ": finishing the write so that the appliance stays consistent; interrupt again to stop now\n";
+// What a stop leaves, by what was being written.
+constexpr const char* kStopped[] = {
+    ": stopped in the middle of the write; the appliance may hold part of the new "
+    "configuration and part of the old, so write the configuration again\n",
+    ": stopped in the middle of the upload; the appliance may hold only part of the new "
+    "firmware, so upload the firmware again\n",
+};
+
+constexpr int kGuarded[] = {SIGINT, SIGTERM, SIGHUP};
+
+// The handler's end of the pipe to the watcher; one guard lives at a time.
+std::atomic<int> gSignalPipe{-1};
+
+void forward(int signal)
+{
+    const int saved = errno;
+    const auto byte = static_cast<std::uint8_t>(signal);
+    static_cast<void>(!::write(gSignalPipe.load(), &byte, 1));
+    errno = saved;
+}
+
+sigset_t guardedSignals()
+{
+    sigset_t set;
+    sigemptyset(&set);
+    for (const int s : kGuarded)
+        sigaddset(&set, s);
+    return set;
+}
+
+void say(const QByteArray& line)
+{
+    // Nothing to do when standard error is gone.
+    static_cast<void>(!::write(STDERR_FILENO, line.constData(), line.size()));
+}
+
+} // namespace
+
+WriteGuard::WriteGuard(const char* program, Written written)
+    : finishingLine_(QByteArray(program) + kFinishing),
+      stopLine_(QByteArray(program) + kStopped[static_cast<int>(written)])
+{
+    static_assert(std::size(kGuarded) == std::extent_v<decltype(previousActions_)>);
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0) {
+        // Out of descriptors: no guard, rather than signals that nobody takes.
+        ended_ = true;
+        return;
+    }
+    readFd_ = fds[0];
+    gSignalPipe = fds[1];
+    // The exchanges run on this thread: it must never be interrupted, since
+    // hidapi takes an interrupted wait for a failed read. A handler rather
+    // than a signalfd, because threads that were started before (the
+    // window system's) do not block the signals and would otherwise be
+    // killed by them.
+    const sigset_t set = guardedSignals();
+    pthread_sigmask(SIG_BLOCK, &set, &previousMask_);
+    struct sigaction action {};
+    action.sa_handler = forward;
+    action.sa_flags = SA_RESTART;
+    sigfillset(&action.sa_mask);
+    for (std::size_t i = 0; i < std::size(kGuarded); ++i)
+        sigaction(kGuarded[i], &action, &previousActions_[i]);
+    watcher_ = std::thread([this, set] {
+        pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
+        watch();
+    });
+}
+
+WriteGuard::~WriteGuard()
+{
+    end();
+}
+
+int WriteGuard::end()
+{
+    if (ended_)
+        return first_;
+    ended_ = true;
+    const int wake = 0;
+    forward(wake);
+    watcher_.join();
+    // Signals held back meanwhile arrive here, still through the handler:
+    // with the write done there is nothing left to finish or to stop, they
+    // only count for the exit status.
+    pthread_sigmask(SIG_SETMASK, &previousMask_, nullptr);
+    for (std::size_t i = 0; i < std::size(kGuarded); ++i)
+        sigaction(kGuarded[i], &previousActions_[i], nullptr);
+    std::uint8_t byte = 0;
+    while (::read(readFd_, &byte, 1) == 1) {
+        if (first_ == 0 && byte != 0)
+            first_ = byte;
+    }
+    ::close(gSignalPipe.exchange(-1));
+    ::close(readFd_);
+    return first_;
+}
+
+void WriteGuard::watch()
+{
+    pollfd fd{readFd_, POLLIN, 0};
+    for (;;) {
+        if (::poll(&fd, 1, -1) < 0)
+            continue;
+        std::uint8_t byte = 0;
+        while (::read(readFd_, &byte, 1) == 1) {
+            if (byte == 0)
+                return;
+            take(byte);
+        }
+    }
+}
+
+void WriteGuard::take(int signal)
+{
+    if (first_ == 0) {
+        first_ = signal;
+        say(finishingLine_);
+        return;
+    }
+    say(stopLine_);
+    ::_exit(128 + signal);
+}
+
+} // namespace orvik

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+namespace orvik::test {
+
+// What a session says when the appliance is another session's, or cannot be
+// opened, or is interrupted in the middle of a write.
+inline const QString kInUse = "Orvik 2.0 is in use by another program.";
+inline const QString kUdevHint =
+    " (on Linux, install the udev rule 60-orvik.rules; see the README)";
+inline const QString kReplugHint = " (the appliance is no longer there: plug it in again)";
+inline const QString kFinishing = "orvikctl: finishing the write so that the appliance stays "
+                                  "consistent; interrupt again to stop now\n";
+inline const QString kConfigStopped =
+    "orvikctl: stopped in the middle of the write; the appliance may hold part of the new "
+    "configuration and part of the old, so write the configuration again\n";
+inline const QString kFirmwareStopped =
+    "orvikctl: stopped in the middle of the upload; the appliance may hold only part of the new "
+    "firmware, so upload the firmware again\n";
+
+} // namespace orvik::test
