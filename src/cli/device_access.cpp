@@ -22,11 +22,13 @@ bool runSession(Context& ctx, HidTransport& transport,
     bool succeeded = false;
     const bool ran = runOperation(ctx.reporter, [&] { succeeded = session(chosen); });
     // The appliance stays the session's until here, across its opens.
-    if (QString error; !chosen.endSession(error)) {
+    QString error;
+    const bool kept = chosen.endSession(error);
+    ctx.reporter.endSession(ran && succeeded && kept);
+    if (!kept) {
         ctx.err << "orvikctl: " << error << Qt::endl;
         return false;
     }
-    ctx.reporter.endSession(ran && succeeded);
     return ran && succeeded;
 }
 

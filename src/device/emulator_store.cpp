@@ -189,15 +189,6 @@ bool loadAppliance(const QString& dir, Appliance& appliance, QString& error)
     return true;
 }
 
-// frame-us N: the appliance's pace, N microseconds a frame.
-std::optional<std::chrono::microseconds> frameMicroseconds(const QStringList& words)
-{
-    bool ok = false;
-    const uint us =
-        words.size() == 2 && words[0] == QLatin1String("frame-us") ? words[1].toUInt(&ok) : 0;
-    return ok ? std::optional(std::chrono::microseconds(us)) : std::nullopt;
-}
-
 } // namespace
 
 // Writes back the EEPROM and firmware when the appliance was sent any.
@@ -224,6 +215,19 @@ bool reloadAppliance(Appliance& appliance, QString& error)
     appliance.serialNumber = serialNumber;
     return loadAppliance(dir, appliance, error);
 }
+
+namespace {
+
+// frame-us N: the appliance's pace, N microseconds a frame.
+std::optional<std::chrono::microseconds> frameMicroseconds(const QStringList& words)
+{
+    bool ok = false;
+    const uint us =
+        words.size() == 2 && words[0] == QLatin1String("frame-us") ? words[1].toUInt(&ok) : 0;
+    return ok ? std::optional(std::chrono::microseconds(us)) : std::nullopt;
+}
+
+} // namespace
 
 bool parseFaultPlan(const QString& text, Appliance& appliance, QString& error)
 {
