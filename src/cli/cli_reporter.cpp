@@ -25,7 +25,7 @@ bool readPageLine(const QString& line, QString& words, int& page, int& pages)
         words = QString(done).chopped(2).toLower();
         page = counts.value(0).toInt();
         pages = counts.value(1).toInt();
-        return true;
+        return page > 0 && pages > 0;
     }
     return false;
 }
@@ -48,10 +48,16 @@ qint64 CliReporter::steadyMs()
 void CliReporter::log(const QString& line)
 {
     Progress& p = progress_;
+    QString words;
+    int page = 0;
+    int pages = 0;
     if (mode_ == Mode::Quiet) {
         held_ = line;
-    } else if (mode_ == Mode::Terminal && readPageLine(line, p.words, p.page, p.pages)) {
+    } else if (mode_ == Mode::Terminal && readPageLine(line, words, page, pages)) {
         const qint64 now = ticks_();
+        p.words = words;
+        p.page = page;
+        p.pages = pages;
         p.stale = true;
         if (p.page == 1 || p.page == p.pages || now - p.drawnMs >= kRedrawMs)
             drawProgress();
