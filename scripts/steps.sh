@@ -27,6 +27,11 @@ step() {
     [ "$status" -eq 0 ] || failed "$text" "$status"
 }
 
+# ctest_summary: CTest's own closing line of the last run, on the terminal.
+ctest_summary() {
+    grep -E '^[0-9]+% tests passed' "$ORVIK_LOG" | tail -n 1
+}
+
 # as_root COMMAND...: as root runs it, otherwise through sudo.
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then

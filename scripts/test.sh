@@ -19,6 +19,7 @@ step "Configuring build/ (Debug, with the tests and benchmarks)" cmake -S . -B b
     -DORVIK_BUILD_FUZZERS=OFF
 step "Building (about 3 minutes on 2 cores the first time)" cmake --build build -j"$jobs"
 step "Running the tests" ctest --test-dir build --output-on-failure -j"$jobs"
+ctest_summary
 # A short run keeps the benchmarks working; their figures are not checked here.
 step "Running the benchmarks briefly" ./build/tests/bench/orvik_bench --benchmark_min_time=0.01
 
@@ -44,6 +45,7 @@ export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
 step "Running the tests under the sanitizers" ctest --test-dir build-asan --output-on-failure -j"$jobs"
+ctest_summary
 
 step "Building the fuzzers and running each for ${FUZZ_SECONDS:-30} seconds" bash tests/fuzz/run.sh
 finish_log
