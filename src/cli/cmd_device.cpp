@@ -112,8 +112,7 @@ int writeKeptImage(Context& ctx)
         return 1;
     // The appliance takes only images of this configuration version; the
     // unpacking shows the same box as "Read config" when it differs.
-    ConfigImage probe = *image;
-    if (!UnpackConfigImage(probe, *ctx.freshSettings(), ctx.reporter))
+    if (!UnpackConfigImage(*image, *ctx.freshSettings(), ctx.reporter))
         return 1;
     return runWriteOnDevice(ctx, Written::Configuration, [&](HidTransport& transport) {
         return (ctx.backup.isEmpty() || backUp(ctx, transport)) &&

@@ -28,7 +28,7 @@ std::optional<Loaded> load(Context& ctx, const QString& path, const Clock& clock
     if (!bytes)
         return std::nullopt;
     Loaded loaded{std::make_unique<Settings>(clock)};
-    std::optional<ConfigImage> image = asImage(*bytes);
+    const std::optional<ConfigImage> image = asImage(*bytes);
     if (image && CheckEepromImage(*image)) {
         loaded.image = true;
         if (!UnpackConfigImage(*image, *loaded.settings, ctx.reporter))

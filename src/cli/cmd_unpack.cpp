@@ -8,7 +8,7 @@ namespace orvik::cli {
 
 int runUnpack(Context& ctx)
 {
-    std::optional<ConfigImage> image = loadImageFile(ctx, ctx.positional.first());
+    const std::optional<ConfigImage> image = loadImageFile(ctx, ctx.positional.first());
     if (!image)
         return 1;
 

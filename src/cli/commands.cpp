@@ -3,7 +3,7 @@
 #include "cli/command_files.h"
 #include "cli/context.h"
 #include "cli/options.h"
-#include "configfile/file_access.h"
+#include "files/file_access.h"
 #include "orvik_version.h"
 
 #include <QCommandLineParser>

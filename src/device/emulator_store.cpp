@@ -1,7 +1,7 @@
 #include "device/emulator_store.h"
 
-#include "configfile/file_access.h"
 #include "device/firmware_upload.h"
+#include "files/file_access.h"
 
 #include <QDir>
 #include <QFileInfo>
