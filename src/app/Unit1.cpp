@@ -362,8 +362,8 @@ void TForm1::Button11Click()
 
 void TForm1::UploadpctimeClick()
 {
-    for (const QString& field : kClockFields)
-        bindings_->control(field)->setEnabled(settings_.isEnabled(field));
+    for (const Setting field : kClockFields)
+        bindings_->control(settingName(field))->setEnabled(settings_.isEnabled(field));
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -23,16 +23,17 @@ SettingBindings::SettingBindings(Settings& settings, QObject* parent)
     });
 }
 
-template <typename Control, typename Signal, typename Shown, typename Show, typename Stored,
-          typename Store>
-Control* SettingBindings::tie(Control* control, const QString& name, Signal userChanged,
-                              Shown shown, Show show, Stored stored, Store store)
+template <typename Control, typename Signal, typename Shown, typename Show, typename Value,
+          typename Arg>
+Control* SettingBindings::tie(Control* control, Setting setting, Signal userChanged, Shown shown,
+                              Show show, Value (Settings::*stored)(Setting) const,
+                              void (Settings::*store)(Setting, Arg))
 {
     Settings& model = settings_;
     connect(control, userChanged, &model,
-            [&model, name, store](const auto& value) { (model.*store)(name, value); });
-    showValue_[name] = [control, shown, show, &model, name, stored] {
-        if (const auto value = (model.*stored)(name); (control->*shown)() != value)
+            [&model, setting, store](const auto& value) { (model.*store)(setting, value); });
+    showValue_[settingName(setting)] = [control, shown, show, &model, setting, stored] {
+        if (const auto value = (model.*stored)(setting); (control->*shown)() != value)
             (control->*show)(value);
     };
     return control;
@@ -46,7 +47,7 @@ QWidget* SettingBindings::createControl(const SettingDef& def, QWidget* parent)
     case Kind::Text:
         // textEdited comes from the user only; showText emits none.
         control =
-            tie(new LimitedLineEdit(def.maxLength, parent), name, &QLineEdit::textEdited,
+            tie(new LimitedLineEdit(def.maxLength, parent), def.id, &QLineEdit::textEdited,
                 &QLineEdit::text, &LimitedLineEdit::showText, &Settings::text, &Settings::setText);
         break;
     case Kind::List: {
@@ -54,14 +55,14 @@ QWidget* SettingBindings::createControl(const SettingDef& def, QWidget* parent)
         // Filled before it is tied: the first item would otherwise become the
         // setting's value.
         list->addItems(def.items);
-        control = tie(list, name, &QComboBox::currentIndexChanged, &QComboBox::currentIndex,
+        control = tie(list, def.id, &QComboBox::currentIndexChanged, &QComboBox::currentIndex,
                       &QComboBox::setCurrentIndex, &Settings::index, &Settings::setIndex);
         break;
     }
     case Kind::Check:
-        control =
-            tie(new QCheckBox(def.label, parent), name, &QCheckBox::toggled, &QCheckBox::isChecked,
-                &QCheckBox::setChecked, &Settings::checked, &Settings::setChecked);
+        control = tie(new QCheckBox(def.label, parent), def.id, &QCheckBox::toggled,
+                      &QCheckBox::isChecked, &QCheckBox::setChecked, &Settings::checked,
+                      &Settings::setChecked);
         break;
     }
     control->setObjectName(name);
@@ -73,7 +74,7 @@ QWidget* SettingBindings::createControl(const SettingDef& def, QWidget* parent)
                           : def.place.width;
     control->setGeometry(def.place.left, def.place.top, width,
                          def.kind == Kind::Check ? kCheckHeight : kFieldHeight);
-    control->setEnabled(settings_.isEnabled(name));
+    control->setEnabled(settings_.isEnabled(def.id));
     controls_.insert(name, control);
     showValue_[name]();
     return control;

@@ -27,13 +27,13 @@ public:
     QWidget* control(const QString& name) const { return controls_.value(name); }
 
 private:
-    // Ties `control` to the setting `name` both ways: the user's changes go
+    // Ties `control` to `setting` both ways: the user's changes go
     // into the model; the model's value is put into the control only where the
     // control shows another, so that it never echoes back.
-    template <typename Control, typename Signal, typename Shown, typename Show, typename Stored,
-              typename Store>
-    Control* tie(Control* control, const QString& name, Signal userChanged, Shown shown, Show show,
-                 Stored stored, Store store);
+    template <typename Control, typename Signal, typename Shown, typename Show, typename Value,
+              typename Arg>
+    Control* tie(Control* control, Setting setting, Signal userChanged, Shown shown, Show show,
+                 Value (Settings::*stored)(Setting) const, void (Settings::*store)(Setting, Arg));
 
     Settings& settings_;
     QHash<QString, QWidget*> controls_;

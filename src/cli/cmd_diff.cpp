@@ -47,11 +47,11 @@ std::optional<Loaded> load(Context& ctx, const QString& path, const Clock& clock
 
 // Neither a file nor an image carries the clock fields, and an image has no
 // Uploadpctime.
-bool compared(const QString& name, const Loaded& a, const Loaded& b)
+bool compared(Setting setting, const Loaded& a, const Loaded& b)
 {
-    if (kClockFields.contains(name))
+    if (isClockField(setting))
         return false;
-    return name != QLatin1String("Uploadpctime") || !(a.image || b.image);
+    return setting != Setting::Uploadpctime || !(a.image || b.image);
 }
 
 // A value in single quotes; a quote inside is doubled and a control character
@@ -85,10 +85,10 @@ int runDiff(Context& ctx)
 
     bool differ = false;
     for (const SettingDef& d : catalogue()) {
-        if (!compared(d.name, *a, *b))
+        if (!compared(d.id, *a, *b))
             continue;
-        const QString va = a->settings->valueText(d.name);
-        const QString vb = b->settings->valueText(d.name);
+        const QString va = a->settings->valueText(d.id);
+        const QString vb = b->settings->valueText(d.id);
         if (va != vb) {
             ctx.out << d.name << ": " << quoted(va) << " | " << quoted(vb) << '\n';
             differ = true;

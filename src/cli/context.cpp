@@ -57,7 +57,7 @@ bool Context::applySets(Settings& settings)
 void Context::printSettings(const Settings& settings)
 {
     for (const SettingDef& d : catalogue())
-        out << d.name << '=' << settings.valueText(d.name) << '\n';
+        out << d.name << '=' << settings.valueText(d.id) << '\n';
     out.flush();
 }
 

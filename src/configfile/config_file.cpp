@@ -36,11 +36,11 @@ std::optional<QString> refusal(const Settings& settings, const ConfigKey& key)
 {
     if (key.encoding != FileEncoding::Text)
         return std::nullopt;
-    const QString& text = settings.text(key.setting);
+    const QString& text = settings.text(*key.setting);
     if (!toLatin1(text))
-        return latin1RefusalMessage(key.setting);
+        return latin1RefusalMessage(settingName(*key.setting));
     if (breaksALine(text))
-        return lineBreakRefusalMessage(key.setting);
+        return lineBreakRefusalMessage(settingName(*key.setting));
     return std::nullopt;
 }
 
@@ -52,13 +52,13 @@ QByteArray exportValue(const Settings& settings, const ConfigKey& key)
     case FileEncoding::Fixed:
         return key.fixedText.toLatin1();
     case FileEncoding::Text:
-        return settings.text(key.setting).toLatin1();
+        return settings.text(*key.setting).toLatin1();
     case FileEncoding::Integer:
-        return QByteArray::number(readNumber(settings.text(key.setting)));
+        return QByteArray::number(readNumber(settings.text(*key.setting)));
     case FileEncoding::ListIndex:
-        return QByteArray::number(settings.index(key.setting));
+        return QByteArray::number(settings.index(*key.setting));
     case FileEncoding::Flag:
-        return QByteArray(settings.checked(key.setting) ? "1" : "0");
+        return QByteArray(settings.checked(*key.setting) ? "1" : "0");
     }
     return {};
 }
@@ -94,17 +94,17 @@ void importValue(Settings& settings, const IniReader& reader, const ConfigKey& k
     case FileEncoding::Fixed:
         break;
     case FileEncoding::Text:
-        settings.setText(key.setting, reader.readText(key.section, key.key, def));
+        settings.setText(*key.setting, reader.readText(key.section, key.key, def));
         break;
     case FileEncoding::Integer:
-        settings.setText(key.setting, QString::number(reader.readInteger(key.section, key.key,
-                                                                         readNumber(def))));
+        settings.setText(*key.setting, QString::number(reader.readInteger(key.section, key.key,
+                                                                          readNumber(def))));
         break;
     case FileEncoding::ListIndex:
-        settings.setIndex(key.setting, reader.readInteger(key.section, key.key, readNumber(def)));
+        settings.setIndex(*key.setting, reader.readInteger(key.section, key.key, readNumber(def)));
         break;
     case FileEncoding::Flag:
-        settings.setChecked(key.setting, reader.readFlag(key.section, key.key, readNumber(def)));
+        settings.setChecked(*key.setting, reader.readFlag(key.section, key.key, readNumber(def)));
         break;
     }
 }

@@ -25,7 +25,7 @@ private:
 // byte is written: a numeric field that does not convert throws
 // ConversionError, and a text that a line of the file cannot hold (a character
 // Latin-1 cannot hold, a line break) is refused in the information box
-// (returns false); either way the file stays as it was. The 90 keys then
+// (returns false); either way the file stays as it was. The keys then
 // replace their values in the file, which is replaced as a whole
 // (writeFileAtomically). A file that cannot be written, or is UTF-16 text,
 // throws FileWriteError and stays as it was.
@@ -35,7 +35,7 @@ private:
 // "Read from file" after the dialog. False, with the information box, when the
 // file is not one of ours (also when it cannot be read at all) or is UTF-16
 // text, and with the error box when the import runs out of memory; otherwise
-// warns once about another version and puts the 87 values into the settings
+// warns once about another version and puts the values into the settings
 // (the clock fields stay as they are).
 [[nodiscard]] bool ImportConfigFile(Settings& settings, const QString& path, Reporter& reporter);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/setting_id.h"
+
 #include <QByteArray>
 #include <QString>
 #include <optional>
@@ -19,7 +21,7 @@ enum class FileEncoding {
 struct ConfigKey {
     QByteArray section;
     QByteArray key;
-    QString setting; // empty for Fixed
+    std::optional<Setting> setting; // none for Fixed
     FileEncoding encoding;
     QString fixedText; // Fixed only
     // The import's default where it is not the setting's start-up value.
@@ -30,7 +32,7 @@ inline const QByteArray kIdentSection = QByteArrayLiteral("!WARNING");
 inline const QByteArray kApplicationKey = QByteArrayLiteral("Application");
 inline const QByteArray kVersionKey = QByteArrayLiteral("Version");
 
-// The 90 keys of the configuration file, in the order written; a new file
+// The keys of the configuration file, in the order written; a new file
 // receives its sections in this order. The import reads the same keys except
 // the Fixed ones.
 const std::vector<ConfigKey>& configKeys();

@@ -72,7 +72,7 @@ EepromFetch FetchEeprom(ConfigImage& received, HidTransport& transport, Reporter
 
 void TakePctimeForWrite(Settings& settings)
 {
-    if (settings.checked(QStringLiteral("Uploadpctime")))
+    if (settings.checked(Setting::Uploadpctime))
         settings.readPctime();
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "orvik_version.h"
+#include "settings/setting_id.h"
 
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -42,7 +44,8 @@ struct Place {
 };
 
 struct SettingDef {
-    QString name;
+    Setting id;
+    QString name; // as users see it
     Tab tab;
     Kind kind;
     // The control's own label. Empty where the window shows a shared row or
@@ -58,15 +61,29 @@ struct SettingDef {
     bool enabledAtStart = true;
 };
 
-// The 92 settings, tab by tab, each tab in keyboard focus order. Defaults are
-// applied in this order too.
+// One row per setting, in the order of Setting (tab by tab, each tab in
+// keyboard focus order). Defaults are applied in this order too.
 const std::vector<SettingDef>& catalogue();
 
-// nullptr when no setting has that name.
+inline const SettingDef& settingDef(Setting s)
+{
+    return catalogue()[position(s)];
+}
+
+inline const QString& settingName(Setting s)
+{
+    return settingDef(s).name;
+}
+
+// nullptr when no setting has that name: for names users give.
 const SettingDef* findSetting(const QString& name);
 
-inline const QStringList kClockFields = {QStringLiteral("Rtcyear"), QStringLiteral("Rtcmonth"),
-                                         QStringLiteral("Rtcday"), QStringLiteral("Rtchour"),
-                                         QStringLiteral("Rtcmin")};
+inline constexpr std::array<Setting, 5> kClockFields = {
+    Setting::Rtcyear, Setting::Rtcmonth, Setting::Rtcday, Setting::Rtchour, Setting::Rtcmin};
+
+constexpr bool isClockField(Setting s)
+{
+    return std::find(kClockFields.begin(), kClockFields.end(), s) != kClockFields.end();
+}
 
 } // namespace orvik

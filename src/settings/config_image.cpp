@@ -33,7 +33,7 @@ enum class ImageEncoding {
 };
 
 struct Field {
-    QString setting;
+    Setting setting;
     int offset;
     ImageEncoding encoding;
     int width = 0; // Text and UpperText: bytes including the terminator
@@ -56,70 +56,71 @@ std::vector<Field> buildLayout()
 {
     using E = ImageEncoding;
     std::vector<Field> f = {
-        {"Weather_stationtype", 42, E::Index},
-        {"Latitude", 22, E::Text, 9},
-        {"Longitude", 31, E::Text, 10},
-        {"Netconfig", 385, E::Index},
+        {Setting::Weather_stationtype, 42, E::Index},
+        {Setting::Latitude, 22, E::Text, 9},
+        {Setting::Longitude, 31, E::Text, 10},
+        {Setting::Netconfig, 385, E::Index},
     };
-    const std::pair<const char*, int> octetRows[] = {
-        {"Ipaddr", 386}, {"Ipmask", 394}, {"Ipgate", 390}, {"Ipdns", 398}};
-    for (const auto& [prefix, offset] : octetRows) {
+    const std::pair<Setting, int> octetRows[] = {{Setting::Ipaddr0, 386},
+                                                 {Setting::Ipmask0, 394},
+                                                 {Setting::Ipgate0, 390},
+                                                 {Setting::Ipdns0, 398}};
+    for (const auto& [first, offset] : octetRows) {
         for (int i = 0; i < 4; ++i)
-            f.push_back({QLatin1String(prefix) + QString::number(i), offset + i, E::U8});
+            f.push_back({settingAfter(first, i), offset + i, E::U8});
     }
     f.insert(f.end(), {
-                          {"telnet_user", 1274, E::Text, 13},
-                          {"telnet_password", 1287, E::Text, 13},
-                          {"telnet_port", 1300, E::U16},
-                          {"Debug_aprsis", 1302, E::Index},
-                          {"Debug_ntp", 1303, E::Index},
-                          {"Debug_dns", 1304, E::Index},
-                          {"Debug_weather", 1305, E::Index},
-                          {"Debug_wunderground", 1306, E::Index},
-                          {"Debug_dhcp", 1307, E::Index},
-                          {"www_port", 1272, E::U16},
-                          {"Rtcyear", 402, E::U16},
-                          {"Rtcmonth", 404, E::U8},
-                          {"Rtcday", 405, E::U8},
-                          {"Rtchour", 406, E::U8},
-                          {"Rtcmin", 407, E::U8},
-                          {"Ntp_enable", 352, E::Flag},
-                          {"Ntp_servername", 353, E::Text, 32},
-                          {"Callsign", 14, E::Callsign},
-                          {"Ssid", 20, E::StationSsid},
-                          {"Aprsis1_servername", 120, E::Text, 32},
-                          {"Aprsis1_port", 152, E::Port},
-                          {"Aprsis2_servername", 154, E::Text, 32},
-                          {"Aprsis2_port", 186, E::Port},
-                          {"Aprsis3_servername", 188, E::Text, 32},
-                          {"Aprsis3_port", 220, E::Port},
-                          {"Aprsis_user", 86, E::UpperText, 17},
-                          {"Aprsis_pass", 103, E::Text, 17},
-                          {"Weather_dest_string", 43, E::ToCall},
-                          {"Weather_dest_ssid", 49, E::DestSsid},
-                          {"Weather_txrate_aprsis", 50, E::U16},
-                          {"Weather_comment", 52, E::Text, 34},
+                          {Setting::telnet_user, 1274, E::Text, 13},
+                          {Setting::telnet_password, 1287, E::Text, 13},
+                          {Setting::telnet_port, 1300, E::U16},
+                          {Setting::Debug_aprsis, 1302, E::Index},
+                          {Setting::Debug_ntp, 1303, E::Index},
+                          {Setting::Debug_dns, 1304, E::Index},
+                          {Setting::Debug_weather, 1305, E::Index},
+                          {Setting::Debug_wunderground, 1306, E::Index},
+                          {Setting::Debug_dhcp, 1307, E::Index},
+                          {Setting::www_port, 1272, E::U16},
+                          {Setting::Rtcyear, 402, E::U16},
+                          {Setting::Rtcmonth, 404, E::U8},
+                          {Setting::Rtcday, 405, E::U8},
+                          {Setting::Rtchour, 406, E::U8},
+                          {Setting::Rtcmin, 407, E::U8},
+                          {Setting::Ntp_enable, 352, E::Flag},
+                          {Setting::Ntp_servername, 353, E::Text, 32},
+                          {Setting::Callsign, 14, E::Callsign},
+                          {Setting::Ssid, 20, E::StationSsid},
+                          {Setting::Aprsis1_servername, 120, E::Text, 32},
+                          {Setting::Aprsis1_port, 152, E::Port},
+                          {Setting::Aprsis2_servername, 154, E::Text, 32},
+                          {Setting::Aprsis2_port, 186, E::Port},
+                          {Setting::Aprsis3_servername, 188, E::Text, 32},
+                          {Setting::Aprsis3_port, 220, E::Port},
+                          {Setting::Aprsis_user, 86, E::UpperText, 17},
+                          {Setting::Aprsis_pass, 103, E::Text, 17},
+                          {Setting::Weather_dest_string, 43, E::ToCall},
+                          {Setting::Weather_dest_ssid, 49, E::DestSsid},
+                          {Setting::Weather_txrate_aprsis, 50, E::U16},
+                          {Setting::Weather_comment, 52, E::Text, 34},
                       });
     // Eight beacon records of 108 bytes.
-    for (int n = 1; n <= 8; ++n) {
+    for (int n = 1; n <= kBeaconCount; ++n) {
         const int record = 408 + 108 * (n - 1);
-        const QString prefix = QStringLiteral("Beacon%1_").arg(n);
         f.insert(f.end(), {
-                              {prefix + "dest_string", record, E::ToCall},
-                              {prefix + "dest_ssid", record + 6, E::DestSsid},
-                              {prefix + "txrate_aprsis", record + 8, E::U16},
-                              {prefix + "msg", record + 10, E::Text, 96},
+                              {beaconField(n, Setting::Beacon1_dest_string), record, E::ToCall},
+                              {beaconField(n, Setting::Beacon1_dest_ssid), record + 6, E::DestSsid},
+                              {beaconField(n, Setting::Beacon1_txrate_aprsis), record + 8, E::U16},
+                              {beaconField(n, Setting::Beacon1_msg), record + 10, E::Text, 96},
                           });
     }
     f.insert(f.end(), {
-                          {"WU_enable", 1308, E::Index},
-                          {"WU_stationid", 1309, E::Text, 25},
-                          {"WU_password", 1334, E::Text, 25},
-                          {"WU_normalserver", 1359, E::Text, 40},
-                          {"WU_rapidfireserver", 1399, E::Text, 40},
-                          {"WU_sendmethod", 1439, E::Index},
-                          {"WU_normalrate", 1440, E::U8},
-                          {"WU_rapidfirerate", 1441, E::U8},
+                          {Setting::WU_enable, 1308, E::Index},
+                          {Setting::WU_stationid, 1309, E::Text, 25},
+                          {Setting::WU_password, 1334, E::Text, 25},
+                          {Setting::WU_normalserver, 1359, E::Text, 40},
+                          {Setting::WU_rapidfireserver, 1399, E::Text, 40},
+                          {Setting::WU_sendmethod, 1439, E::Index},
+                          {Setting::WU_normalrate, 1440, E::U8},
+                          {Setting::WU_rapidfirerate, 1441, E::U8},
                       });
     return f;
 }
@@ -151,17 +152,16 @@ std::uint32_t sumOfImage(const ConfigImage& image)
 
 // The text of a field as it may be stored: Latin-1, at most the setting's
 // maximum length. Shows why not and gives nullopt otherwise.
-std::optional<QByteArray> storableText(const QString& setting, const QString& text,
-                                       Reporter& reporter)
+std::optional<QByteArray> storableText(Setting setting, const QString& text, Reporter& reporter)
 {
     auto bytes = toLatin1(text);
     if (!bytes) {
-        reporter.information(latin1RefusalMessage(setting));
+        reporter.information(latin1RefusalMessage(settingName(setting)));
         return std::nullopt;
     }
-    const int limit = findSetting(setting)->maxLength;
+    const int limit = settingDef(setting).maxLength;
     if (bytes->size() > limit) {
-        reporter.information(tooLongMessage(setting, limit));
+        reporter.information(tooLongMessage(settingName(setting), limit));
         return std::nullopt;
     }
     return bytes;
@@ -225,7 +225,7 @@ QString readText(const std::uint8_t* at, int width)
 void load(const Field& field, const ConfigImage& image, Settings& settings)
 {
     const std::uint8_t* at = image.data() + field.offset;
-    const QString& name = field.setting;
+    const Setting name = field.setting;
     switch (field.encoding) {
     case ImageEncoding::Index:
         settings.setIndex(name, *at);
@@ -312,7 +312,7 @@ bool UnpackConfigImage(const ConfigImage& received, Settings& settings, Reporter
         return false;
     }
     for (const Field& field : layout()) {
-        if (!kClockFields.contains(field.setting))
+        if (!isClockField(field.setting))
             load(field, received, settings);
     }
     return true;

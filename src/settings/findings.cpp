@@ -10,13 +10,10 @@ namespace orvik {
 
 namespace {
 
-const QString kLogin = QStringLiteral("Aprsis_user");
-const QString kPassword = QStringLiteral("Aprsis_pass");
-
-std::optional<Finding> fault(const QString& name, const QString& text)
+std::optional<Finding> fault(Setting setting, const QString& name, const QString& text)
 {
     for (const Rule& rule : validationRules()) {
-        if (rule.setting != name)
+        if (rule.setting != setting)
             continue;
         try {
             if (!passes(rule, text))
@@ -33,12 +30,14 @@ std::optional<Finding> fault(const QString& name, const QString& text)
 std::optional<Finding> findingFor(const Settings& settings, const QString& name)
 {
     // Only text fields are checked.
-    if (const SettingDef* def = findSetting(name); !def || def->kind != Kind::Text)
+    const SettingDef* def = findSetting(name);
+    if (!def || def->kind != Kind::Text)
         return std::nullopt;
-    if (auto found = fault(name, settings.text(name)))
+    if (auto found = fault(def->id, name, settings.text(def->id)))
         return found;
-    if (name == kPassword) {
-        if (auto warning = passcodeWarning(settings.text(kLogin), settings.text(kPassword)))
+    if (def->id == Setting::Aprsis_pass) {
+        if (auto warning = passcodeWarning(settings.text(Setting::Aprsis_user),
+                                           settings.text(Setting::Aprsis_pass)))
             return Finding{name, Severity::Warning, *warning};
     }
     return std::nullopt;
@@ -57,7 +56,9 @@ std::vector<Finding> findAll(const Settings& settings)
 
 QStringList findingsChangedBy(const QString& name)
 {
-    return name == kLogin ? QStringList{name, kPassword} : QStringList{name};
+    return name == settingName(Setting::Aprsis_user)
+               ? QStringList{name, settingName(Setting::Aprsis_pass)}
+               : QStringList{name};
 }
 
 } // namespace orvik

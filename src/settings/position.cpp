@@ -1,5 +1,6 @@
 #include "settings/position.h"
 
+#include "settings/catalogue.h"
 #include "settings/validation.h"
 
 namespace orvik {
@@ -7,9 +8,9 @@ namespace orvik {
 QString decimalPosition(const QString& setting, const QString& text)
 {
     int degreeDigits = 0;
-    if (setting == QLatin1String("Latitude") && CheckLatitude(text))
+    if (setting == settingName(Setting::Latitude) && CheckLatitude(text))
         degreeDigits = 2;
-    else if (setting == QLatin1String("Longitude") && CheckLongitude(text))
+    else if (setting == settingName(Setting::Longitude) && CheckLongitude(text))
         degreeDigits = 3;
     else
         return {};

@@ -21,19 +21,14 @@ void require(bool holds, const char* fault, const QString& name)
     throw std::logic_error(text.toStdString());
 }
 
-const SettingDef& definition(const QString& name)
+} // namespace
+
+Setting Settings::idOf(const QString& name)
 {
     const SettingDef* d = findSetting(name);
     require(d, "unknown setting ", name);
-    return *d;
+    return d->id;
 }
-
-std::size_t positionOf(const QString& name)
-{
-    return static_cast<std::size_t>(&definition(name) - catalogue().data());
-}
-
-} // namespace
 
 Settings::Settings(Clock clock, QObject* parent)
     : QObject(parent), clock_(std::move(clock)), values_(catalogue().size())
@@ -43,121 +38,120 @@ Settings::Settings(Clock clock, QObject* parent)
     for (const SettingDef& d : catalogue()) {
         switch (d.kind) {
         case Kind::Text:
-            setText(d.name, d.defaultText);
+            setText(d.id, d.defaultText);
             break;
         case Kind::List:
-            setIndex(d.name, d.defaultIndex);
+            setIndex(d.id, d.defaultIndex);
             break;
         case Kind::Check:
-            setChecked(d.name, d.defaultChecked);
+            setChecked(d.id, d.defaultChecked);
             break;
         }
     }
     readPctime();
 }
 
-Settings::Value& Settings::slot(const QString& name, Kind kind)
+Settings::Value& Settings::slot(Setting s, Kind kind)
 {
-    const std::size_t i = positionOf(name);
-    require(catalogue()[i].kind == kind, "setting of another kind ", name);
-    return values_[i];
+    require(settingDef(s).kind == kind, "setting of another kind ", settingName(s));
+    return values_[position(s)];
 }
 
-const Settings::Value& Settings::slot(const QString& name, Kind kind) const
+const Settings::Value& Settings::slot(Setting s, Kind kind) const
 {
-    return const_cast<Settings*>(this)->slot(name, kind);
+    return const_cast<Settings*>(this)->slot(s, kind);
 }
 
-QString Settings::text(const QString& name) const
+QString Settings::text(Setting s) const
 {
-    return slot(name, Kind::Text).text;
+    return slot(s, Kind::Text).text;
 }
 
-template <typename T> bool Settings::store(const QString& name, Kind kind, T Value::*field, T value)
+template <typename T> bool Settings::store(Setting s, Kind kind, T Value::*field, T value)
 {
-    Value& v = slot(name, kind);
+    Value& v = slot(s, kind);
     if (v.*field == value)
         return false;
     v.*field = std::move(value);
-    emit valueChanged(name);
+    emit valueChanged(settingName(s));
     return true;
 }
 
-void Settings::setText(const QString& name, const QString& value)
+void Settings::setText(Setting s, const QString& value)
 {
-    store(name, Kind::Text, &Value::text, value);
+    store(s, Kind::Text, &Value::text, value);
 }
 
-int Settings::index(const QString& name) const
+int Settings::index(Setting s) const
 {
-    return slot(name, Kind::List).index;
+    return slot(s, Kind::List).index;
 }
 
-void Settings::setIndex(const QString& name, int value)
+void Settings::setIndex(Setting s, int value)
 {
-    const int count = static_cast<int>(definition(name).items.size());
-    store(name, Kind::List, &Value::index, value >= 0 && value < count ? value : -1);
+    const int count = static_cast<int>(settingDef(s).items.size());
+    store(s, Kind::List, &Value::index, value >= 0 && value < count ? value : -1);
 }
 
-bool Settings::checked(const QString& name) const
+bool Settings::checked(Setting s) const
 {
-    return slot(name, Kind::Check).checked;
+    return slot(s, Kind::Check).checked;
 }
 
-void Settings::setChecked(const QString& name, bool value)
+void Settings::setChecked(Setting s, bool value)
 {
-    if (!store(name, Kind::Check, &Value::checked, value))
+    if (!store(s, Kind::Check, &Value::checked, value))
         return;
     // Both boxes share the handler; it looks only at Uploadpctime.
-    if (name == QLatin1String("Uploadpctime") || name == QLatin1String("Ntp_enable"))
+    if (s == Setting::Uploadpctime || s == Setting::Ntp_enable)
         uploadpctimeClick();
 }
 
-bool Settings::isEnabled(const QString& name) const
+bool Settings::isEnabled(Setting s) const
 {
-    return values_[positionOf(name)].enabled;
+    return values_[position(s)].enabled;
 }
 
-void Settings::setEnabled(const QString& name, bool enabled)
+void Settings::setEnabled(Setting s, bool enabled)
 {
-    Value& v = values_[positionOf(name)];
+    Value& v = values_[position(s)];
     if (v.enabled == enabled)
         return;
     v.enabled = enabled;
-    emit enabledChanged(name, enabled);
+    emit enabledChanged(settingName(s), enabled);
 }
 
 void Settings::uploadpctimeClick()
 {
-    const bool enabled = !checked(QStringLiteral("Uploadpctime"));
-    for (const QString& field : kClockFields)
+    const bool enabled = !checked(Setting::Uploadpctime);
+    for (const Setting field : kClockFields)
         setEnabled(field, enabled);
 }
 
-QString Settings::valueText(const QString& name) const
+QString Settings::valueText(Setting s) const
 {
-    switch (definition(name).kind) {
+    switch (settingDef(s).kind) {
     case Kind::Text:
-        return text(name);
+        return text(s);
     case Kind::List:
-        return QString::number(index(name));
+        return QString::number(index(s));
     case Kind::Check:
-        return checked(name) ? QStringLiteral("1") : QStringLiteral("0");
+        return checked(s) ? QStringLiteral("1") : QStringLiteral("0");
     }
     return {};
 }
 
-void Settings::setValueText(const QString& name, const QString& value)
+void Settings::setValueText(Setting s, const QString& value)
 {
-    switch (definition(name).kind) {
+    switch (settingDef(s).kind) {
     case Kind::Text:
-        setText(name, value);
+        setText(s, value);
         break;
     case Kind::List:
-        setIndex(name, readNumber(value));
+        setIndex(s, readNumber(value));
         break;
     case Kind::Check:
-        setChecked(name, readNumber(value) != 0);
+        setChecked(s, readNumber(value) != 0);
         break;
     }
 }
@@ -166,7 +160,7 @@ void Settings::readPctime()
 {
     const UtcTime t = toUtc(clock_());
     const int parts[] = {t.year, t.month, t.day, t.hour, t.minute};
-    for (int i = 0; i < kClockFields.size(); ++i)
+    for (std::size_t i = 0; i < kClockFields.size(); ++i)
         setText(kClockFields[i], QString::number(parts[i]));
 }
 

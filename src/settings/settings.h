@@ -9,31 +9,46 @@
 
 namespace orvik {
 
-// The store of the 92 settings. Every operation reads and writes them here by
-// name; the window's controls are bound to it both ways.
+// The store of every setting of the catalogue. Every operation reads and
+// writes them here; the window's controls are bound to it both ways.
 class Settings : public QObject {
     Q_OBJECT
 public:
     // Applies the defaults in catalogue order, then ReadPctime.
     explicit Settings(Clock clock = systemNow, QObject* parent = nullptr);
 
-    QString text(const QString& name) const;
-    void setText(const QString& name, const QString& value);
+    QString text(Setting s) const;
+    void setText(Setting s, const QString& value);
     // -1 when no item is selected.
-    int index(const QString& name) const;
+    int index(Setting s) const;
     // An index outside the items leaves the list with no selection.
-    void setIndex(const QString& name, int value);
-    bool checked(const QString& name) const;
+    void setIndex(Setting s, int value);
+    bool checked(Setting s) const;
     // A change of Uploadpctime or Ntp_enable runs the clock-field enable rule.
-    void setChecked(const QString& name, bool value);
-    bool isEnabled(const QString& name) const;
+    void setChecked(Setting s, bool value);
+    bool isEnabled(Setting s) const;
 
     // A setting's value as one text: a field's text, a list's index, a check
     // box's 0 or 1.
-    QString valueText(const QString& name) const;
+    QString valueText(Setting s) const;
     // The reverse of valueText. Throws ConversionError when a list or check
     // box is given something that is not a number.
-    void setValueText(const QString& name, const QString& value);
+    void setValueText(Setting s, const QString& value);
+
+    // The same by text name, for names users give (and tests); an unknown
+    // name is a bug of the caller.
+    QString text(const QString& name) const { return text(idOf(name)); }
+    void setText(const QString& name, const QString& value) { setText(idOf(name), value); }
+    int index(const QString& name) const { return index(idOf(name)); }
+    void setIndex(const QString& name, int value) { setIndex(idOf(name), value); }
+    bool checked(const QString& name) const { return checked(idOf(name)); }
+    void setChecked(const QString& name, bool value) { setChecked(idOf(name), value); }
+    bool isEnabled(const QString& name) const { return isEnabled(idOf(name)); }
+    QString valueText(const QString& name) const { return valueText(idOf(name)); }
+    void setValueText(const QString& name, const QString& value)
+    {
+        setValueText(idOf(name), value);
+    }
 
     // Fills the five clock fields with the current UTC time.
     void readPctime();
@@ -50,12 +65,13 @@ private:
         bool checked = false;
         bool enabled = true;
     };
-    Value& slot(const QString& name, Kind kind);
-    const Value& slot(const QString& name, Kind kind) const;
+    static Setting idOf(const QString& name);
+    Value& slot(Setting s, Kind kind);
+    const Value& slot(Setting s, Kind kind) const;
     // Stores `value` in the setting's `field`; true, with valueChanged, when
     // that changed it.
-    template <typename T> bool store(const QString& name, Kind kind, T Value::*field, T value);
-    void setEnabled(const QString& name, bool enabled);
+    template <typename T> bool store(Setting s, Kind kind, T Value::*field, T value);
+    void setEnabled(Setting s, bool enabled);
     void uploadpctimeClick();
 
     Clock clock_;

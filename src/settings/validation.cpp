@@ -13,56 +13,56 @@ std::vector<Rule> buildRules()
     const QString latitude =
         QStringLiteral("Our latitude - syntax error (e.g. 5221.60N, format: DDMM.MM).");
     std::vector<Rule> r = {
-        {"Latitude", Test::Length, 8, 0, latitude},
-        {"Latitude", Test::Latitude, 0, 0, latitude},
-        {"Longitude", Test::Length, 9, 0,
+        {Setting::Latitude, Test::Length, 8, 0, latitude},
+        {Setting::Latitude, Test::Latitude, 0, 0, latitude},
+        {Setting::Longitude, Test::Length, 9, 0,
          "Our longitude - syntax error (e.g. 01653.63E, format DDDMM.MM)."},
-        {"Longitude", Test::Longitude, 0, 0,
+        {Setting::Longitude, Test::Longitude, 0, 0,
          "Our longitude - syntax error (e.g. 01653.63E, format: DDDMM.MM)."},
     };
-    const std::pair<const char*, const char*> octetRows[] = {
-        {"Ipaddr", "IP Address"}, {"Ipmask", "IP Mask"}, {"Ipgate", "Gateway"}, {"Ipdns", "DNS"}};
-    for (const auto& [prefix, label] : octetRows) {
+    const std::pair<Setting, const char*> octetRows[] = {{Setting::Ipaddr0, "IP Address"},
+                                                         {Setting::Ipmask0, "IP Mask"},
+                                                         {Setting::Ipgate0, "Gateway"},
+                                                         {Setting::Ipdns0, "DNS"}};
+    for (const auto& [first, label] : octetRows) {
         for (int i = 0; i < 4; ++i)
-            r.push_back({QLatin1String(prefix) + QString::number(i), Test::Range, 0, 255,
+            r.push_back({settingAfter(first, i), Test::Range, 0, 255,
                          QStringLiteral("%1 - range error (0 - 255).").arg(QLatin1String(label))});
     }
-    r.push_back({"telnet_port", Test::Number});
-    r.push_back({"www_port", Test::Number});
-    for (const QString& field : kClockFields)
+    r.push_back({Setting::telnet_port, Test::Number});
+    r.push_back({Setting::www_port, Test::Number});
+    for (const Setting field : kClockFields)
         r.push_back({field, Test::Number});
-    r.push_back({"Callsign", Test::NotEmpty, 0, 0, "Callsign - too short (e.g. NOCALL-4)."});
-    r.push_back({"Ssid", Test::Range, 0, 15, "Callsign - SSID range error (0 - 15)."});
+    r.push_back({Setting::Callsign, Test::NotEmpty, 0, 0, "Callsign - too short (e.g. NOCALL-4)."});
+    r.push_back({Setting::Ssid, Test::Range, 0, 15, "Callsign - SSID range error (0 - 15)."});
     for (int i = 1; i <= 3; ++i)
-        r.push_back({QStringLiteral("Aprsis%1_port").arg(i), Test::RangeOrEmpty, 0, 65535,
+        r.push_back({settingAfter(Setting::Aprsis1_port, 2 * (i - 1)), Test::RangeOrEmpty, 0, 65535,
                      QStringLiteral("APRS-IS Server %1 Port - range error (0 - 65535).").arg(i)});
-    r.push_back({"Weather_dest_string", Test::NotEmpty, 0, 0,
+    r.push_back({Setting::Weather_dest_string, Test::NotEmpty, 0, 0,
                  "Weather destination - too short (e.g. APXQ08)."});
-    r.push_back({"Weather_dest_ssid", Test::RangeOrFail, 0, 15,
+    r.push_back({Setting::Weather_dest_ssid, Test::RangeOrFail, 0, 15,
                  "Weather destination - SSID range error (0 - 15)."});
-    r.push_back({"Weather_txrate_aprsis", Test::ZeroOrRange, 5, 1440,
+    r.push_back({Setting::Weather_txrate_aprsis, Test::ZeroOrRange, 5, 1440,
                  "Weather report tx rate (APRSIS) range error (5 - 1440)."});
-    r.push_back({"Weather_comment", Test::Printable, 0, 0,
+    r.push_back({Setting::Weather_comment, Test::Printable, 0, 0,
                  "Weather report comment - forbidden characters."});
-    for (int n = 1; n <= 8; ++n) {
-        const auto name = [n](const char* field) {
-            return QStringLiteral("Beacon%1_%2").arg(n).arg(QLatin1String(field));
-        };
+    for (int n = 1; n <= kBeaconCount; ++n) {
+        const auto name = [n](Setting firstBeacons) { return beaconField(n, firstBeacons); };
         const auto message = [n](const char* text) {
             return QStringLiteral("Beacon %1 %2").arg(n).arg(QLatin1String(text));
         };
-        r.push_back({name("dest_string"), Test::NotEmpty, 0, 0,
+        r.push_back({name(Setting::Beacon1_dest_string), Test::NotEmpty, 0, 0,
                      message("destination - too short (e.g. APXQ08).")});
-        r.push_back({name("dest_ssid"), Test::RangeOrFail, 0, 15,
+        r.push_back({name(Setting::Beacon1_dest_ssid), Test::RangeOrFail, 0, 15,
                      message("destination - SSID range error (0 - 15).")});
-        r.push_back({name("txrate_aprsis"), Test::ZeroOrRange, 5, 1440,
+        r.push_back({name(Setting::Beacon1_txrate_aprsis), Test::ZeroOrRange, 5, 1440,
                      message("tx rate (APRSIS) range error (5 - 1440), or 0 to disable.")});
-        r.push_back(
-            {name("msg"), Test::Printable, 0, 0, message("message - forbidden characters.")});
+        r.push_back({name(Setting::Beacon1_msg), Test::Printable, 0, 0,
+                     message("message - forbidden characters.")});
     }
-    r.push_back({"WU_normalrate", Test::Range, 1, 240,
+    r.push_back({Setting::WU_normalrate, Test::Range, 1, 240,
                  "WeatherUnderground normal send rate range error (1 - 240)."});
-    r.push_back({"WU_rapidfirerate", Test::Range, 5, 60,
+    r.push_back({Setting::WU_rapidfirerate, Test::Range, 5, 60,
                  "WeatherUnderground \"Rapid fire\" send rate range error (5 - 60)."});
     return r;
 }

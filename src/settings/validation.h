@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/setting_id.h"
+
 #include <QString>
 #include <vector>
 
@@ -20,7 +22,7 @@ enum class Test {
 };
 
 struct Rule {
-    QString setting;
+    Setting setting;
     Test test;
     int low = 0;
     int high = 0;

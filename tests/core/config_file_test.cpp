@@ -2,6 +2,7 @@
 #include "settings/catalogue.h"
 #include "settings/operation.h"
 #include "settings/settings.h"
+#include "support/expected_defaults.h"
 #include "support/recording_reporter.h"
 #include "support/resource_limit.h"
 #include "support/temp_files.h"
@@ -16,142 +17,22 @@ namespace orvik {
 namespace {
 
 // A new file written from the start-up defaults, byte for byte.
-const QByteArray kDefaultsFile = "[!WARNING]\r\n"
-                                 "WARNING=Please do not try to modify this file. It should be "
-                                 "managed with Orvik 2.0 configurator program.\r\n"
-                                 "Application=Orvik 2.0 Configurator\r\n"
-                                 "Version=v1.02\r\n"
-                                 "[Device]\r\n"
-                                 "Weather_stationtype=5\r\n"
-                                 "Latitude=5223.08N\r\n"
-                                 "Longitude=01658.14E\r\n"
-                                 "[Network]\r\n"
-                                 "Netconfig=0\r\n"
-                                 "Ipaddr0=192\r\n"
-                                 "Ipaddr1=168\r\n"
-                                 "Ipaddr2=2\r\n"
-                                 "Ipaddr3=2\r\n"
-                                 "Ipmask0=255\r\n"
-                                 "Ipmask1=255\r\n"
-                                 "Ipmask2=255\r\n"
-                                 "Ipmask3=0\r\n"
-                                 "Ipgate0=192\r\n"
-                                 "Ipgate1=168\r\n"
-                                 "Ipgate2=2\r\n"
-                                 "Ipgate3=1\r\n"
-                                 "Ipdns0=192\r\n"
-                                 "Ipdns1=168\r\n"
-                                 "Ipdns2=2\r\n"
-                                 "Ipdns3=1\r\n"
-                                 "[Telnet]\r\n"
-                                 "Telnet_user=admin\r\n"
-                                 "Telnet_pass=tokra\r\n"
-                                 "Telnet_port=23\r\n"
-                                 "[Debug]\r\n"
-                                 "Debug_aprsis=0\r\n"
-                                 "Debug_ntp=1\r\n"
-                                 "Debug_dns=1\r\n"
-                                 "Debug_weather=0\r\n"
-                                 "Debug_wunderground=1\r\n"
-                                 "Debug_dhcp=1\r\n"
-                                 "[WWW]\r\n"
-                                 "WWW_port=80\r\n"
-                                 "[RTC]\r\n"
-                                 "Uploadpctime=1\r\n"
-                                 "Ntp_enable=1\r\n"
-                                 "Ntp_servername=pool.ntp.org\r\n"
-                                 "[APRS-IS]\r\n"
-                                 "Callsign=NOCALL\r\n"
-                                 "SSID=0\r\n"
-                                 "Aprsis1_servername=\r\n"
-                                 "Aprsis1_port=14580\r\n"
-                                 "Aprsis2_servername=\r\n"
-                                 "Aprsis2_port=14580\r\n"
-                                 "Aprsis3_servername=\r\n"
-                                 "Aprsis3_port=14580\r\n"
-                                 "Aprsis_user=nocall\r\n"
-                                 "Aprsis_pass=60417\r\n"
-                                 "[Weather]\r\n"
-                                 "Weather_dest_string=APXQ08\r\n"
-                                 "Weather_dest_ssid=0\r\n"
-                                 "Weather_txrate_aprsis=5\r\n"
-                                 "Weather_comment=Orvik 2.0 weather\r\n"
-                                 "[Beacons]\r\n"
-                                 "Beacon1_dest_string=APXQ08\r\n"
-                                 "Beacon1_dest_ssid=0\r\n"
-                                 "Beacon1_txrate_aprsis=5\r\n"
-                                 "Beacon1_msg=@<date>z<lat>/<long>-Orvik2.0\r\n"
-                                 "Beacon2_dest_string=APXQ08\r\n"
-                                 "Beacon2_dest_ssid=0\r\n"
-                                 "Beacon2_txrate_aprsis=0\r\n"
-                                 "Beacon2_msg=\r\n"
-                                 "Beacon3_dest_string=APXQ08\r\n"
-                                 "Beacon3_dest_ssid=0\r\n"
-                                 "Beacon3_txrate_aprsis=0\r\n"
-                                 "Beacon3_msg=\r\n"
-                                 "Beacon4_dest_string=APXQ08\r\n"
-                                 "Beacon4_dest_ssid=0\r\n"
-                                 "Beacon4_txrate_aprsis=0\r\n"
-                                 "Beacon4_msg=\r\n"
-                                 "Beacon5_dest_string=APXQ08\r\n"
-                                 "Beacon5_dest_ssid=0\r\n"
-                                 "Beacon5_txrate_aprsis=0\r\n"
-                                 "Beacon5_msg=\r\n"
-                                 "Beacon6_dest_string=APXQ08\r\n"
-                                 "Beacon6_dest_ssid=0\r\n"
-                                 "Beacon6_txrate_aprsis=0\r\n"
-                                 "Beacon6_msg=\r\n"
-                                 "Beacon7_dest_string=APXQ08\r\n"
-                                 "Beacon7_dest_ssid=0\r\n"
-                                 "Beacon7_txrate_aprsis=0\r\n"
-                                 "Beacon7_msg=\r\n"
-                                 "Beacon8_dest_string=APXQ08\r\n"
-                                 "Beacon8_dest_ssid=0\r\n"
-                                 "Beacon8_txrate_aprsis=0\r\n"
-                                 "Beacon8_msg=\r\n"
-                                 "[WeatherUnderground]\r\n"
-                                 "Enable=0\r\n"
-                                 "StationID=\r\n"
-                                 "Password=\r\n"
-                                 "Normalserver=weatherstation.wunderground.com\r\n"
-                                 "Rapidfireserver=rtupdate.wunderground.com\r\n"
-                                 "Sendmethod=0\r\n"
-                                 "Normal_rate=1\r\n"
-                                 "Rapidfire_rate=5\r\n";
-
-// The settings the file stores as numbers.
-const QStringList kIntegerSettings = {"Ipaddr0",
-                                      "Ipaddr1",
-                                      "Ipaddr2",
-                                      "Ipaddr3",
-                                      "Ipmask0",
-                                      "Ipmask1",
-                                      "Ipmask2",
-                                      "Ipmask3",
-                                      "Ipgate0",
-                                      "Ipgate1",
-                                      "Ipgate2",
-                                      "Ipgate3",
-                                      "Ipdns0",
-                                      "Ipdns1",
-                                      "Ipdns2",
-                                      "Ipdns3",
-                                      "telnet_port",
-                                      "www_port",
-                                      "Aprsis1_port",
-                                      "Aprsis2_port",
-                                      "Aprsis3_port",
-                                      "Weather_txrate_aprsis",
-                                      "Beacon1_txrate_aprsis",
-                                      "Beacon2_txrate_aprsis",
-                                      "Beacon3_txrate_aprsis",
-                                      "Beacon4_txrate_aprsis",
-                                      "Beacon5_txrate_aprsis",
-                                      "Beacon6_txrate_aprsis",
-                                      "Beacon7_txrate_aprsis",
-                                      "Beacon8_txrate_aprsis",
-                                      "WU_normalrate",
-                                      "WU_rapidfirerate"};
+const QByteArray kDefaultsFile = [] {
+    QByteArray file = "[!WARNING]\r\n"
+                      "WARNING=Please do not try to modify this file. It should be "
+                      "managed with Orvik 2.0 configurator program.\r\n"
+                      "Application=Orvik 2.0 Configurator\r\n"
+                      "Version=v1.02\r\n";
+    QByteArray section;
+    for (const test::ExpectedDefault& row : test::kExpectedDefaults) {
+        if (!row.section)
+            continue;
+        if (section != row.section)
+            file += "[" + (section = row.section) + "]\r\n";
+        file += QByteArray(row.key ? row.key : row.name) + "=" + row.value + "\r\n";
+    }
+    return file;
+}();
 
 const QString kNotOurs =
     "information: Imported configuration file is not a Orvik 2.0 configuration file. \n"
@@ -194,7 +75,7 @@ protected:
         QHash<QString, QString> expected;
         int i = 0;
         for (const SettingDef& d : catalogue()) {
-            if (kClockFields.contains(d.name))
+            if (isClockField(d.id))
                 continue;
             ++i;
             if (d.kind == Kind::Check) {
@@ -203,7 +84,7 @@ protected:
             } else if (d.kind == Kind::List) {
                 s.setIndex(d.name, d.defaultIndex == 0 ? 1 : 0);
                 expected[d.name] = d.defaultIndex == 0 ? "1" : "0";
-            } else if (kIntegerSettings.contains(d.name)) {
+            } else if (test::expectedRow(d.name.toStdString()).form == test::Form::Number) {
                 s.setText(d.name, QString("00%1").arg(i));
                 expected[d.name] = QString::number(i);
             } else if (i % 2 == 0) {
@@ -216,7 +97,7 @@ protected:
                 expected[d.name] = s.text(d.name);
             }
         }
-        EXPECT_EQ(i, 87);
+        EXPECT_EQ(i, test::countExpected([](const auto& row) { return row.section; }));
         s.setIndex("Netconfig", 2);
         expected["Netconfig"] = "-1";
         return expected;
@@ -530,7 +411,7 @@ TEST_F(ConfigFile, UploadpctimeRunsTheEnableRule)
         s.setChecked("Uploadpctime", c.before);
         ASSERT_TRUE(ImportConfigFile(s, write("u.cfg", kIdent + "[RTC]\n" + c.line), reporter));
         EXPECT_EQ(s.checked("Uploadpctime"), c.after) << c.line;
-        for (const QString& field : kClockFields)
+        for (const Setting field : kClockFields)
             EXPECT_EQ(s.isEnabled(field), !c.after) << c.line;
         EXPECT_EQ(s.text("Rtcyear"), "2023");
     }

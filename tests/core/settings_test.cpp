@@ -1,5 +1,6 @@
 #include "settings/catalogue.h"
 #include "settings/settings.h"
+#include "support/expected_defaults.h"
 
 #include <gtest/gtest.h>
 
@@ -19,112 +20,17 @@ Clock at(std::int64_t t)
     return [t] { return t; };
 }
 
-// Every setting of a freshly started configurator, written out by hand: the
-// catalogue must reproduce it, not the other way round.
-const std::vector<std::pair<const char*, const char*>> kExpectedDefaults = {
-    {"Weather_stationtype", "5"},
-    {"Latitude", "5223.08N"},
-    {"Longitude", "01658.14E"},
-    {"Netconfig", "0"},
-    {"Ipaddr0", "192"},
-    {"Ipaddr1", "168"},
-    {"Ipaddr2", "2"},
-    {"Ipaddr3", "2"},
-    {"Ipmask0", "255"},
-    {"Ipmask1", "255"},
-    {"Ipmask2", "255"},
-    {"Ipmask3", "0"},
-    {"Ipgate0", "192"},
-    {"Ipgate1", "168"},
-    {"Ipgate2", "2"},
-    {"Ipgate3", "1"},
-    {"Ipdns0", "192"},
-    {"Ipdns1", "168"},
-    {"Ipdns2", "2"},
-    {"Ipdns3", "1"},
-    {"telnet_user", "admin"},
-    {"telnet_password", "tokra"},
-    {"telnet_port", "23"},
-    {"Debug_aprsis", "0"},
-    {"Debug_ntp", "1"},
-    {"Debug_dns", "1"},
-    {"Debug_weather", "0"},
-    {"Debug_wunderground", "1"},
-    {"Debug_dhcp", "1"},
-    {"www_port", "80"},
-    {"Uploadpctime", "1"},
-    {"Rtcyear", "2023"},
-    {"Rtcmonth", "11"},
-    {"Rtcday", "14"},
-    {"Rtchour", "22"},
-    {"Rtcmin", "13"},
-    {"Ntp_enable", "1"},
-    {"Ntp_servername", "pool.ntp.org"},
-    {"Callsign", "NOCALL"},
-    {"Ssid", "0"},
-    {"Aprsis1_servername", ""},
-    {"Aprsis1_port", "14580"},
-    {"Aprsis2_servername", ""},
-    {"Aprsis2_port", "14580"},
-    {"Aprsis3_servername", ""},
-    {"Aprsis3_port", "14580"},
-    {"Aprsis_user", "nocall"},
-    {"Aprsis_pass", "60417"},
-    {"Weather_dest_string", "APXQ08"},
-    {"Weather_dest_ssid", "0"},
-    {"Weather_txrate_aprsis", "5"},
-    {"Weather_comment", "Orvik 2.0 weather"},
-    {"Beacon1_dest_string", "APXQ08"},
-    {"Beacon1_dest_ssid", "0"},
-    {"Beacon1_txrate_aprsis", "5"},
-    {"Beacon1_msg", "@<date>z<lat>/<long>-Orvik2.0"},
-    {"Beacon2_dest_string", "APXQ08"},
-    {"Beacon2_dest_ssid", "0"},
-    {"Beacon2_txrate_aprsis", "0"},
-    {"Beacon2_msg", ""},
-    {"Beacon3_dest_string", "APXQ08"},
-    {"Beacon3_dest_ssid", "0"},
-    {"Beacon3_txrate_aprsis", "0"},
-    {"Beacon3_msg", ""},
-    {"Beacon4_dest_string", "APXQ08"},
-    {"Beacon4_dest_ssid", "0"},
-    {"Beacon4_txrate_aprsis", "0"},
-    {"Beacon4_msg", ""},
-    {"Beacon5_dest_string", "APXQ08"},
-    {"Beacon5_dest_ssid", "0"},
-    {"Beacon5_txrate_aprsis", "0"},
-    {"Beacon5_msg", ""},
-    {"Beacon6_dest_string", "APXQ08"},
-    {"Beacon6_dest_ssid", "0"},
-    {"Beacon6_txrate_aprsis", "0"},
-    {"Beacon6_msg", ""},
-    {"Beacon7_dest_string", "APXQ08"},
-    {"Beacon7_dest_ssid", "0"},
-    {"Beacon7_txrate_aprsis", "0"},
-    {"Beacon7_msg", ""},
-    {"Beacon8_dest_string", "APXQ08"},
-    {"Beacon8_dest_ssid", "0"},
-    {"Beacon8_txrate_aprsis", "0"},
-    {"Beacon8_msg", ""},
-    {"WU_enable", "0"},
-    {"WU_stationid", ""},
-    {"WU_password", ""},
-    {"WU_normalserver", "weatherstation.wunderground.com"},
-    {"WU_rapidfireserver", "rtupdate.wunderground.com"},
-    {"WU_sendmethod", "0"},
-    {"WU_normalrate", "1"},
-    {"WU_rapidfirerate", "5"},
-};
-
 TEST(Settings, FreshConfiguratorHoldsEveryDefaultInFocusOrder)
 {
     const Settings s(at(kNovember));
-    ASSERT_EQ(catalogue().size(), kExpectedDefaults.size());
-    for (std::size_t i = 0; i < kExpectedDefaults.size(); ++i) {
-        const auto& [name, value] = kExpectedDefaults[i];
-        SCOPED_TRACE(name);
-        EXPECT_EQ(catalogue()[i].name, QString(name));
-        EXPECT_EQ(s.valueText(name), QString(value));
+    ASSERT_EQ(catalogue().size(), test::kExpectedSettingCount);
+    ASSERT_EQ(kSettingCount, test::kExpectedSettingCount);
+    for (std::size_t i = 0; i < test::kExpectedSettingCount; ++i) {
+        const test::ExpectedDefault& row = test::kExpectedDefaults[i];
+        SCOPED_TRACE(row.name);
+        EXPECT_EQ(catalogue()[i].name, QString(row.name));
+        EXPECT_EQ(position(catalogue()[i].id), i); // the enumerators in the rows' order
+        EXPECT_EQ(s.valueText(row.name), QString(row.value));
     }
 }
 
@@ -133,7 +39,7 @@ TEST(Settings, OnlyTheClockFieldsStartDisabled)
     const Settings s(at(kNovember));
     for (const SettingDef& d : catalogue()) {
         SCOPED_TRACE(d.name.toStdString());
-        EXPECT_EQ(s.isEnabled(d.name), !kClockFields.contains(d.name));
+        EXPECT_EQ(s.isEnabled(d.name), !isClockField(d.id));
     }
 }
 
@@ -152,24 +58,24 @@ TEST(Settings, EnableRuleFollowsUploadpctimeOnly)
     QSignalSpy enabledSpy(&s, &Settings::enabledChanged);
 
     s.setChecked("Uploadpctime", false);
-    for (const QString& f : kClockFields)
-        EXPECT_TRUE(s.isEnabled(f)) << f.toStdString();
+    for (const Setting f : kClockFields)
+        EXPECT_TRUE(s.isEnabled(f)) << settingName(f).toStdString();
     EXPECT_EQ(s.text("Rtcyear"), "2023"); // text kept
     EXPECT_EQ(enabledSpy.count(), 5);
 
     // Ntp_enable runs the same rule, which looks at Uploadpctime alone.
     s.setChecked("Ntp_enable", false);
     s.setChecked("Ntp_enable", true);
-    for (const QString& f : kClockFields)
-        EXPECT_TRUE(s.isEnabled(f)) << f.toStdString();
+    for (const Setting f : kClockFields)
+        EXPECT_TRUE(s.isEnabled(f)) << settingName(f).toStdString();
     EXPECT_TRUE(s.isEnabled("Ntp_servername"));
 
     s.setChecked("Uploadpctime", true);
-    for (const QString& f : kClockFields)
-        EXPECT_FALSE(s.isEnabled(f)) << f.toStdString();
+    for (const Setting f : kClockFields)
+        EXPECT_FALSE(s.isEnabled(f)) << settingName(f).toStdString();
     s.setChecked("Ntp_enable", false);
-    for (const QString& f : kClockFields)
-        EXPECT_FALSE(s.isEnabled(f)) << f.toStdString();
+    for (const Setting f : kClockFields)
+        EXPECT_FALSE(s.isEnabled(f)) << settingName(f).toStdString();
     EXPECT_TRUE(s.isEnabled("Ntp_servername"));
 }
 
@@ -247,7 +153,7 @@ TEST_F(LocalZone, ReadPctimeWritesUtcWithoutLeadingZeros)
         const Settings s(at(c.t));
         for (int i = 0; i < 5; ++i)
             EXPECT_EQ(s.text(kClockFields[i]), QString(c.fields[i]))
-                << c.t << " " << kClockFields[i].toStdString();
+                << c.t << " " << settingName(kClockFields[i]).toStdString();
     }
 }
 
