@@ -4,9 +4,9 @@
 #include "app/dialogs.h"
 #include "app/folder_appliance.h"
 #include "app/pictures.h"
-#include "configfile/native_names.h"
 #include "device/firmware_upload.h"
 #include "device/hidapi_transport.h"
+#include "files/native_names.h"
 #include "settings/catalogue.h"
 #include "settings/operation.h"
 

@@ -1,10 +1,13 @@
 #include "cli/commands.h"
 #include "cli/context.h"
+#include "cli/options.h"
 #include "device/config_sessions.h"
 #include "settings/findings.h"
 #include "settings/settings.h"
 
 namespace orvik::cli {
+
+namespace {
 
 int runCheck(Context& ctx)
 {
@@ -25,5 +28,21 @@ int runCheck(Context& ctx)
     ctx.out.flush();
     return status;
 }
+
+} // namespace
+
+const CommandDef kCheckCommand{
+    .name = "check",
+    .arguments = "[CONFIG.cfg]",
+    .options = Set | Time,
+    .summary = "print every fault \"Write config\" would find",
+    .description = "Run every check of \"Write config\" over the settings show would print (the\n"
+                   "clock fields take \"now\" while Uploadpctime is ticked) and print one line\n"
+                   "per setting that fails, in the order of the checks: NAME: MESSAGE, e.g.\n"
+                   "Latitude: Our latitude - syntax error (e.g. 5221.60N, format: DDMM.MM).\n"
+                   "An APRS-IS password that is not the login's passcode (nor -1) adds a line\n"
+                   "\"warning: ...\", which does not fail. Nothing is written. Exit status 0:\n"
+                   "every check passes, 1: one fails.",
+    .run = runCheck};
 
 } // namespace orvik::cli

@@ -2,6 +2,7 @@
 #include "cli/context.h"
 #include "cli/device_access.h"
 #include "cli/image_file.h"
+#include "cli/options.h"
 #include "device/config_sessions.h"
 #include "device/device_link.h"
 #include "device/protocol.h"
@@ -38,8 +39,6 @@ bool backUp(Context& ctx, HidTransport& transport)
     return kept;
 }
 
-} // namespace
-
 int runList(Context& ctx)
 {
     return runOnDevice(ctx, [&](HidTransport& transport) {
@@ -60,6 +59,20 @@ int runList(Context& ctx)
     });
 }
 
+} // namespace
+
+const CommandDef kListCommand{
+    .name = "list",
+    .arguments = "",
+    .options = Emulator | Verbose,
+    .summary = "list the attached appliances",
+    .description = "Print every attached Orvik 2.0, one a line: its path, then its serial number\n"
+                   "when it tells one. Exit status 1, with \"Orvik 2.0 not found.\", when none is\n"
+                   "attached.",
+    .run = runList};
+
+namespace {
+
 int runInfo(Context& ctx)
 {
     return runOnDevice(ctx, [&](HidTransport& transport) {
@@ -72,6 +85,19 @@ int runInfo(Context& ctx)
         return false;
     });
 }
+
+} // namespace
+
+const CommandDef kInfoCommand{
+    .name = "info",
+    .arguments = "",
+    .options = kDeviceOptions,
+    .summary = "show the appliance's firmware version",
+    .description = "Show the appliance's firmware version, as the notice after \"Read config\"\n"
+                   "does.",
+    .run = runInfo};
+
+namespace {
 
 int runRead(Context& ctx)
 {
@@ -101,6 +127,22 @@ int runRead(Context& ctx)
     return 0;
 }
 
+} // namespace
+
+const CommandDef kReadCommand{
+    .name = "read",
+    .arguments = "[CONFIG.cfg]",
+    .options = kDeviceOptions | Set | Time | Output | Image,
+    .outputs = Output | Image,
+    .inPlace = Output,
+    .summary = "\"Read config\": read the appliance's configuration",
+    .description =
+        "Run \"Read config\": read the appliance's configuration into the settings show\n"
+        "would print and print them as show does; --image FILE keeps the received\n"
+        "image, -o FILE the settings as a configuration file, and either prints\n"
+        "nothing.",
+    .run = runRead};
+
 namespace {
 
 // write --image FILE: the image goes to the appliance byte for byte, as it was
@@ -112,16 +154,13 @@ int writeKeptImage(Context& ctx)
         return 1;
     // The appliance takes only images of this configuration version; the
     // unpacking shows the same box as "Read config" when it differs.
-    ConfigImage probe = *image;
-    if (!UnpackConfigImage(probe, *ctx.freshSettings(), ctx.reporter))
+    if (!UnpackConfigImage(*image, *ctx.freshSettings(), ctx.reporter))
         return 1;
     return runWriteOnDevice(ctx, Written::Configuration, [&](HidTransport& transport) {
         return (ctx.backup.isEmpty() || backUp(ctx, transport)) &&
                WriteConfigImage(*image, transport, ctx.reporter);
     });
 }
-
-} // namespace
 
 int runWrite(Context& ctx)
 {
@@ -138,5 +177,25 @@ int runWrite(Context& ctx)
                WriteConfigImage(outgoing, transport, ctx.reporter);
     });
 }
+
+} // namespace
+
+const CommandDef kWriteCommand{
+    .name = "write",
+    .arguments = "[CONFIG.cfg]",
+    .options = kDeviceOptions | Set | Time | Image | Backup,
+    .outputs = Backup,
+    .replaceSettings = Image,
+    .summary = "\"Write config\": write the settings to the appliance",
+    .description = "Run \"Write config\" on the settings show would print: take \"now\" into the\n"
+                   "clock fields while Uploadpctime is ticked, validate, pack and write them.\n"
+                   "--backup FILE: once the settings are packed, first read the appliance's\n"
+                   "configuration image as \"Read config\" does and keep it in FILE (see unpack,\n"
+                   "diff); when that read fails, the image fails its check or FILE cannot be\n"
+                   "written, nothing is written to the appliance (exit status 1). An erased\n"
+                   "appliance holds no image to keep: write to it without --backup.\n"
+                   "--image FILE writes a kept image (from --backup or read --image) back byte\n"
+                   "for byte instead, with no CONFIG.cfg and no --set: the way back after a write.",
+    .run = runWrite};
 
 } // namespace orvik::cli

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 #include "cli/context.h"
 #include "cli/image_file.h"
+#include "cli/options.h"
 #include "configfile/config_file.h"
 #include "device/config_sessions.h"
 #include "settings/catalogue.h"
@@ -28,7 +29,7 @@ std::optional<Loaded> load(Context& ctx, const QString& path, const Clock& clock
     if (!bytes)
         return std::nullopt;
     Loaded loaded{std::make_unique<Settings>(clock)};
-    std::optional<ConfigImage> image = asImage(*bytes);
+    const std::optional<ConfigImage> image = asImage(*bytes);
     if (image && CheckEepromImage(*image)) {
         loaded.image = true;
         if (!UnpackConfigImage(*image, *loaded.settings, ctx.reporter))
@@ -70,8 +71,6 @@ QString quoted(const QString& value)
     return q + QLatin1Char('\'');
 }
 
-} // namespace
-
 int runDiff(Context& ctx)
 {
     // Both sides stand at the same moment, so their clock fields agree.
@@ -98,5 +97,28 @@ int runDiff(Context& ctx)
     ctx.out.flush();
     return differ ? 1 : 0;
 }
+
+} // namespace
+
+const CommandDef kDiffCommand{
+    .name = "diff",
+    .arguments = "A B",
+    .options = 0,
+    .fileFailure = 2,
+    .summary = "compare two configurations setting by setting",
+    .description =
+        "Compare two configurations setting by setting. Each of A and B is a\n"
+        "configuration image when it is exactly 6144 bytes long and passes the image\n"
+        "check, and a configuration file otherwise; each is loaded as unpack or \"Read\n"
+        "from file\" would, onto a freshly started configurator. Prints one line per\n"
+        "setting that differs, in show's order and form: NAME: 'VALUE IN A' | 'VALUE IN\n"
+        "B', e.g. Callsign: 'NOCALL' | 'SP9XYZ' (a ' inside a value is doubled; a\n"
+        "control character stands outside the quotes as #code: 'a'#9'b'). The clock\n"
+        "fields are never compared (neither kind keeps them), nor Uploadpctime when A\n"
+        "or B is an image. An image keeps Aprsis_user upper-cased and Callsign padded\n"
+        "to six characters, so a file and the image packed from it differ there, as\n"
+        "the appliance would hold them. Exit status 0: the same, 1: they differ, 2: a\n"
+        "usage error or a file that cannot be loaded (its messages on standard error).",
+    .run = runDiff};
 
 } // namespace orvik::cli

@@ -1,9 +1,12 @@
 #include "cli/commands.h"
 #include "cli/context.h"
 #include "cli/device_access.h"
+#include "cli/options.h"
 #include "device/firmware_upload.h"
 
 namespace orvik::cli {
+
+namespace {
 
 int runUploadFirmware(Context& ctx)
 {
@@ -23,5 +26,16 @@ int runUploadFirmware(Context& ctx)
         return UploadFirmwareSession(transport, source, ctx.reporter, [](bool) {});
     });
 }
+
+} // namespace
+
+const CommandDef kUploadFirmwareCommand{
+    .name = "upload-firmware",
+    .arguments = "",
+    .options = kDeviceOptions | Image,
+    .summary = "\"Upload firmware\": send new firmware to the appliance",
+    .description = "Run \"Upload firmware\" with the firmware image this program carries, or the\n"
+                   "--image FILE.",
+    .run = runUploadFirmware};
 
 } // namespace orvik::cli

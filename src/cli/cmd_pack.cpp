@@ -1,10 +1,13 @@
 #include "cli/commands.h"
 #include "cli/context.h"
 #include "cli/image_file.h"
+#include "cli/options.h"
 #include "device/config_sessions.h"
 #include "settings/settings.h"
 
 namespace orvik::cli {
+
+namespace {
 
 int runPack(Context& ctx)
 {
@@ -21,5 +24,19 @@ int runPack(Context& ctx)
         return 0;
     return writeImageFile(ctx, ctx.output, image) ? 0 : 1;
 }
+
+} // namespace
+
+const CommandDef kPackCommand{
+    .name = "pack",
+    .arguments = "[CONFIG.cfg]",
+    .options = Set | Time | Output,
+    .outputs = Output,
+    .summary = "validate and pack the settings into an image",
+    .description = "Validate and pack the settings show would print into the 6144-byte\n"
+                   "configuration image, as \"Write config\" does before it opens the device (the\n"
+                   "clock fields take \"now\" while Uploadpctime is ticked); -o FILE writes it.\n"
+                   "Without -o, only validates.",
+    .run = runPack};
 
 } // namespace orvik::cli

@@ -1,8 +1,11 @@
 #include "cli/commands.h"
 #include "cli/context.h"
+#include "cli/options.h"
 #include "settings/settings.h"
 
 namespace orvik::cli {
+
+namespace {
 
 int runSave(Context& ctx)
 {
@@ -11,5 +14,20 @@ int runSave(Context& ctx)
         return 1;
     return 0;
 }
+
+} // namespace
+
+const CommandDef kSaveCommand{
+    .name = "save",
+    .arguments = "[CONFIG.cfg]",
+    .options = Set | Time | Output,
+    .required = Output,
+    .outputs = Output,
+    .inPlace = Output,
+    .summary = "save the settings to a configuration file",
+    .description = "Save the settings show would print to the configuration file FILE, as \"Save\n"
+                   "to file\" does; an existing FILE keeps every line it does not get from the\n"
+                   "settings.",
+    .run = runSave};
 
 } // namespace orvik::cli

@@ -1,8 +1,11 @@
 #include "cli/commands.h"
 #include "cli/context.h"
+#include "cli/options.h"
 #include "settings/settings.h"
 
 namespace orvik::cli {
+
+namespace {
 
 int runShow(Context& ctx)
 {
@@ -12,5 +15,18 @@ int runShow(Context& ctx)
     ctx.printSettings(*settings);
     return 0;
 }
+
+} // namespace
+
+const CommandDef kShowCommand{
+    .name = "show",
+    .arguments = "[CONFIG.cfg]",
+    .options = Set | Time,
+    .summary = "print the settings, one NAME=VALUE line each",
+    .description = "Print every setting of a freshly started configurator, one NAME=VALUE line\n"
+                   "each (text fields their text, lists their index, check boxes 0 or 1).\n"
+                   "CONFIG.cfg is read first, as \"Read from file\" does; then the --set options\n"
+                   "apply in order.",
+    .run = runShow};
 
 } // namespace orvik::cli

@@ -1,14 +1,17 @@
 #include "cli/commands.h"
 #include "cli/context.h"
 #include "cli/image_file.h"
+#include "cli/options.h"
 #include "settings/config_image.h"
 #include "settings/settings.h"
 
 namespace orvik::cli {
 
+namespace {
+
 int runUnpack(Context& ctx)
 {
-    std::optional<ConfigImage> image = loadImageFile(ctx, ctx.positional.first());
+    const std::optional<ConfigImage> image = loadImageFile(ctx, ctx.positional.first());
     if (!image)
         return 1;
 
@@ -18,5 +21,17 @@ int runUnpack(Context& ctx)
     ctx.printSettings(*settings);
     return 0;
 }
+
+} // namespace
+
+const CommandDef kUnpackCommand{
+    .name = "unpack",
+    .arguments = "FILE",
+    .options = Set | Time,
+    .summary = "print the settings an image holds",
+    .description =
+        "Check the 6144-byte configuration image FILE, unpack it onto a freshly started\n"
+        "configurator as \"Read config\" does and print the settings as show does.",
+    .run = runUnpack};
 
 } // namespace orvik::cli

@@ -1,7 +1,7 @@
 #include "cli/command_files.h"
 
 #include "cli/context.h"
-#include "configfile/file_access.h"
+#include "files/file_access.h"
 
 #include <QFileInfo>
 

@@ -3,7 +3,7 @@
 #include "cli/command_files.h"
 #include "cli/context.h"
 #include "cli/options.h"
-#include "configfile/file_access.h"
+#include "files/file_access.h"
 #include "orvik_version.h"
 
 #include <QCommandLineParser>
@@ -17,157 +17,11 @@ namespace orvik::cli {
 
 namespace {
 
-struct Command {
-    const char* name;
-    // Its arguments as usage shows them; a bracketed one may be left out.
-    const char* arguments;
-    unsigned options;
-    unsigned required = 0;
-    // The options that name a file the command writes; the other file options
-    // name one it reads.
-    unsigned outputs = 0;
-    // An output that is a configuration file updated in place, which may be
-    // the file the command read.
-    unsigned inPlace = 0;
-    // Options that take the place of the settings: no CONFIG.cfg and no --set
-    // go with them.
-    unsigned replaceSettings = 0;
-    // The exit status when a file cannot be read or would be overwritten.
-    int fileFailure = 1;
-    const char* summary;
-    const char* description;
-    int (*run)(Context&);
-};
-
-// Add new commands here.
+// Every command, in the order help lists them.
 const std::array kCommands = {
-    Command{.name = "show",
-            .arguments = "[CONFIG.cfg]",
-            .options = Set | Time,
-            .summary = "print the settings, one NAME=VALUE line each",
-            .description =
-                "Print every setting of a freshly started configurator, one NAME=VALUE line\n"
-                "each (text fields their text, lists their index, check boxes 0 or 1).\n"
-                "CONFIG.cfg is read first, as \"Read from file\" does; then the --set options\n"
-                "apply in order.",
-            .run = runShow},
-    Command{.name = "check",
-            .arguments = "[CONFIG.cfg]",
-            .options = Set | Time,
-            .summary = "print every fault \"Write config\" would find",
-            .description =
-                "Run every check of \"Write config\" over the settings show would print (the\n"
-                "clock fields take \"now\" while Uploadpctime is ticked) and print one line\n"
-                "per setting that fails, in the order of the checks: NAME: MESSAGE, e.g.\n"
-                "Latitude: Our latitude - syntax error (e.g. 5221.60N, format: DDMM.MM).\n"
-                "An APRS-IS password that is not the login's passcode (nor -1) adds a line\n"
-                "\"warning: ...\", which does not fail. Nothing is written. Exit status 0:\n"
-                "every check passes, 1: one fails.",
-            .run = runCheck},
-    Command{.name = "save",
-            .arguments = "[CONFIG.cfg]",
-            .options = Set | Time | Output,
-            .required = Output,
-            .outputs = Output,
-            .inPlace = Output,
-            .summary = "save the settings to a configuration file",
-            .description =
-                "Save the settings show would print to the configuration file FILE, as \"Save\n"
-                "to file\" does; an existing FILE keeps every line it does not get from the\n"
-                "settings.",
-            .run = runSave},
-    Command{.name = "pack",
-            .arguments = "[CONFIG.cfg]",
-            .options = Set | Time | Output,
-            .outputs = Output,
-            .summary = "validate and pack the settings into an image",
-            .description =
-                "Validate and pack the settings show would print into the 6144-byte\n"
-                "configuration image, as \"Write config\" does before it opens the device (the\n"
-                "clock fields take \"now\" while Uploadpctime is ticked); -o FILE writes it.\n"
-                "Without -o, only validates.",
-            .run = runPack},
-    Command{.name = "unpack",
-            .arguments = "FILE",
-            .options = Set | Time,
-            .summary = "print the settings an image holds",
-            .description =
-                "Check the 6144-byte configuration image FILE, unpack it onto a freshly started\n"
-                "configurator as \"Read config\" does and print the settings as show does.",
-            .run = runUnpack},
-    Command{.name = "diff",
-            .arguments = "A B",
-            .options = 0,
-            .fileFailure = 2,
-            .summary = "compare two configurations setting by setting",
-            .description =
-                "Compare two configurations setting by setting. Each of A and B is a\n"
-                "configuration image when it is exactly 6144 bytes long and passes the image\n"
-                "check, and a configuration file otherwise; each is loaded as unpack or \"Read\n"
-                "from file\" would, onto a freshly started configurator. Prints one line per\n"
-                "setting that differs, in show's order and form: NAME: 'VALUE IN A' | 'VALUE IN\n"
-                "B', e.g. Callsign: 'NOCALL' | 'SP9XYZ' (a ' inside a value is doubled; a\n"
-                "control character stands outside the quotes as #code: 'a'#9'b'). The clock\n"
-                "fields are never compared (neither kind keeps them), nor Uploadpctime when A\n"
-                "or B is an image. An image keeps Aprsis_user upper-cased and Callsign padded\n"
-                "to six characters, so a file and the image packed from it differ there, as\n"
-                "the appliance would hold them. Exit status 0: the same, 1: they differ, 2: a\n"
-                "usage error or a file that cannot be loaded (its messages on standard error).",
-            .run = runDiff},
-    Command{.name = "list",
-            .arguments = "",
-            .options = Emulator | Verbose,
-            .summary = "list the attached appliances",
-            .description =
-                "Print every attached Orvik 2.0, one a line: its path, then its serial number\n"
-                "when it tells one. Exit status 1, with \"Orvik 2.0 not found.\", when none is\n"
-                "attached.",
-            .run = runList},
-    Command{.name = "info",
-            .arguments = "",
-            .options = kDeviceOptions,
-            .summary = "show the appliance's firmware version",
-            .description =
-                "Show the appliance's firmware version, as the notice after \"Read config\"\n"
-                "does.",
-            .run = runInfo},
-    Command{.name = "read",
-            .arguments = "[CONFIG.cfg]",
-            .options = kDeviceOptions | Set | Time | Output | Image,
-            .outputs = Output | Image,
-            .inPlace = Output,
-            .summary = "\"Read config\": read the appliance's configuration",
-            .description =
-                "Run \"Read config\": read the appliance's configuration into the settings show\n"
-                "would print and print them as show does; --image FILE keeps the received\n"
-                "image, -o FILE the settings as a configuration file, and either prints\n"
-                "nothing.",
-            .run = runRead},
-    Command{.name = "write",
-            .arguments = "[CONFIG.cfg]",
-            .options = kDeviceOptions | Set | Time | Image | Backup,
-            .outputs = Backup,
-            .replaceSettings = Image,
-            .summary = "\"Write config\": write the settings to the appliance",
-            .description =
-                "Run \"Write config\" on the settings show would print: take \"now\" into the\n"
-                "clock fields while Uploadpctime is ticked, validate, pack and write them.\n"
-                "--backup FILE: once the settings are packed, first read the appliance's\n"
-                "configuration image as \"Read config\" does and keep it in FILE (see unpack,\n"
-                "diff); when that read fails, the image fails its check or FILE cannot be\n"
-                "written, nothing is written to the appliance (exit status 1). An erased\n"
-                "appliance holds no image to keep: write to it without --backup.\n"
-                "--image FILE writes a kept image (from --backup or read --image) back byte\n"
-                "for byte instead, with no CONFIG.cfg and no --set: the way back after a write.",
-            .run = runWrite},
-    Command{.name = "upload-firmware",
-            .arguments = "",
-            .options = kDeviceOptions | Image,
-            .summary = "\"Upload firmware\": send new firmware to the appliance",
-            .description =
-                "Run \"Upload firmware\" with the firmware image this program carries, or the\n"
-                "--image FILE.",
-            .run = runUploadFirmware},
+    &kShowCommand,   &kCheckCommand, &kSaveCommand,           &kPackCommand,
+    &kUnpackCommand, &kDiffCommand,  &kListCommand,           &kInfoCommand,
+    &kReadCommand,   &kWriteCommand, &kUploadFirmwareCommand,
 };
 
 const char* const kUsage = "Usage: orvikctl COMMAND [options] [arguments]";
@@ -196,7 +50,7 @@ QString helpText(const QCommandLineParser& parser, const QString& usage)
     return usage + text.mid(text.indexOf('\n'));
 }
 
-QString commandHelp(const Command& command, QCommandLineParser& parser)
+QString commandHelp(const CommandDef& command, QCommandLineParser& parser)
 {
     parser.setApplicationDescription(QString::fromUtf8(command.description));
     QString usage = QStringLiteral("Usage: orvikctl %1 [options]").arg(command.name);
@@ -213,8 +67,8 @@ QString globalHelp(QCommandLineParser& parser)
 {
     QString description = QStringLiteral("Runs the Orvik 2.0 Configurator's operations from the "
                                          "command line.\nCommands:");
-    for (const Command& c : kCommands)
-        description += QStringLiteral("\n  %1 %2").arg(c.name, -15).arg(c.summary);
+    for (const CommandDef* c : kCommands)
+        description += QStringLiteral("\n  %1 %2").arg(c->name, -15).arg(c->summary);
     parser.setApplicationDescription(description);
     return helpText(parser, kUsage) + '\n' + kDeviceNote;
 }
@@ -272,7 +126,7 @@ QString parseProblem(const QCommandLineParser& parser, const char* command)
 }
 
 // The usage problem of these positional arguments, if any.
-QString argumentsProblem(const Command& command, const QStringList& given)
+QString argumentsProblem(const CommandDef& command, const QStringList& given)
 {
     const QStringList wanted =
         QString::fromLatin1(command.arguments).split(' ', Qt::SkipEmptyParts);
@@ -292,7 +146,7 @@ struct CommandFiles {
 };
 
 // Takes option `o` as given into `ctx` and `files`; the usage problem, if any.
-QString takeOption(Context& ctx, const Command& command, const QCommandLineParser& parser,
+QString takeOption(Context& ctx, const CommandDef& command, const QCommandLineParser& parser,
                    const OptionDef& o, CommandFiles& files)
 {
     const QString name = spelled(o.qt.names().first());
@@ -323,7 +177,7 @@ QString takeOption(Context& ctx, const Command& command, const QCommandLineParse
 // Takes everything the command line says into `ctx`, then runs the command;
 // a usage error, printed before anything is touched, when it says something
 // the command cannot take.
-int runCommand(Context& ctx, const Command& command, const QStringList& args)
+int runCommand(Context& ctx, const CommandDef& command, const QStringList& args)
 {
     QCommandLineParser parser;
     addOptions(parser, command.options);
@@ -362,8 +216,8 @@ int runWithoutCommand(Context& ctx, const QStringList& args)
 {
     if (args.isEmpty()) {
         ctx.err << kUsage << "\nCommands:";
-        for (const Command& c : kCommands)
-            ctx.err << ' ' << c.name;
+        for (const CommandDef* c : kCommands)
+            ctx.err << ' ' << c->name;
         ctx.err << "\nSee 'orvikctl --help' and 'orvikctl COMMAND --help'." << Qt::endl;
         return 2;
     }
@@ -405,9 +259,9 @@ int runOrvikctl(const QStringList& args, QTextStream& out, QTextStream& err,
         return runWithoutCommand(ctx, args);
     QStringList rest = args;
     const QString name = rest.takeAt(at);
-    for (const Command& c : kCommands) {
-        if (name == QLatin1String(c.name))
-            return runCommand(ctx, c, rest);
+    for (const CommandDef* c : kCommands) {
+        if (name == QLatin1String(c->name))
+            return runCommand(ctx, *c, rest);
     }
     return usageError(ctx, QStringLiteral("unknown command %1").arg(name));
 }

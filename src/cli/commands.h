@@ -15,17 +15,40 @@ struct Context;
 int runOrvikctl(const QStringList& args, QTextStream& out, QTextStream& err,
                 HidTransportFactory usbTransport = {});
 
-// One function per command, each in its own cmd_*.cpp.
-int runShow(Context& ctx);
-int runCheck(Context& ctx);
-int runPack(Context& ctx);
-int runUnpack(Context& ctx);
-int runDiff(Context& ctx);
-int runSave(Context& ctx);
-int runList(Context& ctx);
-int runInfo(Context& ctx);
-int runRead(Context& ctx);
-int runWrite(Context& ctx);
-int runUploadFirmware(Context& ctx);
+// One command of orvikctl: everything about it in one place, its own
+// cmd_*.cpp, which defines it; commands.cpp lists them.
+struct CommandDef {
+    const char* name;
+    // Its arguments as usage shows them; a bracketed one may be left out.
+    const char* arguments;
+    unsigned options;
+    unsigned required = 0;
+    // The options that name a file the command writes; the other file options
+    // name one it reads.
+    unsigned outputs = 0;
+    // An output that is a configuration file updated in place, which may be
+    // the file the command read.
+    unsigned inPlace = 0;
+    // Options that take the place of the settings: no CONFIG.cfg and no --set
+    // go with them.
+    unsigned replaceSettings = 0;
+    // The exit status when a file cannot be read or would be overwritten.
+    int fileFailure = 1;
+    const char* summary;
+    const char* description;
+    int (*run)(Context&);
+};
+
+extern const CommandDef kShowCommand;
+extern const CommandDef kCheckCommand;
+extern const CommandDef kSaveCommand;
+extern const CommandDef kPackCommand;
+extern const CommandDef kUnpackCommand;
+extern const CommandDef kDiffCommand;
+extern const CommandDef kListCommand;
+extern const CommandDef kInfoCommand;
+extern const CommandDef kReadCommand;
+extern const CommandDef kWriteCommand;
+extern const CommandDef kUploadFirmwareCommand;
 
 } // namespace orvik::cli

@@ -2,8 +2,8 @@
 
 #include "cli/command_files.h"
 #include "cli/context.h"
-#include "configfile/file_access.h"
 #include "device/config_sessions.h"
+#include "files/file_access.h"
 
 #include <algorithm>
 

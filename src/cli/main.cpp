@@ -1,6 +1,6 @@
 #include "cli/commands.h"
-#include "configfile/native_names.h"
 #include "device/hidapi_transport.h"
+#include "files/native_names.h"
 
 #include <QCoreApplication>
 #include <cstdio>

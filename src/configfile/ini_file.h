@@ -1,7 +1,7 @@
 #pragma once
 
-#include "configfile/file_access.h"
 #include "configfile/ini_document.h"
+#include "files/file_access.h"
 
 #include <QString>
 #include <cstdint>

@@ -22,14 +22,25 @@ namespace orvik {
 // Firmware pages the appliance has room for.
 inline constexpr int kFirmwarePageLimit = kUploadBufferSize / kPageSize;
 
-enum class FaultKind {
-    Refuse,      // the request is not taken: the write reports 0 bytes
-    WrongEcho,   // the reply's byte 1 is not the command code
-    BadChecksum, // reply bytes 36-37 one off: a page read's checksum, nothing elsewhere
-    ShortReply,  // one byte short
-    NoReply,     // nothing comes back
-    LateReply,   // the reply misses its wait and comes before the next one
-    Hold,        // the reply comes Fault::holdMs later, however long the wait
+enum class FaultKind { Refuse, WrongEcho, BadChecksum, ShortReply, NoReply, LateReply, Hold };
+
+// Each fault kind once: its name in a fault plan and what it does (the
+// emulator's exchange carries it out).
+struct FaultKindRow {
+    FaultKind kind;
+    const char* name;
+    const char* meaning;
+};
+inline constexpr FaultKindRow kFaultKinds[] = {
+    {FaultKind::Refuse, "refuse", "the request is not taken: the write reports 0 bytes"},
+    {FaultKind::WrongEcho, "wrong-echo", "the reply's byte 1 is not the command code"},
+    {FaultKind::BadChecksum, "bad-checksum",
+     "reply bytes 36-37 one off: a page read's checksum, nothing elsewhere"},
+    {FaultKind::ShortReply, "short-reply", "one byte short"},
+    {FaultKind::NoReply, "no-reply", "nothing comes back"},
+    {FaultKind::LateReply, "late-reply", "the reply misses its wait and comes before the next one"},
+    // Takes the milliseconds after it.
+    {FaultKind::Hold, "hold", "the reply comes Fault::holdMs later, however long the wait"},
 };
 
 // One entry of an appliance's fault plan. An exchange that fails leaves the

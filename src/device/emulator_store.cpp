@@ -1,7 +1,7 @@
 #include "device/emulator_store.h"
 
-#include "configfile/file_access.h"
 #include "device/firmware_upload.h"
+#include "files/file_access.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -37,16 +37,6 @@ constexpr std::array kCommandNames = {
     Name{"firmware", static_cast<int>(Command::WriteFirmwarePage)},
 };
 
-constexpr std::array kKindNames = {
-    Name{"refuse", static_cast<int>(FaultKind::Refuse)},
-    Name{"wrong-echo", static_cast<int>(FaultKind::WrongEcho)},
-    Name{"bad-checksum", static_cast<int>(FaultKind::BadChecksum)},
-    Name{"short-reply", static_cast<int>(FaultKind::ShortReply)},
-    Name{"no-reply", static_cast<int>(FaultKind::NoReply)},
-    Name{"late-reply", static_cast<int>(FaultKind::LateReply)},
-    Name{"hold", static_cast<int>(FaultKind::Hold)}, // takes the milliseconds after it
-};
-
 template <std::size_t N>
 std::optional<int> lookUp(const std::array<Name, N>& names, const QString& word)
 {
@@ -63,11 +53,14 @@ std::optional<Fault> parseFault(const QStringList& words, QString& why)
 {
     why = QStringLiteral("not a fault");
     const auto command = lookUp(kCommandNames, words.value(0));
-    const auto kind = lookUp(kKindNames, words.value(2));
-    const bool hold = kind == static_cast<int>(FaultKind::Hold);
-    if (!command || !kind || words.size() != (hold ? 4 : 3))
+    const auto kind = std::find_if(std::begin(kFaultKinds), std::end(kFaultKinds),
+                                   [&](const FaultKindRow& k) { return words.value(2) == k.name; });
+    if (!command || kind == std::end(kFaultKinds))
         return std::nullopt;
-    Fault fault{static_cast<Command>(*command), std::nullopt, static_cast<FaultKind>(*kind)};
+    const bool hold = kind->kind == FaultKind::Hold;
+    if (words.size() != (hold ? 4 : 3))
+        return std::nullopt;
+    Fault fault{static_cast<Command>(*command), std::nullopt, kind->kind};
     if (hold) {
         bool ok = false;
         fault.holdMs = words[3].toInt(&ok);

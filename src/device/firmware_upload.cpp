@@ -1,10 +1,10 @@
 #include "device/firmware_upload.h"
 
-#include "configfile/file_access.h"
 #include "device/carried_firmware.h"
 #include "device/device_link.h"
 #include "device/page_loop.h"
 #include "device/protocol.h"
+#include "files/file_access.h"
 #include "settings/operation.h"
 
 #include <QScopeGuard>

@@ -298,14 +298,14 @@ bool PackConfigImage(const Settings& settings, ConfigImage& image, Reporter& rep
     return true;
 }
 
-bool UnpackConfigImage(ConfigImage& received, Settings& settings, Reporter& reporter)
+bool UnpackConfigImage(const ConfigImage& received, Settings& settings, Reporter& reporter)
 {
     if (std::memcmp(received.data() + kConfigVersionOffset, kVersionLiteral, kVersionCompared) !=
         0) {
-        received[kVersionEnd] = 0;
+        // The stored version text ends before the field's last byte.
         const QString device = received[kConfigVersionOffset] == 'v'
                                    ? readText(received.data() + kConfigVersionOffset,
-                                              kVersionEnd + 1 - kConfigVersionOffset)
+                                              kVersionEnd - kConfigVersionOffset)
                                    : QStringLiteral("unknown");
         reporter.information(QStringLiteral("Uncompatible configuration version:\nDevice: ") +
                              device + QStringLiteral("\nConfigurator: ") + kVersionText);

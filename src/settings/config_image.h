@@ -19,9 +19,10 @@ using ConfigImage = std::array<std::uint8_t, kImageSize>;
 [[nodiscard]] bool PackConfigImage(const Settings& settings, ConfigImage& image,
                                    Reporter& reporter);
 
-// Version test (information box on mismatch, offset 13 zeroed, false, no
-// setting touched), then unpacks every stored value into `settings`.
-[[nodiscard]] bool UnpackConfigImage(ConfigImage& received, Settings& settings, Reporter& reporter);
+// Version test (information box on mismatch, false, no setting touched),
+// then unpacks every stored value into `settings`. The image is only read.
+[[nodiscard]] bool UnpackConfigImage(const ConfigImage& received, Settings& settings,
+                                     Reporter& reporter);
 
 // The 32-bit sum of offsets 4..1447 equals the u32 at 0, and "END" stands at 1443.
 [[nodiscard]] bool CheckEepromImage(const ConfigImage& image);

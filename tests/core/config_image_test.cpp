@@ -360,13 +360,12 @@ TEST(UnpackConfigImage, VersionMismatchShowsTheBoxAndChangesNothing)
     struct Case {
         std::string version; // offsets 6 to 13
         const char* shown;
-        std::string kept; // offsets 6 to 13 afterwards
     };
     const Case cases[] = {
-        {std::string("v1.01\0\0\0", 8), "v1.01", std::string("v1.01\0\0\0", 8)},
-        {"v1.03xyz", "v1.03xy", std::string("v1.03xy\0", 8)},
-        {std::string("V1.02\0\0\0", 8), "unknown", std::string("V1.02\0\0\0", 8)},
-        {std::string(8, '\0'), "unknown", std::string(8, '\0')},
+        {std::string("v1.01\0\0\0", 8), "v1.01"},
+        {"v1.03xyz", "v1.03xy"},
+        {std::string("V1.02\0\0\0", 8), "unknown"},
+        {std::string(8, '\0'), "unknown"},
     };
     for (const Case& c : cases) {
         ConfigImage image = packedWith({{"Callsign", "SP9XYZ"}});
@@ -380,7 +379,7 @@ TEST(UnpackConfigImage, VersionMismatchShowsTheBoxAndChangesNothing)
                                              "Device: %1\nConfigurator: v1.02")
                                   .arg(c.shown)});
         EXPECT_EQ(allValues(settings), before);
-        EXPECT_EQ(slice(image, 6, 8), bytes(c.kept));
+        EXPECT_EQ(slice(image, 6, 8), bytes(c.version)); // the image is only read
     }
 }
 

@@ -5,6 +5,7 @@
 #include "support/temp_files.h"
 
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -130,6 +131,16 @@ TEST(FaultPlan, RefusesALineThatWouldMeanNothing)
                   row.error.isEmpty());
         EXPECT_EQ(error, row.error);
     }
+}
+
+// The README's list of the fault plan's kinds names every kind there is.
+TEST(FaultPlan, TheReadmeNamesEveryKind)
+{
+    QFile readme(QStringLiteral(ORVIK_SOURCE_DIR "/README.md"));
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+    const QByteArray text = readme.readAll();
+    for (const FaultKindRow& kind : kFaultKinds)
+        EXPECT_TRUE(text.contains(QByteArray("`") + kind.name)) << kind.name;
 }
 
 // Counted, not timed: one frame out and one back for each of the 192 pages.

@@ -1,5 +1,5 @@
-#include "configfile/file_access.h"
-#include "configfile/native_names.h"
+#include "files/file_access.h"
+#include "files/native_names.h"
 #include "support/temp_files.h"
 
 #include <gtest/gtest.h>

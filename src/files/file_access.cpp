@@ -1,4 +1,4 @@
-#include "configfile/file_access.h"
+#include "files/file_access.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,4 +1,4 @@
-#include "configfile/native_names.h"
+#include "files/native_names.h"
 
 #include <QByteArray>
 #include <QFile>
