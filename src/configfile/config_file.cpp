@@ -127,8 +127,8 @@ bool ExportConfigFile(const Settings& settings, const QString& path, Reporter& r
         }
         entries.push_back({key.section, key.key, exportValue(settings, key)});
     }
-    if (const FileStatus saved = updateIniFile(path, entries); !saved.ok())
-        throw FileWriteError(path, saved.error);
+    if (const Result<> saved = updateIniFile(path, entries); !saved.ok())
+        throw FileWriteError(path, saved.errorText());
     return true;
 }
 

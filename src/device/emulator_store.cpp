@@ -95,20 +95,20 @@ bool readFile(const QString& path, qint64 limit, std::optional<QByteArray>& byte
 {
     if (!QFileInfo::exists(path))
         return true;
-    FileContent content = readRegularFile(path, limit + 1);
+    Result<QByteArray> content = readRegularFile(path, limit + 1);
     if (!content.ok()) {
-        error = path + QStringLiteral(": ") + content.error;
+        error = path + QStringLiteral(": ") + content.errorText();
         return false;
     }
-    bytes = std::move(content.bytes);
+    bytes = *std::move(content);
     return true;
 }
 
 bool writeFile(const QString& path, const QByteArray& bytes, QString& error)
 {
-    const FileStatus status = writeFileAtomically(path, bytes);
+    const Result<> status = writeFileAtomically(path, bytes);
     if (!status.ok())
-        error = path + QStringLiteral(": ") + status.error;
+        error = path + QStringLiteral(": ") + status.errorText();
     return status.ok();
 }
 

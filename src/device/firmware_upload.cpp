@@ -29,14 +29,14 @@ std::optional<QByteArray> CarriedFirmware::load(int id)
 
 FirmwareFile ReadFirmwareFile(const QString& path)
 {
-    FileContent file = readRegularFile(path, kUploadBufferSize);
-    if (file.error == tooLargeReason(kUploadBufferSize))
+    Result<QByteArray> file = readRegularFile(path, kUploadBufferSize);
+    if (file.errorText() == tooLargeReason(kUploadBufferSize))
         return {{}, kFirmwareTooLong};
     if (!file.ok())
-        return {{}, QStringLiteral("Cannot open %1: %2.").arg(path, file.error)};
-    if (file.bytes.isEmpty())
+        return {{}, QStringLiteral("Cannot open %1: %2.").arg(path, file.errorText())};
+    if (file->isEmpty())
         return {{}, kFirmwareEmpty};
-    return {std::move(file.bytes), {}};
+    return {*std::move(file), {}};
 }
 
 std::optional<QByteArray> FirmwareBytes::load(int id)

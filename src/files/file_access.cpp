@@ -177,51 +177,52 @@ QString tooLargeReason(qint64 maxSize)
     return QStringLiteral("File too large (more than %1 bytes)").arg(maxSize);
 }
 
-FileStatus checkRegularFile(const QString& path, qint64 maxSize)
-{
-    struct stat st {};
-    QString error;
-    const int fd = openRegularFile(path, maxSize, st, error);
-    if (fd >= 0)
-        ::close(fd);
-    return {error};
-}
-
-FileContent readRegularFile(const QString& path, qint64 maxSize)
+Result<> checkRegularFile(const QString& path, qint64 maxSize)
 {
     struct stat st {};
     QString error;
     const int fd = openRegularFile(path, maxSize, st, error);
     if (fd < 0)
-        return {{}, error};
+        return OperationError(error);
+    ::close(fd);
+    return {};
+}
+
+Result<QByteArray> readRegularFile(const QString& path, qint64 maxSize)
+{
+    struct stat st {};
+    QString error;
+    const int fd = openRegularFile(path, maxSize, st, error);
+    if (fd < 0)
+        return OperationError(error);
     const Descriptor guard(fd);
 
     // One byte more than the file holds, so that a file that grew shows.
     QByteArray bytes(qMin<qint64>(st.st_size, maxSize) + 1, Qt::Uninitialized);
     if (!readToEnd(fd, bytes, maxSize))
-        return {{}, systemReason(errno)};
+        return OperationError(systemReason(errno));
     if (bytes.size() > maxSize)
-        return {{}, tooLargeReason(maxSize)};
-    return {std::move(bytes), {}};
+        return OperationError(tooLargeReason(maxSize));
+    return bytes;
 }
 
-FileStatus writeFileAtomically(const QString& path, QByteArrayView bytes)
+Result<> writeFileAtomically(const QString& path, QByteArrayView bytes)
 {
     return writeFileAtomically(path, std::span<const QByteArrayView>(&bytes, 1));
 }
 
-FileStatus writeFileAtomically(const QString& path, std::span<const QByteArrayView> pieces)
+Result<> writeFileAtomically(const QString& path, std::span<const QByteArrayView> pieces)
 {
     const QString target = replacedFile(path);
     if (target.isEmpty())
-        return {systemReason(errno)};
+        return OperationError(systemReason(errno));
     struct stat old {};
     const bool exists = ::stat(QFile::encodeName(target).constData(), &old) == 0;
     if (!exists && errno != ENOENT)
-        return {systemReason(errno)};
+        return OperationError(systemReason(errno));
     if (exists) {
         if (QString why = notRegularReason(old.st_mode); !why.isEmpty())
-            return {why};
+            return OperationError(why);
     }
 
     // QSaveFile only makes, renames and removes the temporary file; the bytes
@@ -231,18 +232,18 @@ FileStatus writeFileAtomically(const QString& path, std::span<const QByteArrayVi
     // temporary file.
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {file.errorString()};
+        return OperationError(file.errorString());
     for (const QByteArrayView piece : pieces) {
         if (!writeAll(file.handle(), piece))
-            return {systemReason(errno)};
+            return OperationError(systemReason(errno));
     }
     if (exists ? !keepOwnerAndMode(file.handle(), old) : ::fchmod(file.handle(), 0600) != 0)
-        return {systemReason(errno)};
+        return OperationError(systemReason(errno));
     // A disk that fills up late reports it here at the latest.
     if (::fsync(file.handle()) != 0)
-        return {systemReason(errno)};
+        return OperationError(systemReason(errno));
     if (!file.commit())
-        return {file.errorString()};
+        return OperationError(file.errorString());
     return {};
 }
 

@@ -1,8 +1,9 @@
 #pragma once
 
+#include "files/result.h"
+
 #include <QString>
 #include <functional>
-#include <stdexcept>
 
 namespace orvik {
 
@@ -26,18 +27,6 @@ public:
     // Lets the window handle its pending events (only the firmware upload
     // asks for this, between pages).
     virtual void handlePendingEvents() {}
-};
-
-// An error no operation handles itself: it ends the operation in the error box.
-class OperationError : public std::runtime_error {
-public:
-    explicit OperationError(const QString& text)
-        : std::runtime_error(text.toStdString()), text_(text)
-    {}
-    const QString& text() const { return text_; }
-
-private:
-    QString text_;
 };
 
 class ConversionError : public OperationError {
