@@ -214,8 +214,8 @@ void TForm1::Button1Click()
         if (path.isEmpty())
             return;
         lastSavedFile_ = path;
-        // A refusal has shown its own message.
-        static_cast<void>(ExportConfigFile(settings_, path, *reporter_));
+        if (const orvik::Result<> saved = ExportConfigFile(settings_, path); !saved.ok())
+            orvik::report(*reporter_, saved.error());
     });
 }
 

@@ -111,25 +111,20 @@ void importValue(Settings& settings, const IniReader& reader, const ConfigKey& k
 
 } // namespace
 
-FileWriteError::FileWriteError(const QString& path, const QString& reason)
-    : OperationError(QStringLiteral("Unable to write to ") + shownPath(path)), reason_(reason)
-{}
-
-bool ExportConfigFile(const Settings& settings, const QString& path, Reporter& reporter)
+Result<> ExportConfigFile(const Settings& settings, const QString& path)
 {
     // Everything is prepared first, so that a refused value leaves the file
     // as it was.
     std::vector<IniEntry> entries;
     for (const ConfigKey& key : configKeys()) {
-        if (const std::optional<QString> why = refusal(settings, key)) {
-            reporter.information(*why);
-            return false;
-        }
+        if (const std::optional<QString> why = refusal(settings, key))
+            return OperationError(*why, {}, OperationError::Box::Information);
         entries.push_back({key.section, key.key, exportValue(settings, key)});
     }
     if (const Result<> saved = updateIniFile(path, entries); !saved.ok())
-        throw FileWriteError(path, saved.errorText());
-    return true;
+        return OperationError(QStringLiteral("Unable to write to ") + shownPath(path),
+                              saved.errorText());
+    return {};
 }
 
 bool ImportConfigFile(Settings& settings, const QString& path, Reporter& reporter)

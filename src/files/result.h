@@ -12,17 +12,22 @@ namespace orvik {
 // convert); every other step returns it in a Result.
 class OperationError : public std::runtime_error {
 public:
+    // A refusal the user is told of in the information box rather than the
+    // error box.
+    enum class Box { Error, Information };
     // `reason` is the system's own text, where the failure has one and the
     // error box does not show it (orvikctl prints it).
-    explicit OperationError(const QString& text, const QString& reason = {})
-        : std::runtime_error(text.toStdString()), text_(text), reason_(reason)
+    explicit OperationError(const QString& text, const QString& reason = {}, Box box = Box::Error)
+        : std::runtime_error(text.toStdString()), text_(text), reason_(reason), box_(box)
     {}
     const QString& text() const { return text_; }
     const QString& reason() const { return reason_; }
+    Box box() const { return box_; }
 
 private:
     QString text_;
     QString reason_;
+    Box box_;
 };
 
 // The one way a fallible step reports: its value, or the OperationError that

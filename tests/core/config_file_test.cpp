@@ -64,9 +64,7 @@ class ConfigFile : public test::TempFiles {
 protected:
     bool save(const Settings& s, const QString& path)
     {
-        bool written = false;
-        runOperation(reporter, [&] { written = ExportConfigFile(s, path, reporter); });
-        return written;
+        return runOperation(reporter, [&] { return ExportConfigFile(s, path); });
     }
     // Changes every stored setting away from its default; returns what an
     // import of the exported file must give back.
