@@ -19,17 +19,16 @@ bool runSession(Context& ctx, HidTransport& transport,
         }
     }
     ChosenAppliance chosen(transport, ctx.device);
-    bool succeeded = false;
-    const bool ran = runOperation(ctx.reporter, [&] { succeeded = session(chosen); });
+    const bool succeeded = runOperation(ctx.reporter, [&] { return session(chosen); });
     // The appliance stays the session's until here, across its opens.
     QString error;
     const bool kept = chosen.endSession(error);
-    ctx.reporter.endSession(ran && succeeded && kept);
+    ctx.reporter.endSession(succeeded && kept);
     if (!kept) {
         ctx.err << "orvikctl: " << error << Qt::endl;
         return false;
     }
-    return ran && succeeded;
+    return succeeded;
 }
 
 } // namespace
