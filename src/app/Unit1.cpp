@@ -188,8 +188,10 @@ void TForm1::runOperation(const std::function<void()>& operation)
     busy_ = true;
     orvik::runOperation(*reporter_, operation);
     // The window holds no appliance between its operations.
-    if (QString error; services_.device && !services_.device->endSession(error))
-        reporter_->error(orvik::errorBoxText(error));
+    if (services_.device) {
+        if (const orvik::Result<> ended = services_.device->endSession(); !ended.ok())
+            orvik::report(*reporter_, ended.error());
+    }
     reporter_->flush();
     busy_ = false;
     if (closing_)

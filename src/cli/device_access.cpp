@@ -21,11 +21,10 @@ bool runSession(Context& ctx, HidTransport& transport,
     ChosenAppliance chosen(transport, ctx.device);
     const bool succeeded = runOperation(ctx.reporter, [&] { return session(chosen); });
     // The appliance stays the session's until here, across its opens.
-    QString error;
-    const bool kept = chosen.endSession(error);
-    ctx.reporter.endSession(succeeded && kept);
-    if (!kept) {
-        ctx.err << "orvikctl: " << error << Qt::endl;
+    const Result<> kept = chosen.endSession();
+    ctx.reporter.endSession(succeeded && kept.ok());
+    if (!kept.ok()) {
+        ctx.err << "orvikctl: " << kept.errorText() << Qt::endl;
         return false;
     }
     return succeeded;

@@ -27,9 +27,9 @@ std::vector<HidInterface> FolderEmulator::enumerate()
     return emulator_.enumerate();
 }
 
-bool FolderEmulator::open(const std::string& path, QString& reason)
+Result<> FolderEmulator::open(const std::string& path)
 {
-    return emulator_.open(path, reason);
+    return emulator_.open(path);
 }
 
 int FolderEmulator::write(const Report& request)
@@ -47,42 +47,42 @@ void FolderEmulator::close()
     emulator_.close();
 }
 
-Claim FolderEmulator::claim(const std::string& path, QString& reason)
+Result<Claim> FolderEmulator::claim(const std::string& path)
 {
     auto& all = emulator_.appliances();
     const auto it =
         std::find_if(all.begin(), all.end(), [&](const Appliance& a) { return a.path == path; });
-    if (it == all.end()) {
-        reason = QStringLiteral("No such device");
-        return Claim::Failed;
-    }
+    if (it == all.end())
+        return OperationError(QStringLiteral("No such device"));
     if (claimed_ == &*it)
         return Claim::Taken;
-    if (!endSession(reason))
-        return Claim::Failed;
+    if (Result<> ended = endSession(); !ended.ok())
+        return ended.error();
     const QString lockFile = QDir(QString::fromStdString(path)).filePath(QStringLiteral("lock"));
-    const Claim claim = lock_.take(QFile::encodeName(lockFile).toStdString(), true, reason);
-    if (claim == Claim::Failed)
-        reason = lockFile + QStringLiteral(": ") + reason;
-    if (claim != Claim::Taken)
+    const Result<Claim> claim = lock_.take(QFile::encodeName(lockFile).toStdString(), true);
+    if (!claim.ok())
+        return OperationError(lockFile + QStringLiteral(": ") + claim.error().text());
+    if (*claim != Claim::Taken)
         return claim;
     // What another program wrote since the folder was listed.
-    if (!reloadAppliance(*it, reason)) {
+    if (QString reason; !reloadAppliance(*it, reason)) {
         lock_.release();
-        return Claim::Failed;
+        return OperationError(reason);
     }
     claimed_ = &*it;
     return Claim::Taken;
 }
 
-bool FolderEmulator::keep(QString& reason)
+Result<> FolderEmulator::keep()
 {
-    return !claimed_ || saveAppliance(*claimed_, reason);
+    if (QString reason; claimed_ && !saveAppliance(*claimed_, reason))
+        return OperationError(reason);
+    return {};
 }
 
-bool FolderEmulator::endSession(QString& reason)
+Result<> FolderEmulator::endSession()
 {
-    const bool kept = keep(reason);
+    Result<> kept = keep();
     emulator_.close();
     lock_.release();
     claimed_ = nullptr;

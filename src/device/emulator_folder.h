@@ -20,14 +20,14 @@ public:
     // Lists them afresh, but for the first time after load; a folder that has
     // become unusable keeps the last listing, and the claim then says why.
     std::vector<HidInterface> enumerate() override;
-    bool open(const std::string& path, QString& reason) override;
+    Result<> open(const std::string& path) override;
     int write(const Report& request) override;
     int read(Report& reply, int timeoutMs) override;
     void close() override;
-    Claim claim(const std::string& path, QString& reason) override;
+    Result<Claim> claim(const std::string& path) override;
     // Writes the claimed appliance's files back.
-    bool keep(QString& reason) override;
-    bool endSession(QString& reason) override;
+    Result<> keep() override;
+    Result<> endSession() override;
 
 private:
     QString dir_;

@@ -151,7 +151,7 @@ TEST(FaultPlan, FrameUsPacesEveryExchange)
     ASSERT_TRUE(parseFaultPlan("frame-us 1000", emulator.attach("orvik"), error));
     std::chrono::microseconds waited{0};
     emulator.pause = [&](std::chrono::microseconds t) { waited += t; };
-    ASSERT_TRUE(emulator.open("orvik", error));
+    ASSERT_TRUE(emulator.open("orvik").ok());
     ConfigImage image{};
     test::SilentReporter reporter;
     EXPECT_TRUE(ReadEeprom(image, emulator, reporter));
