@@ -44,8 +44,8 @@ int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session)
     }
 
     FolderEmulator emulator;
-    if (QString error; !emulator.load(ctx.emulatorDir, error)) {
-        ctx.err << "orvikctl: " << error << Qt::endl;
+    if (const Result<> loaded = emulator.load(ctx.emulatorDir); !loaded.ok()) {
+        ctx.err << "orvikctl: " << loaded.errorText() << Qt::endl;
         return 1;
     }
     return runSession(ctx, emulator, session) ? 0 : 1;

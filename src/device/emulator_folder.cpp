@@ -9,11 +9,11 @@
 
 namespace orvik {
 
-bool FolderEmulator::load(const QString& dir, QString& error)
+Result<> FolderEmulator::load(const QString& dir)
 {
     dir_ = dir;
     listed_ = true;
-    return loadAppliances(dir, emulator_, error);
+    return loadAppliances(dir, emulator_);
 }
 
 std::vector<HidInterface> FolderEmulator::enumerate()
@@ -21,7 +21,7 @@ std::vector<HidInterface> FolderEmulator::enumerate()
     // Appliances come and go between sessions, as on USB; not during one.
     if (!claimed_ && !std::exchange(listed_, false)) {
         ApplianceEmulator fresh;
-        if (QString error; loadAppliances(dir_, fresh, error))
+        if (loadAppliances(dir_, fresh).ok())
             emulator_.appliances() = std::move(fresh.appliances());
     }
     return emulator_.enumerate();
@@ -65,9 +65,9 @@ Result<Claim> FolderEmulator::claim(const std::string& path)
     if (*claim != Claim::Taken)
         return claim;
     // What another program wrote since the folder was listed.
-    if (QString reason; !reloadAppliance(*it, reason)) {
+    if (Result<> reloaded = reloadAppliance(*it); !reloaded.ok()) {
         lock_.release();
-        return OperationError(reason);
+        return reloaded.error();
     }
     claimed_ = &*it;
     return Claim::Taken;
@@ -75,9 +75,7 @@ Result<Claim> FolderEmulator::claim(const std::string& path)
 
 Result<> FolderEmulator::keep()
 {
-    if (QString reason; claimed_ && !saveAppliance(*claimed_, reason))
-        return OperationError(reason);
-    return {};
+    return claimed_ ? saveAppliance(*claimed_) : Result<>();
 }
 
 Result<> FolderEmulator::endSession()

@@ -13,9 +13,9 @@ namespace orvik {
 // lock go, so that what one program wrote is what the next one reads.
 class FolderEmulator : public HidTransport {
 public:
-    // Lists the appliances kept in `dir`; false with `error` at the first
-    // file that is unusable.
-    [[nodiscard]] bool load(const QString& dir, QString& error);
+    // Lists the appliances kept in `dir`; fails at the first file that is
+    // unusable.
+    Result<> load(const QString& dir);
 
     // Lists them afresh, but for the first time after load; a folder that has
     // become unusable keeps the last listing, and the claim then says why.

@@ -89,32 +89,34 @@ std::optional<Fault> parseFault(const QStringList& words, QString& why)
     return fault;
 }
 
-// Puts the file's bytes (at most `limit` + 1) into `bytes`, which stays empty
-// when there is no such file. False only when the file is there but unusable.
-bool readFile(const QString& path, qint64 limit, std::optional<QByteArray>& bytes, QString& error)
+// A failure of the file at `path`, the path in front.
+OperationError fileError(const QString& path, const OperationError& error)
+{
+    return OperationError(path + QStringLiteral(": ") + error.text());
+}
+
+// The file's bytes (at most `limit` + 1); nullopt when there is no such file.
+// Fails only when the file is there but unusable.
+Result<std::optional<QByteArray>> readFile(const QString& path, qint64 limit)
 {
     if (!QFileInfo::exists(path))
-        return true;
+        return std::optional<QByteArray>();
     Result<QByteArray> content = readRegularFile(path, limit + 1);
-    if (!content.ok()) {
-        error = path + QStringLiteral(": ") + content.errorText();
-        return false;
-    }
-    bytes = *std::move(content);
-    return true;
+    if (!content.ok())
+        return fileError(path, content.error());
+    return std::optional<QByteArray>(*std::move(content));
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes, QString& error)
+Result<> writeFile(const QString& path, const QByteArray& bytes)
 {
-    const Result<> status = writeFileAtomically(path, bytes);
-    if (!status.ok())
-        error = path + QStringLiteral(": ") + status.errorText();
-    return status.ok();
+    if (Result<> written = writeFileAtomically(path, bytes); !written.ok())
+        return fileError(path, written.error());
+    return {};
 }
 
-bool writeIfMissing(const QString& path, const QByteArray& bytes, QString& error)
+Result<> writeIfMissing(const QString& path, const QByteArray& bytes)
 {
-    return QFileInfo::exists(path) || writeFile(path, bytes, error);
+    return QFileInfo::exists(path) ? Result<>() : writeFile(path, bytes);
 }
 
 bool holdsAppliance(const QDir& dir)
@@ -123,17 +125,17 @@ bool holdsAppliance(const QDir& dir)
                        [&](const QString* name) { return dir.exists(*name); });
 }
 
-// The appliance kept in `dir`; false with `error` when a file is unusable.
-bool loadAppliance(const QString& dir, Appliance& appliance, QString& error)
+// The appliance kept in `dir`; fails when a file is unusable.
+Result<> loadAppliance(const QString& dir, Appliance& appliance)
 {
     const QDir d(dir);
-    if (!d.mkpath(QStringLiteral(".")) ||
-        !writeIfMissing(d.filePath(kVersionFile),
-                        QByteArray::number(appliance.firmwareVersion) + '\n', error) ||
-        !writeIfMissing(d.filePath(kFaultsFile), kFaultsTemplate, error)) {
-        if (error.isEmpty())
-            error = dir + QStringLiteral(": cannot create the directory");
-        return false;
+    if (!d.mkpath(QStringLiteral(".")))
+        return OperationError(dir + QStringLiteral(": cannot create the directory"));
+    for (const auto& [name, bytes] :
+         {std::pair{kVersionFile, QByteArray::number(appliance.firmwareVersion) + '\n'},
+          std::pair{kFaultsFile, kFaultsTemplate}}) {
+        if (Result<> written = writeIfMissing(d.filePath(name), bytes); !written.ok())
+            return written;
     }
 
     // Any other size is no image, however large: said as such before reading,
@@ -142,21 +144,25 @@ bool loadAppliance(const QString& dir, Appliance& appliance, QString& error)
     const QString notAnImage =
         eepromFile.filePath() +
         QStringLiteral(": not an EEPROM image (it must be exactly %1 bytes)").arg(kImageSize);
-    if (eepromFile.isFile() && eepromFile.size() != kImageSize) {
-        error = notAnImage;
-        return false;
+    if (eepromFile.isFile() && eepromFile.size() != kImageSize)
+        return OperationError(notAnImage);
+    std::array<std::optional<QByteArray>, 4> read;
+    const std::array<std::pair<const QString*, qint64>, 4> files{
+        {{&kEepromFile, kImageSize},
+         {&kFirmwareFile, kUploadBufferSize},
+         {&kVersionFile, 64},
+         {&kFaultsFile, 1 << 20}}};
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        Result<std::optional<QByteArray>> file =
+            readFile(d.filePath(*files[i].first), files[i].second);
+        if (!file.ok())
+            return file.error();
+        read[i] = *std::move(file);
     }
-    std::optional<QByteArray> eeprom, firmware, version, faults;
-    if (!readFile(d.filePath(kEepromFile), kImageSize, eeprom, error) ||
-        !readFile(d.filePath(kFirmwareFile), kUploadBufferSize, firmware, error) ||
-        !readFile(d.filePath(kVersionFile), 64, version, error) ||
-        !readFile(d.filePath(kFaultsFile), 1 << 20, faults, error))
-        return false;
+    auto& [eeprom, firmware, version, faults] = read;
     if (eeprom) {
-        if (eeprom->size() != kImageSize) { // changed since it was measured
-            error = notAnImage;
-            return false;
-        }
+        if (eeprom->size() != kImageSize) // changed since it was measured
+            return OperationError(notAnImage);
         std::copy(eeprom->begin(), eeprom->end(), appliance.eeprom.begin());
     }
     if (firmware)
@@ -164,49 +170,48 @@ bool loadAppliance(const QString& dir, Appliance& appliance, QString& error)
     if (version) {
         bool ok = false;
         appliance.firmwareVersion = version->trimmed().toUInt(&ok);
-        if (!ok) {
-            error = d.filePath(kVersionFile) +
-                    QStringLiteral(": not a firmware version in hundredths (such as 102)");
-            return false;
-        }
+        if (!ok)
+            return OperationError(
+                d.filePath(kVersionFile) +
+                QStringLiteral(": not a firmware version in hundredths (such as 102)"));
     }
     if (faults) {
-        QString why;
-        if (!parseFaultPlan(QString::fromUtf8(*faults), appliance, why)) {
-            error = d.filePath(kFaultsFile) + QStringLiteral(", ") + why;
-            return false;
-        }
+        if (Result<> plan = parseFaultPlan(QString::fromUtf8(*faults), appliance); !plan.ok())
+            return OperationError(d.filePath(kFaultsFile) + QStringLiteral(", ") +
+                                  plan.error().text());
     }
     appliance.path = dir.toStdString();
     appliance.changed = false;
-    return true;
+    return {};
 }
 
 } // namespace
 
 // Writes back the EEPROM and firmware when the appliance was sent any.
-bool saveAppliance(Appliance& appliance, QString& error)
+Result<> saveAppliance(Appliance& appliance)
 {
     if (!appliance.changed)
-        return true;
+        return {};
     const QDir d(QString::fromStdString(appliance.path));
     const QByteArray eeprom(reinterpret_cast<const char*>(appliance.eeprom.data()), kImageSize);
-    if (!writeFile(d.filePath(kEepromFile), eeprom, error))
-        return false;
-    if (!appliance.firmware.isEmpty() &&
-        !writeFile(d.filePath(kFirmwareFile), appliance.firmware, error))
-        return false;
+    if (Result<> written = writeFile(d.filePath(kEepromFile), eeprom); !written.ok())
+        return written;
+    if (!appliance.firmware.isEmpty()) {
+        if (Result<> written = writeFile(d.filePath(kFirmwareFile), appliance.firmware);
+            !written.ok())
+            return written;
+    }
     appliance.changed = false;
-    return true;
+    return {};
 }
 
-bool reloadAppliance(Appliance& appliance, QString& error)
+Result<> reloadAppliance(Appliance& appliance)
 {
     const QString dir = QString::fromStdString(appliance.path);
     const QString serialNumber = appliance.serialNumber;
     appliance = Appliance();
     appliance.serialNumber = serialNumber;
-    return loadAppliance(dir, appliance, error);
+    return loadAppliance(dir, appliance);
 }
 
 namespace {
@@ -222,7 +227,7 @@ std::optional<std::chrono::microseconds> frameMicroseconds(const QStringList& wo
 
 } // namespace
 
-bool parseFaultPlan(const QString& text, Appliance& appliance, QString& error)
+Result<> parseFaultPlan(const QString& text, Appliance& appliance)
 {
     const QStringList lines = text.split('\n');
     QString why;
@@ -240,37 +245,37 @@ bool parseFaultPlan(const QString& text, Appliance& appliance, QString& error)
         } else if (const auto fault = parseFault(words, why)) {
             appliance.faults.push_back(*fault);
         } else {
-            error = QStringLiteral("line %1: %2: %3").arg(i + 1).arg(why, line);
-            return false;
+            return OperationError(QStringLiteral("line %1: %2: %3").arg(i + 1).arg(why, line));
         }
     }
-    return true;
+    return {};
 }
 
-bool loadAppliances(const QString& dir, ApplianceEmulator& emulator, QString& error)
+Result<> loadAppliances(const QString& dir, ApplianceEmulator& emulator)
 {
     const QDir root(dir);
     QStringList serials = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     serials.removeIf([&](const QString& name) { return !holdsAppliance(root.filePath(name)); });
-    if ((holdsAppliance(root) || serials.isEmpty()) &&
-        !loadAppliance(dir, emulator.attach({}), error))
-        return false;
+    if (holdsAppliance(root) || serials.isEmpty()) {
+        if (Result<> loaded = loadAppliance(dir, emulator.attach({})); !loaded.ok())
+            return loaded;
+    }
     for (const QString& serial : serials) {
         Appliance& appliance = emulator.attach({});
-        if (!loadAppliance(root.filePath(serial), appliance, error))
-            return false;
+        if (Result<> loaded = loadAppliance(root.filePath(serial), appliance); !loaded.ok())
+            return loaded;
         appliance.serialNumber = serial;
     }
-    return true;
+    return {};
 }
 
-bool saveAppliances(ApplianceEmulator& emulator, QString& error)
+Result<> saveAppliances(ApplianceEmulator& emulator)
 {
     for (Appliance& appliance : emulator.appliances()) {
-        if (!saveAppliance(appliance, error))
-            return false;
+        if (Result<> saved = saveAppliance(appliance); !saved.ok())
+            return saved;
     }
-    return true;
+    return {};
 }
 
 } // namespace orvik
