@@ -47,45 +47,43 @@ std::optional<int> lookUp(const std::array<Name, N>& names, const QString& word)
     return std::nullopt;
 }
 
-// The fault the words name; nullopt with `why` when they name none, or one
-// that would mean nothing for its command.
-std::optional<Fault> parseFault(const QStringList& words, QString& why)
+// The fault the words name; fails when they name none, or one that would
+// mean nothing for its command.
+Result<Fault> parseFault(const QStringList& words)
 {
-    why = QStringLiteral("not a fault");
+    const OperationError none(QStringLiteral("not a fault"));
     const auto command = lookUp(kCommandNames, words.value(0));
     const auto kind = std::find_if(std::begin(kFaultKinds), std::end(kFaultKinds),
                                    [&](const FaultKindRow& k) { return words.value(2) == k.name; });
     if (!command || kind == std::end(kFaultKinds))
-        return std::nullopt;
+        return none;
     const bool hold = kind->kind == FaultKind::Hold;
     if (words.size() != (hold ? 4 : 3))
-        return std::nullopt;
+        return none;
     Fault fault{static_cast<Command>(*command), std::nullopt, kind->kind};
     if (hold) {
         bool ok = false;
         fault.holdMs = words[3].toInt(&ok);
         if (!ok || fault.holdMs < 0)
-            return std::nullopt;
+            return none;
     }
     if (words[1] != QLatin1String("*")) {
         bool ok = false;
         const uint page = words[1].toUInt(&ok);
         if (!ok || page > 0xFFFF || fault.command == Command::FirmwareVersion)
-            return std::nullopt;
+            return none;
         const uint pages =
             fault.command == Command::WriteFirmwarePage ? kFirmwarePageLimit : kPageCount;
-        if (page >= pages) {
-            why = QStringLiteral("%1 pages run from 0 to %2").arg(words[0]).arg(pages - 1);
-            return std::nullopt;
-        }
+        if (page >= pages)
+            return OperationError(
+                QStringLiteral("%1 pages run from 0 to %2").arg(words[0]).arg(pages - 1));
         fault.page = static_cast<std::uint16_t>(page);
     }
     // No other reply carries a checksum: the appliance would answer as if
     // nothing were wrong.
-    if (fault.kind == FaultKind::BadChecksum && fault.command != Command::ReadConfigPage) {
-        why = QStringLiteral("bad-checksum is for read only, whose reply alone carries one");
-        return std::nullopt;
-    }
+    if (fault.kind == FaultKind::BadChecksum && fault.command != Command::ReadConfigPage)
+        return OperationError(
+            QStringLiteral("bad-checksum is for read only, whose reply alone carries one"));
     return fault;
 }
 
@@ -230,7 +228,6 @@ std::optional<std::chrono::microseconds> frameMicroseconds(const QStringList& wo
 Result<> parseFaultPlan(const QString& text, Appliance& appliance)
 {
     const QStringList lines = text.split('\n');
-    QString why;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].section('#', 0, 0).trimmed();
         if (line.isEmpty())
@@ -242,10 +239,11 @@ Result<> parseFaultPlan(const QString& text, Appliance& appliance)
             appliance.frame = *us;
         } else if (words[0] == QLatin1String("open-error") && words.size() > 1) {
             appliance.openError = line.mid(words[0].size()).trimmed();
-        } else if (const auto fault = parseFault(words, why)) {
+        } else if (const Result<Fault> fault = parseFault(words); fault.ok()) {
             appliance.faults.push_back(*fault);
         } else {
-            return OperationError(QStringLiteral("line %1: %2: %3").arg(i + 1).arg(why, line));
+            return OperationError(
+                QStringLiteral("line %1: %2: %3").arg(i + 1).arg(fault.errorText(), line));
         }
     }
     return {};

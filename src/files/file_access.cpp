@@ -136,28 +136,24 @@ bool keepOwnerAndMode(int fd, const struct stat& old)
     return ::fchmod(fd, old.st_mode & 07777) == 0;
 }
 
-// Opens the regular file at `path` for reading, -1 with `error` set when it
-// is refused; `st` describes the file opened.
-int openRegularFile(const QString& path, qint64 maxSize, struct stat& st, QString& error)
+// Opens the regular file at `path` for reading, or fails when it is refused;
+// `st` describes the file opened.
+Result<int> openRegularFile(const QString& path, qint64 maxSize, struct stat& st)
 {
     const QByteArray name = QFile::encodeName(path);
     // Looked at before opening, since opening a FIFO or a device can block or
     // act on the device.
-    if (::stat(name.constData(), &st) != 0) {
-        error = systemReason(errno);
-        return -1;
-    }
-    error = notRegularReason(st.st_mode);
+    if (::stat(name.constData(), &st) != 0)
+        return OperationError(systemReason(errno));
+    QString error = notRegularReason(st.st_mode);
     if (error.isEmpty() && st.st_size > maxSize)
         error = tooLargeReason(maxSize);
     if (!error.isEmpty())
-        return -1;
+        return OperationError(error);
 
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        error = systemReason(errno);
-        return -1;
-    }
+    if (fd < 0)
+        return OperationError(systemReason(errno));
     // The path may name another file by now.
     if (::fstat(fd, &st) != 0)
         error = systemReason(errno);
@@ -165,7 +161,7 @@ int openRegularFile(const QString& path, qint64 maxSize, struct stat& st, QStrin
         error = notRegularReason(st.st_mode);
     if (!error.isEmpty()) {
         ::close(fd);
-        return -1;
+        return OperationError(error);
     }
     return fd;
 }
@@ -180,21 +176,20 @@ QString tooLargeReason(qint64 maxSize)
 Result<> checkRegularFile(const QString& path, qint64 maxSize)
 {
     struct stat st {};
-    QString error;
-    const int fd = openRegularFile(path, maxSize, st, error);
-    if (fd < 0)
-        return OperationError(error);
-    ::close(fd);
+    const Result<int> fd = openRegularFile(path, maxSize, st);
+    if (!fd.ok())
+        return fd.error();
+    ::close(*fd);
     return {};
 }
 
 Result<QByteArray> readRegularFile(const QString& path, qint64 maxSize)
 {
     struct stat st {};
-    QString error;
-    const int fd = openRegularFile(path, maxSize, st, error);
-    if (fd < 0)
-        return OperationError(error);
+    const Result<int> opened = openRegularFile(path, maxSize, st);
+    if (!opened.ok())
+        return opened.error();
+    const int fd = *opened;
     const Descriptor guard(fd);
 
     // One byte more than the file holds, so that a file that grew shows.
