@@ -239,8 +239,8 @@ void TForm1::importFile(const QString& path)
 void TForm1::readSettingsFile(const QString& path)
 {
     lastOpenedFile_ = path;
-    // A refusal has shown its own message.
-    static_cast<void>(ImportConfigFile(settings_, path, *reporter_));
+    if (const orvik::Result<> read = ImportConfigFile(settings_, path, *reporter_); !read.ok())
+        orvik::report(*reporter_, read.error());
 }
 
 void TForm1::runWrite(orvik::Written written, const std::function<void()>& session)

@@ -23,8 +23,13 @@ std::unique_ptr<Settings> Context::freshSettings() const
 std::unique_ptr<Settings> Context::prepareSettings()
 {
     auto settings = freshSettings();
-    if (!positional.isEmpty() && !ImportConfigFile(*settings, positional.first(), reporter))
-        return nullptr;
+    if (!positional.isEmpty()) {
+        if (const Result<> read = ImportConfigFile(*settings, positional.first(), reporter);
+            !read.ok()) {
+            report(reporter, read.error());
+            return nullptr;
+        }
+    }
     if (!applySets(*settings))
         return nullptr;
     return settings;

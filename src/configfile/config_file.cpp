@@ -127,7 +127,7 @@ Result<> ExportConfigFile(const Settings& settings, const QString& path)
     return {};
 }
 
-bool ImportConfigFile(Settings& settings, const QString& path, Reporter& reporter)
+Result<> ImportConfigFile(Settings& settings, const QString& path, Reporter& reporter)
 {
     // Memory is the one thing an import can run out of; that ends it here,
     // before any setting has changed.
@@ -135,25 +135,19 @@ bool ImportConfigFile(Settings& settings, const QString& path, Reporter& reporte
     try {
         read.emplace(path, importedNames());
     } catch (const std::bad_alloc&) {
-        reporter.error(
-            errorBoxText(QStringLiteral("Not enough memory to read ") + shownPath(path)));
-        return false;
+        return OperationError(QStringLiteral("Not enough memory to read ") + shownPath(path));
     }
     const IniReader& reader = *read;
-    if (reader.isUtf16()) {
-        reporter.information(kUtf16);
-        return false;
-    }
+    if (reader.isUtf16())
+        return OperationError(kUtf16, {}, OperationError::Box::Information);
     const QString unknown = QStringLiteral("unknown");
-    if (reader.readText(kIdentSection, kApplicationKey, unknown) != kAppTitle) {
-        reporter.information(kNotOurs);
-        return false;
-    }
+    if (reader.readText(kIdentSection, kApplicationKey, unknown) != kAppTitle)
+        return OperationError(kNotOurs, {}, OperationError::Box::Information);
     if (reader.readText(kIdentSection, kVersionKey, unknown) != kVersionText)
         reporter.information(kOtherVersion);
     for (std::size_t i = 0; i < configKeys().size(); ++i)
         importValue(settings, reader, configKeys()[i], importDefaults()[i]);
-    return true;
+    return {};
 }
 
 } // namespace orvik

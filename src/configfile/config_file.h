@@ -20,11 +20,11 @@ class Settings;
 // system's words for orvikctl's one line.
 Result<> ExportConfigFile(const Settings& settings, const QString& path);
 
-// "Read from file" after the dialog. False, with the information box, when the
+// "Read from file" after the dialog. Fails for the information box when the
 // file is not one of ours (also when it cannot be read at all) or is UTF-16
-// text, and with the error box when the import runs out of memory; otherwise
+// text, and for the error box when the import runs out of memory; otherwise
 // warns once about another version and puts the values into the settings
 // (the clock fields stay as they are).
-[[nodiscard]] bool ImportConfigFile(Settings& settings, const QString& path, Reporter& reporter);
+Result<> ImportConfigFile(Settings& settings, const QString& path, Reporter& reporter);
 
 } // namespace orvik

@@ -115,7 +115,8 @@ void BM_ImportConfigFile(benchmark::State& state)
 {
     Settings settings(noon);
     Silent reporter;
-    measure(state, [&](const QString& path) { return ImportConfigFile(settings, path, reporter); });
+    measure(state,
+            [&](const QString& path) { return ImportConfigFile(settings, path, reporter).ok(); });
 }
 BENCHMARK(BM_ImportConfigFile)->Apply(fileSizes);
 
