@@ -287,12 +287,12 @@ std::unique_ptr<FirmwareSource> TForm1::firmwareFromFile()
         lastFirmwareFile_ = path;
     }
     // Checked before the appliance is looked for, as orvikctl checks --image.
-    FirmwareFile image = ReadFirmwareFile(path);
+    Result<QByteArray> image = ReadFirmwareFile(path);
     if (!image.ok()) {
-        reporter_->information(image.problem);
+        report(*reporter_, image.error());
         return nullptr;
     }
-    return std::make_unique<FirmwareBytes>(std::move(image.bytes));
+    return std::make_unique<FirmwareBytes>(*std::move(image));
 }
 
 void TForm1::Button4Click()

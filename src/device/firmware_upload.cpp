@@ -27,16 +27,19 @@ std::optional<QByteArray> CarriedFirmware::load(int id)
                                    static_cast<qsizetype>(image.size()));
 }
 
-FirmwareFile ReadFirmwareFile(const QString& path)
+Result<QByteArray> ReadFirmwareFile(const QString& path)
 {
     Result<QByteArray> file = readRegularFile(path, kUploadBufferSize);
+    const auto refused = [](const QString& text) {
+        return OperationError(text, {}, OperationError::Box::Information);
+    };
     if (file.errorText() == tooLargeReason(kUploadBufferSize))
-        return {{}, kFirmwareTooLong};
+        return refused(kFirmwareTooLong);
     if (!file.ok())
-        return {{}, QStringLiteral("Cannot open %1: %2.").arg(path, file.errorText())};
+        return refused(QStringLiteral("Cannot open %1: %2.").arg(path, file.errorText()));
     if (file->isEmpty())
-        return {{}, kFirmwareEmpty};
-    return {*std::move(file), {}};
+        return refused(kFirmwareEmpty);
+    return file;
 }
 
 std::optional<QByteArray> FirmwareBytes::load(int id)
