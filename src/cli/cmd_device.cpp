@@ -12,6 +12,11 @@ namespace orvik::cli {
 
 namespace {
 
+const OptionDef kBackupOption{
+    {QStringLiteral("backup"),
+     QStringLiteral("Keep the appliance's image in FILE before it is overwritten."),
+     QStringLiteral("FILE")}};
+
 // Reads the appliance's configuration image as "Read config" does and keeps
 // it in the --backup file, so that the user can go back after the write.
 // False, with the reason on standard error, when there is nothing sound to
@@ -23,7 +28,7 @@ bool backUp(Context& ctx, HidTransport& transport)
     bool kept = false;
     if (fetched == EepromFetch::Complete) {
         if (CheckEepromImage(current)) {
-            kept = writeImageFile(ctx, ctx.backup, current);
+            kept = writeImageFile(ctx, ctx.value(kBackupOption), current);
         } else {
             // An erased appliance (all 0xFF) lands here too: there is no
             // configuration to go back to.
@@ -64,7 +69,7 @@ int runList(Context& ctx)
 const CommandDef kListCommand{
     .name = "list",
     .arguments = "",
-    .options = Emulator | Verbose,
+    .options = {kEmulatorOption, kVerboseOption},
     .summary = "list the attached appliances",
     .description = "Print every attached Orvik 2.0, one a line: its path, then its serial number\n"
                    "when it tells one. Exit status 1, with \"Orvik 2.0 not found.\", when none is\n"
@@ -91,7 +96,7 @@ int runInfo(Context& ctx)
 const CommandDef kInfoCommand{
     .name = "info",
     .arguments = "",
-    .options = kDeviceOptions,
+    .options = withDeviceOptions({}),
     .summary = "show the appliance's firmware version",
     .description = "Show the appliance's firmware version, as the notice after \"Read config\"\n"
                    "does.",
@@ -117,12 +122,13 @@ int runRead(Context& ctx)
         ctx.err << "orvikctl: not every page could be read; nothing was kept" << Qt::endl;
         return 1;
     }
-    if (!ctx.image.isEmpty() && !writeImageFile(ctx, ctx.image, received))
+    const QString image = ctx.value(kImageOption);
+    if (!image.isEmpty() && !writeImageFile(ctx, image, received))
         return 1;
     if (!ctx.output.isEmpty() && !ctx.saveConfigFile(*settings))
         return 1;
     // Kept in a file, the settings need not be printed as well.
-    if (ctx.output.isEmpty() && ctx.image.isEmpty())
+    if (ctx.output.isEmpty() && image.isEmpty())
         ctx.printSettings(*settings);
     return 0;
 }
@@ -132,9 +138,8 @@ int runRead(Context& ctx)
 const CommandDef kReadCommand{
     .name = "read",
     .arguments = "[CONFIG.cfg]",
-    .options = kDeviceOptions | Set | Time | Output | Image,
-    .outputs = Output | Image,
-    .inPlace = Output,
+    .options = withDeviceOptions(
+        {kSetOption, kTimeOption, {kOutputOption, InPlace}, {kImageOption, Writes}}),
     .summary = "\"Read config\": read the appliance's configuration",
     .description =
         "Run \"Read config\": read the appliance's configuration into the settings show\n"
@@ -149,7 +154,7 @@ namespace {
 // kept (by --backup or read --image), so a user can go back to it.
 int writeKeptImage(Context& ctx)
 {
-    const std::optional<ConfigImage> image = loadImageFile(ctx, ctx.image);
+    const std::optional<ConfigImage> image = loadImageFile(ctx, ctx.value(kImageOption));
     if (!image)
         return 1;
     // The appliance takes only images of this configuration version; the
@@ -157,14 +162,14 @@ int writeKeptImage(Context& ctx)
     if (!UnpackConfigImage(*image, *ctx.freshSettings(), ctx.reporter))
         return 1;
     return runWriteOnDevice(ctx, Written::Configuration, [&](HidTransport& transport) {
-        return (ctx.backup.isEmpty() || backUp(ctx, transport)) &&
+        return (ctx.value(kBackupOption).isEmpty() || backUp(ctx, transport)) &&
                WriteConfigImage(*image, transport, ctx.reporter);
     });
 }
 
 int runWrite(Context& ctx)
 {
-    if (!ctx.image.isEmpty())
+    if (!ctx.value(kImageOption).isEmpty())
         return writeKeptImage(ctx);
     const auto settings = ctx.prepareSettings();
     if (!settings)
@@ -173,7 +178,7 @@ int runWrite(Context& ctx)
     return runWriteOnDevice(ctx, Written::Configuration, [&](HidTransport& transport) {
         // Packed first: a setting that fails validation costs no backup read.
         return PrepareConfigWrite(*settings, outgoing, ctx.reporter) &&
-               (ctx.backup.isEmpty() || backUp(ctx, transport)) &&
+               (ctx.value(kBackupOption).isEmpty() || backUp(ctx, transport)) &&
                WriteConfigImage(outgoing, transport, ctx.reporter);
     });
 }
@@ -183,9 +188,8 @@ int runWrite(Context& ctx)
 const CommandDef kWriteCommand{
     .name = "write",
     .arguments = "[CONFIG.cfg]",
-    .options = kDeviceOptions | Set | Time | Image | Backup,
-    .outputs = Backup,
-    .replaceSettings = Image,
+    .options = withDeviceOptions(
+        {kSetOption, kTimeOption, {kImageOption, ReplacesSettings}, {kBackupOption, Writes}}),
     .summary = "\"Write config\": write the settings to the appliance",
     .description = "Run \"Write config\" on the settings show would print: take \"now\" into the\n"
                    "clock fields while Uploadpctime is ticked, validate, pack and write them.\n"

@@ -104,7 +104,7 @@ int runDiff(Context& ctx)
 const CommandDef kDiffCommand{
     .name = "diff",
     .arguments = "A B",
-    .options = 0,
+    .options = {},
     .fileFailure = 2,
     .summary = "compare two configurations setting by setting",
     .description =

@@ -12,9 +12,9 @@ int runUploadFirmware(Context& ctx)
 {
     CarriedFirmware carried;
     std::optional<FirmwareBytes> file;
-    if (!ctx.image.isEmpty()) {
+    if (const QString path = ctx.value(kImageOption); !path.isEmpty()) {
         // Checked before the appliance is opened, as the window checks its file.
-        Result<QByteArray> image = ReadFirmwareFile(ctx.image);
+        Result<QByteArray> image = ReadFirmwareFile(path);
         if (!image.ok()) {
             report(ctx.reporter, image.error());
             return 1;
@@ -32,7 +32,7 @@ int runUploadFirmware(Context& ctx)
 const CommandDef kUploadFirmwareCommand{
     .name = "upload-firmware",
     .arguments = "",
-    .options = kDeviceOptions | Image,
+    .options = withDeviceOptions({kImageOption}),
     .summary = "\"Upload firmware\": send new firmware to the appliance",
     .description = "Run \"Upload firmware\" with the firmware image this program carries, or the\n"
                    "--image FILE.",

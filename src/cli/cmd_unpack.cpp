@@ -27,7 +27,7 @@ int runUnpack(Context& ctx)
 const CommandDef kUnpackCommand{
     .name = "unpack",
     .arguments = "FILE",
-    .options = Set | Time,
+    .options = {kSetOption, kTimeOption},
     .summary = "print the settings an image holds",
     .description =
         "Check the 6144-byte configuration image FILE, unpack it onto a freshly started\n"

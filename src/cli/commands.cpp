@@ -33,13 +33,11 @@ const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")},
                                QStringLiteral("Show this help."));
 const QCommandLineOption kVersion(QStringLiteral("version"), QStringLiteral("Show the version."));
 
-// The options in `mask`, then --help.
-void addOptions(QCommandLineParser& parser, unsigned mask)
+// The options in `uses`, then --help.
+void addOptions(QCommandLineParser& parser, const std::vector<OptionUse>& uses)
 {
-    for (const OptionDef& o : options()) {
-        if (mask & o.id)
-            parser.addOption(o.qt);
-    }
+    for (const OptionUse& use : uses)
+        parser.addOption(use.option->qt);
     parser.addOption(kHelp);
 }
 
@@ -54,9 +52,10 @@ QString commandHelp(const CommandDef& command, QCommandLineParser& parser)
 {
     parser.setApplicationDescription(QString::fromUtf8(command.description));
     QString usage = QStringLiteral("Usage: orvikctl %1 [options]").arg(command.name);
-    for (const OptionDef& o : options()) {
-        if (command.required & o.id)
-            usage += ' ' + spelled(o.qt.names().first()) + ' ' + o.qt.valueName();
+    for (const OptionUse& use : command.options) {
+        if (use.roles & Required)
+            usage +=
+                ' ' + spelled(use.option->qt.names().first()) + ' ' + use.option->qt.valueName();
     }
     if (*command.arguments)
         usage += ' ' + QLatin1String(command.arguments);
@@ -81,11 +80,14 @@ int usageError(Context& ctx, const QString& problem, const char* command = nullp
     return 2;
 }
 
+// Every option is taken by some command.
 const OptionDef* findOption(const QString& name)
 {
-    for (const OptionDef& o : options()) {
-        if (o.qt.names().contains(name))
-            return &o;
+    for (const CommandDef* c : kCommands) {
+        for (const OptionUse& use : c->options) {
+            if (use.option->qt.names().contains(name))
+                return use.option;
+        }
     }
     return nullptr;
 }
@@ -145,29 +147,32 @@ struct CommandFiles {
     QList<OutputFile> outputs;
 };
 
-// Takes option `o` as given into `ctx` and `files`; the usage problem, if any.
+// Takes option `use` as given into `ctx` and `files`; the usage problem, if any.
 QString takeOption(Context& ctx, const CommandDef& command, const QCommandLineParser& parser,
-                   const OptionDef& o, CommandFiles& files)
+                   const OptionUse& use, CommandFiles& files)
 {
+    const OptionDef& o = *use.option;
     const QString name = spelled(o.qt.names().first());
     const bool flag = o.qt.valueName().isEmpty();
     const QStringList values =
         flag ? QStringList(parser.isSet(o.qt) ? 1 : 0, QString()) : parser.values(o.qt);
-    if ((command.required & o.id) && values.isEmpty())
+    if ((use.roles & Required) && values.isEmpty())
         return QStringLiteral("%1 needs %2 %3").arg(command.name, name, o.qt.valueName());
     if (!o.repeatable && values.size() > 1)
         return QStringLiteral("%1 given more than once").arg(name);
-    if ((command.replaceSettings & o.id) && !values.isEmpty() &&
-        (!ctx.positional.isEmpty() || parser.isSet(QStringLiteral("set"))))
+    if ((use.roles & ReplacesSettings) && !values.isEmpty() &&
+        (!ctx.positional.isEmpty() || parser.isSet(kSetOption.qt)))
         return QStringLiteral("%1 %2 takes no configuration file and no --set")
             .arg(command.name, name);
     for (const QString& value : values) {
-        if (QString problem = o.take(ctx, value); !problem.isEmpty())
+        if (!o.take)
+            ctx.values.insert(&o, value);
+        else if (QString problem = o.take(ctx, value); !problem.isEmpty())
             return problem;
         if (o.qt.valueName() != QLatin1String("FILE"))
             continue;
-        if (command.outputs & o.id)
-            files.outputs.append({name, value, (command.inPlace & o.id) != 0});
+        if (use.roles & Writes)
+            files.outputs.append({name, value, (use.roles & InPlace) == InPlace});
         else
             files.inputs.append(value);
     }
@@ -193,10 +198,8 @@ int runCommand(Context& ctx, const CommandDef& command, const QStringList& args)
     if (QString problem = argumentsProblem(command, ctx.positional); !problem.isEmpty())
         return usageError(ctx, problem, command.name);
     CommandFiles files{ctx.positional, {}};
-    for (const OptionDef& o : options()) {
-        if (!(command.options & o.id))
-            continue;
-        if (QString problem = takeOption(ctx, command, parser, o, files); !problem.isEmpty())
+    for (const OptionUse& use : command.options) {
+        if (QString problem = takeOption(ctx, command, parser, use, files); !problem.isEmpty())
             return usageError(ctx, problem, command.name);
     }
     if (!checkCommandFiles(ctx, files.inputs, files.outputs))
@@ -222,7 +225,7 @@ int runWithoutCommand(Context& ctx, const QStringList& args)
         return 2;
     }
     QCommandLineParser parser;
-    addOptions(parser, kDeviceOptions);
+    addOptions(parser, withDeviceOptions({}));
     parser.addOption(kVersion);
     if (!parser.parse(QStringList{QStringLiteral("orvikctl")} + args)) {
         // A command's own option, given without the command.

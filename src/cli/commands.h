@@ -1,9 +1,11 @@
 #pragma once
 
+#include "cli/options.h"
 #include "device/hid_transport.h"
 
 #include <QStringList>
 #include <QTextStream>
+#include <vector>
 
 namespace orvik::cli {
 
@@ -21,17 +23,8 @@ struct CommandDef {
     const char* name;
     // Its arguments as usage shows them; a bracketed one may be left out.
     const char* arguments;
-    unsigned options;
-    unsigned required = 0;
-    // The options that name a file the command writes; the other file options
-    // name one it reads.
-    unsigned outputs = 0;
-    // An output that is a configuration file updated in place, which may be
-    // the file the command read.
-    unsigned inPlace = 0;
-    // Options that take the place of the settings: no CONFIG.cfg and no --set
-    // go with them.
-    unsigned replaceSettings = 0;
+    // The options it takes, in the order its help lists them.
+    std::vector<OptionUse> options;
     // The exit status when a file cannot be read or would be overwritten.
     int fileFailure = 1;
     const char* summary;

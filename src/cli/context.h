@@ -4,6 +4,7 @@
 #include "device/hid_transport.h"
 #include "settings/clock.h"
 
+#include <QHash>
 #include <QPair>
 #include <QString>
 #include <QStringList>
@@ -17,6 +18,8 @@ class Settings;
 
 namespace orvik::cli {
 
+struct OptionDef;
+
 // What one run of orvikctl was asked to do, and where it speaks.
 struct Context {
     QTextStream& out;
@@ -26,12 +29,15 @@ struct Context {
     QStringList positional;
     QList<QPair<QString, QString>> sets; // --set NAME=VALUE, in the order given
     QString output;                      // -o FILE
-    QString image;                       // --image FILE
-    QString backup;                      // --backup FILE
     QString emulatorDir;                 // --emulator DIR
     QString device;                      // --device PATH|SERIAL
     std::optional<std::int64_t> time;    // --time EPOCH
     HidTransportFactory usbTransport;    // the USB appliance; none in tests
+    // The values of the options that keep none of the fields above, by option.
+    QHash<const OptionDef*, QString> values;
+
+    // The value given to `option`, empty when it was not given.
+    QString value(const OptionDef& option) const { return values.value(&option); }
 
     // "Now": --time when given, the system clock otherwise.
     Clock clock() const;

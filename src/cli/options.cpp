@@ -53,61 +53,49 @@ template <QString Context::*field> QString keep(Context& ctx, const QString& val
 
 } // namespace
 
-std::span<const OptionDef> options()
+const OptionDef kSetOption{
+    {QStringLiteral("set"),
+     QStringLiteral("Change a setting first, repeatable: a text, a list's index, a check box's "
+                    "0 or 1."),
+     QStringLiteral("NAME=VALUE")},
+    true,
+    takeSet};
+const OptionDef kTimeOption{
+    {QStringLiteral("time"),
+     QStringLiteral("Take \"now\" as EPOCH seconds since 1970-01-01 UTC (clock fields, write "
+                    "stamp)."),
+     QStringLiteral("EPOCH")},
+    false,
+    takeTime};
+const OptionDef kOutputOption{
+    {QStringLiteral("o"), QStringLiteral("The file to write."), QStringLiteral("FILE")},
+    false,
+    keep<&Context::output>};
+const OptionDef kImageOption{{QStringLiteral("image"),
+                              QStringLiteral("The image file (see above)."),
+                              QStringLiteral("FILE")}};
+const OptionDef kEmulatorOption{
+    {QStringLiteral("emulator"),
+     QStringLiteral("Use the emulated appliances kept in DIR, not USB."), QStringLiteral("DIR")},
+    false,
+    keep<&Context::emulatorDir>};
+const OptionDef kDeviceOption{{QStringLiteral("device"),
+                               QStringLiteral("Pick an appliance by its path or serial number."),
+                               QStringLiteral("PATH|SERIAL")},
+                              false,
+                              keep<&Context::device>};
+const OptionDef kVerboseOption{
+    {QStringLiteral("verbose"),
+     QStringLiteral("Log failed exchanges with the HID layer's reason.")},
+    false,
+    takeVerbose};
+const OptionDef kQuietOption{
+    {QStringLiteral("quiet"), QStringLiteral("Say only what went wrong.")}, false, takeQuiet};
+
+std::vector<OptionUse> withDeviceOptions(std::vector<OptionUse> own)
 {
-    static const OptionDef table[] = {
-        {Set,
-         {QStringLiteral("set"),
-          QStringLiteral("Change a setting first, repeatable: a text, a list's index, a "
-                         "check box's 0 or 1."),
-          QStringLiteral("NAME=VALUE")},
-         true,
-         takeSet},
-        {Time,
-         {QStringLiteral("time"),
-          QStringLiteral("Take \"now\" as EPOCH seconds since 1970-01-01 UTC (clock fields, "
-                         "write stamp)."),
-          QStringLiteral("EPOCH")},
-         false,
-         takeTime},
-        {Output,
-         {QStringLiteral("o"), QStringLiteral("The file to write."), QStringLiteral("FILE")},
-         false,
-         keep<&Context::output>},
-        {Image,
-         {QStringLiteral("image"), QStringLiteral("The image file (see above)."),
-          QStringLiteral("FILE")},
-         false,
-         keep<&Context::image>},
-        {Backup,
-         {QStringLiteral("backup"),
-          QStringLiteral("Keep the appliance's image in FILE before it is overwritten."),
-          QStringLiteral("FILE")},
-         false,
-         keep<&Context::backup>},
-        {Emulator,
-         {QStringLiteral("emulator"),
-          QStringLiteral("Use the emulated appliances kept in DIR, not USB."),
-          QStringLiteral("DIR")},
-         false,
-         keep<&Context::emulatorDir>},
-        {Device,
-         {QStringLiteral("device"),
-          QStringLiteral("Pick an appliance by its path or serial number."),
-          QStringLiteral("PATH|SERIAL")},
-         false,
-         keep<&Context::device>},
-        {Verbose,
-         {QStringLiteral("verbose"),
-          QStringLiteral("Log failed exchanges with the HID layer's reason.")},
-         false,
-         takeVerbose},
-        {Quiet,
-         {QStringLiteral("quiet"), QStringLiteral("Say only what went wrong.")},
-         false,
-         takeQuiet},
-    };
-    return table;
+    own.insert(own.end(), {kEmulatorOption, kDeviceOption, kVerboseOption, kQuietOption});
+    return own;
 }
 
 QString spelled(const QString& name)
