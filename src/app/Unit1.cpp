@@ -188,8 +188,10 @@ void TForm1::runOperation(const std::function<void()>& operation)
     busy_ = true;
     orvik::runOperation(*reporter_, operation);
     // The window holds no appliance between its operations.
-    if (QString error; services_.device && !services_.device->endSession(error))
-        reporter_->error(orvik::errorBoxText(error));
+    if (services_.device) {
+        if (const orvik::Result<> ended = services_.device->endSession(); !ended.ok())
+            orvik::report(*reporter_, ended.error());
+    }
     reporter_->flush();
     busy_ = false;
     if (closing_)
@@ -214,8 +216,8 @@ void TForm1::Button1Click()
         if (path.isEmpty())
             return;
         lastSavedFile_ = path;
-        // A refusal has shown its own message.
-        static_cast<void>(ExportConfigFile(settings_, path, *reporter_));
+        if (const orvik::Result<> saved = ExportConfigFile(settings_, path); !saved.ok())
+            orvik::report(*reporter_, saved.error());
     });
 }
 
@@ -237,8 +239,8 @@ void TForm1::importFile(const QString& path)
 void TForm1::readSettingsFile(const QString& path)
 {
     lastOpenedFile_ = path;
-    // A refusal has shown its own message.
-    static_cast<void>(ImportConfigFile(settings_, path, *reporter_));
+    if (const orvik::Result<> read = ImportConfigFile(settings_, path, *reporter_); !read.ok())
+        orvik::report(*reporter_, read.error());
 }
 
 void TForm1::runWrite(orvik::Written written, const std::function<void()>& session)
@@ -285,12 +287,12 @@ std::unique_ptr<FirmwareSource> TForm1::firmwareFromFile()
         lastFirmwareFile_ = path;
     }
     // Checked before the appliance is looked for, as orvikctl checks --image.
-    FirmwareFile image = ReadFirmwareFile(path);
+    Result<QByteArray> image = ReadFirmwareFile(path);
     if (!image.ok()) {
-        reporter_->information(image.problem);
+        report(*reporter_, image.error());
         return nullptr;
     }
-    return std::make_unique<FirmwareBytes>(std::move(image.bytes));
+    return std::make_unique<FirmwareBytes>(*std::move(image));
 }
 
 void TForm1::Button4Click()

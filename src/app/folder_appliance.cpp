@@ -5,9 +5,9 @@
 
 namespace orvik {
 
-bool FolderAppliance::load(const QString& folder, QString& error)
+Result<> FolderAppliance::load(const QString& folder)
 {
-    return emulator_.load(folder, error);
+    return emulator_.load(folder);
 }
 
 void FolderAppliance::serve(TForm1& form)

@@ -15,7 +15,7 @@ namespace orvik {
 class FolderAppliance {
 public:
     // False with `error` when a file of the folder is unusable.
-    [[nodiscard]] bool load(const QString& folder, QString& error);
+    Result<> load(const QString& folder);
     HidTransport& transport() { return emulator_; }
     // Marks the window's caption.
     void serve(TForm1& form);

@@ -130,8 +130,8 @@ int main(int argc, char** argv)
     orvik::FolderAppliance emulated;
     if (options.emulatorFolder.isEmpty()) {
         usb = std::make_unique<orvik::HidapiTransport>();
-    } else if (QString error; !emulated.load(options.emulatorFolder, error)) {
-        showStartupError(orvik::errorBoxText(error));
+    } else if (const orvik::Result<> loaded = emulated.load(options.emulatorFolder); !loaded.ok()) {
+        showStartupError(orvik::errorBoxText(loaded.error().text()));
         return 1;
     }
     orvik::HidTransport& device =

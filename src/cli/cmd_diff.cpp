@@ -36,7 +36,8 @@ std::optional<Loaded> load(Context& ctx, const QString& path, const Clock& clock
             return std::nullopt;
         return loaded;
     }
-    if (!ImportConfigFile(*loaded.settings, path, ctx.reporter)) {
+    if (const Result<> read = ImportConfigFile(*loaded.settings, path, ctx.reporter); !read.ok()) {
+        report(ctx.reporter, read.error());
         // An image's length: more likely a damaged image than a foreign file.
         if (image)
             ctx.reporter.log(kEepromChecksumError);

@@ -14,12 +14,12 @@ int runUploadFirmware(Context& ctx)
     std::optional<FirmwareBytes> file;
     if (const QString path = ctx.value(kImageOption); !path.isEmpty()) {
         // Checked before the appliance is opened, as the window checks its file.
-        FirmwareFile image = ReadFirmwareFile(path);
+        Result<QByteArray> image = ReadFirmwareFile(path);
         if (!image.ok()) {
-            ctx.reporter.information(image.problem);
+            report(ctx.reporter, image.error());
             return 1;
         }
-        file.emplace(std::move(image.bytes));
+        file.emplace(*std::move(image));
     }
     FirmwareSource& source = file ? static_cast<FirmwareSource&>(*file) : carried;
     return runWriteOnDevice(ctx, Written::Firmware, [&](HidTransport& transport) {

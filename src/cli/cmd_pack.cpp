@@ -15,10 +15,8 @@ int runPack(Context& ctx)
     if (!settings)
         return 1;
     ConfigImage image;
-    bool packed = false;
-    const bool ran = runOperation(
-        ctx.reporter, [&] { packed = PrepareConfigWrite(*settings, image, ctx.reporter); });
-    if (!ran || !packed)
+    if (!runOperation(ctx.reporter,
+                      [&] { return PrepareConfigWrite(*settings, image, ctx.reporter); }))
         return 1;
     if (ctx.output.isEmpty())
         return 0;

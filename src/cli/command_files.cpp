@@ -20,9 +20,9 @@ bool samePlace(const QString& a, const QString& b)
 bool checkCommandFiles(Context& ctx, const QStringList& inputs, const QList<OutputFile>& outputs)
 {
     for (const QString& input : inputs) {
-        const FileStatus status = checkRegularFile(input, kLargestInput);
+        const Result<> status = checkRegularFile(input, kLargestInput);
         if (!status.ok()) {
-            ctx.err << "orvikctl: cannot open " << input << ": " << status.error << Qt::endl;
+            ctx.err << "orvikctl: cannot open " << input << ": " << status.errorText() << Qt::endl;
             return false;
         }
     }

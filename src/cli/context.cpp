@@ -23,8 +23,13 @@ std::unique_ptr<Settings> Context::freshSettings() const
 std::unique_ptr<Settings> Context::prepareSettings()
 {
     auto settings = freshSettings();
-    if (!positional.isEmpty() && !ImportConfigFile(*settings, positional.first(), reporter))
-        return nullptr;
+    if (!positional.isEmpty()) {
+        if (const Result<> read = ImportConfigFile(*settings, positional.first(), reporter);
+            !read.ok()) {
+            report(reporter, read.error());
+            return nullptr;
+        }
+    }
     if (!applySets(*settings))
         return nullptr;
     return settings;
@@ -32,16 +37,17 @@ std::unique_ptr<Settings> Context::prepareSettings()
 
 bool Context::saveConfigFile(const Settings& settings)
 {
-    bool saved = false;
-    const bool ran = runOperation(reporter, [&] {
-        try {
-            saved = ExportConfigFile(settings, output, reporter);
-        } catch (const FileWriteError& e) {
-            // One line naming the file and why, as for every file written.
-            err << "orvikctl: cannot write " << output << ": " << e.reason() << Qt::endl;
-        }
+    return runOperation(reporter, [&] {
+        const Result<> saved = ExportConfigFile(settings, output);
+        if (saved.ok())
+            return true;
+        if (saved.error().reason().isEmpty())
+            report(reporter, saved.error());
+        else // One line naming the file and why, as for every file written.
+            err << "orvikctl: cannot write " << output << ": " << saved.error().reason()
+                << Qt::endl;
+        return false;
     });
-    return ran && saved;
 }
 
 bool Context::applySets(Settings& settings)

@@ -19,17 +19,15 @@ bool runSession(Context& ctx, HidTransport& transport,
         }
     }
     ChosenAppliance chosen(transport, ctx.device);
-    bool succeeded = false;
-    const bool ran = runOperation(ctx.reporter, [&] { succeeded = session(chosen); });
+    const bool succeeded = runOperation(ctx.reporter, [&] { return session(chosen); });
     // The appliance stays the session's until here, across its opens.
-    QString error;
-    const bool kept = chosen.endSession(error);
-    ctx.reporter.endSession(ran && succeeded && kept);
-    if (!kept) {
-        ctx.err << "orvikctl: " << error << Qt::endl;
+    const Result<> kept = chosen.endSession();
+    ctx.reporter.endSession(succeeded && kept.ok());
+    if (!kept.ok()) {
+        ctx.err << "orvikctl: " << kept.errorText() << Qt::endl;
         return false;
     }
-    return ran && succeeded;
+    return succeeded;
 }
 
 } // namespace
@@ -46,8 +44,8 @@ int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session)
     }
 
     FolderEmulator emulator;
-    if (QString error; !emulator.load(ctx.emulatorDir, error)) {
-        ctx.err << "orvikctl: " << error << Qt::endl;
+    if (const Result<> loaded = emulator.load(ctx.emulatorDir); !loaded.ok()) {
+        ctx.err << "orvikctl: " << loaded.errorText() << Qt::endl;
         return 1;
     }
     return runSession(ctx, emulator, session) ? 0 : 1;

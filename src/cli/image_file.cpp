@@ -11,12 +11,12 @@ namespace orvik::cli {
 
 std::optional<QByteArray> readImageBytes(Context& ctx, const QString& path)
 {
-    FileContent file = readRegularFile(path, kLargestInput);
+    Result<QByteArray> file = readRegularFile(path, kLargestInput);
     if (!file.ok()) {
-        ctx.err << "orvikctl: cannot read " << path << ": " << file.error << Qt::endl;
+        ctx.err << "orvikctl: cannot read " << path << ": " << file.errorText() << Qt::endl;
         return std::nullopt;
     }
-    return std::move(file.bytes);
+    return *std::move(file);
 }
 
 std::optional<ConfigImage> asImage(const QByteArray& bytes)
@@ -48,11 +48,11 @@ std::optional<ConfigImage> loadImageFile(Context& ctx, const QString& path)
 
 bool writeImageFile(Context& ctx, const QString& path, const ConfigImage& image)
 {
-    const FileStatus written = writeFileAtomically(
+    const Result<> written = writeFileAtomically(
         path, QByteArrayView(reinterpret_cast<const char*>(image.data()), kImageSize));
     if (written.ok())
         return true;
-    ctx.err << "orvikctl: cannot write " << path << ": " << written.error << Qt::endl;
+    ctx.err << "orvikctl: cannot write " << path << ": " << written.errorText() << Qt::endl;
     return false;
 }
 

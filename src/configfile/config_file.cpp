@@ -111,28 +111,23 @@ void importValue(Settings& settings, const IniReader& reader, const ConfigKey& k
 
 } // namespace
 
-FileWriteError::FileWriteError(const QString& path, const QString& reason)
-    : OperationError(QStringLiteral("Unable to write to ") + shownPath(path)), reason_(reason)
-{}
-
-bool ExportConfigFile(const Settings& settings, const QString& path, Reporter& reporter)
+Result<> ExportConfigFile(const Settings& settings, const QString& path)
 {
     // Everything is prepared first, so that a refused value leaves the file
     // as it was.
     std::vector<IniEntry> entries;
     for (const ConfigKey& key : configKeys()) {
-        if (const std::optional<QString> why = refusal(settings, key)) {
-            reporter.information(*why);
-            return false;
-        }
+        if (const std::optional<QString> why = refusal(settings, key))
+            return OperationError(*why, {}, OperationError::Box::Information);
         entries.push_back({key.section, key.key, exportValue(settings, key)});
     }
-    if (const FileStatus saved = updateIniFile(path, entries); !saved.ok())
-        throw FileWriteError(path, saved.error);
-    return true;
+    if (const Result<> saved = updateIniFile(path, entries); !saved.ok())
+        return OperationError(QStringLiteral("Unable to write to ") + shownPath(path),
+                              saved.errorText());
+    return {};
 }
 
-bool ImportConfigFile(Settings& settings, const QString& path, Reporter& reporter)
+Result<> ImportConfigFile(Settings& settings, const QString& path, Reporter& reporter)
 {
     // Memory is the one thing an import can run out of; that ends it here,
     // before any setting has changed.
@@ -140,25 +135,19 @@ bool ImportConfigFile(Settings& settings, const QString& path, Reporter& reporte
     try {
         read.emplace(path, importedNames());
     } catch (const std::bad_alloc&) {
-        reporter.error(
-            errorBoxText(QStringLiteral("Not enough memory to read ") + shownPath(path)));
-        return false;
+        return OperationError(QStringLiteral("Not enough memory to read ") + shownPath(path));
     }
     const IniReader& reader = *read;
-    if (reader.isUtf16()) {
-        reporter.information(kUtf16);
-        return false;
-    }
+    if (reader.isUtf16())
+        return OperationError(kUtf16, {}, OperationError::Box::Information);
     const QString unknown = QStringLiteral("unknown");
-    if (reader.readText(kIdentSection, kApplicationKey, unknown) != kAppTitle) {
-        reporter.information(kNotOurs);
-        return false;
-    }
+    if (reader.readText(kIdentSection, kApplicationKey, unknown) != kAppTitle)
+        return OperationError(kNotOurs, {}, OperationError::Box::Information);
     if (reader.readText(kIdentSection, kVersionKey, unknown) != kVersionText)
         reporter.information(kOtherVersion);
     for (std::size_t i = 0; i < configKeys().size(); ++i)
         importValue(settings, reader, configKeys()[i], importDefaults()[i]);
-    return true;
+    return {};
 }
 
 } // namespace orvik

@@ -9,34 +9,22 @@ namespace orvik {
 class Reporter;
 class Settings;
 
-// A configuration file that could not be written. The error box says "Unable
-// to write to <full path>"; `reason` says why, in the system's words, for
-// orvikctl's one line.
-class FileWriteError : public OperationError {
-public:
-    FileWriteError(const QString& path, const QString& reason);
-    const QString& reason() const { return reason_; }
-
-private:
-    QString reason_;
-};
-
 // "Save to file" after the dialog. Every value is prepared before the first
 // byte is written: a numeric field that does not convert throws
 // ConversionError, and a text that a line of the file cannot hold (a character
-// Latin-1 cannot hold, a line break) is refused in the information box
-// (returns false); either way the file stays as it was. The keys then
-// replace their values in the file, which is replaced as a whole
-// (writeFileAtomically). A file that cannot be written, or is UTF-16 text,
-// throws FileWriteError and stays as it was.
-[[nodiscard]] bool ExportConfigFile(const Settings& settings, const QString& path,
-                                    Reporter& reporter);
+// Latin-1 cannot hold, a line break) is refused for the information box;
+// either way the file stays as it was. The keys then replace their values in
+// the file, which is replaced as a whole (writeFileAtomically). A file that
+// cannot be written, or is UTF-16 text, stays as it was and fails with "Unable
+// to write to <full path>" for the error box, its reason() saying why in the
+// system's words for orvikctl's one line.
+Result<> ExportConfigFile(const Settings& settings, const QString& path);
 
-// "Read from file" after the dialog. False, with the information box, when the
+// "Read from file" after the dialog. Fails for the information box when the
 // file is not one of ours (also when it cannot be read at all) or is UTF-16
-// text, and with the error box when the import runs out of memory; otherwise
+// text, and for the error box when the import runs out of memory; otherwise
 // warns once about another version and puts the values into the settings
 // (the clock fields stay as they are).
-[[nodiscard]] bool ImportConfigFile(Settings& settings, const QString& path, Reporter& reporter);
+Result<> ImportConfigFile(Settings& settings, const QString& path, Reporter& reporter);
 
 } // namespace orvik

@@ -18,13 +18,13 @@ bool startsUtf16(QByteArrayView bytes)
 IniReader::IniReader(const QString& path, std::span<const IniName> names)
     : names_(names), values_(names.size())
 {
-    const FileContent file = readRegularFile(path, kMaxIniFileSize);
+    const Result<QByteArray> file = readRegularFile(path, kMaxIniFileSize);
     if (!file.ok())
         return;
-    utf16_ = startsUtf16(file.bytes);
-    if (utf16_ || file.bytes.contains('\0'))
+    utf16_ = startsUtf16(*file);
+    if (utf16_ || file->contains('\0'))
         return;
-    const IniDocument document(file.bytes);
+    const IniDocument document(*file);
     const bool utf8 = document.hasUtf8Mark();
     const std::vector<std::optional<QByteArrayView>> found = document.values(names);
     for (std::size_t i = 0; i < found.size(); ++i) {
@@ -67,17 +67,17 @@ bool IniReader::readFlag(QByteArrayView section, QByteArrayView key, bool defaul
     return readInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-FileStatus updateIniFile(const QString& path, std::span<const IniEntry> entries)
+Result<> updateIniFile(const QString& path, std::span<const IniEntry> entries)
 {
     const FileUpdateLock lock(path);
     QByteArray text;
     if (QFileInfo::exists(path)) {
-        FileContent file = readRegularFile(path, kMaxIniFileSize);
+        Result<QByteArray> file = readRegularFile(path, kMaxIniFileSize);
         if (!file.ok())
-            return {file.error};
-        if (startsUtf16(file.bytes))
-            return {QStringLiteral("Holds UTF-16 text, which would be lost")};
-        text = std::move(file.bytes);
+            return file.error();
+        if (startsUtf16(*file))
+            return OperationError(QStringLiteral("Holds UTF-16 text, which would be lost"));
+        text = *std::move(file);
     }
     const IniDocument document(std::move(text));
     std::vector<IniEntry> utf8;

@@ -53,6 +53,6 @@ private:
 // once both land. Refused, with the reason, when the file exists but cannot be read
 // (its content would be lost) or is UTF-16 text. Values are given in Latin-1
 // and go into a file with the UTF-8 mark as UTF-8.
-FileStatus updateIniFile(const QString& path, std::span<const IniEntry> entries);
+Result<> updateIniFile(const QString& path, std::span<const IniEntry> entries);
 
 } // namespace orvik

@@ -17,7 +17,7 @@ QString systemReason(int error)
 
 } // namespace
 
-Claim ApplianceLock::take(const std::string& path, bool create, QString& reason)
+Result<Claim> ApplianceLock::take(const std::string& path, bool create)
 {
     if (fd_ >= 0 && path_ == path)
         return Claim::Taken;
@@ -25,17 +25,14 @@ Claim ApplianceLock::take(const std::string& path, bool create, QString& reason)
     // Non-blocking and no controlling terminal: the path may be a device node.
     const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (create ? O_CREAT : 0);
     const int fd = ::open(path.c_str(), flags, 0600);
-    if (fd < 0) {
-        reason = systemReason(errno);
-        return Claim::Failed;
-    }
+    if (fd < 0)
+        return OperationError(systemReason(errno));
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         ::close(fd);
         if (error == EWOULDBLOCK)
             return Claim::Busy;
-        reason = systemReason(error);
-        return Claim::Failed;
+        return OperationError(systemReason(error));
     }
     fd_ = fd;
     path_ = path;

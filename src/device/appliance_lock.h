@@ -20,7 +20,7 @@ public:
 
     // Locks the file at `path`, created (0600) when `create`, without
     // waiting; Taken at once when this lock holds that file already.
-    [[nodiscard]] Claim take(const std::string& path, bool create, QString& reason);
+    Result<Claim> take(const std::string& path, bool create);
     // Safe when nothing is held.
     void release();
 

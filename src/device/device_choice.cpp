@@ -57,16 +57,16 @@ std::vector<HidInterface> ChosenAppliance::enumerate()
     return listed_;
 }
 
-bool ChosenAppliance::open(const std::string& path, QString& reason)
+Result<> ChosenAppliance::open(const std::string& path)
 {
-    if (!transport_.open(path, reason))
-        return false;
+    if (Result<> opened = transport_.open(path); !opened.ok())
+        return opened;
     if (!opened_) {
         const auto it = std::find_if(listed_.begin(), listed_.end(),
                                      [&](const HidInterface& i) { return i.path == path; });
         opened_ = it != listed_.end() ? *it : HidInterface{0, 0, path, {}};
     }
-    return true;
+    return {};
 }
 
 int ChosenAppliance::write(const Report& request)
@@ -84,19 +84,19 @@ void ChosenAppliance::close()
     transport_.close();
 }
 
-Claim ChosenAppliance::claim(const std::string& path, QString& reason)
+Result<Claim> ChosenAppliance::claim(const std::string& path)
 {
-    return transport_.claim(path, reason);
+    return transport_.claim(path);
 }
 
-bool ChosenAppliance::keep(QString& reason)
+Result<> ChosenAppliance::keep()
 {
-    return transport_.keep(reason);
+    return transport_.keep();
 }
 
-bool ChosenAppliance::endSession(QString& reason)
+Result<> ChosenAppliance::endSession()
 {
-    return transport_.endSession(reason);
+    return transport_.endSession();
 }
 
 } // namespace orvik

@@ -21,13 +21,13 @@ public:
     [[nodiscard]] const std::optional<HidInterface>& opened() const { return opened_; }
 
     std::vector<HidInterface> enumerate() override;
-    bool open(const std::string& path, QString& reason) override;
+    Result<> open(const std::string& path) override;
     int write(const Report& request) override;
     int read(Report& reply, int timeoutMs) override;
     void close() override;
-    Claim claim(const std::string& path, QString& reason) override;
-    bool keep(QString& reason) override;
-    bool endSession(QString& reason) override;
+    Result<Claim> claim(const std::string& path) override;
+    Result<> keep() override;
+    Result<> endSession() override;
 
 private:
     [[nodiscard]] bool chosen(const HidInterface& candidate) const;

@@ -59,14 +59,15 @@ bool OpenDevice(HidTransport& transport, Reporter& reporter)
         return false;
     }
     const std::string& path = present.front().path;
-    QString reason;
-    const Claim claim = transport.claim(path, reason);
-    if (claim == Claim::Busy) {
+    const Result<Claim> claim = transport.claim(path);
+    if (claim.ok() && *claim == Claim::Busy) {
         reporter.error(kInUseText);
         return false;
     }
     reporter.log(QStringLiteral("Orvik 2.0 found, vid: Vid_0483, pid: A04F"));
-    if (claim == Claim::Failed || !transport.open(path, reason)) {
+    const Result<> opened = claim.ok() ? transport.open(path) : Result<>(claim.error());
+    if (!opened.ok()) {
+        const QString& reason = opened.error().text();
         reporter.log(QStringLiteral("Orvik 2.0 could not be opened: ") + reason + hintFor(reason));
         return false;
     }

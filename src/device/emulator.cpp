@@ -122,21 +122,17 @@ std::vector<HidInterface> ApplianceEmulator::enumerate()
     return present;
 }
 
-bool ApplianceEmulator::open(const std::string& path, QString& reason)
+Result<> ApplianceEmulator::open(const std::string& path)
 {
     close();
     const auto it = std::find_if(appliances_.begin(), appliances_.end(),
                                  [&](const Appliance& a) { return a.present && a.path == path; });
-    if (it == appliances_.end()) {
-        reason = QStringLiteral("No such device");
-        return false;
-    }
-    if (!it->openError.isEmpty()) {
-        reason = it->openError;
-        return false;
-    }
+    if (it == appliances_.end())
+        return OperationError(QStringLiteral("No such device"));
+    if (!it->openError.isEmpty())
+        return OperationError(it->openError);
     open_ = &*it;
-    return true;
+    return {};
 }
 
 int ApplianceEmulator::write(const Report& request)

@@ -100,7 +100,7 @@ public:
     };
 
     std::vector<HidInterface> enumerate() override;
-    bool open(const std::string& path, QString& reason) override;
+    Result<> open(const std::string& path) override;
     int write(const Report& request) override;
     int read(Report& reply, int timeoutMs) override;
     void close() override;

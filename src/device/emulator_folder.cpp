@@ -9,11 +9,11 @@
 
 namespace orvik {
 
-bool FolderEmulator::load(const QString& dir, QString& error)
+Result<> FolderEmulator::load(const QString& dir)
 {
     dir_ = dir;
     listed_ = true;
-    return loadAppliances(dir, emulator_, error);
+    return loadAppliances(dir, emulator_);
 }
 
 std::vector<HidInterface> FolderEmulator::enumerate()
@@ -21,15 +21,15 @@ std::vector<HidInterface> FolderEmulator::enumerate()
     // Appliances come and go between sessions, as on USB; not during one.
     if (!claimed_ && !std::exchange(listed_, false)) {
         ApplianceEmulator fresh;
-        if (QString error; loadAppliances(dir_, fresh, error))
+        if (loadAppliances(dir_, fresh).ok())
             emulator_.appliances() = std::move(fresh.appliances());
     }
     return emulator_.enumerate();
 }
 
-bool FolderEmulator::open(const std::string& path, QString& reason)
+Result<> FolderEmulator::open(const std::string& path)
 {
-    return emulator_.open(path, reason);
+    return emulator_.open(path);
 }
 
 int FolderEmulator::write(const Report& request)
@@ -47,42 +47,40 @@ void FolderEmulator::close()
     emulator_.close();
 }
 
-Claim FolderEmulator::claim(const std::string& path, QString& reason)
+Result<Claim> FolderEmulator::claim(const std::string& path)
 {
     auto& all = emulator_.appliances();
     const auto it =
         std::find_if(all.begin(), all.end(), [&](const Appliance& a) { return a.path == path; });
-    if (it == all.end()) {
-        reason = QStringLiteral("No such device");
-        return Claim::Failed;
-    }
+    if (it == all.end())
+        return OperationError(QStringLiteral("No such device"));
     if (claimed_ == &*it)
         return Claim::Taken;
-    if (!endSession(reason))
-        return Claim::Failed;
+    if (Result<> ended = endSession(); !ended.ok())
+        return ended.error();
     const QString lockFile = QDir(QString::fromStdString(path)).filePath(QStringLiteral("lock"));
-    const Claim claim = lock_.take(QFile::encodeName(lockFile).toStdString(), true, reason);
-    if (claim == Claim::Failed)
-        reason = lockFile + QStringLiteral(": ") + reason;
-    if (claim != Claim::Taken)
+    const Result<Claim> claim = lock_.take(QFile::encodeName(lockFile).toStdString(), true);
+    if (!claim.ok())
+        return OperationError(lockFile + QStringLiteral(": ") + claim.error().text());
+    if (*claim != Claim::Taken)
         return claim;
     // What another program wrote since the folder was listed.
-    if (!reloadAppliance(*it, reason)) {
+    if (Result<> reloaded = reloadAppliance(*it); !reloaded.ok()) {
         lock_.release();
-        return Claim::Failed;
+        return reloaded.error();
     }
     claimed_ = &*it;
     return Claim::Taken;
 }
 
-bool FolderEmulator::keep(QString& reason)
+Result<> FolderEmulator::keep()
 {
-    return !claimed_ || saveAppliance(*claimed_, reason);
+    return claimed_ ? saveAppliance(*claimed_) : Result<>();
 }
 
-bool FolderEmulator::endSession(QString& reason)
+Result<> FolderEmulator::endSession()
 {
-    const bool kept = keep(reason);
+    Result<> kept = keep();
     emulator_.close();
     lock_.release();
     claimed_ = nullptr;

@@ -13,21 +13,21 @@ namespace orvik {
 // lock go, so that what one program wrote is what the next one reads.
 class FolderEmulator : public HidTransport {
 public:
-    // Lists the appliances kept in `dir`; false with `error` at the first
-    // file that is unusable.
-    [[nodiscard]] bool load(const QString& dir, QString& error);
+    // Lists the appliances kept in `dir`; fails at the first file that is
+    // unusable.
+    Result<> load(const QString& dir);
 
     // Lists them afresh, but for the first time after load; a folder that has
     // become unusable keeps the last listing, and the claim then says why.
     std::vector<HidInterface> enumerate() override;
-    bool open(const std::string& path, QString& reason) override;
+    Result<> open(const std::string& path) override;
     int write(const Report& request) override;
     int read(Report& reply, int timeoutMs) override;
     void close() override;
-    Claim claim(const std::string& path, QString& reason) override;
+    Result<Claim> claim(const std::string& path) override;
     // Writes the claimed appliance's files back.
-    bool keep(QString& reason) override;
-    bool endSession(QString& reason) override;
+    Result<> keep() override;
+    Result<> endSession() override;
 
 private:
     QString dir_;

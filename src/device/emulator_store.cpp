@@ -47,74 +47,74 @@ std::optional<int> lookUp(const std::array<Name, N>& names, const QString& word)
     return std::nullopt;
 }
 
-// The fault the words name; nullopt with `why` when they name none, or one
-// that would mean nothing for its command.
-std::optional<Fault> parseFault(const QStringList& words, QString& why)
+// The fault the words name; fails when they name none, or one that would
+// mean nothing for its command.
+Result<Fault> parseFault(const QStringList& words)
 {
-    why = QStringLiteral("not a fault");
+    const OperationError none(QStringLiteral("not a fault"));
     const auto command = lookUp(kCommandNames, words.value(0));
     const auto kind = std::find_if(std::begin(kFaultKinds), std::end(kFaultKinds),
                                    [&](const FaultKindRow& k) { return words.value(2) == k.name; });
     if (!command || kind == std::end(kFaultKinds))
-        return std::nullopt;
+        return none;
     const bool hold = kind->kind == FaultKind::Hold;
     if (words.size() != (hold ? 4 : 3))
-        return std::nullopt;
+        return none;
     Fault fault{static_cast<Command>(*command), std::nullopt, kind->kind};
     if (hold) {
         bool ok = false;
         fault.holdMs = words[3].toInt(&ok);
         if (!ok || fault.holdMs < 0)
-            return std::nullopt;
+            return none;
     }
     if (words[1] != QLatin1String("*")) {
         bool ok = false;
         const uint page = words[1].toUInt(&ok);
         if (!ok || page > 0xFFFF || fault.command == Command::FirmwareVersion)
-            return std::nullopt;
+            return none;
         const uint pages =
             fault.command == Command::WriteFirmwarePage ? kFirmwarePageLimit : kPageCount;
-        if (page >= pages) {
-            why = QStringLiteral("%1 pages run from 0 to %2").arg(words[0]).arg(pages - 1);
-            return std::nullopt;
-        }
+        if (page >= pages)
+            return OperationError(
+                QStringLiteral("%1 pages run from 0 to %2").arg(words[0]).arg(pages - 1));
         fault.page = static_cast<std::uint16_t>(page);
     }
     // No other reply carries a checksum: the appliance would answer as if
     // nothing were wrong.
-    if (fault.kind == FaultKind::BadChecksum && fault.command != Command::ReadConfigPage) {
-        why = QStringLiteral("bad-checksum is for read only, whose reply alone carries one");
-        return std::nullopt;
-    }
+    if (fault.kind == FaultKind::BadChecksum && fault.command != Command::ReadConfigPage)
+        return OperationError(
+            QStringLiteral("bad-checksum is for read only, whose reply alone carries one"));
     return fault;
 }
 
-// Puts the file's bytes (at most `limit` + 1) into `bytes`, which stays empty
-// when there is no such file. False only when the file is there but unusable.
-bool readFile(const QString& path, qint64 limit, std::optional<QByteArray>& bytes, QString& error)
+// A failure of the file at `path`, the path in front.
+OperationError fileError(const QString& path, const OperationError& error)
+{
+    return OperationError(path + QStringLiteral(": ") + error.text());
+}
+
+// The file's bytes (at most `limit` + 1); nullopt when there is no such file.
+// Fails only when the file is there but unusable.
+Result<std::optional<QByteArray>> readFile(const QString& path, qint64 limit)
 {
     if (!QFileInfo::exists(path))
-        return true;
-    FileContent content = readRegularFile(path, limit + 1);
-    if (!content.ok()) {
-        error = path + QStringLiteral(": ") + content.error;
-        return false;
-    }
-    bytes = std::move(content.bytes);
-    return true;
+        return std::optional<QByteArray>();
+    Result<QByteArray> content = readRegularFile(path, limit + 1);
+    if (!content.ok())
+        return fileError(path, content.error());
+    return std::optional<QByteArray>(*std::move(content));
 }
 
-bool writeFile(const QString& path, const QByteArray& bytes, QString& error)
+Result<> writeFile(const QString& path, const QByteArray& bytes)
 {
-    const FileStatus status = writeFileAtomically(path, bytes);
-    if (!status.ok())
-        error = path + QStringLiteral(": ") + status.error;
-    return status.ok();
+    if (Result<> written = writeFileAtomically(path, bytes); !written.ok())
+        return fileError(path, written.error());
+    return {};
 }
 
-bool writeIfMissing(const QString& path, const QByteArray& bytes, QString& error)
+Result<> writeIfMissing(const QString& path, const QByteArray& bytes)
 {
-    return QFileInfo::exists(path) || writeFile(path, bytes, error);
+    return QFileInfo::exists(path) ? Result<>() : writeFile(path, bytes);
 }
 
 bool holdsAppliance(const QDir& dir)
@@ -123,17 +123,17 @@ bool holdsAppliance(const QDir& dir)
                        [&](const QString* name) { return dir.exists(*name); });
 }
 
-// The appliance kept in `dir`; false with `error` when a file is unusable.
-bool loadAppliance(const QString& dir, Appliance& appliance, QString& error)
+// The appliance kept in `dir`; fails when a file is unusable.
+Result<> loadAppliance(const QString& dir, Appliance& appliance)
 {
     const QDir d(dir);
-    if (!d.mkpath(QStringLiteral(".")) ||
-        !writeIfMissing(d.filePath(kVersionFile),
-                        QByteArray::number(appliance.firmwareVersion) + '\n', error) ||
-        !writeIfMissing(d.filePath(kFaultsFile), kFaultsTemplate, error)) {
-        if (error.isEmpty())
-            error = dir + QStringLiteral(": cannot create the directory");
-        return false;
+    if (!d.mkpath(QStringLiteral(".")))
+        return OperationError(dir + QStringLiteral(": cannot create the directory"));
+    for (const auto& [name, bytes] :
+         {std::pair{kVersionFile, QByteArray::number(appliance.firmwareVersion) + '\n'},
+          std::pair{kFaultsFile, kFaultsTemplate}}) {
+        if (Result<> written = writeIfMissing(d.filePath(name), bytes); !written.ok())
+            return written;
     }
 
     // Any other size is no image, however large: said as such before reading,
@@ -142,21 +142,25 @@ bool loadAppliance(const QString& dir, Appliance& appliance, QString& error)
     const QString notAnImage =
         eepromFile.filePath() +
         QStringLiteral(": not an EEPROM image (it must be exactly %1 bytes)").arg(kImageSize);
-    if (eepromFile.isFile() && eepromFile.size() != kImageSize) {
-        error = notAnImage;
-        return false;
+    if (eepromFile.isFile() && eepromFile.size() != kImageSize)
+        return OperationError(notAnImage);
+    std::array<std::optional<QByteArray>, 4> read;
+    const std::array<std::pair<const QString*, qint64>, 4> files{
+        {{&kEepromFile, kImageSize},
+         {&kFirmwareFile, kUploadBufferSize},
+         {&kVersionFile, 64},
+         {&kFaultsFile, 1 << 20}}};
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        Result<std::optional<QByteArray>> file =
+            readFile(d.filePath(*files[i].first), files[i].second);
+        if (!file.ok())
+            return file.error();
+        read[i] = *std::move(file);
     }
-    std::optional<QByteArray> eeprom, firmware, version, faults;
-    if (!readFile(d.filePath(kEepromFile), kImageSize, eeprom, error) ||
-        !readFile(d.filePath(kFirmwareFile), kUploadBufferSize, firmware, error) ||
-        !readFile(d.filePath(kVersionFile), 64, version, error) ||
-        !readFile(d.filePath(kFaultsFile), 1 << 20, faults, error))
-        return false;
+    auto& [eeprom, firmware, version, faults] = read;
     if (eeprom) {
-        if (eeprom->size() != kImageSize) { // changed since it was measured
-            error = notAnImage;
-            return false;
-        }
+        if (eeprom->size() != kImageSize) // changed since it was measured
+            return OperationError(notAnImage);
         std::copy(eeprom->begin(), eeprom->end(), appliance.eeprom.begin());
     }
     if (firmware)
@@ -164,49 +168,48 @@ bool loadAppliance(const QString& dir, Appliance& appliance, QString& error)
     if (version) {
         bool ok = false;
         appliance.firmwareVersion = version->trimmed().toUInt(&ok);
-        if (!ok) {
-            error = d.filePath(kVersionFile) +
-                    QStringLiteral(": not a firmware version in hundredths (such as 102)");
-            return false;
-        }
+        if (!ok)
+            return OperationError(
+                d.filePath(kVersionFile) +
+                QStringLiteral(": not a firmware version in hundredths (such as 102)"));
     }
     if (faults) {
-        QString why;
-        if (!parseFaultPlan(QString::fromUtf8(*faults), appliance, why)) {
-            error = d.filePath(kFaultsFile) + QStringLiteral(", ") + why;
-            return false;
-        }
+        if (Result<> plan = parseFaultPlan(QString::fromUtf8(*faults), appliance); !plan.ok())
+            return OperationError(d.filePath(kFaultsFile) + QStringLiteral(", ") +
+                                  plan.error().text());
     }
     appliance.path = dir.toStdString();
     appliance.changed = false;
-    return true;
+    return {};
 }
 
 } // namespace
 
 // Writes back the EEPROM and firmware when the appliance was sent any.
-bool saveAppliance(Appliance& appliance, QString& error)
+Result<> saveAppliance(Appliance& appliance)
 {
     if (!appliance.changed)
-        return true;
+        return {};
     const QDir d(QString::fromStdString(appliance.path));
     const QByteArray eeprom(reinterpret_cast<const char*>(appliance.eeprom.data()), kImageSize);
-    if (!writeFile(d.filePath(kEepromFile), eeprom, error))
-        return false;
-    if (!appliance.firmware.isEmpty() &&
-        !writeFile(d.filePath(kFirmwareFile), appliance.firmware, error))
-        return false;
+    if (Result<> written = writeFile(d.filePath(kEepromFile), eeprom); !written.ok())
+        return written;
+    if (!appliance.firmware.isEmpty()) {
+        if (Result<> written = writeFile(d.filePath(kFirmwareFile), appliance.firmware);
+            !written.ok())
+            return written;
+    }
     appliance.changed = false;
-    return true;
+    return {};
 }
 
-bool reloadAppliance(Appliance& appliance, QString& error)
+Result<> reloadAppliance(Appliance& appliance)
 {
     const QString dir = QString::fromStdString(appliance.path);
     const QString serialNumber = appliance.serialNumber;
     appliance = Appliance();
     appliance.serialNumber = serialNumber;
-    return loadAppliance(dir, appliance, error);
+    return loadAppliance(dir, appliance);
 }
 
 namespace {
@@ -222,10 +225,9 @@ std::optional<std::chrono::microseconds> frameMicroseconds(const QStringList& wo
 
 } // namespace
 
-bool parseFaultPlan(const QString& text, Appliance& appliance, QString& error)
+Result<> parseFaultPlan(const QString& text, Appliance& appliance)
 {
     const QStringList lines = text.split('\n');
-    QString why;
     for (qsizetype i = 0; i < lines.size(); ++i) {
         const QString line = lines[i].section('#', 0, 0).trimmed();
         if (line.isEmpty())
@@ -237,40 +239,41 @@ bool parseFaultPlan(const QString& text, Appliance& appliance, QString& error)
             appliance.frame = *us;
         } else if (words[0] == QLatin1String("open-error") && words.size() > 1) {
             appliance.openError = line.mid(words[0].size()).trimmed();
-        } else if (const auto fault = parseFault(words, why)) {
+        } else if (const Result<Fault> fault = parseFault(words); fault.ok()) {
             appliance.faults.push_back(*fault);
         } else {
-            error = QStringLiteral("line %1: %2: %3").arg(i + 1).arg(why, line);
-            return false;
+            return OperationError(
+                QStringLiteral("line %1: %2: %3").arg(i + 1).arg(fault.errorText(), line));
         }
     }
-    return true;
+    return {};
 }
 
-bool loadAppliances(const QString& dir, ApplianceEmulator& emulator, QString& error)
+Result<> loadAppliances(const QString& dir, ApplianceEmulator& emulator)
 {
     const QDir root(dir);
     QStringList serials = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     serials.removeIf([&](const QString& name) { return !holdsAppliance(root.filePath(name)); });
-    if ((holdsAppliance(root) || serials.isEmpty()) &&
-        !loadAppliance(dir, emulator.attach({}), error))
-        return false;
+    if (holdsAppliance(root) || serials.isEmpty()) {
+        if (Result<> loaded = loadAppliance(dir, emulator.attach({})); !loaded.ok())
+            return loaded;
+    }
     for (const QString& serial : serials) {
         Appliance& appliance = emulator.attach({});
-        if (!loadAppliance(root.filePath(serial), appliance, error))
-            return false;
+        if (Result<> loaded = loadAppliance(root.filePath(serial), appliance); !loaded.ok())
+            return loaded;
         appliance.serialNumber = serial;
     }
-    return true;
+    return {};
 }
 
-bool saveAppliances(ApplianceEmulator& emulator, QString& error)
+Result<> saveAppliances(ApplianceEmulator& emulator)
 {
     for (Appliance& appliance : emulator.appliances()) {
-        if (!saveAppliance(appliance, error))
-            return false;
+        if (Result<> saved = saveAppliance(appliance); !saved.ok())
+            return saved;
     }
-    return true;
+    return {};
 }
 
 } // namespace orvik

@@ -19,16 +19,16 @@ namespace orvik {
 // name; the files directly in `dir` are one more, listed first, without a
 // serial number. A directory holding neither becomes one appliance, its
 // directory and text files created. Each appliance's path is its directory;
-// false with `error` at the first file that is unusable.
-[[nodiscard]] bool loadAppliances(const QString& dir, ApplianceEmulator& emulator, QString& error);
+// fails at the first file that is unusable.
+Result<> loadAppliances(const QString& dir, ApplianceEmulator& emulator);
 // Writes back the EEPROM, and the firmware when there is any, of every
 // appliance that was sent a page since it was loaded or last saved.
-[[nodiscard]] bool saveAppliances(ApplianceEmulator& emulator, QString& error);
+Result<> saveAppliances(ApplianceEmulator& emulator);
 
 // One appliance of those: its files read afresh (its path is its directory),
-// or written back when it was sent a page since; false with `error` as above.
-[[nodiscard]] bool reloadAppliance(Appliance& appliance, QString& error);
-[[nodiscard]] bool saveAppliance(Appliance& appliance, QString& error);
+// or written back when it was sent a page since; failing as above.
+Result<> reloadAppliance(Appliance& appliance);
+Result<> saveAppliance(Appliance& appliance);
 
 // The fault plan's lines ('#' starts a comment):
 //   COMMAND PAGE KIND  COMMAND: version, read, write or firmware; PAGE: the page
@@ -41,7 +41,7 @@ namespace orvik {
 //   open-error REASON  the appliance is found but cannot be opened
 //   frame-us N         each request and each reply takes N microseconds, as a
 //                      USB frame does (1000 at full speed)
-// False with `error` naming the first line that is none of these, and why.
-[[nodiscard]] bool parseFaultPlan(const QString& text, Appliance& appliance, QString& error);
+// Fails naming the first line that is none of these, and why.
+Result<> parseFaultPlan(const QString& text, Appliance& appliance);
 
 } // namespace orvik

@@ -27,16 +27,19 @@ std::optional<QByteArray> CarriedFirmware::load(int id)
                                    static_cast<qsizetype>(image.size()));
 }
 
-FirmwareFile ReadFirmwareFile(const QString& path)
+Result<QByteArray> ReadFirmwareFile(const QString& path)
 {
-    FileContent file = readRegularFile(path, kUploadBufferSize);
-    if (file.error == tooLargeReason(kUploadBufferSize))
-        return {{}, kFirmwareTooLong};
+    Result<QByteArray> file = readRegularFile(path, kUploadBufferSize);
+    const auto refused = [](const QString& text) {
+        return OperationError(text, {}, OperationError::Box::Information);
+    };
+    if (file.errorText() == tooLargeReason(kUploadBufferSize))
+        return refused(kFirmwareTooLong);
     if (!file.ok())
-        return {{}, QStringLiteral("Cannot open %1: %2.").arg(path, file.error)};
-    if (file.bytes.isEmpty())
-        return {{}, kFirmwareEmpty};
-    return {std::move(file.bytes), {}};
+        return refused(QStringLiteral("Cannot open %1: %2.").arg(path, file.errorText()));
+    if (file->isEmpty())
+        return refused(kFirmwareEmpty);
+    return file;
 }
 
 std::optional<QByteArray> FirmwareBytes::load(int id)

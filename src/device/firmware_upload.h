@@ -39,17 +39,11 @@ public:
 inline const QString kFirmwareTooLong = QStringLiteral("Firmware file too long.");
 inline const QString kFirmwareEmpty = QStringLiteral("Firmware file is empty.");
 
-// A firmware image read from a file, or why it cannot be sent.
-struct [[nodiscard]] FirmwareFile {
-    QByteArray bytes;
-    QString problem; // empty when the image can be sent
-    bool ok() const { return problem.isEmpty(); }
-};
-
 // The image in the regular file `path`, checked before any appliance is
 // opened: not empty, and no larger than the appliance takes, of which no more
-// is read. Both front ends check a firmware file here.
-FirmwareFile ReadFirmwareFile(const QString& path);
+// is read; fails for the information box saying why it cannot be sent. Both
+// front ends check a firmware file here.
+Result<QByteArray> ReadFirmwareFile(const QString& path);
 
 // An image already in memory: a file read by ReadFirmwareFile.
 class FirmwareBytes : public FirmwareSource {

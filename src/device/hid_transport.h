@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/result.h"
+
 #include <QString>
 #include <array>
 #include <cstdint>
@@ -23,9 +25,8 @@ struct HidInterface {
 
 // Whether a session may have an appliance to itself.
 enum class Claim {
-    Taken,  // it is this session's until endSession
-    Busy,   // another session, of this program or another, has it
-    Failed, // it cannot be taken; the reason says why
+    Taken, // it is this session's until endSession
+    Busy,  // another session, of this program or another, has it
 };
 
 // The HID layer as the device link needs it. The USB backend and the appliance
@@ -36,9 +37,9 @@ public:
     virtual ~HidTransport() = default;
     // The present HID interfaces, in a stable order.
     virtual std::vector<HidInterface> enumerate() = 0;
-    // Opens `path` for writing and reading. On failure `reason` holds the
-    // system's own words for it.
-    [[nodiscard]] virtual bool open(const std::string& path, QString& reason) = 0;
+    // Opens `path` for writing and reading. A failure's text is the system's
+    // own words for it.
+    virtual Result<> open(const std::string& path) = 0;
     // Sends one report; how many bytes went (0 when the write failed outright).
     [[nodiscard]] virtual int write(const Report& request) = 0;
     // Waits at most `timeoutMs` for one report; how many bytes came, report ID
@@ -50,23 +51,19 @@ public:
     // One session at a time per appliance: a session claims the appliance at
     // `path` before its first exchange and keeps it across closes and
     // reopens until endSession. Claiming what the session holds already is
-    // Taken. A transport with nothing to share takes every claim.
-    [[nodiscard]] virtual Claim claim(const std::string& path, QString& reason)
+    // Taken; one that cannot be taken fails. A transport with nothing to share
+    // takes every claim.
+    virtual Result<Claim> claim(const std::string& path)
     {
         static_cast<void>(path);
-        static_cast<void>(reason);
         return Claim::Taken;
     }
     // Makes lasting what the appliance was sent, before a session reports
-    // success; false with `reason` when it could not be kept.
-    [[nodiscard]] virtual bool keep(QString& reason)
-    {
-        static_cast<void>(reason);
-        return true;
-    }
+    // success.
+    virtual Result<> keep() { return {}; }
     // Keeps what the session changed and lets the appliance go; safe when
     // nothing was claimed.
-    [[nodiscard]] virtual bool endSession(QString& reason) { return keep(reason); }
+    virtual Result<> endSession() { return keep(); }
 };
 
 using HidTransportFactory = std::function<std::unique_ptr<HidTransport>()>;

@@ -46,26 +46,25 @@ std::vector<HidInterface> HidapiTransport::enumerate()
     return found;
 }
 
-bool HidapiTransport::open(const std::string& path, QString& reason)
+Result<> HidapiTransport::open(const std::string& path)
 {
     close();
     errno = 0;
     device_ = hid_open_path(path.c_str());
     if (device_) {
         path_ = QString::fromStdString(path);
-        return true;
+        return {};
     }
     // errno names the system's reason plainly ("Permission denied"); hidapi's
     // own text is the fallback.
     const int error = errno;
     const QString hidReason = hidText(hid_error(nullptr));
-    if (error != 0)
-        reason = QString::fromLocal8Bit(std::strerror(error));
-    else
-        reason = hidReason.isEmpty() ? QStringLiteral("unknown error") : hidReason;
+    const QString reason = error != 0            ? QString::fromLocal8Bit(std::strerror(error))
+                           : hidReason.isEmpty() ? QStringLiteral("unknown error")
+                                                 : hidReason;
     qCDebug(lcHid).noquote() << "hid_open_path" << QString::fromStdString(path)
                              << "failed:" << reason << '/' << hidReason;
-    return false;
+    return OperationError(reason);
 }
 
 int HidapiTransport::write(const Report& request)
@@ -105,15 +104,15 @@ void HidapiTransport::close()
     }
 }
 
-Claim HidapiTransport::claim(const std::string& path, QString& reason)
+Result<Claim> HidapiTransport::claim(const std::string& path)
 {
-    return lock_.take(path, false, reason);
+    return lock_.take(path, false);
 }
 
-bool HidapiTransport::endSession(QString& /*reason*/)
+Result<> HidapiTransport::endSession()
 {
     lock_.release();
-    return true;
+    return {};
 }
 
 } // namespace orvik

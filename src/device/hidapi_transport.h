@@ -17,14 +17,14 @@ public:
     HidapiTransport& operator=(const HidapiTransport&) = delete;
 
     std::vector<HidInterface> enumerate() override;
-    bool open(const std::string& path, QString& reason) override;
+    Result<> open(const std::string& path) override;
     int write(const Report& request) override;
     int read(Report& reply, int timeoutMs) override;
     void close() override;
     // The lock is on the device node, which the system's other HID users
     // (careful FIDO and HID tools) lock as well.
-    Claim claim(const std::string& path, QString& reason) override;
-    bool endSession(QString& reason) override;
+    Result<Claim> claim(const std::string& path) override;
+    Result<> endSession() override;
 
 private:
     ApplianceLock lock_;

@@ -28,7 +28,7 @@ bool transferPages(Reporter& reporter, int pageCount, PageWords words,
         reporter.setProgress(p + 1);
     }
     // Not kept: no success line; the session's end says why.
-    if (QString reason; keeper && !keeper->keep(reason))
+    if (keeper && !keeper->keep().ok())
         return false;
     if (!successLine.isEmpty())
         reporter.log(successLine);

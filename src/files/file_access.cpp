@@ -136,28 +136,24 @@ bool keepOwnerAndMode(int fd, const struct stat& old)
     return ::fchmod(fd, old.st_mode & 07777) == 0;
 }
 
-// Opens the regular file at `path` for reading, -1 with `error` set when it
-// is refused; `st` describes the file opened.
-int openRegularFile(const QString& path, qint64 maxSize, struct stat& st, QString& error)
+// Opens the regular file at `path` for reading, or fails when it is refused;
+// `st` describes the file opened.
+Result<int> openRegularFile(const QString& path, qint64 maxSize, struct stat& st)
 {
     const QByteArray name = QFile::encodeName(path);
     // Looked at before opening, since opening a FIFO or a device can block or
     // act on the device.
-    if (::stat(name.constData(), &st) != 0) {
-        error = systemReason(errno);
-        return -1;
-    }
-    error = notRegularReason(st.st_mode);
+    if (::stat(name.constData(), &st) != 0)
+        return OperationError(systemReason(errno));
+    QString error = notRegularReason(st.st_mode);
     if (error.isEmpty() && st.st_size > maxSize)
         error = tooLargeReason(maxSize);
     if (!error.isEmpty())
-        return -1;
+        return OperationError(error);
 
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        error = systemReason(errno);
-        return -1;
-    }
+    if (fd < 0)
+        return OperationError(systemReason(errno));
     // The path may name another file by now.
     if (::fstat(fd, &st) != 0)
         error = systemReason(errno);
@@ -165,7 +161,7 @@ int openRegularFile(const QString& path, qint64 maxSize, struct stat& st, QStrin
         error = notRegularReason(st.st_mode);
     if (!error.isEmpty()) {
         ::close(fd);
-        return -1;
+        return OperationError(error);
     }
     return fd;
 }
@@ -177,51 +173,51 @@ QString tooLargeReason(qint64 maxSize)
     return QStringLiteral("File too large (more than %1 bytes)").arg(maxSize);
 }
 
-FileStatus checkRegularFile(const QString& path, qint64 maxSize)
+Result<> checkRegularFile(const QString& path, qint64 maxSize)
 {
     struct stat st {};
-    QString error;
-    const int fd = openRegularFile(path, maxSize, st, error);
-    if (fd >= 0)
-        ::close(fd);
-    return {error};
+    const Result<int> fd = openRegularFile(path, maxSize, st);
+    if (!fd.ok())
+        return fd.error();
+    ::close(*fd);
+    return {};
 }
 
-FileContent readRegularFile(const QString& path, qint64 maxSize)
+Result<QByteArray> readRegularFile(const QString& path, qint64 maxSize)
 {
     struct stat st {};
-    QString error;
-    const int fd = openRegularFile(path, maxSize, st, error);
-    if (fd < 0)
-        return {{}, error};
+    const Result<int> opened = openRegularFile(path, maxSize, st);
+    if (!opened.ok())
+        return opened.error();
+    const int fd = *opened;
     const Descriptor guard(fd);
 
     // One byte more than the file holds, so that a file that grew shows.
     QByteArray bytes(qMin<qint64>(st.st_size, maxSize) + 1, Qt::Uninitialized);
     if (!readToEnd(fd, bytes, maxSize))
-        return {{}, systemReason(errno)};
+        return OperationError(systemReason(errno));
     if (bytes.size() > maxSize)
-        return {{}, tooLargeReason(maxSize)};
-    return {std::move(bytes), {}};
+        return OperationError(tooLargeReason(maxSize));
+    return bytes;
 }
 
-FileStatus writeFileAtomically(const QString& path, QByteArrayView bytes)
+Result<> writeFileAtomically(const QString& path, QByteArrayView bytes)
 {
     return writeFileAtomically(path, std::span<const QByteArrayView>(&bytes, 1));
 }
 
-FileStatus writeFileAtomically(const QString& path, std::span<const QByteArrayView> pieces)
+Result<> writeFileAtomically(const QString& path, std::span<const QByteArrayView> pieces)
 {
     const QString target = replacedFile(path);
     if (target.isEmpty())
-        return {systemReason(errno)};
+        return OperationError(systemReason(errno));
     struct stat old {};
     const bool exists = ::stat(QFile::encodeName(target).constData(), &old) == 0;
     if (!exists && errno != ENOENT)
-        return {systemReason(errno)};
+        return OperationError(systemReason(errno));
     if (exists) {
         if (QString why = notRegularReason(old.st_mode); !why.isEmpty())
-            return {why};
+            return OperationError(why);
     }
 
     // QSaveFile only makes, renames and removes the temporary file; the bytes
@@ -231,18 +227,18 @@ FileStatus writeFileAtomically(const QString& path, std::span<const QByteArrayVi
     // temporary file.
     QSaveFile file(target);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return {file.errorString()};
+        return OperationError(file.errorString());
     for (const QByteArrayView piece : pieces) {
         if (!writeAll(file.handle(), piece))
-            return {systemReason(errno)};
+            return OperationError(systemReason(errno));
     }
     if (exists ? !keepOwnerAndMode(file.handle(), old) : ::fchmod(file.handle(), 0600) != 0)
-        return {systemReason(errno)};
+        return OperationError(systemReason(errno));
     // A disk that fills up late reports it here at the latest.
     if (::fsync(file.handle()) != 0)
-        return {systemReason(errno)};
+        return OperationError(systemReason(errno));
     if (!file.commit())
-        return {file.errorString()};
+        return OperationError(file.errorString());
     return {};
 }
 

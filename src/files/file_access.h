@@ -1,5 +1,7 @@
 #pragma once
 
+#include "files/result.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -13,29 +15,16 @@ namespace orvik {
 // file or directory", "No space left on device") where it has one; callers
 // put the path in front.
 
-// A file's whole content, or why it was refused.
-struct [[nodiscard]] FileContent {
-    QByteArray bytes;
-    QString error; // empty when the file was read
-    bool ok() const { return error.isEmpty(); }
-};
-
 // The whole of the regular file at `path` (a symbolic link to one will do),
 // read once. Refused, without reading or waiting, when it cannot be opened,
 // is a directory, FIFO, device or socket, or holds more than `maxSize` bytes.
-FileContent readRegularFile(const QString& path, qint64 maxSize);
+Result<QByteArray> readRegularFile(const QString& path, qint64 maxSize);
 // The reason readRegularFile gives for a file of more than `maxSize` bytes.
 QString tooLargeReason(qint64 maxSize);
 
-// The outcome of a write, or of a check.
-struct [[nodiscard]] FileStatus {
-    QString error; // empty when the file was written, or would be read
-    bool ok() const { return error.isEmpty(); }
-};
-
 // Whether readRegularFile would take the file at `path`: the same refusals,
 // but the file is only opened, not read.
-FileStatus checkRegularFile(const QString& path, qint64 maxSize);
+Result<> checkRegularFile(const QString& path, qint64 maxSize);
 
 // Replaces the file at `path` with `bytes` as a whole: a temporary file beside
 // it, every write, the flush and the sync checked, then a rename. A symbolic
@@ -48,9 +37,9 @@ FileStatus checkRegularFile(const QString& path, qint64 maxSize);
 // target that exists but is not a regular file is refused before anything is
 // written. On failure the old file is left byte for byte and no temporary
 // file remains.
-FileStatus writeFileAtomically(const QString& path, QByteArrayView bytes);
+Result<> writeFileAtomically(const QString& path, QByteArrayView bytes);
 // The same with the bytes given in pieces, written one after another.
-FileStatus writeFileAtomically(const QString& path, std::span<const QByteArrayView> pieces);
+Result<> writeFileAtomically(const QString& path, std::span<const QByteArrayView> pieces);
 
 // While it lives, this process alone updates the existing regular file at
 // `path` (links followed as writeFileAtomically follows them): an exclusive

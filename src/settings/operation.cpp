@@ -17,15 +17,12 @@ QString errorBoxText(const std::exception& e)
     return errorBoxText(own ? own->text() : QString::fromLocal8Bit(e.what()));
 }
 
-bool runOperation(Reporter& reporter, const std::function<void()>& operation)
+void report(Reporter& reporter, const OperationError& error)
 {
-    try {
-        operation();
-        return true;
-    } catch (const std::exception& e) {
-        reporter.error(errorBoxText(e));
-    }
-    return false;
+    if (error.box() == OperationError::Box::Information)
+        reporter.information(error.text());
+    else
+        reporter.error(errorBoxText(error.text()));
 }
 
 } // namespace orvik

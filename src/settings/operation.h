@@ -1,8 +1,9 @@
 #pragma once
 
+#include "files/result.h"
+
 #include <QString>
-#include <functional>
-#include <stdexcept>
+#include <type_traits>
 
 namespace orvik {
 
@@ -28,18 +29,6 @@ public:
     virtual void handlePendingEvents() {}
 };
 
-// An error no operation handles itself: it ends the operation in the error box.
-class OperationError : public std::runtime_error {
-public:
-    explicit OperationError(const QString& text)
-        : std::runtime_error(text.toStdString()), text_(text)
-    {}
-    const QString& text() const { return text_; }
-
-private:
-    QString text_;
-};
-
 class ConversionError : public OperationError {
 public:
     explicit ConversionError(const QString& field)
@@ -53,8 +42,32 @@ QString errorBoxText(const QString& text);
 // What the error box says of an exception that ended an operation.
 QString errorBoxText(const std::exception& e);
 
-// Runs one operation; an exception escaping it ends it in the error box and
-// the program goes on. Returns false when that happened.
-bool runOperation(Reporter& reporter, const std::function<void()>& operation);
+// Tells the user of a failure in its box.
+void report(Reporter& reporter, const OperationError& error);
+
+// Runs one operation, which returns nothing, whether it succeeded (false once
+// it has told the user why not), or a Result. An exception escaping it ends it
+// in the error box, a failed Result in its own box, and the program goes on.
+// True when it succeeded.
+template <class Operation> bool runOperation(Reporter& reporter, Operation&& operation)
+{
+    using Returned = std::invoke_result_t<Operation&>;
+    try {
+        if constexpr (std::is_void_v<Returned>) {
+            operation();
+            return true;
+        } else if constexpr (std::is_same_v<Returned, bool>) {
+            return operation();
+        } else {
+            const Result<> done = operation();
+            if (!done.ok())
+                report(reporter, done.error());
+            return done.ok();
+        }
+    } catch (const std::exception& e) {
+        reporter.error(errorBoxText(e));
+    }
+    return false;
+}
 
 } // namespace orvik

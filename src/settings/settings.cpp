@@ -1,8 +1,8 @@
 #include "settings/settings.h"
 
+#include "files/result.h"
 #include "settings/number.h"
 
-#include <stdexcept>
 #include <utility>
 
 namespace orvik {
@@ -18,7 +18,7 @@ void require(bool holds, const char* fault, const QString& name)
         return;
     const QByteArray text = fault + name.toUtf8();
     Q_ASSERT_X(false, "Settings", text.constData());
-    throw std::logic_error(text.toStdString());
+    throw OperationError(QString::fromUtf8(text));
 }
 
 } // namespace

@@ -219,8 +219,8 @@ TEST(Form1Behaviour, EmulatedApplianceFolderAndStartFile)
         std::unique_ptr<TForm1> form;
     };
     const auto open = [&](Window& w) {
-        QString error;
-        ASSERT_TRUE(w.appliance.load(folder, error)) << error.toStdString();
+        const orvik::Result<> loaded = w.appliance.load(folder);
+        ASSERT_TRUE(loaded.ok()) << loaded.errorText().toStdString();
         w.form = std::make_unique<TForm1>(
             orvik::Form1Services{[] { return std::int64_t{1700000000}; }, &dialogs,
                                  &w.appliance.transport(), &firmware, dir.path()});
@@ -254,12 +254,11 @@ TEST(Form1Behaviour, EmulatedApplianceFolderAndStartFile)
     settings.setText("Callsign", "SP9CLI");
     orvik::ConfigImage image{};
     orvik::test::SilentReporter silent;
-    QString error;
-    ASSERT_TRUE(cli.load(folder, error));
+    ASSERT_TRUE(cli.load(folder).ok());
     ASSERT_TRUE(orvik::WriteConfigSession(settings, image, cli, silent));
     second.form->Button4Click(); // while orvikctl still has it
     EXPECT_EQ(dialogs.seen.last(), "error: " + orvik::test::kInUse);
-    ASSERT_TRUE(cli.endSession(error));
+    ASSERT_TRUE(cli.endSession().ok());
     second.form->Button4Click();
     EXPECT_EQ(second.form->settings().text("Callsign"), "SP9CLI");
     QFile faults(folder + "/faults"); // unplugged while the window is open

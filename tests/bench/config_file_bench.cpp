@@ -35,7 +35,7 @@ QByteArray paddedFile(const QString& path, qint64 size)
 {
     const Settings settings(noon);
     Silent reporter;
-    if (!ExportConfigFile(settings, path, reporter))
+    if (!ExportConfigFile(settings, path).ok())
         return {};
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
@@ -115,7 +115,8 @@ void BM_ImportConfigFile(benchmark::State& state)
 {
     Settings settings(noon);
     Silent reporter;
-    measure(state, [&](const QString& path) { return ImportConfigFile(settings, path, reporter); });
+    measure(state,
+            [&](const QString& path) { return ImportConfigFile(settings, path, reporter).ok(); });
 }
 BENCHMARK(BM_ImportConfigFile)->Apply(fileSizes);
 
@@ -124,7 +125,7 @@ void BM_UpdateConfigFile(benchmark::State& state)
 {
     const Settings settings(noon);
     Silent reporter;
-    measure(state, [&](const QString& path) { return ExportConfigFile(settings, path, reporter); });
+    measure(state, [&](const QString& path) { return ExportConfigFile(settings, path).ok(); });
 }
 BENCHMARK(BM_UpdateConfigFile)->Apply(fileSizes);
 

@@ -61,7 +61,7 @@ TEST_F(OrvikctlSave, TwoUpdatesOfOneFileAtOnceBothLand)
     expected.replace("=Orvik 2.0 weather\r\n", "=kept\r\n");
     const int fd = ::open(QFile::encodeName(a).constData(), O_RDONLY | O_CLOEXEC);
     ASSERT_EQ(::flock(fd, LOCK_EX), 0);
-    const FileContent before = readRegularFile(a, kMaxIniFileSize);
+    const Result<QByteArray> before = readRegularFile(a, kMaxIniFileSize);
     const pid_t child = ::fork();
     if (child == 0)
         ::_exit(runCli({"save", a, "--set", "Callsign=SP9XYZ", "-o", a}).status);
@@ -74,8 +74,7 @@ TEST_F(OrvikctlSave, TwoUpdatesOfOneFileAtOnceBothLand)
          ++tries)
         ::usleep(100);
     const IniEntry comment{"Weather", "Weather_comment", "kept"};
-    EXPECT_TRUE(
-        writeFileAtomically(a, IniDocument(before.bytes).updated({&comment, 1}).pieces()).ok());
+    EXPECT_TRUE(writeFileAtomically(a, IniDocument(*before).updated({&comment, 1}).pieces()).ok());
     ::flock(fd, LOCK_UN), ::close(fd); // the child holds a copy of fd
     EXPECT_EQ(ended ? ended : ::waitpid(child, &status, 0), child);
     EXPECT_EQ(status, 0);

@@ -64,9 +64,11 @@ class ConfigFile : public test::TempFiles {
 protected:
     bool save(const Settings& s, const QString& path)
     {
-        bool written = false;
-        runOperation(reporter, [&] { written = ExportConfigFile(s, path, reporter); });
-        return written;
+        return runOperation(reporter, [&] { return ExportConfigFile(s, path); });
+    }
+    bool load(Settings& s, const QString& path)
+    {
+        return runOperation(reporter, [&] { return ImportConfigFile(s, path, reporter); });
     }
     // Changes every stored setting away from its default; returns what an
     // import of the exported file must give back.
@@ -121,7 +123,7 @@ TEST_F(ConfigFile, ExportThenImportRestoresAll87Settings)
     const QHash<QString, QString> expected = changeAll(changed);
     const QString path = dir.filePath("a.cfg");
     ASSERT_TRUE(save(changed, path));
-    ASSERT_TRUE(ImportConfigFile(fresh, path, reporter));
+    ASSERT_TRUE(load(fresh, path));
     EXPECT_EQ(reporter.calls, QStringList{});
     for (auto it = expected.begin(); it != expected.end(); ++it)
         EXPECT_EQ(fresh.valueText(it.key()), it.value()) << it.key().toStdString();
@@ -275,7 +277,7 @@ TEST_F(ConfigFile, IdentificationTest)
     for (const Case& c : cases) {
         Settings s(at1700000000);
         reporter.calls.clear();
-        EXPECT_EQ(ImportConfigFile(s, write("id.cfg", c.file), reporter), c.accepted) << c.name;
+        EXPECT_EQ(load(s, write("id.cfg", c.file)), c.accepted) << c.name;
         if (c.accepted) {
             EXPECT_EQ(reporter.calls, QStringList{}) << c.name;
             EXPECT_EQ(s.text("Callsign"), "X") << c.name;
@@ -298,7 +300,7 @@ TEST_F(ConfigFile, IdentificationTest)
     };
     for (const auto& [path, shown] : refused) {
         reporter.calls.clear();
-        EXPECT_FALSE(ImportConfigFile(fresh, path, reporter));
+        EXPECT_FALSE(load(fresh, path));
         EXPECT_EQ(reporter.calls, QStringList{shown}) << path.toStdString();
     }
     EXPECT_EQ(values(fresh), values(Settings(at1700000000)));
@@ -308,7 +310,7 @@ TEST_F(ConfigFile, AUtf8FileWithItsMarkIsReadAndUpdatedInUtf8)
 {
     const QString path = write("u.cfg", kUtf8Mark + kIdent + "[APRS-IS]\r\nCallsign=\xC3\xA9X\r\n");
     Settings s(at1700000000);
-    ASSERT_TRUE(ImportConfigFile(s, path, reporter));
+    ASSERT_TRUE(load(s, path));
     EXPECT_EQ(s.text("Callsign"), "\u00e9X");
     s.setText("Callsign", "\u00fc");
     ASSERT_TRUE(save(s, path));
@@ -333,7 +335,7 @@ TEST_F(ConfigFile, AnImportThatRunsOutOfMemoryEndsInTheErrorBox)
     const rlim_t limit = test::statusBytes("VmSize:") + (8 << 20);
     const QString shown = test::withResourceLimit(RLIMIT_AS, limit, [&] {
         Settings s(at1700000000);
-        const bool imported = ImportConfigFile(s, path, reporter);
+        const bool imported = load(s, path);
         return QString::number(imported) + ' ' + reporter.calls.join('|');
     });
     EXPECT_EQ(shown, "0 error: Not enough memory to read " + path + ".");
@@ -347,7 +349,7 @@ TEST_F(ConfigFile, AnotherVersionIsWarnedOnceThenReadInFull)
         reporter.calls.clear();
         const QByteArray file = "[!WARNING]\nApplication=Orvik 2.0 Configurator\n" + version +
                                 "[APRS-IS]\nCallsign=X\n";
-        EXPECT_TRUE(ImportConfigFile(s, write("v.cfg", file), reporter));
+        EXPECT_TRUE(load(s, write("v.cfg", file)));
         EXPECT_EQ(reporter.calls, QStringList{kOtherVersion}) << version.constData();
         EXPECT_EQ(s.text("Callsign"), "X");
     }
@@ -357,7 +359,7 @@ TEST_F(ConfigFile, OnlyTheIdentificationSectionSetsEveryDefault)
 {
     Settings s([] { return std::int64_t(0); });
     changeAll(s);
-    ASSERT_TRUE(ImportConfigFile(s, write("ident.cfg", kIdent), reporter));
+    ASSERT_TRUE(load(s, write("ident.cfg", kIdent)));
     Settings expected([] { return std::int64_t(0); });
     expected.setText("www_port", "23");
     EXPECT_EQ(values(s), values(expected));
@@ -393,7 +395,7 @@ TEST_F(ConfigFile, ImportedValues)
     for (const Case& c : cases) {
         Settings s([] { return std::int64_t(0); });
         changeAll(s);
-        EXPECT_TRUE(ImportConfigFile(s, write("v.cfg", kIdent + c.lines), reporter));
+        EXPECT_TRUE(load(s, write("v.cfg", kIdent + c.lines)));
         EXPECT_EQ(s.valueText(c.setting), c.value) << c.lines.constData();
     }
 }
@@ -409,7 +411,7 @@ TEST_F(ConfigFile, UploadpctimeRunsTheEnableRule)
     for (const Case& c : cases) {
         Settings s(at1700000000);
         s.setChecked("Uploadpctime", c.before);
-        ASSERT_TRUE(ImportConfigFile(s, write("u.cfg", kIdent + "[RTC]\n" + c.line), reporter));
+        ASSERT_TRUE(load(s, write("u.cfg", kIdent + "[RTC]\n" + c.line)));
         EXPECT_EQ(s.checked("Uploadpctime"), c.after) << c.line;
         for (const Setting field : kClockFields)
             EXPECT_EQ(s.isEnabled(field), !c.after) << c.line;

@@ -40,8 +40,8 @@ TEST_F(EmulatorStore, EachSubfolderWithItsFilesIsOneAppliance)
                 f.write(QByteArray(kImageSize, '\x11'));
         }
         ApplianceEmulator emulator;
-        QString error;
-        ASSERT_TRUE(loadAppliances(tmp.path(), emulator, error)) << error.toStdString();
+        const Result<> loaded = loadAppliances(tmp.path(), emulator);
+        ASSERT_TRUE(loaded.ok()) << loaded.errorText().toStdString();
         QStringList listed;
         for (const HidInterface& i : emulator.enumerate())
             listed << root.relativeFilePath(QString::fromStdString(i.path)).replace(".", "") + "|" +
@@ -56,12 +56,12 @@ TEST_F(EmulatorStore, KeepsWhatEachApplianceWasSent)
     write("A1/faults", "");
     write("B2/faults", "");
     ApplianceEmulator emulator;
-    QString error;
-    ASSERT_TRUE(loadAppliances(dir.path(), emulator, error));
+    ASSERT_TRUE(loadAppliances(dir.path(), emulator).ok());
     Appliance& b2 = emulator.appliances()[1];
     b2.eeprom.fill(0x42);
     b2.changed = true;
-    ASSERT_TRUE(saveAppliances(emulator, error)) << error.toStdString();
+    const Result<> saved = saveAppliances(emulator);
+    ASSERT_TRUE(saved.ok()) << saved.errorText().toStdString();
     EXPECT_EQ(read(dir.filePath("B2/eeprom.bin")), QByteArray(kImageSize, '\x42'));
     EXPECT_FALSE(QFile::exists(dir.filePath("A1/eeprom.bin")));
 }
@@ -92,9 +92,9 @@ TEST_F(EmulatorStore, RefusesAStateFileThatIsNoFile)
         ASSERT_TRUE(QDir(tmp.path()).mkpath("A1"));
         ASSERT_TRUE(row.make(tmp.filePath(row.file)));
         ApplianceEmulator emulator;
-        QString error;
-        EXPECT_FALSE(loadAppliances(tmp.path(), emulator, error));
-        EXPECT_TRUE(error.endsWith(row.errorEnd)) << error.toStdString();
+        const Result<> loaded = loadAppliances(tmp.path(), emulator);
+        EXPECT_FALSE(loaded.ok());
+        EXPECT_TRUE(loaded.errorText().endsWith(row.errorEnd)) << loaded.errorText().toStdString();
     }
 }
 
@@ -126,10 +126,9 @@ TEST(FaultPlan, RefusesALineThatWouldMeanNothing)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.line);
         Appliance appliance;
-        QString error;
-        EXPECT_EQ(parseFaultPlan(QString("# plan\n") + row.line, appliance, error),
-                  row.error.isEmpty());
-        EXPECT_EQ(error, row.error);
+        const Result<> plan = parseFaultPlan(QString("# plan\n") + row.line, appliance);
+        EXPECT_EQ(plan.ok(), row.error.isEmpty());
+        EXPECT_EQ(plan.errorText(), row.error);
     }
 }
 
@@ -147,11 +146,10 @@ TEST(FaultPlan, TheReadmeNamesEveryKind)
 TEST(FaultPlan, FrameUsPacesEveryExchange)
 {
     ApplianceEmulator emulator;
-    QString error;
-    ASSERT_TRUE(parseFaultPlan("frame-us 1000", emulator.attach("orvik"), error));
+    ASSERT_TRUE(parseFaultPlan("frame-us 1000", emulator.attach("orvik")).ok());
     std::chrono::microseconds waited{0};
     emulator.pause = [&](std::chrono::microseconds t) { waited += t; };
-    ASSERT_TRUE(emulator.open("orvik", error));
+    ASSERT_TRUE(emulator.open("orvik").ok());
     ConfigImage image{};
     test::SilentReporter reporter;
     EXPECT_TRUE(ReadEeprom(image, emulator, reporter));

@@ -44,8 +44,7 @@ struct FakeHidTest : ::testing::Test {
     void openDevice()
     {
         fakeHid().devices = {{kOrvikVendorId, kOrvikProductId, "/dev/hidraw3", L"0042"}};
-        QString reason;
-        ASSERT_TRUE(transport.open("/dev/hidraw3", reason));
+        ASSERT_TRUE(transport.open("/dev/hidraw3").ok());
     }
 
     QtMessageHandler previous;
@@ -119,8 +118,7 @@ TEST_F(FakeHidTest, ASecondSessionFindsTheApplianceInUse)
     HidapiTransport other;
     EXPECT_FALSE(OpenDevice(other, second));
     EXPECT_EQ(second.calls, QStringList{"error: " + test::kInUse});
-    QString reason;
-    ASSERT_TRUE(transport.endSession(reason));
+    ASSERT_TRUE(transport.endSession().ok());
     EXPECT_TRUE(OpenDevice(other, second));
     EXPECT_EQ(fakeHid().written.size(), 0u);
 }

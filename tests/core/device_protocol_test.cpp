@@ -54,7 +54,7 @@ public:
     };
 
     std::vector<HidInterface> enumerate() override { return {}; }
-    bool open(const std::string&, QString&) override { return true; }
+    Result<> open(const std::string&) override { return {}; }
     int write(const Report&) override
     {
         waiting.push_back(reply);
@@ -81,8 +81,7 @@ struct Exchanges : ::testing::Test {
     Exchanges()
     {
         appliance = &emulator.attach("emu0");
-        QString reason;
-        EXPECT_TRUE(emulator.open("emu0", reason));
+        EXPECT_TRUE(emulator.open("emu0").ok());
     }
     ApplianceEmulator emulator;
     Appliance* appliance;

@@ -1,3 +1,4 @@
+#include "files/result.h"
 #include "settings/catalogue.h"
 #include "settings/settings.h"
 #include "support/expected_defaults.h"
@@ -199,7 +200,7 @@ TEST(SettingsDeathTest, AMistypedNameOrKindIsRefusedAndNamed)
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
 #ifdef QT_NO_DEBUG
-        EXPECT_THROW(row.use(s), std::logic_error);
+        EXPECT_THROW(row.use(s), OperationError);
 #else
         EXPECT_DEATH(row.use(s), row.name);
 #endif

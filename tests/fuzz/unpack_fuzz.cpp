@@ -20,9 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (!UnpackConfigImage(image, first, reporter))
         return 0;
     ConfigImage repacked;
-    bool packed = false;
-    runOperation(reporter, [&] { packed = PackConfigImage(first, repacked, reporter); });
-    if (!packed)
+    if (!runOperation(reporter, [&] { return PackConfigImage(first, repacked, reporter); }))
         return 0;
 
     Settings second(clock);

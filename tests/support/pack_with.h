@@ -23,10 +23,9 @@ inline QStringList packWith(const Changes& changes)
         settings.setText(name, value);
     RecordingReporter reporter;
     ConfigImage image;
-    bool packed = false;
-    const bool ran =
-        runOperation(reporter, [&] { packed = PackConfigImage(settings, image, reporter); });
-    EXPECT_EQ(ran && packed, reporter.calls.isEmpty());
+    const bool packed =
+        runOperation(reporter, [&] { return PackConfigImage(settings, image, reporter); });
+    EXPECT_EQ(packed, reporter.calls.isEmpty());
     return reporter.calls;
 }
 
