@@ -267,10 +267,11 @@ void TForm1::Button3Click()
         FirmwareSource& source = file ? *file : *services_.firmware;
         runOnAppliance([&](HidTransport& appliance) {
             runWrite(orvik::Written::Firmware, [&] {
-                static_cast<void>(
+                static_cast<void>(orvik::tell(
+                    *reporter_,
                     UploadFirmwareSession(appliance, source, *reporter_, [this](bool enabled) {
                         setOperationButtonsEnabled(enabled);
-                    }));
+                    })));
             });
         });
     });
@@ -299,7 +300,8 @@ void TForm1::Button4Click()
 {
     runOperation([this] {
         runOnAppliance([this](HidTransport& appliance) {
-            static_cast<void>(ReadConfigSession(settings_, received_, appliance, *reporter_));
+            static_cast<void>(orvik::tell(
+                *reporter_, ReadConfigSession(settings_, received_, appliance, *reporter_)));
         });
     });
 }
@@ -309,7 +311,8 @@ void TForm1::Button5Click()
     runOperation([this] {
         runOnAppliance([this](HidTransport& appliance) {
             runWrite(orvik::Written::Configuration, [&] {
-                static_cast<void>(WriteConfigSession(settings_, outgoing_, appliance, *reporter_));
+                static_cast<void>(orvik::tell(
+                    *reporter_, WriteConfigSession(settings_, outgoing_, appliance, *reporter_)));
             });
         });
     });

@@ -17,16 +17,21 @@ const OptionDef kBackupOption{
      QStringLiteral("Keep the appliance's image in FILE before it is overwritten."),
      QStringLiteral("FILE")}};
 
-// Reads the appliance's configuration image as "Read config" does and keeps
-// it in the --backup file, so that the user can go back after the write.
-// False, with the reason on standard error, when there is nothing sound to
-// keep or it cannot be kept; the write must not go ahead then.
-bool backUp(Context& ctx, HidTransport& transport)
+// Given --backup, reads the appliance's configuration image as "Read config"
+// does and keeps it in the --backup file, so that the user can go back after
+// the write. Fails, with the reason on standard error, when there is nothing
+// sound to keep or it cannot be kept; the write must not go ahead then.
+Result<> backUp(Context& ctx, HidTransport& transport)
 {
+    if (ctx.value(kBackupOption).isEmpty())
+        return {};
     ConfigImage current{};
-    const EepromFetch fetched = FetchEeprom(current, transport, ctx.reporter, SessionWords::Write);
+    const Result<EepromFetch> fetched =
+        FetchEeprom(current, transport, ctx.reporter, SessionWords::Write);
     bool kept = false;
-    if (fetched == EepromFetch::Complete) {
+    if (!fetched.ok()) {
+        report(ctx.reporter, fetched.error());
+    } else if (*fetched == EepromFetch::Complete) {
         if (CheckEepromImage(current)) {
             kept = writeImageFile(ctx, ctx.value(kBackupOption), current);
         } else {
@@ -39,19 +44,19 @@ bool backUp(Context& ctx, HidTransport& transport)
                     << Qt::endl;
         }
     }
-    if (!kept)
-        ctx.err << "orvikctl: backup failed; nothing was written to the appliance" << Qt::endl;
-    return kept;
+    if (kept)
+        return {};
+    const QString failed = QStringLiteral("backup failed; nothing was written to the appliance");
+    ctx.err << "orvikctl: " << failed << Qt::endl;
+    return OperationError(failed, OperationError::Told::Already);
 }
 
 int runList(Context& ctx)
 {
-    return runOnDevice(ctx, [&](HidTransport& transport) {
+    return runOnDevice(ctx, [&](HidTransport& transport) -> Result<> {
         const std::vector<HidInterface> appliances = ListAppliances(transport);
-        if (appliances.empty()) {
-            ctx.reporter.log(QString::fromLatin1(kNotFoundLine));
-            return false;
-        }
+        if (appliances.empty())
+            return logLine(QString::fromLatin1(kNotFoundLine));
         // A tab: a path may hold blanks.
         for (const HidInterface& i : appliances) {
             ctx.out << QString::fromLocal8Bit(i.path.c_str());
@@ -60,7 +65,7 @@ int runList(Context& ctx)
             ctx.out << '\n';
         }
         ctx.out.flush();
-        return true;
+        return {};
     });
 }
 
@@ -82,12 +87,9 @@ int runInfo(Context& ctx)
 {
     return runOnDevice(ctx, [&](HidTransport& transport) {
         const auto closer = closeOnExit(transport);
-        if (!OpenDevice(transport, ctx.reporter))
-            return false;
-        if (ShowFirmwareVersion(transport, ctx.reporter))
-            return true;
-        ctx.reporter.log(kFirmwareVersionReadError);
-        return false;
+        if (Result<> opened = OpenDevice(transport, ctx.reporter); !opened.ok())
+            return opened;
+        return ShowFirmwareVersion(transport, ctx.reporter);
     });
 }
 
@@ -159,11 +161,12 @@ int writeKeptImage(Context& ctx)
         return 1;
     // The appliance takes only images of this configuration version; the
     // unpacking shows the same box as "Read config" when it differs.
-    if (!UnpackConfigImage(*image, *ctx.freshSettings(), ctx.reporter))
+    if (!tell(ctx.reporter, UnpackConfigImage(*image, *ctx.freshSettings())))
         return 1;
     return runWriteOnDevice(ctx, Written::Configuration, [&](HidTransport& transport) {
-        return (ctx.value(kBackupOption).isEmpty() || backUp(ctx, transport)) &&
-               WriteConfigImage(*image, transport, ctx.reporter);
+        if (Result<> backedUp = backUp(ctx, transport); !backedUp.ok())
+            return backedUp;
+        return WriteConfigImage(*image, transport, ctx.reporter);
     });
 }
 
@@ -177,9 +180,11 @@ int runWrite(Context& ctx)
     ConfigImage outgoing{};
     return runWriteOnDevice(ctx, Written::Configuration, [&](HidTransport& transport) {
         // Packed first: a setting that fails validation costs no backup read.
-        return PrepareConfigWrite(*settings, outgoing, ctx.reporter) &&
-               (ctx.value(kBackupOption).isEmpty() || backUp(ctx, transport)) &&
-               WriteConfigImage(outgoing, transport, ctx.reporter);
+        if (Result<> prepared = PrepareConfigWrite(*settings, outgoing); !prepared.ok())
+            return prepared;
+        if (Result<> backedUp = backUp(ctx, transport); !backedUp.ok())
+            return backedUp;
+        return WriteConfigImage(outgoing, transport, ctx.reporter);
     });
 }
 

@@ -32,12 +32,11 @@ std::optional<Loaded> load(Context& ctx, const QString& path, const Clock& clock
     const std::optional<ConfigImage> image = asImage(*bytes);
     if (image && CheckEepromImage(*image)) {
         loaded.image = true;
-        if (!UnpackConfigImage(*image, *loaded.settings, ctx.reporter))
+        if (!tell(ctx.reporter, UnpackConfigImage(*image, *loaded.settings)))
             return std::nullopt;
         return loaded;
     }
-    if (const Result<> read = ImportConfigFile(*loaded.settings, path, ctx.reporter); !read.ok()) {
-        report(ctx.reporter, read.error());
+    if (!tell(ctx.reporter, ImportConfigFile(*loaded.settings, path, ctx.reporter))) {
         // An image's length: more likely a damaged image than a foreign file.
         if (image)
             ctx.reporter.log(kEepromChecksumError);

@@ -15,8 +15,7 @@ int runPack(Context& ctx)
     if (!settings)
         return 1;
     ConfigImage image;
-    if (!runOperation(ctx.reporter,
-                      [&] { return PrepareConfigWrite(*settings, image, ctx.reporter); }))
+    if (!runOperation(ctx.reporter, [&] { return PrepareConfigWrite(*settings, image); }))
         return 1;
     if (ctx.output.isEmpty())
         return 0;

@@ -16,7 +16,7 @@ int runUnpack(Context& ctx)
         return 1;
 
     const auto settings = ctx.freshSettings();
-    if (!ctx.applySets(*settings) || !UnpackConfigImage(*image, *settings, ctx.reporter))
+    if (!ctx.applySets(*settings) || !tell(ctx.reporter, UnpackConfigImage(*image, *settings)))
         return 1;
     ctx.printSettings(*settings);
     return 0;

@@ -38,15 +38,12 @@ std::unique_ptr<Settings> Context::prepareSettings()
 bool Context::saveConfigFile(const Settings& settings)
 {
     return runOperation(reporter, [&] {
-        const Result<> saved = ExportConfigFile(settings, output);
-        if (saved.ok())
-            return true;
-        if (saved.error().reason().isEmpty())
-            report(reporter, saved.error());
-        else // One line naming the file and why, as for every file written.
-            err << "orvikctl: cannot write " << output << ": " << saved.error().reason()
-                << Qt::endl;
-        return false;
+        Result<> saved = ExportConfigFile(settings, output);
+        if (saved.ok() || saved.error().reason().isEmpty())
+            return saved;
+        // One line naming the file and why, as for every file written.
+        err << "orvikctl: cannot write " << output << ": " << saved.error().reason() << Qt::endl;
+        return Result<>(OperationError(saved.errorText(), OperationError::Told::Already));
     });
 }
 

@@ -10,7 +10,7 @@ namespace {
 
 // The session runs on the appliance --device names among those `transport` reaches.
 bool runSession(Context& ctx, HidTransport& transport,
-                const std::function<bool(HidTransport&)>& session)
+                const std::function<Result<>(HidTransport&)>& session)
 {
     if (!ctx.device.isEmpty()) {
         if (const QString line = NoMatchLine(transport, ctx.device); !line.isEmpty()) {
@@ -32,7 +32,7 @@ bool runSession(Context& ctx, HidTransport& transport,
 
 } // namespace
 
-int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session)
+int runOnDevice(Context& ctx, const std::function<Result<>(HidTransport&)>& session)
 {
     if (ctx.emulatorDir.isEmpty()) {
         if (!ctx.usbTransport) {
@@ -52,7 +52,7 @@ int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session)
 }
 
 int runWriteOnDevice(Context& ctx, Written written,
-                     const std::function<bool(HidTransport&)>& session)
+                     const std::function<Result<>(HidTransport&)>& session)
 {
     WriteGuard guard("orvikctl", written);
     const int status = runOnDevice(ctx, session);

@@ -16,10 +16,10 @@ struct Context;
 // when the session succeeded, 1 when it did not (also when it ended in the
 // error box, the appliance was in use, or the emulator's files could not be
 // read or written).
-int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session);
+int runOnDevice(Context& ctx, const std::function<Result<>(HidTransport&)>& session);
 // The same for a session that writes `written` to the appliance, under a
 // WriteGuard: 128 + the signal when one came meanwhile.
 int runWriteOnDevice(Context& ctx, Written written,
-                     const std::function<bool(HidTransport&)>& session);
+                     const std::function<Result<>(HidTransport&)>& session);
 
 } // namespace orvik::cli

@@ -32,7 +32,7 @@ QString shownPath(const QString& path)
 }
 
 // Why a key's value cannot go into the file; nullopt when it can.
-std::optional<QString> refusal(const Settings& settings, const ConfigKey& key)
+std::optional<QString> whyRefused(const Settings& settings, const ConfigKey& key)
 {
     if (key.encoding != FileEncoding::Text)
         return std::nullopt;
@@ -117,8 +117,8 @@ Result<> ExportConfigFile(const Settings& settings, const QString& path)
     // as it was.
     std::vector<IniEntry> entries;
     for (const ConfigKey& key : configKeys()) {
-        if (const std::optional<QString> why = refusal(settings, key))
-            return OperationError(*why, {}, OperationError::Box::Information);
+        if (const std::optional<QString> why = whyRefused(settings, key))
+            return refusal(*why);
         entries.push_back({key.section, key.key, exportValue(settings, key)});
     }
     if (const Result<> saved = updateIniFile(path, entries); !saved.ok())
@@ -139,10 +139,10 @@ Result<> ImportConfigFile(Settings& settings, const QString& path, Reporter& rep
     }
     const IniReader& reader = *read;
     if (reader.isUtf16())
-        return OperationError(kUtf16, {}, OperationError::Box::Information);
+        return refusal(kUtf16);
     const QString unknown = QStringLiteral("unknown");
     if (reader.readText(kIdentSection, kApplicationKey, unknown) != kAppTitle)
-        return OperationError(kNotOurs, {}, OperationError::Box::Information);
+        return refusal(kNotOurs);
     if (reader.readText(kIdentSection, kVersionKey, unknown) != kVersionText)
         reporter.information(kOtherVersion);
     for (std::size_t i = 0; i < configKeys().size(); ++i)

@@ -18,21 +18,18 @@ const char* const kReadMismatch =
     "You need use the same Configurator and firmware version to read device configuration "
     "or you can write new configuration using \"Write config\" button.";
 
-// True when the open appliance runs the firmware this configurator was made
-// for; otherwise tells the user why the session stops.
-bool firmwareMatches(HidTransport& transport, Reporter& reporter, SessionWords words)
+// Succeeds when the open appliance runs the firmware this configurator was
+// made for; otherwise fails saying why the session stops.
+Result<> firmwareMatches(HidTransport& transport, SessionWords words)
 {
     const char* const mismatchFormat = words == SessionWords::Read ? kReadMismatch : kWriteMismatch;
     std::uint32_t version = 0;
-    if (!QueryFirmwareVersion(transport, version)) {
-        reporter.log(kFirmwareVersionReadError);
-        return false;
-    }
+    if (!QueryFirmwareVersion(transport, version))
+        return logLine(kFirmwareVersionReadError);
     if (version == kConfiguratorFirmwareVersion)
-        return true;
-    reporter.information(
+        return {};
+    return refusal(
         QString::asprintf(mismatchFormat, version * 0.01, kConfiguratorFirmwareVersion * 0.01));
-    return false;
 }
 
 PageData pageOf(const ConfigImage& image, int p)
@@ -42,7 +39,7 @@ PageData pageOf(const ConfigImage& image, int p)
 
 } // namespace
 
-bool WriteEeprom(const ConfigImage& image, HidTransport& transport, Reporter& reporter)
+Result<> WriteEeprom(const ConfigImage& image, HidTransport& transport, Reporter& reporter)
 {
     return transferPages(
         reporter, kPageCount, kPagesWritten,
@@ -52,7 +49,7 @@ bool WriteEeprom(const ConfigImage& image, HidTransport& transport, Reporter& re
         QStringLiteral("Eeprom write success"), &transport);
 }
 
-bool ReadEeprom(ConfigImage& image, HidTransport& transport, Reporter& reporter)
+Result<> ReadEeprom(ConfigImage& image, HidTransport& transport, Reporter& reporter)
 {
     return transferPages(reporter, kPageCount, kPagesRead, [&](int p) {
         const PageBuffer page(image.data() + p * kPageSize, kPageSize);
@@ -60,14 +57,18 @@ bool ReadEeprom(ConfigImage& image, HidTransport& transport, Reporter& reporter)
     });
 }
 
-EepromFetch FetchEeprom(ConfigImage& received, HidTransport& transport, Reporter& reporter,
-                        SessionWords words)
+Result<EepromFetch> FetchEeprom(ConfigImage& received, HidTransport& transport, Reporter& reporter,
+                                SessionWords words)
 {
     received.fill(0);
     const auto closer = closeOnExit(transport);
-    if (!OpenDevice(transport, reporter) || !firmwareMatches(transport, reporter, words))
-        return EepromFetch::NotRead;
-    return ReadEeprom(received, transport, reporter) ? EepromFetch::Complete : EepromFetch::Broken;
+    if (Result<> opened = OpenDevice(transport, reporter); !opened.ok())
+        return opened.error();
+    if (Result<> matches = firmwareMatches(transport, words); !matches.ok())
+        return matches.error();
+    // The session goes on after a broken read, so its line comes now.
+    return tell(reporter, ReadEeprom(received, transport, reporter)) ? EepromFetch::Complete
+                                                                     : EepromFetch::Broken;
 }
 
 void TakePctimeForWrite(Settings& settings)
@@ -76,51 +77,56 @@ void TakePctimeForWrite(Settings& settings)
         settings.readPctime();
 }
 
-bool PrepareConfigWrite(Settings& settings, ConfigImage& outgoing, Reporter& reporter)
+Result<> PrepareConfigWrite(Settings& settings, ConfigImage& outgoing)
 {
     TakePctimeForWrite(settings);
-    return PackConfigImage(settings, outgoing, reporter);
+    return PackConfigImage(settings, outgoing);
 }
 
-bool WriteConfigImage(const ConfigImage& outgoing, HidTransport& transport, Reporter& reporter)
+Result<> WriteConfigImage(const ConfigImage& outgoing, HidTransport& transport, Reporter& reporter)
 {
     const auto closer = closeOnExit(transport);
-    if (!OpenDevice(transport, reporter))
-        return false;
-    if (!firmwareMatches(transport, reporter, SessionWords::Write))
-        return false;
+    if (Result<> opened = OpenDevice(transport, reporter); !opened.ok())
+        return opened;
+    if (Result<> matches = firmwareMatches(transport, SessionWords::Write); !matches.ok())
+        return matches;
     return WriteEeprom(outgoing, transport, reporter);
 }
 
-bool WriteConfigSession(Settings& settings, ConfigImage& outgoing, HidTransport& transport,
-                        Reporter& reporter)
+Result<> WriteConfigSession(Settings& settings, ConfigImage& outgoing, HidTransport& transport,
+                            Reporter& reporter)
 {
-    return PrepareConfigWrite(settings, outgoing, reporter) &&
-           WriteConfigImage(outgoing, transport, reporter);
+    if (Result<> prepared = PrepareConfigWrite(settings, outgoing); !prepared.ok())
+        return prepared;
+    return WriteConfigImage(outgoing, transport, reporter);
 }
 
-bool ReadConfigSession(Settings& settings, ConfigImage& received, HidTransport& transport,
-                       Reporter& reporter, EepromFetch* fetched)
+Result<> ReadConfigSession(Settings& settings, ConfigImage& received, HidTransport& transport,
+                           Reporter& reporter, EepromFetch* fetched)
 {
     // A page that cannot be read leaves zeros; the check below decides
     // whether what came is usable.
-    const EepromFetch fetch = FetchEeprom(received, transport, reporter, SessionWords::Read);
+    const Result<EepromFetch> fetch =
+        FetchEeprom(received, transport, reporter, SessionWords::Read);
     if (fetched)
-        *fetched = fetch;
-    if (fetch == EepromFetch::NotRead)
-        return false;
-    if (!CheckEepromImage(received)) {
-        reporter.log(kEepromChecksumError);
-        return false;
-    }
-    const bool unpacked = UnpackConfigImage(received, settings, reporter);
-    reporter.log(unpacked ? QStringLiteral("Eeprom read success.")
-                          : QStringLiteral("Eeprom read error. Please reload configuration."));
+        *fetched = fetch.ok() ? *fetch : EepromFetch::NotRead;
+    if (!fetch.ok())
+        return fetch.error();
+    if (!CheckEepromImage(received))
+        return logLine(kEepromChecksumError);
+    // A refused image does not end the session, which goes on to show the
+    // firmware version: the user reads the refusal first.
+    const Result<> unpacked = UnpackConfigImage(received, settings);
+    const bool read = tell(reporter, unpacked);
+    reporter.log(read ? QStringLiteral("Eeprom read success.")
+                      : QStringLiteral("Eeprom read error. Please reload configuration."));
 
     const auto closer = closeOnExit(transport);
-    if (OpenDevice(transport, reporter))
-        (void)ShowFirmwareVersion(transport, reporter);
-    return unpacked;
+    if (tell(reporter, OpenDevice(transport, reporter)))
+        static_cast<void>(ShowFirmwareVersion(transport, reporter));
+    if (!read)
+        return OperationError(unpacked.errorText(), OperationError::Told::Already);
+    return {};
 }
 
 } // namespace orvik

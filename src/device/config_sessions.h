@@ -10,8 +10,6 @@ namespace orvik {
 class Reporter;
 class Settings;
 
-// Logged when the appliance does not tell its firmware version.
-inline const QString kFirmwareVersionReadError = QStringLiteral("Firmware version read error.");
 // Logged when a received image fails CheckEepromImage.
 inline const QString kEepromChecksumError =
     QStringLiteral("Eeprom checksum error. Please reload configuration.");
@@ -21,45 +19,42 @@ enum class SessionWords { Read, Write };
 
 // How far a read of the whole EEPROM came.
 enum class EepromFetch {
-    NotRead,  // not opened, or not our firmware (already reported)
+    NotRead,  // not opened, or not our firmware
     Broken,   // a page could not be read (logged); it and the rest stay zero
     Complete, // all 192 pages came; whether they make an image is CheckEepromImage's call
 };
 
-// Writes the 192 pages of `image`, logging each; false at the first refusal.
-[[nodiscard]] bool WriteEeprom(const ConfigImage& image, HidTransport& transport,
-                               Reporter& reporter);
-// Reads the 192 pages into `image`, logging each; false at the first failure,
+// Writes the 192 pages of `image`, logging each; fails at the first refusal.
+Result<> WriteEeprom(const ConfigImage& image, HidTransport& transport, Reporter& reporter);
+// Reads the 192 pages into `image`, logging each; fails at the first failure,
 // which leaves that page and the rest as they were.
-[[nodiscard]] bool ReadEeprom(ConfigImage& image, HidTransport& transport, Reporter& reporter);
+Result<> ReadEeprom(ConfigImage& image, HidTransport& transport, Reporter& reporter);
 
 // The reading steps of "Read config": clears `received`, opens the appliance,
 // checks its firmware version (the mismatch box in `words`), reads the 192
-// pages into `received` and closes the appliance.
-[[nodiscard]] EepromFetch FetchEeprom(ConfigImage& received, HidTransport& transport,
-                                      Reporter& reporter, SessionWords words);
+// pages into `received` and closes the appliance. Fails, saying why, when
+// nothing was read; otherwise tells how far the read came.
+Result<EepromFetch> FetchEeprom(ConfigImage& received, HidTransport& transport, Reporter& reporter,
+                                SessionWords words);
 
 // The first step of "Write config": the PC time into the clock fields while
 // Uploadpctime is ticked.
 void TakePctimeForWrite(Settings& settings);
 // "Write config" before the appliance is touched: TakePctimeForWrite, then
 // validation and packing into `outgoing`. May throw ConversionError.
-[[nodiscard]] bool PrepareConfigWrite(Settings& settings, ConfigImage& outgoing,
-                                      Reporter& reporter);
+Result<> PrepareConfigWrite(Settings& settings, ConfigImage& outgoing);
 // "Write config" on the appliance: opens it, checks its firmware version,
 // writes the 192 pages of `outgoing` and closes it.
-[[nodiscard]] bool WriteConfigImage(const ConfigImage& outgoing, HidTransport& transport,
-                                    Reporter& reporter);
-// "Write config": PrepareConfigWrite, then WriteConfigImage. True when every
-// page was written.
-[[nodiscard]] bool WriteConfigSession(Settings& settings, ConfigImage& outgoing,
-                                      HidTransport& transport, Reporter& reporter);
+Result<> WriteConfigImage(const ConfigImage& outgoing, HidTransport& transport, Reporter& reporter);
+// "Write config": PrepareConfigWrite, then WriteConfigImage. Succeeds when
+// every page was written.
+Result<> WriteConfigSession(Settings& settings, ConfigImage& outgoing, HidTransport& transport,
+                            Reporter& reporter);
 // "Read config": reads the appliance's image into `received`, checks it and
-// unpacks it into the settings. True when the settings were read, which may
-// be from an image a page short (the check covers the first 46 pages only);
-// `fetched`, when given, tells how far the read came.
-[[nodiscard]] bool ReadConfigSession(Settings& settings, ConfigImage& received,
-                                     HidTransport& transport, Reporter& reporter,
-                                     EepromFetch* fetched = nullptr);
+// unpacks it into the settings. Succeeds when the settings were read, which
+// may be from an image a page short (the check covers the first 46 pages
+// only); `fetched`, when given, tells how far the read came.
+Result<> ReadConfigSession(Settings& settings, ConfigImage& received, HidTransport& transport,
+                           Reporter& reporter, EepromFetch* fetched = nullptr);
 
 } // namespace orvik

@@ -51,27 +51,23 @@ std::vector<HidInterface> ListAppliances(HidTransport& transport)
     return appliances;
 }
 
-bool OpenDevice(HidTransport& transport, Reporter& reporter)
+Result<> OpenDevice(HidTransport& transport, Reporter& reporter)
 {
     const std::vector<HidInterface> present = ListAppliances(transport);
-    if (present.empty()) {
-        reporter.log(QString::fromLatin1(kNotFoundLine));
-        return false;
-    }
+    if (present.empty())
+        return logLine(QString::fromLatin1(kNotFoundLine));
     const std::string& path = present.front().path;
     const Result<Claim> claim = transport.claim(path);
-    if (claim.ok() && *claim == Claim::Busy) {
-        reporter.error(kInUseText);
-        return false;
-    }
+    if (claim.ok() && *claim == Claim::Busy)
+        return OperationError(kInUseText);
     reporter.log(QStringLiteral("Orvik 2.0 found, vid: Vid_0483, pid: A04F"));
     const Result<> opened = claim.ok() ? transport.open(path) : Result<>(claim.error());
     if (!opened.ok()) {
         const QString& reason = opened.error().text();
-        reporter.log(QStringLiteral("Orvik 2.0 could not be opened: ") + reason + hintFor(reason));
-        return false;
+        return logLine(QStringLiteral("Orvik 2.0 could not be opened: ") + reason +
+                       hintFor(reason));
     }
-    return true;
+    return {};
 }
 
 void CloseDevice(HidTransport& transport)

@@ -26,11 +26,12 @@ inline const QString kInUseText = QStringLiteral("Orvik 2.0 is in use by another
 // serial number.
 [[nodiscard]] std::vector<HidInterface> ListAppliances(HidTransport& transport);
 
-// Claims and opens the first present appliance; later ones are ignored. Logs
-// the "found" or "not found" line. True only when the appliance is open; when
-// it is found but cannot be opened, a second line gives the system's reason.
-// When another session has it, the error box says so, before any exchange.
-[[nodiscard]] bool OpenDevice(HidTransport& transport, Reporter& reporter);
+// Claims and opens the first present appliance; later ones are ignored.
+// Succeeds only when the appliance is open. Logs the "found" line, or fails
+// for the "not found" line; when it is found but cannot be opened, fails for
+// a second line giving the system's reason. When another session has it,
+// fails for the error box, before any exchange.
+Result<> OpenDevice(HidTransport& transport, Reporter& reporter);
 // Safe at any time.
 void CloseDevice(HidTransport& transport);
 

@@ -30,15 +30,12 @@ std::optional<QByteArray> CarriedFirmware::load(int id)
 Result<QByteArray> ReadFirmwareFile(const QString& path)
 {
     Result<QByteArray> file = readRegularFile(path, kUploadBufferSize);
-    const auto refused = [](const QString& text) {
-        return OperationError(text, {}, OperationError::Box::Information);
-    };
     if (file.errorText() == tooLargeReason(kUploadBufferSize))
-        return refused(kFirmwareTooLong);
+        return refusal(kFirmwareTooLong);
     if (!file.ok())
-        return refused(QStringLiteral("Cannot open %1: %2.").arg(path, file.errorText()));
+        return refusal(QStringLiteral("Cannot open %1: %2.").arg(path, file.errorText()));
     if (file->isEmpty())
-        return refused(kFirmwareEmpty);
+        return refusal(kFirmwareEmpty);
     return file;
 }
 
@@ -49,21 +46,15 @@ std::optional<QByteArray> FirmwareBytes::load(int id)
     return bytes_;
 }
 
-bool UploadFirmware(HidTransport& transport, FirmwareSource& source, Reporter& reporter)
+Result<> UploadFirmware(HidTransport& transport, FirmwareSource& source, Reporter& reporter)
 {
-    if (!source.find(kFirmwareResourceId)) {
-        reporter.information(QStringLiteral("Firmware resource not found (FindResource)."));
-        return false;
-    }
+    if (!source.find(kFirmwareResourceId))
+        return refusal(QStringLiteral("Firmware resource not found (FindResource)."));
     const std::optional<QByteArray> image = source.load(kFirmwareResourceId);
-    if (!image) {
-        reporter.information(QStringLiteral("Firmware resource not found (LoadResource)."));
-        return false;
-    }
-    if (image->size() > kUploadBufferSize) {
-        reporter.information(kFirmwareTooLong);
-        return false;
-    }
+    if (!image)
+        return refusal(QStringLiteral("Firmware resource not found (LoadResource)."));
+    if (image->size() > kUploadBufferSize)
+        return refusal(kFirmwareTooLong);
 
     const int pageCount = static_cast<int>((image->size() + kPageSize - 1) / kPageSize);
     // A fresh buffer for every upload, so the last page is always padded with
@@ -81,12 +72,12 @@ bool UploadFirmware(HidTransport& transport, FirmwareSource& source, Reporter& r
         QStringLiteral("Firmware upgrade success"), &transport);
 }
 
-bool UploadFirmwareSession(HidTransport& transport, FirmwareSource& source, Reporter& reporter,
-                           const std::function<void(bool enabled)>& setButtonsEnabled)
+Result<> UploadFirmwareSession(HidTransport& transport, FirmwareSource& source, Reporter& reporter,
+                               const std::function<void(bool enabled)>& setButtonsEnabled)
 {
     const auto closer = closeOnExit(transport);
-    if (!OpenDevice(transport, reporter))
-        return false;
+    if (Result<> opened = OpenDevice(transport, reporter); !opened.ok())
+        return opened;
     setButtonsEnabled(false);
     // The buttons come back however the upload ends.
     const auto enable = qScopeGuard([&] { setButtonsEnabled(true); });

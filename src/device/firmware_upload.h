@@ -56,14 +56,12 @@ private:
     QByteArray bytes_;
 };
 
-// Sends the image page by page, logging each; false when it was not sent whole.
-[[nodiscard]] bool UploadFirmware(HidTransport& transport, FirmwareSource& source,
-                                  Reporter& reporter);
+// Sends the image page by page, logging each; fails when it was not sent whole.
+Result<> UploadFirmware(HidTransport& transport, FirmwareSource& source, Reporter& reporter);
 
 // "Upload firmware": opens the appliance, disables the operation buttons,
 // uploads and enables them again however the upload ended.
-[[nodiscard]] bool
-UploadFirmwareSession(HidTransport& transport, FirmwareSource& source, Reporter& reporter,
-                      const std::function<void(bool enabled)>& setButtonsEnabled);
+Result<> UploadFirmwareSession(HidTransport& transport, FirmwareSource& source, Reporter& reporter,
+                               const std::function<void(bool enabled)>& setButtonsEnabled);
 
 } // namespace orvik

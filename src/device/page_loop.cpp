@@ -13,27 +13,26 @@ QString pageLine(const char* what, int page, int pageCount)
 
 } // namespace
 
-bool transferPages(Reporter& reporter, int pageCount, PageWords words,
-                   const std::function<bool(int page)>& transfer, const QString& successLine,
-                   HidTransport* keeper)
+Result<> transferPages(Reporter& reporter, int pageCount, PageWords words,
+                       const std::function<bool(int page)>& transfer, const QString& successLine,
+                       HidTransport* keeper)
 {
     reporter.setProgress(0);
     reporter.setProgressRange(pageCount);
     for (int p = 0; p < pageCount; ++p) {
-        if (!transfer(p)) {
-            reporter.log(pageLine(words.failed, p + 1, pageCount));
-            return false;
-        }
+        if (!transfer(p))
+            return logLine(pageLine(words.failed, p + 1, pageCount));
         reporter.log(pageLine(words.done, p + 1, pageCount));
         reporter.setProgress(p + 1);
     }
-    // Not kept: no success line; the session's end says why.
-    if (keeper && !keeper->keep().ok())
-        return false;
+    if (keeper) {
+        if (Result<> kept = keeper->keep(); !kept.ok())
+            return OperationError(kept.errorText(), OperationError::Told::Already);
+    }
     if (!successLine.isEmpty())
         reporter.log(successLine);
     reporter.setProgress(0);
-    return true;
+    return {};
 }
 
 } // namespace orvik

@@ -20,11 +20,12 @@ inline constexpr PageWords kPagesRead{"Page read: ", "Page read error: "};
 // The page loop of every session: the progress bar from 0 to `pageCount`, a
 // log line per page counted from 1 ("Page written: 7/192"), then
 // `successLine` (unless empty) and the bar back at 0. Stops at the first page
-// `transfer` fails, logging it and leaving the bar where it was. A transport
-// given as `keeper` must keep the pages first (HidTransport::keep): when it
-// cannot, no success line follows and the result is false.
-[[nodiscard]] bool transferPages(Reporter& reporter, int pageCount, PageWords words,
-                                 const std::function<bool(int page)>& transfer,
-                                 const QString& successLine = {}, HidTransport* keeper = nullptr);
+// `transfer` fails, leaving the bar where it was, and fails for that page's
+// log line ("Page write error: 7/192"). A transport given as `keeper` must
+// keep the pages first (HidTransport::keep): when it cannot, no success line
+// follows and it fails with nothing to tell, as the session's end says why.
+Result<> transferPages(Reporter& reporter, int pageCount, PageWords words,
+                       const std::function<bool(int page)>& transfer,
+                       const QString& successLine = {}, HidTransport* keeper = nullptr);
 
 } // namespace orvik

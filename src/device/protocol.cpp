@@ -113,13 +113,13 @@ bool QueryFirmwareVersion(HidTransport& transport, std::uint32_t& version)
     return true;
 }
 
-bool ShowFirmwareVersion(HidTransport& transport, Reporter& reporter)
+Result<> ShowFirmwareVersion(HidTransport& transport, Reporter& reporter)
 {
     std::uint32_t version = 0;
     if (!QueryFirmwareVersion(transport, version))
-        return false;
+        return logLine(kFirmwareVersionReadError);
     reporter.notice(QStringLiteral("Firmware version: ") + versionText(version));
-    return true;
+    return {};
 }
 
 bool ReadConfigPage(HidTransport& transport, PageBuffer destination, std::uint16_t pageIndex)

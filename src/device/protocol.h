@@ -52,8 +52,12 @@ using PageBuffer = std::span<std::uint8_t, kPageSize>;
 // message and no retry (the reason goes to the orvik.hid log). On failure the
 // output stays untouched.
 [[nodiscard]] bool QueryFirmwareVersion(HidTransport& transport, std::uint32_t& version);
+// Logged when the appliance does not tell its firmware version.
+inline const QString kFirmwareVersionReadError = QStringLiteral("Firmware version read error.");
+
 // The same exchange; on success the notice box "Firmware version: 1.02".
-[[nodiscard]] bool ShowFirmwareVersion(HidTransport& transport, Reporter& reporter);
+// Fails for the log line kFirmwareVersionReadError ("Read config" ignores it).
+Result<> ShowFirmwareVersion(HidTransport& transport, Reporter& reporter);
 [[nodiscard]] bool ReadConfigPage(HidTransport& transport, PageBuffer destination,
                                   std::uint16_t pageIndex);
 [[nodiscard]] bool WriteConfigPage(HidTransport& transport, PageData data, std::uint16_t pageIndex);

@@ -7,28 +7,47 @@
 
 namespace orvik {
 
-// Why an operation, or one step of it, failed, in the words the user reads.
-// Thrown only where an operation ends in the error box (a value that does not
-// convert); every other step returns it in a Result.
+// Why an operation, or one step of it, failed, in the words the user reads,
+// and where the user reads them. Thrown only where an operation ends in the
+// error box (a value that does not convert); every other step returns it in
+// a Result, and the front end that ran the operation tells the user.
 class OperationError : public std::runtime_error {
 public:
-    // A refusal the user is told of in the information box rather than the
-    // error box.
-    enum class Box { Error, Information };
+    enum class Told {
+        ErrorBox,
+        InformationBox,
+        Log, // a line in the log, no box
+        // Nothing more to tell: the session that went on after the failure
+        // told it there and then, or the session's end says why.
+        Already,
+    };
     // `reason` is the system's own text, where the failure has one and the
     // error box does not show it (orvikctl prints it).
-    explicit OperationError(const QString& text, const QString& reason = {}, Box box = Box::Error)
-        : std::runtime_error(text.toStdString()), text_(text), reason_(reason), box_(box)
+    explicit OperationError(const QString& text, const QString& reason = {},
+                            Told told = Told::ErrorBox)
+        : std::runtime_error(text.toStdString()), text_(text), reason_(reason), told_(told)
     {}
+    OperationError(const QString& text, Told told) : OperationError(text, {}, told) {}
     const QString& text() const { return text_; }
     const QString& reason() const { return reason_; }
-    Box box() const { return box_; }
+    Told told() const { return told_; }
 
 private:
     QString text_;
     QString reason_;
-    Box box_;
+    Told told_;
 };
+
+// A refusal the user reads in the information box.
+inline OperationError refusal(const QString& text)
+{
+    return OperationError(text, OperationError::Told::InformationBox);
+}
+// A failure the user reads as one line of the log.
+inline OperationError logLine(const QString& text)
+{
+    return OperationError(text, OperationError::Told::Log);
+}
 
 // The one way a fallible step reports: its value, or the OperationError that
 // says why there is none.

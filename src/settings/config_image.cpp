@@ -151,51 +151,47 @@ std::uint32_t sumOfImage(const ConfigImage& image)
 }
 
 // The text of a field as it may be stored: Latin-1, at most the setting's
-// maximum length. Shows why not and gives nullopt otherwise.
-std::optional<QByteArray> storableText(Setting setting, const QString& text, Reporter& reporter)
+// maximum length; fails for the information box saying why not.
+Result<QByteArray> storableText(Setting setting, const QString& text)
 {
     auto bytes = toLatin1(text);
-    if (!bytes) {
-        reporter.information(latin1RefusalMessage(settingName(setting)));
-        return std::nullopt;
-    }
+    if (!bytes)
+        return refusal(latin1RefusalMessage(settingName(setting)));
     const int limit = settingDef(setting).maxLength;
-    if (bytes->size() > limit) {
-        reporter.information(tooLongMessage(settingName(setting), limit));
-        return std::nullopt;
-    }
-    return bytes;
+    if (bytes->size() > limit)
+        return refusal(tooLongMessage(settingName(setting), limit));
+    return *std::move(bytes);
 }
 
-// Stores one setting; false after showing why it cannot be stored. Throws
+// Stores one setting, or fails saying why it cannot be stored. Throws
 // ConversionError.
-bool store(const Field& field, const Settings& settings, ConfigImage& image, Reporter& reporter)
+Result<> store(const Field& field, const Settings& settings, ConfigImage& image)
 {
     std::uint8_t* at = image.data() + field.offset;
     switch (field.encoding) {
     case ImageEncoding::Index: {
         const int index = settings.index(field.setting);
         *at = index < 0 ? 255 : static_cast<std::uint8_t>(index);
-        return true;
+        return {};
     }
     case ImageEncoding::Flag:
         *at = settings.checked(field.setting) ? 1 : 0;
-        return true;
+        return {};
     case ImageEncoding::U8:
         *at = static_cast<std::uint8_t>(readNumber(settings.text(field.setting)));
-        return true;
+        return {};
     case ImageEncoding::Port:
         if (settings.text(field.setting).isEmpty())
-            return true;
+            return {};
         [[fallthrough]];
     case ImageEncoding::U16:
         putU16(image, field.offset,
                static_cast<std::uint32_t>(readNumber(settings.text(field.setting))));
-        return true;
+        return {};
     case ImageEncoding::StationSsid:
     case ImageEncoding::DestSsid:
         *at = static_cast<std::uint8_t>('0' + readNumber(settings.text(field.setting)));
-        return true;
+        return {};
     case ImageEncoding::Text:
     case ImageEncoding::UpperText:
     case ImageEncoding::Callsign:
@@ -203,16 +199,17 @@ bool store(const Field& field, const Settings& settings, ConfigImage& image, Rep
         break;
     }
 
-    auto bytes = storableText(field.setting, settings.text(field.setting), reporter);
-    if (!bytes)
-        return false;
+    Result<QByteArray> stored = storableText(field.setting, settings.text(field.setting));
+    if (!stored.ok())
+        return stored.error();
+    QByteArray bytes = *std::move(stored);
     if (field.encoding != ImageEncoding::Text)
-        upperCase(*bytes);
+        upperCase(bytes);
     if (field.encoding == ImageEncoding::Callsign || field.encoding == ImageEncoding::ToCall)
         std::memset(at, ' ', kCallWidth);
     // The image was cleared, so a Text field's terminator is already there.
-    std::memcpy(at, bytes->constData(), bytes->size());
-    return true;
+    std::memcpy(at, bytes.constData(), bytes.size());
+    return {};
 }
 
 // The bytes from `at` up to the first zero, but never beyond `width`.
@@ -274,7 +271,7 @@ std::uint16_t writeStamp(std::int64_t now)
 
 } // namespace
 
-bool PackConfigImage(const Settings& settings, ConfigImage& image, Reporter& reporter)
+Result<> PackConfigImage(const Settings& settings, ConfigImage& image)
 {
     image.fill(0);
     std::memcpy(image.data() + kConfigVersionOffset, kVersionLiteral, sizeof kVersionLiteral - 1);
@@ -283,22 +280,20 @@ bool PackConfigImage(const Settings& settings, ConfigImage& image, Reporter& rep
     const std::vector<Rule>& rules = validationRules();
     for (const Field& field : layout()) {
         for (const Rule& rule : rules) {
-            if (rule.setting == field.setting && !passes(rule, settings.text(rule.setting))) {
-                reporter.information(rule.message);
-                return false;
-            }
+            if (rule.setting == field.setting && !passes(rule, settings.text(rule.setting)))
+                return refusal(rule.message);
         }
-        if (!store(field, settings, image, reporter))
-            return false;
+        if (Result<> stored = store(field, settings, image); !stored.ok())
+            return stored;
     }
 
     std::memcpy(image.data() + kEndOffset, kEndMarker, 3);
     putU16(image, kStampOffset, writeStamp(settings.clock()()));
     qToLittleEndian(sumOfImage(image), image.data());
-    return true;
+    return {};
 }
 
-bool UnpackConfigImage(const ConfigImage& received, Settings& settings, Reporter& reporter)
+Result<> UnpackConfigImage(const ConfigImage& received, Settings& settings)
 {
     if (std::memcmp(received.data() + kConfigVersionOffset, kVersionLiteral, kVersionCompared) !=
         0) {
@@ -307,15 +302,14 @@ bool UnpackConfigImage(const ConfigImage& received, Settings& settings, Reporter
                                    ? readText(received.data() + kConfigVersionOffset,
                                               kVersionEnd - kConfigVersionOffset)
                                    : QStringLiteral("unknown");
-        reporter.information(QStringLiteral("Uncompatible configuration version:\nDevice: ") +
-                             device + QStringLiteral("\nConfigurator: ") + kVersionText);
-        return false;
+        return refusal(QStringLiteral("Uncompatible configuration version:\nDevice: ") + device +
+                       QStringLiteral("\nConfigurator: ") + kVersionText);
     }
     for (const Field& field : layout()) {
         if (!isClockField(field.setting))
             load(field, received, settings);
     }
-    return true;
+    return {};
 }
 
 bool CheckEepromImage(const ConfigImage& image)

@@ -1,12 +1,13 @@
 #pragma once
 
+#include "files/result.h"
+
 #include <array>
 #include <cstdint>
 
 namespace orvik {
 
 class Settings;
-class Reporter;
 
 // The appliance's whole configuration as it lies in its EEPROM, moved as
 // 192 pages of 32 bytes.
@@ -14,15 +15,13 @@ inline constexpr int kImageSize = 6144, kPageSize = 32, kPageCount = 192;
 using ConfigImage = std::array<std::uint8_t, kImageSize>;
 
 // Clears `image`, validates while packing in the rule order, stamp drawn at
-// settings.clock()(). False after showing the failing rule's message through
-// reporter.information(). Throws ConversionError.
-[[nodiscard]] bool PackConfigImage(const Settings& settings, ConfigImage& image,
-                                   Reporter& reporter);
+// settings.clock()(). Fails for the information box with the first failing
+// rule's message. Throws ConversionError.
+Result<> PackConfigImage(const Settings& settings, ConfigImage& image);
 
-// Version test (information box on mismatch, false, no setting touched),
-// then unpacks every stored value into `settings`. The image is only read.
-[[nodiscard]] bool UnpackConfigImage(const ConfigImage& received, Settings& settings,
-                                     Reporter& reporter);
+// Version test (fails for the information box, no setting touched), then
+// unpacks every stored value into `settings`. The image is only read.
+Result<> UnpackConfigImage(const ConfigImage& received, Settings& settings);
 
 // The 32-bit sum of offsets 4..1447 equals the u32 at 0, and "END" stands at 1443.
 [[nodiscard]] bool CheckEepromImage(const ConfigImage& image);

@@ -19,10 +19,19 @@ QString errorBoxText(const std::exception& e)
 
 void report(Reporter& reporter, const OperationError& error)
 {
-    if (error.box() == OperationError::Box::Information)
-        reporter.information(error.text());
-    else
+    switch (error.told()) {
+    case OperationError::Told::ErrorBox:
         reporter.error(errorBoxText(error.text()));
+        break;
+    case OperationError::Told::InformationBox:
+        reporter.information(error.text());
+        break;
+    case OperationError::Told::Log:
+        reporter.log(error.text());
+        break;
+    case OperationError::Told::Already:
+        break;
+    }
 }
 
 } // namespace orvik

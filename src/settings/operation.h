@@ -42,27 +42,29 @@ QString errorBoxText(const QString& text);
 // What the error box says of an exception that ended an operation.
 QString errorBoxText(const std::exception& e);
 
-// Tells the user of a failure in its box.
+// Tells the user of a failure where it is to be read.
 void report(Reporter& reporter, const OperationError& error);
 
-// Runs one operation, which returns nothing, whether it succeeded (false once
-// it has told the user why not), or a Result. An exception escaping it ends it
-// in the error box, a failed Result in its own box, and the program goes on.
+// What a front end does with a step it ran: tells the user why it failed.
 // True when it succeeded.
+template <class T> bool tell(Reporter& reporter, const Result<T>& result)
+{
+    if (!result.ok())
+        report(reporter, result.error());
+    return result.ok();
+}
+
+// Runs one operation, which returns nothing or a Result. An exception
+// escaping it ends it in the error box, a failed Result is told where it is
+// to be read, and the program goes on. True when it succeeded.
 template <class Operation> bool runOperation(Reporter& reporter, Operation&& operation)
 {
-    using Returned = std::invoke_result_t<Operation&>;
     try {
-        if constexpr (std::is_void_v<Returned>) {
+        if constexpr (std::is_void_v<std::invoke_result_t<Operation&>>) {
             operation();
             return true;
-        } else if constexpr (std::is_same_v<Returned, bool>) {
-            return operation();
         } else {
-            const Result<> done = operation();
-            if (!done.ok())
-                report(reporter, done.error());
-            return done.ok();
+            return tell(reporter, operation());
         }
     } catch (const std::exception& e) {
         reporter.error(errorBoxText(e));

@@ -255,7 +255,7 @@ TEST(Form1Behaviour, EmulatedApplianceFolderAndStartFile)
     orvik::ConfigImage image{};
     orvik::test::SilentReporter silent;
     ASSERT_TRUE(cli.load(folder).ok());
-    ASSERT_TRUE(orvik::WriteConfigSession(settings, image, cli, silent));
+    ASSERT_TRUE(orvik::WriteConfigSession(settings, image, cli, silent).ok());
     second.form->Button4Click(); // while orvikctl still has it
     EXPECT_EQ(dialogs.seen.last(), "error: " + orvik::test::kInUse);
     ASSERT_TRUE(cli.endSession().ok());

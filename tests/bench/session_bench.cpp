@@ -60,7 +60,7 @@ struct Parts {
     {
         emulator.attach("bench");
         test::SilentReporter silent;
-        ready = WriteConfigSession(settings, image, emulator, silent);
+        ready = tell(silent, WriteConfigSession(settings, image, emulator, silent));
     }
 
     ApplianceEmulator emulator;
@@ -82,29 +82,33 @@ struct SessionCase {
     int fromEnd;
 };
 
-const SessionCase kWrite = {
-    "Button5",
-    kPageCount,
-    [](Parts& p, Reporter& r) { return WriteConfigSession(p.settings, p.image, p.emulator, r); },
-    kPageCount + 2,
-    "Eeprom write success",
+const SessionCase kWrite = {"Button5",
+                            kPageCount,
+                            [](Parts& p, Reporter& r) {
+                                return tell(r,
+                                            WriteConfigSession(p.settings, p.image, p.emulator, r));
+                            },
+                            kPageCount + 2,
+                            "Eeprom write success",
+                            1};
+const SessionCase kRead = {"Button4",
+                           kPageCount,
+                           [](Parts& p, Reporter& r) {
+                               return tell(r,
+                                           ReadConfigSession(p.settings, p.image, p.emulator, r));
+                           },
+                           kPageCount + 3,
+                           "Eeprom read success.",
+                           2};
+const SessionCase kUpload = {
+    "Button3",
+    kFirmwareSize / kPageSize,
+    [](Parts& p, Reporter& r) {
+        return tell(r, UploadFirmwareSession(p.emulator, p.firmware, r, [](bool) {}));
+    },
+    kFirmwareSize / kPageSize + 2,
+    "Firmware upgrade success",
     1};
-const SessionCase kRead = {
-    "Button4",
-    kPageCount,
-    [](Parts& p, Reporter& r) { return ReadConfigSession(p.settings, p.image, p.emulator, r); },
-    kPageCount + 3,
-    "Eeprom read success.",
-    2};
-const SessionCase kUpload = {"Button3",
-                             kFirmwareSize / kPageSize,
-                             [](Parts& p, Reporter& r) {
-                                 return UploadFirmwareSession(p.emulator, p.firmware, r,
-                                                              [](bool) {});
-                             },
-                             kFirmwareSize / kPageSize + 2,
-                             "Firmware upgrade success",
-                             1};
 
 // Answers the one box these sessions show, the version report after a read;
 // any other box means the session went wrong.

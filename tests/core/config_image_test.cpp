@@ -36,7 +36,7 @@ ConfigImage packed(Settings& settings)
 {
     test::RecordingReporter reporter;
     ConfigImage image;
-    EXPECT_TRUE(PackConfigImage(settings, image, reporter));
+    EXPECT_TRUE(tell(reporter, PackConfigImage(settings, image)));
     EXPECT_EQ(reporter.calls, QStringList{});
     return image;
 }
@@ -140,13 +140,13 @@ TEST(ConfigImage, EveryPackingStartsFromAClearedImage)
     test::RecordingReporter reporter;
     ConfigImage image;
     image.fill(0xAA);
-    ASSERT_TRUE(PackConfigImage(settings, image, reporter));
+    ASSERT_TRUE(tell(reporter, PackConfigImage(settings, image)));
     EXPECT_EQ(image, packedWith({}));
 
     // A refused packing leaves only what was stored before the fault.
     image.fill(0xAA);
     settings.setText("Callsign", "");
-    ASSERT_FALSE(PackConfigImage(settings, image, reporter));
+    ASSERT_FALSE(tell(reporter, PackConfigImage(settings, image)));
     EXPECT_EQ(slice(image, 0, 14), bytes("\0\0\0\0\0\0v1.02\0\0\0"));
     EXPECT_EQ(slice(image, 1272, 2), (Bytes{80, 0}));
     EXPECT_EQ(slice(image, 1442, 4), (Bytes{1, 0, 0, 0}));
@@ -281,7 +281,7 @@ TEST(UnpackConfigImage, GivesBackWhatWasPackedAndPacksToTheSameBytes)
 
     Settings target(at(kNow));
     test::RecordingReporter reporter;
-    ASSERT_TRUE(UnpackConfigImage(image, target, reporter));
+    ASSERT_TRUE(tell(reporter, UnpackConfigImage(image, target)));
     EXPECT_EQ(reporter.calls, QStringList{});
     EXPECT_EQ(allValues(target), allValues(source));
     EXPECT_EQ(packed(target), image);
@@ -326,7 +326,7 @@ TEST(UnpackConfigImage, StoredBytesShownAsTheyComeBack)
         put(image, c.offset, c.stored);
         Settings settings(at(kNow));
         test::RecordingReporter reporter;
-        ASSERT_TRUE(UnpackConfigImage(image, settings, reporter));
+        ASSERT_TRUE(tell(reporter, UnpackConfigImage(image, settings)));
         EXPECT_EQ(settings.valueText(c.setting), QString::fromUtf8(c.shown)) << c.setting;
     }
 }
@@ -337,7 +337,7 @@ TEST(UnpackConfigImage, ANoSelectionListPacksAs255Again)
     image[385] = 255;
     Settings settings(at(kNow));
     test::RecordingReporter reporter;
-    ASSERT_TRUE(UnpackConfigImage(image, settings, reporter));
+    ASSERT_TRUE(tell(reporter, UnpackConfigImage(image, settings)));
     EXPECT_EQ(packed(settings)[385], 255);
 }
 
@@ -348,7 +348,7 @@ TEST(UnpackConfigImage, LeavesTheClockFieldsAndUploadpctime)
     settings.setChecked("Uploadpctime", false);
     settings.setText("Rtcmin", "77");
     test::RecordingReporter reporter;
-    ASSERT_TRUE(UnpackConfigImage(image, settings, reporter));
+    ASSERT_TRUE(tell(reporter, UnpackConfigImage(image, settings)));
     EXPECT_EQ(allValues(settings).mid(30, 6),
               (QStringList{"Uploadpctime=0", "Rtcyear=1970", "Rtcmonth=1", "Rtcday=1", "Rtchour=0",
                            "Rtcmin=77"}));
@@ -373,7 +373,7 @@ TEST(UnpackConfigImage, VersionMismatchShowsTheBoxAndChangesNothing)
         Settings settings(at(kNow));
         const QStringList before = allValues(settings);
         test::RecordingReporter reporter;
-        EXPECT_FALSE(UnpackConfigImage(image, settings, reporter));
+        EXPECT_FALSE(tell(reporter, UnpackConfigImage(image, settings)));
         EXPECT_EQ(reporter.calls,
                   QStringList{QStringLiteral("information: Uncompatible configuration version:\n"
                                              "Device: %1\nConfigurator: v1.02")
@@ -389,7 +389,7 @@ TEST(UnpackConfigImage, OnlyTheFirstFiveVersionCharactersCount)
     put(image, 6, bytes("v1.02abc"));
     Settings settings(at(kNow));
     test::RecordingReporter reporter;
-    EXPECT_TRUE(UnpackConfigImage(image, settings, reporter));
+    EXPECT_TRUE(tell(reporter, UnpackConfigImage(image, settings)));
     EXPECT_EQ(settings.text("Callsign"), "SP9XYZ");
     EXPECT_EQ(image[13], 'c');
 }
@@ -428,7 +428,7 @@ TEST(PackConfigImage, RefusesTextsItCannotStore)
         settings.setText(c.setting, c.value);
         test::RecordingReporter reporter;
         ConfigImage image;
-        EXPECT_FALSE(PackConfigImage(settings, image, reporter)) << c.setting;
+        EXPECT_FALSE(tell(reporter, PackConfigImage(settings, image))) << c.setting;
         EXPECT_EQ(reporter.calls, QStringList{QString("information: ") + c.message});
         EXPECT_EQ(settings.text(c.setting), c.value);
     }

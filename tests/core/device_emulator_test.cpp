@@ -152,7 +152,7 @@ TEST(FaultPlan, FrameUsPacesEveryExchange)
     ASSERT_TRUE(emulator.open("orvik").ok());
     ConfigImage image{};
     test::SilentReporter reporter;
-    EXPECT_TRUE(ReadEeprom(image, emulator, reporter));
+    EXPECT_TRUE(ReadEeprom(image, emulator, reporter).ok());
     EXPECT_EQ(waited, std::chrono::microseconds(192 * 2 * 1000));
 }
 

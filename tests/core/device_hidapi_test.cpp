@@ -99,7 +99,7 @@ TEST_F(FakeHidTest, OpenFailsWithTheSystemsReason)
         fakeHid().openFails = true;
         fakeHid().error = row.hidError;
         test::RecordingReporter reporter;
-        EXPECT_FALSE(OpenDevice(transport, reporter));
+        EXPECT_FALSE(tell(reporter, OpenDevice(transport, reporter)));
         EXPECT_EQ(reporter.calls.last(),
                   "log: Orvik 2.0 could not be opened: " + row.reason + row.hint);
         EXPECT_EQ(logged().size(), 1);
@@ -113,13 +113,13 @@ TEST_F(FakeHidTest, ASecondSessionFindsTheApplianceInUse)
 {
     fakeHid().devices = {{kOrvikVendorId, kOrvikProductId, node.fileName().toStdString(), L""}};
     test::RecordingReporter first, second;
-    ASSERT_TRUE(OpenDevice(transport, first));
+    ASSERT_TRUE(tell(first, OpenDevice(transport, first)));
     CloseDevice(transport); // a session may open again: the node stays its own
     HidapiTransport other;
-    EXPECT_FALSE(OpenDevice(other, second));
+    EXPECT_FALSE(tell(second, OpenDevice(other, second)));
     EXPECT_EQ(second.calls, QStringList{"error: " + test::kInUse});
     ASSERT_TRUE(transport.endSession().ok());
-    EXPECT_TRUE(OpenDevice(other, second));
+    EXPECT_TRUE(tell(second, OpenDevice(other, second)));
     EXPECT_EQ(fakeHid().written.size(), 0u);
 }
 

@@ -85,7 +85,7 @@ TEST(OpenDevice, OpensTheFirstPresentApplianceOrTheOneChosen)
             chosen.emplace(emulator, row.choice);
         HidTransport& transport = chosen ? static_cast<HidTransport&>(*chosen) : emulator;
         test::RecordingReporter reporter;
-        EXPECT_EQ(OpenDevice(transport, reporter), row.opened != "none");
+        EXPECT_EQ(tell(reporter, OpenDevice(transport, reporter)), row.opened != "none");
         EXPECT_EQ(reporter.calls, row.log);
         EXPECT_EQ(openedPath(emulator), row.opened);
         CloseDevice(transport);
@@ -131,10 +131,10 @@ TEST(ChosenAppliance, StaysOnTheApplianceItOpened)
                {{"p1", kOrvikProductId, true, "", "S1"}, {"p2", kOrvikProductId, true, "", "S2"}});
         ChosenAppliance chosen(emulator, "S2");
         test::RecordingReporter reporter;
-        ASSERT_TRUE(OpenDevice(chosen, reporter));
+        ASSERT_TRUE(tell(reporter, OpenDevice(chosen, reporter)));
         CloseDevice(chosen);
         row.meanwhile(emulator);
-        EXPECT_EQ(OpenDevice(chosen, reporter), row.opened != "none");
+        EXPECT_EQ(tell(reporter, OpenDevice(chosen, reporter)), row.opened != "none");
         EXPECT_EQ(openedPath(emulator), row.opened);
         ASSERT_TRUE(chosen.opened());
         EXPECT_EQ(chosen.opened()->serialNumber, "S2");

@@ -312,12 +312,12 @@ TEST_F(Exchanges, FirmwareVersionNoticeShowsHundredths)
     for (const auto& row : rows) {
         appliance->firmwareVersion = row.version;
         test::RecordingReporter reporter;
-        EXPECT_TRUE(ShowFirmwareVersion(emulator, reporter));
+        EXPECT_TRUE(tell(reporter, ShowFirmwareVersion(emulator, reporter)));
         EXPECT_EQ(reporter.calls, QStringList{row.text});
     }
     appliance->faults = {{Command::FirmwareVersion, std::nullopt, FaultKind::NoReply}};
     test::RecordingReporter reporter;
-    EXPECT_FALSE(ShowFirmwareVersion(emulator, reporter));
+    EXPECT_FALSE(ShowFirmwareVersion(emulator, reporter).ok());
     EXPECT_TRUE(reporter.calls.isEmpty());
 }
 

@@ -35,7 +35,7 @@ struct Sessions : ::testing::Test {
     {
         test::RecordingReporter quiet;
         ConfigImage image{};
-        ASSERT_TRUE(PackConfigImage(settings, image, quiet));
+        ASSERT_TRUE(tell(quiet, PackConfigImage(settings, image)));
         appliance->eeprom = image;
     }
 
@@ -49,7 +49,7 @@ struct Sessions : ::testing::Test {
 
 TEST_F(Sessions, WriteSendsEveryPageAndEndsAtZero)
 {
-    ASSERT_TRUE(WriteConfigSession(settings, image, emulator, reporter));
+    ASSERT_TRUE(tell(reporter, WriteConfigSession(settings, image, emulator, reporter)));
     QStringList expected = {kFound};
     expected << pageLines("Page written: ", 1, 192) << "log: Eeprom write success";
     EXPECT_EQ(logLines(reporter.calls), expected);
@@ -64,7 +64,7 @@ TEST_F(Sessions, WriteSendsEveryPageAndEndsAtZero)
 TEST_F(Sessions, WriteStopsAtTheRefusedSeventhPage)
 {
     appliance->faults = {{Command::WriteConfigPage, 6, FaultKind::Refuse}};
-    EXPECT_FALSE(WriteConfigSession(settings, image, emulator, reporter));
+    EXPECT_FALSE(tell(reporter, WriteConfigSession(settings, image, emulator, reporter)));
     QStringList expected = {kFound};
     expected << pageLines("Page written: ", 1, 6) << "log: Page write error: 7/192";
     EXPECT_EQ(logLines(reporter.calls), expected);
@@ -126,8 +126,9 @@ TEST_F(Sessions, EndWithoutAPageUnlessTheApplianceIsReachedAndRunsTheExpectedFir
         a.openError = row.openError;
         a.faults = row.faults;
         test::RecordingReporter reporter;
-        const bool ok = row.write ? WriteConfigSession(settings, image, emulator, reporter)
-                                  : ReadConfigSession(settings, image, emulator, reporter);
+        const bool ok =
+            row.write ? tell(reporter, WriteConfigSession(settings, image, emulator, reporter))
+                      : tell(reporter, ReadConfigSession(settings, image, emulator, reporter));
         EXPECT_FALSE(ok);
         EXPECT_EQ(reporter.calls, row.calls);
         EXPECT_EQ(
@@ -148,11 +149,11 @@ TEST_F(Sessions, WriteThenReadGivesBackEverySetting)
     written.setText("Beacon8_msg", "!~ last beacon ~!");
     written.setText("WU_rapidfirerate", "60");
     written.setText("Aprsis_user", "OK1ABC"); // the image keeps it in upper case
-    ASSERT_TRUE(WriteConfigSession(written, image, emulator, reporter));
+    ASSERT_TRUE(tell(reporter, WriteConfigSession(written, image, emulator, reporter)));
 
     Settings read{[] { return std::int64_t{0}; }};
     test::RecordingReporter readReporter;
-    ASSERT_TRUE(ReadConfigSession(read, image, emulator, readReporter));
+    ASSERT_TRUE(tell(readReporter, ReadConfigSession(read, image, emulator, readReporter)));
     QStringList expected = {kFound};
     expected << pageLines("Page read: ", 1, 192) << "log: Eeprom read success." << kFound
              << "notice: Firmware version: 1.02";
@@ -214,7 +215,8 @@ TEST_F(Sessions, ReadThatBreaksOffIsJudgedByTheCheck)
         test::RecordingReporter reporter;
         image.fill(0x55);
         EepromFetch fetched = EepromFetch::Complete;
-        EXPECT_EQ(ReadConfigSession(window, image, emulator, reporter, &fetched), row.read);
+        EXPECT_EQ(tell(reporter, ReadConfigSession(window, image, emulator, reporter, &fetched)),
+                  row.read);
         EXPECT_EQ(fetched, EepromFetch::Broken);
         const QStringList log = logLines(reporter.calls);
         EXPECT_EQ(log.mid(log.size() - row.ending.size()), row.ending);
@@ -229,7 +231,7 @@ TEST_F(Sessions, ReadThatBreaksOffIsJudgedByTheCheck)
 
 TEST_F(Sessions, ReadOfAnErasedApplianceLeavesTheSettings)
 {
-    EXPECT_FALSE(ReadConfigSession(settings, image, emulator, reporter));
+    EXPECT_FALSE(tell(reporter, ReadConfigSession(settings, image, emulator, reporter)));
     EXPECT_EQ(logLines(reporter.calls).last(),
               "log: Eeprom checksum error. Please reload configuration.");
     EXPECT_EQ(settings.text("Callsign"), "NOCALL");
@@ -253,7 +255,7 @@ TEST_F(Sessions, WriteTakesThePcTimeAtThePressEvenWhenValidationFails)
         settings.setChecked("Uploadpctime", row.uploadPctime);
         now = 1700000000;
         test::RecordingReporter reporter;
-        EXPECT_FALSE(WriteConfigSession(settings, image, emulator, reporter));
+        EXPECT_FALSE(tell(reporter, WriteConfigSession(settings, image, emulator, reporter)));
         EXPECT_EQ(reporter.calls, QStringList{"information: Our latitude - syntax error (e.g. "
                                               "5221.60N, format: DDMM.MM)."});
         QStringList clock;
@@ -267,7 +269,8 @@ TEST_F(Sessions, WriteTakesThePcTimeAtThePressEvenWhenValidationFails)
 TEST_F(Sessions, ANonNumberEndsTheWriteBeforeTheApplianceIsTouched)
 {
     settings.setText("Ipmask3", "");
-    EXPECT_THROW((void)WriteConfigSession(settings, image, emulator, reporter), ConversionError);
+    EXPECT_THROW((void)tell(reporter, WriteConfigSession(settings, image, emulator, reporter)),
+                 ConversionError);
     EXPECT_TRUE(reporter.calls.isEmpty());
     EXPECT_EQ(appliance->requestCount(Command::FirmwareVersion), 0);
 }
@@ -275,7 +278,7 @@ TEST_F(Sessions, ANonNumberEndsTheWriteBeforeTheApplianceIsTouched)
 TEST_F(Sessions, OnlyTheFirstOfTwoAppliancesIsWritten)
 {
     Appliance& second = emulator.attach("emu1");
-    ASSERT_TRUE(WriteConfigSession(settings, image, emulator, reporter));
+    ASSERT_TRUE(tell(reporter, WriteConfigSession(settings, image, emulator, reporter)));
     EXPECT_EQ(appliance->eeprom, image);
     EXPECT_EQ(second.requestCount(Command::FirmwareVersion), 0);
     EXPECT_TRUE(std::all_of(second.eeprom.begin(), second.eeprom.end(),

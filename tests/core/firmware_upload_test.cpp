@@ -47,8 +47,9 @@ struct Upload : ::testing::Test {
     }
     bool upload(FirmwareSource& source)
     {
-        return UploadFirmwareSession(emulator, source, reporter,
-                                     [this](bool enabled) { buttons.push_back(enabled); });
+        return tell(reporter,
+                    UploadFirmwareSession(emulator, source, reporter,
+                                          [this](bool enabled) { buttons.push_back(enabled); }));
     }
     QStringList lines() const
     {

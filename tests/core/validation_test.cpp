@@ -120,7 +120,7 @@ TEST(Validation, AFailedCheckChangesNoSetting)
         before << settings.valueText(d.name);
     test::RecordingReporter reporter;
     ConfigImage image;
-    EXPECT_FALSE(PackConfigImage(settings, image, reporter));
+    EXPECT_FALSE(tell(reporter, PackConfigImage(settings, image)));
     QStringList after;
     for (const SettingDef& d : catalogue())
         after << settings.valueText(d.name);

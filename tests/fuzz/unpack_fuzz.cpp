@@ -17,16 +17,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Clock clock = [] { return std::int64_t{1700000000}; };
     test::RecordingReporter reporter;
     Settings first(clock);
-    if (!UnpackConfigImage(image, first, reporter))
+    if (!tell(reporter, UnpackConfigImage(image, first)))
         return 0;
     ConfigImage repacked;
-    if (!runOperation(reporter, [&] { return PackConfigImage(first, repacked, reporter); }))
+    if (!runOperation(reporter, [&] { return PackConfigImage(first, repacked); }))
         return 0;
 
     Settings second(clock);
     ConfigImage again;
-    if (!CheckEepromImage(repacked) || !UnpackConfigImage(repacked, second, reporter) ||
-        !PackConfigImage(second, again, reporter) || again != repacked)
+    if (!CheckEepromImage(repacked) || !tell(reporter, UnpackConfigImage(repacked, second)) ||
+        !tell(reporter, PackConfigImage(second, again)) || again != repacked)
         std::abort();
     return 0;
 }

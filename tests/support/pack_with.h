@@ -23,8 +23,7 @@ inline QStringList packWith(const Changes& changes)
         settings.setText(name, value);
     RecordingReporter reporter;
     ConfigImage image;
-    const bool packed =
-        runOperation(reporter, [&] { return PackConfigImage(settings, image, reporter); });
+    const bool packed = runOperation(reporter, [&] { return PackConfigImage(settings, image); });
     EXPECT_EQ(packed, reporter.calls.isEmpty());
     return reporter.calls;
 }
