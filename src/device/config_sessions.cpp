@@ -23,13 +23,13 @@ const char* const kReadMismatch =
 Result<> firmwareMatches(HidTransport& transport, SessionWords words)
 {
     const char* const mismatchFormat = words == SessionWords::Read ? kReadMismatch : kWriteMismatch;
-    std::uint32_t version = 0;
-    if (!QueryFirmwareVersion(transport, version))
+    const Result<std::uint32_t> version = QueryFirmwareVersion(transport);
+    if (!version.ok())
         return logLine(kFirmwareVersionReadError);
-    if (version == kConfiguratorFirmwareVersion)
+    if (*version == kConfiguratorFirmwareVersion)
         return {};
     return refusal(
-        QString::asprintf(mismatchFormat, version * 0.01, kConfiguratorFirmwareVersion * 0.01));
+        QString::asprintf(mismatchFormat, *version * 0.01, kConfiguratorFirmwareVersion * 0.01));
 }
 
 PageData pageOf(const ConfigImage& image, int p)

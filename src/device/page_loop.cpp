@@ -14,13 +14,13 @@ QString pageLine(const char* what, int page, int pageCount)
 } // namespace
 
 Result<> transferPages(Reporter& reporter, int pageCount, PageWords words,
-                       const std::function<bool(int page)>& transfer, const QString& successLine,
-                       HidTransport* keeper)
+                       const std::function<Result<>(int page)>& transfer,
+                       const QString& successLine, HidTransport* keeper)
 {
     reporter.setProgress(0);
     reporter.setProgressRange(pageCount);
     for (int p = 0; p < pageCount; ++p) {
-        if (!transfer(p))
+        if (!transfer(p).ok())
             return logLine(pageLine(words.failed, p + 1, pageCount));
         reporter.log(pageLine(words.done, p + 1, pageCount));
         reporter.setProgress(p + 1);

@@ -25,7 +25,7 @@ inline constexpr PageWords kPagesRead{"Page read: ", "Page read error: "};
 // keep the pages first (HidTransport::keep): when it cannot, no success line
 // follows and it fails with nothing to tell, as the session's end says why.
 Result<> transferPages(Reporter& reporter, int pageCount, PageWords words,
-                       const std::function<bool(int page)>& transfer,
+                       const std::function<Result<>(int page)>& transfer,
                        const QString& successLine = {}, HidTransport* keeper = nullptr);
 
 } // namespace orvik

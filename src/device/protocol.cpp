@@ -37,6 +37,14 @@ void logFailure(const Report& request, const QString& what)
     qCDebug(lcHid).noquote() << exchangeName(request) + QStringLiteral(": ") + what;
 }
 
+// The failure of an exchange: the user reads only the session's line about
+// it, the orvik.hid log the reason.
+OperationError failed(const Report& request, const QString& reason)
+{
+    logFailure(request, reason);
+    return logLine(reason);
+}
+
 // A reply that came after its wait would otherwise be taken for the answer
 // to the next request, and every exchange after it would be one behind.
 void discardStaleReports(HidTransport& transport, const Report& request)
@@ -46,36 +54,33 @@ void discardStaleReports(HidTransport& transport, const Report& request)
         logFailure(request, QStringLiteral("discarded a report left from an earlier exchange"));
 }
 
-// Sends the request and takes the reply; true when both went whole and the
-// reply echoes the command.
-bool exchange(HidTransport& transport, const Report& request, Report& reply)
+// Sends the request and takes the reply, when both went whole and the reply
+// echoes the command.
+Result<Report> requestReply(HidTransport& transport, const Report& request)
 {
     discardStaleReports(transport, request);
     const int written = transport.write(request);
-    if (written != kReportSize) {
-        logFailure(request,
-                   QStringLiteral("request sent %1 of %2 bytes").arg(written).arg(kReportSize));
-        return false;
-    }
+    if (written != kReportSize)
+        return failed(request,
+                      QStringLiteral("request sent %1 of %2 bytes").arg(written).arg(kReportSize));
+    Report reply{};
     const int received = transport.read(reply, kReplyTimeoutMs);
-    if (received != kReportSize) {
-        logFailure(request, QStringLiteral("reply %1 of %2 bytes within %3 ms")
-                                .arg(received)
-                                .arg(kReportSize)
-                                .arg(kReplyTimeoutMs));
-        return false;
-    }
-    if (reply[kCommandOffset] != request[kCommandOffset]) {
-        logFailure(request, QStringLiteral("reply echoes ") + hexByte(reply[kCommandOffset]));
-        return false;
-    }
-    return true;
+    if (received != kReportSize)
+        return failed(request, QStringLiteral("reply %1 of %2 bytes within %3 ms")
+                                   .arg(received)
+                                   .arg(kReportSize)
+                                   .arg(kReplyTimeoutMs));
+    if (reply[kCommandOffset] != request[kCommandOffset])
+        return failed(request, QStringLiteral("reply echoes ") + hexByte(reply[kCommandOffset]));
+    return reply;
 }
 
-bool writePage(HidTransport& transport, Command command, PageData data, std::uint16_t pageIndex)
+Result<> writePage(HidTransport& transport, Command command, PageData data, std::uint16_t pageIndex)
 {
-    Report reply{};
-    return exchange(transport, buildRequest(command, pageIndex, data), reply);
+    const Result<Report> reply = requestReply(transport, buildRequest(command, pageIndex, data));
+    if (!reply.ok())
+        return reply.error();
+    return {};
 }
 
 } // namespace
@@ -104,48 +109,45 @@ QString versionText(std::uint32_t hundredths)
     return QString::asprintf("%.2f", hundredths * 0.01);
 }
 
-bool QueryFirmwareVersion(HidTransport& transport, std::uint32_t& version)
+Result<std::uint32_t> QueryFirmwareVersion(HidTransport& transport)
 {
-    Report reply{};
-    if (!exchange(transport, buildRequest(Command::FirmwareVersion), reply))
-        return false;
-    version = qFromLittleEndian<std::uint32_t>(reply.data() + kFirmwareVersionOffset);
-    return true;
+    const Result<Report> reply = requestReply(transport, buildRequest(Command::FirmwareVersion));
+    if (!reply.ok())
+        return reply.error();
+    return qFromLittleEndian<std::uint32_t>(reply->data() + kFirmwareVersionOffset);
 }
 
 Result<> ShowFirmwareVersion(HidTransport& transport, Reporter& reporter)
 {
-    std::uint32_t version = 0;
-    if (!QueryFirmwareVersion(transport, version))
+    const Result<std::uint32_t> version = QueryFirmwareVersion(transport);
+    if (!version.ok())
         return logLine(kFirmwareVersionReadError);
-    reporter.notice(QStringLiteral("Firmware version: ") + versionText(version));
+    reporter.notice(QStringLiteral("Firmware version: ") + versionText(*version));
     return {};
 }
 
-bool ReadConfigPage(HidTransport& transport, PageBuffer destination, std::uint16_t pageIndex)
+Result<> ReadConfigPage(HidTransport& transport, PageBuffer destination, std::uint16_t pageIndex)
 {
-    Report reply{};
     const Report request = buildRequest(Command::ReadConfigPage, pageIndex);
-    if (!exchange(transport, request, reply))
-        return false;
-    const PageData received(reply.data() + kPageDataOffset, kPageSize);
+    const Result<Report> reply = requestReply(transport, request);
+    if (!reply.ok())
+        return reply.error();
+    const PageData received(reply->data() + kPageDataOffset, kPageSize);
     const auto sum = pageChecksum(received);
-    const auto stated = qFromLittleEndian<std::uint16_t>(reply.data() + kChecksumOffset);
-    if (sum != stated) {
-        logFailure(request,
-                   QStringLiteral("page sums to %1, the reply says %2").arg(sum).arg(stated));
-        return false;
-    }
+    const auto stated = qFromLittleEndian<std::uint16_t>(reply->data() + kChecksumOffset);
+    if (sum != stated)
+        return failed(request,
+                      QStringLiteral("page sums to %1, the reply says %2").arg(sum).arg(stated));
     std::copy(received.begin(), received.end(), destination.begin());
-    return true;
+    return {};
 }
 
-bool WriteConfigPage(HidTransport& transport, PageData data, std::uint16_t pageIndex)
+Result<> WriteConfigPage(HidTransport& transport, PageData data, std::uint16_t pageIndex)
 {
     return writePage(transport, Command::WriteConfigPage, data, pageIndex);
 }
 
-bool WriteFirmwarePage(HidTransport& transport, PageData data, std::uint16_t pageIndex)
+Result<> WriteFirmwarePage(HidTransport& transport, PageData data, std::uint16_t pageIndex)
 {
     return writePage(transport, Command::WriteFirmwarePage, data, pageIndex);
 }

@@ -47,21 +47,19 @@ using PageBuffer = std::span<std::uint8_t, kPageSize>;
 // "%.2f" of the version in hundredths: 102 -> "1.02".
 [[nodiscard]] QString versionText(std::uint32_t hundredths);
 
-// Each exchange is one request and one reply; false on a short write, a short
+// Each exchange is one request and one reply; fails on a short write, a short
 // or missing reply, a wrong echo or a page-read checksum mismatch, with no
-// message and no retry (the reason goes to the orvik.hid log). On failure the
-// output stays untouched.
-[[nodiscard]] bool QueryFirmwareVersion(HidTransport& transport, std::uint32_t& version);
+// retry. The reason, the failure's text, also goes to the orvik.hid log; the
+// user sees only the session's line. On failure the output stays untouched.
+Result<std::uint32_t> QueryFirmwareVersion(HidTransport& transport);
 // Logged when the appliance does not tell its firmware version.
 inline const QString kFirmwareVersionReadError = QStringLiteral("Firmware version read error.");
 
 // The same exchange; on success the notice box "Firmware version: 1.02".
 // Fails for the log line kFirmwareVersionReadError ("Read config" ignores it).
 Result<> ShowFirmwareVersion(HidTransport& transport, Reporter& reporter);
-[[nodiscard]] bool ReadConfigPage(HidTransport& transport, PageBuffer destination,
-                                  std::uint16_t pageIndex);
-[[nodiscard]] bool WriteConfigPage(HidTransport& transport, PageData data, std::uint16_t pageIndex);
-[[nodiscard]] bool WriteFirmwarePage(HidTransport& transport, PageData data,
-                                     std::uint16_t pageIndex);
+Result<> ReadConfigPage(HidTransport& transport, PageBuffer destination, std::uint16_t pageIndex);
+Result<> WriteConfigPage(HidTransport& transport, PageData data, std::uint16_t pageIndex);
+Result<> WriteFirmwarePage(HidTransport& transport, PageData data, std::uint16_t pageIndex);
 
 } // namespace orvik

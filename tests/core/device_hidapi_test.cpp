@@ -211,8 +211,7 @@ TEST_F(FakeHidTest, AFailedExchangeIsLoggedWithTheHidLayersReason)
     fakeHid().reports = {{0xFB, 0x66}}; // left from an earlier exchange
     fakeHid().readResult = -1;
     fakeHid().error = L"No such device";
-    std::uint32_t version = 0;
-    EXPECT_FALSE(QueryFirmwareVersion(transport, version));
+    EXPECT_FALSE(QueryFirmwareVersion(transport).ok());
     EXPECT_EQ(logged(), (QStringList{
                             "command 0xFB: discarded a report left from an earlier exchange",
                             "hid_read_timeout on /dev/hidraw3 failed: No such device",

@@ -93,26 +93,26 @@ TEST_F(Exchanges, RequestsAreLaidOutByteForByte)
     const auto zero = filled(0x00);
     const auto count = counting();
     std::array<std::uint8_t, 32> destination{};
-    std::uint32_t version = 0;
     const struct {
         const char* name;
         std::function<bool()> exchange;
         QString expected;
     } rows[] = {
-        {"version query", [&] { return QueryFirmwareVersion(emulator, version); }, "00 FB"},
-        {"read page 0", [&] { return ReadConfigPage(emulator, destination, 0); }, "00 FC 00 00"},
-        {"read page 191", [&] { return ReadConfigPage(emulator, destination, 191); },
+        {"version query", [&] { return QueryFirmwareVersion(emulator).ok(); }, "00 FB"},
+        {"read page 0", [&] { return ReadConfigPage(emulator, destination, 0).ok(); },
+         "00 FC 00 00"},
+        {"read page 191", [&] { return ReadConfigPage(emulator, destination, 191).ok(); },
          "00 FC BF 00"},
-        {"write page 1 counting", [&] { return WriteConfigPage(emulator, count, 1); },
+        {"write page 1 counting", [&] { return WriteConfigPage(emulator, count, 1).ok(); },
          "00 FD 01 00 00 01 02 03 04 05 06 07 08 09 0A 0B 0C 0D 0E 0F 10 11 12 13 14 15 16 17 18 "
          "19 "
          "1A 1B 1C 1D 1E 1F F0 01"},
-        {"write page 191 of FF", [&] { return WriteConfigPage(emulator, ff, 191); },
+        {"write page 191 of FF", [&] { return WriteConfigPage(emulator, ff, 191).ok(); },
          "00 FD BF 00 FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF "
          "FF "
          "FF FF FF FF FF FF E0 1F"},
-        {"write page of zeros", [&] { return WriteConfigPage(emulator, zero, 0); }, "00 FD"},
-        {"firmware page 1471", [&] { return WriteFirmwarePage(emulator, ff, 1471); },
+        {"write page of zeros", [&] { return WriteConfigPage(emulator, zero, 0).ok(); }, "00 FD"},
+        {"firmware page 1471", [&] { return WriteFirmwarePage(emulator, ff, 1471).ok(); },
          "00 FE BF 05 FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF FF "
          "FF "
          "FF FF FF FF FF FF E0 1F"},
@@ -200,21 +200,25 @@ TEST(Replies, AreTakenFromTheirBytes)
         bool ok = false;
         QString output = "-";
         switch (row.command) {
-        case Command::FirmwareVersion:
-            ok = QueryFirmwareVersion(transport, version);
+        case Command::FirmwareVersion: {
+            const Result<std::uint32_t> reply = QueryFirmwareVersion(transport);
+            ok = reply.ok();
+            if (ok)
+                version = *reply;
             if (version != 7)
                 output = QString::number(version);
             break;
+        }
         case Command::ReadConfigPage:
-            ok = ReadConfigPage(transport, page, 5);
+            ok = ReadConfigPage(transport, page, 5).ok();
             if (page != filled(0xAA))
                 output = hex(page);
             break;
         case Command::WriteConfigPage:
-            ok = WriteConfigPage(transport, counting(), 5);
+            ok = WriteConfigPage(transport, counting(), 5).ok();
             break;
         case Command::WriteFirmwarePage:
-            ok = WriteFirmwarePage(transport, counting(), 5);
+            ok = WriteFirmwarePage(transport, counting(), 5).ok();
             break;
         }
         EXPECT_EQ(ok, row.ok);
@@ -232,18 +236,18 @@ TEST_F(Exchanges, AcceptedRepliesDeliverTheirContent)
     appliance->firmwareVersion = 0x01020304;
     appliance->eeprom[32 * 5] = 0x11;
     appliance->eeprom[32 * 5 + 31] = 0x22;
-    std::uint32_t version = 0;
-    ASSERT_TRUE(QueryFirmwareVersion(emulator, version));
-    EXPECT_EQ(version, 0x01020304u);
+    const Result<std::uint32_t> version = QueryFirmwareVersion(emulator);
+    ASSERT_TRUE(version.ok());
+    EXPECT_EQ(*version, 0x01020304u);
 
     std::array<std::uint8_t, 32> page{};
-    ASSERT_TRUE(ReadConfigPage(emulator, page, 5));
+    ASSERT_TRUE(ReadConfigPage(emulator, page, 5).ok());
     auto expected = filled(0xFF);
     expected[0] = 0x11;
     expected[31] = 0x22;
     EXPECT_EQ(page, expected);
 
-    ASSERT_TRUE(WriteConfigPage(emulator, counting(), 2));
+    ASSERT_TRUE(WriteConfigPage(emulator, counting(), 2).ok());
     EXPECT_EQ(appliance->eeprom[64 + 31], 0x1F);
 }
 
@@ -276,17 +280,21 @@ TEST_F(Exchanges, RejectedRepliesLeaveTheOutputUntouched)
         auto destination = filled(0xAA);
         bool ok = true;
         switch (row.command) {
-        case Command::FirmwareVersion:
-            ok = QueryFirmwareVersion(emulator, version);
+        case Command::FirmwareVersion: {
+            const Result<std::uint32_t> reply = QueryFirmwareVersion(emulator);
+            ok = reply.ok();
+            if (ok)
+                version = *reply;
             break;
+        }
         case Command::ReadConfigPage:
-            ok = ReadConfigPage(emulator, destination, 3);
+            ok = ReadConfigPage(emulator, destination, 3).ok();
             break;
         case Command::WriteConfigPage:
-            ok = WriteConfigPage(emulator, data, 3);
+            ok = WriteConfigPage(emulator, data, 3).ok();
             break;
         case Command::WriteFirmwarePage:
-            ok = WriteFirmwarePage(emulator, data, 3);
+            ok = WriteFirmwarePage(emulator, data, 3).ok();
             break;
         }
         EXPECT_FALSE(ok);
@@ -295,8 +303,7 @@ TEST_F(Exchanges, RejectedRepliesLeaveTheOutputUntouched)
     }
     // The version reply's bytes 36-37 mean nothing.
     appliance->faults = {{Command::FirmwareVersion, std::nullopt, FaultKind::BadChecksum}};
-    std::uint32_t version = 0;
-    EXPECT_TRUE(QueryFirmwareVersion(emulator, version));
+    EXPECT_TRUE(QueryFirmwareVersion(emulator).ok());
 }
 
 TEST_F(Exchanges, FirmwareVersionNoticeShowsHundredths)
