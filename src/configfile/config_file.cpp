@@ -31,17 +31,17 @@ QString shownPath(const QString& path)
     return QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 
-// Why a key's value cannot go into the file; nullopt when it can.
-std::optional<QString> whyRefused(const Settings& settings, const ConfigKey& key)
+// Whether a key's value can go into the file; a refusal saying why not.
+Result<> writable(const Settings& settings, const ConfigKey& key)
 {
     if (key.encoding != FileEncoding::Text)
-        return std::nullopt;
+        return {};
     const QString& text = settings.text(*key.setting);
     if (!toLatin1(text))
-        return latin1RefusalMessage(settingName(*key.setting));
+        return refusal(latin1RefusalMessage(settingName(*key.setting)));
     if (breaksALine(text))
-        return lineBreakRefusalMessage(settingName(*key.setting));
-    return std::nullopt;
+        return refusal(lineBreakRefusalMessage(settingName(*key.setting)));
+    return {};
 }
 
 // A key's value as written. A numeric field that does not convert throws
@@ -117,8 +117,8 @@ Result<> ExportConfigFile(const Settings& settings, const QString& path)
     // as it was.
     std::vector<IniEntry> entries;
     for (const ConfigKey& key : configKeys()) {
-        if (const std::optional<QString> why = whyRefused(settings, key))
-            return refusal(*why);
+        if (Result<> accepted = writable(settings, key); !accepted.ok())
+            return accepted;
         entries.push_back({key.section, key.key, exportValue(settings, key)});
     }
     if (const Result<> saved = updateIniFile(path, entries); !saved.ok())
