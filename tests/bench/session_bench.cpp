@@ -60,7 +60,7 @@ struct Parts {
     {
         emulator.attach("bench");
         test::SilentReporter silent;
-        ready = tell(silent, WriteConfigSession(settings, image, emulator, silent));
+        ready = WriteConfigSession(settings, image, emulator, silent).ok();
     }
 
     ApplianceEmulator emulator;
@@ -74,7 +74,7 @@ struct SessionCase {
     const char* button; // the window's button that starts it
     int pages;
     // The session in the core, reporting to `reporter`; true when complete.
-    bool (*run)(Parts& parts, Reporter& reporter);
+    Result<> (*run)(Parts& parts, Reporter& reporter);
     // A complete session logs this many lines, `successLine` `fromEnd` lines
     // before the end.
     int lines;
@@ -82,33 +82,29 @@ struct SessionCase {
     int fromEnd;
 };
 
-const SessionCase kWrite = {"Button5",
-                            kPageCount,
-                            [](Parts& p, Reporter& r) {
-                                return tell(r,
-                                            WriteConfigSession(p.settings, p.image, p.emulator, r));
-                            },
-                            kPageCount + 2,
-                            "Eeprom write success",
-                            1};
-const SessionCase kRead = {"Button4",
-                           kPageCount,
-                           [](Parts& p, Reporter& r) {
-                               return tell(r,
-                                           ReadConfigSession(p.settings, p.image, p.emulator, r));
-                           },
-                           kPageCount + 3,
-                           "Eeprom read success.",
-                           2};
-const SessionCase kUpload = {
-    "Button3",
-    kFirmwareSize / kPageSize,
-    [](Parts& p, Reporter& r) {
-        return tell(r, UploadFirmwareSession(p.emulator, p.firmware, r, [](bool) {}));
-    },
-    kFirmwareSize / kPageSize + 2,
-    "Firmware upgrade success",
+const SessionCase kWrite = {
+    "Button5",
+    kPageCount,
+    [](Parts& p, Reporter& r) { return WriteConfigSession(p.settings, p.image, p.emulator, r); },
+    kPageCount + 2,
+    "Eeprom write success",
     1};
+const SessionCase kRead = {
+    "Button4",
+    kPageCount,
+    [](Parts& p, Reporter& r) { return ReadConfigSession(p.settings, p.image, p.emulator, r); },
+    kPageCount + 3,
+    "Eeprom read success.",
+    2};
+const SessionCase kUpload = {"Button3",
+                             kFirmwareSize / kPageSize,
+                             [](Parts& p, Reporter& r) {
+                                 return UploadFirmwareSession(p.emulator, p.firmware, r,
+                                                              [](bool) {});
+                             },
+                             kFirmwareSize / kPageSize + 2,
+                             "Firmware upgrade success",
+                             1};
 
 // Answers the one box these sessions show, the version report after a read;
 // any other box means the session went wrong.
@@ -158,7 +154,7 @@ void measure(benchmark::State& state, Parts& parts, const SessionCase& c, Sessio
         state.PauseTiming();
         const QString fault = check();
         const auto quietStart = WallClock::now();
-        const bool quietOk = c.run(parts, silent);
+        const bool quietOk = c.run(parts, silent).ok();
         quiet += WallClock::now() - quietStart;
         state.ResumeTiming();
         if (!fault.isEmpty() || !quietOk) {
@@ -228,7 +224,7 @@ void orvikctlSession(benchmark::State& state, const SessionCase& c)
     cli::CliReporter reporter(err);
     bool ok = true;
     measure(
-        state, parts, c, [&] { ok = c.run(parts, reporter); },
+        state, parts, c, [&] { ok = c.run(parts, reporter).ok(); },
         [&] { return ok ? QString() : QStringLiteral("session failed"); });
 }
 

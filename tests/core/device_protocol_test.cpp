@@ -44,6 +44,14 @@ QString hex(std::span<const std::uint8_t> bytes)
     return out.join(' ');
 }
 
+// The queried version into `version`, which a failed query leaves alone.
+bool takeVersion(const Result<std::uint32_t>& reply, std::uint32_t& version)
+{
+    if (reply.ok())
+        version = *reply;
+    return reply.ok();
+}
+
 // Answers every request with a frame written out by hand; `waiting` holds
 // reports already there before the request, as a reply that came late.
 class HandWrittenReplies : public HidTransport {
@@ -200,15 +208,11 @@ TEST(Replies, AreTakenFromTheirBytes)
         bool ok = false;
         QString output = "-";
         switch (row.command) {
-        case Command::FirmwareVersion: {
-            const Result<std::uint32_t> reply = QueryFirmwareVersion(transport);
-            ok = reply.ok();
-            if (ok)
-                version = *reply;
+        case Command::FirmwareVersion:
+            ok = takeVersion(QueryFirmwareVersion(transport), version);
             if (version != 7)
                 output = QString::number(version);
             break;
-        }
         case Command::ReadConfigPage:
             ok = ReadConfigPage(transport, page, 5).ok();
             if (page != filled(0xAA))
@@ -280,13 +284,9 @@ TEST_F(Exchanges, RejectedRepliesLeaveTheOutputUntouched)
         auto destination = filled(0xAA);
         bool ok = true;
         switch (row.command) {
-        case Command::FirmwareVersion: {
-            const Result<std::uint32_t> reply = QueryFirmwareVersion(emulator);
-            ok = reply.ok();
-            if (ok)
-                version = *reply;
+        case Command::FirmwareVersion:
+            ok = takeVersion(QueryFirmwareVersion(emulator), version);
             break;
-        }
         case Command::ReadConfigPage:
             ok = ReadConfigPage(emulator, destination, 3).ok();
             break;

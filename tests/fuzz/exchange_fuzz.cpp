@@ -59,8 +59,7 @@ const ConfigImage& storedImage()
 {
     static const ConfigImage image = [] {
         ConfigImage packed{};
-        test::SilentReporter quiet;
-        if (!tell(quiet, PackConfigImage(freshSettings(), packed)))
+        if (!PackConfigImage(freshSettings(), packed).ok())
             std::abort();
         return packed;
     }();
@@ -102,7 +101,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     case 0: {
         Settings settings = freshSettings();
         ConfigImage outgoing{};
-        if (tell(reporter, WriteConfigSession(settings, outgoing, chosen, reporter)))
+        if (WriteConfigSession(settings, outgoing, chosen, reporter).ok())
             expect(appliance.eeprom == outgoing);
         break;
     }
@@ -110,8 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Settings settings = freshSettings();
         ConfigImage received{};
         EepromFetch fetched = EepromFetch::NotRead;
-        const bool read =
-            tell(reporter, ReadConfigSession(settings, received, chosen, reporter, &fetched));
+        const bool read = ReadConfigSession(settings, received, chosen, reporter, &fetched).ok();
         if (fetched == EepromFetch::Complete)
             expect(received == appliance.eeprom);
         if (read)
@@ -122,20 +120,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         // write --backup: the backup read, then the write, on the same
         // appliance or none; the input may unplug it in between.
         ConfigImage backup{};
-        const Result<EepromFetch> fetched =
-            FetchEeprom(backup, chosen, reporter, SessionWords::Write);
-        if (!fetched.ok() || *fetched != EepromFetch::Complete)
+        const Result<EepromFetch> read = FetchEeprom(backup, chosen, reporter, SessionWords::Write);
+        if (!read.ok() || *read != EepromFetch::Complete)
             break;
         appliance.present = choices.next() % 2 == 0;
-        if (tell(reporter, WriteConfigImage(storedImage(), chosen, reporter)))
+        if (WriteConfigImage(storedImage(), chosen, reporter).ok())
             expect(appliance.present && appliance.eeprom == storedImage());
         break;
     }
     default: {
         SmallFirmware firmware;
         bool enabled = true;
-        const bool sent = tell(reporter, UploadFirmwareSession(chosen, firmware, reporter,
-                                                               [&](bool e) { enabled = e; }));
+        const bool sent =
+            UploadFirmwareSession(chosen, firmware, reporter, [&](bool e) { enabled = e; }).ok();
         expect(enabled);
         if (sent)
             expect(appliance.firmware == QByteArray(100, '\x42') + QByteArray(28, '\0'));
