@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <QRegularExpression>
+#include <QtEndian>
 
 namespace orvik {
 namespace {
@@ -33,9 +34,8 @@ struct Sessions : ::testing::Test {
     // An appliance holding the configuration of `settings`.
     void store(const Settings& settings)
     {
-        test::RecordingReporter quiet;
         ConfigImage image{};
-        ASSERT_TRUE(tell(quiet, PackConfigImage(settings, image)));
+        ASSERT_TRUE(PackConfigImage(settings, image).ok());
         appliance->eeprom = image;
     }
 
@@ -234,6 +234,24 @@ TEST_F(Sessions, ReadOfAnErasedApplianceLeavesTheSettings)
     EXPECT_FALSE(tell(reporter, ReadConfigSession(settings, image, emulator, reporter)));
     EXPECT_EQ(logLines(reporter.calls).last(),
               "log: Eeprom checksum error. Please reload configuration.");
+    EXPECT_EQ(settings.text("Callsign"), "NOCALL");
+}
+
+// Refusing the image does not end the session: its box comes at once, and once.
+TEST_F(Sessions, ReadOfAnotherConfigurationVersionShowsItsBoxThenTheFirmwareVersion)
+{
+    Settings stored{[] { return std::int64_t{1700000000}; }};
+    stored.setText("Callsign", "OK1ABC");
+    store(stored);
+    appliance->eeprom[10] = '1'; // v1.01, its sum mended so that the check passes
+    qToLittleEndian(qFromLittleEndian<std::uint32_t>(appliance->eeprom.data()) - 1,
+                    appliance->eeprom.data());
+    EXPECT_FALSE(tell(reporter, ReadConfigSession(settings, image, emulator, reporter)));
+    EXPECT_EQ(logLines(reporter.calls).mid(193),
+              (QStringList{"information: Uncompatible configuration version:\nDevice: "
+                           "v1.01\nConfigurator: v1.02",
+                           "log: Eeprom read error. Please reload configuration.", kFound,
+                           "notice: Firmware version: 1.02"}));
     EXPECT_EQ(settings.text("Callsign"), "NOCALL");
 }
 
