@@ -264,7 +264,7 @@ void TForm1::Button3Click()
             if (!file)
                 return;
         }
-        FirmwareSource& source = file ? *file : *services_.firmware;
+        const FirmwareSource& source = file ? *file : *services_.firmware;
         runOnAppliance([&](HidTransport& appliance) {
             runWrite(orvik::Written::Firmware, [&] {
                 static_cast<void>(orvik::tell(

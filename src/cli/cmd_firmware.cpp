@@ -21,7 +21,7 @@ int runUploadFirmware(Context& ctx)
         }
         file.emplace(*std::move(image));
     }
-    FirmwareSource& source = file ? static_cast<FirmwareSource&>(*file) : carried;
+    const FirmwareSource& source = file ? static_cast<const FirmwareSource&>(*file) : carried;
     return runWriteOnDevice(ctx, Written::Firmware, [&](HidTransport& transport) {
         return UploadFirmwareSession(transport, source, ctx.reporter, [](bool) {});
     });

@@ -12,12 +12,12 @@
 
 namespace orvik {
 
-bool CarriedFirmware::find(int id)
+bool CarriedFirmware::find(int id) const
 {
     return id == kFirmwareResourceId && carriedFirmwareImage().has_value();
 }
 
-std::optional<QByteArray> CarriedFirmware::load(int id)
+std::optional<QByteArray> CarriedFirmware::load(int id) const
 {
     if (!find(id))
         return std::nullopt;
@@ -39,14 +39,14 @@ Result<QByteArray> ReadFirmwareFile(const QString& path)
     return file;
 }
 
-std::optional<QByteArray> FirmwareBytes::load(int id)
+std::optional<QByteArray> FirmwareBytes::load(int id) const
 {
     if (!find(id))
         return std::nullopt;
     return bytes_;
 }
 
-Result<> UploadFirmware(HidTransport& transport, FirmwareSource& source, Reporter& reporter)
+Result<> UploadFirmware(HidTransport& transport, const FirmwareSource& source, Reporter& reporter)
 {
     if (!source.find(kFirmwareResourceId))
         return refusal(QStringLiteral("Firmware resource not found (FindResource)."));
@@ -72,7 +72,8 @@ Result<> UploadFirmware(HidTransport& transport, FirmwareSource& source, Reporte
         QStringLiteral("Firmware upgrade success"), &transport);
 }
 
-Result<> UploadFirmwareSession(HidTransport& transport, FirmwareSource& source, Reporter& reporter,
+Result<> UploadFirmwareSession(HidTransport& transport, const FirmwareSource& source,
+                               Reporter& reporter,
                                const std::function<void(bool enabled)>& setButtonsEnabled)
 {
     const auto closer = closeOnExit(transport);

@@ -22,17 +22,17 @@ class FirmwareSource {
 public:
     virtual ~FirmwareSource() = default;
     // Whether an image with this identifier exists.
-    [[nodiscard]] virtual bool find(int id) = 0;
+    [[nodiscard]] virtual bool find(int id) const = 0;
     // Its bytes; nullopt when they cannot be loaded.
-    [[nodiscard]] virtual std::optional<QByteArray> load(int id) = 0;
+    [[nodiscard]] virtual std::optional<QByteArray> load(int id) const = 0;
 };
 
 // The image embedded at build time (-DORVIK_FIRMWARE_IMAGE=...); without it
 // the program carries none.
 class CarriedFirmware : public FirmwareSource {
 public:
-    bool find(int id) override;
-    std::optional<QByteArray> load(int id) override;
+    bool find(int id) const override;
+    std::optional<QByteArray> load(int id) const override;
 };
 
 // The information boxes of an image that cannot be sent.
@@ -49,19 +49,20 @@ Result<QByteArray> ReadFirmwareFile(const QString& path);
 class FirmwareBytes : public FirmwareSource {
 public:
     explicit FirmwareBytes(QByteArray bytes) : bytes_(std::move(bytes)) {}
-    bool find(int id) override { return id == kFirmwareResourceId; }
-    std::optional<QByteArray> load(int id) override;
+    bool find(int id) const override { return id == kFirmwareResourceId; }
+    std::optional<QByteArray> load(int id) const override;
 
 private:
     QByteArray bytes_;
 };
 
 // Sends the image page by page, logging each; fails when it was not sent whole.
-Result<> UploadFirmware(HidTransport& transport, FirmwareSource& source, Reporter& reporter);
+Result<> UploadFirmware(HidTransport& transport, const FirmwareSource& source, Reporter& reporter);
 
 // "Upload firmware": opens the appliance, disables the operation buttons,
 // uploads and enables them again however the upload ended.
-Result<> UploadFirmwareSession(HidTransport& transport, FirmwareSource& source, Reporter& reporter,
+Result<> UploadFirmwareSession(HidTransport& transport, const FirmwareSource& source,
+                               Reporter& reporter,
                                const std::function<void(bool enabled)>& setButtonsEnabled);
 
 } // namespace orvik

@@ -62,8 +62,8 @@ private:
 
 class BytesFirmware : public FirmwareSource {
 public:
-    bool find(int) override { return carried; }
-    std::optional<QByteArray> load(int) override { return bytes; }
+    bool find(int) const override { return carried; }
+    std::optional<QByteArray> load(int) const override { return bytes; }
     QByteArray bytes;
     bool carried = true;
 };

@@ -39,8 +39,8 @@ constexpr int kFirmwareSize = 47104;
 
 class BenchFirmware : public FirmwareSource {
 public:
-    bool find(int) override { return true; }
-    std::optional<QByteArray> load(int) override { return QByteArray(kFirmwareSize, '\x5a'); }
+    bool find(int) const override { return true; }
+    std::optional<QByteArray> load(int) const override { return QByteArray(kFirmwareSize, '\x5a'); }
 };
 
 // A session that does not run as it should fails the whole run, so that a

@@ -25,8 +25,8 @@ public:
     explicit TestFirmware(std::optional<QByteArray> image, bool loadable = true)
         : image_(std::move(image)), loadable_(loadable)
     {}
-    bool find(int id) override { return id == 1 && image_.has_value(); }
-    std::optional<QByteArray> load(int id) override
+    bool find(int id) const override { return id == 1 && image_.has_value(); }
+    std::optional<QByteArray> load(int id) const override
     {
         return find(id) && loadable_ ? image_ : std::nullopt;
     }
@@ -45,7 +45,7 @@ struct Upload : ::testing::Test {
                 ++pagesWhileEnabled;
         };
     }
-    bool upload(FirmwareSource& source)
+    bool upload(const FirmwareSource& source)
     {
         return tell(reporter,
                     UploadFirmwareSession(emulator, source, reporter,

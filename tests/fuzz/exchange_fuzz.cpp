@@ -74,8 +74,8 @@ void expect(bool holds)
 
 class SmallFirmware : public FirmwareSource {
 public:
-    bool find(int) override { return true; }
-    std::optional<QByteArray> load(int) override { return QByteArray(100, '\x42'); }
+    bool find(int) const override { return true; }
+    std::optional<QByteArray> load(int) const override { return QByteArray(100, '\x42'); }
 };
 
 } // namespace
