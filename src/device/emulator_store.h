@@ -33,10 +33,8 @@ Result<> saveAppliance(Appliance& appliance);
 // The fault plan's lines ('#' starts a comment):
 //   COMMAND PAGE KIND  COMMAND: version, read, write or firmware; PAGE: the page
 //                      index from 0 as sent (the log counts from 1), or * for
-//                      every page (the version query takes *); KIND: refuse,
-//                      wrong-echo, bad-checksum (read only), short-reply,
-//                      no-reply, late-reply, or hold MS (the reply comes MS
-//                      milliseconds late, however long the wait)
+//                      every page (the version query takes *); KIND: a name
+//                      of kFaultKinds, hold followed by its milliseconds
 //   absent             the appliance is not attached
 //   open-error REASON  the appliance is found but cannot be opened
 //   frame-us N         each request and each reply takes N microseconds, as a

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
@@ -132,14 +133,22 @@ TEST(FaultPlan, RefusesALineThatWouldMeanNothing)
     }
 }
 
-// The README's list of the fault plan's kinds names every kind there is.
-TEST(FaultPlan, TheReadmeNamesEveryKind)
+// The README's and the man pages' lists of the fault plan's kinds name every
+// kind there is: as code, or in bold on a line of its own.
+TEST(FaultPlan, TheReadmeAndTheManPagesNameEveryKind)
 {
-    QFile readme(QStringLiteral(ORVIK_SOURCE_DIR "/README.md"));
-    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
-    const QByteArray text = readme.readAll();
-    for (const FaultKindRow& kind : kFaultKinds)
-        EXPECT_TRUE(text.contains(QByteArray("`") + kind.name)) << kind.name;
+    for (const char* document :
+         {"README.md", "packaging/orvikctl.1", "packaging/orvik-configurator.1"}) {
+        QFile file(QStringLiteral(ORVIK_SOURCE_DIR "/") + QLatin1String(document));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << document;
+        const QString text = QString::fromUtf8(file.readAll()).replace("\\-", "-");
+        for (const FaultKindRow& kind : kFaultKinds) {
+            const QString name = QRegularExpression::escape(kind.name);
+            const QRegularExpression named("`" + name + "|^\\.B[RI]? " + name + "( |$)",
+                                           QRegularExpression::MultilineOption);
+            EXPECT_TRUE(text.contains(named)) << document << ": " << kind.name;
+        }
+    }
 }
 
 // Counted, not timed: one frame out and one back for each of the 192 pages.
