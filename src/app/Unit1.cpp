@@ -189,8 +189,7 @@ void TForm1::runOperation(const std::function<void()>& operation)
     orvik::runOperation(*reporter_, operation);
     // The window holds no appliance between its operations.
     if (services_.device) {
-        if (const orvik::Result<> ended = services_.device->endSession(); !ended.ok())
-            orvik::report(*reporter_, ended.error());
+        orvik::tell(*reporter_, services_.device->endSession());
     }
     reporter_->flush();
     busy_ = false;
@@ -216,8 +215,7 @@ void TForm1::Button1Click()
         if (path.isEmpty())
             return;
         lastSavedFile_ = path;
-        if (const orvik::Result<> saved = ExportConfigFile(settings_, path); !saved.ok())
-            orvik::report(*reporter_, saved.error());
+        orvik::tell(*reporter_, ExportConfigFile(settings_, path));
     });
 }
 
@@ -239,8 +237,7 @@ void TForm1::importFile(const QString& path)
 void TForm1::readSettingsFile(const QString& path)
 {
     lastOpenedFile_ = path;
-    if (const orvik::Result<> read = ImportConfigFile(settings_, path, *reporter_); !read.ok())
-        orvik::report(*reporter_, read.error());
+    orvik::tell(*reporter_, ImportConfigFile(settings_, path, *reporter_));
 }
 
 void TForm1::runWrite(orvik::Written written, const std::function<void()>& session)
@@ -267,11 +264,10 @@ void TForm1::Button3Click()
         const FirmwareSource& source = file ? *file : *services_.firmware;
         runOnAppliance([&](HidTransport& appliance) {
             runWrite(orvik::Written::Firmware, [&] {
-                static_cast<void>(orvik::tell(
-                    *reporter_,
-                    UploadFirmwareSession(appliance, source, *reporter_, [this](bool enabled) {
-                        setOperationButtonsEnabled(enabled);
-                    })));
+                orvik::tell(*reporter_, UploadFirmwareSession(
+                                            appliance, source, *reporter_, [this](bool enabled) {
+                                                setOperationButtonsEnabled(enabled);
+                                            }));
             });
         });
     });
@@ -300,8 +296,7 @@ void TForm1::Button4Click()
 {
     runOperation([this] {
         runOnAppliance([this](HidTransport& appliance) {
-            static_cast<void>(orvik::tell(
-                *reporter_, ReadConfigSession(settings_, received_, appliance, *reporter_)));
+            orvik::tell(*reporter_, ReadConfigSession(settings_, received_, appliance, *reporter_));
         });
     });
 }
@@ -311,8 +306,8 @@ void TForm1::Button5Click()
     runOperation([this] {
         runOnAppliance([this](HidTransport& appliance) {
             runWrite(orvik::Written::Configuration, [&] {
-                static_cast<void>(orvik::tell(
-                    *reporter_, WriteConfigSession(settings_, outgoing_, appliance, *reporter_)));
+                orvik::tell(*reporter_,
+                            WriteConfigSession(settings_, outgoing_, appliance, *reporter_));
             });
         });
     });
