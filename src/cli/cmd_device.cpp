@@ -48,7 +48,7 @@ Result<> backUp(Context& ctx, HidTransport& transport)
         return {};
     const QString failed = QStringLiteral("backup failed; nothing was written to the appliance");
     ctx.err << "orvikctl: " << failed << Qt::endl;
-    return OperationError(failed, OperationError::Told::Already);
+    return alreadyTold(failed);
 }
 
 int runList(Context& ctx)

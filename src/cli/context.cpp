@@ -43,7 +43,7 @@ bool Context::saveConfigFile(const Settings& settings)
             return saved;
         // One line naming the file and why, as for every file written.
         err << "orvikctl: cannot write " << output << ": " << saved.error().reason() << Qt::endl;
-        return Result<>(OperationError(saved.errorText(), OperationError::Told::Already));
+        return Result<>(alreadyTold(saved.errorText()));
     });
 }
 

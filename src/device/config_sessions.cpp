@@ -125,7 +125,7 @@ Result<> ReadConfigSession(Settings& settings, ConfigImage& received, HidTranspo
     if (tell(reporter, OpenDevice(transport, reporter)))
         static_cast<void>(ShowFirmwareVersion(transport, reporter));
     if (!read)
-        return OperationError(unpacked.errorText(), OperationError::Told::Already);
+        return alreadyTold(unpacked.errorText());
     return {};
 }
 

@@ -27,7 +27,7 @@ Result<> transferPages(Reporter& reporter, int pageCount, PageWords words,
     }
     if (keeper) {
         if (Result<> kept = keeper->keep(); !kept.ok())
-            return OperationError(kept.errorText(), OperationError::Told::Already);
+            return alreadyTold(kept.errorText());
     }
     if (!successLine.isEmpty())
         reporter.log(successLine);

@@ -49,6 +49,12 @@ inline OperationError logLine(const QString& text)
     return OperationError(text, OperationError::Told::Log);
 }
 
+// A failure the user has been told of, or is told of at the session's end.
+inline OperationError alreadyTold(const QString& text)
+{
+    return OperationError(text, OperationError::Told::Already);
+}
+
 // The one way a fallible step reports: its value, or the OperationError that
 // says why there is none.
 template <class T = void> class [[nodiscard]] Result {
