@@ -145,20 +145,24 @@ TEST(Form1Behaviour, EachButtonRunsItsOperation)
         void (TForm1::*click)();
         QStringList lastLines;
         QStringList boxes;
+        const char* heard; // by a screen reader, at the end
     };
     const Step steps[] = {
         {"write config",
          &TForm1::Button5Click,
          {"Page written: 192/192", "Eeprom write success"},
-         {}},
+         {},
+         "Eeprom write success"},
         {"read config",
          &TForm1::Button4Click,
          {"Eeprom read success.", "Orvik 2.0 found, vid: Vid_0483, pid: A04F"},
-         {"notice: Firmware version: 1.02"}},
+         {"notice: Firmware version: 1.02"},
+         "Eeprom read success."},
         {"upload firmware",
          &TForm1::Button3Click,
          {"Page written: 2/2", "Firmware upgrade success"},
-         {}},
+         {},
+         "Firmware upgrade success"},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
@@ -166,6 +170,7 @@ TEST(Form1Behaviour, EachButtonRunsItsOperation)
         (rig.form.*step.click)();
         EXPECT_EQ(lastLogLines(rig.form, 2), step.lastLines);
         EXPECT_EQ(rig.dialogs.seen, step.boxes);
+        EXPECT_EQ(child(rig.form, "Announcer")->accessibleName(), step.heard);
         EXPECT_EQ(child<QProgressBar>(rig.form, "ProgressBar1")->value(), 0);
     }
     EXPECT_EQ(rig.device.appliances().front().firmware.size(), 64);
@@ -176,6 +181,30 @@ TEST(Form1Behaviour, EachButtonRunsItsOperation)
     rig.dialogs.answers = {file};
     rig.form.Button2Click();
     EXPECT_EQ(rig.form.settings().text("Callsign"), "SP3ABC");
+}
+
+TEST(Form1Behaviour, KeysActFromAnywhereAndWhatChangesElsewhereIsHeard)
+{
+    Form1Rig rig;
+    rig.form.show();
+    rig.form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&rig.form));
+    const QWidget* heard = child(rig.form, "Announcer");
+    auto* latitude = child<QLineEdit>(rig.form, "Latitude");
+    latitude->setFocus();
+    latitude->selectAll();
+    QTest::keyClick(latitude, Qt::Key_9);
+    EXPECT_NE(latitude->accessibleDescription(), "");
+    EXPECT_EQ(heard->accessibleName(), latitude->accessibleDescription());
+
+    auto* button = child<QPushButton>(rig.form, "Button1");
+    button->setFocus();
+    QTest::keyClick(button, Qt::Key_Return);
+    QTest::keyClick(button, Qt::Key_Enter, Qt::KeypadModifier);
+    EXPECT_EQ(rig.dialogs.seen.size(), 2);
+    QTest::keyClick(button, Qt::Key_PageDown, Qt::ControlModifier);
+    EXPECT_EQ(QApplication::focusWidget(), button);
+    EXPECT_EQ(heard->accessibleName(), "Network settings");
 }
 
 TEST(Form1Behaviour, FileDialogsStartInConfigAndProposeTheLastFile)
