@@ -43,6 +43,13 @@ def heard_name(control):
     return " ".join(labels) or control.get_name()
 
 
+def keys(*keysyms, control=False):
+    Atspi.generate_keyboard_event(4 * control, None, Atspi.KeySynthType.LOCKMODIFIERS)
+    for keysym in keysyms:
+        Atspi.generate_keyboard_event(keysym, None, Atspi.KeySynthType.SYM)
+    Atspi.generate_keyboard_event(4 * control, None, Atspi.KeySynthType.UNLOCKMODIFIERS)
+
+
 def record(event):
     try:
         events.append((event.type, event.source.get_role(), event.source.get_name()))
@@ -78,14 +85,17 @@ try:
     box = control[Role.PAGE_TAB, "Device settings"].get_extents(Atspi.CoordType.SCREEN)
     wait_for(("object:state-changed:focused", Role.PAGE_TAB_LIST, "Device settings"), "the tabs took no focus",
              lambda: Atspi.generate_mouse_event(box.x + box.width // 2, box.y + box.height // 2, "b1c"))
-    Atspi.generate_keyboard_event(0xff53, None, Atspi.KeySynthType.SYM)  # Right
+    keys(0xff53)  # Right
     wait_for(("object:state-changed:focused", Role.PAGE_TAB, "Network settings"), "the tab took no focus")
-
+    keys(0xfe20, 0xfe20)  # Shift+Tab twice
+    wait_for(("object:state-changed:focused", Role.PUSH_BUTTON, "Write config"), "not on Write config")
     for fault, line in heard.WRITES:
         with open(os.path.join(home.name, "faults"), "w") as faults:
             faults.write(fault)
-        control[Role.PUSH_BUTTON, "Write config"].do_action(0)
+        keys(0xff0d)  # Enter
         wait_for(("object:state-changed:showing", Role.NOTIFICATION, line), f"not announced: {line}")
+    keys(0xff56, control=True)  # Ctrl+PageDown, which leaves the focus where it is
+    wait_for(("object:state-changed:showing", Role.NOTIFICATION, "Telnet access"), "the tab not announced")
 finally:
     for process in (app, x):
         process.terminate()
