@@ -183,20 +183,6 @@ TEST(Form1Behaviour, EachButtonRunsItsOperation)
     EXPECT_EQ(rig.form.settings().text("Callsign"), "SP3ABC");
 }
 
-TEST(Form1Behaviour, AFaultIsHeardAsItAppearsInTheFieldThatHasTheFocus)
-{
-    Form1Rig rig;
-    rig.form.show();
-    rig.form.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&rig.form));
-    auto* latitude = child<QLineEdit>(rig.form, "Latitude");
-    latitude->setFocus();
-    latitude->selectAll();
-    QTest::keyClick(latitude, Qt::Key_9);
-    EXPECT_NE(latitude->accessibleDescription(), "");
-    EXPECT_EQ(child(rig.form, "Announcer")->accessibleName(), latitude->accessibleDescription());
-}
-
 TEST(Form1Behaviour, FileDialogsStartInConfigAndProposeTheLastFile)
 {
     Form1Rig rig;
