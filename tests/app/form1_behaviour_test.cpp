@@ -145,24 +145,20 @@ TEST(Form1Behaviour, EachButtonRunsItsOperation)
         void (TForm1::*click)();
         QStringList lastLines;
         QStringList boxes;
-        const char* heard; // by a screen reader, at the end
     };
     const Step steps[] = {
         {"write config",
          &TForm1::Button5Click,
          {"Page written: 192/192", "Eeprom write success"},
-         {},
-         "Eeprom write success"},
+         {}},
         {"read config",
          &TForm1::Button4Click,
          {"Eeprom read success.", "Orvik 2.0 found, vid: Vid_0483, pid: A04F"},
-         {"notice: Firmware version: 1.02"},
-         "Eeprom read success."},
+         {"notice: Firmware version: 1.02"}},
         {"upload firmware",
          &TForm1::Button3Click,
          {"Page written: 2/2", "Firmware upgrade success"},
-         {},
-         "Firmware upgrade success"},
+         {}},
     };
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
@@ -170,7 +166,6 @@ TEST(Form1Behaviour, EachButtonRunsItsOperation)
         (rig.form.*step.click)();
         EXPECT_EQ(lastLogLines(rig.form, 2), step.lastLines);
         EXPECT_EQ(rig.dialogs.seen, step.boxes);
-        EXPECT_EQ(child(rig.form, "Announcer")->accessibleName(), step.heard);
         EXPECT_EQ(child<QProgressBar>(rig.form, "ProgressBar1")->value(), 0);
     }
     EXPECT_EQ(rig.device.appliances().front().firmware.size(), 64);

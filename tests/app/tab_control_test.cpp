@@ -49,8 +49,6 @@ TEST(TabControl, KeysMoveBetweenTabs)
          Qt::ControlModifier | Qt::ShiftModifier, 1},
         {"Ctrl+Shift+Tab wraps", 0, true, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier,
          8},
-        {"Ctrl+PageDown from a page", 2, false, Qt::Key_PageDown, Qt::ControlModifier, 3},
-        {"Ctrl+PageUp wraps", 0, true, Qt::Key_PageUp, Qt::ControlModifier, 8},
         {"Right on the tabs", 4, true, Qt::Key_Right, Qt::NoModifier, 5},
         {"Left on the tabs", 4, true, Qt::Key_Left, Qt::NoModifier, 3},
         {"Left stops at the first", 0, true, Qt::Key_Left, Qt::NoModifier, 0},

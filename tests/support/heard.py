@@ -10,3 +10,6 @@ NAMED = ([f"{row}, octet {n} of 4" for row in ("IP Address", "IP Mask", "Gateway
 WRITES = (("", "Eeprom write success"), ("write 6 refuse\n", "Page write error: 7/192"))
 # A character typed over Latitude, and its fault.
 FAULT = ("9", "Our latitude - syntax error (e.g. 5221.60N, format: DDMM.MM).")
+# Lines of the special strings dialog that Orca does not read when it opens.
+SPECIAL_STRINGS = ("<date> - inserts current time in format: DDHHMM. ", "Example:",
+                   "@<date>z<lat>/<long>-Orvik Test.")
