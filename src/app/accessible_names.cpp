@@ -10,7 +10,7 @@ namespace orvik {
 namespace {
 
 // One row names `count` controls: settings `step` apart from `first`, or the
-// window's control `object`.
+// window's control `object`. "%1" stands for the number of a group's member.
 struct NameRow {
     constexpr NameRow(Setting first, const char* text, int count = 1, int step = 1)
         : first(first), text(text), count(count), step(step)
@@ -47,46 +47,29 @@ constexpr NameRow kNames[] = {
 };
 // clang-format on
 
-std::vector<ControlName> build()
-{
-    std::vector<ControlName> names;
-    for (const NameRow& row : kNames) {
-        if (row.object) {
-            names.push_back({QLatin1String(row.object), row.text});
-            continue;
-        }
-        for (int i = 0; i < row.count; ++i) {
-            names.push_back({settingName(settingAfter(row.first, i * row.step)), row.text,
-                             row.count > 1 ? i + 1 : 0});
-        }
-    }
-    return names;
-}
-
 } // namespace
-
-QString ControlName::name() const
-{
-    const QString words = QLatin1String(text);
-    return number ? words.arg(number) : words;
-}
-
-const std::vector<ControlName>& controlNames()
-{
-    static const std::vector<ControlName> names = build();
-    return names;
-}
 
 void nameControls(QWidget& window)
 {
     const QList<QLabel*> labels = window.findChildren<QLabel*>();
-    for (const ControlName& c : controlNames()) {
-        auto* control = window.findChild<QWidget*>(c.object);
+    const auto name = [&](const QString& object, const QString& text) {
+        auto* control = window.findChild<QWidget*>(object);
         Q_ASSERT(control);
-        control->setAccessibleName(c.name());
+        control->setAccessibleName(text);
         for (QLabel* label : labels) {
             if (label->buddy() == control)
-                label->setAccessibleName(c.name());
+                label->setAccessibleName(text);
+        }
+    };
+    for (const NameRow& row : kNames) {
+        const QString text = QString::fromUtf8(row.text);
+        if (row.object) {
+            name(QLatin1String(row.object), text);
+            continue;
+        }
+        for (int i = 0; i < row.count; ++i) {
+            name(settingName(settingAfter(row.first, i * row.step)),
+                 row.count > 1 ? text.arg(i + 1) : text);
         }
     }
 }
