@@ -1,6 +1,5 @@
 #!/usr/bin/python3
-"""The window as a screen reader finds it through AT-SPI, on an X server of its
-own (offscreen offers no AT-SPI); run under dbus-run-session, given the program."""
+"""The window through AT-SPI, on an X server of its own; under dbus-run-session, given the program."""
 import os, pathlib, subprocess, sys, tempfile, time
 import gi
 gi.require_version("Atspi", "2.0")
@@ -54,14 +53,14 @@ def record(event):
 
 home = tempfile.TemporaryDirectory()
 x = subprocess.Popen(["Xvfb", "-displayfd", "1", "-nolisten", "tcp"], stdout=subprocess.PIPE, stderr=subprocess.DEVNULL)
-os.environ.update(DISPLAY=":" + x.stdout.readline().decode().strip(), XDG_RUNTIME_DIR=home.name)
+os.environ.update(DISPLAY=":" + x.stdout.readline().decode().strip(), XDG_RUNTIME_DIR=home.name, HOME=home.name,
+                  QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1")  # offscreen has no AT-SPI
 # The AT-SPI registry, started on demand, synthesises clicks and keys on it.
 subprocess.run(["dbus-update-activation-environment", "DISPLAY"], check=True)
 Atspi.init()
 listener = Atspi.EventListener.new(record)
 listener.register(FOCUSED), listener.register(SHOWN)
-app = subprocess.Popen([sys.argv[1], "--emulator", home.name], env=dict(
-    os.environ, HOME=home.name, QT_QPA_PLATFORM="xcb", QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+app = subprocess.Popen([sys.argv[1], "--emulator", home.name])
 try:
     wait_for((SHOWN, Role.PROGRESS_BAR, "Progress"))
     controls = [c for a in descendants(Atspi.get_desktop(0)) if a.get_name() == "Orvik 2.0 Configurator"
@@ -88,13 +87,7 @@ try:
     wait_for((SHOWN, Role.NOTIFICATION, "Device settings"))
     keys(TAB, TAB, TAB, TAB, ord(heard.FAULT[0]))
     wait_for((SHOWN, Role.NOTIFICATION, heard.FAULT[1]))
-    # "Special strings" opens on the special strings, which are read line by line.
-    keys(PAGE_UP, PAGE_UP, modifiers=CONTROL)
-    keys(*[SHIFT_TAB] * 7, ENTER)
-    for line in heard.SPECIAL_STRINGS:
-        wait_for((FOCUSED, Role.LABEL, line), lambda: keys(TAB))
 finally:
     for process in (app, x):
-        process.terminate()
-        process.wait()
+        process.terminate(), process.wait()
 sys.exit("\n".join(failures) or None)

@@ -8,8 +8,4 @@ NAMED = ([f"{row}, octet {n} of 4" for row in ("IP Address", "IP Mask", "Gateway
          + ["Weather report comment"] + [f"Beacon {n} message" for n in range(1, 9)])
 # A write, and one whose seventh page the appliance refuses: their last lines.
 WRITES = (("", "Eeprom write success"), ("write 6 refuse\n", "Page write error: 7/192"))
-# A character typed over Latitude, and its fault.
-FAULT = ("9", "Our latitude - syntax error (e.g. 5221.60N, format: DDMM.MM).")
-# Lines of the special strings dialog that Orca does not read when it opens.
-SPECIAL_STRINGS = ("<date> - inserts current time in format: DDHHMM. ", "Example:",
-                   "@<date>z<lat>/<long>-Orvik Test.")
+FAULT = ("9", "Our latitude - syntax error (e.g. 5221.60N, format: DDMM.MM).")  # typed over Latitude
