@@ -34,7 +34,6 @@ TEST(GuiReporter, LogKeepsEveryLineInOrderAndShowsTheNewest)
     expected << "Firmware upgrade success";
     reporter.flush();
     EXPECT_EQ(memo->toPlainText().split('\n'), expected);
-    // A screen reader reads the log from its caret.
     EXPECT_EQ(memo->textCursor().position(), memo->document()->lastBlock().position());
     const QScrollBar* bar = memo->verticalScrollBar();
     EXPECT_GT(bar->maximum(), 0);
