@@ -48,6 +48,8 @@ int runOnDevice(Context& ctx, const std::function<Result<>(HidTransport&)>& sess
         ctx.err << "orvikctl: " << loaded.errorText() << Qt::endl;
         return 1;
     }
+    for (const QString& line : emulator.unlistedLines())
+        ctx.err << "orvikctl: " << line << Qt::endl;
     return runSession(ctx, emulator, session) ? 0 : 1;
 }
 

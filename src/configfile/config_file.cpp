@@ -121,10 +121,15 @@ Result<> ExportConfigFile(const Settings& settings, const QString& path)
             return accepted;
         entries.push_back({key.section, key.key, exportValue(settings, key)});
     }
-    if (const Result<> saved = updateIniFile(path, entries); !saved.ok())
-        return OperationError(QStringLiteral("Unable to write to ") + shownPath(path),
-                              saved.errorText());
-    return {};
+    const Result<> saved = updateIniFile(path, entries);
+    if (saved.ok())
+        return {};
+    QString text = QStringLiteral("Unable to write to ") + shownPath(path);
+    // The box says why too when the reason is ours, not the system's.
+    const QString& reason = saved.errorText();
+    if (reason == kUpdatedElsewhere || reason == kNotIniText)
+        text += QStringLiteral(": ") + reason;
+    return OperationError(text, reason);
 }
 
 Result<> ImportConfigFile(Settings& settings, const QString& path, Reporter& reporter)

@@ -14,10 +14,11 @@ class Settings;
 // ConversionError, and a text that a line of the file cannot hold (a character
 // Latin-1 cannot hold, a line break) is refused for the information box;
 // either way the file stays as it was. The keys then replace their values in
-// the file, which is replaced as a whole (writeFileAtomically). A file that
-// cannot be written, or is UTF-16 text, stays as it was and fails with "Unable
-// to write to <full path>" for the error box, its reason() saying why in the
-// system's words for orvikctl's one line.
+// the file, which is replaced as a whole (updateIniFile). A file that cannot
+// be written or updated stays as it was and fails with "Unable to write to
+// <full path>" for the error box, its reason() saying why for orvikctl's one
+// line; the box gives the reason too when another program is updating the
+// file, or it is not a configuration file.
 Result<> ExportConfigFile(const Settings& settings, const QString& path);
 
 // "Read from file" after the dialog. Fails for the information box when the

@@ -148,6 +148,11 @@ TEST_F(OrvikctlDevice, CreatesItsFilesAndRefusesAForeignImage)
     EXPECT_EQ(lines(run({"read"}).err).last(),
               "Eeprom checksum error. Please reload configuration.");
 
+    // A link in the lock's place, where it would make a file elsewhere.
+    ASSERT_TRUE(QFile::remove(emu + "/lock") && QFile::link(dir.filePath("made"), emu + "/lock"));
+    EXPECT_EQ(run({"info"}).status, 1);
+    EXPECT_FALSE(QFile::exists(dir.filePath("made")));
+
     put("eeprom.bin", QByteArray(6143, '\0'));
     const CliRun bad = run({"info"});
     EXPECT_EQ(bad.status, 1);
@@ -218,6 +223,7 @@ TEST_F(OrvikctlDevice, UploadsAFirmwareFileIntoTheEmulator)
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, kFound + "\nPage written: 1/2\nPage written: 2/2\nFirmware upgrade success\n");
     EXPECT_EQ(get("firmware.bin"), QByteArray(33, '\x5A') + QByteArray(31, '\0'));
+    EXPECT_FALSE(QFile::exists(emu + "/eeprom.bin")); // only the firmware was sent
 
     // Refused before the appliance is looked for.
     const struct {
