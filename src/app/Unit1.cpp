@@ -240,7 +240,8 @@ void TForm1::readSettingsFile(const QString& path)
     orvik::tell(*reporter_, ImportConfigFile(settings_, path, *reporter_));
 }
 
-void TForm1::runWrite(orvik::Written written, const std::function<void()>& session)
+void TForm1::runWrite(orvik::Written written, HidTransport& appliance,
+                      const std::function<void(HidTransport&)>& session)
 {
     orvik::WriteGuard guard("orvik-configurator", written);
     // Also when the session ends in the error box.
@@ -248,7 +249,8 @@ void TForm1::runWrite(orvik::Written written, const std::function<void()>& sessi
         if (const int signal = guard.end())
             QCoreApplication::exit(128 + signal);
     });
-    session();
+    GuardedAppliance guarded(appliance, guard);
+    session(guarded);
 }
 
 void TForm1::Button3Click()
@@ -262,8 +264,8 @@ void TForm1::Button3Click()
                 return;
         }
         const FirmwareSource& source = file ? *file : *services_.firmware;
-        runOnAppliance([&](HidTransport& appliance) {
-            runWrite(orvik::Written::Firmware, [&] {
+        runOnAppliance([&](HidTransport& chosen) {
+            runWrite(orvik::Written::Firmware, chosen, [&](HidTransport& appliance) {
                 orvik::tell(*reporter_, UploadFirmwareSession(
                                             appliance, source, *reporter_, [this](bool enabled) {
                                                 setOperationButtonsEnabled(enabled);
@@ -304,8 +306,8 @@ void TForm1::Button4Click()
 void TForm1::Button5Click()
 {
     runOperation([this] {
-        runOnAppliance([this](HidTransport& appliance) {
-            runWrite(orvik::Written::Configuration, [&] {
+        runOnAppliance([this](HidTransport& chosen) {
+            runWrite(orvik::Written::Configuration, chosen, [&](HidTransport& appliance) {
                 orvik::tell(*reporter_,
                             WriteConfigSession(settings_, outgoing_, appliance, *reporter_));
             });

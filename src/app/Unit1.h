@@ -77,9 +77,12 @@ private:
     // Runs one operation to its end; the error box takes what escapes it.
     void runOperation(const std::function<void()>& operation);
     void setOperationButtonsEnabled(bool enabled);
-    // A session that writes the appliance: a signal does not cut it in half,
-    // and after one the program ends with 128 + the signal (WriteGuard).
-    void runWrite(orvik::Written written, const std::function<void()>& session);
+    // A session that writes the appliance: a signal before its first page
+    // ends the program at once; from there on it does not cut the write in
+    // half, and the program ends after it, with 128 + the signal
+    // (WriteGuard).
+    void runWrite(orvik::Written written, orvik::HidTransport& appliance,
+                  const std::function<void(orvik::HidTransport&)>& session);
     void readSettingsFile(const QString& path);
     // Runs a session on the appliance chosen for this run; asks which one
     // first when there is more than one and none is chosen, and does nothing
