@@ -47,6 +47,20 @@ void writeOut(const char* bytes, qsizetype size)
 
 } // namespace
 
+HeldInterrupts::HeldInterrupts()
+{
+    sigset_t set;
+    sigemptyset(&set);
+    for (const int signal : kInterrupts)
+        sigaddset(&set, signal);
+    pthread_sigmask(SIG_BLOCK, &set, &previousMask_);
+}
+
+HeldInterrupts::~HeldInterrupts()
+{
+    pthread_sigmask(SIG_SETMASK, &previousMask_, nullptr);
+}
+
 WriteGuard::WriteGuard(const char* program, Written written, OpenLine* openLine)
     : interruptedLine_(QByteArray(program) + kInterrupted),
       finishingLine_(QByteArray(program) + kFinishing),

@@ -17,6 +17,20 @@ enum class Written { Configuration, Firmware };
 // The signals that end a program, which a write holds back.
 inline constexpr int kInterrupts[] = {SIGINT, SIGTERM, SIGHUP};
 
+// While it lives, the interrupts wait on this thread, which in a program of
+// one thread means for the program; one that came meanwhile takes its course
+// when it ends. For steps that must be done together or not at all.
+class HeldInterrupts {
+public:
+    HeldInterrupts();
+    ~HeldInterrupts();
+    HeldInterrupts(const HeldInterrupts&) = delete;
+    HeldInterrupts& operator=(const HeldInterrupts&) = delete;
+
+private:
+    sigset_t previousMask_{};
+};
+
 // A line a front end leaves open on standard error (a progress line drawn in
 // place): the front end says when one is, under `mutex`, and a line written
 // by another thread ends it first, so that it starts on a line of its own.

@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -183,6 +184,17 @@ TEST_F(OrvikctlSave, AFullDiskLeavesEveryFileAsItWas)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"a.cfg", "p.bin"}));
     EXPECT_EQ(QDir(emu).entryList(QDir::Files),
               (QStringList{"eeprom.bin", "faults", "firmware-version", "lock"}));
+
+    // Of read's two outputs the image fits and the configuration file does not.
+    const QString big = write("big.cfg", "[Other]\r\n" + QByteArray(8000, 'x') + "\r\n");
+    const QString got = dir.filePath("got.bin");
+    const QString said = test::withResourceLimit(RLIMIT_FSIZE, 7000, [&] {
+        return runCli(QStringList{"read", "--image", got, "-o", big} + at).err;
+    });
+    EXPECT_TRUE(said.endsWith(": File too large\norvikctl: " + got + " holds the image read; " +
+                              big + " was left as it was\n"))
+        << said.toStdString();
+    EXPECT_EQ(QFileInfo(got).size(), 6144);
 }
 
 TEST_F(OrvikctlSave, AnotherVersionIsWarnedOnStandardErrorAndReadInFull)
