@@ -187,10 +187,6 @@ void TForm1::runOperation(const std::function<void()>& operation)
         return;
     busy_ = true;
     orvik::runOperation(*reporter_, operation);
-    // The window holds no appliance between its operations.
-    if (services_.device) {
-        orvik::tell(*reporter_, services_.device->endSession());
-    }
     reporter_->flush();
     busy_ = false;
     if (closing_)
@@ -245,9 +241,11 @@ void TForm1::runWrite(orvik::Written written, HidTransport& appliance,
 {
     orvik::WriteGuard guard("orvik-configurator", written);
     // Also when the session ends in the error box.
-    const auto exitAfterSignal = qScopeGuard([&guard] {
-        if (const int signal = guard.end())
+    const auto exitAfterSignal = qScopeGuard([this, &guard] {
+        if (const int signal = guard.end()) {
+            ending_ = true;
             QCoreApplication::exit(128 + signal);
+        }
     });
     GuardedAppliance guarded(appliance, guard);
     session(guarded);
@@ -319,9 +317,18 @@ void TForm1::runOnAppliance(const std::function<void(HidTransport&)>& session)
 {
     if (!chooseAppliance())
         return;
-    ChosenAppliance chosen(*services_.device,
-                           appliance_ ? QString::fromStdString(appliance_->path) : QString());
-    session(chosen);
+    // The appliance is the window's only while it exchanges: the boxes, which
+    // the user may leave open for long, wait until the session has ended.
+    reporter_->holdBoxes();
+    orvik::runOperation(*reporter_, [&] {
+        ChosenAppliance chosen(*services_.device,
+                               appliance_ ? QString::fromStdString(appliance_->path) : QString());
+        session(chosen);
+    });
+    orvik::tell(*reporter_, services_.device->endSession());
+    // After a signal the program ends, with nobody left to read a box.
+    if (!ending_)
+        reporter_->showHeldBoxes();
 }
 
 bool TForm1::chooseAppliance()

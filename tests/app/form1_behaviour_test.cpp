@@ -1,7 +1,9 @@
 #include "app/folder_appliance.h"
 #include "app/gui_reporter.h"
 #include "device/config_sessions.h"
+#include "device/device_link.h"
 #include "device/emulator_folder.h"
+#include "files/file_access.h"
 #include "form1_rig.h"
 #include "support/device_texts.h"
 #include "support/silent_reporter.h"
@@ -11,6 +13,7 @@
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -259,7 +262,13 @@ TEST(Form1Behaviour, EmulatedApplianceFolderAndStartFile)
     second.form->Button4Click(); // while orvikctl still has it
     EXPECT_EQ(dialogs.seen.last(), "error: " + orvik::test::kInUse);
     ASSERT_TRUE(cli.endSession().ok());
+    bool freeMeanwhile = false; // while the firmware version box waits
+    dialogs.whileOpen = [&] {
+        freeMeanwhile = orvik::OpenDevice(cli, silent).ok() && cli.endSession().ok();
+    };
     second.form->Button4Click();
+    dialogs.whileOpen = [] {};
+    EXPECT_TRUE(freeMeanwhile);
     EXPECT_EQ(second.form->settings().text("Callsign"), "SP9CLI");
     QFile faults(folder + "/faults"); // unplugged while the window is open
     ASSERT_TRUE(faults.open(QIODevice::WriteOnly) && faults.write("absent\n") == 7);
@@ -318,9 +327,23 @@ TEST(Form1Behaviour, AnErrorEndsTheOperationInTheErrorBox)
     rig.form.settings().setText("Ipaddr1", "168");
     rig.dialogs.answers = {"/nonexistent-folder/orvik.cfg"};
     rig.form.Button1Click();
-    EXPECT_EQ(rig.dialogs.seen.filter("error: "),
-              QStringList({"error: '1x8' is not a valid integer value.",
-                           "error: Unable to write to /nonexistent-folder/orvik.cfg."}));
+    // Another program updating the file: refused at once, never waited for.
+    QTemporaryDir dir;
+    const QString held = dir.filePath("held.cfg");
+    QFile(held).open(QIODevice::WriteOnly);
+    QProcess holder;
+    holder.start("flock", {"-o", held, "-c", "echo held && exec cat"}); // until its input ends
+    ASSERT_TRUE(holder.waitForReadyRead(-1));
+    rig.dialogs.answers = {held};
+    rig.form.Button1Click();
+    holder.closeWriteChannel();
+    ASSERT_TRUE(holder.waitForFinished(-1));
+    EXPECT_EQ(
+        rig.dialogs.seen.filter("error: "),
+        QStringList({"error: '1x8' is not a valid integer value.",
+                     "error: Unable to write to /nonexistent-folder/orvik.cfg.",
+                     "error: Unable to write to " + held + ": " + orvik::kUpdatedElsewhere + "."}));
+    EXPECT_EQ(QFileInfo(held).size(), 0);
     EXPECT_FALSE(QFile::exists(QDir::tempPath() + "/orvik-window-test-never-written.cfg"));
     EXPECT_TRUE(child<QPushButton>(rig.form, "Button1")->isEnabled());
 }
