@@ -126,15 +126,17 @@ int runRead(Context& ctx)
         return 1;
     }
     const QString image = ctx.value(kImageOption);
-    // Both files or neither: an interrupt waits for the second.
-    const HeldInterrupts together;
-    if (!image.isEmpty() && !writeImageFile(ctx, image, received))
-        return 1;
-    if (!ctx.output.isEmpty() && !ctx.saveConfigFile(*settings)) {
-        if (!image.isEmpty())
-            ctx.err << "orvikctl: " << image << " holds the image read; " << ctx.output
-                    << " was left as it was" << Qt::endl;
-        return 1;
+    {
+        // Both files or neither: an interrupt waits for the second.
+        const HeldInterrupts together;
+        if (!image.isEmpty() && !writeImageFile(ctx, image, received))
+            return 1;
+        if (!ctx.output.isEmpty() && !ctx.saveConfigFile(*settings)) {
+            if (!image.isEmpty())
+                ctx.err << "orvikctl: " << image << " holds the image read; " << ctx.output
+                        << " was left as it was" << Qt::endl;
+            return 1;
+        }
     }
     // Kept in a file, the settings need not be printed as well.
     if (ctx.output.isEmpty() && image.isEmpty())
