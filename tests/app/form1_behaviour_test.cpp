@@ -5,6 +5,7 @@
 #include "form1_rig.h"
 #include "support/device_texts.h"
 #include "support/silent_reporter.h"
+#include "support/validation_cases.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -176,6 +177,23 @@ TEST(Form1Behaviour, EachButtonRunsItsOperation)
     rig.dialogs.answers = {file};
     rig.form.Button2Click();
     EXPECT_EQ(rig.form.settings().text("Callsign"), "SP3ABC");
+}
+
+TEST(Form1Behaviour, AnImportLogsWhatItCouldNotRead)
+{
+    Form1Rig rig;
+    QTemporaryDir dir;
+    auto* log = child<QPlainTextEdit>(rig.form, "Memo1");
+    for (const orvik::test::ImportedValue& row : orvik::test::kImportedValues) {
+        QFile file(dir.filePath("w.cfg"));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(orvik::test::kIdent + row.lines);
+        file.close();
+        log->clear();
+        rig.form.importFile(file.fileName());
+        EXPECT_EQ(log->toPlainText(), row.warning) << row.lines;
+    }
+    EXPECT_EQ(rig.dialogs.seen, QStringList());
 }
 
 TEST(Form1Behaviour, FileDialogsStartInConfigAndProposeTheLastFile)

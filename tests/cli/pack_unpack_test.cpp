@@ -103,6 +103,35 @@ TEST_F(OrvikctlPackUnpack, RefusedPackingWritesNothing)
     }
 }
 
+TEST_F(OrvikctlPackUnpack, CheckFailsWherePackFailsAndSaysTheSame)
+{
+    const struct {
+        QStringList sets;
+        QString setting;
+        const char* seen; // nullptr: both pass
+    } rows[] = {
+        {{"Callsign=TOOLONGCALL"}, "Callsign", test::kCallsignTooLong},
+        {{"www_port=65536"}, "www_port", test::kWwwPort},
+        {{"www_port=65535"}, "", nullptr},
+        {{"Uploadpctime=0", "Rtcmonth=13"}, "Rtcmonth", test::kRtcMonth},
+        // Ticked, the clock fields take the time of the write.
+        {{"Uploadpctime=1", "Rtcmonth=13"}, "", nullptr},
+    };
+    for (const auto& row : rows) {
+        QStringList args = {"--time", "1700000000", "--set", "Aprsis_pass=-1"};
+        for (const QString& set : row.sets)
+            args << "--set" << set;
+        SCOPED_TRACE(args.join(' ').toStdString());
+        const CliRun check = runCli(QStringList{"check"} + args);
+        const CliRun pack = runCli(QStringList{"pack"} + args);
+        const QString message = row.seen ? test::messageOf(row.seen) : QString();
+        EXPECT_EQ(check.status, row.seen ? 1 : 0);
+        EXPECT_EQ(check.out, row.seen ? row.setting + ": " + message + '\n' : QString());
+        EXPECT_EQ(pack.status, check.status);
+        EXPECT_EQ(pack.err, row.seen ? message + '\n' : QString());
+    }
+}
+
 TEST_F(OrvikctlPackUnpack, UnpackRefusesBadImages)
 {
     ASSERT_EQ(runCli({"pack", "--time", "1700000000", "-o", path("good")}).status, 0);

@@ -1,5 +1,7 @@
+#include "support/emulator_cli.h"
 #include "support/expected_defaults.h"
 #include "support/run_orvikctl.h"
+#include "support/validation_cases.h"
 
 #include <gtest/gtest.h>
 
@@ -29,6 +31,30 @@ TEST(OrvikctlShow, SetChangesTheShownSettings)
     EXPECT_TRUE(r.out.contains("\nUploadpctime=0\n"));
     EXPECT_TRUE(r.out.startsWith("Weather_stationtype=-1\n"));
     EXPECT_TRUE(r.out.contains("\nBeacon2_msg=a=b\n"));
+}
+
+class OrvikctlImport : public test::EmulatorCli {};
+
+TEST_F(OrvikctlImport, SaysWhatTheFileHoldsThatIsNoNumberUnlessQuiet)
+{
+    for (const test::ImportedValue& row : test::kImportedValues) {
+        SCOPED_TRACE(row.lines);
+        const QString file = write("w.cfg", test::kIdent + row.lines);
+        const QString said = *row.warning ? QString(row.warning) + '\n' : QString();
+        const QStringList commands[] = {{"show", file}, {"check", file}, {"diff", file, file}};
+        for (const QStringList& command : commands) {
+            const CliRun told = runCli(command);
+            const CliRun quiet = runCli(command + QStringList{"--quiet"});
+            EXPECT_EQ(told.err, command[0] == "diff" ? said + said : said);
+            EXPECT_EQ(quiet.err, "");
+            EXPECT_EQ(told.status, quiet.status);
+            EXPECT_EQ(told.out, quiet.out);
+        }
+        const CliRun written = run({"write", file});
+        EXPECT_EQ(written.status, 0);
+        EXPECT_TRUE(written.err.startsWith(said + test::kFound)) << written.err.toStdString();
+        EXPECT_EQ(run({"write", file, "--quiet"}).err, "");
+    }
 }
 
 } // namespace
