@@ -401,18 +401,6 @@ TEST_F(ConfigFile, ImportedValues)
     }
 }
 
-TEST_F(ConfigFile, AValueThatIsNoNumberIsWarnedOf)
-{
-    for (const test::ImportedValue& row : test::kImportedValues) {
-        Settings s(at1700000000);
-        const Result<QStringList> read =
-            ImportConfigFile(s, write("w.cfg", kIdent + row.lines), reporter);
-        ASSERT_TRUE(read.ok()) << row.lines;
-        EXPECT_EQ(*read, *row.warning ? QStringList{row.warning} : QStringList{}) << row.lines;
-    }
-    EXPECT_EQ(reporter.calls, QStringList{});
-}
-
 TEST_F(ConfigFile, UploadpctimeRunsTheEnableRule)
 {
     struct Case {
