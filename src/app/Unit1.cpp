@@ -233,7 +233,11 @@ void TForm1::importFile(const QString& path)
 void TForm1::readSettingsFile(const QString& path)
 {
     lastOpenedFile_ = path;
-    orvik::tell(*reporter_, ImportConfigFile(settings_, path, *reporter_));
+    const Result<QStringList> read = ImportConfigFile(settings_, path, *reporter_);
+    if (orvik::tell(*reporter_, read)) {
+        for (const QString& warning : *read)
+            reporter_->log(warning);
+    }
 }
 
 void TForm1::runWrite(orvik::Written written, HidTransport& appliance,

@@ -3,6 +3,7 @@
 #include "settings/operation.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace orvik {
 
@@ -25,7 +26,9 @@ Result<> ExportConfigFile(const Settings& settings, const QString& path);
 // file is not one of ours (also when it cannot be read at all) or is UTF-16
 // text, and for the error box when the import runs out of memory; otherwise
 // warns once about another version and puts the values into the settings
-// (the clock fields stay as they are).
-Result<> ImportConfigFile(Settings& settings, const QString& path, Reporter& reporter);
+// (the clock fields stay as they are). Succeeds with one line for the log per
+// number, list index or flag in the file that is not a number, whose default
+// was taken: "warning: Ipmask3: 'x' is not a number; 0 was taken."
+Result<QStringList> ImportConfigFile(Settings& settings, const QString& path, Reporter& reporter);
 
 } // namespace orvik

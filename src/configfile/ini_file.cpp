@@ -42,12 +42,12 @@ IniReader::IniReader(const QString& path, std::span<const IniName> names)
 
 std::optional<QString> IniReader::find(QByteArrayView section, QByteArrayView key) const
 {
-    // The keys are mostly read in the order named: the search starts after
-    // the last one found.
+    // The keys are mostly read in the order named, some twice: the search
+    // starts at the last one found.
     for (std::size_t n = 0; n < names_.size(); ++n) {
         const std::size_t i = (next_ + n) % names_.size();
         if (sameIniName(names_[i].key, key) && sameIniName(names_[i].section, section)) {
-            next_ = (i + 1) % names_.size();
+            next_ = i;
             return values_[i];
         }
     }
@@ -72,6 +72,14 @@ std::int32_t IniReader::readInteger(QByteArrayView section, QByteArrayView key,
 bool IniReader::readFlag(QByteArrayView section, QByteArrayView key, bool defaultValue) const
 {
     return readInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+std::optional<QString> IniReader::notANumber(QByteArrayView section, QByteArrayView key) const
+{
+    std::optional<QString> value = find(section, key);
+    if (value && tryReadNumber(*value))
+        return std::nullopt;
+    return value;
 }
 
 Result<QByteArray> updatableText(const QString& path)

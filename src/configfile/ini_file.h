@@ -36,6 +36,9 @@ public:
                              std::int32_t defaultValue) const;
     // Any non-zero number means set.
     bool readFlag(QByteArrayView section, QByteArrayView key, bool defaultValue) const;
+    // The value of a key that is there but is not a number, which the two
+    // reads above pass over for their default.
+    std::optional<QString> notANumber(QByteArrayView section, QByteArrayView key) const;
 
 private:
     std::optional<QString> find(QByteArrayView section, QByteArrayView key) const;

@@ -7,6 +7,7 @@
 #include "form1_rig.h"
 #include "support/device_texts.h"
 #include "support/silent_reporter.h"
+#include "support/validation_cases.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -179,6 +180,18 @@ TEST(Form1Behaviour, EachButtonRunsItsOperation)
     rig.dialogs.answers = {file};
     rig.form.Button2Click();
     EXPECT_EQ(rig.form.settings().text("Callsign"), "SP3ABC");
+}
+
+TEST(Form1Behaviour, AnImportLogsWhatItCouldNotRead)
+{
+    Form1Rig rig;
+    QTemporaryDir dir;
+    QFile file(dir.filePath("w.cfg"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(orvik::test::kIdent + orvik::test::kImportedValues[0].lines);
+    file.close();
+    rig.form.importFile(file.fileName());
+    EXPECT_EQ(lastLogLines(rig.form, 1), QStringList{orvik::test::kImportedValues[0].warning});
 }
 
 TEST(Form1Behaviour, FileDialogsStartInConfigAndProposeTheLastFile)
