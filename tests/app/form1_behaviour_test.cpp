@@ -26,6 +26,7 @@
 #include <utility>
 
 #include <csignal>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -329,6 +330,39 @@ TEST(Form1Behaviour, ASignalLetsTheWriteFinishThenEndsTheProgram)
     bystander.join();
     ::close(bystanderPipe[0]);
     ::close(bystanderPipe[1]);
+}
+
+// Before the first page a signal ends the program at once, having written
+// nothing; the window runs in a child, which it ends.
+TEST(Form1Behaviour, ASignalBeforeTheFirstPageEndsTheProgramWithoutWriting)
+{
+    int said[2];
+    ASSERT_EQ(::pipe(said), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(said[1], STDERR_FILENO);
+        Form1Rig rig;
+        rig.device.onRequest = [](const orvik::Appliance&, const orvik::Report& request) {
+            if (request[1] == static_cast<std::uint8_t>(orvik::Command::FirmwareVersion)) {
+                ::kill(::getpid(), SIGTERM);
+                ::sleep(60); // a slow reply, during which the program ends
+            }
+        };
+        rig.form.Button5Click();
+        ::_exit(0);
+    }
+    ::close(said[1]);
+    QByteArray text;
+    char buffer[256];
+    for (ssize_t n; (n = ::read(said[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, n);
+    ::close(said[0]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_EQ(WEXITSTATUS(status), 128 + SIGTERM);
+    EXPECT_TRUE(text.endsWith("orvik-configurator: interrupted before anything was sent; the "
+                              "appliance is unchanged\n"))
+        << text.constData();
 }
 
 TEST(Form1Behaviour, AnErrorEndsTheOperationInTheErrorBox)
