@@ -1,18 +1,19 @@
 #pragma once
 
+#include "app/dialogs.h"
 #include "settings/operation.h"
 
 #include <QElapsedTimer>
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QPlainTextEdit;
 class QProgressBar;
 
 namespace orvik {
-
-class Dialogs;
 
 // Shows what an operation reports: lines in the log, the progress bar, and
 // the three boxes. Operations block the one thread, so the log and the bar
@@ -43,7 +44,13 @@ public:
     // how far it came (a page done, the appliance found) are not announced.
     void finish();
 
+    // From here the boxes wait until showHeldBoxes shows them, in the order
+    // they came; the lines and the bar do not.
+    void holdBoxes();
+    void showHeldBoxes();
+
 private:
+    void box(BoxKind kind, const QString& text);
     void changed();
     void paintNow();
     void applyPosition();
@@ -57,6 +64,8 @@ private:
     QStringList pendingLines_;
     std::optional<int> pendingPosition_;
     bool unpainted_ = false;
+    bool holding_ = false;
+    std::vector<std::pair<BoxKind, QString>> held_;
 };
 
 } // namespace orvik

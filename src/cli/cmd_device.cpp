@@ -6,6 +6,7 @@
 #include "device/config_sessions.h"
 #include "device/device_link.h"
 #include "device/protocol.h"
+#include "device/write_guard.h"
 #include "settings/settings.h"
 
 namespace orvik::cli {
@@ -125,10 +126,18 @@ int runRead(Context& ctx)
         return 1;
     }
     const QString image = ctx.value(kImageOption);
-    if (!image.isEmpty() && !writeImageFile(ctx, image, received))
-        return 1;
-    if (!ctx.output.isEmpty() && !ctx.saveConfigFile(*settings))
-        return 1;
+    {
+        // Both files or neither: an interrupt waits for the second.
+        const HeldInterrupts together;
+        if (!image.isEmpty() && !writeImageFile(ctx, image, received))
+            return 1;
+        if (!ctx.output.isEmpty() && !ctx.saveConfigFile(*settings)) {
+            if (!image.isEmpty())
+                ctx.err << "orvikctl: " << image << " holds the image read; " << ctx.output
+                        << " was left as it was" << Qt::endl;
+            return 1;
+        }
+    }
     // Kept in a file, the settings need not be printed as well.
     if (ctx.output.isEmpty() && image.isEmpty())
         ctx.printSettings(*settings);

@@ -3,6 +3,7 @@
 #include "cli/command_files.h"
 #include "cli/context.h"
 #include "cli/options.h"
+#include "configfile/ini_file.h"
 #include "files/file_access.h"
 #include "orvik_version.h"
 
@@ -25,6 +26,8 @@ const std::array kCommands = {
 };
 
 const char* const kUsage = "Usage: orvikctl COMMAND [options] [arguments]";
+// How long a command waits for another program's update of a file it updates.
+constexpr std::chrono::seconds kFileLockPatience{30};
 // One line, so that the help stays within a screen.
 const char* const kDeviceNote =
     "Exit status 1: the command failed, 2: a usage error. See orvikctl(1).\n";
@@ -179,6 +182,27 @@ QString takeOption(Context& ctx, const CommandDef& command, const QCommandLinePa
     return {};
 }
 
+// Takes `lock` on a file the command updates in place, waiting a while for
+// another program's update, and looks at what the file holds before anything
+// is done; false, with one line on standard error, when the file is not to
+// be updated.
+bool lockForUpdate(Context& ctx, const QString& path, std::optional<FileUpdateLock>& lock)
+{
+    const auto waiting = [&] {
+        ctx.err << "orvikctl: waiting for " << path << ": " << kUpdatedElsewhere << Qt::endl;
+    };
+    if (!lock.emplace(path, kFileLockPatience, waiting).taken().ok()) {
+        ctx.err << "orvikctl: gave up waiting for " << path << " after "
+                << kFileLockPatience.count() << " seconds; nothing was changed" << Qt::endl;
+        return false;
+    }
+    if (const Result<QByteArray> text = updatableText(path); !text.ok()) {
+        ctx.err << "orvikctl: cannot write " << path << ": " << text.errorText() << Qt::endl;
+        return false;
+    }
+    return true;
+}
+
 // Takes everything the command line says into `ctx`, then runs the command;
 // a usage error, printed before anything is touched, when it says something
 // the command cannot take.
@@ -208,8 +232,8 @@ int runCommand(Context& ctx, const CommandDef& command, const QStringList& args)
     // a time, so that two commands at once both land.
     std::optional<FileUpdateLock> lock;
     for (const OutputFile& out : files.outputs) {
-        if (out.updatesInput)
-            lock.emplace(out.path);
+        if (out.updatesInput && !lockForUpdate(ctx, out.path, lock))
+            return 1;
     }
     return command.run(ctx);
 }

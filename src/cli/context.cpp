@@ -23,16 +23,23 @@ std::unique_ptr<Settings> Context::freshSettings() const
 std::unique_ptr<Settings> Context::prepareSettings()
 {
     auto settings = freshSettings();
-    if (!positional.isEmpty()) {
-        if (const Result<> read = ImportConfigFile(*settings, positional.first(), reporter);
-            !read.ok()) {
-            report(reporter, read.error());
-            return nullptr;
-        }
-    }
+    if (!positional.isEmpty() && !importConfigFile(*settings, positional.first()))
+        return nullptr;
     if (!applySets(*settings))
         return nullptr;
     return settings;
+}
+
+bool Context::importConfigFile(Settings& settings, const QString& path)
+{
+    const Result<QStringList> read = ImportConfigFile(settings, path, reporter);
+    if (!tell(reporter, read))
+        return false;
+    if (reporter.mode() != CliReporter::Mode::Quiet) {
+        for (const QString& warning : *read)
+            err << warning << Qt::endl;
+    }
+    return true;
 }
 
 bool Context::saveConfigFile(const Settings& settings)

@@ -47,6 +47,10 @@ struct Context {
     // imported configuration file when one is given, then by the --set
     // options. nullptr (message printed) when that fails.
     std::unique_ptr<Settings> prepareSettings();
+    // Imports the configuration file `path` into `settings` as "Read from
+    // file" does, then prints what it could not read (unless --quiet); false
+    // (message printed) when the file is refused.
+    bool importConfigFile(Settings& settings, const QString& path);
     // Saves `settings` to the -o file as "Save to file" does; false (message
     // printed) when that fails.
     bool saveConfigFile(const Settings& settings);

@@ -48,14 +48,19 @@ int runOnDevice(Context& ctx, const std::function<Result<>(HidTransport&)>& sess
         ctx.err << "orvikctl: " << loaded.errorText() << Qt::endl;
         return 1;
     }
+    for (const QString& line : emulator.unlistedLines())
+        ctx.err << "orvikctl: " << line << Qt::endl;
     return runSession(ctx, emulator, session) ? 0 : 1;
 }
 
 int runWriteOnDevice(Context& ctx, Written written,
                      const std::function<Result<>(HidTransport&)>& session)
 {
-    WriteGuard guard("orvikctl", written);
-    const int status = runOnDevice(ctx, session);
+    WriteGuard guard("orvikctl", written, &ctx.reporter.openLine());
+    const int status = runOnDevice(ctx, [&](HidTransport& transport) {
+        GuardedAppliance guarded(transport, guard);
+        return session(guarded);
+    });
     const int signal = guard.end();
     return signal != 0 ? 128 + signal : status;
 }

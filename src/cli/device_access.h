@@ -18,7 +18,8 @@ struct Context;
 // read or written).
 int runOnDevice(Context& ctx, const std::function<Result<>(HidTransport&)>& session);
 // The same for a session that writes `written` to the appliance, under a
-// WriteGuard: 128 + the signal when one came meanwhile.
+// WriteGuard whose pages start with the first page the session sends: 128 +
+// the signal when one came meanwhile.
 int runWriteOnDevice(Context& ctx, Written written,
                      const std::function<Result<>(HidTransport&)>& session);
 

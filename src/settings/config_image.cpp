@@ -21,8 +21,8 @@ namespace {
 enum class ImageEncoding {
     Index,       // u8 item index, 255 when nothing is selected
     Flag,        // u8, 1 checked, 0 not
-    U8,          // number, its low 8 bits
-    U16,         // number, its low 16 bits, little-endian
+    U8,          // number, which its rules keep within a byte
+    U16,         // number, which its rules keep within 16 bits, little-endian
     Port,        // U16; an empty field stores 0
     Text,        // Latin-1 bytes and a zero within `width` bytes
     UpperText,   // Text with a to z upper-cased
@@ -131,11 +131,6 @@ const std::vector<Field>& layout()
     return fields;
 }
 
-QString tooLongMessage(const QString& setting, int limit)
-{
-    return QStringLiteral("%1 - text too long (at most %2 characters).").arg(setting).arg(limit);
-}
-
 // The low 16 bits of a number, little-endian.
 void putU16(ConfigImage& image, int offset, std::uint32_t value)
 {
@@ -150,48 +145,41 @@ std::uint32_t sumOfImage(const ConfigImage& image)
     return sum;
 }
 
-// The text of a field as it may be stored: Latin-1, at most the setting's
-// maximum length; fails for the information box saying why not.
-Result<QByteArray> storableText(Setting setting, const QString& text)
+bool isText(ImageEncoding encoding)
 {
-    auto bytes = toLatin1(text);
-    if (!bytes)
-        return refusal(latin1RefusalMessage(settingName(setting)));
-    const int limit = settingDef(setting).maxLength;
-    if (bytes->size() > limit)
-        return refusal(tooLongMessage(settingName(setting), limit));
-    return *std::move(bytes);
+    return encoding == ImageEncoding::Text || encoding == ImageEncoding::UpperText ||
+           encoding == ImageEncoding::Callsign || encoding == ImageEncoding::ToCall;
 }
 
-// Stores one setting, or fails saying why it cannot be stored. Throws
-// ConversionError.
-Result<> store(const Field& field, const Settings& settings, ConfigImage& image)
+// Stores one setting whose value has passed its rules, so that it fits its
+// field. Throws ConversionError.
+void store(const Field& field, const Settings& settings, ConfigImage& image)
 {
     std::uint8_t* at = image.data() + field.offset;
     switch (field.encoding) {
     case ImageEncoding::Index: {
         const int index = settings.index(field.setting);
         *at = index < 0 ? 255 : static_cast<std::uint8_t>(index);
-        return {};
+        return;
     }
     case ImageEncoding::Flag:
         *at = settings.checked(field.setting) ? 1 : 0;
-        return {};
+        return;
     case ImageEncoding::U8:
         *at = static_cast<std::uint8_t>(readNumber(settings.text(field.setting)));
-        return {};
+        return;
     case ImageEncoding::Port:
         if (settings.text(field.setting).isEmpty())
-            return {};
+            return;
         [[fallthrough]];
     case ImageEncoding::U16:
         putU16(image, field.offset,
                static_cast<std::uint32_t>(readNumber(settings.text(field.setting))));
-        return {};
+        return;
     case ImageEncoding::StationSsid:
     case ImageEncoding::DestSsid:
         *at = static_cast<std::uint8_t>('0' + readNumber(settings.text(field.setting)));
-        return {};
+        return;
     case ImageEncoding::Text:
     case ImageEncoding::UpperText:
     case ImageEncoding::Callsign:
@@ -199,17 +187,13 @@ Result<> store(const Field& field, const Settings& settings, ConfigImage& image)
         break;
     }
 
-    Result<QByteArray> stored = storableText(field.setting, settings.text(field.setting));
-    if (!stored.ok())
-        return stored.error();
-    QByteArray bytes = *std::move(stored);
+    QByteArray bytes = settings.text(field.setting).toLatin1();
     if (field.encoding != ImageEncoding::Text)
         upperCase(bytes);
     if (field.encoding == ImageEncoding::Callsign || field.encoding == ImageEncoding::ToCall)
         std::memset(at, ' ', kCallWidth);
     // The image was cleared, so a Text field's terminator is already there.
     std::memcpy(at, bytes.constData(), bytes.size());
-    return {};
 }
 
 // The bytes from `at` up to the first zero, but never beyond `width`.
@@ -277,14 +261,10 @@ Result<> PackConfigImage(const Settings& settings, ConfigImage& image)
     std::memcpy(image.data() + kConfigVersionOffset, kVersionLiteral, sizeof kVersionLiteral - 1);
     image[kFixedOneOffset] = 1;
 
-    const std::vector<Rule>& rules = validationRules();
     for (const Field& field : layout()) {
-        for (const Rule& rule : rules) {
-            if (rule.setting == field.setting && !passes(rule, settings.text(rule.setting)))
-                return refusal(rule.message);
-        }
-        if (Result<> stored = store(field, settings, image); !stored.ok())
-            return stored;
+        if (const std::optional<QString> fault = firstFault(settings, field.setting))
+            return refusal(*fault);
+        store(field, settings, image);
     }
 
     std::memcpy(image.data() + kEndOffset, kEndMarker, 3);
@@ -316,6 +296,13 @@ bool CheckEepromImage(const ConfigImage& image)
 {
     return qFromLittleEndian<std::uint32_t>(image.data()) == sumOfImage(image) &&
            std::memcmp(image.data() + kEndOffset, kEndMarker, 3) == 0;
+}
+
+bool storedAsText(Setting s)
+{
+    return std::any_of(layout().begin(), layout().end(), [s](const Field& field) {
+        return field.setting == s && isText(field.encoding);
+    });
 }
 
 } // namespace orvik

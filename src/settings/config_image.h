@@ -1,6 +1,7 @@
 #pragma once
 
 #include "files/result.h"
+#include "settings/setting_id.h"
 
 #include <array>
 #include <cstdint>
@@ -16,7 +17,7 @@ using ConfigImage = std::array<std::uint8_t, kImageSize>;
 
 // Clears `image`, validates while packing in the rule order, stamp drawn at
 // settings.clock()(). Fails for the information box with the first failing
-// rule's message. Throws ConversionError.
+// rule's message, so nothing is cut or narrowed. Throws ConversionError.
 Result<> PackConfigImage(const Settings& settings, ConfigImage& image);
 
 // Version test (fails for the information box, no setting touched), then
@@ -25,5 +26,9 @@ Result<> UnpackConfigImage(const ConfigImage& received, Settings& settings);
 
 // The 32-bit sum of offsets 4..1447 equals the u32 at 0, and "END" stands at 1443.
 [[nodiscard]] bool CheckEepromImage(const ConfigImage& image);
+
+// Whether the image keeps `s` as text, one byte per character, in a field
+// that holds its maximum length.
+[[nodiscard]] bool storedAsText(Setting s);
 
 } // namespace orvik
