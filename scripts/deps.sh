@@ -1,23 +1,29 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, what one of the README's commands needs
 # and this machine lacks. Safe to run again: it installs nothing present.
-#   run      building and starting the programs: compiler, CMake, Qt, hidapi,
-#            libjpeg, fonts (scripts/run.sh)
+#   run      building and starting the programs: compiler, CMake, Qt, Qt's
+#            translation tools and its own translations, hidapi, libjpeg,
+#            fonts (scripts/run.sh)
 #   test     all of run's, and the tools of the tests, the fuzzers and the
 #            benchmarks (scripts/test.sh); the screen reader's test takes an
-#            X server, a D-Bus session bus and the AT-SPI registry
+#            X server, a D-Bus session bus and the AT-SPI registry; the
+#            programs are tested in the locales below
 #   package  all of run's, and what making the Debian package needs
 #            (scripts/install.sh)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/steps.sh
 
-run=(cmake g++ make pkg-config qt6-base-dev libhidapi-dev libjpeg-dev
-    fonts-liberation2 fonts-dejavu-core)
+run=(cmake g++ make pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
+    libhidapi-dev libjpeg-dev fonts-liberation2 fonts-dejavu-core)
 package=(dpkg-dev file)
 test=(git libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
     desktop-file-utils appstream xvfb dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
-    "${package[@]}")
+    locales "${package[@]}")
+# The tests run the programs in Polish and German, and in an English locale
+# besides C; the C library's own texts (a file's "No such file or directory")
+# follow the locale only where it has been generated.
+test_locales=(pl_PL de_DE en_GB)
 
 case "${1-}" in
 run) wanted=("${run[@]}") ;;
@@ -39,5 +45,11 @@ if [ ${#missing[@]} -gt 0 ]; then
     # What apt will install besides the packages named: their dependencies.
     count=$(apt-get -s --no-install-recommends install "${missing[@]}" | grep -c '^Inst ') || true
     step "Installing $count packages for ${missing[*]}" "${apt_get[@]}" install "${missing[@]}"
+fi
+if [ "$1" = test ]; then
+    for l in "${test_locales[@]}"; do
+        locale -a | grep -x "$l.utf8" >/dev/null ||
+            step "Generating the locale $l.UTF-8" as_root localedef -i "$l" -f UTF-8 "$l.UTF-8"
+    done
 fi
 finish_log

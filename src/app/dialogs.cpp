@@ -106,17 +106,23 @@ QString QtDialogs::getFirmwareFileName(const QString& startFolder, const QString
                       startFolder, proposed, kFirmwareFileFilter);
 }
 
+std::unique_ptr<QInputDialog> makeApplianceChooser(QWidget* parent, const QStringList& appliances)
+{
+    auto dialog = std::make_unique<QInputDialog>(parent);
+    dialog->setWindowTitle(kAppTitle);
+    dialog->setLabelText(QStringLiteral("More than one Orvik 2.0 is attached. Which one shall be "
+                                        "used until the program ends?"));
+    dialog->setComboBoxItems(appliances);
+    dialog->setComboBoxEditable(false);
+    return dialog;
+}
+
 int QtDialogs::chooseAppliance(const QStringList& appliances)
 {
-    QInputDialog dialog(parent_);
-    dialog.setWindowTitle(kAppTitle);
-    dialog.setLabelText(QStringLiteral("More than one Orvik 2.0 is attached. Which one shall be "
-                                       "used until the program ends?"));
-    dialog.setComboBoxItems(appliances);
-    dialog.setComboBoxEditable(false);
-    if (dialog.exec() != QDialog::Accepted)
+    const std::unique_ptr<QInputDialog> dialog = makeApplianceChooser(parent_, appliances);
+    if (dialog->exec() != QDialog::Accepted)
         return -1;
-    return static_cast<int>(appliances.indexOf(dialog.textValue()));
+    return static_cast<int>(appliances.indexOf(dialog->textValue()));
 }
 
 } // namespace orvik

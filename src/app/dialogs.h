@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <memory>
 
+class QInputDialog;
 class QMessageBox;
 class QWidget;
 
@@ -42,6 +43,8 @@ QString configStartFolder(const QString& programFolder);
 enum class BoxKind { Information, Notice, Error };
 // The box as it is shown: its title, icon, text and one "OK".
 std::unique_ptr<QMessageBox> makeMessageBox(BoxKind kind, const QString& text);
+// The question which of the attached `appliances` to use, as it is shown.
+std::unique_ptr<QInputDialog> makeApplianceChooser(QWidget* parent, const QStringList& appliances);
 
 // The real boxes and dialogs. The boxes have no parent, so they stand in the
 // centre of the screen; the file dialogs sit over `parent`.

@@ -7,6 +7,7 @@
 #include "device/firmware_upload.h"
 #include "device/hidapi_transport.h"
 #include "files/native_names.h"
+#include "language/language.h"
 #include "settings/catalogue.h"
 #include "settings/operation.h"
 
@@ -85,6 +86,7 @@ void nameTheProgram()
 void answerHelpAndVersion(int argc, char** argv)
 {
     QCoreApplication core(argc, argv);
+    const orvik::Translation translation(orvik::userLanguage());
     nameTheProgram();
     CommandLine line;
     (void)line.parser.parse(QCoreApplication::arguments());
@@ -121,6 +123,7 @@ int main(int argc, char** argv)
     }
     answerHelpAndVersion(argc, argv);
     QApplication app(argc, argv);
+    const orvik::Translation translation(orvik::userLanguage());
     nameTheProgram();
     QApplication::setDesktopFileName(QStringLiteral("orvik-configurator"));
     QApplication::setWindowIcon(orvik::programIcon());

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 #include "device/hidapi_transport.h"
 #include "files/native_names.h"
+#include "language/language.h"
 
 #include <QCoreApplication>
 #include <cstdio>
@@ -8,6 +9,7 @@
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    const orvik::Translation translation(orvik::userLanguage());
     QTextStream out(stdout);
     QTextStream err(stderr);
     // A usage error: the name Qt would give is another file's.

@@ -2,6 +2,7 @@
 #include "app/tab_control.h"
 #include "app/text_fit.h"
 #include "form1_rig.h"
+#include "language/language.h"
 
 #include <QAbstractButton>
 #include <QFileDialog>
@@ -99,53 +100,67 @@ std::string fontOf(const QWidget& w)
 
 TEST(TextFit, EveryFixedTextFitsItsPlace)
 {
-    orvik::test::Form1Rig rig;
-    const TForm1& form = rig.form;
-    SCOPED_TRACE(fontOf(form));
-    QMultiHash<QString, const QWidget*> shown; // "where|text"
-    for (const QWidget* w : form.findChildren<QWidget*>()) {
+    // The window makes its widgets in the same order in every language: its
+    // English texts name them.
+    orvik::test::Form1Rig english;
+    const QList<QWidget*> englishWidgets = english.form.findChildren<QWidget*>();
+    QMultiHash<QString, qsizetype> shown; // "where|text", and where in that order
+    for (qsizetype i = 0; i < englishWidgets.size(); ++i) {
+        const QWidget* w = englishWidgets[i];
         const QString text = shownText(w);
         if (!text.isEmpty() && !w->parentWidget()->inherits("orvik::TabControl"))
-            shown.insert(whereIn(form, w) + '|' + text, w);
+            shown.insert(whereIn(english.form, w) + '|' + text, i);
     }
     int listed = 0;
     QSet<QString> unlisted(shown.keyBegin(), shown.keyEnd());
     for (const FixedText& row : kMainWindow) {
         const QString key = QString(row.where) + '|' + row.text;
         unlisted.remove(key);
-        const QList<const QWidget*> widgets = shown.values(key);
-        EXPECT_EQ(widgets.size(), row.count) << key.toStdString();
-        for (const QWidget* w : widgets)
-            EXPECT_EQ(orvik::textMisfit(*w), "") << key.toStdString();
+        EXPECT_EQ(shown.count(key), row.count) << key.toStdString();
         listed += row.count;
     }
     EXPECT_EQ(listed, shown.size())
         << QStringList(unlisted.cbegin(), unlisted.cend()).join(", ").toStdString();
 
-    // The boxes, tooltips and file dialogs speak in the window's font.
-    EXPECT_EQ(orvik::makeMessageBox(orvik::BoxKind::Error, "x")->font(), form.font());
-    EXPECT_EQ(QToolTip::font(), form.font());
-    EXPECT_EQ(QFileDialog().font(), form.font());
-
-    const auto& tabs = *form.findChild<orvik::TabControl*>("PageControl1");
-    EXPECT_EQ(tabs.rowCount(), 2);
-    for (int i = 0; i < tabs.count(); ++i) {
-        const QWidget& tab = *tabs.tabButton(i);
-        EXPECT_LE(tab.fontMetrics().horizontalAdvance(tabs.tabText(i)), tab.width()) << i;
-    }
-    for (int i = 0; i < tabs.count(); ++i) {
-        const QWidget& page = *tabs.widget(i);
-        for (const QWidget* w : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            EXPECT_TRUE(page.rect().contains(w->geometry()))
-                << tabs.tabText(i).toStdString() << " " << w->objectName().toStdString();
+    for (const QString& language : QStringList{""} + orvik::translatedLanguages()) {
+        SCOPED_TRACE(language.toStdString());
+        const orvik::Translation translation(language);
+        orvik::test::Form1Rig rig;
+        const TForm1& form = rig.form;
+        SCOPED_TRACE(fontOf(form));
+        const QList<QWidget*> widgets = form.findChildren<QWidget*>();
+        ASSERT_EQ(widgets.size(), englishWidgets.size());
+        for (auto it = shown.cbegin(); it != shown.cend(); ++it) {
+            const QWidget& w = *widgets[it.value()];
+            EXPECT_EQ(orvik::textMisfit(w), "")
+                << it.key().toStdString() << ": " << shownText(&w).toStdString();
         }
-    }
 
-    TForm2 dialog;
-    SCOPED_TRACE(fontOf(dialog));
-    for (const QLabel* line : dialog.findChildren<QLabel*>()) {
-        EXPECT_EQ(orvik::textMisfit(*line), "") << line->text().toStdString();
-        EXPECT_LE(line->geometry().right(), 250) << line->text().toStdString();
+        // The boxes, tooltips and file dialogs speak in the window's font.
+        EXPECT_EQ(orvik::makeMessageBox(orvik::BoxKind::Error, "x")->font(), form.font());
+        EXPECT_EQ(QToolTip::font(), form.font());
+        EXPECT_EQ(QFileDialog().font(), form.font());
+
+        const auto& tabs = *form.findChild<orvik::TabControl*>("PageControl1");
+        EXPECT_EQ(tabs.rowCount(), 2);
+        for (int i = 0; i < tabs.count(); ++i) {
+            const QWidget& tab = *tabs.tabButton(i);
+            EXPECT_LE(tab.fontMetrics().horizontalAdvance(tabs.tabText(i)), tab.width()) << i;
+        }
+        for (int i = 0; i < tabs.count(); ++i) {
+            const QWidget& page = *tabs.widget(i);
+            for (const QWidget* w : page.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                EXPECT_TRUE(page.rect().contains(w->geometry()))
+                    << tabs.tabText(i).toStdString() << " " << w->objectName().toStdString();
+            }
+        }
+
+        TForm2 dialog;
+        SCOPED_TRACE(fontOf(dialog));
+        for (const QLabel* line : dialog.findChildren<QLabel*>()) {
+            EXPECT_EQ(orvik::textMisfit(*line), "") << line->text().toStdString();
+            EXPECT_LE(line->geometry().right(), 250) << line->text().toStdString();
+        }
     }
 }
 

@@ -1,0 +1,55 @@
+#include "language/language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+
+namespace orvik {
+
+namespace {
+
+// Where the build puts the compiled translations, orvik_LL.qm, into the
+// programs.
+const QString kFolder = QStringLiteral(":/i18n");
+const QString kPrefix = QStringLiteral("orvik_");
+const QString kSuffix = QStringLiteral(".qm");
+
+} // namespace
+
+QStringList translatedLanguages()
+{
+    QStringList languages = QDir(kFolder).entryList({kPrefix + '*' + kSuffix});
+    for (QString& file : languages)
+        file = file.mid(kPrefix.size()).chopped(kSuffix.size());
+    return languages;
+}
+
+QString userLanguage()
+{
+    const QLocale system = QLocale::system();
+    if (system.language() == QLocale::C)
+        return {};
+    const QStringList translated = translatedLanguages();
+    for (const QString& name : system.uiLanguages()) {
+        const QLocale::Language language = QLocale(name).language();
+        if (language == QLocale::English)
+            return {};
+        if (const QString code = QLocale::languageToCode(language); translated.contains(code))
+            return code;
+    }
+    return {};
+}
+
+Translation::Translation(const QString& language)
+{
+    if (language.isEmpty() || !program_.load(kPrefix + language, kFolder))
+        return;
+    // The program's own come first, so that it may word a text of Qt's anew.
+    if (qt_.load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&qt_);
+    QCoreApplication::installTranslator(&program_);
+}
+
+} // namespace orvik
