@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/operation.h"
+#include "frontend/reporter.h"
 
 #include <QTextStream>
 #include <functional>
@@ -30,6 +30,8 @@ public:
     void information(const QString& text) override;
     void notice(const QString& text) override;
     void error(const QString& text) override;
+    // "orvikctl: TEXT", whatever the mode.
+    void programError(const QString& text) override;
     // After a session: the progress line is ended, and with --quiet the line
     // that ended a failed session is said, unless a box has said why.
     void endSession(bool succeeded);

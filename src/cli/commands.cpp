@@ -76,7 +76,7 @@ int usageError(Context& ctx, const QString& problem, const char* command = nullp
 {
     const QString help = command ? QStringLiteral("orvikctl %1 --help").arg(command)
                                  : QStringLiteral("orvikctl --help");
-    ctx.err << "orvikctl: " << problem << " (see " << help << ')' << Qt::endl;
+    report(ctx.reporter, programError(QStringLiteral("%1 (see %2)").arg(problem, help)));
     return 2;
 }
 
@@ -202,7 +202,7 @@ int runCommand(Context& ctx, const CommandDef& command, const QStringList& args)
         if (QString problem = takeOption(ctx, command, parser, use, files); !problem.isEmpty())
             return usageError(ctx, problem, command.name);
     }
-    if (!checkCommandFiles(ctx, files.inputs, files.outputs))
+    if (!tell(ctx.reporter, checkCommandFiles(files.inputs, files.outputs)))
         return command.fileFailure;
     // A file updated in place is read, merged and replaced by one command at
     // a time, so that two commands at once both land.

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "settings/operation.h"
+#include "files/result.h"
 
 #include <QString>
 
 namespace orvik {
 
-class Reporter;
 class Settings;
 
 // "Save to file" after the dialog. Every value is prepared before the first
@@ -23,8 +22,8 @@ Result<> ExportConfigFile(const Settings& settings, const QString& path);
 // "Read from file" after the dialog. Fails for the information box when the
 // file is not one of ours (also when it cannot be read at all) or is UTF-16
 // text, and for the error box when the import runs out of memory; otherwise
-// warns once about another version and puts the values into the settings
-// (the clock fields stay as they are).
-Result<> ImportConfigFile(Settings& settings, const QString& path, Reporter& reporter);
+// puts the values into the settings (the clock fields stay as they are), with
+// a note for the information box when the file is of another version.
+Result<> ImportConfigFile(Settings& settings, const QString& path);
 
 } // namespace orvik

@@ -27,26 +27,6 @@ std::vector<HidInterface> FolderEmulator::enumerate()
     return emulator_.enumerate();
 }
 
-Result<> FolderEmulator::open(const std::string& path)
-{
-    return emulator_.open(path);
-}
-
-int FolderEmulator::write(const Report& request)
-{
-    return emulator_.write(request);
-}
-
-int FolderEmulator::read(Report& reply, int timeoutMs)
-{
-    return emulator_.read(reply, timeoutMs);
-}
-
-void FolderEmulator::close()
-{
-    emulator_.close();
-}
-
 Result<Claim> FolderEmulator::claim(const std::string& path)
 {
     auto& all = emulator_.appliances();
@@ -75,7 +55,13 @@ Result<Claim> FolderEmulator::claim(const std::string& path)
 
 Result<> FolderEmulator::keep()
 {
-    return claimed_ ? saveAppliance(*claimed_) : Result<>();
+    if (!claimed_)
+        return {};
+    Result<> saved = saveAppliance(*claimed_);
+    if (saved.ok())
+        return saved;
+    claimed_->changed = false;
+    return programError(saved.errorText());
 }
 
 Result<> FolderEmulator::endSession()

@@ -3,7 +3,6 @@
 #include "settings/catalogue.h"
 #include "settings/latin1.h"
 #include "settings/number.h"
-#include "settings/operation.h"
 #include "settings/settings.h"
 #include "settings/validation.h"
 

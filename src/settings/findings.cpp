@@ -2,7 +2,7 @@
 
 #include "settings/aprs_passcode.h"
 #include "settings/catalogue.h"
-#include "settings/operation.h"
+#include "settings/number.h"
 #include "settings/settings.h"
 #include "settings/validation.h"
 
@@ -19,7 +19,7 @@ std::optional<Finding> fault(Setting setting, const QString& name, const QString
             if (!passes(rule, text))
                 return Finding{name, Severity::Fault, rule.message};
         } catch (const ConversionError& e) {
-            return Finding{name, Severity::Fault, errorBoxText(e)};
+            return Finding{name, Severity::Fault, errorBoxText(e.text())};
         }
     }
     return std::nullopt;

@@ -1,6 +1,6 @@
 #include "configfile/config_file.h"
+#include "frontend/reporter.h"
 #include "settings/catalogue.h"
-#include "settings/operation.h"
 #include "settings/settings.h"
 #include "support/expected_defaults.h"
 #include "support/recording_reporter.h"
@@ -68,7 +68,7 @@ protected:
     }
     bool load(Settings& s, const QString& path)
     {
-        return runOperation(reporter, [&] { return ImportConfigFile(s, path, reporter); });
+        return runOperation(reporter, [&] { return ImportConfigFile(s, path); });
     }
     // Changes every stored setting away from its default; returns what an
     // import of the exported file must give back.
