@@ -66,6 +66,16 @@ TEST(ConfigImage, DefaultsPackByteForByte)
     EXPECT_TRUE(CheckEepromImage(image));
 }
 
+// What a user may type fits the field that stores it, terminator and all.
+TEST(ConfigImage, EveryStoredTextHoldsItsLongestValue)
+{
+    for (const SettingDef& d : catalogue()) {
+        if (const int room = storedTextRoom(d.id); room > 0) {
+            EXPECT_LE(d.maxLength, room) << d.name.toStdString();
+        }
+    }
+}
+
 TEST(ConfigImage, FieldEncodings)
 {
     struct Case {
