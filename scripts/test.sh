@@ -16,7 +16,7 @@ step "Checking the formatting" bash scripts/check-format.sh
 # the cache.
 step "Configuring build/ (Debug, with the tests and benchmarks)" cmake -S . -B build \
     -DCMAKE_BUILD_TYPE=Debug -DORVIK_BUILD_TESTS=ON -DORVIK_BUILD_BENCHMARKS=ON \
-    -DORVIK_BUILD_FUZZERS=OFF
+    -DORVIK_BUILD_FUZZERS=OFF -DORVIK_WERROR=ON
 step "Building (about 3 minutes on 2 cores the first time)" cmake --build build -j"$jobs"
 step "Running the tests" ctest --test-dir build --output-on-failure -j"$jobs"
 ctest_summary
@@ -37,7 +37,7 @@ step "Running the window tests with DejaVu as the only font" dejavu_only build/t
 san="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 step "Configuring build-asan/ (AddressSanitizer and UndefinedBehaviorSanitizer)" \
     cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DORVIK_BUILD_TESTS=ON \
-    -DORVIK_BUILD_BENCHMARKS=OFF -DORVIK_BUILD_FUZZERS=OFF \
+    -DORVIK_BUILD_BENCHMARKS=OFF -DORVIK_BUILD_FUZZERS=OFF -DORVIK_WERROR=ON \
     -DCMAKE_CXX_FLAGS="$san" -DCMAKE_EXE_LINKER_FLAGS="$san"
 step "Building under the sanitizers (about 5 minutes on 2 cores the first time)" \
     cmake --build build-asan -j"$jobs"

@@ -17,7 +17,8 @@ namespace orvik::cli {
 
 namespace {
 
-// Every command, in the order help lists them.
+// Every command, in the order help lists them. The manual page, the README
+// and the completion must know each (OrvikctlUsage.EveryCommandIsDocumented).
 const std::array kCommands = {
     &kShowCommand,   &kCheckCommand, &kSaveCommand,           &kPackCommand,
     &kUnpackCommand, &kDiffCommand,  &kListCommand,           &kInfoCommand,
@@ -64,8 +65,9 @@ QString commandHelp(const CommandDef& command, QCommandLineParser& parser)
 
 QString globalHelp(QCommandLineParser& parser)
 {
-    QString description = QStringLiteral("Runs the Orvik 2.0 Configurator's operations from the "
-                                         "command line.\nCommands:");
+    // Nothing above the list: with a line per command, the help still fits a
+    // screen of 24 lines with twelve of them.
+    QString description = QStringLiteral("Commands:");
     for (const CommandDef* c : kCommands)
         description += QStringLiteral("\n  %1 %2").arg(c->name, -15).arg(c->summary);
     parser.setApplicationDescription(description);
