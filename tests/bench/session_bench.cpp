@@ -13,6 +13,7 @@
 #include "device/protocol.h"
 #include "frontend/read_config.h"
 #include "settings/settings.h"
+#include "support/private_home.h"
 #include "support/silent_reporter.h"
 
 #include <benchmark/benchmark.h>
@@ -250,6 +251,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const test::PrivateHome home;
     QApplication app(argc, argv);
     for (const Registration& r : kBenchmarks) {
         benchmark::RegisterBenchmark(r.name, r.bench, r.session)
