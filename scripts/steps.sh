@@ -27,6 +27,28 @@ step() {
     [ "$status" -eq 0 ] || failed "$text" "$status"
 }
 
+# build_step TEXT CMAKE_BUILD_ARGUMENTS...: runs cmake --build into the log,
+# saying "TEXT…" once it compiles or links something: nothing when all is
+# built already.
+build_step() {
+    local text=$1 status=0
+    shift
+    echo "== $text: cmake --build $*" >>"$ORVIK_LOG"
+    cmake --build "$@" 2>&1 | say_once_built "$text" || status=$?
+    [ "$status" -eq 0 ] || failed "$text" "$status"
+}
+
+say_once_built() {
+    local said=false line
+    while IFS= read -r line; do
+        printf '%s\n' "$line" >>"$ORVIK_LOG"
+        if ! $said && [[ $line == *"Building CXX object"* || $line == *"Linking CXX"* ]]; then
+            echo "$1…"
+            said=true
+        fi
+    done
+}
+
 # test_step TEXT CTEST_ARGUMENTS...: runs CTest as step runs a command, but
 # when a test fails, shows each failing test's own output and CTest's summary
 # of the run rather than the log's last lines.
