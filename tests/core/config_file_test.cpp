@@ -220,24 +220,35 @@ TEST_F(ConfigFile, SavingOverAForeignFileKeepsAllOfItAndReplacesOurValuesInPlace
     const qsizetype network = kDefaultsFile.indexOf("[Network]");
     const qsizetype telnet = kDefaultsFile.indexOf("[Telnet]");
     const qsizetype debug = kDefaultsFile.indexOf("[Debug]");
+    // The default lines of `section` but the one of `key`, in the table's order.
+    const auto defaultsBut = [](const QByteArray& section, const QByteArray& key) {
+        const QByteArray header = "[" + section + "]\r\n";
+        const qsizetype from = kDefaultsFile.indexOf(header) + header.size();
+        QByteArray lines;
+        for (const QByteArray& line : kDefaultsFile.mid(from).split('\n')) {
+            if (line.startsWith('['))
+                break;
+            if (!line.startsWith(key + '='))
+                lines += line + '\n';
+        }
+        return lines;
+    };
     EXPECT_EQ(read(path), "; my notes\r\n"
                           "[Device]\n"
                           "latitude=5223.08N\r\n"
-                          "Unknown=keep me\n"
-                          "Weather_stationtype=5\r\n"
-                          "Longitude=01658.14E\r\n"
-                          "\n"
-                          "[Mine]\r\n"
-                          "  q = \"quoted\"  \r\n"
-                          "[Telnet]\n"
-                          "Telnet_pass=tokra\r\n"
-                          "Telnet_user=admin\r\n"
-                          "Telnet_port=23\r\n"
-                          "[!WARNING]\r\n"
-                          "WARNING=Please do not try to modify this file. It should be managed "
-                          "with Orvik 2.0 configurator program.\r\n"
-                          "Application=Orvik 2.0 Configurator\r\n"
-                          "Version=v1.02\r\n" +
+                          "Unknown=keep me\n" +
+                              defaultsBut("Device", "Latitude") +
+                              "\n"
+                              "[Mine]\r\n"
+                              "  q = \"quoted\"  \r\n"
+                              "[Telnet]\n"
+                              "Telnet_pass=tokra\r\n" +
+                              defaultsBut("Telnet", "Telnet_pass") +
+                              "[!WARNING]\r\n"
+                              "WARNING=Please do not try to modify this file. It should be managed "
+                              "with Orvik 2.0 configurator program.\r\n"
+                              "Application=Orvik 2.0 Configurator\r\n"
+                              "Version=v1.02\r\n" +
                               kDefaultsFile.mid(network, telnet - network) +
                               kDefaultsFile.mid(debug));
 }
