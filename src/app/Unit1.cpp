@@ -188,10 +188,6 @@ void TForm1::runOperation(const std::function<void()>& operation)
         return;
     busy_ = true;
     orvik::runOperation(*reporter_, operation);
-    // The window holds no appliance between its operations.
-    if (services_.device) {
-        orvik::tell(*reporter_, services_.device->endSession());
-    }
     reporter_->flush();
     busy_ = false;
     if (closing_)
@@ -238,18 +234,26 @@ void TForm1::importFile(const QString& path)
 void TForm1::readSettingsFile(const QString& path)
 {
     lastOpenedFile_ = path;
-    orvik::tell(*reporter_, ImportConfigFile(settings_, path));
+    const Result<QStringList> read = ImportConfigFile(settings_, path);
+    if (orvik::tell(*reporter_, read)) {
+        for (const QString& warning : *read)
+            reporter_->log(warning);
+    }
 }
 
-void TForm1::runWrite(orvik::Written written, const std::function<void()>& session)
+void TForm1::runWrite(orvik::Written written, HidTransport& appliance,
+                      const std::function<void(HidTransport&)>& session)
 {
     orvik::WriteGuard guard("orvik-configurator", written);
     // Also when the session ends in the error box.
-    const auto exitAfterSignal = qScopeGuard([&guard] {
-        if (const int signal = guard.end())
+    const auto exitAfterSignal = qScopeGuard([this, &guard] {
+        if (const int signal = guard.end()) {
+            ending_ = true;
             QCoreApplication::exit(128 + signal);
+        }
     });
-    session();
+    GuardedAppliance guarded(appliance, guard);
+    session(guarded);
 }
 
 void TForm1::Button3Click()
@@ -263,8 +267,8 @@ void TForm1::Button3Click()
                 return;
         }
         const FirmwareSource& source = file ? *file : *services_.firmware;
-        runOnAppliance([&](HidTransport& appliance) {
-            runWrite(orvik::Written::Firmware, [&] {
+        runOnAppliance([&](HidTransport& chosen) {
+            runWrite(orvik::Written::Firmware, chosen, [&](HidTransport& appliance) {
                 orvik::tell(*reporter_, UploadFirmwareSession(
                                             appliance, source, *reporter_, [this](bool enabled) {
                                                 setOperationButtonsEnabled(enabled);
@@ -303,8 +307,8 @@ void TForm1::Button4Click()
 void TForm1::Button5Click()
 {
     runOperation([this] {
-        runOnAppliance([this](HidTransport& appliance) {
-            runWrite(orvik::Written::Configuration, [&] {
+        runOnAppliance([this](HidTransport& chosen) {
+            runWrite(orvik::Written::Configuration, chosen, [&](HidTransport& appliance) {
                 orvik::tell(*reporter_,
                             WriteConfigSession(settings_, outgoing_, appliance, *reporter_));
             });
@@ -316,9 +320,18 @@ void TForm1::runOnAppliance(const std::function<void(HidTransport&)>& session)
 {
     if (!chooseAppliance())
         return;
-    ChosenAppliance chosen(*services_.device,
-                           appliance_ ? QString::fromStdString(appliance_->path) : QString());
-    session(chosen);
+    // The appliance is the window's only while it exchanges: the boxes, which
+    // the user may leave open for long, wait until the session has ended.
+    reporter_->holdBoxes();
+    orvik::runOperation(*reporter_, [&] {
+        ChosenAppliance chosen(*services_.device,
+                               appliance_ ? QString::fromStdString(appliance_->path) : QString());
+        session(chosen);
+    });
+    orvik::tell(*reporter_, services_.device->endSession());
+    // After a signal the program ends, with nobody left to read a box.
+    if (!ending_)
+        reporter_->showHeldBoxes();
 }
 
 bool TForm1::chooseAppliance()

@@ -77,13 +77,17 @@ private:
     // Runs one operation to its end; the error box takes what escapes it.
     void runOperation(const std::function<void()>& operation);
     void setOperationButtonsEnabled(bool enabled);
-    // A session that writes the appliance: a signal does not cut it in half,
-    // and after one the program ends with 128 + the signal (WriteGuard).
-    void runWrite(orvik::Written written, const std::function<void()>& session);
+    // A session that writes the appliance: a signal before its first page
+    // ends the program at once; from there on it does not cut the write in
+    // half, and the program ends after it, with 128 + the signal
+    // (WriteGuard).
+    void runWrite(orvik::Written written, orvik::HidTransport& appliance,
+                  const std::function<void(orvik::HidTransport&)>& session);
     void readSettingsFile(const QString& path);
-    // Runs a session on the appliance chosen for this run; asks which one
-    // first when there is more than one and none is chosen, and does nothing
-    // when the user cancels.
+    // Runs a session on the appliance chosen for this run, and ends it before
+    // any box the session has for the user is shown; asks which one first
+    // when there is more than one and none is chosen, and does nothing when
+    // the user cancels.
     void runOnAppliance(const std::function<void(orvik::HidTransport&)>& session);
     [[nodiscard]] bool chooseAppliance();
     // The firmware image to upload, or nothing (already said, or cancelled).
@@ -118,4 +122,6 @@ private:
     bool busy_ = false;
     // The user has closed the window; it goes once no operation runs.
     bool closing_ = false;
+    // A signal came during a write: the program ends after it.
+    bool ending_ = false;
 };

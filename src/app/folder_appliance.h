@@ -17,6 +17,7 @@ public:
     // False with `error` when a file of the folder is unusable.
     Result<> load(const QString& folder);
     HidTransport& transport() { return emulator_; }
+    [[nodiscard]] QStringList unlistedLines() const { return emulator_.unlistedLines(); }
     // Marks the window's caption.
     void serve(TForm1& form);
 

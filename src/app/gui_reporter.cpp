@@ -46,20 +46,49 @@ void GuiReporter::setProgress(int position)
 
 void GuiReporter::information(const QString& text)
 {
-    flush();
-    dialogs_.information(text);
+    box(BoxKind::Information, text);
 }
 
 void GuiReporter::notice(const QString& text)
 {
-    flush();
-    dialogs_.notice(text);
+    box(BoxKind::Notice, text);
 }
 
 void GuiReporter::error(const QString& text)
 {
+    box(BoxKind::Error, text);
+}
+
+void GuiReporter::box(BoxKind kind, const QString& text)
+{
+    if (holding_) {
+        held_.emplace_back(kind, text);
+        return;
+    }
     flush();
-    dialogs_.error(text);
+    switch (kind) {
+    case BoxKind::Information:
+        dialogs_.information(text);
+        break;
+    case BoxKind::Notice:
+        dialogs_.notice(text);
+        break;
+    case BoxKind::Error:
+        dialogs_.error(text);
+        break;
+    }
+}
+
+void GuiReporter::holdBoxes()
+{
+    holding_ = true;
+}
+
+void GuiReporter::showHeldBoxes()
+{
+    holding_ = false;
+    for (const auto& [kind, text] : std::exchange(held_, {}))
+        box(kind, text);
 }
 
 void GuiReporter::handlePendingEvents()

@@ -1,17 +1,18 @@
 #pragma once
 
+#include "app/dialogs.h"
 #include "frontend/reporter.h"
 
 #include <QElapsedTimer>
 #include <QStringList>
 #include <optional>
+#include <utility>
+#include <vector>
 
 class QPlainTextEdit;
 class QProgressBar;
 
 namespace orvik {
-
-class Dialogs;
 
 // Shows what an operation reports: lines in the log, the progress bar, and
 // the three boxes. Operations block the one thread, so the log and the bar
@@ -34,7 +35,13 @@ public:
     // operation ends, so its last lines and bar position are never left out.
     void flush();
 
+    // From here the boxes wait until showHeldBoxes shows them, in the order
+    // they came; the lines and the bar do not.
+    void holdBoxes();
+    void showHeldBoxes();
+
 private:
+    void box(BoxKind kind, const QString& text);
     void changed();
     void paintNow();
     void applyPosition();
@@ -46,6 +53,8 @@ private:
     QStringList pendingLines_;
     std::optional<int> pendingPosition_;
     bool unpainted_ = false;
+    bool holding_ = false;
+    std::vector<std::pair<BoxKind, QString>> held_;
 };
 
 } // namespace orvik

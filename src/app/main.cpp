@@ -134,6 +134,8 @@ int main(int argc, char** argv)
         showStartupError(orvik::errorBoxText(loaded.error().text()));
         return 1;
     }
+    for (const QString& line : emulated.unlistedLines())
+        std::fprintf(stderr, "orvik-configurator: %s\n", qPrintable(line));
     orvik::HidTransport& device =
         usb ? static_cast<orvik::HidTransport&>(*usb) : emulated.transport();
 

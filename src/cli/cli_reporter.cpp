@@ -6,6 +6,8 @@
 #include <QStringList>
 #include <array>
 #include <cstring>
+#include <mutex>
+#include <utility>
 
 namespace orvik::cli {
 
@@ -82,21 +84,27 @@ void CliReporter::drawProgress()
         const qint64 left = (p.pages - p.page) * elapsed / p.page / 1000;
         pace = QStringLiteral("%1 pages/s  %2 left").arg(perSecond).arg(minutesAndSeconds(left));
     }
+    const std::lock_guard lock(openLine_.mutex);
     // \r and "erase to the end of the line" draw over the previous state.
     err_ << '\r' << operation_ << ": " << p.words << ' ' << p.page << '/' << p.pages << "  "
          << p.page * 100 / p.pages << "%  " << pace << "\x1b[K" << Qt::flush;
     p.drawnMs = now;
-    p.shown = true;
     p.stale = false;
+    openLine_.open = true;
+}
+
+void CliReporter::endLine()
+{
+    if (progress_.stale)
+        drawProgress();
+    const std::lock_guard lock(openLine_.mutex);
+    if (std::exchange(openLine_.open, false))
+        err_ << '\n' << Qt::flush;
 }
 
 void CliReporter::print(const QString& text)
 {
-    if (progress_.stale)
-        drawProgress();
-    if (progress_.shown)
-        err_ << '\n';
-    progress_.shown = false;
+    endLine();
     err_ << text << Qt::endl;
 }
 
@@ -128,12 +136,7 @@ void CliReporter::endSession(bool succeeded)
     if (!succeeded && !held_.isEmpty())
         print(held_);
     held_.clear();
-    if (progress_.stale || progress_.shown) {
-        if (progress_.stale)
-            drawProgress();
-        err_ << '\n' << Qt::flush;
-        progress_.shown = false;
-    }
+    endLine();
 }
 
 } // namespace orvik::cli

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/write_guard.h"
 #include "frontend/reporter.h"
 
 #include <QTextStream>
@@ -23,6 +24,8 @@ public:
     Mode mode() const { return mode_; }
     // Named at the start of the progress line.
     void setOperation(const QString& name) { operation_ = name; }
+    // Open while the progress line is drawn and not yet ended.
+    OpenLine& openLine() { return openLine_; }
 
     void log(const QString& line) override;
     void setProgressRange(int maximum) override;
@@ -42,12 +45,15 @@ private:
     // One line below the progress line, if one is shown.
     void print(const QString& text);
     void drawProgress();
+    // Ends the progress line, if one is open.
+    void endLine();
 
     QTextStream& err_;
     Ticks ticks_;
     Mode mode_ = Mode::Lines;
     QString operation_;
     QString held_; // --quiet: the last log line, said only if it ended a failure
+    OpenLine openLine_;
 
     struct Progress {
         QString words; // "page written"
@@ -55,7 +61,6 @@ private:
         int pages = 0;
         qint64 startedMs = 0;
         qint64 drawnMs = 0;
-        bool shown = false; // on screen, not yet ended by a newline
         bool stale = false; // a later page than the one shown
     } progress_;
 };

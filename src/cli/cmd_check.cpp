@@ -35,7 +35,7 @@ int runCheck(Context& ctx)
 const CommandDef kCheckCommand{
     .name = "check",
     .arguments = "[CONFIG.cfg]",
-    .options = {kSetOption, kTimeOption},
+    .options = {kSetOption, kTimeOption, kQuietOption},
     .summary = "print every fault \"Write config\" would find",
     .description = "Run every check of \"Write config\" over the settings show would print (the\n"
                    "clock fields take \"now\" while Uploadpctime is ticked) and print one line\n"

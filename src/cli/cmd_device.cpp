@@ -5,6 +5,7 @@
 #include "cli/options.h"
 #include "device/config_sessions.h"
 #include "device/device_link.h"
+#include "device/write_guard.h"
 #include "frontend/read_config.h"
 #include "settings/settings.h"
 
@@ -126,10 +127,19 @@ int runRead(Context& ctx)
         return 1;
     }
     const QString image = ctx.value(kImageOption);
-    if (!image.isEmpty() && !tell(ctx.reporter, writeImageFile(image, received)))
-        return 1;
-    if (!ctx.output.isEmpty() && !tell(ctx.reporter, ctx.saveConfigFile(*settings)))
-        return 1;
+    {
+        // Both files or neither: an interrupt waits for the second.
+        const HeldInterrupts together;
+        if (!image.isEmpty() && !tell(ctx.reporter, writeImageFile(image, received)))
+            return 1;
+        if (!ctx.output.isEmpty() && !tell(ctx.reporter, ctx.saveConfigFile(*settings))) {
+            if (!image.isEmpty())
+                report(ctx.reporter, programError(QStringLiteral("%1 holds the image read; %2 "
+                                                                 "was left as it was")
+                                                      .arg(image, ctx.output)));
+            return 1;
+        }
+    }
     // Kept in a file, the settings need not be printed as well.
     if (ctx.output.isEmpty() && image.isEmpty())
         ctx.printSettings(*settings);

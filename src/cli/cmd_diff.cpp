@@ -2,7 +2,6 @@
 #include "cli/context.h"
 #include "cli/image_file.h"
 #include "cli/options.h"
-#include "configfile/config_file.h"
 #include "device/config_sessions.h"
 #include "settings/catalogue.h"
 #include "settings/settings.h"
@@ -36,7 +35,7 @@ std::optional<Loaded> load(Context& ctx, const QString& path, const Clock& clock
             return std::nullopt;
         return loaded;
     }
-    if (!tell(ctx.reporter, ImportConfigFile(*loaded.settings, path))) {
+    if (!tell(ctx.reporter, ctx.importConfigFile(*loaded.settings, path))) {
         // An image's length: more likely a damaged image than a foreign file.
         if (image)
             ctx.reporter.log(kEepromChecksumError);
@@ -103,7 +102,7 @@ int runDiff(Context& ctx)
 const CommandDef kDiffCommand{
     .name = "diff",
     .arguments = "A B",
-    .options = {},
+    .options = {kQuietOption},
     .fileFailure = 2,
     .summary = "compare two configurations setting by setting",
     .description =

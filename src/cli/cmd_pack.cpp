@@ -28,7 +28,7 @@ int runPack(Context& ctx)
 const CommandDef kPackCommand{
     .name = "pack",
     .arguments = "[CONFIG.cfg]",
-    .options = {kSetOption, kTimeOption, {kOutputOption, Writes}},
+    .options = {kSetOption, kTimeOption, {kOutputOption, Writes}, kQuietOption},
     .summary = "validate and pack the settings into an image",
     .description = "Validate and pack the settings show would print into the 6144-byte\n"
                    "configuration image, as \"Write config\" does before it opens the device (the\n"

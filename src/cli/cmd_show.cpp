@@ -22,7 +22,7 @@ int runShow(Context& ctx)
 const CommandDef kShowCommand{
     .name = "show",
     .arguments = "[CONFIG.cfg]",
-    .options = {kSetOption, kTimeOption},
+    .options = {kSetOption, kTimeOption, kQuietOption},
     .summary = "print the settings, one NAME=VALUE line each",
     .description = "Print every setting of a freshly started configurator, one NAME=VALUE line\n"
                    "each (text fields their text, lists their index, check boxes 0 or 1).\n"

@@ -3,6 +3,7 @@
 #include "cli/command_files.h"
 #include "cli/context.h"
 #include "cli/options.h"
+#include "configfile/ini_file.h"
 #include "files/file_access.h"
 #include "orvik_version.h"
 
@@ -26,6 +27,8 @@ const std::array kCommands = {
 };
 
 const char* const kUsage = "Usage: orvikctl COMMAND [options] [arguments]";
+// How long a command waits for another program's update of a file it updates.
+constexpr std::chrono::seconds kFileLockPatience{30};
 // One line, so that the help stays within a screen.
 const char* const kDeviceNote =
     "Exit status 1: the command failed, 2: a usage error. See orvikctl(1).\n";
@@ -181,6 +184,26 @@ QString takeOption(Context& ctx, const CommandDef& command, const QCommandLinePa
     return {};
 }
 
+// Takes `lock` on a file the command updates in place, waiting a while for
+// another program's update (and saying so), and looks at what the file holds
+// before anything is done; fails when the file is not to be updated.
+Result<> lockForUpdate(Context& ctx, const QString& path, std::optional<FileUpdateLock>& lock)
+{
+    const auto waiting = [&] {
+        report(ctx.reporter,
+               programError(QStringLiteral("waiting for %1: %2").arg(path, kUpdatedElsewhere)));
+    };
+    if (!lock.emplace(path, kFileLockPatience, waiting).taken().ok()) {
+        return programError(
+            QStringLiteral("gave up waiting for %1 after %2 seconds; nothing was changed")
+                .arg(path)
+                .arg(kFileLockPatience.count()));
+    }
+    if (const Result<QByteArray> text = updatableText(path); !text.ok())
+        return programError(QStringLiteral("cannot write %1: %2").arg(path, text.errorText()));
+    return {};
+}
+
 // Takes everything the command line says into `ctx`, then runs the command;
 // a usage error, printed before anything is touched, when it says something
 // the command cannot take.
@@ -210,8 +233,8 @@ int runCommand(Context& ctx, const CommandDef& command, const QStringList& args)
     // a time, so that two commands at once both land.
     std::optional<FileUpdateLock> lock;
     for (const OutputFile& out : files.outputs) {
-        if (out.updatesInput)
-            lock.emplace(out.path);
+        if (out.updatesInput && !tell(ctx.reporter, lockForUpdate(ctx, out.path, lock)))
+            return 1;
     }
     return command.run(ctx);
 }

@@ -26,13 +26,26 @@ Result<std::unique_ptr<Settings>> Context::prepareSettings() const
     auto settings = freshSettings();
     Result<> imported;
     if (!positional.isEmpty())
-        imported = ImportConfigFile(*settings, positional.first());
+        imported = importConfigFile(*settings, positional.first());
     std::vector<OperationError> notes = imported.notes();
     if (!imported.ok())
         return {imported.error(), std::move(notes)};
     if (Result<> set = applySets(*settings); !set.ok())
         return {set.error(), std::move(notes)};
     return {std::move(settings), std::move(notes)};
+}
+
+Result<> Context::importConfigFile(Settings& settings, const QString& path) const
+{
+    const Result<QStringList> read = ImportConfigFile(settings, path);
+    std::vector<OperationError> notes = read.notes();
+    if (!read.ok())
+        return {read.error(), std::move(notes)};
+    if (reporter.mode() != CliReporter::Mode::Quiet) {
+        for (const QString& warning : *read)
+            notes.push_back(logLine(warning));
+    }
+    return Result<>(std::move(notes));
 }
 
 Result<> Context::saveConfigFile(const Settings& settings) const

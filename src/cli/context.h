@@ -47,6 +47,10 @@ struct Context {
     // imported configuration file when one is given, then by the --set
     // options; the import's notes come with them.
     Result<std::unique_ptr<Settings>> prepareSettings() const;
+    // Imports the configuration file `path` into `settings` as "Read from
+    // file" does; what it could not read comes as notes for the log (unless
+    // --quiet).
+    Result<> importConfigFile(Settings& settings, const QString& path) const;
     // Saves `settings` to the -o file as "Save to file" does.
     Result<> saveConfigFile(const Settings& settings) const;
     // Applies the --set options in order; fails for the error box when a

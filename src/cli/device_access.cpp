@@ -46,6 +46,8 @@ int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session)
         report(ctx.reporter, programError(loaded.errorText()));
         return 1;
     }
+    for (const QString& line : emulator.unlistedLines())
+        report(ctx.reporter, programError(line));
     return runSession(ctx, emulator, session) ? 0 : 1;
 }
 
@@ -59,8 +61,11 @@ int runOnDevice(Context& ctx, const std::function<Result<>(HidTransport&)>& sess
 int runWriteOnDevice(Context& ctx, Written written,
                      const std::function<Result<>(HidTransport&)>& session)
 {
-    WriteGuard guard("orvikctl", written);
-    const int status = runOnDevice(ctx, session);
+    WriteGuard guard("orvikctl", written, &ctx.reporter.openLine());
+    const int status = runOnDevice(ctx, [&](HidTransport& transport) {
+        GuardedAppliance guarded(transport, guard);
+        return session(guarded);
+    });
     const int signal = guard.end();
     return signal != 0 ? 128 + signal : status;
 }

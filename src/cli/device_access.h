@@ -21,7 +21,8 @@ int runOnDevice(Context& ctx, const std::function<Result<>(HidTransport&)>& sess
 // whether it succeeded.
 int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session);
 // runOnDevice for a session that writes `written` to the appliance, under a
-// WriteGuard: 128 + the signal when one came meanwhile.
+// WriteGuard whose pages start with the first page the session sends: 128 +
+// the signal when one came meanwhile.
 int runWriteOnDevice(Context& ctx, Written written,
                      const std::function<Result<>(HidTransport&)>& session);
 

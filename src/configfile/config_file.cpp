@@ -108,6 +108,20 @@ void importValue(Settings& settings, const IniReader& reader, const ConfigKey& k
     }
 }
 
+// The log's line for a number the file holds in a form the reading passes
+// over, so that its default does not stand there unnoticed.
+std::optional<QString> unreadNumber(const IniReader& reader, const ConfigKey& key,
+                                    const QString& def)
+{
+    if (key.encoding == FileEncoding::Fixed || key.encoding == FileEncoding::Text)
+        return std::nullopt;
+    const std::optional<QString> value = reader.notANumber(key.section, key.key);
+    if (!value)
+        return std::nullopt;
+    return QStringLiteral("warning: %1: '%2' is not a number; %3 was taken.")
+        .arg(QLatin1String(key.key), *value, def);
+}
+
 } // namespace
 
 Result<> ExportConfigFile(const Settings& settings, const QString& path)
@@ -120,13 +134,18 @@ Result<> ExportConfigFile(const Settings& settings, const QString& path)
             return accepted;
         entries.push_back({key.section, key.key, exportValue(settings, key)});
     }
-    if (const Result<> saved = updateIniFile(path, entries); !saved.ok())
-        return OperationError(QStringLiteral("Unable to write to ") + shownPath(path),
-                              saved.errorText());
-    return {};
+    const Result<> saved = updateIniFile(path, entries);
+    if (saved.ok())
+        return {};
+    QString text = QStringLiteral("Unable to write to ") + shownPath(path);
+    // The box says why too when the reason is ours, not the system's.
+    const QString& reason = saved.errorText();
+    if (reason == kUpdatedElsewhere || reason == kNotIniText)
+        text += QStringLiteral(": ") + reason;
+    return OperationError(text, reason);
 }
 
-Result<> ImportConfigFile(Settings& settings, const QString& path)
+Result<QStringList> ImportConfigFile(Settings& settings, const QString& path)
 {
     // Memory is the one thing an import can run out of; that ends it here,
     // before any setting has changed.
@@ -145,9 +164,13 @@ Result<> ImportConfigFile(Settings& settings, const QString& path)
     std::vector<OperationError> notes;
     if (reader.readText(kIdentSection, kVersionKey, unknown) != kVersionText)
         notes.emplace_back(kOtherVersion, OperationError::Told::InformationBox);
-    for (std::size_t i = 0; i < configKeys().size(); ++i)
+    QStringList warnings;
+    for (std::size_t i = 0; i < configKeys().size(); ++i) {
         importValue(settings, reader, configKeys()[i], importDefaults()[i]);
-    return Result<>(std::move(notes));
+        if (auto warning = unreadNumber(reader, configKeys()[i], importDefaults()[i]))
+            warnings << *warning;
+    }
+    return {warnings, std::move(notes)};
 }
 
 } // namespace orvik

@@ -3,6 +3,7 @@
 #include "files/result.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace orvik {
 
@@ -13,10 +14,11 @@ class Settings;
 // ConversionError, and a text that a line of the file cannot hold (a character
 // Latin-1 cannot hold, a line break) is refused for the information box;
 // either way the file stays as it was. The keys then replace their values in
-// the file, which is replaced as a whole (writeFileAtomically). A file that
-// cannot be written, or is UTF-16 text, stays as it was and fails with "Unable
-// to write to <full path>" for the error box, its reason() saying why in the
-// system's words for orvikctl's one line.
+// the file, which is replaced as a whole (updateIniFile). A file that cannot
+// be written or updated stays as it was and fails with "Unable to write to
+// <full path>" for the error box, its reason() saying why for orvikctl's one
+// line; the box gives the reason too when another program is updating the
+// file, or it is not a configuration file.
 Result<> ExportConfigFile(const Settings& settings, const QString& path);
 
 // "Read from file" after the dialog. Fails for the information box when the
@@ -24,6 +26,9 @@ Result<> ExportConfigFile(const Settings& settings, const QString& path);
 // text, and for the error box when the import runs out of memory; otherwise
 // puts the values into the settings (the clock fields stay as they are), with
 // a note for the information box when the file is of another version.
-Result<> ImportConfigFile(Settings& settings, const QString& path);
+// Succeeds with one line for the log per number, list index or flag in the
+// file that is not a number, whose default was taken: "warning: Ipmask3: 'x'
+// is not a number; 0 was taken."
+Result<QStringList> ImportConfigFile(Settings& settings, const QString& path);
 
 } // namespace orvik

@@ -136,12 +136,23 @@ template <typename Group> Group& groupOf(std::vector<Group>& groups, QByteArrayV
     return groups.back();
 }
 
-QByteArray keyText(QByteArrayView key, QByteArrayView value)
+QByteArray keyText(QByteArrayView key, QByteArrayView value, QByteArrayView lineBreak)
 {
     QByteArray text;
-    text.reserve(key.size() + value.size() + 3);
-    text.append(key).append('=').append(value).append(kLineBreak);
+    text.reserve(key.size() + value.size() + lineBreak.size() + 1);
+    text.append(key).append('=').append(value).append(lineBreak);
     return text;
+}
+
+// The break that ends the first line that has one: lines written into a text
+// end as its lines do. A text without one is new, and takes CR LF.
+QByteArrayView lineBreakOf(QByteArrayView text)
+{
+    const qsizetype at = text.indexOf('\n');
+    const qsizetype cr = text.first(at < 0 ? text.size() : at).indexOf('\r');
+    if (cr >= 0)
+        return text.sliced(cr, cr + 1 == at ? 2 : 1);
+    return at < 0 ? QByteArrayView(kLineBreak) : text.sliced(at, 1);
 }
 
 bool endsWithBreak(QByteArrayView text)
@@ -267,6 +278,7 @@ IniText IniDocument::updated(std::span<const IniEntry> entries) const
     };
     std::vector<Edit> edits;
     QByteArray appended;
+    const QByteArrayView lineBreak = lineBreakOf(QByteArrayView(text_).sliced(bodyStart()));
     for (const Group& g : groups) {
         QByteArray added;
         // The line that new keys follow lacks a break only at the very end,
@@ -274,17 +286,18 @@ IniText IniDocument::updated(std::span<const IniEntry> entries) const
         bool breakAfterLast = g.last.next > g.last.end;
         for (const Key& k : g.keys) {
             if (k.line) {
-                edits.push_back({k.line->start, k.line->next, keyText(k.spelling, k.entry->value)});
+                edits.push_back(
+                    {k.line->start, k.line->next, keyText(k.spelling, k.entry->value, lineBreak)});
                 breakAfterLast |= k.line->start == g.last.start;
             } else {
-                added += keyText(k.entry->key, k.entry->value);
+                added += keyText(k.entry->key, k.entry->value, lineBreak);
             }
         }
         if (!g.seen) {
-            appended += '[' + g.section.toByteArray() + ']' + kLineBreak + added;
+            appended.append('[').append(g.section).append(']').append(lineBreak).append(added);
         } else if (!added.isEmpty()) {
             if (!breakAfterLast)
-                added.prepend(kLineBreak);
+                added.prepend(lineBreak);
             edits.push_back({g.last.next, g.last.next, std::move(added)});
         }
     }
@@ -313,7 +326,7 @@ IniText IniDocument::updated(std::span<const IniEntry> entries) const
     keep(at, text_.size());
     if (!appended.isEmpty()) {
         if (text_.size() > bodyStart() && !endsWithBreak(out.pieces_.back()))
-            appended.prepend(kLineBreak);
+            appended.prepend(lineBreak);
         add(std::move(appended));
     }
     return out;

@@ -50,7 +50,8 @@ private:
 //
 // Updating keeps every byte it does not write: a key's line is replaced where
 // it stands, a new key goes after the last key line of its section, a new
-// section goes at the end. Lines written end in CR LF.
+// section goes at the end. Lines written end as the text's first line does
+// (CR LF, LF or CR); in a text without a break, in CR LF.
 //
 // The text is scanned as it stands, without a copy of each line, and only the
 // keys asked for are kept, so that a large file costs little more than itself.

@@ -13,6 +13,13 @@ bool startsUtf16(QByteArrayView bytes)
     return bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF");
 }
 
+// A NUL byte makes a file binary: an image, a firmware, or UTF-16 text
+// without a mark, none of which the import reads.
+bool binary(QByteArrayView bytes)
+{
+    return bytes.contains('\0');
+}
+
 } // namespace
 
 IniReader::IniReader(const QString& path, std::span<const IniName> names)
@@ -22,7 +29,7 @@ IniReader::IniReader(const QString& path, std::span<const IniName> names)
     if (!file.ok())
         return;
     utf16_ = startsUtf16(*file);
-    if (utf16_ || file->contains('\0'))
+    if (utf16_ || binary(*file))
         return;
     const IniDocument document(*file);
     const bool utf8 = document.hasUtf8Mark();
@@ -35,12 +42,12 @@ IniReader::IniReader(const QString& path, std::span<const IniName> names)
 
 std::optional<QString> IniReader::find(QByteArrayView section, QByteArrayView key) const
 {
-    // The keys are mostly read in the order named: the search starts after
-    // the last one found.
+    // The keys are mostly read in the order named, some twice: the search
+    // starts at the last one found.
     for (std::size_t n = 0; n < names_.size(); ++n) {
         const std::size_t i = (next_ + n) % names_.size();
         if (sameIniName(names_[i].key, key) && sameIniName(names_[i].section, section)) {
-            next_ = (i + 1) % names_.size();
+            next_ = i;
             return values_[i];
         }
     }
@@ -67,19 +74,37 @@ bool IniReader::readFlag(QByteArrayView section, QByteArrayView key, bool defaul
     return readInteger(section, key, defaultValue ? 1 : 0) != 0;
 }
 
+std::optional<QString> IniReader::notANumber(QByteArrayView section, QByteArrayView key) const
+{
+    std::optional<QString> value = find(section, key);
+    if (value && tryReadNumber(*value))
+        return std::nullopt;
+    return value;
+}
+
+Result<QByteArray> updatableText(const QString& path)
+{
+    if (!QFileInfo::exists(path))
+        return QByteArray();
+    Result<QByteArray> file = readRegularFile(path, kMaxIniFileSize);
+    if (!file.ok())
+        return file.error();
+    if (startsUtf16(*file))
+        return OperationError(QStringLiteral("Holds UTF-16 text, which would be lost"));
+    if (binary(*file))
+        return OperationError(kNotIniText);
+    return file;
+}
+
 Result<> updateIniFile(const QString& path, std::span<const IniEntry> entries)
 {
     const FileUpdateLock lock(path);
-    QByteArray text;
-    if (QFileInfo::exists(path)) {
-        Result<QByteArray> file = readRegularFile(path, kMaxIniFileSize);
-        if (!file.ok())
-            return file.error();
-        if (startsUtf16(*file))
-            return OperationError(QStringLiteral("Holds UTF-16 text, which would be lost"));
-        text = *std::move(file);
-    }
-    const IniDocument document(std::move(text));
+    if (Result<> taken = lock.taken(); !taken.ok())
+        return taken;
+    Result<QByteArray> text = updatableText(path);
+    if (!text.ok())
+        return text.error();
+    const IniDocument document(*std::move(text));
     std::vector<IniEntry> utf8;
     if (document.hasUtf8Mark()) {
         utf8.assign(entries.begin(), entries.end());

@@ -36,6 +36,9 @@ public:
                              std::int32_t defaultValue) const;
     // Any non-zero number means set.
     bool readFlag(QByteArrayView section, QByteArrayView key, bool defaultValue) const;
+    // The value of a key that is there but is not a number, which the two
+    // reads above pass over for their default.
+    std::optional<QString> notANumber(QByteArrayView section, QByteArrayView key) const;
 
 private:
     std::optional<QString> find(QByteArrayView section, QByteArrayView key) const;
@@ -46,13 +49,23 @@ private:
     bool utf16_ = false;
 };
 
+// Why an update leaves a file alone that the import would not read as text.
+inline const QString kNotIniText =
+    QStringLiteral("it is not a configuration file; nothing was changed.");
+
+// The text of the existing file at `path` that an update would start from,
+// empty when there is none. Refused, with the reason, when it cannot be read
+// (its content would be lost), is UTF-16 text, or is binary (kNotIniText): a
+// NUL byte, as in an image, a firmware or UTF-16 text without a mark.
+Result<QByteArray> updatableText(const QString& path);
+
 // Writes `entries` in order into the file at `path` by the update rule,
 // creating it when missing, and replaces the file as a whole by
 // writeFileAtomically, so that a failure at any point leaves the old file
-// whole; all of it under the file's FileUpdateLock, so that two updates at
-// once both land. Refused, with the reason, when the file exists but cannot be read
-// (its content would be lost) or is UTF-16 text. Values are given in Latin-1
-// and go into a file with the UTF-8 mark as UTF-8.
+// whole. All of it happens under the file's FileUpdateLock, so that two
+// updates at once both land; when another program has it, the update fails
+// at once with kUpdatedElsewhere. Refused as updatableText refuses. Values
+// are given in Latin-1 and go into a file with the UTF-8 mark as UTF-8.
 Result<> updateIniFile(const QString& path, std::span<const IniEntry> entries);
 
 } // namespace orvik

@@ -23,7 +23,10 @@ Result<Claim> ApplianceLock::take(const std::string& path, bool create)
         return Claim::Taken;
     release();
     // Non-blocking and no controlling terminal: the path may be a device node.
-    const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (create ? O_CREAT : 0);
+    // A lock file of the emulator's is never a link, which could make it
+    // elsewhere.
+    const int flags =
+        O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (create ? O_CREAT | O_NOFOLLOW : 0);
     const int fd = ::open(path.c_str(), flags, 0600);
     if (fd < 0)
         return OperationError(systemReason(errno));

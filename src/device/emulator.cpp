@@ -81,6 +81,7 @@ void store(Appliance& appliance, const Report& request)
     switch (static_cast<Command>(request[kCommandOffset])) {
     case Command::WriteConfigPage:
         std::copy_n(data, kPageSize, appliance.eeprom.begin() + pageIndex * kPageSize);
+        appliance.eepromChanged = true;
         break;
     case Command::WriteFirmwarePage: {
         // Page 0 starts a new image.
@@ -90,12 +91,12 @@ void store(Appliance& appliance, const Report& request)
         if (appliance.firmware.size() < end)
             appliance.firmware.resize(end, '\0');
         std::copy_n(data, kPageSize, appliance.firmware.begin() + pageIndex * kPageSize);
+        appliance.firmwareChanged = true;
         break;
     }
     default:
-        return;
+        break;
     }
-    appliance.changed = true;
 }
 
 } // namespace

@@ -86,7 +86,9 @@ struct Appliance {
     // What the appliance has been sent.
     std::array<int, 256> requestCounts{};
     Report lastRequest{};
-    bool changed = false; // eeprom or firmware written since this was last cleared
+    // Written since these were last cleared: what is to be kept.
+    bool eepromChanged = false;
+    bool firmwareChanged = false;
 
     [[nodiscard]] int requestCount(Command command) const
     {

@@ -13,7 +13,15 @@ Result<> FolderEmulator::load(const QString& dir)
 {
     dir_ = dir;
     listed_ = true;
-    return loadAppliances(dir, emulator_);
+    return loadAppliances(dir, emulator_, &unlisted_);
+}
+
+QStringList FolderEmulator::unlistedLines() const
+{
+    QStringList lines;
+    for (const QString& name : unlisted_)
+        lines << unlistedFolderLine(dir_, name);
+    return lines;
 }
 
 std::vector<HidInterface> FolderEmulator::enumerate()
@@ -60,7 +68,8 @@ Result<> FolderEmulator::keep()
     Result<> saved = saveAppliance(*claimed_);
     if (saved.ok())
         return saved;
-    claimed_->changed = false;
+    claimed_->eepromChanged = false;
+    claimed_->firmwareChanged = false;
     return programError(saved.errorText());
 }
 

@@ -5,6 +5,7 @@
 #include "device/forwarding_transport.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace orvik {
 
@@ -19,6 +20,8 @@ public:
     // Lists the appliances kept in `dir`; fails at the first file that is
     // unusable.
     Result<> load(const QString& dir);
+    // The lines naming the subdirectories load left out (unlistedFolderLine).
+    [[nodiscard]] QStringList unlistedLines() const;
 
     // Lists them afresh, but for the first time after load; a folder that has
     // become unusable keeps the last listing, and the claim then says why.
@@ -31,7 +34,8 @@ public:
 
 private:
     QString dir_;
-    bool listed_ = false; // by load, for the first enumerate
+    QStringList unlisted_; // by load
+    bool listed_ = false;  // by load, for the first enumerate
     ApplianceEmulator emulator_;
     ApplianceLock lock_;
     Appliance* claimed_ = nullptr;

@@ -2,11 +2,16 @@
 
 #include "device/firmware_upload.h"
 #include "files/file_access.h"
+#include "files/native_names.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace orvik {
 
@@ -99,7 +104,7 @@ Result<std::optional<QByteArray>> readFile(const QString& path, qint64 limit)
 {
     if (!QFileInfo::exists(path))
         return std::optional<QByteArray>();
-    Result<QByteArray> content = readRegularFile(path, limit + 1);
+    Result<QByteArray> content = readRegularFile(path, limit + 1, LastLink::Refused);
     if (!content.ok())
         return fileError(path, content.error());
     return std::optional<QByteArray>(*std::move(content));
@@ -107,7 +112,7 @@ Result<std::optional<QByteArray>> readFile(const QString& path, qint64 limit)
 
 Result<> writeFile(const QString& path, const QByteArray& bytes)
 {
-    if (Result<> written = writeFileAtomically(path, bytes); !written.ok())
+    if (Result<> written = writeFileAtomically(path, bytes, LastLink::Refused); !written.ok())
         return fileError(path, written.error());
     return {};
 }
@@ -115,6 +120,23 @@ Result<> writeFile(const QString& path, const QByteArray& bytes)
 Result<> writeIfMissing(const QString& path, const QByteArray& bytes)
 {
     return QFileInfo::exists(path) ? Result<>() : writeFile(path, bytes);
+}
+
+// The subdirectories of `dir` whose names Qt cannot spell back, which QDir
+// lists under other names; as unusableName shows them.
+QStringList unspellableFolders(const QString& dir)
+{
+    QStringList names;
+    DIR* d = ::opendir(QFile::encodeName(dir).constData());
+    if (!d)
+        return names;
+    while (const dirent* entry = ::readdir(d)) {
+        const QString shown = unusableName(entry->d_name);
+        if (!shown.isEmpty() && (entry->d_type == DT_DIR || entry->d_type == DT_UNKNOWN))
+            names << shown;
+    }
+    ::closedir(d);
+    return names;
 }
 
 bool holdsAppliance(const QDir& dir)
@@ -129,6 +151,13 @@ Result<> loadAppliance(const QString& dir, Appliance& appliance)
     const QDir d(dir);
     if (!d.mkpath(QStringLiteral(".")))
         return OperationError(dir + QStringLiteral(": cannot create the directory"));
+    // Its owner could plant links in it between root's looks and root's writes.
+    struct stat folder {};
+    if (::geteuid() == 0 && ::stat(QFile::encodeName(dir).constData(), &folder) == 0 &&
+        folder.st_uid != 0)
+        return OperationError(dir + QStringLiteral(": the folder belongs to another user, who "
+                                                   "could plant links in it; as root, use a "
+                                                   "folder of root's own"));
     for (const auto& [name, bytes] :
          {std::pair{kVersionFile, QByteArray::number(appliance.firmwareVersion) + '\n'},
           std::pair{kFaultsFile, kFaultsTemplate}}) {
@@ -179,27 +208,28 @@ Result<> loadAppliance(const QString& dir, Appliance& appliance)
                                   plan.error().text());
     }
     appliance.path = dir.toStdString();
-    appliance.changed = false;
     return {};
 }
 
 } // namespace
 
-// Writes back the EEPROM and firmware when the appliance was sent any.
+// Writes back the EEPROM and the firmware, each when the appliance was sent
+// any of it.
 Result<> saveAppliance(Appliance& appliance)
 {
-    if (!appliance.changed)
-        return {};
     const QDir d(QString::fromStdString(appliance.path));
-    const QByteArray eeprom(reinterpret_cast<const char*>(appliance.eeprom.data()), kImageSize);
-    if (Result<> written = writeFile(d.filePath(kEepromFile), eeprom); !written.ok())
-        return written;
-    if (!appliance.firmware.isEmpty()) {
+    if (appliance.eepromChanged) {
+        const QByteArray eeprom(reinterpret_cast<const char*>(appliance.eeprom.data()), kImageSize);
+        if (Result<> written = writeFile(d.filePath(kEepromFile), eeprom); !written.ok())
+            return written;
+        appliance.eepromChanged = false;
+    }
+    if (appliance.firmwareChanged) {
         if (Result<> written = writeFile(d.filePath(kFirmwareFile), appliance.firmware);
             !written.ok())
             return written;
+        appliance.firmwareChanged = false;
     }
-    appliance.changed = false;
     return {};
 }
 
@@ -249,8 +279,17 @@ Result<> parseFaultPlan(const QString& text, Appliance& appliance)
     return {};
 }
 
-Result<> loadAppliances(const QString& dir, ApplianceEmulator& emulator)
+QString unlistedFolderLine(const QString& dir, const QString& shownName)
 {
+    return QStringLiteral("%1/%2: not listed, since its name is not valid in this system's "
+                          "encoding")
+        .arg(dir, shownName);
+}
+
+Result<> loadAppliances(const QString& dir, ApplianceEmulator& emulator, QStringList* unlisted)
+{
+    if (unlisted)
+        *unlisted = unspellableFolders(dir);
     const QDir root(dir);
     QStringList serials = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     serials.removeIf([&](const QString& name) { return !holdsAppliance(root.filePath(name)); });

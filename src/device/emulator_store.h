@@ -3,6 +3,7 @@
 #include "device/emulator.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace orvik {
 
@@ -19,8 +20,14 @@ namespace orvik {
 // name; the files directly in `dir` are one more, listed first, without a
 // serial number. A directory holding neither becomes one appliance, its
 // directory and text files created. Each appliance's path is its directory;
-// fails at the first file that is unusable.
-Result<> loadAppliances(const QString& dir, ApplianceEmulator& emulator);
+// fails at the first file that is unusable. As root, a directory that belongs
+// to another user is unusable, and no file is followed where it is a link.
+// A subdirectory whose name the system's encoding cannot spell is left out,
+// named in `unlisted` (as unusableName shows it) when given.
+Result<> loadAppliances(const QString& dir, ApplianceEmulator& emulator,
+                        QStringList* unlisted = nullptr);
+// The line that says a subdirectory was left out.
+QString unlistedFolderLine(const QString& dir, const QString& shownName);
 // Writes back the EEPROM, and the firmware when there is any, of every
 // appliance that was sent a page since it was loaded or last saved.
 Result<> saveAppliances(ApplianceEmulator& emulator);

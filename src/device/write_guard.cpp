@@ -1,5 +1,8 @@
 #include "device/write_guard.h"
 
+#include "device/protocol.h"
+#include "files/file_access.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstdint>
@@ -13,6 +16,8 @@ namespace orvik {
 
 namespace {
 
+constexpr char kInterrupted[] =
+    ": interrupted before anything was sent; the appliance is unchanged\n";
 constexpr char kFinishing[] =
     ": finishing the write so that the appliance stays consistent; interrupt again to stop now\n";
 // What a stop leaves, by what was being written.
@@ -22,8 +27,6 @@ constexpr const char* kStopped[] = {
     ": stopped in the middle of the upload; the appliance may hold only part of the new "
     "firmware, so upload the firmware again\n",
 };
-
-constexpr int kGuarded[] = {SIGINT, SIGTERM, SIGHUP};
 
 // The handler's end of the pipe to the watcher; one guard lives at a time.
 std::atomic<int> gSignalPipe{-1};
@@ -36,28 +39,33 @@ void forward(int signal)
     errno = saved;
 }
 
-sigset_t guardedSignals()
-{
-    sigset_t set;
-    sigemptyset(&set);
-    for (const int s : kGuarded)
-        sigaddset(&set, s);
-    return set;
-}
-
-void say(const QByteArray& line)
+void writeOut(const char* bytes, qsizetype size)
 {
     // Nothing to do when standard error is gone.
-    static_cast<void>(!::write(STDERR_FILENO, line.constData(), line.size()));
+    static_cast<void>(!::write(STDERR_FILENO, bytes, size));
 }
 
 } // namespace
 
-WriteGuard::WriteGuard(const char* program, Written written)
-    : finishingLine_(QByteArray(program) + kFinishing),
-      stopLine_(QByteArray(program) + kStopped[static_cast<int>(written)])
+HeldInterrupts::HeldInterrupts()
 {
-    static_assert(std::size(kGuarded) == std::extent_v<decltype(previousActions_)>);
+    sigset_t set;
+    sigemptyset(&set);
+    for (const int signal : kInterrupts)
+        sigaddset(&set, signal);
+    pthread_sigmask(SIG_BLOCK, &set, &previousMask_);
+}
+
+HeldInterrupts::~HeldInterrupts()
+{
+    pthread_sigmask(SIG_SETMASK, &previousMask_, nullptr);
+}
+
+WriteGuard::WriteGuard(const char* program, Written written, OpenLine* openLine)
+    : interruptedLine_(QByteArray(program) + kInterrupted),
+      finishingLine_(QByteArray(program) + kFinishing),
+      stopLine_(QByteArray(program) + kStopped[static_cast<int>(written)]), openLine_(openLine)
+{
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0) {
         // Out of descriptors: no guard, rather than signals that nobody takes.
@@ -70,15 +78,25 @@ WriteGuard::WriteGuard(const char* program, Written written)
     // hidapi takes an interrupted wait for a failed read. A handler rather
     // than a signalfd, because threads that were started before (the
     // window system's) do not block the signals and would otherwise be
-    // killed by them.
-    const sigset_t set = guardedSignals();
-    pthread_sigmask(SIG_BLOCK, &set, &previousMask_);
+    // killed by them. A signal the program was started to ignore is left
+    // alone: whoever started it meant it to run on.
+    sigset_t set;
+    sigemptyset(&set);
     struct sigaction action {};
     action.sa_handler = forward;
     action.sa_flags = SA_RESTART;
     sigfillset(&action.sa_mask);
-    for (std::size_t i = 0; i < std::size(kGuarded); ++i)
-        sigaction(kGuarded[i], &action, &previousActions_[i]);
+    for (std::size_t i = 0; i < std::size(kInterrupts); ++i) {
+        sigaction(kInterrupts[i], nullptr, &previousActions_[i]);
+        handled_[i] = previousActions_[i].sa_handler != SIG_IGN;
+        if (handled_[i])
+            sigaddset(&set, kInterrupts[i]);
+    }
+    pthread_sigmask(SIG_BLOCK, &set, &previousMask_);
+    for (std::size_t i = 0; i < std::size(kInterrupts); ++i) {
+        if (handled_[i])
+            sigaction(kInterrupts[i], &action, nullptr);
+    }
     watcher_ = std::thread([this, set] {
         pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
         watch();
@@ -102,8 +120,10 @@ int WriteGuard::end()
     // with the write done there is nothing left to finish or to stop, they
     // only count for the exit status.
     pthread_sigmask(SIG_SETMASK, &previousMask_, nullptr);
-    for (std::size_t i = 0; i < std::size(kGuarded); ++i)
-        sigaction(kGuarded[i], &previousActions_[i], nullptr);
+    for (std::size_t i = 0; i < std::size(kInterrupts); ++i) {
+        if (handled_[i])
+            sigaction(kInterrupts[i], &previousActions_[i], nullptr);
+    }
     std::uint8_t byte = 0;
     while (::read(readFd_, &byte, 1) == 1) {
         if (first_ == 0 && byte != 0)
@@ -129,15 +149,50 @@ void WriteGuard::watch()
     }
 }
 
+void WriteGuard::startPages()
+{
+    int stage = BeforePages;
+    if (stage_.compare_exchange_strong(stage, Pages) || stage == Pages)
+        return;
+    // The watcher is ending the program; not one page may go meanwhile.
+    for (;;)
+        ::pause();
+}
+
 void WriteGuard::take(int signal)
 {
     if (first_ == 0) {
         first_ = signal;
+        int stage = BeforePages;
+        if (stage_.compare_exchange_strong(stage, Cancelled)) {
+            say(interruptedLine_);
+            exitBetweenFileWrites(128 + signal);
+        }
         say(finishingLine_);
         return;
     }
     say(stopLine_);
-    ::_exit(128 + signal);
+    exitBetweenFileWrites(128 + signal);
+}
+
+void WriteGuard::say(const QByteArray& line)
+{
+    if (!openLine_) {
+        writeOut(line.constData(), line.size());
+        return;
+    }
+    const std::lock_guard lock(openLine_->mutex);
+    if (std::exchange(openLine_->open, false))
+        writeOut("\n", 1);
+    writeOut(line.constData(), line.size());
+}
+
+int GuardedAppliance::write(const Report& request)
+{
+    const auto command = static_cast<Command>(request[kCommandOffset]);
+    if (command == Command::WriteConfigPage || command == Command::WriteFirmwarePage)
+        guard_.startPages();
+    return transport_.write(request);
 }
 
 } // namespace orvik

@@ -4,12 +4,14 @@
 #include <QFileInfo>
 #include <QSaveFile>
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <mutex>
 #include <set>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace orvik {
@@ -34,6 +36,8 @@ QString notRegularReason(mode_t mode)
         return QStringLiteral("Is a device, not a regular file");
     if (S_ISSOCK(mode))
         return QStringLiteral("Is a socket, not a regular file");
+    if (S_ISLNK(mode))
+        return QStringLiteral("Is a symbolic link, not a regular file");
     return QStringLiteral("Not a regular file");
 }
 
@@ -88,31 +92,79 @@ bool writeAll(int fd, QByteArrayView bytes)
     return true;
 }
 
-// Where a write to `path` lands: a symbolic link stays one and the file it
-// leads to is replaced; empty, with errno set, when a link must not be
-// followed. Since the writer follows links itself, the kernel never sees
-// them, so its rule for links in sticky, world-writable folders (such as
-// /tmp) is applied here: such a link is followed only when it belongs to
-// this user or to the folder's owner.
-QString replacedFile(const QString& path)
+// Whether the kernel would follow the link `link` standing in the folder
+// `folder` for this user; its rule for links in sticky, world-writable
+// folders (such as /tmp), which the writer applies itself, since it follows
+// links on its own and the kernel never sees them.
+bool followable(const struct stat& link, const QByteArray& folder)
 {
-    QString current = path;
-    for (int hops = 0; hops < 40; ++hops) { // the kernel's bound on a chain
+    struct stat st {};
+    return ::stat(folder.constData(), &st) != 0 || !(st.st_mode & S_ISVTX) ||
+           !(st.st_mode & S_IWOTH) || link.st_uid == ::geteuid() || link.st_uid == st.st_uid;
+}
+
+// Where a write to `path` lands: the path with every symbolic link on it
+// followed as the kernel follows it (the last name only as `last` says), one
+// name at a time, so that a link planted in any folder of it is caught.
+// Empty, with errno set, when a link must not be followed.
+QString landingPath(const QString& path, LastLink last)
+{
+    QByteArray name = QFile::encodeName(path);
+    if (!name.startsWith('/')) {
+        char* here = ::getcwd(nullptr, 0);
+        name = QByteArray(here ? here : ".") + '/' + name;
+        std::free(here);
+    }
+    QByteArrayList left = name.split('/');
+    QByteArray done; // without links, and without a final '/'
+    for (int hops = 0; !left.isEmpty();) {
+        const QByteArray part = left.takeFirst();
+        if (part.isEmpty() || part == ".")
+            continue;
+        if (part == "..") {
+            done.truncate(qMax<qsizetype>(done.lastIndexOf('/'), 0));
+            continue;
+        }
+        const QByteArray next = done + '/' + part;
         struct stat link {};
-        if (::lstat(QFile::encodeName(current).constData(), &link) != 0 || !S_ISLNK(link.st_mode))
-            return current;
-        const QFileInfo info(current);
-        struct stat folder {};
-        if (::stat(QFile::encodeName(info.absolutePath()).constData(), &folder) == 0 &&
-            (folder.st_mode & S_ISVTX) && (folder.st_mode & S_IWOTH) &&
-            link.st_uid != ::geteuid() && link.st_uid != folder.st_uid) {
+        if (::lstat(next.constData(), &link) != 0 || !S_ISLNK(link.st_mode) ||
+            (left.isEmpty() && last == LastLink::Refused)) {
+            done = next;
+            continue;
+        }
+        if (++hops > 40) { // the kernel's bound on a chain
+            errno = ELOOP;
+            return {};
+        }
+        if (!followable(link, done.isEmpty() ? QByteArray("/") : done)) {
             errno = EACCES;
             return {};
         }
-        current = info.symLinkTarget();
+        QByteArray target(link.st_size + 1, Qt::Uninitialized);
+        const ssize_t n = ::readlink(next.constData(), target.data(), target.size());
+        if (n < 0)
+            return {};
+        target.truncate(n);
+        if (target.startsWith('/'))
+            done.clear();
+        left = target.split('/') + left;
     }
-    errno = ELOOP;
-    return {};
+    if (done.isEmpty())
+        done = "/";
+    // A link may lead to a name that the system's encoding cannot spell.
+    const QString landing = QFile::decodeName(done);
+    if (QFile::encodeName(landing) != done) {
+        errno = EILSEQ;
+        return {};
+    }
+    return landing;
+}
+
+// Held by writeFileAtomically from its temporary file's making to its end.
+std::mutex& writingFiles()
+{
+    static std::mutex writing;
+    return writing;
 }
 
 // The files this process holds a FileUpdateLock on, by device and inode.
@@ -138,12 +190,13 @@ bool keepOwnerAndMode(int fd, const struct stat& old)
 
 // Opens the regular file at `path` for reading, or fails when it is refused;
 // `st` describes the file opened.
-Result<int> openRegularFile(const QString& path, qint64 maxSize, struct stat& st)
+Result<int> openRegularFile(const QString& path, qint64 maxSize, LastLink last, struct stat& st)
 {
     const QByteArray name = QFile::encodeName(path);
+    const bool follow = last == LastLink::Followed;
     // Looked at before opening, since opening a FIFO or a device can block or
     // act on the device.
-    if (::stat(name.constData(), &st) != 0)
+    if ((follow ? ::stat : ::lstat)(name.constData(), &st) != 0)
         return OperationError(systemReason(errno));
     QString error = notRegularReason(st.st_mode);
     if (error.isEmpty() && st.st_size > maxSize)
@@ -151,7 +204,8 @@ Result<int> openRegularFile(const QString& path, qint64 maxSize, struct stat& st
     if (!error.isEmpty())
         return OperationError(error);
 
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd =
+        ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (follow ? 0 : O_NOFOLLOW));
     if (fd < 0)
         return OperationError(systemReason(errno));
     // The path may name another file by now.
@@ -166,6 +220,21 @@ Result<int> openRegularFile(const QString& path, qint64 maxSize, struct stat& st
     return fd;
 }
 
+// Makes the rename of a file in `folder` last; a file system that cannot
+// sync a folder has nothing to make last.
+bool syncFolder(const QString& folder)
+{
+    const int fd =
+        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return true;
+    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
+    const int error = errno;
+    ::close(fd);
+    errno = error;
+    return synced;
+}
+
 } // namespace
 
 QString tooLargeReason(qint64 maxSize)
@@ -176,17 +245,17 @@ QString tooLargeReason(qint64 maxSize)
 Result<> checkRegularFile(const QString& path, qint64 maxSize)
 {
     struct stat st {};
-    const Result<int> fd = openRegularFile(path, maxSize, st);
+    const Result<int> fd = openRegularFile(path, maxSize, LastLink::Followed, st);
     if (!fd.ok())
         return fd.error();
     ::close(*fd);
     return {};
 }
 
-Result<QByteArray> readRegularFile(const QString& path, qint64 maxSize)
+Result<QByteArray> readRegularFile(const QString& path, qint64 maxSize, LastLink last)
 {
     struct stat st {};
-    const Result<int> opened = openRegularFile(path, maxSize, st);
+    const Result<int> opened = openRegularFile(path, maxSize, last, st);
     if (!opened.ok())
         return opened.error();
     const int fd = *opened;
@@ -201,25 +270,31 @@ Result<QByteArray> readRegularFile(const QString& path, qint64 maxSize)
     return bytes;
 }
 
-Result<> writeFileAtomically(const QString& path, QByteArrayView bytes)
+Result<> writeFileAtomically(const QString& path, QByteArrayView bytes, LastLink last)
 {
-    return writeFileAtomically(path, std::span<const QByteArrayView>(&bytes, 1));
+    return writeFileAtomically(path, std::span<const QByteArrayView>(&bytes, 1), last);
 }
 
-Result<> writeFileAtomically(const QString& path, std::span<const QByteArrayView> pieces)
+Result<> writeFileAtomically(const QString& path, std::span<const QByteArrayView> pieces,
+                             LastLink last)
 {
-    const QString target = replacedFile(path);
+    const QString target = landingPath(path, last);
     if (target.isEmpty())
         return OperationError(systemReason(errno));
+    const QByteArray name = QFile::encodeName(target);
     struct stat old {};
-    const bool exists = ::stat(QFile::encodeName(target).constData(), &old) == 0;
+    const bool exists = ::lstat(name.constData(), &old) == 0;
     if (!exists && errno != ENOENT)
         return OperationError(systemReason(errno));
     if (exists) {
         if (QString why = notRegularReason(old.st_mode); !why.isEmpty())
             return OperationError(why);
+        // QSaveFile would say only "Existing file … is not writable".
+        if (::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0)
+            return OperationError(systemReason(errno));
     }
 
+    const std::lock_guard writing(writingFiles());
     // QSaveFile only makes, renames and removes the temporary file; the bytes
     // go straight to its descriptor, each write checked, since Qt 6.4's
     // commit() reports success after a failed buffered flush and its write
@@ -239,12 +314,24 @@ Result<> writeFileAtomically(const QString& path, std::span<const QByteArrayView
         return OperationError(systemReason(errno));
     if (!file.commit())
         return OperationError(file.errorString());
+    if (!syncFolder(QFileInfo(target).absolutePath()))
+        return OperationError(systemReason(errno));
     return {};
 }
 
-FileUpdateLock::FileUpdateLock(const QString& path)
+void exitBetweenFileWrites(int status)
 {
-    const QString target = replacedFile(path);
+    writingFiles().lock();
+    ::_exit(status);
+}
+
+FileUpdateLock::FileUpdateLock(const QString& path, std::chrono::seconds patience,
+                               const std::function<void()>& waiting)
+{
+    using namespace std::chrono_literals;
+    const auto started = std::chrono::steady_clock::now();
+    bool said = false;
+    const QString target = landingPath(path, LastLink::Followed);
     for (;;) {
         struct stat st {};
         const QByteArray name = QFile::encodeName(target);
@@ -268,10 +355,22 @@ FileUpdateLock::FileUpdateLock(const QString& path)
                 return;
             }
         }
+        // Tried again and again rather than waited for, so that the wait has
+        // an end and the user hears of it.
         int locked;
-        do
-            locked = ::flock(fd, LOCK_EX);
-        while (locked != 0 && errno == EINTR);
+        while ((locked = ::flock(fd, LOCK_EX | LOCK_NB)) != 0 && errno == EWOULDBLOCK) {
+            const auto waited = std::chrono::steady_clock::now() - started;
+            if (waited >= patience) {
+                ::close(fd);
+                busy_ = true;
+                return;
+            }
+            if (waiting && !said && waited >= 1s) {
+                said = true;
+                waiting();
+            }
+            std::this_thread::sleep_for(50ms);
+        }
         // The holder may have replaced the file meanwhile: then the lock
         // held is on the old one, and the new one is to be locked.
         struct stat now {};
@@ -298,6 +397,13 @@ FileUpdateLock::~FileUpdateLock()
         heldFiles().files.erase({st.st_dev, st.st_ino});
     }
     ::close(fd_);
+}
+
+Result<> FileUpdateLock::taken() const
+{
+    if (busy_)
+        return OperationError(kUpdatedElsewhere);
+    return {};
 }
 
 bool isSameFile(const QString& a, const QString& b)

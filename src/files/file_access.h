@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <chrono>
+#include <functional>
 #include <span>
 
 namespace orvik {
@@ -15,10 +17,17 @@ namespace orvik {
 // file or directory", "No space left on device") where it has one; callers
 // put the path in front.
 
-// The whole of the regular file at `path` (a symbolic link to one will do),
-// read once. Refused, without reading or waiting, when it cannot be opened,
-// is a directory, FIFO, device or socket, or holds more than `maxSize` bytes.
-Result<QByteArray> readRegularFile(const QString& path, qint64 maxSize);
+// Whether the last name of a path may be a symbolic link that is followed.
+// The emulator's files never are: one there is refused as "Is a symbolic
+// link, not a regular file".
+enum class LastLink { Followed, Refused };
+
+// The whole of the regular file at `path` (a symbolic link to one will do,
+// as `last` says), read once. Refused, without reading or waiting, when it
+// cannot be opened, is a directory, FIFO, device or socket, or holds more
+// than `maxSize` bytes.
+Result<QByteArray> readRegularFile(const QString& path, qint64 maxSize,
+                                   LastLink last = LastLink::Followed);
 // The reason readRegularFile gives for a file of more than `maxSize` bytes.
 QString tooLargeReason(qint64 maxSize);
 
@@ -27,36 +36,54 @@ QString tooLargeReason(qint64 maxSize);
 Result<> checkRegularFile(const QString& path, qint64 maxSize);
 
 // Replaces the file at `path` with `bytes` as a whole: a temporary file beside
-// it, every write, the flush and the sync checked, then a rename. A symbolic
-// link stays a link and its target is replaced, except one the kernel would
-// not follow for this user (one in a sticky, world-writable folder owned
-// neither by the user nor by the folder's owner), which is refused with
-// "Permission denied". An existing file keeps its mode, and its owner and
-// group where the process may set them; a new one is made readable by its
-// owner alone (0600, whatever the umask), as files may hold passwords. A
-// target that exists but is not a regular file is refused before anything is
-// written. On failure the old file is left byte for byte and no temporary
-// file remains.
-Result<> writeFileAtomically(const QString& path, QByteArrayView bytes);
+// it, every write, the flush and the sync checked, then a rename, and the
+// folder synced. A symbolic link stays a link and its target is replaced,
+// except one the kernel would not follow for this user: a link anywhere in
+// the path that stands in a sticky, world-writable folder and belongs
+// neither to the user nor to the folder's owner is refused with "Permission
+// denied". An existing file keeps its mode, and its owner and group where the
+// process may set them; a new one is made readable by its owner alone (0600,
+// whatever the umask), as files may hold passwords. A target that exists but
+// is not a regular file, or cannot be written, is refused with the system's
+// reason before anything is written. On failure the old file is left byte
+// for byte and no temporary file remains.
+Result<> writeFileAtomically(const QString& path, QByteArrayView bytes,
+                             LastLink last = LastLink::Followed);
 // The same with the bytes given in pieces, written one after another.
-Result<> writeFileAtomically(const QString& path, std::span<const QByteArrayView> pieces);
+Result<> writeFileAtomically(const QString& path, std::span<const QByteArrayView> pieces,
+                             LastLink last = LastLink::Followed);
+
+// Ends the process at once with `status`, from any thread, but not while
+// another thread is in the middle of writeFileAtomically: that one ends
+// first, so that no temporary file is left behind.
+[[noreturn]] void exitBetweenFileWrites(int status);
+
+// Why an update did not start: another program has the file.
+inline const QString kUpdatedElsewhere = QStringLiteral("another program is updating it");
 
 // While it lives, this process alone updates the existing regular file at
 // `path` (links followed as writeFileAtomically follows them): an exclusive
 // advisory lock on the file, taken again on the new file when another holder
 // replaced it meanwhile, so that a read, merge and replace under it loses no
-// other update. It waits for the holder, which only ever holds it for one
-// short update. A missing file, or one the writer would refuse, is not
+// other update. When another program holds it, the lock is tried again for
+// up to `patience` (none: not at all), `waiting` being called once when a
+// second has passed. A missing file, or one the writer would refuse, is not
 // locked; a second lock on a file this process holds already costs nothing.
 class [[nodiscard]] FileUpdateLock {
 public:
-    explicit FileUpdateLock(const QString& path);
+    explicit FileUpdateLock(const QString& path, std::chrono::seconds patience = {},
+                            const std::function<void()>& waiting = {});
     ~FileUpdateLock();
     FileUpdateLock(const FileUpdateLock&) = delete;
     FileUpdateLock& operator=(const FileUpdateLock&) = delete;
 
+    // Fails with kUpdatedElsewhere when another program held the file
+    // throughout.
+    [[nodiscard]] Result<> taken() const;
+
 private:
     int fd_ = -1;
+    bool busy_ = false;
 };
 
 // True when both paths name one existing file (same device and inode, links

@@ -45,12 +45,16 @@ QString shown(const QByteArray& bytes)
 
 } // namespace
 
+QString unusableName(const QByteArray& bytes)
+{
+    return QFile::encodeName(QFile::decodeName(bytes)) == bytes ? QString() : shown(bytes);
+}
+
 QString unusableArgument(int argc, const char* const* argv)
 {
     for (int i = 1; i < argc; ++i) {
-        const QByteArray bytes(argv[i]);
-        if (QFile::encodeName(QFile::decodeName(bytes)) != bytes)
-            return shown(bytes);
+        if (QString bad = unusableName(argv[i]); !bad.isEmpty())
+            return bad;
     }
     return {};
 }

@@ -10,8 +10,8 @@
 #include <algorithm>
 #include <cstring>
 #include <initializer_list>
+#include <optional>
 #include <utility>
-#include <vector>
 
 namespace orvik {
 
@@ -21,8 +21,8 @@ namespace {
 enum class ImageEncoding {
     Index,       // u8 item index, 255 when nothing is selected
     Flag,        // u8, 1 checked, 0 not
-    U8,          // number, its low 8 bits
-    U16,         // number, its low 16 bits, little-endian
+    U8,          // number, which its rules keep within a byte
+    U16,         // number, which its rules keep within 16 bits, little-endian
     Port,        // U16; an empty field stores 0
     Text,        // Latin-1 bytes and a zero within `width` bytes
     UpperText,   // Text with a to z upper-cased
@@ -245,11 +245,6 @@ template <std::size_t... I> constexpr bool everyFieldChecked(std::index_sequence
 }
 static_assert(everyFieldChecked(std::make_index_sequence<kLayout.count>()));
 
-QString tooLongMessage(const QString& setting, int limit)
-{
-    return QStringLiteral("%1 - text too long (at most %2 characters).").arg(setting).arg(limit);
-}
-
 // The low 16 bits of a number, little-endian.
 void putU16(ConfigImage& image, int offset, std::uint32_t value)
 {
@@ -264,49 +259,35 @@ std::uint32_t sumOfImage(const ConfigImage& image)
     return sum;
 }
 
-// The text of a field as it may be stored: Latin-1, at most the setting's
-// maximum length, and never more than the field holds, whatever the
-// catalogue says; fails for the information box saying why not.
-Result<QByteArray> storableText(const Field& field, const QString& text)
-{
-    auto bytes = toLatin1(text);
-    if (!bytes)
-        return refusal(latin1RefusalMessage(settingName(field.setting)));
-    const int limit = std::min(settingDef(field.setting).maxLength, field.textRoom());
-    if (bytes->size() > limit)
-        return refusal(tooLongMessage(settingName(field.setting), limit));
-    return *std::move(bytes);
-}
-
-// Stores one setting, or fails saying why it cannot be stored. Throws
-// ConversionError.
-Result<> store(const Field& field, const Settings& settings, ConfigImage& image)
+// Stores one setting whose value has passed its rules, so that it fits its
+// field. Throws ConversionError.
+void store(const Field& field, const Settings& settings, ConfigImage& image)
 {
     std::uint8_t* at = image.data() + field.offset;
     switch (field.encoding) {
     case ImageEncoding::Index: {
         const int index = settings.index(field.setting);
         *at = index < 0 ? 255 : static_cast<std::uint8_t>(index);
-        return {};
+        return;
     }
     case ImageEncoding::Flag:
         *at = settings.checked(field.setting) ? 1 : 0;
-        return {};
+        return;
     case ImageEncoding::U8:
         *at = static_cast<std::uint8_t>(readNumber(settings.text(field.setting)));
-        return {};
+        return;
     case ImageEncoding::Port:
         if (settings.text(field.setting).isEmpty())
-            return {};
+            return;
         [[fallthrough]];
     case ImageEncoding::U16:
         putU16(image, field.offset,
                static_cast<std::uint32_t>(readNumber(settings.text(field.setting))));
-        return {};
+        return;
     case ImageEncoding::StationSsid:
     case ImageEncoding::DestSsid:
         *at = static_cast<std::uint8_t>('0' + readNumber(settings.text(field.setting)));
-        return {};
+        return;
     case ImageEncoding::Text:
     case ImageEncoding::UpperText:
     case ImageEncoding::Callsign:
@@ -314,17 +295,15 @@ Result<> store(const Field& field, const Settings& settings, ConfigImage& image)
         break;
     }
 
-    Result<QByteArray> stored = storableText(field, settings.text(field.setting));
-    if (!stored.ok())
-        return stored.error();
-    QByteArray bytes = *std::move(stored);
+    // The rules refused a text longer than its field holds.
+    QByteArray bytes = settings.text(field.setting).toLatin1();
+    Q_ASSERT(bytes.size() <= field.textRoom());
     if (field.encoding != ImageEncoding::Text)
         upperCase(bytes);
     if (field.encoding == ImageEncoding::Callsign || field.encoding == ImageEncoding::ToCall)
         std::memset(at, ' ', kCallWidth);
     // The image was cleared, so a Text field's terminator is already there.
     std::memcpy(at, bytes.constData(), bytes.size());
-    return {};
 }
 
 // The bytes from `at` up to the first zero, but never beyond `width`.
@@ -392,14 +371,10 @@ Result<> PackConfigImage(const Settings& settings, ConfigImage& image)
     std::memcpy(image.data() + kConfigVersionOffset, kVersionLiteral, sizeof kVersionLiteral - 1);
     image[kFixedOneOffset] = 1;
 
-    const std::vector<Rule>& rules = validationRules();
     for (const Field& field : kLayout) {
-        for (const Rule& rule : rules) {
-            if (rule.setting == field.setting && !passes(rule, settings.text(rule.setting)))
-                return refusal(rule.message);
-        }
-        if (Result<> stored = store(field, settings, image); !stored.ok())
-            return stored;
+        if (const std::optional<QString> fault = firstFault(settings, field.setting))
+            return refusal(*fault);
+        store(field, settings, image);
     }
 
     std::memcpy(image.data() + kEndOffset, kEndMarker, 3);

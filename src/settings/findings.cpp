@@ -8,33 +8,21 @@
 
 namespace orvik {
 
-namespace {
-
-std::optional<Finding> fault(Setting setting, const QString& name, const QString& text)
-{
-    for (const Rule& rule : validationRules()) {
-        if (rule.setting != setting)
-            continue;
-        try {
-            if (!passes(rule, text))
-                return Finding{name, Severity::Fault, rule.message};
-        } catch (const ConversionError& e) {
-            return Finding{name, Severity::Fault, errorBoxText(e.text())};
-        }
-    }
-    return std::nullopt;
-}
-
-} // namespace
-
 std::optional<Finding> findingFor(const Settings& settings, const QString& name)
 {
     // Only text fields are checked.
     const SettingDef* def = findSetting(name);
     if (!def || def->kind != Kind::Text)
         return std::nullopt;
-    if (auto found = fault(def->id, name, settings.text(def->id)))
-        return found;
+    // While Uploadpctime is ticked, "Write config" sends the PC time instead.
+    if (isClockField(def->id) && settings.checked(Setting::Uploadpctime))
+        return std::nullopt;
+    try {
+        if (const std::optional<QString> fault = firstFault(settings, def->id))
+            return Finding{name, Severity::Fault, *fault};
+    } catch (const ConversionError& e) {
+        return Finding{name, Severity::Fault, errorBoxText(e.text())};
+    }
     if (def->id == Setting::Aprsis_pass) {
         if (auto warning = passcodeWarning(settings.text(Setting::Aprsis_user),
                                            settings.text(Setting::Aprsis_pass)))
@@ -56,9 +44,14 @@ std::vector<Finding> findAll(const Settings& settings)
 
 QStringList findingsChangedBy(const QString& name)
 {
-    return name == settingName(Setting::Aprsis_user)
-               ? QStringList{name, settingName(Setting::Aprsis_pass)}
-               : QStringList{name};
+    QStringList changed{name};
+    if (name == settingName(Setting::Aprsis_user))
+        changed << settingName(Setting::Aprsis_pass);
+    if (name == settingName(Setting::Uploadpctime)) {
+        for (const Setting field : kClockFields)
+            changed << settingName(field);
+    }
+    return changed;
 }
 
 } // namespace orvik

@@ -1,12 +1,58 @@
 #include "settings/validation.h"
 
 #include "settings/catalogue.h"
+#include "settings/config_image.h"
 #include "settings/latin1.h"
 #include "settings/number.h"
+#include "settings/settings.h"
+
+#include <algorithm>
 
 namespace orvik {
 
 namespace {
+
+QString rangeMessage(const QString& what, int low, int high)
+{
+    return QStringLiteral("%1 - range error (%2 - %3).").arg(what).arg(low).arg(high);
+}
+
+// What the image cannot keep: a text longer than its field, a character
+// outside Latin-1, a number wider than its field (which would reach the
+// appliance as another value). After the rules above, so that none of their
+// messages moves.
+void addStorageRules(std::vector<Rule>& r)
+{
+    for (const SettingDef& def : catalogue()) {
+        const int room = storedTextRoom(def.id);
+        if (room == 0)
+            continue;
+        // Never more than the field holds, whatever the catalogue says.
+        const int limit = std::min(def.maxLength, room);
+        r.push_back({def.id, Test::FitsField, 0, limit,
+                     QStringLiteral("%1 - text too long (at most %2 characters).")
+                         .arg(def.name)
+                         .arg(limit)});
+        r.push_back({def.id, Test::Latin1, 0, 0, latin1RefusalMessage(def.name)});
+    }
+    const struct {
+        Setting setting;
+        const char* what;
+        int low;
+        int high;
+    } ranges[] = {
+        {Setting::telnet_port, "Telnet port", 0, 65535},
+        {Setting::www_port, "WWW port", 0, 65535},
+        {Setting::Rtcyear, "RTC year", 1000, 9999},
+        {Setting::Rtcmonth, "RTC month", 1, 12},
+        {Setting::Rtcday, "RTC day", 1, 31},
+        {Setting::Rtchour, "RTC hour", 0, 23},
+        {Setting::Rtcmin, "RTC minute", 0, 59},
+    };
+    for (const auto& [setting, what, low, high] : ranges)
+        r.push_back(
+            {setting, Test::Range, low, high, rangeMessage(QLatin1String(what), low, high)});
+}
 
 std::vector<Rule> buildRules()
 {
@@ -27,7 +73,7 @@ std::vector<Rule> buildRules()
     for (const auto& [first, label] : octetRows) {
         for (int i = 0; i < 4; ++i)
             r.push_back({settingAfter(first, i), Test::Range, 0, 255,
-                         QStringLiteral("%1 - range error (0 - 255).").arg(QLatin1String(label))});
+                         rangeMessage(QLatin1String(label), 0, 255)});
     }
     r.push_back({Setting::telnet_port, Test::Number});
     r.push_back({Setting::www_port, Test::Number});
@@ -37,7 +83,7 @@ std::vector<Rule> buildRules()
     r.push_back({Setting::Ssid, Test::Range, 0, 15, "Callsign - SSID range error (0 - 15)."});
     for (int i = 1; i <= 3; ++i)
         r.push_back({settingAfter(Setting::Aprsis1_port, 2 * (i - 1)), Test::RangeOrEmpty, 0, 65535,
-                     QStringLiteral("APRS-IS Server %1 Port - range error (0 - 65535).").arg(i)});
+                     rangeMessage(QStringLiteral("APRS-IS Server %1 Port").arg(i), 0, 65535)});
     r.push_back({Setting::Weather_dest_string, Test::NotEmpty, 0, 0,
                  "Weather destination - too short (e.g. APXQ08)."});
     r.push_back({Setting::Weather_dest_ssid, Test::RangeOrFail, 0, 15,
@@ -64,6 +110,7 @@ std::vector<Rule> buildRules()
                  "WeatherUnderground normal send rate range error (1 - 240)."});
     r.push_back({Setting::WU_rapidfirerate, Test::Range, 5, 60,
                  "WeatherUnderground \"Rapid fire\" send rate range error (5 - 60)."});
+    addStorageRules(r);
     return r;
 }
 
@@ -137,8 +184,21 @@ bool passes(const Rule& rule, const QString& text)
                 return false;
         }
         return true;
+    case Test::FitsField:
+        return characterCount(text) <= rule.high;
+    case Test::Latin1:
+        return toLatin1(text).has_value();
     }
     return false;
+}
+
+std::optional<QString> firstFault(const Settings& settings, Setting setting)
+{
+    for (const Rule& rule : validationRules()) {
+        if (rule.setting == setting && !passes(rule, settings.text(setting)))
+            return rule.message;
+    }
+    return std::nullopt;
 }
 
 bool CheckLatitude(const QString& text)

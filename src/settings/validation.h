@@ -3,9 +3,12 @@
 #include "settings/setting_id.h"
 
 #include <QString>
+#include <optional>
 #include <vector>
 
 namespace orvik {
+
+class Settings;
 
 // What a rule asks of its setting's text.
 enum class Test {
@@ -19,6 +22,8 @@ enum class Test {
     ZeroOrRange,  // a number that is 0 or from low to high
     NotEmpty,     // at least one character
     Printable,    // only codes 32 (space) to 126 (tilde)
+    FitsField,    // at most `high` characters
+    Latin1,       // only characters Latin-1 can hold
 };
 
 struct Rule {
@@ -30,11 +35,18 @@ struct Rule {
 };
 
 // The checks made before a configuration is written, in the order they are
-// applied: one entry per setting checked, the beacon group once per beacon.
+// applied: one entry per setting checked, the beacon group once per beacon;
+// then, for each setting the image keeps as text, that it fits its field and
+// Latin-1 holds it; then the ranges of the numbers no other rule bounds.
+// Each setting meets its own rules in this order.
 const std::vector<Rule>& validationRules();
 
 // Throws ConversionError where the rule needs a number and the text is none.
 [[nodiscard]] bool passes(const Rule& rule, const QString& text);
+
+// The message of the first rule of `setting` that its value fails; nothing
+// when every one passes. Throws ConversionError as passes() does.
+[[nodiscard]] std::optional<QString> firstFault(const Settings& settings, Setting setting);
 
 // DDMM.hhN or DDMM.hhS, degrees 00 to 89, minutes below 60.
 [[nodiscard]] bool CheckLatitude(const QString& text);

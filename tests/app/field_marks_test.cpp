@@ -12,10 +12,11 @@ namespace {
 using orvik::test::child;
 using orvik::test::Form1Rig;
 
-// The colour of the field's left frame, halfway down.
+// The colour of the field's top frame, halfway along, where no text reaches
+// however far it is scrolled.
 QColor frameOf(QLineEdit* field)
 {
-    return field->grab().toImage().pixelColor(1, field->height() / 2);
+    return field->grab().toImage().pixelColor(field->width() / 2, 1);
 }
 
 void type(QLineEdit* field, const QString& text)
@@ -28,6 +29,7 @@ TEST(FieldMarks, EveryRuleMarksItsFieldWithItsMessage)
 {
     Form1Rig rig;
     orvik::Settings& settings = rig.form.settings();
+    settings.setChecked("Uploadpctime", false);
     for (const orvik::test::BadValue& row : orvik::test::kBadValues) {
         SCOPED_TRACE(std::string(row.setting) + " = " + row.value);
         auto* field = child<QLineEdit>(rig.form, row.setting);
@@ -40,6 +42,10 @@ TEST(FieldMarks, EveryRuleMarksItsFieldWithItsMessage)
         EXPECT_EQ(frameOf(field), orvik::kFaultFrame);
         settings.setText(row.setting, before);
     }
+    // Ticked, the clock fields are not what "Write config" sends.
+    settings.setText("Rtcmonth", "13");
+    settings.setChecked("Uploadpctime", true);
+    EXPECT_EQ(child<QLineEdit>(rig.form, "Rtcmonth")->accessibleDescription(), "");
 }
 
 TEST(FieldMarks, AFixedFieldShowsNothingNewAndThePasswordFollowsTheLogin)

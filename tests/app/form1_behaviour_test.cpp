@@ -1,16 +1,20 @@
 #include "app/folder_appliance.h"
 #include "app/gui_reporter.h"
 #include "device/config_sessions.h"
+#include "device/device_link.h"
 #include "device/emulator_folder.h"
+#include "files/file_access.h"
 #include "form1_rig.h"
 #include "support/device_texts.h"
 #include "support/silent_reporter.h"
+#include "support/validation_cases.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QProcess>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -22,6 +26,7 @@
 #include <utility>
 
 #include <csignal>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -178,6 +183,18 @@ TEST(Form1Behaviour, EachButtonRunsItsOperation)
     EXPECT_EQ(rig.form.settings().text("Callsign"), "SP3ABC");
 }
 
+TEST(Form1Behaviour, AnImportLogsWhatItCouldNotRead)
+{
+    Form1Rig rig;
+    QTemporaryDir dir;
+    QFile file(dir.filePath("w.cfg"));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(orvik::test::kIdent + orvik::test::kImportedValues[0].lines);
+    file.close();
+    rig.form.importFile(file.fileName());
+    EXPECT_EQ(lastLogLines(rig.form, 1), QStringList{orvik::test::kImportedValues[0].warning});
+}
+
 TEST(Form1Behaviour, FileDialogsStartInConfigAndProposeTheLastFile)
 {
     Form1Rig rig;
@@ -259,7 +276,13 @@ TEST(Form1Behaviour, EmulatedApplianceFolderAndStartFile)
     second.form->Button4Click(); // while orvikctl still has it
     EXPECT_EQ(dialogs.seen.last(), "error: " + orvik::test::kInUse);
     ASSERT_TRUE(cli.endSession().ok());
+    bool freeMeanwhile = false; // while the firmware version box waits
+    dialogs.whileOpen = [&] {
+        freeMeanwhile = orvik::OpenDevice(cli, silent).ok() && cli.endSession().ok();
+    };
     second.form->Button4Click();
+    dialogs.whileOpen = [] {};
+    EXPECT_TRUE(freeMeanwhile);
     EXPECT_EQ(second.form->settings().text("Callsign"), "SP9CLI");
     QFile faults(folder + "/faults"); // unplugged while the window is open
     ASSERT_TRUE(faults.open(QIODevice::WriteOnly) && faults.write("absent\n") == 7);
@@ -309,6 +332,39 @@ TEST(Form1Behaviour, ASignalLetsTheWriteFinishThenEndsTheProgram)
     ::close(bystanderPipe[1]);
 }
 
+// Before the first page a signal ends the program at once, having written
+// nothing; the window runs in a child, which it ends.
+TEST(Form1Behaviour, ASignalBeforeTheFirstPageEndsTheProgramWithoutWriting)
+{
+    int said[2];
+    ASSERT_EQ(::pipe(said), 0);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        ::dup2(said[1], STDERR_FILENO);
+        Form1Rig rig;
+        rig.device.onRequest = [](const orvik::Appliance&, const orvik::Report& request) {
+            if (request[1] == static_cast<std::uint8_t>(orvik::Command::FirmwareVersion)) {
+                ::kill(::getpid(), SIGTERM);
+                ::sleep(60); // a slow reply, during which the program ends
+            }
+        };
+        rig.form.Button5Click();
+        ::_exit(0);
+    }
+    ::close(said[1]);
+    QByteArray text;
+    char buffer[256];
+    for (ssize_t n; (n = ::read(said[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, n);
+    ::close(said[0]);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_EQ(WEXITSTATUS(status), 128 + SIGTERM);
+    EXPECT_TRUE(text.endsWith("orvik-configurator: interrupted before anything was sent; the "
+                              "appliance is unchanged\n"))
+        << text.constData();
+}
+
 TEST(Form1Behaviour, AnErrorEndsTheOperationInTheErrorBox)
 {
     Form1Rig rig;
@@ -318,9 +374,23 @@ TEST(Form1Behaviour, AnErrorEndsTheOperationInTheErrorBox)
     rig.form.settings().setText("Ipaddr1", "168");
     rig.dialogs.answers = {"/nonexistent-folder/orvik.cfg"};
     rig.form.Button1Click();
-    EXPECT_EQ(rig.dialogs.seen.filter("error: "),
-              QStringList({"error: '1x8' is not a valid integer value.",
-                           "error: Unable to write to /nonexistent-folder/orvik.cfg."}));
+    // Another program updating the file: refused at once, never waited for.
+    QTemporaryDir dir;
+    const QString held = dir.filePath("held.cfg");
+    QFile(held).open(QIODevice::WriteOnly);
+    QProcess holder;
+    holder.start("flock", {"-o", held, "-c", "echo held && exec cat"}); // until its input ends
+    ASSERT_TRUE(holder.waitForReadyRead(-1));
+    rig.dialogs.answers = {held};
+    rig.form.Button1Click();
+    holder.closeWriteChannel();
+    ASSERT_TRUE(holder.waitForFinished(-1));
+    EXPECT_EQ(
+        rig.dialogs.seen.filter("error: "),
+        QStringList({"error: '1x8' is not a valid integer value.",
+                     "error: Unable to write to /nonexistent-folder/orvik.cfg.",
+                     "error: Unable to write to " + held + ": " + orvik::kUpdatedElsewhere + "."}));
+    EXPECT_EQ(QFileInfo(held).size(), 0);
     EXPECT_FALSE(QFile::exists(QDir::tempPath() + "/orvik-window-test-never-written.cfg"));
     EXPECT_TRUE(child<QPushButton>(rig.form, "Button1")->isEnabled());
 }

@@ -11,6 +11,7 @@
 #include <fcntl.h>
 #include <pty.h>
 #include <termios.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <csignal>
@@ -150,6 +151,11 @@ TEST_F(OrvikctlDevice, CreatesItsFilesAndRefusesAForeignImage)
     EXPECT_EQ(lines(run({"read"}).err).last(),
               "Eeprom checksum error. Please reload configuration.");
 
+    // A link in the lock's place, where it would make a file elsewhere.
+    ASSERT_TRUE(QFile::remove(emu + "/lock") && QFile::link(dir.filePath("made"), emu + "/lock"));
+    EXPECT_EQ(run({"info"}).status, 1);
+    EXPECT_FALSE(QFile::exists(dir.filePath("made")));
+
     put("eeprom.bin", QByteArray(6143, '\0'));
     const CliRun bad = run({"info"});
     EXPECT_EQ(bad.status, 1);
@@ -220,6 +226,7 @@ TEST_F(OrvikctlDevice, UploadsAFirmwareFileIntoTheEmulator)
     EXPECT_EQ(r.status, 0);
     EXPECT_EQ(r.err, kFound + "\nPage written: 1/2\nPage written: 2/2\nFirmware upgrade success\n");
     EXPECT_EQ(get("firmware.bin"), QByteArray(33, '\x5A') + QByteArray(31, '\0'));
+    EXPECT_FALSE(QFile::exists(emu + "/eeprom.bin")); // only the firmware was sent
 
     // Refused before the appliance is looked for.
     const struct {
@@ -242,11 +249,13 @@ TEST_F(OrvikctlDevice, UploadsAFirmwareFileIntoTheEmulator)
 // itself; --quiet says only what went wrong.
 TEST_F(OrvikctlDevice, DrawsOneProgressLineOnATerminal)
 {
-    int master = -1, slave = -1;
-    if (::openpty(&master, &slave, nullptr, nullptr, nullptr) != 0)
-        GTEST_SKIP() << "no pseudo-terminal to be had here: " << std::strerror(errno);
-    ::close(master);
-    ::close(slave);
+    {
+        int master = -1, slave = -1;
+        if (::openpty(&master, &slave, nullptr, nullptr, nullptr) != 0)
+            GTEST_SKIP() << "no pseudo-terminal to be had here: " << std::strerror(errno);
+        ::close(master);
+        ::close(slave);
+    }
     const auto onTerminal = [this](const QStringList& args) {
         return test::inChild([&] {
             int master = -1, slave = -1;
@@ -272,6 +281,33 @@ TEST_F(OrvikctlDevice, DrawsOneProgressLineOnATerminal)
     EXPECT_EQ(onTerminal({"--quiet", "write"}), "");
     put("faults", "write 6 refuse\n");
     EXPECT_EQ(onTerminal({"write", "--quiet"}), "Page write error: 7/192\n");
+
+    // A signal's lines, said by another thread, start below the progress line.
+    put("faults", "write 5 hold 60000\n");
+    int master = -1, slave = -1;
+    termios raw{};
+    ASSERT_EQ(::openpty(&master, &slave, nullptr, nullptr, nullptr), 0);
+    ::tcgetattr(slave, &raw);
+    ::cfmakeraw(&raw);
+    ::tcsetattr(slave, TCSANOW, &raw);
+    QProcess p;
+    p.setChildProcessModifier([slave] { ::dup2(slave, STDERR_FILENO); });
+    p.start(ORVIKCTL_PROGRAM, {"--emulator", emu, "write"});
+    ::close(slave);
+    QByteArray said(1 << 16, '\0');
+    ssize_t at = 0;
+    for (ssize_t n;
+         !said.contains("written 1/192") && (n = ::read(master, said.data() + at, 4096)) > 0;)
+        at += n;
+    for (const int signal : {SIGINT, SIGTERM})
+        ::kill(static_cast<pid_t>(p.processId()), signal);
+    for (ssize_t n;
+         (n = ::read(master, said.data() + at, 4096)) > 0;) // until the program has ended
+        at += n;
+    ::close(master);
+    p.waitForFinished(-1);
+    EXPECT_TRUE(said.contains(("\x1b[K\n" + test::kFinishing + test::kConfigStopped).toUtf8()))
+        << said.constData();
 }
 
 // Two programs on one appliance: while one writes, the other ends at once and
@@ -290,50 +326,79 @@ TEST_F(OrvikctlDevice, ASecondProgramFindsTheApplianceInUse)
     EXPECT_FALSE(QFile::exists(emu + "/eeprom.bin"));
 }
 
-// A signal in the middle of a write lets it finish, a second one stops it at
-// once; a read stops at once and keeps nothing.
+// A signal before the first page of a write ends it at once, having sent
+// nothing; from the first page on it lets the write finish, and a second one
+// stops it at once. One the program was started to ignore stays ignored. A
+// read stops at once and keeps nothing.
 TEST_F(OrvikctlDevice, SignalsInTheMiddleOfASession)
 {
     ASSERT_TRUE(QDir().mkpath(emu));
     const QString image = write("fw.bin", QByteArray(64, '\x5A'));
     const QString got = dir.filePath("got.bin");
+    const QString backup = dir.filePath("backup.bin");
+    const QStringList change = {"write", "--set", "Callsign=SP9INT"};
     const struct {
         const char* faults;
         QStringList args;
         QString awaited;
         std::vector<int> sent;
-        int status; // -1: ended by the signal
+        QString said; // the line the first signal brings, awaited before the next
+        int status;   // -1: ended by the signal
         QString errEnd;
+        int ignored = 0; // from the start
     } rows[] = {
         {"write 5 hold 3000",
-         {"write", "--set", "Callsign=SP9INT"},
+         change,
          "Page written: 5/192",
          {SIGINT},
+         test::kFinishing,
          130,
          "Page written: 192/192\nEeprom write success\n"},
+        {"read 50 hold 60000",
+         {"write", "--backup", backup},
+         "Page read: 50/192",
+         {SIGINT},
+         test::kInterrupted,
+         130,
+         ""},
+        {"version * hold 60000", {"write"}, kFound, {SIGTERM}, test::kInterrupted, 143, ""},
+        {"write 100 hold 3000",
+         change,
+         "Page written: 100/192",
+         {SIGHUP, SIGHUP},
+         "",
+         0,
+         "Eeprom write success\n",
+         SIGHUP},
         {"write 5 hold 60000",
          {"write"},
          "Page written: 5/192",
          {SIGINT, SIGTERM},
+         test::kFinishing,
          143,
          test::kConfigStopped},
-        {"firmware 0 hold 60000",
+        {"firmware 1 hold 60000",
          {"upload-firmware", "--image", image},
-         kFound,
+         "Page written: 1/2",
          {SIGHUP, SIGHUP},
+         test::kFinishing,
          129,
          test::kFirmwareStopped},
-        {"read 5 hold 60000", {"read", "--image", got}, "Page read: 5/192", {SIGINT}, -1, ""},
+        {"read 5 hold 60000", {"read", "--image", got}, "Page read: 5/192", {SIGINT}, "", -1, ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.faults);
         put("faults", row.faults);
         QProcess p;
+        p.setChildProcessModifier([ignored = row.ignored] {
+            if (ignored != 0)
+                std::signal(ignored, SIG_IGN);
+        });
         ASSERT_TRUE(test::startOrvikctl(p, QStringList{"--emulator", emu} + row.args, row.awaited));
         const auto pid = static_cast<pid_t>(p.processId());
         ::kill(pid, row.sent.front());
-        if (row.status != -1) { // a write says that it finishes
-            ASSERT_TRUE(test::awaitLine(p, test::kFinishing.trimmed()));
+        if (!row.said.isEmpty()) {
+            ASSERT_TRUE(test::awaitLine(p, row.said.trimmed()));
         }
         for (std::size_t i = 1; i < row.sent.size(); ++i)
             ::kill(pid, row.sent[i]);
@@ -342,6 +407,7 @@ TEST_F(OrvikctlDevice, SignalsInTheMiddleOfASession)
         EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()).right(row.errEnd.size()), row.errEnd);
     }
     EXPECT_FALSE(QFile::exists(got));
+    EXPECT_FALSE(QFile::exists(backup));
     put("faults", "");
     EXPECT_TRUE(run({"read"}).out.contains("Callsign=SP9INT"));
 }

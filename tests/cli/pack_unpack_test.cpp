@@ -151,19 +151,25 @@ TEST_F(OrvikctlPackUnpack, UnpackRefusesBadImages)
 TEST_F(OrvikctlPackUnpack, CheckListsEveryFaultOfAFileInRuleOrderAndWarnsOfThePasscode)
 {
     ASSERT_EQ(runCli({"save", "-o", path("faults.cfg"), "--set", "Beacon3_msg=\u00e9", "--set",
-                      "Ssid=x", "--set", "Latitude=5221.6N"})
+                      "Ssid=x", "--set", "Latitude=5221.6N", "--set", "Callsign=TOOLONGCALL",
+                      "--set", "Uploadpctime=0"})
                   .status,
               0);
-    const CliRun r = runCli({"check", path("faults.cfg")});
+    // The clock fields are sent as typed while Uploadpctime is clear.
+    const CliRun r = runCli({"check", path("faults.cfg"), "--set", "Rtcmonth=13"});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out,
-              QStringLiteral("Latitude: %1\nSsid: %2\nwarning: %3\nBeacon3_msg: %4\n")
+              QStringLiteral("Latitude: %1\nRtcmonth: %5\nCallsign: %6\nSsid: %2\nwarning: "
+                             "%3\nBeacon3_msg: %4\n")
                   .arg(test::messageOf(test::kLat), "'x' is not a valid integer value.",
-                       test::kNocallPasscodeWarning, "Beacon 3 message - forbidden characters."));
+                       test::kNocallPasscodeWarning, "Beacon 3 message - forbidden characters.",
+                       test::messageOf(test::kRtcMonth), test::messageOf(test::kLongCall)));
 
-    const CliRun clean = runCli({"check", path("faults.cfg"), "--set", "Latitude=5221.60N", "--set",
-                                 "Ssid=1", "--set", "Beacon3_msg=", "--set", "Aprsis_pass=-1"});
+    const CliRun clean =
+        runCli({"check", path("faults.cfg"), "--set", "Rtcmonth=13", "--set", "Uploadpctime=1",
+                "--set", "Callsign=SP9XYZ", "--set", "Latitude=5221.60N", "--set", "Ssid=1",
+                "--set", "Beacon3_msg=", "--set", "Aprsis_pass=-1"});
     EXPECT_EQ(clean.status, 0);
     EXPECT_EQ(clean.out + clean.err, "");
 }

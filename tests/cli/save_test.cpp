@@ -8,11 +8,11 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace orvik::cli {
@@ -51,8 +51,8 @@ TEST_F(OrvikctlSave, SavingAFileOverItselfChangesOnlyTheSetLine)
     EXPECT_EQ(read(a), expected);
 }
 
-// The save runs in a child while this process holds the lock, having read the
-// file, and writes once the child waits for the lock (seen in /proc/locks).
+// orvikctl waits, saying so, while this process holds the lock, having read
+// the file, and writes once the lock is let go.
 TEST_F(OrvikctlSave, TwoUpdatesOfOneFileAtOnceBothLand)
 {
     ASSERT_EQ(runCli({"save", "-o", a}).status, 0);
@@ -62,22 +62,14 @@ TEST_F(OrvikctlSave, TwoUpdatesOfOneFileAtOnceBothLand)
     const int fd = ::open(QFile::encodeName(a).constData(), O_RDONLY | O_CLOEXEC);
     ASSERT_EQ(::flock(fd, LOCK_EX), 0);
     const Result<QByteArray> before = readRegularFile(a, kMaxIniFileSize);
-    const pid_t child = ::fork();
-    if (child == 0)
-        ::_exit(runCli({"save", a, "--set", "Callsign=SP9XYZ", "-o", a}).status);
-    const QByteArray waiter = "-> FLOCK  ADVISORY  WRITE " + QByteArray::number(child) + ' ';
-    int status = -1;
-    pid_t ended = 0;
-    // Bounded, so that a kernel without /proc/locks fails the test, not hangs it.
-    for (int tries = 0; (ended = ::waitpid(child, &status, WNOHANG)) == 0 &&
-                        !read("/proc/locks").contains(waiter) && tries < 100000;
-         ++tries)
-        ::usleep(100);
+    QProcess save;
+    ASSERT_TRUE(test::startOrvikctl(save, {"save", a, "--set", "Callsign=SP9XYZ", "-o", a},
+                                    "orvikctl: waiting for " + a + ": " + kUpdatedElsewhere));
     const IniEntry comment{"Weather", "Weather_comment", "kept"};
     EXPECT_TRUE(writeFileAtomically(a, IniDocument(*before).updated({&comment, 1}).pieces()).ok());
-    ::flock(fd, LOCK_UN), ::close(fd); // the child holds a copy of fd
-    EXPECT_EQ(ended ? ended : ::waitpid(child, &status, 0), child);
-    EXPECT_EQ(status, 0);
+    ::close(fd);
+    ASSERT_TRUE(save.waitForFinished(-1));
+    EXPECT_EQ(save.exitCode(), 0);
     EXPECT_EQ(read(a), expected);
 }
 
@@ -105,6 +97,7 @@ TEST_F(OrvikctlSave, Failures)
     const QString missing = dir.filePath("no/such/b.cfg");
     const QString fifo = dir.filePath("p");
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString image = write("kept.bin", QByteArray(6144, '\0'));
     struct Case {
         QStringList args;
         int status;
@@ -131,6 +124,7 @@ TEST_F(OrvikctlSave, Failures)
         {{"save", "-o", fifo},
          1,
          "orvikctl: cannot write " + fifo + ": Is a FIFO, not a regular file\n"},
+        {{"save", "-o", image}, 1, "orvikctl: cannot write " + image + ": " + kNotIniText + "\n"},
         {{"pack", "-o", fifo},
          1,
          "orvikctl: cannot write " + fifo + ": Is a FIFO, not a regular file\n"},
@@ -152,6 +146,7 @@ TEST_F(OrvikctlSave, Failures)
     }
     EXPECT_FALSE(QFile::exists(a));
     EXPECT_EQ(read(notOurs), "[Other]\r\nx=1\r\n");
+    EXPECT_EQ(read(image), QByteArray(6144, '\0'));
 }
 
 TEST_F(OrvikctlSave, AFullDiskLeavesEveryFileAsItWas)
@@ -189,6 +184,17 @@ TEST_F(OrvikctlSave, AFullDiskLeavesEveryFileAsItWas)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), (QStringList{"a.cfg", "p.bin"}));
     EXPECT_EQ(QDir(emu).entryList(QDir::Files),
               (QStringList{"eeprom.bin", "faults", "firmware-version", "lock"}));
+
+    // Of read's two outputs the image fits and the configuration file does not.
+    const QString big = write("big.cfg", "[Other]\r\n" + QByteArray(8000, 'x') + "\r\n");
+    const QString got = dir.filePath("got.bin");
+    const QString said = test::withResourceLimit(RLIMIT_FSIZE, 7000, [&] {
+        return runCli(QStringList{"read", "--image", got, "-o", big} + at).err;
+    });
+    EXPECT_TRUE(said.endsWith(": File too large\norvikctl: " + got + " holds the image read; " +
+                              big + " was left as it was\n"))
+        << said.toStdString();
+    EXPECT_EQ(QFileInfo(got).size(), 6144);
 }
 
 TEST_F(OrvikctlSave, AnotherVersionIsWarnedOnStandardErrorAndReadInFull)

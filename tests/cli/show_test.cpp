@@ -1,5 +1,7 @@
 #include "support/expected_defaults.h"
 #include "support/run_orvikctl.h"
+#include "support/temp_files.h"
+#include "support/validation_cases.h"
 
 #include <gtest/gtest.h>
 
@@ -29,6 +31,23 @@ TEST(OrvikctlShow, SetChangesTheShownSettings)
     EXPECT_TRUE(r.out.contains("\nUploadpctime=0\n"));
     EXPECT_TRUE(r.out.startsWith("Weather_stationtype=-1\n"));
     EXPECT_TRUE(r.out.contains("\nBeacon2_msg=a=b\n"));
+}
+
+class OrvikctlImport : public test::TempFiles {};
+
+TEST_F(OrvikctlImport, SaysWhatTheFileHoldsThatIsNoNumberUnlessQuiet)
+{
+    for (const auto& row : test::kImportedValues) {
+        const QString file = write("w.cfg", test::kIdent + row.lines);
+        const QString said = *row.warning ? QString(row.warning) + '\n' : "";
+        for (const QStringList& command : {QStringList{"show", file}, {"diff", file, file}}) {
+            const CliRun told = runCli(command);
+            const CliRun quiet = runCli(command + QStringList{"--quiet"});
+            EXPECT_EQ(told.err, command[0] == "diff" ? said + said : said); // one for each side
+            EXPECT_EQ(quiet.err, "");
+            EXPECT_EQ(told.status + quiet.status, 0) << row.lines;
+        }
+    }
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "support/resource_limit.h"
 #include "support/setting_values.h"
 #include "support/temp_files.h"
+#include "support/validation_cases.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +46,7 @@ const QString kOtherVersion =
 const QString kUtf16 = "information: Imported configuration file is UTF-16 text, which this "
                        "configurator cannot read (save it as ANSI or UTF-8). \nOperation aborted.";
 const QByteArray kUtf8Mark = "\xEF\xBB\xBF";
-const QByteArray kIdent = "[!WARNING]\r\nApplication=Orvik 2.0 Configurator\r\nVersion=v1.02\r\n";
+using test::kIdent;
 
 std::int64_t at1700000000() // 2023-11-14 22:13 UTC
 {

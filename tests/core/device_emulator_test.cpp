@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace orvik {
 namespace {
@@ -61,7 +62,7 @@ TEST_F(EmulatorStore, KeepsWhatEachApplianceWasSent)
     ASSERT_TRUE(loadAppliances(dir.path(), emulator).ok());
     Appliance& b2 = emulator.appliances()[1];
     b2.eeprom.fill(0x42);
-    b2.changed = true;
+    b2.eepromChanged = true;
     const Result<> saved = saveAppliances(emulator);
     ASSERT_TRUE(saved.ok()) << saved.errorText().toStdString();
     EXPECT_EQ(read(dir.filePath("B2/eeprom.bin")), QByteArray(kImageSize, '\x42'));
@@ -76,6 +77,7 @@ TEST_F(EmulatorStore, RefusesAStateFileThatIsNoFile)
         const char* file;
         std::function<bool(const QString&)> make;
         QString errorEnd;
+        bool asRoot = false; // which alone gives a folder away
     } rows[] = {
         {"eeprom.bin", [](const QString& p) { return mkfifo(p.toLocal8Bit(), 0600) == 0; },
          "/eeprom.bin: Is a FIFO, not a regular file"},
@@ -87,9 +89,21 @@ TEST_F(EmulatorStore, RefusesAStateFileThatIsNoFile)
              return f.open(QIODevice::WriteOnly) && f.write(QByteArray(7000, '\0')) == 7000;
          },
          "/A1/eeprom.bin: not an EEPROM image (it must be exactly 6144 bytes)"},
+        {"A1/firmware.bin", [](const QString& p) { return QFile::link("/dev/null", p); },
+         "/A1/firmware.bin: Is a symbolic link, not a regular file"},
+        {"A1",
+         [](const QString& p) {
+             QFile f(p + "/faults");
+             return f.open(QIODevice::WriteOnly) && ::chown(QFile::encodeName(p), 1234, 0) == 0;
+         },
+         "/A1: the folder belongs to another user, who could plant links in it; as root, use a "
+         "folder of root's own",
+         true},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
+        if (row.asRoot && ::geteuid() != 0)
+            continue;
         QTemporaryDir tmp;
         ASSERT_TRUE(QDir(tmp.path()).mkpath("A1"));
         ASSERT_TRUE(row.make(tmp.filePath(row.file)));

@@ -110,16 +110,21 @@ TEST_F(FileAccess, FollowsALinkInAStickyFolderOnlyAsTheKernelWould)
         GTEST_SKIP() << "only root can make a link another user's";
     const QByteArray sticky = QFile::encodeName(dir.filePath("tmp")); // like /tmp, another's
     ASSERT_EQ(::mkdir(sticky, 0) | ::chmod(sticky, 01777) | ::chown(sticky, 5678, 5678), 0);
-    for (const auto& [name, owner, error] :
-         {std::tuple<const char*, uid_t, QString>{"tmp/planted", 1234, "Permission denied"},
-          {"tmp/folder-owners", 5678, ""},
-          {"tmp/own", 0, ""},
-          {"others", 1234, ""}}) {
-        const QString target = write("to-" + QString(name).replace('/', '-'), "old");
+    // `below`: the link leads to a folder, and the file below it is written.
+    for (const auto& [name, owner, error, below] :
+         {std::tuple<const char*, uid_t, QString, QString>{"tmp/planted", 1234, "Permission denied",
+                                                           ""},
+          {"tmp/planted-folder", 1234, "Permission denied", "/f"},
+          {"tmp/folder-owners", 5678, "", ""},
+          {"tmp/own", 0, "", ""},
+          {"others", 1234, "", ""}}) {
+        const QString to = "to-" + QString(name).replace('/', '-');
+        ASSERT_TRUE(below.isEmpty() || QDir(dir.path()).mkdir(to));
+        const QString target = write(to + below, "old");
         const QString link = dir.filePath(name);
-        ASSERT_TRUE(QFile::link(target, link));
+        ASSERT_TRUE(QFile::link(dir.filePath(to), link));
         ASSERT_EQ(::lchown(QFile::encodeName(link).constData(), owner, 0), 0);
-        EXPECT_EQ(writeFileAtomically(link, "new").errorText(), error) << name;
+        EXPECT_EQ(writeFileAtomically(link + below, "new").errorText(), error) << name;
         EXPECT_EQ(read(target), error.isEmpty() ? "new" : "old") << name;
     }
 }

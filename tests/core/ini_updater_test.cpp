@@ -27,25 +27,25 @@ TEST(IniUpdating, ReplacesInPlaceAndKeepsEveryOtherByte)
     const Case cases[] = {
         {"new file", "", "S", "k", "v", "[S]\r\nk=v\r\n"},
         {"in place, own line only", "; c\n[S]\n  k = old  \nx =  1\n", "S", "k", "v",
-         "; c\n[S]\nk=v\r\nx =  1\n"},
-        {"the file's spelling of names stays", "[s]\nKEY=1\n", "S", "key", "2", "[s]\nKEY=2\r\n"},
+         "; c\n[S]\nk=v\nx =  1\n"},
+        {"the file's spelling of names stays", "[s]\nKEY=1\n", "S", "key", "2", "[s]\nKEY=2\n"},
         {"after the last key line", "[S]\na=1\n\n; note\n[T]\nb=2\n", "S", "k", "v",
-         "[S]\na=1\nk=v\r\n\n; note\n[T]\nb=2\n"},
-        {"section without keys", "[S]\n\n[T]\n", "S", "k", "v", "[S]\nk=v\r\n\n[T]\n"},
-        {"last key line without a break", "[S]\na=1", "S", "k", "v", "[S]\na=1\r\nk=v\r\n"},
+         "[S]\na=1\nk=v\n\n; note\n[T]\nb=2\n"},
+        {"section without keys", "[S]\n\n[T]\n", "S", "k", "v", "[S]\nk=v\n\n[T]\n"},
+        {"last key line without a break", "[S]\na=1", "S", "k", "v", "[S]\na=1\nk=v\n"},
         {"header without a break", "[S]", "S", "k", "v", "[S]\r\nk=v\r\n"},
         {"new section, no final break", "x", "S", "k", "v", "x\r\n[S]\r\nk=v\r\n"},
-        {"new section after LF", "x\n", "S", "k", "v", "x\n[S]\r\nk=v\r\n"},
-        {"new section after CR", "x\r", "S", "k", "v", "x\r[S]\r\nk=v\r\n"},
+        {"new section after LF", "x\n", "S", "k", "v", "x\n[S]\nk=v\n"},
+        {"new section after CR", "x\r", "S", "k", "v", "x\r[S]\rk=v\r"},
         {"value exactly as given", "", "S", "k", "  a=b;\"q\" ", "[S]\r\nk=  a=b;\"q\" \r\n"},
-        {"first section wins", "[S]\na=1\n[S]\nk=2\n", "S", "k", "v",
-         "[S]\na=1\nk=v\r\n[S]\nk=2\n"},
-        {"CR lines", "[S]\rk=1\rz=2\r", "S", "k", "v", "[S]\rk=v\r\nz=2\r"},
+        {"first section wins", "[S]\na=1\n[S]\nk=2\n", "S", "k", "v", "[S]\na=1\nk=v\n[S]\nk=2\n"},
+        {"CR lines", "[S]\rk=1\rz=2\r", "S", "k", "v", "[S]\rk=v\rz=2\r"},
+        {"the first line's break", "[S]\r\na=1\n", "S", "k", "v", "[S]\r\na=1\nk=v\r\n"},
         {"binary bytes kept", QByteArray("\0\xff\n[S]\n", 7), "S", "k", "v",
-         QByteArray("\0\xff\n[S]\nk=v\r\n", 12)},
+         QByteArray("\0\xff\n[S]\nk=v\n", 11)},
         {"a control character is part of a name", "[S]\n\x01k=1\n", "S", "k", "v",
-         "[S]\n\x01k=1\nk=v\r\n"},
-        {"UTF-8 mark stays", "\xEF\xBB\xBF[S]\nk=1\n", "S", "k", "v", "\xEF\xBB\xBF[S]\nk=v\r\n"},
+         "[S]\n\x01k=1\nk=v\n"},
+        {"UTF-8 mark stays", "\xEF\xBB\xBF[S]\nk=1\n", "S", "k", "v", "\xEF\xBB\xBF[S]\nk=v\n"},
         {"UTF-8 mark alone", "\xEF\xBB\xBF", "S", "k", "v", "\xEF\xBB\xBF[S]\r\nk=v\r\n"},
     };
     for (const Case& c : cases) {
@@ -72,7 +72,7 @@ TEST_F(IniFileUpdate, KeepsModeOwnerAndGroupAndLeavesNoTemporaryFile)
     const mode_t mode = root ? 0444 : 0640;
     ASSERT_EQ(::chmod(name.constData(), mode), 0);
     ASSERT_TRUE(updateIniFile(path, entries).ok());
-    EXPECT_EQ(read(path), "[S]\nk=v\r\n");
+    EXPECT_EQ(read(path), "[S]\nk=v\n");
     struct stat st {};
     ASSERT_EQ(::stat(name.constData(), &st), 0);
     EXPECT_EQ(st.st_mode & 07777, mode);

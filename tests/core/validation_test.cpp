@@ -1,5 +1,6 @@
 #include "settings/aprs_passcode.h"
 #include "settings/config_image.h"
+#include "settings/findings.h"
 #include "settings/position.h"
 #include "settings/settings.h"
 #include "settings/validation.h"
@@ -35,9 +36,9 @@ TEST(Validation, EachRuleOnBothSidesOfItsBounds)
         {"Ipaddr2", "255", kPass},
         {"Ipaddr2", "$FF", kPass},
         {"Ipdns0", "255", kPass},
-        {"telnet_port", "70000", kPass},
-        {"telnet_port", "-5", kPass},
-        {"Rtcmonth", "13", kPass},
+        {"telnet_port", "65535", kPass},
+        {"Rtcyear", "9999", kPass},
+        {"Rtcmonth", "1", kPass},
         {"Callsign", "a", kPass},
         {"Ssid", "0", kPass},
         {"Ssid", "15", kPass},
@@ -109,6 +110,33 @@ TEST(Validation, AfterTheFirstFaultIsMendedTheNextIsReported)
     EXPECT_EQ(packWith({{"Latitude", "9000.00N"}, {"Callsign", ""}}), QStringList{kLat});
     EXPECT_EQ(packWith({{"Latitude", "8959.99N"}, {"Callsign", ""}}),
               QStringList{"information: Callsign - too short (e.g. NOCALL-4)."});
+}
+
+TEST(Validation, CheckRefusesExactlyWhatThePackingRefuses)
+{
+    // Both sides of every bound, and texts that no field or only Latin-1 holds.
+    const QStringList probes = {
+        "",     "x",    "-1",   "0",    "1",     "4",     "5",     "12",     "13",    "15",  "16",
+        "23",   "24",   "31",   "32",   "59",    "60",    "240",   "241",    "255",   "256", "999",
+        "1000", "1440", "1441", "9999", "10000", "65535", "65536", "\u00e9", "\u20ac"};
+    Settings settings([] { return std::int64_t{1700000000}; });
+    settings.setChecked("Uploadpctime", false);
+    for (const SettingDef& def : catalogue()) {
+        if (def.kind != Kind::Text)
+            continue;
+        const QString before = settings.text(def.id);
+        for (const QString& value : probes + QStringList{QString(def.maxLength + 1, 'A')}) {
+            settings.setText(def.id, value);
+            const auto found = findingFor(settings, def.name);
+            test::RecordingReporter reporter;
+            ConfigImage image;
+            (void)runOperation(reporter, [&] { return PackConfigImage(settings, image); });
+            EXPECT_EQ(messageOf(reporter.calls.value(0).toUtf8()),
+                      found && found->severity == Severity::Fault ? found->message : "")
+                << def.name.toStdString() << " = " << value.toStdString();
+        }
+        settings.setText(def.id, before);
+    }
 }
 
 TEST(Validation, AFailedCheckChangesNoSetting)

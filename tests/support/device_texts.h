@@ -10,6 +10,8 @@ inline const QString kInUse = "Orvik 2.0 is in use by another program.";
 inline const QString kUdevHint =
     " (on Linux, install the udev rule 60-orvik.rules; see the README)";
 inline const QString kReplugHint = " (the appliance is no longer there: plug it in again)";
+inline const QString kInterrupted =
+    "orvikctl: interrupted before anything was sent; the appliance is unchanged\n";
 inline const QString kFinishing = "orvikctl: finishing the write so that the appliance stays "
                                   "consistent; interrupt again to stop now\n";
 inline const QString kConfigStopped =

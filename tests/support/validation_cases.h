@@ -1,10 +1,11 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 // Each rule of "Write config" given a value it refuses, and what the user then
 // sees: "information: " and the rule's message, or "error: " and the
-// conversion error's text.
+// conversion error's text. The clock fields are sent as typed.
 namespace orvik::test {
 
 inline const char* const kLat =
@@ -30,6 +31,11 @@ inline const char* const kNormalRate =
     "information: WeatherUnderground normal send rate range error (1 - 240).";
 inline const char* const kRapidRate =
     "information: WeatherUnderground \"Rapid fire\" send rate range error (5 - 60).";
+inline const char* const kTelnetPort = "information: Telnet port - range error (0 - 65535).";
+inline const char* const kWwwPort = "information: WWW port - range error (0 - 65535).";
+inline const char* const kRtcMonth = "information: RTC month - range error (1 - 12).";
+inline const char* const kLongCall =
+    "information: Callsign - text too long (at most 6 characters).";
 
 // The APRS-IS password at its default, against the default login.
 inline const char* const kNocallPasscodeWarning =
@@ -77,13 +83,27 @@ inline const BadValue kBadValues[] = {
     {"Ipdns2", "256", kDns},
     {"Ipdns3", "-1", kDns},
     {"telnet_port", "23 ", "error: '23 ' is not a valid integer value."},
+    {"telnet_port", "65536", kTelnetPort},
+    {"telnet_port", "-1", kTelnetPort},
     {"www_port", "", kEmptyNumber},
+    {"www_port", "65536", kWwwPort},
+    {"www_port", "-1", kWwwPort},
     {"Rtcyear", "", kEmptyNumber},
+    {"Rtcyear", "999", "information: RTC year - range error (1000 - 9999)."},
     {"Rtcmonth", "", kEmptyNumber},
+    {"Rtcmonth", "0", kRtcMonth},
+    {"Rtcmonth", "13", kRtcMonth},
     {"Rtcday", "", kEmptyNumber},
+    {"Rtcday", "32", "information: RTC day - range error (1 - 31)."},
     {"Rtchour", "", kEmptyNumber},
+    {"Rtchour", "24", "information: RTC hour - range error (0 - 23)."},
     {"Rtcmin", "x", "error: 'x' is not a valid integer value."},
+    {"Rtcmin", "60", "information: RTC minute - range error (0 - 59)."},
     {"Callsign", "", "information: Callsign - too short (e.g. NOCALL-4)."},
+    {"Callsign", "TOOLONGCALL", kLongCall},
+    {"Callsign", "SP9\U0001F600",
+     "information: Callsign - holds a character that cannot be stored (only Latin-1 characters "
+     "are allowed)."},
     {"Ssid", "16", kSsid},
     {"Ssid", "-1", kSsid},
     {"Ssid", "", kEmptyNumber},
@@ -91,6 +111,8 @@ inline const BadValue kBadValues[] = {
     {"Aprsis2_port", "65536", "information: APRS-IS Server 2 Port - range error (0 - 65535)."},
     {"Aprsis3_port", "70000", "information: APRS-IS Server 3 Port - range error (0 - 65535)."},
     {"Aprsis3_port", " ", "error: ' ' is not a valid integer value."},
+    {"Aprsis_user", "uuuuuuuuuuuuuuuuu",
+     "information: Aprsis_user - text too long (at most 16 characters)."},
     {"Weather_dest_string", "", "information: Weather destination - too short (e.g. APXQ08)."},
     {"Weather_dest_ssid", "16", kWeatherSsid},
     {"Weather_dest_ssid", "-1", kWeatherSsid},
@@ -126,6 +148,20 @@ inline const BadValue kBadValues[] = {
     {"WU_normalrate", "", kEmptyNumber},
     {"WU_rapidfirerate", "4", kRapidRate},
     {"WU_rapidfirerate", "61", kRapidRate},
+};
+
+// What a configuration file (kIdent and `lines`) gives the log when imported.
+inline const QByteArray kIdent =
+    "[!WARNING]\r\nApplication=Orvik 2.0 Configurator\r\nVersion=v1.02\r\n";
+inline const struct {
+    const char* lines;
+    const char* warning; // none for a number, nor for a text
+} kImportedValues[] = {
+    {"[Network]\nIpmask3=x", "warning: Ipmask3: 'x' is not a number; 0 was taken."},
+    {"[WWW]\nWWW_port=abc", "warning: WWW_port: 'abc' is not a number; 23 was taken."},
+    {"[RTC]\nUploadpctime=yes", "warning: Uploadpctime: 'yes' is not a number; 1 was taken."},
+    {"[Network]\nIpmask3=$FF", ""},
+    {"[APRS-IS]\nAprsis_pass=x", ""},
 };
 
 // The message of `seen` without the box it comes in.
