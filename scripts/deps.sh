@@ -4,7 +4,8 @@
 #   run      building and starting the programs: compiler, CMake, Qt, hidapi,
 #            libjpeg, fonts (scripts/run.sh)
 #   test     all of run's, and the tools of the tests, the fuzzers and the
-#            benchmarks (scripts/test.sh)
+#            benchmarks (scripts/test.sh); the screen reader's test takes an
+#            X server, a D-Bus session bus and the AT-SPI registry
 #   package  all of run's, and what making the Debian package needs
 #            (scripts/install.sh)
 set -euo pipefail
@@ -15,7 +16,8 @@ run=(cmake g++ make pkg-config qt6-base-dev libhidapi-dev libjpeg-dev
     fonts-liberation2 fonts-dejavu-core)
 package=(dpkg-dev file)
 test=(git libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
-    desktop-file-utils appstream "${package[@]}")
+    desktop-file-utils appstream xvfb dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
+    "${package[@]}")
 
 case "${1-}" in
 run) wanted=("${run[@]}") ;;

@@ -1,5 +1,7 @@
 #include "app/Unit1.h"
 
+#include "app/accessible_names.h"
+#include "app/announcer.h"
 #include "app/design_font.h"
 #include "app/dialogs.h"
 #include "app/field_marks.h"
@@ -23,6 +25,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QHash>
+#include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -86,7 +89,8 @@ TForm1::TForm1(const Form1Services& services, QWidget* parent)
     setFont(designFont(font()));
     setFixedSize(kClientSize);
     buildLayout();
-    new FieldMarks(settings_, *bindings_, this);
+    announcer_ = new Announcer(this);
+    reachScreenReaders(*announcer_, *new FieldMarks(settings_, *bindings_, this));
     // The labels and tabs place themselves anew with each font tried.
     setFont(fittedFont(font(), [this](const QFont& candidate) {
         setFont(candidate);
@@ -95,7 +99,9 @@ TForm1::TForm1(const Form1Services& services, QWidget* parent)
     // The boxes, tooltips and file dialogs speak in the window's font.
     QApplication::setFont(font());
     QToolTip::setFont(font());
-    reporter_ = std::make_unique<GuiReporter>(*Memo1, *ProgressBar1, dialogs_);
+    reporter_ =
+        std::make_unique<GuiReporter>(*Memo1, *ProgressBar1, dialogs_,
+                                      [this](const QString& text) { announcer_->announce(text); });
     connect(&settings_, &Settings::enabledChanged, this, &TForm1::UploadpctimeClick);
     setWindowTitle(kCaption);
     move(
@@ -158,6 +164,21 @@ void TForm1::buildLayout()
     setFocusChain(pageFocus);
 }
 
+void TForm1::reachScreenReaders(Announcer& announcer, const FieldMarks& marks)
+{
+    nameControls(*this);
+    // A field's fault is heard as it appears, not only when the focus returns.
+    connect(&marks, &FieldMarks::descriptionChanged, &announcer, [&announcer](QWidget* field) {
+        if (field->hasFocus() && !field->accessibleDescription().isEmpty())
+            announcer.announce(field->accessibleDescription());
+    });
+    // Ctrl+Tab from outside the tabs leaves the focus where it was.
+    connect(pageControl_, &TabControl::currentChanged, &announcer, [this, &announcer](int index) {
+        if (!pageControl_->hasFocus())
+            announcer.announce(pageControl_->tabText(index));
+    });
+}
+
 void TForm1::setFocusChain(const std::vector<QWidget*>& pagesInFocusOrder)
 {
     // Hidden pages drop out of the chain by themselves, so one chain serves
@@ -188,7 +209,7 @@ void TForm1::runOperation(const std::function<void()>& operation)
         return;
     busy_ = true;
     orvik::runOperation(*reporter_, operation);
-    reporter_->flush();
+    reporter_->finish();
     busy_ = false;
     if (closing_)
         close();
@@ -376,6 +397,19 @@ void TForm1::UploadpctimeClick()
 {
     for (const Setting field : kClockFields)
         bindings_->control(settingName(field))->setEnabled(settings_.isEnabled(field));
+}
+
+void TForm1::keyPressEvent(QKeyEvent* event)
+{
+    // Enter presses the focused button, as Space does and as it does on the
+    // desktop the configurator was first made for.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    auto* button = qobject_cast<QPushButton*>(focusWidget());
+    if (enter && button && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        button->click();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void TForm1::closeEvent(QCloseEvent* event)

@@ -18,7 +18,9 @@ class QPushButton;
 
 namespace orvik {
 
+class Announcer;
 class Dialogs;
+class FieldMarks;
 class FirmwareSource;
 class GuiReporter;
 class SettingBindings;
@@ -69,10 +71,14 @@ public slots:
     void UploadpctimeClick();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildLayout();
+    // What screen readers hear besides what has the focus: the controls'
+    // names, a field's fault as it appears, a tab chosen from elsewhere.
+    void reachScreenReaders(orvik::Announcer& announcer, const orvik::FieldMarks& marks);
     void setFocusChain(const std::vector<QWidget*>& pagesInFocusOrder);
     // Runs one operation to its end; the error box takes what escapes it.
     void runOperation(const std::function<void()>& operation);
@@ -96,6 +102,7 @@ private:
     QPlainTextEdit* Memo1;
     QProgressBar* ProgressBar1;
     orvik::TabControl* pageControl_;
+    orvik::Announcer* announcer_;
     // The five buttons of the two group boxes, each group's in focus order.
     std::vector<QPushButton*> operationButtons_;
     // The tab pages' buttons, which open dialogs.

@@ -55,6 +55,9 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent)
         label->setText(QLatin1String(line.text));
         label->move(kLeft, line.top);
         label->adjustSize();
+        // Each line a stop of the keyboard: a screen reader reads the one
+        // that has the focus, and the dialog looks the same.
+        label->setFocusPolicy(Qt::TabFocus);
         this->*line.label = label;
     }
     // Setting the position marks it as chosen, so showing the dialog neither

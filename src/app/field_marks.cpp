@@ -85,7 +85,11 @@ void FieldMarks::show(const QString& name)
         Qt::mightBeRichText(tip)
             ? QStringLiteral("<p style='white-space:pre'>%1</p>").arg(tip.toHtmlEscaped())
             : tip);
-    field->setAccessibleDescription(finding ? finding->message : QString());
+    if (const QString description = finding ? finding->message : QString();
+        description != field->accessibleDescription()) {
+        field->setAccessibleDescription(description);
+        emit descriptionChanged(field);
+    }
     const QVariant frame =
         !finding ? QVariant()
                  : QVariant(finding->severity == Severity::Fault ? kFaultFrame : kWarningFrame);

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QObject>
 
+class QWidget;
+
 namespace orvik {
 
 class SettingBindings;
@@ -22,6 +24,9 @@ class FieldMarks : public QObject {
     Q_OBJECT
 public:
     FieldMarks(const Settings& settings, const SettingBindings& bindings, QObject* parent);
+
+signals:
+    void descriptionChanged(QWidget* field);
 
 private:
     void show(const QString& name);

@@ -1,11 +1,14 @@
 #include "app/gui_reporter.h"
 
 #include "app/dialogs.h"
+#include "device/device_link.h"
+#include "device/page_loop.h"
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QTextBlock>
 #include <algorithm>
 #include <utility>
 
@@ -15,15 +18,26 @@ namespace {
 // About 25 frames a second: smooth to watch, and a 192-page session spends
 // next to nothing on painting.
 constexpr qint64 kPaintIntervalMs = 40;
+
+// A line that says how far an operation has come, not how it ended.
+bool isStep(const QString& line)
+{
+    return line == QLatin1String(kFoundLine) ||
+           line.startsWith(QLatin1String(kPagesWritten.done)) ||
+           line.startsWith(QLatin1String(kPagesRead.done));
+}
 } // namespace
 
-GuiReporter::GuiReporter(QPlainTextEdit& log, QProgressBar& progress, Dialogs& dialogs)
-    : log_(log), progress_(progress), dialogs_(dialogs)
+GuiReporter::GuiReporter(QPlainTextEdit& log, QProgressBar& progress, Dialogs& dialogs,
+                         std::function<void(const QString&)> announce)
+    : log_(log), progress_(progress), dialogs_(dialogs), announce_(std::move(announce))
 {}
 
 void GuiReporter::log(const QString& line)
 {
     pendingLines_ << line;
+    if (!isStep(line))
+        outcome_ << line;
     changed();
 }
 
@@ -102,6 +116,14 @@ void GuiReporter::flush()
         paintNow();
 }
 
+void GuiReporter::finish()
+{
+    flush();
+    if (!outcome_.isEmpty() && announce_)
+        announce_(outcome_.join(QLatin1Char('\n')));
+    outcome_.clear();
+}
+
 void GuiReporter::changed()
 {
     if (lastPaint_.isValid() && lastPaint_.elapsed() < kPaintIntervalMs) {
@@ -123,6 +145,7 @@ void GuiReporter::paintNow()
         // One append lays the lines out once; each becomes a line of its own.
         log_.appendPlainText(pendingLines_.join(QLatin1Char('\n')));
         pendingLines_.clear();
+        log_.setTextCursor(QTextCursor(log_.document()->lastBlock()));
         // The newest line is shown even when the user had scrolled away.
         QScrollBar* bar = log_.verticalScrollBar();
         bar->setValue(bar->maximum());

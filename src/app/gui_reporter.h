@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QStringList>
+#include <functional>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -19,9 +20,13 @@ namespace orvik {
 // are repainted as they change, though not more often than the eye needs.
 // Painting is what costs: a new bar value repaints at once and each appended
 // line is laid out, so lines and the bar's position wait for the next paint.
+// The log's caret stands at the start of its newest line, where a screen
+// reader begins to read.
 class GuiReporter : public Reporter {
 public:
-    GuiReporter(QPlainTextEdit& log, QProgressBar& progress, Dialogs& dialogs);
+    // `announce` says a text to screen readers.
+    GuiReporter(QPlainTextEdit& log, QProgressBar& progress, Dialogs& dialogs,
+                std::function<void(const QString&)> announce = {});
 
     void log(const QString& line) override;
     void setProgressRange(int maximum) override;
@@ -34,6 +39,10 @@ public:
     // Shows and paints what still waits for its turn; called when an
     // operation ends, so its last lines and bar position are never left out.
     void flush();
+    // Flushes, and announces the lines that told how the operation ended:
+    // the boxes speak for themselves, the log does not. Lines that only say
+    // how far it came (a page done, the appliance found) are not announced.
+    void finish();
 
     // From here the boxes wait until showHeldBoxes shows them, in the order
     // they came; the lines and the bar do not.
@@ -49,6 +58,8 @@ private:
     QPlainTextEdit& log_;
     QProgressBar& progress_;
     Dialogs& dialogs_;
+    std::function<void(const QString&)> announce_;
+    QStringList outcome_; // since the operation began
     QElapsedTimer lastPaint_;
     QStringList pendingLines_;
     std::optional<int> pendingPosition_;

@@ -20,6 +20,13 @@ public:
     explicit AccessibleTabList(TabControl* control)
         : QAccessibleWidget(control, QAccessible::PageTabList)
     {}
+    // Named after the selected tab, as QTabBar's list is.
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return control().tabText(control().currentIndex());
+        return QAccessibleWidget::text(t);
+    }
     int childCount() const override { return control().count() + 1; }
     QAccessibleInterface* child(int index) const override
     {
@@ -56,7 +63,9 @@ public:
         const TabControl& control = *controlOf(widget());
         s.selectable = true;
         s.selected = control.currentIndex() == control.indexOfTab(widget());
-        s.focusable = false;
+        // The selected tab stands for the control while it has the focus.
+        s.focusable = true;
+        s.focused = s.selected && control.hasFocus();
         return s;
     }
     QStringList actionNames() const override { return {pressAction()}; }

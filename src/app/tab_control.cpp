@@ -86,10 +86,12 @@ TabControl::TabControl(QWidget* parent) : QWidget(parent), stack_(new QStackedWi
     const auto shortcut = [this](QKeyCombination keys, int delta) {
         new QShortcut(
             QKeySequence(keys), this, this, [this, delta] { step(delta, true); },
-            Qt::WidgetWithChildrenShortcut);
+            Qt::WindowShortcut);
     };
     shortcut(Qt::CTRL | Qt::Key_Tab, 1);
     shortcut(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab, -1);
+    shortcut(Qt::CTRL | Qt::Key_PageDown, 1);
+    shortcut(Qt::CTRL | Qt::Key_PageUp, -1);
 }
 
 int TabControl::addTab(QWidget* page, const QString& text)
@@ -120,11 +122,16 @@ void TabControl::setCurrentIndex(int index)
     current_ = index;
     stack_->setCurrentIndex(index);
     layoutTabs();
-    // As QTabBar does: a screen reader announces the newly selected tab.
-    QAccessibleEvent selected(tabs_[index], QAccessible::Selection);
-    QAccessible::updateAccessibility(&selected);
     if (focusOnPage)
         setFocus(Qt::OtherFocusReason);
+    // As QTabBar does: a screen reader announces the newly selected tab.
+    if (hasFocus()) {
+        QAccessibleEvent focused(tabs_[index], QAccessible::Focus);
+        QAccessible::updateAccessibility(&focused);
+    }
+    QAccessibleEvent selected(tabs_[index], QAccessible::Selection);
+    QAccessible::updateAccessibility(&selected);
+    emit currentChanged(index);
 }
 
 QString TabControl::tabText(int index) const

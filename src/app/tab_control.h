@@ -12,8 +12,9 @@ class TabButton;
 // A tab control whose captions wrap into as many rows as its width needs,
 // with no scroll arrows (QTabBar only scrolls). The row holding the selected
 // tab moves next to the page, so the selected tab always joins its page.
-// Keyboard: Ctrl+Tab and Ctrl+Shift+Tab anywhere inside; arrow keys, Home
-// and End while the tabs have the focus.
+// Keyboard: Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown and Ctrl+PageUp anywhere
+// in its window; arrow keys, Home and End while the tabs have the focus, when
+// the selected tab takes the accessibility focus, as QTabBar's does.
 class TabControl : public QWidget {
     Q_OBJECT
 public:
@@ -35,6 +36,9 @@ public:
     int rowOf(int index) const;
     // The widget that holds the pages and shows the selected one.
     QWidget* pages() const;
+
+signals:
+    void currentChanged(int index);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;

@@ -60,7 +60,7 @@ Result<> OpenDevice(HidTransport& transport, Progress& progress)
     const Result<Claim> claim = transport.claim(path);
     if (claim.ok() && *claim == Claim::Busy)
         return OperationError(kInUseText);
-    progress.log(QStringLiteral("Orvik 2.0 found, vid: Vid_0483, pid: A04F"));
+    progress.log(QString::fromLatin1(kFoundLine));
     const Result<> opened = claim.ok() ? transport.open(path) : Result<>(claim.error());
     if (!opened.ok()) {
         const QString& reason = opened.error().text();

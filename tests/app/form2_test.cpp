@@ -36,6 +36,8 @@ TEST(Form2, CaptionFixedSizeAndFiveLines)
         EXPECT_EQ(line.label->text(), line.text) << line.name;
         EXPECT_EQ(line.label->textFormat(), Qt::PlainText) << line.name;
         EXPECT_EQ(line.label->pos(), line.at) << line.name;
+        // A stop of the keyboard, which a screen reader reads.
+        EXPECT_EQ(line.label->focusPolicy(), Qt::TabFocus) << line.name;
         // Whatever font stands in, no line is cut off at the right edge.
         EXPECT_LE(line.label->geometry().right(), 250) << line.name;
     }

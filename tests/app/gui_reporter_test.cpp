@@ -34,6 +34,7 @@ TEST(GuiReporter, LogKeepsEveryLineInOrderAndShowsTheNewest)
     expected << "Firmware upgrade success";
     reporter.flush();
     EXPECT_EQ(memo->toPlainText().split('\n'), expected);
+    EXPECT_EQ(memo->textCursor().position(), memo->document()->lastBlock().position());
     const QScrollBar* bar = memo->verticalScrollBar();
     EXPECT_GT(bar->maximum(), 0);
     EXPECT_EQ(bar->value(), bar->maximum());

@@ -1,0 +1,77 @@
+#include "app/accessible_names.h"
+
+#include "settings/catalogue.h"
+
+#include <QLabel>
+#include <QWidget>
+
+namespace orvik {
+
+namespace {
+
+// One row names `count` controls: settings `step` apart from `first`, or the
+// window's control `object`. "%1" stands for the number of a group's member.
+struct NameRow {
+    constexpr NameRow(Setting first, const char* text, int count = 1, int step = 1)
+        : first(first), text(text), count(count), step(step)
+    {}
+    constexpr NameRow(const char* object, const char* text) : object(object), text(text) {}
+
+    Setting first = Setting::Count;
+    const char* object = nullptr;
+    const char* text;
+    int count = 1;
+    int step = 1;
+};
+
+// clang-format off
+constexpr NameRow kNames[] = {
+    {Setting::Ipaddr0, "IP Address, octet %1 of 4", 4},
+    {Setting::Ipmask0, "IP Mask, octet %1 of 4", 4},
+    {Setting::Ipgate0, "Gateway, octet %1 of 4", 4},
+    {Setting::Ipdns0, "DNS, octet %1 of 4", 4},
+    {Setting::Ssid, "Callsign SSID"},
+    {Setting::Aprsis1_port, "APRS-IS server %1 port", 3, 2},
+    {Setting::Aprsis_pass, "APRS-IS password"},
+    {Setting::Weather_dest_string, "Weather report destination"},
+    {Setting::Weather_dest_ssid, "Weather report destination SSID"},
+    {Setting::Weather_txrate_aprsis, "Weather report TX rate"},
+    {Setting::Weather_comment, "Weather report comment"},
+    {Setting::Beacon1_dest_string, "Beacon %1 destination", kBeaconCount, kBeaconStep},
+    {Setting::Beacon1_dest_ssid, "Beacon %1 destination SSID", kBeaconCount, kBeaconStep},
+    {Setting::Beacon1_txrate_aprsis, "Beacon %1 TX rate", kBeaconCount, kBeaconStep},
+    {Setting::Beacon1_msg, "Beacon %1 message", kBeaconCount, kBeaconStep},
+    {Setting::WU_password, "Weather Underground password"},
+    {"Memo1", "Log"},
+    {"ProgressBar1", "Progress"},
+};
+// clang-format on
+
+} // namespace
+
+void nameControls(QWidget& window)
+{
+    const QList<QLabel*> labels = window.findChildren<QLabel*>();
+    const auto name = [&](const QString& object, const QString& text) {
+        auto* control = window.findChild<QWidget*>(object);
+        Q_ASSERT(control);
+        control->setAccessibleName(text);
+        for (QLabel* label : labels) {
+            if (label->buddy() == control)
+                label->setAccessibleName(text);
+        }
+    };
+    for (const NameRow& row : kNames) {
+        const QString text = QString::fromUtf8(row.text);
+        if (row.object) {
+            name(QLatin1String(row.object), text);
+            continue;
+        }
+        for (int i = 0; i < row.count; ++i) {
+            name(settingName(settingAfter(row.first, i * row.step)),
+                 row.count > 1 ? text.arg(i + 1) : text);
+        }
+    }
+}
+
+} // namespace orvik
