@@ -42,9 +42,9 @@ done
 if [ ${#missing[@]} -gt 0 ]; then
     apt_get=(as_root env DEBIAN_FRONTEND=noninteractive apt-get -y --no-install-recommends)
     step "Updating the package lists" "${apt_get[@]}" update
-    # What apt will install besides the packages named: their dependencies.
+    # The packages named and what they need; which ones, the log says.
     count=$(apt-get -s --no-install-recommends install "${missing[@]}" | grep -c '^Inst ') || true
-    step "Installing $count packages for ${missing[*]}" "${apt_get[@]}" install "${missing[@]}"
+    step "Installing $count packages" "${apt_get[@]}" install "${missing[@]}"
 fi
 if [ "$1" = test ]; then
     for l in "${test_locales[@]}"; do

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh package
 step "Configuring build-run/ (Release)" cmake -S . -B build-run -DCMAKE_BUILD_TYPE=Release \
     -DORVIK_BUILD_TESTS=OFF -DORVIK_BUILD_BENCHMARKS=OFF -DORVIK_BUILD_FUZZERS=OFF
-step "Building (about 3 minutes on 2 cores, unless run.sh has built it)" cmake --build build-run -j"$(nproc)"
+build_step "Building (about 3 minutes on 2 cores, unless run.sh has built it)" build-run -j"$(nproc)"
 rm -f build-run/orvik-configurator_*.deb
 step "Making the Debian package" cpack --config build-run/CPackConfig.cmake -G DEB -B build-run
 deb=$(ls build-run/orvik-configurator_*.deb)

@@ -17,8 +17,8 @@ bash scripts/deps.sh run
 # the cache; build/ belongs to test.sh.
 step "Configuring build-run/ (Release)" cmake -S . -B build-run -DCMAKE_BUILD_TYPE=Release \
     -DORVIK_BUILD_TESTS=OFF -DORVIK_BUILD_BENCHMARKS=OFF -DORVIK_BUILD_FUZZERS=OFF
-step "Building (about 3 minutes on 2 cores the first time)" \
-    cmake --build build-run -j"$(nproc)" --target orvik-configurator orvikctl
+build_step "Building (about 3 minutes on 2 cores the first time)" \
+    build-run -j"$(nproc)" --target orvik-configurator orvikctl
 app=build-run/src/app/orvik-configurator
 if $check; then
     echo "Starting the window offscreen…"

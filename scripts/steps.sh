@@ -27,6 +27,49 @@ step() {
     [ "$status" -eq 0 ] || failed "$text" "$status"
 }
 
+# build_step TEXT CMAKE_BUILD_ARGUMENTS...: runs cmake --build into the log,
+# saying "TEXT…" once it compiles or links something: nothing when all is
+# built already.
+build_step() {
+    local text=$1 status=0
+    shift
+    echo "== $text: cmake --build $*" >>"$ORVIK_LOG"
+    cmake --build "$@" 2>&1 | say_once_built "$text" || status=$?
+    [ "$status" -eq 0 ] || failed "$text" "$status"
+}
+
+say_once_built() {
+    local said=false line
+    while IFS= read -r line; do
+        printf '%s\n' "$line" >>"$ORVIK_LOG"
+        if ! $said && [[ $line == *"Building CXX object"* || $line == *"Linking CXX"* ]]; then
+            echo "$1…"
+            said=true
+        fi
+    done
+}
+
+# test_step TEXT CTEST_ARGUMENTS...: runs CTest as step runs a command, but
+# when a test fails, shows each failing test's own output and CTest's summary
+# of the run rather than the log's last lines.
+test_step() {
+    local text=$1 status=0 out
+    shift
+    echo "$text…"
+    echo "== $text: ctest $*" >>"$ORVIK_LOG"
+    out=$(mktemp)
+    ctest "$@" >"$out" 2>&1 || status=$?
+    cat "$out" >>"$ORVIK_LOG"
+    if [ "$status" -ne 0 ]; then
+        # What is left without the lines of tests that started or passed.
+        grep -vE '^ +Start +[0-9]+: |Test +#[0-9]+: .* Passed +[0-9.]+ sec$' "$out" >&2 || true
+        rm -f "$out"
+        echo "$text failed (status $status); its whole output is in $ORVIK_LOG" >&2
+        exit "$status"
+    fi
+    rm -f "$out"
+}
+
 # ctest_summary: CTest's own closing line of the last run, on the terminal.
 ctest_summary() {
     grep -E '^[0-9]+% tests passed' "$ORVIK_LOG" | tail -n 1 || true

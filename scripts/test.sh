@@ -16,9 +16,9 @@ step "Checking the formatting" bash scripts/check-format.sh
 # the cache.
 step "Configuring build/ (Debug, with the tests and benchmarks)" cmake -S . -B build \
     -DCMAKE_BUILD_TYPE=Debug -DORVIK_BUILD_TESTS=ON -DORVIK_BUILD_BENCHMARKS=ON \
-    -DORVIK_BUILD_FUZZERS=OFF
-step "Building (about 3 minutes on 2 cores the first time)" cmake --build build -j"$jobs"
-step "Running the tests" ctest --test-dir build --output-on-failure -j"$jobs"
+    -DORVIK_BUILD_FUZZERS=OFF -DORVIK_WERROR=ON -DORVIK_FIRMWARE_IMAGE=
+build_step "Building (about 3 minutes on 2 cores the first time)" build -j"$jobs"
+test_step "Running the tests" --test-dir build --output-on-failure -j"$jobs"
 ctest_summary
 # A short run keeps the benchmarks working; their figures are not checked here.
 step "Running the benchmarks briefly" ./build/tests/bench/orvik_bench --benchmark_min_time=0.01
@@ -32,19 +32,21 @@ dejavu_only() {
     rm -rf "$fonts"
     return "$status"
 }
-step "Running the window tests with DejaVu as the only font" dejavu_only build/tests/orvik_app_tests
+step "Running the window tests with DejaVu as the only font" dejavu_only build/tests/orvik_app_tests \
+    --gtest_brief=1
 
 san="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 step "Configuring build-asan/ (AddressSanitizer and UndefinedBehaviorSanitizer)" \
     cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DORVIK_BUILD_TESTS=ON \
-    -DORVIK_BUILD_BENCHMARKS=OFF -DORVIK_BUILD_FUZZERS=OFF \
+    -DORVIK_BUILD_BENCHMARKS=OFF -DORVIK_BUILD_FUZZERS=OFF -DORVIK_WERROR=ON -DORVIK_FIRMWARE_IMAGE= \
     -DCMAKE_CXX_FLAGS="$san" -DCMAKE_EXE_LINKER_FLAGS="$san"
-step "Building under the sanitizers (about 5 minutes on 2 cores the first time)" \
-    cmake --build build-asan -j"$jobs"
+build_step "Building under the sanitizers (about 5 minutes on 2 cores the first time)" \
+    build-asan -j"$jobs"
 export ASAN_OPTIONS="detect_leaks=1:abort_on_error=1"
 export LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0"
 export UBSAN_OPTIONS="print_stacktrace=1:halt_on_error=1"
-step "Running the tests under the sanitizers" ctest --test-dir build-asan --output-on-failure -j"$jobs"
+test_step "Running the tests under the sanitizers" --test-dir build-asan --output-on-failure \
+    -j"$jobs"
 ctest_summary
 
 step "Building the fuzzers and running each for ${FUZZ_SECONDS:-30} seconds" bash tests/fuzz/run.sh

@@ -1,7 +1,7 @@
 #include "app/Splashscreen.h"
 
 #include "app/jpeg_decode.h"
-#include "settings/operation.h"
+#include "files/result.h"
 
 #include <QGuiApplication>
 #include <QLabel>

@@ -17,8 +17,9 @@
 #include "device/device_link.h"
 #include "device/firmware_upload.h"
 #include "device/write_guard.h"
+#include "frontend/read_config.h"
+#include "frontend/reporter.h"
 #include "settings/catalogue.h"
-#include "settings/operation.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -254,7 +255,7 @@ void TForm1::importFile(const QString& path)
 void TForm1::readSettingsFile(const QString& path)
 {
     lastOpenedFile_ = path;
-    const Result<QStringList> read = ImportConfigFile(settings_, path, *reporter_);
+    const Result<QStringList> read = ImportConfigFile(settings_, path);
     if (orvik::tell(*reporter_, read)) {
         for (const QString& warning : *read)
             reporter_->log(warning);
@@ -310,10 +311,8 @@ std::unique_ptr<FirmwareSource> TForm1::firmwareFromFile()
     }
     // Checked before the appliance is looked for, as orvikctl checks --image.
     Result<QByteArray> image = ReadFirmwareFile(path);
-    if (!image.ok()) {
-        report(*reporter_, image.error());
+    if (!orvik::tell(*reporter_, image))
         return nullptr;
-    }
     return std::make_unique<FirmwareBytes>(*std::move(image));
 }
 
@@ -321,7 +320,7 @@ void TForm1::Button4Click()
 {
     runOperation([this] {
         runOnAppliance([this](HidTransport& appliance) {
-            orvik::tell(*reporter_, ReadConfigSession(settings_, received_, appliance, *reporter_));
+            ReadConfigSession(settings_, received_, appliance, *reporter_);
         });
     });
 }

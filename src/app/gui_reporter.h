@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/dialogs.h"
-#include "settings/operation.h"
+#include "frontend/reporter.h"
 
 #include <QElapsedTimer>
 #include <QStringList>

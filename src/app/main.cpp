@@ -7,9 +7,9 @@
 #include "device/firmware_upload.h"
 #include "device/hidapi_transport.h"
 #include "files/native_names.h"
+#include "frontend/reporter.h"
 #include "language/language.h"
 #include "settings/catalogue.h"
-#include "settings/operation.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

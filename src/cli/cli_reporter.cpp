@@ -126,6 +126,11 @@ void CliReporter::error(const QString& text)
     print(text);
 }
 
+void CliReporter::programError(const QString& text)
+{
+    print(QStringLiteral("orvikctl: ") + text);
+}
+
 void CliReporter::endSession(bool succeeded)
 {
     if (!succeeded && !held_.isEmpty())

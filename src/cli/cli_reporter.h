@@ -1,7 +1,7 @@
 #pragma once
 
 #include "device/write_guard.h"
-#include "settings/operation.h"
+#include "frontend/reporter.h"
 
 #include <QTextStream>
 #include <functional>
@@ -33,6 +33,8 @@ public:
     void information(const QString& text) override;
     void notice(const QString& text) override;
     void error(const QString& text) override;
+    // "orvikctl: TEXT", whatever the mode.
+    void programError(const QString& text) override;
     // After a session: the progress line is ended, and with --quiet the line
     // that ended a failed session is said, unless a box has said why.
     void endSession(bool succeeded);

@@ -11,9 +11,10 @@ namespace {
 
 int runCheck(Context& ctx)
 {
-    const auto settings = ctx.prepareSettings();
-    if (!settings)
+    Result<std::unique_ptr<Settings>> prepared = ctx.prepareSettings();
+    if (!tell(ctx.reporter, prepared))
         return 1;
+    const std::unique_ptr<Settings> settings = *std::move(prepared);
     // The clock fields as "Write config" would check them.
     TakePctimeForWrite(*settings);
     int status = 0;

@@ -5,8 +5,8 @@
 #include "cli/options.h"
 #include "device/config_sessions.h"
 #include "device/device_link.h"
-#include "device/protocol.h"
 #include "device/write_guard.h"
+#include "frontend/read_config.h"
 #include "settings/settings.h"
 
 namespace orvik::cli {
@@ -20,8 +20,8 @@ const OptionDef kBackupOption{
 
 // Given --backup, reads the appliance's configuration image as "Read config"
 // does and keeps it in the --backup file, so that the user can go back after
-// the write. Fails, with the reason on standard error, when there is nothing
-// sound to keep or it cannot be kept; the write must not go ahead then.
+// the write. Fails, after the reasons, when there is nothing sound to keep or
+// it cannot be kept; the write must not go ahead then.
 Result<> backUp(Context& ctx, HidTransport& transport)
 {
     if (ctx.value(kBackupOption).isEmpty())
@@ -29,27 +29,26 @@ Result<> backUp(Context& ctx, HidTransport& transport)
     ConfigImage current{};
     const Result<EepromFetch> fetched =
         FetchEeprom(current, transport, ctx.reporter, SessionWords::Write);
-    bool kept = false;
+    std::vector<OperationError> why = fetched.notes();
     if (!fetched.ok()) {
-        report(ctx.reporter, fetched.error());
+        why.push_back(fetched.error());
     } else if (*fetched == EepromFetch::Complete) {
         if (CheckEepromImage(current)) {
-            kept = writeImageFile(ctx, ctx.value(kBackupOption), current);
+            const Result<> kept = writeImageFile(ctx.value(kBackupOption), current);
+            if (kept.ok())
+                return kept;
+            why.push_back(kept.error());
         } else {
             // An erased appliance (all 0xFF) lands here too: there is no
             // configuration to go back to.
-            ctx.reporter.log(kEepromChecksumError);
-            ctx.err << "orvikctl: the appliance holds no valid configuration image (erased or "
-                       "damaged), so there is nothing to back up; write without --backup to "
-                       "write anyway"
-                    << Qt::endl;
+            why.push_back(logLine(kEepromChecksumError));
+            why.push_back(programError(QStringLiteral(
+                "the appliance holds no valid configuration image (erased or damaged), so there "
+                "is nothing to back up; write without --backup to write anyway")));
         }
     }
-    if (kept)
-        return {};
-    const QString failed = QStringLiteral("backup failed; nothing was written to the appliance");
-    ctx.err << "orvikctl: " << failed << Qt::endl;
-    return alreadyTold(failed);
+    return {programError(QStringLiteral("backup failed; nothing was written to the appliance")),
+            std::move(why)};
 }
 
 int runList(Context& ctx)
@@ -109,9 +108,10 @@ namespace {
 
 int runRead(Context& ctx)
 {
-    const auto settings = ctx.prepareSettings();
-    if (!settings)
+    Result<std::unique_ptr<Settings>> prepared = ctx.prepareSettings();
+    if (!tell(ctx.reporter, prepared))
         return 1;
+    const std::unique_ptr<Settings> settings = *std::move(prepared);
     ConfigImage received{};
     EepromFetch fetched = EepromFetch::NotRead;
     const int status = runOnDevice(ctx, [&](HidTransport& transport) {
@@ -122,19 +122,21 @@ int runRead(Context& ctx)
     // The check covers only the first pages: an image whose later pages are
     // missing can pass it, but is not the appliance's configuration to keep.
     if (fetched != EepromFetch::Complete) {
-        ctx.err << "orvikctl: not every page could be read; nothing was kept" << Qt::endl;
+        report(ctx.reporter,
+               programError(QStringLiteral("not every page could be read; nothing was kept")));
         return 1;
     }
     const QString image = ctx.value(kImageOption);
     {
         // Both files or neither: an interrupt waits for the second.
         const HeldInterrupts together;
-        if (!image.isEmpty() && !writeImageFile(ctx, image, received))
+        if (!image.isEmpty() && !tell(ctx.reporter, writeImageFile(image, received)))
             return 1;
-        if (!ctx.output.isEmpty() && !ctx.saveConfigFile(*settings)) {
+        if (!ctx.output.isEmpty() && !tell(ctx.reporter, ctx.saveConfigFile(*settings))) {
             if (!image.isEmpty())
-                ctx.err << "orvikctl: " << image << " holds the image read; " << ctx.output
-                        << " was left as it was" << Qt::endl;
+                report(ctx.reporter, programError(QStringLiteral("%1 holds the image read; %2 "
+                                                                 "was left as it was")
+                                                      .arg(image, ctx.output)));
             return 1;
         }
     }
@@ -165,8 +167,8 @@ namespace {
 // kept (by --backup or read --image), so a user can go back to it.
 int writeKeptImage(Context& ctx)
 {
-    const std::optional<ConfigImage> image = loadImageFile(ctx, ctx.value(kImageOption));
-    if (!image)
+    const Result<ConfigImage> image = loadImageFile(ctx.value(kImageOption));
+    if (!tell(ctx.reporter, image))
         return 1;
     // The appliance takes only images of this configuration version; the
     // unpacking shows the same box as "Read config" when it differs.
@@ -183,9 +185,10 @@ int runWrite(Context& ctx)
 {
     if (!ctx.value(kImageOption).isEmpty())
         return writeKeptImage(ctx);
-    const auto settings = ctx.prepareSettings();
-    if (!settings)
+    Result<std::unique_ptr<Settings>> prepared = ctx.prepareSettings();
+    if (!tell(ctx.reporter, prepared))
         return 1;
+    const std::unique_ptr<Settings> settings = *std::move(prepared);
     ConfigImage outgoing{};
     return runWriteOnDevice(ctx, Written::Configuration, [&](HidTransport& transport) {
         // Packed first: a setting that fails validation costs no backup read.

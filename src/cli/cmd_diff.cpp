@@ -21,11 +21,11 @@ struct Loaded {
 
 // A file exactly one image long whose check passes is unpacked as "Read
 // config" would; anything else is imported as "Read from file" would. Both
-// print their own messages; nullopt when the file cannot be loaded.
+// tell their messages; nullopt when the file cannot be loaded.
 std::optional<Loaded> load(Context& ctx, const QString& path, const Clock& clock)
 {
-    const std::optional<QByteArray> bytes = readImageBytes(ctx, path);
-    if (!bytes)
+    const Result<QByteArray> bytes = readImageBytes(path);
+    if (!tell(ctx.reporter, bytes))
         return std::nullopt;
     Loaded loaded{std::make_unique<Settings>(clock)};
     const std::optional<ConfigImage> image = asImage(*bytes);
@@ -35,7 +35,7 @@ std::optional<Loaded> load(Context& ctx, const QString& path, const Clock& clock
             return std::nullopt;
         return loaded;
     }
-    if (!ctx.importConfigFile(*loaded.settings, path)) {
+    if (!tell(ctx.reporter, ctx.importConfigFile(*loaded.settings, path))) {
         // An image's length: more likely a damaged image than a foreign file.
         if (image)
             ctx.reporter.log(kEepromChecksumError);

@@ -15,10 +15,8 @@ int runUploadFirmware(Context& ctx)
     if (const QString path = ctx.value(kImageOption); !path.isEmpty()) {
         // Checked before the appliance is opened, as the window checks its file.
         Result<QByteArray> image = ReadFirmwareFile(path);
-        if (!image.ok()) {
-            report(ctx.reporter, image.error());
+        if (!tell(ctx.reporter, image))
             return 1;
-        }
         file.emplace(*std::move(image));
     }
     const FirmwareSource& source = file ? static_cast<const FirmwareSource&>(*file) : carried;

@@ -11,15 +11,16 @@ namespace {
 
 int runPack(Context& ctx)
 {
-    const auto settings = ctx.prepareSettings();
-    if (!settings)
+    Result<std::unique_ptr<Settings>> prepared = ctx.prepareSettings();
+    if (!tell(ctx.reporter, prepared))
         return 1;
+    const std::unique_ptr<Settings> settings = *std::move(prepared);
     ConfigImage image;
     if (!runOperation(ctx.reporter, [&] { return PrepareConfigWrite(*settings, image); }))
         return 1;
     if (ctx.output.isEmpty())
         return 0;
-    return writeImageFile(ctx, ctx.output, image) ? 0 : 1;
+    return tell(ctx.reporter, writeImageFile(ctx.output, image)) ? 0 : 1;
 }
 
 } // namespace

@@ -9,10 +9,10 @@ namespace {
 
 int runSave(Context& ctx)
 {
-    const auto settings = ctx.prepareSettings();
-    if (!settings || !ctx.saveConfigFile(*settings))
+    Result<std::unique_ptr<Settings>> prepared = ctx.prepareSettings();
+    if (!tell(ctx.reporter, prepared))
         return 1;
-    return 0;
+    return tell(ctx.reporter, ctx.saveConfigFile(**prepared)) ? 0 : 1;
 }
 
 } // namespace

@@ -9,9 +9,10 @@ namespace {
 
 int runShow(Context& ctx)
 {
-    const auto settings = ctx.prepareSettings();
-    if (!settings)
+    Result<std::unique_ptr<Settings>> prepared = ctx.prepareSettings();
+    if (!tell(ctx.reporter, prepared))
         return 1;
+    const std::unique_ptr<Settings> settings = *std::move(prepared);
     ctx.printSettings(*settings);
     return 0;
 }

@@ -11,12 +11,13 @@ namespace {
 
 int runUnpack(Context& ctx)
 {
-    const std::optional<ConfigImage> image = loadImageFile(ctx, ctx.positional.first());
-    if (!image)
+    const Result<ConfigImage> image = loadImageFile(ctx.positional.first());
+    if (!tell(ctx.reporter, image))
         return 1;
 
     const auto settings = ctx.freshSettings();
-    if (!ctx.applySets(*settings) || !tell(ctx.reporter, UnpackConfigImage(*image, *settings)))
+    if (!tell(ctx.reporter, ctx.applySets(*settings)) ||
+        !tell(ctx.reporter, UnpackConfigImage(*image, *settings)))
         return 1;
     ctx.printSettings(*settings);
     return 0;

@@ -1,6 +1,5 @@
 #include "cli/command_files.h"
 
-#include "cli/context.h"
 #include "files/file_access.h"
 
 #include <QFileInfo>
@@ -17,35 +16,32 @@ bool samePlace(const QString& a, const QString& b)
 
 } // namespace
 
-bool checkCommandFiles(Context& ctx, const QStringList& inputs, const QList<OutputFile>& outputs)
+Result<> checkCommandFiles(const QStringList& inputs, const QList<OutputFile>& outputs)
 {
     for (const QString& input : inputs) {
         const Result<> status = checkRegularFile(input, kLargestInput);
-        if (!status.ok()) {
-            ctx.err << "orvikctl: cannot open " << input << ": " << status.errorText() << Qt::endl;
-            return false;
-        }
+        if (!status.ok())
+            return programError(
+                QStringLiteral("cannot open %1: %2").arg(input, status.errorText()));
     }
     for (qsizetype i = 0; i < outputs.size(); ++i) {
         const OutputFile& out = outputs[i];
         for (const QString& input : inputs) {
             if (!out.updatesInput && samePlace(out.path, input)) {
-                ctx.err << "orvikctl: " << out.option << ' ' << out.path
-                        << " would overwrite the input " << input << "; nothing was written"
-                        << Qt::endl;
-                return false;
+                return programError(
+                    QStringLiteral("%1 %2 would overwrite the input %3; nothing was written")
+                        .arg(out.option, out.path, input));
             }
         }
         for (qsizetype j = 0; j < i; ++j) {
             if (samePlace(out.path, outputs[j].path)) {
-                ctx.err << "orvikctl: " << out.option << ' ' << out.path << " and "
-                        << outputs[j].option << ' ' << outputs[j].path
-                        << " are the same file; nothing was written" << Qt::endl;
-                return false;
+                return programError(
+                    QStringLiteral("%1 %2 and %3 %4 are the same file; nothing was written")
+                        .arg(out.option, out.path, outputs[j].option, outputs[j].path));
             }
         }
     }
-    return true;
+    return {};
 }
 
 } // namespace orvik::cli

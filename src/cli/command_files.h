@@ -8,8 +8,6 @@
 
 namespace orvik::cli {
 
-struct Context;
-
 // Every input is read up to a configuration file's bound: diff takes either
 // kind, and no image or firmware comes near it.
 inline constexpr qint64 kLargestInput = kMaxIniFileSize;
@@ -24,8 +22,7 @@ struct OutputFile {
 
 // Before a command touches anything: every input can be read (a regular file,
 // or a link to one) and no output would replace an input or another output.
-// False, with one line naming the file on standard error, otherwise.
-[[nodiscard]] bool checkCommandFiles(Context& ctx, const QStringList& inputs,
-                                     const QList<OutputFile>& outputs);
+// Fails naming the file otherwise.
+Result<> checkCommandFiles(const QStringList& inputs, const QList<OutputFile>& outputs);
 
 } // namespace orvik::cli

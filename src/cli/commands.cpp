@@ -18,7 +18,8 @@ namespace orvik::cli {
 
 namespace {
 
-// Every command, in the order help lists them.
+// Every command, in the order help lists them. The manual page, the README
+// and the completion must know each (OrvikctlUsage.EveryCommandIsDocumented).
 const std::array kCommands = {
     &kShowCommand,   &kCheckCommand, &kSaveCommand,           &kPackCommand,
     &kUnpackCommand, &kDiffCommand,  &kListCommand,           &kInfoCommand,
@@ -67,8 +68,9 @@ QString commandHelp(const CommandDef& command, QCommandLineParser& parser)
 
 QString globalHelp(QCommandLineParser& parser)
 {
-    QString description = QStringLiteral("Runs the Orvik 2.0 Configurator's operations from the "
-                                         "command line.\nCommands:");
+    // Nothing above the list: with a line per command, the help still fits a
+    // screen of 24 lines with twelve of them.
+    QString description = QStringLiteral("Commands:");
     for (const CommandDef* c : kCommands)
         description += QStringLiteral("\n  %1 %2").arg(c->name, -15).arg(c->summary);
     parser.setApplicationDescription(description);
@@ -79,7 +81,7 @@ int usageError(Context& ctx, const QString& problem, const char* command = nullp
 {
     const QString help = command ? QStringLiteral("orvikctl %1 --help").arg(command)
                                  : QStringLiteral("orvikctl --help");
-    ctx.err << "orvikctl: " << problem << " (see " << help << ')' << Qt::endl;
+    report(ctx.reporter, programError(QStringLiteral("%1 (see %2)").arg(problem, help)));
     return 2;
 }
 
@@ -183,24 +185,23 @@ QString takeOption(Context& ctx, const CommandDef& command, const QCommandLinePa
 }
 
 // Takes `lock` on a file the command updates in place, waiting a while for
-// another program's update, and looks at what the file holds before anything
-// is done; false, with one line on standard error, when the file is not to
-// be updated.
-bool lockForUpdate(Context& ctx, const QString& path, std::optional<FileUpdateLock>& lock)
+// another program's update (and saying so), and looks at what the file holds
+// before anything is done; fails when the file is not to be updated.
+Result<> lockForUpdate(Context& ctx, const QString& path, std::optional<FileUpdateLock>& lock)
 {
     const auto waiting = [&] {
-        ctx.err << "orvikctl: waiting for " << path << ": " << kUpdatedElsewhere << Qt::endl;
+        report(ctx.reporter,
+               programError(QStringLiteral("waiting for %1: %2").arg(path, kUpdatedElsewhere)));
     };
     if (!lock.emplace(path, kFileLockPatience, waiting).taken().ok()) {
-        ctx.err << "orvikctl: gave up waiting for " << path << " after "
-                << kFileLockPatience.count() << " seconds; nothing was changed" << Qt::endl;
-        return false;
+        return programError(
+            QStringLiteral("gave up waiting for %1 after %2 seconds; nothing was changed")
+                .arg(path)
+                .arg(kFileLockPatience.count()));
     }
-    if (const Result<QByteArray> text = updatableText(path); !text.ok()) {
-        ctx.err << "orvikctl: cannot write " << path << ": " << text.errorText() << Qt::endl;
-        return false;
-    }
-    return true;
+    if (const Result<QByteArray> text = updatableText(path); !text.ok())
+        return programError(QStringLiteral("cannot write %1: %2").arg(path, text.errorText()));
+    return {};
 }
 
 // Takes everything the command line says into `ctx`, then runs the command;
@@ -226,13 +227,13 @@ int runCommand(Context& ctx, const CommandDef& command, const QStringList& args)
         if (QString problem = takeOption(ctx, command, parser, use, files); !problem.isEmpty())
             return usageError(ctx, problem, command.name);
     }
-    if (!checkCommandFiles(ctx, files.inputs, files.outputs))
+    if (!tell(ctx.reporter, checkCommandFiles(files.inputs, files.outputs)))
         return command.fileFailure;
     // A file updated in place is read, merged and replaced by one command at
     // a time, so that two commands at once both land.
     std::optional<FileUpdateLock> lock;
     for (const OutputFile& out : files.outputs) {
-        if (out.updatesInput && !lockForUpdate(ctx, out.path, lock))
+        if (out.updatesInput && !tell(ctx.reporter, lockForUpdate(ctx, out.path, lock)))
             return 1;
     }
     return command.run(ctx);

@@ -2,6 +2,7 @@
 
 #include "configfile/config_file.h"
 #include "settings/catalogue.h"
+#include "settings/number.h"
 #include "settings/settings.h"
 
 namespace orvik::cli {
@@ -20,48 +21,56 @@ std::unique_ptr<Settings> Context::freshSettings() const
     return std::make_unique<Settings>(clock());
 }
 
-std::unique_ptr<Settings> Context::prepareSettings()
+Result<std::unique_ptr<Settings>> Context::prepareSettings() const
 {
     auto settings = freshSettings();
-    if (!positional.isEmpty() && !importConfigFile(*settings, positional.first()))
-        return nullptr;
-    if (!applySets(*settings))
-        return nullptr;
-    return settings;
+    Result<> imported;
+    if (!positional.isEmpty())
+        imported = importConfigFile(*settings, positional.first());
+    std::vector<OperationError> notes = imported.notes();
+    if (!imported.ok())
+        return {imported.error(), std::move(notes)};
+    if (Result<> set = applySets(*settings); !set.ok())
+        return {set.error(), std::move(notes)};
+    return {std::move(settings), std::move(notes)};
 }
 
-bool Context::importConfigFile(Settings& settings, const QString& path)
+Result<> Context::importConfigFile(Settings& settings, const QString& path) const
 {
-    const Result<QStringList> read = ImportConfigFile(settings, path, reporter);
-    if (!tell(reporter, read))
-        return false;
+    const Result<QStringList> read = ImportConfigFile(settings, path);
+    std::vector<OperationError> notes = read.notes();
+    if (!read.ok())
+        return {read.error(), std::move(notes)};
     if (reporter.mode() != CliReporter::Mode::Quiet) {
         for (const QString& warning : *read)
-            err << warning << Qt::endl;
+            notes.push_back(logLine(warning));
     }
-    return true;
+    return Result<>(std::move(notes));
 }
 
-bool Context::saveConfigFile(const Settings& settings)
+Result<> Context::saveConfigFile(const Settings& settings) const
 {
-    return runOperation(reporter, [&] {
+    try {
         Result<> saved = ExportConfigFile(settings, output);
         if (saved.ok() || saved.error().reason().isEmpty())
             return saved;
         // One line naming the file and why, as for every file written.
-        err << "orvikctl: cannot write " << output << ": " << saved.error().reason() << Qt::endl;
-        return Result<>(alreadyTold(saved.errorText()));
-    });
+        return programError(
+            QStringLiteral("cannot write %1: %2").arg(output, saved.error().reason()));
+    } catch (const OperationError& e) {
+        return e; // a number that does not convert
+    }
 }
 
-bool Context::applySets(Settings& settings)
+Result<> Context::applySets(Settings& settings) const
 {
-    // Not a structured binding: clang before 16 cannot capture one in a lambda.
-    for (const QPair<QString, QString>& set : sets) {
-        if (!runOperation(reporter, [&] { settings.setValueText(set.first, set.second); }))
-            return false;
+    try {
+        for (const auto& [name, value] : sets)
+            settings.setValueText(name, value);
+    } catch (const OperationError& e) {
+        return e;
     }
-    return true;
+    return {};
 }
 
 void Context::printSettings(const Settings& settings)

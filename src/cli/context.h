@@ -45,18 +45,17 @@ struct Context {
     std::unique_ptr<Settings> freshSettings() const;
     // The settings a command works on: a fresh configurator's, changed by an
     // imported configuration file when one is given, then by the --set
-    // options. nullptr (message printed) when that fails.
-    std::unique_ptr<Settings> prepareSettings();
+    // options; the import's notes come with them.
+    Result<std::unique_ptr<Settings>> prepareSettings() const;
     // Imports the configuration file `path` into `settings` as "Read from
-    // file" does, then prints what it could not read (unless --quiet); false
-    // (message printed) when the file is refused.
-    bool importConfigFile(Settings& settings, const QString& path);
-    // Saves `settings` to the -o file as "Save to file" does; false (message
-    // printed) when that fails.
-    bool saveConfigFile(const Settings& settings);
-    // Applies the --set options in order; false (message printed) when a value
-    // does not fit its kind.
-    bool applySets(Settings& settings);
+    // file" does; what it could not read comes as notes for the log (unless
+    // --quiet).
+    Result<> importConfigFile(Settings& settings, const QString& path) const;
+    // Saves `settings` to the -o file as "Save to file" does.
+    Result<> saveConfigFile(const Settings& settings) const;
+    // Applies the --set options in order; fails for the error box when a
+    // value does not fit its kind.
+    Result<> applySets(Settings& settings) const;
     // One Name=Value line per setting, in catalogue order.
     void printSettings(const Settings& settings);
 };

@@ -10,33 +10,31 @@ namespace {
 
 // The session runs on the appliance --device names among those `transport` reaches.
 bool runSession(Context& ctx, HidTransport& transport,
-                const std::function<Result<>(HidTransport&)>& session)
+                const std::function<bool(HidTransport&)>& session)
 {
     if (!ctx.device.isEmpty()) {
         if (const QString line = NoMatchLine(transport, ctx.device); !line.isEmpty()) {
-            ctx.err << line << Qt::endl;
+            report(ctx.reporter, OperationError(line));
             return false;
         }
     }
     ChosenAppliance chosen(transport, ctx.device);
-    const bool succeeded = runOperation(ctx.reporter, [&] { return session(chosen); });
+    bool told = false;
+    const bool succeeded = runOperation(ctx.reporter, [&] { told = session(chosen); }) && told;
     // The appliance stays the session's until here, across its opens.
     const Result<> kept = chosen.endSession();
     ctx.reporter.endSession(succeeded && kept.ok());
-    if (!kept.ok()) {
-        ctx.err << "orvikctl: " << kept.errorText() << Qt::endl;
-        return false;
-    }
-    return succeeded;
+    return tell(ctx.reporter, kept) && succeeded;
 }
 
 } // namespace
 
-int runOnDevice(Context& ctx, const std::function<Result<>(HidTransport&)>& session)
+int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session)
 {
     if (ctx.emulatorDir.isEmpty()) {
         if (!ctx.usbTransport) {
-            ctx.err << "orvikctl: no USB access here; use --emulator DIR" << Qt::endl;
+            report(ctx.reporter,
+                   programError(QStringLiteral("no USB access here; use --emulator DIR")));
             return 1;
         }
         const std::unique_ptr<HidTransport> usb = ctx.usbTransport();
@@ -45,12 +43,19 @@ int runOnDevice(Context& ctx, const std::function<Result<>(HidTransport&)>& sess
 
     FolderEmulator emulator;
     if (const Result<> loaded = emulator.load(ctx.emulatorDir); !loaded.ok()) {
-        ctx.err << "orvikctl: " << loaded.errorText() << Qt::endl;
+        report(ctx.reporter, programError(loaded.errorText()));
         return 1;
     }
     for (const QString& line : emulator.unlistedLines())
-        ctx.err << "orvikctl: " << line << Qt::endl;
+        report(ctx.reporter, programError(line));
     return runSession(ctx, emulator, session) ? 0 : 1;
+}
+
+int runOnDevice(Context& ctx, const std::function<Result<>(HidTransport&)>& session)
+{
+    return runOnDevice(ctx, std::function<bool(HidTransport&)>([&](HidTransport& transport) {
+                           return tell(ctx.reporter, session(transport));
+                       }));
 }
 
 int runWriteOnDevice(Context& ctx, Written written,

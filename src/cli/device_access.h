@@ -11,13 +11,16 @@ struct Context;
 
 // Runs one device session on the appliance the options name: on USB or among
 // the emulated ones kept in --emulator DIR, the one --device names, or the
-// first. The session's transport stays on the appliance it first opens, and
-// has it to itself from its first open to its end. Returns the exit status: 0
-// when the session succeeded, 1 when it did not (also when it ended in the
-// error box, the appliance was in use, or the emulator's files could not be
-// read or written).
+// first, and tells its result. The session's transport stays on the appliance
+// it first opens, and has it to itself from its first open to its end.
+// Returns the exit status: 0 when the session succeeded, 1 when it did not
+// (also when it ended in the error box, the appliance was in use, or the
+// emulator's files could not be read or written).
 int runOnDevice(Context& ctx, const std::function<Result<>(HidTransport&)>& session);
-// The same for a session that writes `written` to the appliance, under a
+// The same for a session that tells what went wrong itself and returns
+// whether it succeeded.
+int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session);
+// runOnDevice for a session that writes `written` to the appliance, under a
 // WriteGuard whose pages start with the first page the session sends: 128 +
 // the signal when one came meanwhile.
 int runWriteOnDevice(Context& ctx, Written written,

@@ -1,7 +1,6 @@
 #include "cli/image_file.h"
 
 #include "cli/command_files.h"
-#include "cli/context.h"
 #include "device/config_sessions.h"
 #include "files/file_access.h"
 
@@ -9,14 +8,12 @@
 
 namespace orvik::cli {
 
-std::optional<QByteArray> readImageBytes(Context& ctx, const QString& path)
+Result<QByteArray> readImageBytes(const QString& path)
 {
     Result<QByteArray> file = readRegularFile(path, kLargestInput);
-    if (!file.ok()) {
-        ctx.err << "orvikctl: cannot read " << path << ": " << file.errorText() << Qt::endl;
-        return std::nullopt;
-    }
-    return *std::move(file);
+    if (!file.ok())
+        return programError(QStringLiteral("cannot read %1: %2").arg(path, file.errorText()));
+    return file;
 }
 
 std::optional<ConfigImage> asImage(const QByteArray& bytes)
@@ -28,32 +25,30 @@ std::optional<ConfigImage> asImage(const QByteArray& bytes)
     return image;
 }
 
-std::optional<ConfigImage> loadImageFile(Context& ctx, const QString& path)
+Result<ConfigImage> loadImageFile(const QString& path)
 {
-    const std::optional<QByteArray> bytes = readImageBytes(ctx, path);
-    if (!bytes)
-        return std::nullopt;
+    const Result<QByteArray> bytes = readImageBytes(path);
+    if (!bytes.ok())
+        return bytes.error();
     const std::optional<ConfigImage> image = asImage(*bytes);
     if (!image) {
-        ctx.err << "orvikctl: " << path << " is not a configuration image (it must be exactly "
-                << kImageSize << " bytes)" << Qt::endl;
-        return std::nullopt;
+        return programError(
+            QStringLiteral("%1 is not a configuration image (it must be exactly %2 bytes)")
+                .arg(path)
+                .arg(kImageSize));
     }
-    if (!CheckEepromImage(*image)) {
-        ctx.reporter.log(kEepromChecksumError);
-        return std::nullopt;
-    }
-    return image;
+    if (!CheckEepromImage(*image))
+        return logLine(kEepromChecksumError);
+    return *image;
 }
 
-bool writeImageFile(Context& ctx, const QString& path, const ConfigImage& image)
+Result<> writeImageFile(const QString& path, const ConfigImage& image)
 {
     const Result<> written = writeFileAtomically(
         path, QByteArrayView(reinterpret_cast<const char*>(image.data()), kImageSize));
-    if (written.ok())
-        return true;
-    ctx.err << "orvikctl: cannot write " << path << ": " << written.errorText() << Qt::endl;
-    return false;
+    if (!written.ok())
+        return programError(QStringLiteral("cannot write %1: %2").arg(path, written.errorText()));
+    return {};
 }
 
 } // namespace orvik::cli

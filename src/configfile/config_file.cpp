@@ -5,7 +5,6 @@
 #include "settings/catalogue.h"
 #include "settings/latin1.h"
 #include "settings/number.h"
-#include "settings/operation.h"
 #include "settings/settings.h"
 
 #include <QDir>
@@ -146,7 +145,7 @@ Result<> ExportConfigFile(const Settings& settings, const QString& path)
     return OperationError(text, reason);
 }
 
-Result<QStringList> ImportConfigFile(Settings& settings, const QString& path, Reporter& reporter)
+Result<QStringList> ImportConfigFile(Settings& settings, const QString& path)
 {
     // Memory is the one thing an import can run out of; that ends it here,
     // before any setting has changed.
@@ -162,15 +161,16 @@ Result<QStringList> ImportConfigFile(Settings& settings, const QString& path, Re
     const QString unknown = QStringLiteral("unknown");
     if (reader.readText(kIdentSection, kApplicationKey, unknown) != kAppTitle)
         return refusal(kNotOurs);
+    std::vector<OperationError> notes;
     if (reader.readText(kIdentSection, kVersionKey, unknown) != kVersionText)
-        reporter.information(kOtherVersion);
+        notes.emplace_back(kOtherVersion, OperationError::Told::InformationBox);
     QStringList warnings;
     for (std::size_t i = 0; i < configKeys().size(); ++i) {
         importValue(settings, reader, configKeys()[i], importDefaults()[i]);
         if (auto warning = unreadNumber(reader, configKeys()[i], importDefaults()[i]))
             warnings << *warning;
     }
-    return warnings;
+    return {warnings, std::move(notes)};
 }
 
 } // namespace orvik

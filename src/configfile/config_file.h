@@ -1,13 +1,12 @@
 #pragma once
 
-#include "settings/operation.h"
+#include "files/result.h"
 
 #include <QString>
 #include <QStringList>
 
 namespace orvik {
 
-class Reporter;
 class Settings;
 
 // "Save to file" after the dialog. Every value is prepared before the first
@@ -25,10 +24,11 @@ Result<> ExportConfigFile(const Settings& settings, const QString& path);
 // "Read from file" after the dialog. Fails for the information box when the
 // file is not one of ours (also when it cannot be read at all) or is UTF-16
 // text, and for the error box when the import runs out of memory; otherwise
-// warns once about another version and puts the values into the settings
-// (the clock fields stay as they are). Succeeds with one line for the log per
-// number, list index or flag in the file that is not a number, whose default
-// was taken: "warning: Ipmask3: 'x' is not a number; 0 was taken."
-Result<QStringList> ImportConfigFile(Settings& settings, const QString& path, Reporter& reporter);
+// puts the values into the settings (the clock fields stay as they are), with
+// a note for the information box when the file is of another version.
+// Succeeds with one line for the log per number, list index or flag in the
+// file that is not a number, whose default was taken: "warning: Ipmask3: 'x'
+// is not a number; 0 was taken."
+Result<QStringList> ImportConfigFile(Settings& settings, const QString& path);
 
 } // namespace orvik

@@ -3,7 +3,6 @@
 #include "device/device_link.h"
 #include "device/page_loop.h"
 #include "device/protocol.h"
-#include "settings/operation.h"
 #include "settings/settings.h"
 
 namespace orvik {
@@ -39,36 +38,37 @@ PageData pageOf(const ConfigImage& image, int p)
 
 } // namespace
 
-Result<> WriteEeprom(const ConfigImage& image, HidTransport& transport, Reporter& reporter)
+Result<> WriteEeprom(const ConfigImage& image, HidTransport& transport, Progress& progress)
 {
     return transferPages(
-        reporter, kPageCount, kPagesWritten,
+        progress, kPageCount, kPagesWritten,
         [&](int p) {
             return WriteConfigPage(transport, pageOf(image, p), static_cast<std::uint16_t>(p));
         },
         QStringLiteral("Eeprom write success"), &transport);
 }
 
-Result<> ReadEeprom(ConfigImage& image, HidTransport& transport, Reporter& reporter)
+Result<> ReadEeprom(ConfigImage& image, HidTransport& transport, Progress& progress)
 {
-    return transferPages(reporter, kPageCount, kPagesRead, [&](int p) {
+    return transferPages(progress, kPageCount, kPagesRead, [&](int p) {
         const PageBuffer page(image.data() + p * kPageSize, kPageSize);
         return ReadConfigPage(transport, page, static_cast<std::uint16_t>(p));
     });
 }
 
-Result<EepromFetch> FetchEeprom(ConfigImage& received, HidTransport& transport, Reporter& reporter,
+Result<EepromFetch> FetchEeprom(ConfigImage& received, HidTransport& transport, Progress& progress,
                                 SessionWords words)
 {
     received.fill(0);
     const auto closer = closeOnExit(transport);
-    if (Result<> opened = OpenDevice(transport, reporter); !opened.ok())
+    if (Result<> opened = OpenDevice(transport, progress); !opened.ok())
         return opened.error();
     if (Result<> matches = firmwareMatches(transport, words); !matches.ok())
         return matches.error();
-    // The session goes on after a broken read, so its line comes now.
-    return tell(reporter, ReadEeprom(received, transport, reporter)) ? EepromFetch::Complete
-                                                                     : EepromFetch::Broken;
+    // The session goes on after a broken read: its line is a note.
+    if (Result<> read = ReadEeprom(received, transport, progress); !read.ok())
+        return Result<EepromFetch>(EepromFetch::Broken, {read.error()});
+    return EepromFetch::Complete;
 }
 
 void TakePctimeForWrite(Settings& settings)
@@ -83,50 +83,22 @@ Result<> PrepareConfigWrite(Settings& settings, ConfigImage& outgoing)
     return PackConfigImage(settings, outgoing);
 }
 
-Result<> WriteConfigImage(const ConfigImage& outgoing, HidTransport& transport, Reporter& reporter)
+Result<> WriteConfigImage(const ConfigImage& outgoing, HidTransport& transport, Progress& progress)
 {
     const auto closer = closeOnExit(transport);
-    if (Result<> opened = OpenDevice(transport, reporter); !opened.ok())
+    if (Result<> opened = OpenDevice(transport, progress); !opened.ok())
         return opened;
     if (Result<> matches = firmwareMatches(transport, SessionWords::Write); !matches.ok())
         return matches;
-    return WriteEeprom(outgoing, transport, reporter);
+    return WriteEeprom(outgoing, transport, progress);
 }
 
 Result<> WriteConfigSession(Settings& settings, ConfigImage& outgoing, HidTransport& transport,
-                            Reporter& reporter)
+                            Progress& progress)
 {
     if (Result<> prepared = PrepareConfigWrite(settings, outgoing); !prepared.ok())
         return prepared;
-    return WriteConfigImage(outgoing, transport, reporter);
-}
-
-Result<> ReadConfigSession(Settings& settings, ConfigImage& received, HidTransport& transport,
-                           Reporter& reporter, EepromFetch* fetched)
-{
-    // A page that cannot be read leaves zeros; the check below decides
-    // whether what came is usable.
-    const Result<EepromFetch> fetch =
-        FetchEeprom(received, transport, reporter, SessionWords::Read);
-    if (fetched)
-        *fetched = fetch.ok() ? *fetch : EepromFetch::NotRead;
-    if (!fetch.ok())
-        return fetch.error();
-    if (!CheckEepromImage(received))
-        return logLine(kEepromChecksumError);
-    // A refused image does not end the session, which goes on to show the
-    // firmware version: the user reads the refusal first.
-    const Result<> unpacked = UnpackConfigImage(received, settings);
-    const bool read = tell(reporter, unpacked);
-    reporter.log(read ? QStringLiteral("Eeprom read success.")
-                      : QStringLiteral("Eeprom read error. Please reload configuration."));
-
-    const auto closer = closeOnExit(transport);
-    if (tell(reporter, OpenDevice(transport, reporter)))
-        static_cast<void>(ShowFirmwareVersion(transport, reporter));
-    if (!read)
-        return alreadyTold(unpacked.errorText());
-    return {};
+    return WriteConfigImage(outgoing, transport, progress);
 }
 
 } // namespace orvik

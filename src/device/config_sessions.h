@@ -7,7 +7,7 @@
 
 namespace orvik {
 
-class Reporter;
+class Progress;
 class Settings;
 
 // Logged when a received image fails CheckEepromImage.
@@ -20,21 +20,22 @@ enum class SessionWords { Read, Write };
 // How far a read of the whole EEPROM came.
 enum class EepromFetch {
     NotRead,  // not opened, or not our firmware
-    Broken,   // a page could not be read (logged); it and the rest stay zero
+    Broken,   // a page could not be read; it and the rest stay zero
     Complete, // all 192 pages came; whether they make an image is CheckEepromImage's call
 };
 
 // Writes the 192 pages of `image`, logging each; fails at the first refusal.
-Result<> WriteEeprom(const ConfigImage& image, HidTransport& transport, Reporter& reporter);
+Result<> WriteEeprom(const ConfigImage& image, HidTransport& transport, Progress& progress);
 // Reads the 192 pages into `image`, logging each; fails at the first failure,
 // which leaves that page and the rest as they were.
-Result<> ReadEeprom(ConfigImage& image, HidTransport& transport, Reporter& reporter);
+Result<> ReadEeprom(ConfigImage& image, HidTransport& transport, Progress& progress);
 
 // The reading steps of "Read config": clears `received`, opens the appliance,
 // checks its firmware version (the mismatch box in `words`), reads the 192
 // pages into `received` and closes the appliance. Fails, saying why, when
-// nothing was read; otherwise tells how far the read came.
-Result<EepromFetch> FetchEeprom(ConfigImage& received, HidTransport& transport, Reporter& reporter,
+// nothing was read; otherwise tells how far the read came, a Broken read with
+// its page's line as a note.
+Result<EepromFetch> FetchEeprom(ConfigImage& received, HidTransport& transport, Progress& progress,
                                 SessionWords words);
 
 // The first step of "Write config": the PC time into the clock fields while
@@ -45,16 +46,10 @@ void TakePctimeForWrite(Settings& settings);
 Result<> PrepareConfigWrite(Settings& settings, ConfigImage& outgoing);
 // "Write config" on the appliance: opens it, checks its firmware version,
 // writes the 192 pages of `outgoing` and closes it.
-Result<> WriteConfigImage(const ConfigImage& outgoing, HidTransport& transport, Reporter& reporter);
+Result<> WriteConfigImage(const ConfigImage& outgoing, HidTransport& transport, Progress& progress);
 // "Write config": PrepareConfigWrite, then WriteConfigImage. Succeeds when
 // every page was written.
 Result<> WriteConfigSession(Settings& settings, ConfigImage& outgoing, HidTransport& transport,
-                            Reporter& reporter);
-// "Read config": reads the appliance's image into `received`, checks it and
-// unpacks it into the settings. Succeeds when the settings were read, which
-// may be from an image a page short (the check covers the first 46 pages
-// only); `fetched`, when given, tells how far the read came.
-Result<> ReadConfigSession(Settings& settings, ConfigImage& received, HidTransport& transport,
-                           Reporter& reporter, EepromFetch* fetched = nullptr);
+                            Progress& progress);
 
 } // namespace orvik

@@ -8,7 +8,7 @@
 namespace orvik {
 
 ChosenAppliance::ChosenAppliance(HidTransport& transport, QString choice)
-    : transport_(transport), choice_(std::move(choice))
+    : ForwardingTransport(transport), choice_(std::move(choice))
 {}
 
 namespace {
@@ -52,14 +52,14 @@ bool ChosenAppliance::chosen(const HidInterface& candidate) const
 
 std::vector<HidInterface> ChosenAppliance::enumerate()
 {
-    listed_ = transport_.enumerate();
+    listed_ = ForwardingTransport::enumerate();
     std::erase_if(listed_, [this](const HidInterface& i) { return !chosen(i); });
     return listed_;
 }
 
 Result<> ChosenAppliance::open(const std::string& path)
 {
-    if (Result<> opened = transport_.open(path); !opened.ok())
+    if (Result<> opened = ForwardingTransport::open(path); !opened.ok())
         return opened;
     if (!opened_) {
         const auto it = std::find_if(listed_.begin(), listed_.end(),
@@ -67,36 +67,6 @@ Result<> ChosenAppliance::open(const std::string& path)
         opened_ = it != listed_.end() ? *it : HidInterface{0, 0, path, {}};
     }
     return {};
-}
-
-int ChosenAppliance::write(const Report& request)
-{
-    return transport_.write(request);
-}
-
-int ChosenAppliance::read(Report& reply, int timeoutMs)
-{
-    return transport_.read(reply, timeoutMs);
-}
-
-void ChosenAppliance::close()
-{
-    transport_.close();
-}
-
-Result<Claim> ChosenAppliance::claim(const std::string& path)
-{
-    return transport_.claim(path);
-}
-
-Result<> ChosenAppliance::keep()
-{
-    return transport_.keep();
-}
-
-Result<> ChosenAppliance::endSession()
-{
-    return transport_.endSession();
 }
 
 } // namespace orvik

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/hid_transport.h"
+#include "device/forwarding_transport.h"
 
 #include <optional>
 
@@ -13,7 +13,7 @@ namespace orvik {
 // longer finds it finds nothing, so an appliance swapped in meanwhile is never
 // written in its place. Which of the devices it lets through are appliances
 // is left to ListAppliances.
-class ChosenAppliance : public HidTransport {
+class ChosenAppliance : public ForwardingTransport {
 public:
     explicit ChosenAppliance(HidTransport& transport, QString choice = {});
 
@@ -22,17 +22,10 @@ public:
 
     std::vector<HidInterface> enumerate() override;
     Result<> open(const std::string& path) override;
-    int write(const Report& request) override;
-    int read(Report& reply, int timeoutMs) override;
-    void close() override;
-    Result<Claim> claim(const std::string& path) override;
-    Result<> keep() override;
-    Result<> endSession() override;
 
 private:
     [[nodiscard]] bool chosen(const HidInterface& candidate) const;
 
-    HidTransport& transport_;
     QString choice_;
     std::vector<HidInterface> listed_;
     std::optional<HidInterface> opened_;

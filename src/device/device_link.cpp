@@ -1,6 +1,6 @@
 #include "device/device_link.h"
 
-#include "settings/operation.h"
+#include "device/progress.h"
 
 #include <array>
 #include <cerrno>
@@ -51,7 +51,7 @@ std::vector<HidInterface> ListAppliances(HidTransport& transport)
     return appliances;
 }
 
-Result<> OpenDevice(HidTransport& transport, Reporter& reporter)
+Result<> OpenDevice(HidTransport& transport, Progress& progress)
 {
     const std::vector<HidInterface> present = ListAppliances(transport);
     if (present.empty())
@@ -60,7 +60,7 @@ Result<> OpenDevice(HidTransport& transport, Reporter& reporter)
     const Result<Claim> claim = transport.claim(path);
     if (claim.ok() && *claim == Claim::Busy)
         return OperationError(kInUseText);
-    reporter.log(QString::fromLatin1(kFoundLine));
+    progress.log(QString::fromLatin1(kFoundLine));
     const Result<> opened = claim.ok() ? transport.open(path) : Result<>(claim.error());
     if (!opened.ok()) {
         const QString& reason = opened.error().text();

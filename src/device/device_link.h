@@ -8,7 +8,7 @@
 
 namespace orvik {
 
-class Reporter;
+class Progress;
 
 inline constexpr std::uint16_t kOrvikVendorId = 0x0483;
 inline constexpr std::uint16_t kOrvikProductId = 0xA04F;
@@ -33,7 +33,7 @@ inline const QString kInUseText = QStringLiteral("Orvik 2.0 is in use by another
 // for the "not found" line; when it is found but cannot be opened, fails for
 // a second line giving the system's reason. When another session has it,
 // fails for the error box, before any exchange.
-Result<> OpenDevice(HidTransport& transport, Reporter& reporter);
+Result<> OpenDevice(HidTransport& transport, Progress& progress);
 // Safe at any time.
 void CloseDevice(HidTransport& transport);
 

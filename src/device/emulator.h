@@ -22,25 +22,37 @@ namespace orvik {
 // Firmware pages the appliance has room for.
 inline constexpr int kFirmwarePageLimit = kUploadBufferSize / kPageSize;
 
-enum class FaultKind { Refuse, WrongEcho, BadChecksum, ShortReply, NoReply, LateReply, Hold };
+// Each fault kind once: its enumerator, its name in a fault plan and what it
+// does (the emulator's exchange carries it out). One line each, so that a kind
+// cannot lack its row.
+// clang-format off
+#define ORVIK_FAULT_KINDS(X) \
+    X(Refuse, "refuse", "the request is not taken: the write reports 0 bytes") \
+    X(WrongEcho, "wrong-echo", "the reply's byte 1 is not the command code") \
+    X(BadChecksum, "bad-checksum", \
+      "reply bytes 36-37 one off: a page read's checksum, nothing elsewhere") \
+    X(ShortReply, "short-reply", "one byte short") \
+    X(NoReply, "no-reply", "nothing comes back") \
+    X(LateReply, "late-reply", "the reply misses its wait and comes before the next one") \
+    /* Takes the milliseconds after it. */ \
+    X(Hold, "hold", "the reply comes Fault::holdMs later, however long the wait")
+// clang-format on
 
-// Each fault kind once: its name in a fault plan and what it does (the
-// emulator's exchange carries it out).
+enum class FaultKind {
+#define ORVIK_FAULT_KIND_ENUMERATOR(kind, name, meaning) kind,
+    ORVIK_FAULT_KINDS(ORVIK_FAULT_KIND_ENUMERATOR)
+#undef ORVIK_FAULT_KIND_ENUMERATOR
+};
+
 struct FaultKindRow {
     FaultKind kind;
     const char* name;
     const char* meaning;
 };
 inline constexpr FaultKindRow kFaultKinds[] = {
-    {FaultKind::Refuse, "refuse", "the request is not taken: the write reports 0 bytes"},
-    {FaultKind::WrongEcho, "wrong-echo", "the reply's byte 1 is not the command code"},
-    {FaultKind::BadChecksum, "bad-checksum",
-     "reply bytes 36-37 one off: a page read's checksum, nothing elsewhere"},
-    {FaultKind::ShortReply, "short-reply", "one byte short"},
-    {FaultKind::NoReply, "no-reply", "nothing comes back"},
-    {FaultKind::LateReply, "late-reply", "the reply misses its wait and comes before the next one"},
-    // Takes the milliseconds after it.
-    {FaultKind::Hold, "hold", "the reply comes Fault::holdMs later, however long the wait"},
+#define ORVIK_FAULT_KIND_ROW(kind, name, meaning) {FaultKind::kind, name, meaning},
+    ORVIK_FAULT_KINDS(ORVIK_FAULT_KIND_ROW)
+#undef ORVIK_FAULT_KIND_ROW
 };
 
 // One entry of an appliance's fault plan. An exchange that fails leaves the

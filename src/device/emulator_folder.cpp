@@ -35,26 +35,6 @@ std::vector<HidInterface> FolderEmulator::enumerate()
     return emulator_.enumerate();
 }
 
-Result<> FolderEmulator::open(const std::string& path)
-{
-    return emulator_.open(path);
-}
-
-int FolderEmulator::write(const Report& request)
-{
-    return emulator_.write(request);
-}
-
-int FolderEmulator::read(Report& reply, int timeoutMs)
-{
-    return emulator_.read(reply, timeoutMs);
-}
-
-void FolderEmulator::close()
-{
-    emulator_.close();
-}
-
 Result<Claim> FolderEmulator::claim(const std::string& path)
 {
     auto& all = emulator_.appliances();
@@ -83,7 +63,14 @@ Result<Claim> FolderEmulator::claim(const std::string& path)
 
 Result<> FolderEmulator::keep()
 {
-    return claimed_ ? saveAppliance(*claimed_) : Result<>();
+    if (!claimed_)
+        return {};
+    Result<> saved = saveAppliance(*claimed_);
+    if (saved.ok())
+        return saved;
+    claimed_->eepromChanged = false;
+    claimed_->firmwareChanged = false;
+    return programError(saved.errorText());
 }
 
 Result<> FolderEmulator::endSession()

@@ -2,6 +2,7 @@
 
 #include "device/appliance_lock.h"
 #include "device/emulator.h"
+#include "device/forwarding_transport.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,8 +13,10 @@ namespace orvik {
 // transport that programs share: a session locks the appliance's file `lock`,
 // reads its files afresh, and writes back what it changed before it lets the
 // lock go, so that what one program wrote is what the next one reads.
-class FolderEmulator : public HidTransport {
+class FolderEmulator : public ForwardingTransport {
 public:
+    FolderEmulator() : ForwardingTransport(emulator_) {}
+
     // Lists the appliances kept in `dir`; fails at the first file that is
     // unusable.
     Result<> load(const QString& dir);
@@ -23,12 +26,9 @@ public:
     // Lists them afresh, but for the first time after load; a folder that has
     // become unusable keeps the last listing, and the claim then says why.
     std::vector<HidInterface> enumerate() override;
-    Result<> open(const std::string& path) override;
-    int write(const Report& request) override;
-    int read(Report& reply, int timeoutMs) override;
-    void close() override;
     Result<Claim> claim(const std::string& path) override;
-    // Writes the claimed appliance's files back.
+    // Writes the claimed appliance's files back. What it cannot write is not
+    // tried again at the session's end: the session has said why.
     Result<> keep() override;
     Result<> endSession() override;
 

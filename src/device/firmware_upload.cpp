@@ -3,9 +3,9 @@
 #include "device/carried_firmware.h"
 #include "device/device_link.h"
 #include "device/page_loop.h"
+#include "device/progress.h"
 #include "device/protocol.h"
 #include "files/file_access.h"
-#include "settings/operation.h"
 
 #include <QScopeGuard>
 #include <vector>
@@ -46,7 +46,7 @@ std::optional<QByteArray> FirmwareBytes::load(int id) const
     return bytes_;
 }
 
-Result<> UploadFirmware(HidTransport& transport, const FirmwareSource& source, Reporter& reporter)
+Result<> UploadFirmware(HidTransport& transport, const FirmwareSource& source, Progress& progress)
 {
     if (!source.find(kFirmwareResourceId))
         return refusal(QStringLiteral("Firmware resource not found (FindResource)."));
@@ -63,9 +63,9 @@ Result<> UploadFirmware(HidTransport& transport, const FirmwareSource& source, R
     std::copy(image->begin(), image->end(), buffer.begin());
 
     return transferPages(
-        reporter, pageCount, kPagesWritten,
+        progress, pageCount, kPagesWritten,
         [&](int p) {
-            reporter.handlePendingEvents();
+            progress.handlePendingEvents();
             const PageData page(buffer.data() + p * kPageSize, kPageSize);
             return WriteFirmwarePage(transport, page, static_cast<std::uint16_t>(p));
         },
@@ -73,16 +73,16 @@ Result<> UploadFirmware(HidTransport& transport, const FirmwareSource& source, R
 }
 
 Result<> UploadFirmwareSession(HidTransport& transport, const FirmwareSource& source,
-                               Reporter& reporter,
+                               Progress& progress,
                                const std::function<void(bool enabled)>& setButtonsEnabled)
 {
     const auto closer = closeOnExit(transport);
-    if (Result<> opened = OpenDevice(transport, reporter); !opened.ok())
+    if (Result<> opened = OpenDevice(transport, progress); !opened.ok())
         return opened;
     setButtonsEnabled(false);
     // The buttons come back however the upload ends.
     const auto enable = qScopeGuard([&] { setButtonsEnabled(true); });
-    return UploadFirmware(transport, source, reporter);
+    return UploadFirmware(transport, source, progress);
 }
 
 } // namespace orvik

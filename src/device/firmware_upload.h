@@ -9,7 +9,7 @@
 
 namespace orvik {
 
-class Reporter;
+class Progress;
 
 // The identifier under which the program carries its firmware image.
 inline constexpr int kFirmwareResourceId = 1;
@@ -57,12 +57,12 @@ private:
 };
 
 // Sends the image page by page, logging each; fails when it was not sent whole.
-Result<> UploadFirmware(HidTransport& transport, const FirmwareSource& source, Reporter& reporter);
+Result<> UploadFirmware(HidTransport& transport, const FirmwareSource& source, Progress& progress);
 
 // "Upload firmware": opens the appliance, disables the operation buttons,
 // uploads and enables them again however the upload ended.
 Result<> UploadFirmwareSession(HidTransport& transport, const FirmwareSource& source,
-                               Reporter& reporter,
+                               Progress& progress,
                                const std::function<void(bool enabled)>& setButtonsEnabled);
 
 } // namespace orvik

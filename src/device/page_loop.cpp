@@ -1,6 +1,6 @@
 #include "device/page_loop.h"
 
-#include "settings/operation.h"
+#include "device/progress.h"
 
 namespace orvik {
 
@@ -13,25 +13,25 @@ QString pageLine(const char* what, int page, int pageCount)
 
 } // namespace
 
-Result<> transferPages(Reporter& reporter, int pageCount, PageWords words,
+Result<> transferPages(Progress& progress, int pageCount, PageWords words,
                        const std::function<Result<>(int page)>& transfer,
                        const QString& successLine, HidTransport* keeper)
 {
-    reporter.setProgress(0);
-    reporter.setProgressRange(pageCount);
+    progress.setProgress(0);
+    progress.setProgressRange(pageCount);
     for (int p = 0; p < pageCount; ++p) {
         if (!transfer(p).ok())
             return logLine(pageLine(words.failed, p + 1, pageCount));
-        reporter.log(pageLine(words.done, p + 1, pageCount));
-        reporter.setProgress(p + 1);
+        progress.log(pageLine(words.done, p + 1, pageCount));
+        progress.setProgress(p + 1);
     }
     if (keeper) {
         if (Result<> kept = keeper->keep(); !kept.ok())
-            return alreadyTold(kept.errorText());
+            return kept;
     }
     if (!successLine.isEmpty())
-        reporter.log(successLine);
-    reporter.setProgress(0);
+        progress.log(successLine);
+    progress.setProgress(0);
     return {};
 }
 

@@ -7,7 +7,7 @@
 
 namespace orvik {
 
-class Reporter;
+class Progress;
 
 // What the log says of a page that went and of one that did not.
 struct PageWords {
@@ -23,8 +23,8 @@ inline constexpr PageWords kPagesRead{"Page read: ", "Page read error: "};
 // `transfer` fails, leaving the bar where it was, and fails for that page's
 // log line ("Page write error: 7/192"). A transport given as `keeper` must
 // keep the pages first (HidTransport::keep): when it cannot, no success line
-// follows and it fails with nothing to tell, as the session's end says why.
-Result<> transferPages(Reporter& reporter, int pageCount, PageWords words,
+// follows and it fails for the reason it could not.
+Result<> transferPages(Progress& progress, int pageCount, PageWords words,
                        const std::function<Result<>(int page)>& transfer,
                        const QString& successLine = {}, HidTransport* keeper = nullptr);
 

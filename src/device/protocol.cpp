@@ -1,7 +1,6 @@
 #include "device/protocol.h"
 
 #include "device/hid_log.h"
-#include "settings/operation.h"
 
 #include <QtEndian>
 #include <algorithm>
@@ -115,15 +114,6 @@ Result<std::uint32_t> QueryFirmwareVersion(HidTransport& transport)
     if (!reply.ok())
         return reply.error();
     return qFromLittleEndian<std::uint32_t>(reply->data() + kFirmwareVersionOffset);
-}
-
-Result<> ShowFirmwareVersion(HidTransport& transport, Reporter& reporter)
-{
-    const Result<std::uint32_t> version = QueryFirmwareVersion(transport);
-    if (!version.ok())
-        return logLine(kFirmwareVersionReadError);
-    reporter.notice(QStringLiteral("Firmware version: ") + versionText(*version));
-    return {};
 }
 
 Result<> ReadConfigPage(HidTransport& transport, PageBuffer destination, std::uint16_t pageIndex)

@@ -11,8 +11,6 @@
 
 namespace orvik {
 
-class Reporter;
-
 enum class Command : std::uint8_t {
     FirmwareVersion = 0xFB,
     ReadConfigPage = 0xFC,
@@ -55,9 +53,6 @@ Result<std::uint32_t> QueryFirmwareVersion(HidTransport& transport);
 // Logged when the appliance does not tell its firmware version.
 inline const QString kFirmwareVersionReadError = QStringLiteral("Firmware version read error.");
 
-// The same exchange; on success the notice box "Firmware version: 1.02".
-// Fails for the log line kFirmwareVersionReadError ("Read config" ignores it).
-Result<> ShowFirmwareVersion(HidTransport& transport, Reporter& reporter);
 Result<> ReadConfigPage(HidTransport& transport, PageBuffer destination, std::uint16_t pageIndex);
 Result<> WriteConfigPage(HidTransport& transport, PageData data, std::uint16_t pageIndex);
 Result<> WriteFirmwarePage(HidTransport& transport, PageData data, std::uint16_t pageIndex);

@@ -192,7 +192,7 @@ int GuardedAppliance::write(const Report& request)
     const auto command = static_cast<Command>(request[kCommandOffset]);
     if (command == Command::WriteConfigPage || command == Command::WriteFirmwarePage)
         guard_.startPages();
-    return transport_.write(request);
+    return ForwardingTransport::write(request);
 }
 
 } // namespace orvik

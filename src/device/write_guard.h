@@ -1,6 +1,6 @@
 #pragma once
 
-#include "device/hid_transport.h"
+#include "device/forwarding_transport.h"
 
 #include <QByteArray>
 #include <atomic>
@@ -84,23 +84,15 @@ private:
 
 // The appliance as a session under `guard` reaches it: the guard's pages
 // start with the first page request sent through it.
-class GuardedAppliance : public HidTransport {
+class GuardedAppliance : public ForwardingTransport {
 public:
     GuardedAppliance(HidTransport& transport, WriteGuard& guard)
-        : transport_(transport), guard_(guard)
+        : ForwardingTransport(transport), guard_(guard)
     {}
 
-    std::vector<HidInterface> enumerate() override { return transport_.enumerate(); }
-    Result<> open(const std::string& path) override { return transport_.open(path); }
     int write(const Report& request) override;
-    int read(Report& reply, int timeoutMs) override { return transport_.read(reply, timeoutMs); }
-    void close() override { transport_.close(); }
-    Result<Claim> claim(const std::string& path) override { return transport_.claim(path); }
-    Result<> keep() override { return transport_.keep(); }
-    Result<> endSession() override { return transport_.endSession(); }
 
 private:
-    HidTransport& transport_;
     WriteGuard& guard_;
 };
 

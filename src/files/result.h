@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <optional>
 #include <stdexcept>
 #include <utility>
+#include <vector>
 
 namespace orvik {
 
@@ -17,9 +19,11 @@ public:
         ErrorBox,
         InformationBox,
         Log, // a line in the log, no box
-        // Nothing more to tell: the session that went on after the failure
-        // told it there and then, or the session's end says why.
-        Already,
+        // A file or folder of the program's own that cannot be used (the
+        // emulator's files, orvikctl's inputs and outputs): the window shows
+        // it in the error box, orvikctl on a line of its own after
+        // "orvikctl: ", also with --quiet.
+        Program,
     };
     // `reason` is the system's own text, where the failure has one and the
     // error box does not show it (orvikctl prints it).
@@ -48,44 +52,85 @@ inline OperationError logLine(const QString& text)
 {
     return OperationError(text, OperationError::Told::Log);
 }
-
-// A failure the user has been told of, or is told of at the session's end.
-inline OperationError alreadyTold(const QString& text)
+// A file or folder of the program's own that cannot be used.
+inline OperationError programError(const QString& text)
 {
-    return OperationError(text, OperationError::Told::Already);
+    return OperationError(text, OperationError::Told::Program);
+}
+
+// The error box adds a full stop when the text's last character sorts after
+// "." (code 46), as any letter or digit does.
+inline QString errorBoxText(const QString& text)
+{
+    if (!text.isEmpty() && text.back().unicode() > 46)
+        return text + QLatin1Char('.');
+    return text;
 }
 
 // The one way a fallible step reports: its value, or the OperationError that
-// says why there is none.
+// says why there is none. Besides, its notes: what the user reads first, in
+// order, whether the step then succeeds (a warning) or fails (a failure it
+// went on after). A debug build asserts that only the state it is in is read.
 template <class T = void> class [[nodiscard]] Result {
 public:
-    Result(T value) : value_(std::move(value)) {}
-    Result(OperationError error) : error_(std::move(error)) {}
+    Result(T value, std::vector<OperationError> notes = {})
+        : value_(std::move(value)), notes_(std::move(notes))
+    {}
+    Result(OperationError error, std::vector<OperationError> notes = {})
+        : error_(std::move(error)), notes_(std::move(notes))
+    {}
 
     bool ok() const { return value_.has_value(); }
-    const OperationError& error() const { return *error_; }
+    const OperationError& error() const
+    {
+        Q_ASSERT_X(!ok(), "Result::error", "the step succeeded");
+        return *error_;
+    }
     // The failure's text, empty on success.
     QString errorText() const { return ok() ? QString() : error_->text(); }
-    const T& operator*() const& { return *value_; }
-    T&& operator*() && { return std::move(*value_); }
-    const T* operator->() const { return &*value_; }
+    const std::vector<OperationError>& notes() const { return notes_; }
+    const T& operator*() const&
+    {
+        Q_ASSERT_X(ok(), "Result::operator*", "the step failed");
+        return *value_;
+    }
+    T&& operator*() &&
+    {
+        Q_ASSERT_X(ok(), "Result::operator*", "the step failed");
+        return std::move(*value_);
+    }
+    const T* operator->() const
+    {
+        Q_ASSERT_X(ok(), "Result::operator->", "the step failed");
+        return &*value_;
+    }
 
 private:
     std::optional<T> value_;
     std::optional<OperationError> error_;
+    std::vector<OperationError> notes_;
 };
 
 template <> class [[nodiscard]] Result<void> {
 public:
     Result() = default;
-    Result(OperationError error) : error_(std::move(error)) {}
+    explicit Result(std::vector<OperationError> notes) : notes_(std::move(notes)) {}
+    Result(OperationError error, std::vector<OperationError> notes = {})
+        : error_(std::move(error)), notes_(std::move(notes))
+    {}
 
     bool ok() const { return !error_; }
-    const OperationError& error() const { return *error_; }
+    const OperationError& error() const
+    {
+        Q_ASSERT_X(!ok(), "Result::error", "the step succeeded");
+        return *error_;
+    }
     QString errorText() const { return ok() ? QString() : error_->text(); }
+    const std::vector<OperationError>& notes() const { return notes_; }
 
 private:
     std::optional<OperationError> error_;
+    std::vector<OperationError> notes_;
 };
 
 } // namespace orvik

@@ -3,15 +3,15 @@
 #include "settings/catalogue.h"
 #include "settings/latin1.h"
 #include "settings/number.h"
-#include "settings/operation.h"
 #include "settings/settings.h"
 #include "settings/validation.h"
 
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
+#include <initializer_list>
 #include <optional>
-#include <vector>
+#include <utility>
 
 namespace orvik {
 
@@ -32,14 +32,51 @@ enum class ImageEncoding {
     DestSsid,    // u8 "0" + SSID; read back as the byte taken signed, minus 48
 };
 
+constexpr int kCallWidth = 6;
+
 struct Field {
-    Setting setting;
-    int offset;
-    ImageEncoding encoding;
+    Setting setting{};
+    int offset = 0;
+    ImageEncoding encoding{};
     int width = 0; // Text and UpperText: bytes including the terminator
+
+    constexpr int size() const
+    {
+        switch (encoding) {
+        case ImageEncoding::U16:
+        case ImageEncoding::Port:
+            return 2;
+        case ImageEncoding::Text:
+        case ImageEncoding::UpperText:
+            return width;
+        case ImageEncoding::Callsign:
+        case ImageEncoding::ToCall:
+            return kCallWidth;
+        case ImageEncoding::Index:
+        case ImageEncoding::Flag:
+        case ImageEncoding::U8:
+        case ImageEncoding::StationSsid:
+        case ImageEncoding::DestSsid:
+            break;
+        }
+        return 1;
+    }
+    // How many characters of a text the field holds; 0 for a number.
+    constexpr int textRoom() const
+    {
+        switch (encoding) {
+        case ImageEncoding::Text:
+        case ImageEncoding::UpperText:
+            return width - 1; // and the terminator
+        case ImageEncoding::Callsign:
+        case ImageEncoding::ToCall:
+            return size(); // padded, not terminated
+        default:
+            return 0;
+        }
+    }
 };
 
-constexpr int kCallWidth = 6;
 constexpr int kConfigVersionOffset = 6;
 constexpr int kVersionCompared = 5;
 constexpr int kVersionEnd = 13; // last byte of the version field
@@ -50,86 +87,163 @@ constexpr int kSumFirst = 4;
 constexpr int kSumEnd = 1448; // one past the last summed byte
 constexpr char kEndMarker[] = "END";
 
+// The bytes that hold no setting: sum, stamp, version, the fixed 1, "END".
+struct FixedBytes {
+    int offset;
+    int size;
+};
+constexpr FixedBytes kFixedBytes[] = {
+    {0, kStampOffset},
+    {kStampOffset, 2},
+    {kConfigVersionOffset, kVersionEnd + 1 - kConfigVersionOffset},
+    {kFixedOneOffset, 1},
+    {kEndOffset, 3},
+};
+
 // Every stored setting, in the order the packing walks them (the order of the
 // validation rules). Unpacking walks the same list and skips the clock fields.
-std::vector<Field> buildLayout()
+struct Layout {
+    std::array<Field, kSettingCount> fields{};
+    std::size_t count = 0;
+
+    constexpr void add(std::initializer_list<Field> more)
+    {
+        for (const Field& f : more)
+            fields[count++] = f;
+    }
+    constexpr const Field* begin() const { return fields.data(); }
+    constexpr const Field* end() const { return fields.data() + count; }
+};
+
+constexpr Layout buildLayout()
 {
     using E = ImageEncoding;
-    std::vector<Field> f = {
+    Layout f;
+    f.add({
         {Setting::Weather_stationtype, 42, E::Index},
         {Setting::Latitude, 22, E::Text, 9},
         {Setting::Longitude, 31, E::Text, 10},
         {Setting::Netconfig, 385, E::Index},
-    };
-    const std::pair<Setting, int> octetRows[] = {{Setting::Ipaddr0, 386},
-                                                 {Setting::Ipmask0, 394},
-                                                 {Setting::Ipgate0, 390},
-                                                 {Setting::Ipdns0, 398}};
+    });
+    constexpr std::pair<Setting, int> octetRows[] = {{Setting::Ipaddr0, 386},
+                                                     {Setting::Ipmask0, 394},
+                                                     {Setting::Ipgate0, 390},
+                                                     {Setting::Ipdns0, 398}};
     for (const auto& [first, offset] : octetRows) {
         for (int i = 0; i < 4; ++i)
-            f.push_back({settingAfter(first, i), offset + i, E::U8});
+            f.add({{settingAfter(first, i), offset + i, E::U8}});
     }
-    f.insert(f.end(), {
-                          {Setting::telnet_user, 1274, E::Text, 13},
-                          {Setting::telnet_password, 1287, E::Text, 13},
-                          {Setting::telnet_port, 1300, E::U16},
-                          {Setting::Debug_aprsis, 1302, E::Index},
-                          {Setting::Debug_ntp, 1303, E::Index},
-                          {Setting::Debug_dns, 1304, E::Index},
-                          {Setting::Debug_weather, 1305, E::Index},
-                          {Setting::Debug_wunderground, 1306, E::Index},
-                          {Setting::Debug_dhcp, 1307, E::Index},
-                          {Setting::www_port, 1272, E::U16},
-                          {Setting::Rtcyear, 402, E::U16},
-                          {Setting::Rtcmonth, 404, E::U8},
-                          {Setting::Rtcday, 405, E::U8},
-                          {Setting::Rtchour, 406, E::U8},
-                          {Setting::Rtcmin, 407, E::U8},
-                          {Setting::Ntp_enable, 352, E::Flag},
-                          {Setting::Ntp_servername, 353, E::Text, 32},
-                          {Setting::Callsign, 14, E::Callsign},
-                          {Setting::Ssid, 20, E::StationSsid},
-                          {Setting::Aprsis1_servername, 120, E::Text, 32},
-                          {Setting::Aprsis1_port, 152, E::Port},
-                          {Setting::Aprsis2_servername, 154, E::Text, 32},
-                          {Setting::Aprsis2_port, 186, E::Port},
-                          {Setting::Aprsis3_servername, 188, E::Text, 32},
-                          {Setting::Aprsis3_port, 220, E::Port},
-                          {Setting::Aprsis_user, 86, E::UpperText, 17},
-                          {Setting::Aprsis_pass, 103, E::Text, 17},
-                          {Setting::Weather_dest_string, 43, E::ToCall},
-                          {Setting::Weather_dest_ssid, 49, E::DestSsid},
-                          {Setting::Weather_txrate_aprsis, 50, E::U16},
-                          {Setting::Weather_comment, 52, E::Text, 34},
-                      });
+    f.add({
+        {Setting::telnet_user, 1274, E::Text, 13},
+        {Setting::telnet_password, 1287, E::Text, 13},
+        {Setting::telnet_port, 1300, E::U16},
+        {Setting::Debug_aprsis, 1302, E::Index},
+        {Setting::Debug_ntp, 1303, E::Index},
+        {Setting::Debug_dns, 1304, E::Index},
+        {Setting::Debug_weather, 1305, E::Index},
+        {Setting::Debug_wunderground, 1306, E::Index},
+        {Setting::Debug_dhcp, 1307, E::Index},
+        {Setting::www_port, 1272, E::U16},
+        {Setting::Rtcyear, 402, E::U16},
+        {Setting::Rtcmonth, 404, E::U8},
+        {Setting::Rtcday, 405, E::U8},
+        {Setting::Rtchour, 406, E::U8},
+        {Setting::Rtcmin, 407, E::U8},
+        {Setting::Ntp_enable, 352, E::Flag},
+        {Setting::Ntp_servername, 353, E::Text, 32},
+        {Setting::Callsign, 14, E::Callsign},
+        {Setting::Ssid, 20, E::StationSsid},
+        {Setting::Aprsis1_servername, 120, E::Text, 32},
+        {Setting::Aprsis1_port, 152, E::Port},
+        {Setting::Aprsis2_servername, 154, E::Text, 32},
+        {Setting::Aprsis2_port, 186, E::Port},
+        {Setting::Aprsis3_servername, 188, E::Text, 32},
+        {Setting::Aprsis3_port, 220, E::Port},
+        {Setting::Aprsis_user, 86, E::UpperText, 17},
+        {Setting::Aprsis_pass, 103, E::Text, 17},
+        {Setting::Weather_dest_string, 43, E::ToCall},
+        {Setting::Weather_dest_ssid, 49, E::DestSsid},
+        {Setting::Weather_txrate_aprsis, 50, E::U16},
+        {Setting::Weather_comment, 52, E::Text, 34},
+    });
     // Eight beacon records of 108 bytes.
     for (int n = 1; n <= kBeaconCount; ++n) {
         const int record = 408 + 108 * (n - 1);
-        f.insert(f.end(), {
-                              {beaconField(n, Setting::Beacon1_dest_string), record, E::ToCall},
-                              {beaconField(n, Setting::Beacon1_dest_ssid), record + 6, E::DestSsid},
-                              {beaconField(n, Setting::Beacon1_txrate_aprsis), record + 8, E::U16},
-                              {beaconField(n, Setting::Beacon1_msg), record + 10, E::Text, 96},
-                          });
+        f.add({
+            {beaconField(n, Setting::Beacon1_dest_string), record, E::ToCall},
+            {beaconField(n, Setting::Beacon1_dest_ssid), record + 6, E::DestSsid},
+            {beaconField(n, Setting::Beacon1_txrate_aprsis), record + 8, E::U16},
+            {beaconField(n, Setting::Beacon1_msg), record + 10, E::Text, 96},
+        });
     }
-    f.insert(f.end(), {
-                          {Setting::WU_enable, 1308, E::Index},
-                          {Setting::WU_stationid, 1309, E::Text, 25},
-                          {Setting::WU_password, 1334, E::Text, 25},
-                          {Setting::WU_normalserver, 1359, E::Text, 40},
-                          {Setting::WU_rapidfireserver, 1399, E::Text, 40},
-                          {Setting::WU_sendmethod, 1439, E::Index},
-                          {Setting::WU_normalrate, 1440, E::U8},
-                          {Setting::WU_rapidfirerate, 1441, E::U8},
-                      });
+    f.add({
+        {Setting::WU_enable, 1308, E::Index},
+        {Setting::WU_stationid, 1309, E::Text, 25},
+        {Setting::WU_password, 1334, E::Text, 25},
+        {Setting::WU_normalserver, 1359, E::Text, 40},
+        {Setting::WU_rapidfireserver, 1399, E::Text, 40},
+        {Setting::WU_sendmethod, 1439, E::Index},
+        {Setting::WU_normalrate, 1440, E::U8},
+        {Setting::WU_rapidfirerate, 1441, E::U8},
+    });
     return f;
 }
 
-const std::vector<Field>& layout()
+constexpr Layout kLayout = buildLayout();
+
+// The layout's own rules, checked as it is compiled; a failing field is named
+// in the error ("In instantiation of 'CheckedField<orvik::Setting::...>'").
+constexpr const Field& fieldOf(Setting setting)
 {
-    static const std::vector<Field> fields = buildLayout();
-    return fields;
+    const Field* f = kLayout.begin();
+    while (f->setting != setting)
+        ++f;
+    return *f;
 }
+
+constexpr bool apart(int offset, int size, const Field& other)
+{
+    return offset + size <= other.offset || other.offset + other.size() <= offset;
+}
+
+constexpr bool apartFromTheOthers(Setting setting)
+{
+    const Field& field = fieldOf(setting);
+    for (const Field& other : kLayout) {
+        if (&other != &field && !apart(other.offset, other.size(), field))
+            return false;
+    }
+    for (const FixedBytes& fixed : kFixedBytes) {
+        if (!apart(fixed.offset, fixed.size, field))
+            return false;
+    }
+    return true;
+}
+
+constexpr int timesStored(Setting setting)
+{
+    int times = 0;
+    for (const Field& f : kLayout)
+        times += f.setting == setting ? 1 : 0;
+    return times;
+}
+
+template <Setting S> struct CheckedField {
+    static_assert(timesStored(S) == 1, "a setting is stored in one field");
+    static_assert(fieldOf(S).offset >= kSumFirst &&
+                      fieldOf(S).offset + fieldOf(S).size() <= kSumEnd,
+                  "every field lies within the summed range");
+    static_assert(apartFromTheOthers(S), "no field overlaps another or the fixed bytes");
+    static_assert(fieldOf(S).textRoom() > 0 || fieldOf(S).width == 0,
+                  "only a text has a width, and it holds at least one character");
+    static constexpr bool checked = true;
+};
+
+template <std::size_t... I> constexpr bool everyFieldChecked(std::index_sequence<I...>)
+{
+    return (CheckedField<kLayout.fields[I].setting>::checked && ...);
+}
+static_assert(everyFieldChecked(std::make_index_sequence<kLayout.count>()));
 
 // The low 16 bits of a number, little-endian.
 void putU16(ConfigImage& image, int offset, std::uint32_t value)
@@ -143,12 +257,6 @@ std::uint32_t sumOfImage(const ConfigImage& image)
     for (int i = kSumFirst; i < kSumEnd; ++i)
         sum += image[i];
     return sum;
-}
-
-bool isText(ImageEncoding encoding)
-{
-    return encoding == ImageEncoding::Text || encoding == ImageEncoding::UpperText ||
-           encoding == ImageEncoding::Callsign || encoding == ImageEncoding::ToCall;
 }
 
 // Stores one setting whose value has passed its rules, so that it fits its
@@ -187,7 +295,9 @@ void store(const Field& field, const Settings& settings, ConfigImage& image)
         break;
     }
 
+    // The rules refused a text longer than its field holds.
     QByteArray bytes = settings.text(field.setting).toLatin1();
+    Q_ASSERT(bytes.size() <= field.textRoom());
     if (field.encoding != ImageEncoding::Text)
         upperCase(bytes);
     if (field.encoding == ImageEncoding::Callsign || field.encoding == ImageEncoding::ToCall)
@@ -261,7 +371,7 @@ Result<> PackConfigImage(const Settings& settings, ConfigImage& image)
     std::memcpy(image.data() + kConfigVersionOffset, kVersionLiteral, sizeof kVersionLiteral - 1);
     image[kFixedOneOffset] = 1;
 
-    for (const Field& field : layout()) {
+    for (const Field& field : kLayout) {
         if (const std::optional<QString> fault = firstFault(settings, field.setting))
             return refusal(*fault);
         store(field, settings, image);
@@ -285,24 +395,24 @@ Result<> UnpackConfigImage(const ConfigImage& received, Settings& settings)
         return refusal(QStringLiteral("Uncompatible configuration version:\nDevice: ") + device +
                        QStringLiteral("\nConfigurator: ") + kVersionText);
     }
-    for (const Field& field : layout()) {
+    for (const Field& field : kLayout) {
         if (!isClockField(field.setting))
             load(field, received, settings);
     }
     return {};
 }
 
+int storedTextRoom(Setting setting)
+{
+    const auto* field = std::find_if(kLayout.begin(), kLayout.end(),
+                                     [&](const Field& f) { return f.setting == setting; });
+    return field == kLayout.end() ? 0 : field->textRoom();
+}
+
 bool CheckEepromImage(const ConfigImage& image)
 {
     return qFromLittleEndian<std::uint32_t>(image.data()) == sumOfImage(image) &&
            std::memcmp(image.data() + kEndOffset, kEndMarker, 3) == 0;
-}
-
-bool storedAsText(Setting s)
-{
-    return std::any_of(layout().begin(), layout().end(), [s](const Field& field) {
-        return field.setting == s && isText(field.encoding);
-    });
 }
 
 } // namespace orvik

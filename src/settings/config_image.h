@@ -24,11 +24,11 @@ Result<> PackConfigImage(const Settings& settings, ConfigImage& image);
 // unpacks every stored value into `settings`. The image is only read.
 Result<> UnpackConfigImage(const ConfigImage& received, Settings& settings);
 
+// How many characters of the setting's text its field holds (and its
+// terminator); 0 for a setting stored as a number, or not stored.
+[[nodiscard]] int storedTextRoom(Setting setting);
+
 // The 32-bit sum of offsets 4..1447 equals the u32 at 0, and "END" stands at 1443.
 [[nodiscard]] bool CheckEepromImage(const ConfigImage& image);
-
-// Whether the image keeps `s` as text, one byte per character, in a field
-// that holds its maximum length.
-[[nodiscard]] bool storedAsText(Setting s);
 
 } // namespace orvik

@@ -2,7 +2,7 @@
 
 #include "settings/aprs_passcode.h"
 #include "settings/catalogue.h"
-#include "settings/operation.h"
+#include "settings/number.h"
 #include "settings/settings.h"
 #include "settings/validation.h"
 
@@ -21,7 +21,7 @@ std::optional<Finding> findingFor(const Settings& settings, const QString& name)
         if (const std::optional<QString> fault = firstFault(settings, def->id))
             return Finding{name, Severity::Fault, *fault};
     } catch (const ConversionError& e) {
-        return Finding{name, Severity::Fault, errorBoxText(e)};
+        return Finding{name, Severity::Fault, errorBoxText(e.text())};
     }
     if (def->id == Setting::Aprsis_pass) {
         if (auto warning = passcodeWarning(settings.text(Setting::Aprsis_user),

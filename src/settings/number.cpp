@@ -1,7 +1,5 @@
 #include "settings/number.h"
 
-#include "settings/operation.h"
-
 namespace orvik {
 
 namespace {

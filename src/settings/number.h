@@ -1,10 +1,21 @@
 #pragma once
 
+#include "files/result.h"
+
 #include <QString>
 #include <cstdint>
 #include <optional>
 
 namespace orvik {
+
+// A text that is not a number where one is needed; it ends the operation in
+// the error box.
+class ConversionError : public OperationError {
+public:
+    explicit ConversionError(const QString& field)
+        : OperationError(QStringLiteral("'%1' is not a valid integer value").arg(field))
+    {}
+};
 
 // The one strict integer reading used for every numeric setting: optional
 // leading spaces, then a decimal number with one optional sign that fits 32

@@ -6,6 +6,8 @@
 #include "settings/number.h"
 #include "settings/settings.h"
 
+#include <algorithm>
+
 namespace orvik {
 
 namespace {
@@ -22,12 +24,15 @@ QString rangeMessage(const QString& what, int low, int high)
 void addStorageRules(std::vector<Rule>& r)
 {
     for (const SettingDef& def : catalogue()) {
-        if (!storedAsText(def.id))
+        const int room = storedTextRoom(def.id);
+        if (room == 0)
             continue;
-        r.push_back({def.id, Test::FitsField, 0, def.maxLength,
+        // Never more than the field holds, whatever the catalogue says.
+        const int limit = std::min(def.maxLength, room);
+        r.push_back({def.id, Test::FitsField, 0, limit,
                      QStringLiteral("%1 - text too long (at most %2 characters).")
                          .arg(def.name)
-                         .arg(def.maxLength)});
+                         .arg(limit)});
         r.push_back({def.id, Test::Latin1, 0, 0, latin1RefusalMessage(def.name)});
     }
     const struct {

@@ -85,7 +85,8 @@ try:
     # The focus stays on the button; a field's fault is heard as it is typed.
     keys(PAGE_UP, modifiers=CONTROL)
     wait_for((SHOWN, Role.NOTIFICATION, "Device settings"))
-    keys(TAB, TAB, TAB, TAB, ord(heard.FAULT[0]))
+    wait_for((FOCUSED, Role.TEXT, "Latitude:"), lambda: keys(TAB))  # by name, not by count
+    keys(ord(heard.FAULT[0]))
     wait_for((SHOWN, Role.NOTIFICATION, heard.FAULT[1]))
 finally:
     for process in (app, x):

@@ -2,7 +2,7 @@
 #include "app/jpeg_decode.h"
 #include "app/pictures.h"
 #include "app/test_application.h"
-#include "settings/operation.h"
+#include "frontend/reporter.h"
 
 #include <QGuiApplication>
 #include <QLabel>

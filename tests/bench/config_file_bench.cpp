@@ -3,7 +3,7 @@
 // should not grow with the size, nor the memory an import adds beyond the
 // file's own size.
 #include "configfile/config_file.h"
-#include "settings/operation.h"
+#include "frontend/reporter.h"
 #include "settings/settings.h"
 #include "support/resource_limit.h"
 #include "support/silent_reporter.h"
@@ -115,8 +115,7 @@ void BM_ImportConfigFile(benchmark::State& state)
 {
     Settings settings(noon);
     Silent reporter;
-    measure(state,
-            [&](const QString& path) { return ImportConfigFile(settings, path, reporter).ok(); });
+    measure(state, [&](const QString& path) { return ImportConfigFile(settings, path).ok(); });
 }
 BENCHMARK(BM_ImportConfigFile)->Apply(fileSizes);
 

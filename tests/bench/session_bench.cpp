@@ -11,7 +11,9 @@
 #include "device/emulator.h"
 #include "device/firmware_upload.h"
 #include "device/protocol.h"
+#include "frontend/read_config.h"
 #include "settings/settings.h"
+#include "support/private_home.h"
 #include "support/silent_reporter.h"
 
 #include <benchmark/benchmark.h>
@@ -73,8 +75,9 @@ struct Parts {
 struct SessionCase {
     const char* button; // the window's button that starts it
     int pages;
-    // The session in the core, reporting to `reporter`; true when complete.
-    Result<> (*run)(Parts& parts, Reporter& reporter);
+    // The session as the front ends run it, reporting to `reporter`; true
+    // when complete.
+    bool (*run)(Parts& parts, Reporter& reporter);
     // A complete session logs this many lines, `successLine` `fromEnd` lines
     // before the end.
     int lines;
@@ -82,13 +85,14 @@ struct SessionCase {
     int fromEnd;
 };
 
-const SessionCase kWrite = {
-    "Button5",
-    kPageCount,
-    [](Parts& p, Reporter& r) { return WriteConfigSession(p.settings, p.image, p.emulator, r); },
-    kPageCount + 2,
-    "Eeprom write success",
-    1};
+const SessionCase kWrite = {"Button5",
+                            kPageCount,
+                            [](Parts& p, Reporter& r) {
+                                return WriteConfigSession(p.settings, p.image, p.emulator, r).ok();
+                            },
+                            kPageCount + 2,
+                            "Eeprom write success",
+                            1};
 const SessionCase kRead = {
     "Button4",
     kPageCount,
@@ -96,15 +100,15 @@ const SessionCase kRead = {
     kPageCount + 3,
     "Eeprom read success.",
     2};
-const SessionCase kUpload = {"Button3",
-                             kFirmwareSize / kPageSize,
-                             [](Parts& p, Reporter& r) {
-                                 return UploadFirmwareSession(p.emulator, p.firmware, r,
-                                                              [](bool) {});
-                             },
-                             kFirmwareSize / kPageSize + 2,
-                             "Firmware upgrade success",
-                             1};
+const SessionCase kUpload = {
+    "Button3",
+    kFirmwareSize / kPageSize,
+    [](Parts& p, Reporter& r) {
+        return UploadFirmwareSession(p.emulator, p.firmware, r, [](bool) {}).ok();
+    },
+    kFirmwareSize / kPageSize + 2,
+    "Firmware upgrade success",
+    1};
 
 // Answers the one box these sessions show, the version report after a read;
 // any other box means the session went wrong.
@@ -154,7 +158,7 @@ void measure(benchmark::State& state, Parts& parts, const SessionCase& c, Sessio
         state.PauseTiming();
         const QString fault = check();
         const auto quietStart = WallClock::now();
-        const bool quietOk = c.run(parts, silent).ok();
+        const bool quietOk = c.run(parts, silent);
         quiet += WallClock::now() - quietStart;
         state.ResumeTiming();
         if (!fault.isEmpty() || !quietOk) {
@@ -224,7 +228,7 @@ void orvikctlSession(benchmark::State& state, const SessionCase& c)
     cli::CliReporter reporter(err);
     bool ok = true;
     measure(
-        state, parts, c, [&] { ok = c.run(parts, reporter).ok(); },
+        state, parts, c, [&] { ok = c.run(parts, reporter); },
         [&] { return ok ? QString() : QStringLiteral("session failed"); });
 }
 
@@ -247,6 +251,7 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    const test::PrivateHome home;
     QApplication app(argc, argv);
     for (const Registration& r : kBenchmarks) {
         benchmark::RegisterBenchmark(r.name, r.bench, r.session)

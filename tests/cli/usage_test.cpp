@@ -1,5 +1,6 @@
 #include "support/qt_print.h"
 #include "support/run_orvikctl.h"
+#include "support/source_files.h"
 #include "support/temp_files.h"
 
 #include <gtest/gtest.h>
@@ -13,6 +14,10 @@ namespace {
 
 using test::CliRun;
 using test::runCli;
+
+// orvikctl's help, and each command's, fits a terminal of 24 lines. The
+// global help grows by a line with each command: the twelfth fills it.
+constexpr int kScreenLines = 24;
 
 // Runs in a folder of its own, so that anything a refused command line
 // touched would show there.
@@ -157,12 +162,56 @@ TEST_F(OrvikctlUsage, HelpIsPerCommand)
         EXPECT_EQ(r.status, 0);
         EXPECT_EQ(r.err, "");
         EXPECT_TRUE(r.out.startsWith(row.usage + '\n')) << r.out.toStdString();
-        EXPECT_LE(r.out.count('\n'), 24); // a screenful
+        EXPECT_LE(r.out.count('\n'), kScreenLines);
         for (const QString& o : row.offers)
             EXPECT_TRUE(r.out.contains(o)) << o.toStdString();
         for (const QString& o : row.lacks)
             EXPECT_FALSE(r.out.contains(o)) << o.toStdString();
     }
+}
+
+// Everything a command has besides its code: its line in the help, which the
+// bash completion offers, and a help of its own; its entry under COMMANDS in
+// the manual page; a line of the README's examples. A command documented but
+// left out of kCommands fails here too.
+TEST_F(OrvikctlUsage, EveryCommandIsDocumented)
+{
+    const QRegularExpression commandsLine("^Commands: (.*)$", QRegularExpression::MultilineOption);
+    QStringList commands = commandsLine.match(runCli({}).err).captured(1).split(' ');
+    commands.sort();
+    for (const QString& c : commands) {
+        const CliRun help = runCli({c, "--help"});
+        EXPECT_TRUE(help.out.startsWith("Usage: orvikctl " + c + " ")) << c.toStdString();
+        EXPECT_LE(help.out.count('\n'), kScreenLines) << c.toStdString();
+    }
+    const auto named = [](const QString& text, const char* pattern) {
+        QStringList names;
+        const QRegularExpression named(pattern, QRegularExpression::MultilineOption);
+        for (const QRegularExpressionMatch& m : named.globalMatch(text))
+            names << m.captured(1);
+        names.removeDuplicates();
+        names.sort();
+        return names;
+    };
+    const QString manual = test::sourceText("packaging/orvikctl.1");
+    EXPECT_EQ(named(manual.section("\n.SH COMMANDS\n", 1).section("\n.SH ", 0, 0),
+                    "^\\.TP\\n\\.BR? ([a-z-]+)"),
+              commands);
+    EXPECT_EQ(named(test::sourceText("README.md"),
+                    "^ {4,}(?:\\$ )?orvikctl(?: --?[a-z-]+ \\S+)* ([a-z-]+)"),
+              commands);
+
+    QProcess bash;
+    bash.start("bash", {"-c",
+                        "source \"$1\"; compopt() { :; }; COMP_WORDS=(\"$2\" ''); COMP_CWORD=1; "
+                        "_orvikctl; printf '%s\\n' \"${COMPREPLY[@]}\"",
+                        "bash", test::sourceDir() + "/packaging/orvikctl.bash-completion",
+                        ORVIKCTL_PROGRAM});
+    ASSERT_TRUE(bash.waitForFinished(-1));
+    QStringList offered = QString::fromUtf8(bash.readAllStandardOutput()).split('\n');
+    offered.removeAll(QString());
+    offered.sort();
+    EXPECT_EQ(offered, commands);
 }
 
 TEST_F(OrvikctlUsage, VersionAndBareCall)

@@ -3,6 +3,7 @@
 #include "support/expected_image.h"
 #include "support/pack_with.h"
 #include "support/recording_reporter.h"
+#include "support/setting_values.h"
 
 #include <gtest/gtest.h>
 
@@ -49,14 +50,6 @@ ConfigImage packedWith(const Changes& changes, std::int64_t now = kNow)
     return packed(settings);
 }
 
-QStringList allValues(const Settings& settings)
-{
-    QStringList values;
-    for (const SettingDef& d : catalogue())
-        values << d.name + '=' + settings.valueText(d.name);
-    return values;
-}
-
 TEST(ConfigImage, DefaultsPackByteForByte)
 {
     const ConfigImage expected = test::expectedDefaultImage();
@@ -64,6 +57,16 @@ TEST(ConfigImage, DefaultsPackByteForByte)
     for (int i = 0; i < kImageSize; ++i)
         ASSERT_EQ(image[i], expected[i]) << "offset " << i;
     EXPECT_TRUE(CheckEepromImage(image));
+}
+
+// What a user may type fits the field that stores it, terminator and all.
+TEST(ConfigImage, EveryStoredTextHoldsItsLongestValue)
+{
+    for (const SettingDef& d : catalogue()) {
+        if (const int room = storedTextRoom(d.id); room > 0) {
+            EXPECT_LE(d.maxLength, room) << d.name.toStdString();
+        }
+    }
 }
 
 TEST(ConfigImage, FieldEncodings)
@@ -283,7 +286,7 @@ TEST(UnpackConfigImage, GivesBackWhatWasPackedAndPacksToTheSameBytes)
     test::RecordingReporter reporter;
     ASSERT_TRUE(tell(reporter, UnpackConfigImage(image, target)));
     EXPECT_EQ(reporter.calls, QStringList{});
-    EXPECT_EQ(allValues(target), allValues(source));
+    EXPECT_EQ(test::settingValues(target), test::settingValues(source));
     EXPECT_EQ(packed(target), image);
 }
 
@@ -349,7 +352,8 @@ TEST(UnpackConfigImage, LeavesTheClockFieldsAndUploadpctime)
     settings.setText("Rtcmin", "77");
     test::RecordingReporter reporter;
     ASSERT_TRUE(tell(reporter, UnpackConfigImage(image, settings)));
-    EXPECT_EQ(allValues(settings).mid(30, 6),
+    EXPECT_EQ(test::settingValues(
+                  settings, {"Uploadpctime", "Rtcyear", "Rtcmonth", "Rtcday", "Rtchour", "Rtcmin"}),
               (QStringList{"Uploadpctime=0", "Rtcyear=1970", "Rtcmonth=1", "Rtcday=1", "Rtchour=0",
                            "Rtcmin=77"}));
     EXPECT_TRUE(settings.isEnabled("Rtcyear"));
@@ -371,14 +375,14 @@ TEST(UnpackConfigImage, VersionMismatchShowsTheBoxAndChangesNothing)
         ConfigImage image = packedWith({{"Callsign", "SP9XYZ"}});
         put(image, 6, bytes(c.version));
         Settings settings(at(kNow));
-        const QStringList before = allValues(settings);
+        const QStringList before = test::settingValues(settings);
         test::RecordingReporter reporter;
         EXPECT_FALSE(tell(reporter, UnpackConfigImage(image, settings)));
         EXPECT_EQ(reporter.calls,
                   QStringList{QStringLiteral("information: Uncompatible configuration version:\n"
                                              "Device: %1\nConfigurator: v1.02")
                                   .arg(c.shown)});
-        EXPECT_EQ(allValues(settings), before);
+        EXPECT_EQ(test::settingValues(settings), before);
         EXPECT_EQ(slice(image, 6, 8), bytes(c.version)); // the image is only read
     }
 }

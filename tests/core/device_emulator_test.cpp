@@ -2,6 +2,7 @@
 #include "device/emulator.h"
 #include "device/emulator_store.h"
 #include "support/silent_reporter.h"
+#include "support/source_files.h"
 #include "support/temp_files.h"
 
 #include <QDir>
@@ -153,9 +154,8 @@ TEST(FaultPlan, TheReadmeAndTheManPagesNameEveryKind)
 {
     for (const char* document :
          {"README.md", "packaging/orvikctl.1", "packaging/orvik-configurator.1"}) {
-        QFile file(QStringLiteral(ORVIK_SOURCE_DIR "/") + QLatin1String(document));
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << document;
-        const QString text = QString::fromUtf8(file.readAll()).replace("\\-", "-");
+        const QString text = test::sourceText(document);
+        ASSERT_FALSE(text.isEmpty()) << document;
         for (const FaultKindRow& kind : kFaultKinds) {
             const QString name = QRegularExpression::escape(kind.name);
             const QRegularExpression named("`" + name + "|^\\.B[RI]? " + name + "( |$)",

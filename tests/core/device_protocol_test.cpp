@@ -1,5 +1,6 @@
 #include "device/emulator.h"
 #include "device/protocol.h"
+#include "frontend/read_config.h"
 #include "support/recording_reporter.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,4 @@
 #include "settings/number.h"
-#include "settings/operation.h"
 #include "support/qt_print.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
+#include "frontend/reporter.h"
 #include "settings/number.h"
-#include "settings/operation.h"
 
 #include <gtest/gtest.h>
 

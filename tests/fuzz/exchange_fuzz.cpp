@@ -7,8 +7,8 @@
 #include "device/device_choice.h"
 #include "device/emulator.h"
 #include "device/firmware_upload.h"
+#include "frontend/read_config.h"
 #include "settings/config_image.h"
-#include "settings/operation.h"
 #include "settings/settings.h"
 #include "support/silent_reporter.h"
 
@@ -109,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Settings settings = freshSettings();
         ConfigImage received{};
         EepromFetch fetched = EepromFetch::NotRead;
-        const bool read = ReadConfigSession(settings, received, chosen, reporter, &fetched).ok();
+        const bool read = ReadConfigSession(settings, received, chosen, reporter, &fetched);
         if (fetched == EepromFetch::Complete)
             expect(received == appliance.eeprom);
         if (read)

@@ -3,15 +3,11 @@
 #include "configfile/config_file.h"
 #include "configfile/config_keys.h"
 #include "configfile/ini_document.h"
-#include "settings/operation.h"
 #include "settings/settings.h"
-#include "support/silent_reporter.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdlib>
-
-using Silent = orvik::test::SilentReporter;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
@@ -25,8 +21,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
     }
     orvik::Settings settings([] { return std::int64_t(0); });
-    Silent reporter;
-    (void)orvik::ImportConfigFile(settings, path, reporter);
+    (void)orvik::ImportConfigFile(settings, path);
 
     std::vector<orvik::IniEntry> entries;
     for (const orvik::ConfigKey& key : orvik::configKeys())

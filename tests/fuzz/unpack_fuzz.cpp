@@ -1,8 +1,8 @@
 // Arbitrary received images through the check and the unpacking. Whatever an
 // image unpacks to and packs again must unpack and pack to the same bytes.
-#include "../support/recording_reporter.h"
 #include "settings/config_image.h"
 #include "settings/settings.h"
+#include "support/recording_reporter.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "frontend/reporter.h"
 #include "settings/config_image.h"
-#include "settings/operation.h"
 #include "settings/settings.h"
 #include "support/recording_reporter.h"
 

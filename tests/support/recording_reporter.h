@@ -1,7 +1,7 @@
 #pragma once
 
+#include "frontend/reporter.h"
 #include "qt_print.h"
-#include "settings/operation.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/operation.h"
+#include "frontend/reporter.h"
 
 namespace orvik::test {
 

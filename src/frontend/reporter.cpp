@@ -1,15 +1,6 @@
-#include "settings/operation.h"
-
-#include <exception>
+#include "frontend/reporter.h"
 
 namespace orvik {
-
-QString errorBoxText(const QString& text)
-{
-    if (!text.isEmpty() && text.back().unicode() > 46)
-        return text + QLatin1Char('.');
-    return text;
-}
 
 QString errorBoxText(const std::exception& e)
 {
@@ -29,7 +20,8 @@ void report(Reporter& reporter, const OperationError& error)
     case OperationError::Told::Log:
         reporter.log(error.text());
         break;
-    case OperationError::Told::Already:
+    case OperationError::Told::Program:
+        reporter.programError(error.text());
         break;
     }
 }

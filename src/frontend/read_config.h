@@ -1,0 +1,24 @@
+#pragma once
+
+#include "device/config_sessions.h"
+
+namespace orvik {
+
+class Reporter;
+
+// The appliance's firmware version in the notice box ("Firmware version:
+// 1.02"); on failure nothing is shown, and it fails for the log line
+// kFirmwareVersionReadError.
+Result<> ShowFirmwareVersion(HidTransport& transport, Reporter& reporter);
+
+// "Read config": reads the appliance's image into `received`, checks it,
+// unpacks it into the settings and shows the appliance's firmware version.
+// The session goes on after a page that could not be read and after an image
+// it refuses, so each step's failures are told before the next step starts.
+// True when the settings were read, which may be from an image a page short
+// (the check covers the first 46 pages only); `fetched`, when given, tells
+// how far the read came.
+bool ReadConfigSession(Settings& settings, ConfigImage& received, HidTransport& transport,
+                       Reporter& reporter, EepromFetch* fetched = nullptr);
+
+} // namespace orvik
