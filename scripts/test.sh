@@ -28,7 +28,8 @@ dejavu_only() {
     fonts=$(mktemp -d)
     printf '<?xml version="1.0"?>\n<fontconfig><dir>%s</dir><cachedir>%s</cachedir></fontconfig>\n' \
         /usr/share/fonts/truetype/dejavu "$fonts/cache" >"$fonts/fonts.conf"
-    FONTCONFIG_FILE="$fonts/fonts.conf" "$@" || status=$?
+    # In the C locale, as CTest runs them: they pin the English texts.
+    LC_ALL=C FONTCONFIG_FILE="$fonts/fonts.conf" "$@" || status=$?
     rm -rf "$fonts"
     return "$status"
 }
