@@ -3,6 +3,7 @@
 #include "app/jpeg_decode.h"
 #include "files/result.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPixmap>
@@ -18,7 +19,8 @@ TSplashScreen::TSplashScreen(const QByteArray& jpeg, QWidget* parent)
 {
     const std::optional<QImage> picture = orvik::decodeJpeg(jpeg);
     if (!picture)
-        throw orvik::OperationError(QStringLiteral("The splash picture cannot be decoded"));
+        throw orvik::OperationError(
+            QCoreApplication::translate("Window", "The splash picture cannot be decoded"));
 
     setObjectName(QStringLiteral("SplashScreen"));
     setFixedSize(kSide, kSide);

@@ -47,8 +47,8 @@ struct GroupPlace {
     QRect rect;
 };
 const GroupPlace kGroups[] = {
-    {"GroupBox3", "Connection:", {8, 8, 305, 49}},
-    {"GroupBox1", "Configuration import/export:", {320, 8, 201, 49}},
+    {"GroupBox3", QT_TRANSLATE_NOOP("Window", "Connection:"), {8, 8, 305, 49}},
+    {"GroupBox1", QT_TRANSLATE_NOOP("Window", "Configuration import/export:"), {320, 8, 201, 49}},
 };
 
 struct ButtonPlace {
@@ -59,15 +59,33 @@ struct ButtonPlace {
     void (TForm1::*handler)();
 };
 // Each group's buttons in focus order.
-// clang-format off
 const ButtonPlace kButtons[] = {
-    {"Button4", "Read config", "GroupBox3", {16, 14, 89, 25}, &TForm1::Button4Click},
-    {"Button5", "Write config", "GroupBox3", {112, 14, 89, 25}, &TForm1::Button5Click},
-    {"Button3", "Upload firmware", "GroupBox3", {208, 14, 89, 25}, &TForm1::Button3Click},
-    {"Button1", "Save to file", "GroupBox1", {8, 16, 89, 25}, &TForm1::Button1Click},
-    {"Button2", "Read from file", "GroupBox1", {104, 16, 89, 25}, &TForm1::Button2Click},
+    {"Button4",
+     QT_TRANSLATE_NOOP("Window", "Read config"),
+     "GroupBox3",
+     {16, 14, 89, 25},
+     &TForm1::Button4Click},
+    {"Button5",
+     QT_TRANSLATE_NOOP("Window", "Write config"),
+     "GroupBox3",
+     {112, 14, 89, 25},
+     &TForm1::Button5Click},
+    {"Button3",
+     QT_TRANSLATE_NOOP("Window", "Upload firmware"),
+     "GroupBox3",
+     {208, 14, 89, 25},
+     &TForm1::Button3Click},
+    {"Button1",
+     QT_TRANSLATE_NOOP("Window", "Save to file"),
+     "GroupBox1",
+     {8, 16, 89, 25},
+     &TForm1::Button1Click},
+    {"Button2",
+     QT_TRANSLATE_NOOP("Window", "Read from file"),
+     "GroupBox1",
+     {104, 16, 89, 25},
+     &TForm1::Button2Click},
 };
-// clang-format on
 
 const QRect kPageControlPlace(8, 64, 521, 265);
 const QRect kMemoPlace(8, 336, 513, 73);
@@ -103,7 +121,7 @@ TForm1::TForm1(const Form1Services& services, QWidget* parent)
         std::make_unique<GuiReporter>(*Memo1, *ProgressBar1, dialogs_,
                                       [this](const QString& text) { announcer_->announce(text); });
     connect(&settings_, &Settings::enabledChanged, this, &TForm1::UploadpctimeClick);
-    setWindowTitle(kCaption);
+    setWindowTitle(shownCaption());
     move(
         QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry())
             .topLeft());
@@ -116,13 +134,13 @@ void TForm1::buildLayout()
 {
     QHash<QString, QGroupBox*> groups;
     for (const GroupPlace& g : kGroups) {
-        QGroupBox* group = makeGroupBox(g.caption, this);
+        QGroupBox* group = makeGroupBox(shown(g.caption), this);
         group->setObjectName(g.name);
         group->setGeometry(g.rect);
         groups.insert(g.name, group);
     }
     for (const ButtonPlace& b : kButtons) {
-        auto* button = new QPushButton(b.caption, groups.value(b.group));
+        auto* button = new QPushButton(shown(b.caption), groups.value(b.group));
         button->setObjectName(b.name);
         button->setGeometry(b.rect);
         connect(button, &QPushButton::clicked, this, b.handler);
@@ -229,7 +247,7 @@ void TForm1::Button1Click()
     runOperation([this] {
         const QString path = dialogs_.getSaveFileName(
             configStartFolder(services_.programFolder),
-            lastSavedFile_.isEmpty() ? kProposedConfigFile : lastSavedFile_, kConfigFileFilter);
+            lastSavedFile_.isEmpty() ? kProposedConfigFile : lastSavedFile_, configFileFilter());
         if (path.isEmpty())
             return;
         lastSavedFile_ = path;
@@ -241,7 +259,7 @@ void TForm1::Button2Click()
 {
     runOperation([this] {
         const QString path = dialogs_.getOpenFileName(configStartFolder(services_.programFolder),
-                                                      lastOpenedFile_, kConfigFileFilter);
+                                                      lastOpenedFile_, configFileFilter());
         if (!path.isEmpty())
             readSettingsFile(path);
     });

@@ -1,7 +1,9 @@
 #include "app/Unit2.h"
 
 #include "app/design_font.h"
+#include "settings/catalogue.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
 #include <algorithm>
@@ -19,11 +21,15 @@ struct Line {
 // The spacing is the dialog's own: a space after "DDHHMM." and two before
 // each quotation mark. The band between 40 and 80 is part of the layout.
 const Line kLines[] = {
-    {&TForm2::Label1, "Label1", 8, "<date> - inserts current time in format: DDHHMM. "},
-    {&TForm2::Label2, "Label2", 24, "<lat> - inserts latitude defined on  \"Radio\" Tab."},
-    {&TForm2::Label3, "Label3", 40, "<long> - inserts longitude defined on  \"Radio\" Tab."},
-    {&TForm2::Label4, "Label4", 80, "Example:"},
-    {&TForm2::Label5, "Label5", 96, "@<date>z<lat>/<long>-Orvik Test."},
+    {&TForm2::Label1, "Label1", 8,
+     QT_TRANSLATE_NOOP("Window", "<date> - inserts current time in format: DDHHMM. ")},
+    {&TForm2::Label2, "Label2", 24,
+     QT_TRANSLATE_NOOP("Window", "<lat> - inserts latitude defined on  \"Radio\" Tab.")},
+    {&TForm2::Label3, "Label3", 40,
+     QT_TRANSLATE_NOOP("Window", "<long> - inserts longitude defined on  \"Radio\" Tab.")},
+    {&TForm2::Label4, "Label4", 80, QT_TRANSLATE_NOOP("Window", "Example:")},
+    {&TForm2::Label5, "Label5", 96,
+     QT_TRANSLATE_NOOP("Window", "@<date>z<lat>/<long>-Orvik Test.")},
 };
 constexpr int kLeft = 8;
 constexpr QSize kClientSize(251, 116);
@@ -35,7 +41,7 @@ bool linesFit(const QFont& font)
     const QFontMetrics metrics(font);
     const int room = kClientSize.width() - kLeft;
     return std::all_of(std::begin(kLines), std::end(kLines), [&](const Line& line) {
-        return metrics.size(0, QLatin1String(line.text)).width() <= room;
+        return metrics.size(0, orvik::shown(QString::fromUtf8(line.text))).width() <= room;
     });
 }
 
@@ -44,7 +50,7 @@ bool linesFit(const QFont& font)
 TForm2::TForm2(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("Form2"));
-    setWindowTitle(QStringLiteral("Beacon special strings"));
+    setWindowTitle(QCoreApplication::translate("Window", "Beacon special strings"));
     setFont(orvik::fittedFont(orvik::designFont(font()), linesFit));
     setFixedSize(kClientSize);
 
@@ -52,7 +58,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent)
         auto* label = new QLabel(this);
         label->setObjectName(QLatin1String(line.name));
         label->setTextFormat(Qt::PlainText); // "<date>" is no HTML tag
-        label->setText(QLatin1String(line.text));
+        label->setText(orvik::shown(QString::fromUtf8(line.text)));
         label->move(kLeft, line.top);
         label->adjustSize();
         // Each line a stop of the keyboard: a screen reader reads the one

@@ -26,24 +26,28 @@ struct NameRow {
 
 // clang-format off
 constexpr NameRow kNames[] = {
-    {Setting::Ipaddr0, "IP Address, octet %1 of 4", 4},
-    {Setting::Ipmask0, "IP Mask, octet %1 of 4", 4},
-    {Setting::Ipgate0, "Gateway, octet %1 of 4", 4},
-    {Setting::Ipdns0, "DNS, octet %1 of 4", 4},
-    {Setting::Ssid, "Callsign SSID"},
-    {Setting::Aprsis1_port, "APRS-IS server %1 port", 3, 2},
-    {Setting::Aprsis_pass, "APRS-IS password"},
-    {Setting::Weather_dest_string, "Weather report destination"},
-    {Setting::Weather_dest_ssid, "Weather report destination SSID"},
-    {Setting::Weather_txrate_aprsis, "Weather report TX rate"},
-    {Setting::Weather_comment, "Weather report comment"},
-    {Setting::Beacon1_dest_string, "Beacon %1 destination", kBeaconCount, kBeaconStep},
-    {Setting::Beacon1_dest_ssid, "Beacon %1 destination SSID", kBeaconCount, kBeaconStep},
-    {Setting::Beacon1_txrate_aprsis, "Beacon %1 TX rate", kBeaconCount, kBeaconStep},
-    {Setting::Beacon1_msg, "Beacon %1 message", kBeaconCount, kBeaconStep},
-    {Setting::WU_password, "Weather Underground password"},
-    {"Memo1", "Log"},
-    {"ProgressBar1", "Progress"},
+    {Setting::Ipaddr0, QT_TRANSLATE_NOOP("Window", "IP Address, octet %1 of 4"), 4},
+    {Setting::Ipmask0, QT_TRANSLATE_NOOP("Window", "IP Mask, octet %1 of 4"), 4},
+    {Setting::Ipgate0, QT_TRANSLATE_NOOP("Window", "Gateway, octet %1 of 4"), 4},
+    {Setting::Ipdns0, QT_TRANSLATE_NOOP("Window", "DNS, octet %1 of 4"), 4},
+    {Setting::Ssid, QT_TRANSLATE_NOOP("Window", "Callsign SSID")},
+    {Setting::Aprsis1_port, QT_TRANSLATE_NOOP("Window", "APRS-IS server %1 port"), 3, 2},
+    {Setting::Aprsis_pass, QT_TRANSLATE_NOOP("Window", "APRS-IS password")},
+    {Setting::Weather_dest_string, QT_TRANSLATE_NOOP("Window", "Weather report destination")},
+    {Setting::Weather_dest_ssid, QT_TRANSLATE_NOOP("Window", "Weather report destination SSID")},
+    {Setting::Weather_txrate_aprsis, QT_TRANSLATE_NOOP("Window", "Weather report TX rate")},
+    {Setting::Weather_comment, QT_TRANSLATE_NOOP("Window", "Weather report comment")},
+    {Setting::Beacon1_dest_string, QT_TRANSLATE_NOOP("Window", "Beacon %1 destination"),
+     kBeaconCount, kBeaconStep},
+    {Setting::Beacon1_dest_ssid, QT_TRANSLATE_NOOP("Window", "Beacon %1 destination SSID"),
+     kBeaconCount, kBeaconStep},
+    {Setting::Beacon1_txrate_aprsis, QT_TRANSLATE_NOOP("Window", "Beacon %1 TX rate"),
+     kBeaconCount, kBeaconStep},
+    {Setting::Beacon1_msg, QT_TRANSLATE_NOOP("Window", "Beacon %1 message"),
+     kBeaconCount, kBeaconStep},
+    {Setting::WU_password, QT_TRANSLATE_NOOP("Window", "Weather Underground password")},
+    {"Memo1", QT_TRANSLATE_NOOP("Window", "Log")},
+    {"ProgressBar1", QT_TRANSLATE_NOOP("Window", "Progress")},
 };
 // clang-format on
 
@@ -62,7 +66,7 @@ void nameControls(QWidget& window)
         }
     };
     for (const NameRow& row : kNames) {
-        const QString text = QString::fromUtf8(row.text);
+        const QString text = shown(QString::fromUtf8(row.text));
         if (row.object) {
             name(QLatin1String(row.object), text);
             continue;

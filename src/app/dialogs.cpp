@@ -2,6 +2,7 @@
 
 #include "settings/catalogue.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -39,6 +40,16 @@ void showBox(BoxKind kind, const QString& text)
 
 } // namespace
 
+QString configFileFilter()
+{
+    return QCoreApplication::translate("Window", "Orvik config files (*.cfg)");
+}
+
+QString firmwareFileFilter()
+{
+    return QCoreApplication::translate("Window", "Firmware images (*.bin);;All files (*)");
+}
+
 QString configStartFolder(const QString& programFolder)
 {
     // A folder that does not exist would be taken by the dialog as a file
@@ -61,11 +72,13 @@ std::unique_ptr<QMessageBox> makeMessageBox(BoxKind kind, const QString& text)
         QMessageBox::Icon icon;
         QString title;
     };
-    const Look look = kind == BoxKind::Information ? Look{QMessageBox::Information, "Information"}
-                      : kind == BoxKind::Notice    ? Look{QMessageBox::NoIcon, kAppTitle}
-                                                   : Look{QMessageBox::Critical, kAppTitle};
+    const Look look =
+        kind == BoxKind::Information
+            ? Look{QMessageBox::Information, QCoreApplication::translate("Window", "Information")}
+        : kind == BoxKind::Notice ? Look{QMessageBox::NoIcon, shownAppTitle()}
+                                  : Look{QMessageBox::Critical, shownAppTitle()};
     auto box = std::make_unique<QMessageBox>(look.icon, look.title, text, QMessageBox::NoButton);
-    box->addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);
+    box->addButton(QCoreApplication::translate("Window", "OK"), QMessageBox::AcceptRole);
     // Texts such as "Uncompatible firmware version:\n..." are shown as written.
     box->setTextFormat(Qt::PlainText);
     return box;
@@ -89,29 +102,32 @@ void QtDialogs::error(const QString& text)
 QString QtDialogs::getSaveFileName(const QString& startFolder, const QString& proposed,
                                    const QString& filter)
 {
-    return chooseFile(parent_, QFileDialog::AcceptSave, QStringLiteral("Save As"), startFolder,
-                      proposed, filter);
+    return chooseFile(parent_, QFileDialog::AcceptSave,
+                      QCoreApplication::translate("Window", "Save As"), startFolder, proposed,
+                      filter);
 }
 
 QString QtDialogs::getOpenFileName(const QString& startFolder, const QString& proposed,
                                    const QString& filter)
 {
-    return chooseFile(parent_, QFileDialog::AcceptOpen, QStringLiteral("Open"), startFolder,
-                      proposed, filter);
+    return chooseFile(parent_, QFileDialog::AcceptOpen,
+                      QCoreApplication::translate("Window", "Open"), startFolder, proposed, filter);
 }
 
 QString QtDialogs::getFirmwareFileName(const QString& startFolder, const QString& proposed)
 {
-    return chooseFile(parent_, QFileDialog::AcceptOpen, QStringLiteral("Open firmware image"),
-                      startFolder, proposed, kFirmwareFileFilter);
+    return chooseFile(parent_, QFileDialog::AcceptOpen,
+                      QCoreApplication::translate("Window", "Open firmware image"), startFolder,
+                      proposed, firmwareFileFilter());
 }
 
 std::unique_ptr<QInputDialog> makeApplianceChooser(QWidget* parent, const QStringList& appliances)
 {
     auto dialog = std::make_unique<QInputDialog>(parent);
-    dialog->setWindowTitle(kAppTitle);
-    dialog->setLabelText(QStringLiteral("More than one Orvik 2.0 is attached. Which one shall be "
-                                        "used until the program ends?"));
+    dialog->setWindowTitle(shownAppTitle());
+    dialog->setLabelText(QCoreApplication::translate(
+        "Window", "More than one Orvik 2.0 is attached. Which one shall be used until the program "
+                  "ends?"));
     dialog->setComboBoxItems(appliances);
     dialog->setComboBoxEditable(false);
     return dialog;

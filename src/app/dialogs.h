@@ -31,9 +31,10 @@ public:
     virtual int chooseAppliance(const QStringList& appliances) = 0;
 };
 
-inline const QString kConfigFileFilter = QStringLiteral("Orvik config files (*.cfg)");
+// The file dialogs' filters, in the user's language.
+QString configFileFilter();
+QString firmwareFileFilter();
 inline const QString kProposedConfigFile = QStringLiteral("orvik.cfg");
-inline const QString kFirmwareFileFilter = QStringLiteral("Firmware images (*.bin);;All files (*)");
 
 // Where both file dialogs start: the `config` folder beside the program, or
 // where that is no folder, the user's documents folder, or else the home

@@ -75,7 +75,7 @@ void FieldMarks::show(const QString& name)
     if (finding)
         lines << finding->message;
     if (!def->tooltip.isEmpty())
-        lines << def->tooltip;
+        lines << shown(def->tooltip);
     if (const QString position = decimalPosition(name, settings_.text(name)); !position.isEmpty())
         lines << position;
     const QString tip = lines.join(QLatin1Char('\n'));

@@ -3,6 +3,8 @@
 #include "app/Unit1.h"
 #include "settings/catalogue.h"
 
+#include <QCoreApplication>
+
 namespace orvik {
 
 Result<> FolderAppliance::load(const QString& folder)
@@ -12,7 +14,9 @@ Result<> FolderAppliance::load(const QString& folder)
 
 void FolderAppliance::serve(TForm1& form)
 {
-    form.setWindowTitle(kCaption + QStringLiteral(" (emulator)"));
+    form.setWindowTitle(
+        QCoreApplication::translate("Window", "%1 (emulator)", "the window's caption")
+            .arg(shownCaption()));
 }
 
 } // namespace orvik

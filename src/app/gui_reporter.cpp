@@ -1,8 +1,6 @@
 #include "app/gui_reporter.h"
 
 #include "app/dialogs.h"
-#include "device/device_link.h"
-#include "device/page_loop.h"
 
 #include <QCoreApplication>
 #include <QPlainTextEdit>
@@ -18,14 +16,6 @@ namespace {
 // About 25 frames a second: smooth to watch, and a 192-page session spends
 // next to nothing on painting.
 constexpr qint64 kPaintIntervalMs = 40;
-
-// A line that says how far an operation has come, not how it ended.
-bool isStep(const QString& line)
-{
-    return line == QLatin1String(kFoundLine) ||
-           line.startsWith(QLatin1String(kPagesWritten.done)) ||
-           line.startsWith(QLatin1String(kPagesRead.done));
-}
 } // namespace
 
 GuiReporter::GuiReporter(QPlainTextEdit& log, QProgressBar& progress, Dialogs& dialogs,
@@ -35,9 +25,13 @@ GuiReporter::GuiReporter(QPlainTextEdit& log, QProgressBar& progress, Dialogs& d
 
 void GuiReporter::log(const QString& line)
 {
+    outcome_ << line;
+    logStep(line);
+}
+
+void GuiReporter::logStep(const QString& line)
+{
     pendingLines_ << line;
-    if (!isStep(line))
-        outcome_ << line;
     changed();
 }
 

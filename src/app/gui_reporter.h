@@ -29,6 +29,7 @@ public:
                 std::function<void(const QString&)> announce = {});
 
     void log(const QString& line) override;
+    void logStep(const QString& line) override;
     void setProgressRange(int maximum) override;
     void setProgress(int position) override;
     void information(const QString& text) override;

@@ -44,8 +44,8 @@ struct StartOptions {
 struct CommandLine {
     CommandLine()
     {
-        parser.setApplicationDescription(
-            QStringLiteral("Edits the settings of an Orvik 2.0 appliance attached by USB."));
+        parser.setApplicationDescription(QCoreApplication::translate(
+            "orvik-configurator", "Edits the settings of an Orvik 2.0 appliance attached by USB."));
         parser.addHelpOption();
         parser.addVersionOption();
         parser.addOption(emulator);
@@ -53,25 +53,31 @@ struct CommandLine {
         parser.addOption(checkStart);
         parser.addPositionalArgument(
             QStringLiteral("file"),
-            QStringLiteral("Configuration file to read once the window shows, as \"Read from "
-                           "file\"."),
+            QCoreApplication::translate(
+                "orvik-configurator",
+                "Configuration file to read once the window shows, as \"Read from file\"."),
             QStringLiteral("[FILE]"));
     }
 
     QCommandLineParser parser;
     const QCommandLineOption emulator{
         QStringLiteral("emulator"),
-        QStringLiteral("Works with the emulated appliance kept in DIR, as orvikctl --emulator DIR "
-                       "does, instead of one attached by USB."),
+        QCoreApplication::translate(
+            "orvik-configurator",
+            "Works with the emulated appliance kept in DIR, as orvikctl --emulator DIR does, "
+            "instead of one attached by USB."),
         QStringLiteral("DIR")};
     const QCommandLineOption firmware{
         QStringLiteral("firmware"),
-        QStringLiteral("\"Upload firmware\" uploads FILE, without asking for one."),
+        QCoreApplication::translate("orvik-configurator",
+                                    "\"Upload firmware\" uploads FILE, without asking for one."),
         QStringLiteral("FILE")};
     const QCommandLineOption checkStart{
         QStringLiteral("check-start"),
-        QStringLiteral("Starts, says on standard output whether the main window came up, and "
-                       "ends (exit status 0 when it did).")};
+        QCoreApplication::translate(
+            "orvik-configurator",
+            "Starts, says on standard output whether the main window came up, and ends (exit "
+            "status 0 when it did).")};
 };
 
 void nameTheProgram()
@@ -80,13 +86,21 @@ void nameTheProgram()
     QCoreApplication::setApplicationVersion(QString::fromLatin1(orvik::kVersionNumber));
 }
 
-// --help and --version answer before the window system is reached, so that
-// they work where there is no display. Everything else waits for the window
-// system, which takes its own options (-platform, -style) off the line first.
-void answerHelpAndVersion(int argc, char** argv)
+// A misused argument, --help and --version are answered before the window
+// system is reached, so that they work where there is no display. Everything
+// else waits for the window system, which takes its own options (-platform,
+// -style) off the line first.
+void answerWithoutTheWindow(int argc, char** argv)
 {
     QCoreApplication core(argc, argv);
     const orvik::Translation translation(orvik::userLanguage());
+    // Refused as the parser refuses a misused line: the name Qt would give
+    // is another file's or folder's.
+    if (const QString bad = orvik::unusableArgument(argc, argv); !bad.isEmpty()) {
+        std::fprintf(stderr, "orvik-configurator: %s\n",
+                     qPrintable(orvik::unusableArgumentMessage(bad)));
+        std::exit(1);
+    }
     nameTheProgram();
     CommandLine line;
     (void)line.parser.parse(QCoreApplication::arguments());
@@ -103,7 +117,9 @@ StartOptions readCommandLine(const QApplication& app)
     line.parser.process(app);
     const QStringList files = line.parser.positionalArguments();
     if (files.size() > 1) {
-        std::fputs("orvik-configurator: one configuration file at most\n", stderr);
+        std::fprintf(stderr, "orvik-configurator: %s\n",
+                     qPrintable(QCoreApplication::translate("orvik-configurator",
+                                                            "one configuration file at most")));
         std::exit(1);
     }
     return {line.parser.value(line.emulator), files.value(0), line.parser.value(line.firmware),
@@ -114,14 +130,7 @@ StartOptions readCommandLine(const QApplication& app)
 
 int main(int argc, char** argv)
 {
-    // Refused as the parser refuses a misused line: the name Qt would give
-    // is another file's or folder's.
-    if (const QString bad = orvik::unusableArgument(argc, argv); !bad.isEmpty()) {
-        std::fprintf(stderr, "orvik-configurator: %s\n",
-                     qPrintable(orvik::unusableArgumentMessage(bad)));
-        return 1;
-    }
-    answerHelpAndVersion(argc, argv);
+    answerWithoutTheWindow(argc, argv);
     QApplication app(argc, argv);
     const orvik::Translation translation(orvik::userLanguage());
     nameTheProgram();
@@ -171,9 +180,13 @@ int main(int argc, char** argv)
         // Once the event loop runs, the window has been shown and painted.
         QTimer::singleShot(0, form1.get(), [form = form1.get()] {
             const bool shown = form->isVisible();
-            const QByteArray said = shown ? "came up: " + form->windowTitle().toLocal8Bit()
-                                          : QByteArray("did not come up");
-            std::printf("orvik-configurator: the main window %s\n", said.constData());
+            const QString said =
+                shown ? QCoreApplication::translate("orvik-configurator",
+                                                    "the main window came up: %1")
+                            .arg(form->windowTitle())
+                      : QCoreApplication::translate("orvik-configurator",
+                                                    "the main window did not come up");
+            std::printf("orvik-configurator: %s\n", qPrintable(said));
             std::fflush(stdout);
             QCoreApplication::exit(shown ? 0 : 1);
         });

@@ -54,19 +54,20 @@ QWidget* SettingBindings::createControl(const SettingDef& def, QWidget* parent)
         auto* list = new QComboBox(parent);
         // Filled before it is tied: the first item would otherwise become the
         // setting's value.
-        list->addItems(def.items);
+        for (const QString& item : def.items)
+            list->addItem(shown(item));
         control = tie(list, def.id, &QComboBox::currentIndexChanged, &QComboBox::currentIndex,
                       &QComboBox::setCurrentIndex, &Settings::index, &Settings::setIndex);
         break;
     }
     case Kind::Check:
-        control = tie(new QCheckBox(def.label, parent), def.id, &QCheckBox::toggled,
+        control = tie(new QCheckBox(shown(def.label), parent), def.id, &QCheckBox::toggled,
                       &QCheckBox::isChecked, &QCheckBox::setChecked, &Settings::checked,
                       &Settings::setChecked);
         break;
     }
     control->setObjectName(name);
-    control->setToolTip(def.tooltip);
+    control->setToolTip(shown(def.tooltip));
     // A check box's caption is its label; it may need more room in another
     // font than the design's.
     const int width = def.kind == Kind::Check

@@ -57,13 +57,13 @@ QWidget* createDecoration(const Decoration& d, QWidget* parent)
     QWidget* w = nullptr;
     switch (d.kind) {
     case DecorationKind::GroupBox:
-        w = makeGroupBox(d.text, parent);
+        w = makeGroupBox(shown(d.text), parent);
         break;
     case DecorationKind::Heading:
     case DecorationKind::RowLabel:
     case DecorationKind::Note: {
-        auto* label =
-            new PlacedLabel(d.text, parent, [d](const QLabel& l) { return decorationPlace(d, l); });
+        auto* label = new PlacedLabel(shown(d.text), parent,
+                                      [d](const QLabel& l) { return decorationPlace(d, l); });
         if (d.kind == DecorationKind::Note) {
             label->setWordWrap(true);
             label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -72,7 +72,7 @@ QWidget* createDecoration(const Decoration& d, QWidget* parent)
         break;
     }
     case DecorationKind::Button:
-        w = new QPushButton(d.text, parent);
+        w = new QPushButton(shown(d.text), parent);
         break;
     }
     w->setObjectName(d.objectName);
@@ -84,8 +84,8 @@ QWidget* createDecoration(const Decoration& d, QWidget* parent)
 void addLabel(const SettingDef& def, QWidget* control)
 {
     const std::optional<int> fixedLeft = def.place.labelLeft;
-    auto* label =
-        new PlacedLabel(def.label, control->parentWidget(), [control, fixedLeft](const QLabel& l) {
+    auto* label = new PlacedLabel(
+        shown(def.label), control->parentWidget(), [control, fixedLeft](const QLabel& l) {
             const int width = l.sizeHint().width();
             const int left =
                 fixedLeft.value_or(std::max(kLabelMinLeft, control->x() - kLabelGap - width));

@@ -2,10 +2,8 @@
 
 #include "device/page_loop.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QStringList>
-#include <array>
-#include <cstring>
 #include <mutex>
 #include <utility>
 
@@ -15,22 +13,6 @@ namespace {
 
 // A terminal is drawn at most this often; the first and last page always.
 constexpr qint64 kRedrawMs = 100;
-
-// "Page written: 57/192" as its words ("page written"), 57 and 192.
-bool readPageLine(const QString& line, QString& words, int& page, int& pages)
-{
-    for (const PageWords& w : std::array{kPagesWritten, kPagesRead}) {
-        const QLatin1String done(w.done);
-        if (!line.startsWith(done))
-            continue;
-        const QStringList counts = line.mid(done.size()).split('/');
-        words = QString(done).chopped(2).toLower();
-        page = counts.value(0).toInt();
-        pages = counts.value(1).toInt();
-        return page > 0 && pages > 0;
-    }
-    return false;
-}
 
 QString minutesAndSeconds(qint64 seconds)
 {
@@ -49,23 +31,26 @@ qint64 CliReporter::steadyMs()
 
 void CliReporter::log(const QString& line)
 {
-    Progress& p = progress_;
-    QString words;
-    int page = 0;
-    int pages = 0;
-    if (mode_ == Mode::Quiet) {
+    if (mode_ == Mode::Quiet)
         held_ = line;
-    } else if (mode_ == Mode::Terminal && readPageLine(line, words, page, pages)) {
-        const qint64 now = ticks_();
-        p.words = words;
-        p.page = page;
-        p.pages = pages;
-        p.stale = true;
-        if (p.page == 1 || p.page == p.pages || now - p.drawnMs >= kRedrawMs)
-            drawProgress();
-    } else {
+    else
         print(line);
+}
+
+void CliReporter::logPage(const PageWords& words, int page, int pages)
+{
+    if (mode_ != Mode::Terminal || page <= 0 || pages <= 0) {
+        Reporter::logPage(words, page, pages);
+        return;
     }
+    Progress& p = progress_;
+    const qint64 now = ticks_();
+    p.words = words.progress;
+    p.page = page;
+    p.pages = pages;
+    p.stale = true;
+    if (p.page == 1 || p.page == p.pages || now - p.drawnMs >= kRedrawMs)
+        drawProgress();
 }
 
 void CliReporter::setProgressRange(int)
@@ -78,16 +63,20 @@ void CliReporter::drawProgress()
     Progress& p = progress_;
     const qint64 now = ticks_();
     const qint64 elapsed = now - p.startedMs;
-    QString pace = QStringLiteral("-- pages/s  -:-- left");
+    QString pace = QCoreApplication::translate("orvikctl", "-- pages/s  -:-- left");
     if (elapsed > 0) {
         const qint64 perSecond = p.page * 1000 / elapsed;
         const qint64 left = (p.pages - p.page) * elapsed / p.page / 1000;
-        pace = QStringLiteral("%1 pages/s  %2 left").arg(perSecond).arg(minutesAndSeconds(left));
+        pace = QCoreApplication::translate("orvikctl", "%1 pages/s  %2 left")
+                   .arg(perSecond)
+                   .arg(minutesAndSeconds(left));
     }
+    const QString percent = QCoreApplication::translate("orvikctl", "%1%", "of the pages done")
+                                .arg(p.page * 100 / p.pages);
     const std::lock_guard lock(openLine_.mutex);
     // \r and "erase to the end of the line" draw over the previous state.
-    err_ << '\r' << operation_ << ": " << p.words << ' ' << p.page << '/' << p.pages << "  "
-         << p.page * 100 / p.pages << "%  " << pace << "\x1b[K" << Qt::flush;
+    err_ << '\r' << operation_ << ": " << pageLine(p.words, p.page, p.pages) << "  " << percent
+         << "  " << pace << "\x1b[K" << Qt::flush;
     p.drawnMs = now;
     p.stale = false;
     openLine_.open = true;

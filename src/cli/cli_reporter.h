@@ -28,6 +28,8 @@ public:
     OpenLine& openLine() { return openLine_; }
 
     void log(const QString& line) override;
+    // On a terminal, the progress line drawn anew.
+    void logPage(const PageWords& words, int page, int pages) override;
     void setProgressRange(int maximum) override;
     void setProgress(int) override {}
     void information(const QString& text) override;
@@ -56,7 +58,7 @@ private:
     OpenLine openLine_;
 
     struct Progress {
-        QString words; // "page written"
+        const char* words = nullptr; // "page written %1/%2", untranslated
         int page = 0;
         int pages = 0;
         qint64 startedMs = 0;

@@ -36,14 +36,15 @@ const CommandDef kCheckCommand{
     .name = "check",
     .arguments = "[CONFIG.cfg]",
     .options = {kSetOption, kTimeOption, kQuietOption},
-    .summary = "print every fault \"Write config\" would find",
-    .description = "Run every check of \"Write config\" over the settings show would print (the\n"
-                   "clock fields take \"now\" while Uploadpctime is ticked) and print one line\n"
-                   "per setting that fails, in the order of the checks: NAME: MESSAGE, e.g.\n"
-                   "Latitude: Our latitude - syntax error (e.g. 5221.60N, format: DDMM.MM).\n"
-                   "An APRS-IS password that is not the login's passcode (nor -1) adds a line\n"
-                   "\"warning: ...\", which does not fail. Nothing is written. Exit status 0:\n"
-                   "every check passes, 1: one fails.",
+    .summary = QT_TRANSLATE_NOOP("orvikctl", "print every fault \"Write config\" would find"),
+    .description = QT_TRANSLATE_NOOP(
+        "orvikctl", "Run every check of \"Write config\" over the settings show would print (the\n"
+                    "clock fields take \"now\" while Uploadpctime is ticked) and print one line\n"
+                    "per setting that fails, in the order of the checks: NAME: MESSAGE, e.g.\n"
+                    "Latitude: Our latitude - syntax error (e.g. 5221.60N, format: DDMM.MM).\n"
+                    "An APRS-IS password that is not the login's passcode (nor -1) adds a line\n"
+                    "\"warning: ...\", which does not fail. Nothing is written. Exit status 0:\n"
+                    "every check passes, 1: one fails."),
     .run = runCheck};
 
 } // namespace orvik::cli

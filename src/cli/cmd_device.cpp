@@ -9,13 +9,15 @@
 #include "frontend/read_config.h"
 #include "settings/settings.h"
 
+#include <QCoreApplication>
+
 namespace orvik::cli {
 
 namespace {
 
 const OptionDef kBackupOption{
     {QStringLiteral("backup"),
-     QStringLiteral("Keep the appliance's image in FILE before it is overwritten."),
+     QT_TRANSLATE_NOOP("orvikctl", "Keep the appliance's image in FILE before it is overwritten."),
      QStringLiteral("FILE")}};
 
 // Given --backup, reads the appliance's configuration image as "Read config"
@@ -41,13 +43,15 @@ Result<> backUp(Context& ctx, HidTransport& transport)
         } else {
             // An erased appliance (all 0xFF) lands here too: there is no
             // configuration to go back to.
-            why.push_back(logLine(kEepromChecksumError));
-            why.push_back(programError(QStringLiteral(
+            why.push_back(logLine(eepromChecksumError()));
+            why.push_back(programError(QCoreApplication::translate(
+                "orvikctl",
                 "the appliance holds no valid configuration image (erased or damaged), so there "
                 "is nothing to back up; write without --backup to write anyway")));
         }
     }
-    return {programError(QStringLiteral("backup failed; nothing was written to the appliance")),
+    return {programError(QCoreApplication::translate(
+                "orvikctl", "backup failed; nothing was written to the appliance")),
             std::move(why)};
 }
 
@@ -56,7 +60,7 @@ int runList(Context& ctx)
     return runOnDevice(ctx, [&](HidTransport& transport) -> Result<> {
         const std::vector<HidInterface> appliances = ListAppliances(transport);
         if (appliances.empty())
-            return logLine(QString::fromLatin1(kNotFoundLine));
+            return logLine(notFoundLine());
         // A tab: a path may hold blanks.
         for (const HidInterface& i : appliances) {
             ctx.out << QString::fromLocal8Bit(i.path.c_str());
@@ -75,10 +79,12 @@ const CommandDef kListCommand{
     .name = "list",
     .arguments = "",
     .options = {kEmulatorOption, kVerboseOption},
-    .summary = "list the attached appliances",
-    .description = "Print every attached Orvik 2.0, one a line: its path, then its serial number\n"
-                   "when it tells one. Exit status 1, with \"Orvik 2.0 not found.\", when none is\n"
-                   "attached.",
+    .summary = QT_TRANSLATE_NOOP("orvikctl", "list the attached appliances"),
+    .description = QT_TRANSLATE_NOOP(
+        "orvikctl",
+        "Print every attached Orvik 2.0, one a line: its path, then its serial number\n"
+        "when it tells one. Exit status 1, with \"Orvik 2.0 not found.\", when none is\n"
+        "attached."),
     .run = runList};
 
 namespace {
@@ -99,9 +105,10 @@ const CommandDef kInfoCommand{
     .name = "info",
     .arguments = "",
     .options = withDeviceOptions({}),
-    .summary = "show the appliance's firmware version",
-    .description = "Show the appliance's firmware version, as the notice after \"Read config\"\n"
-                   "does.",
+    .summary = QT_TRANSLATE_NOOP("orvikctl", "show the appliance's firmware version"),
+    .description = QT_TRANSLATE_NOOP(
+        "orvikctl", "Show the appliance's firmware version, as the notice after \"Read config\"\n"
+                    "does."),
     .run = runInfo};
 
 namespace {
@@ -122,8 +129,8 @@ int runRead(Context& ctx)
     // The check covers only the first pages: an image whose later pages are
     // missing can pass it, but is not the appliance's configuration to keep.
     if (fetched != EepromFetch::Complete) {
-        report(ctx.reporter,
-               programError(QStringLiteral("not every page could be read; nothing was kept")));
+        report(ctx.reporter, programError(QCoreApplication::translate(
+                                 "orvikctl", "not every page could be read; nothing was kept")));
         return 1;
     }
     const QString image = ctx.value(kImageOption);
@@ -134,9 +141,11 @@ int runRead(Context& ctx)
             return 1;
         if (!ctx.output.isEmpty() && !tell(ctx.reporter, ctx.saveConfigFile(*settings))) {
             if (!image.isEmpty())
-                report(ctx.reporter, programError(QStringLiteral("%1 holds the image read; %2 "
-                                                                 "was left as it was")
-                                                      .arg(image, ctx.output)));
+                report(
+                    ctx.reporter,
+                    programError(QCoreApplication::translate(
+                                     "orvikctl", "%1 holds the image read; %2 was left as it was")
+                                     .arg(image, ctx.output)));
             return 1;
         }
     }
@@ -153,12 +162,13 @@ const CommandDef kReadCommand{
     .arguments = "[CONFIG.cfg]",
     .options = withDeviceOptions(
         {kSetOption, kTimeOption, {kOutputOption, InPlace}, {kImageOption, Writes}}),
-    .summary = "\"Read config\": read the appliance's configuration",
-    .description =
+    .summary = QT_TRANSLATE_NOOP("orvikctl", "\"Read config\": read the appliance's configuration"),
+    .description = QT_TRANSLATE_NOOP(
+        "orvikctl",
         "Run \"Read config\": read the appliance's configuration into the settings show\n"
         "would print and print them as show does; --image FILE keeps the received\n"
         "image, -o FILE the settings as a configuration file, and either prints\n"
-        "nothing.",
+        "nothing."),
     .run = runRead};
 
 namespace {
@@ -207,16 +217,19 @@ const CommandDef kWriteCommand{
     .arguments = "[CONFIG.cfg]",
     .options = withDeviceOptions(
         {kSetOption, kTimeOption, {kImageOption, ReplacesSettings}, {kBackupOption, Writes}}),
-    .summary = "\"Write config\": write the settings to the appliance",
-    .description = "Run \"Write config\" on the settings show would print: take \"now\" into the\n"
-                   "clock fields while Uploadpctime is ticked, validate, pack and write them.\n"
-                   "--backup FILE: once the settings are packed, first read the appliance's\n"
-                   "configuration image as \"Read config\" does and keep it in FILE (see unpack,\n"
-                   "diff); when that read fails, the image fails its check or FILE cannot be\n"
-                   "written, nothing is written to the appliance (exit status 1). An erased\n"
-                   "appliance holds no image to keep: write to it without --backup.\n"
-                   "--image FILE writes a kept image (from --backup or read --image) back byte\n"
-                   "for byte instead, with no CONFIG.cfg and no --set: the way back after a write.",
+    .summary =
+        QT_TRANSLATE_NOOP("orvikctl", "\"Write config\": write the settings to the appliance"),
+    .description = QT_TRANSLATE_NOOP(
+        "orvikctl",
+        "Run \"Write config\" on the settings show would print: take \"now\" into the\n"
+        "clock fields while Uploadpctime is ticked, validate, pack and write them.\n"
+        "--backup FILE: once the settings are packed, first read the appliance's\n"
+        "configuration image as \"Read config\" does and keep it in FILE (see unpack,\n"
+        "diff); when that read fails, the image fails its check or FILE cannot be\n"
+        "written, nothing is written to the appliance (exit status 1). An erased\n"
+        "appliance holds no image to keep: write to it without --backup.\n"
+        "--image FILE writes a kept image (from --backup or read --image) back byte\n"
+        "for byte instead, with no CONFIG.cfg and no --set: the way back after a write."),
     .run = runWrite};
 
 } // namespace orvik::cli

@@ -38,7 +38,7 @@ std::optional<Loaded> load(Context& ctx, const QString& path, const Clock& clock
     if (!tell(ctx.reporter, ctx.importConfigFile(*loaded.settings, path))) {
         // An image's length: more likely a damaged image than a foreign file.
         if (image)
-            ctx.reporter.log(kEepromChecksumError);
+            ctx.reporter.log(eepromChecksumError());
         return std::nullopt;
     }
     return loaded;
@@ -104,8 +104,9 @@ const CommandDef kDiffCommand{
     .arguments = "A B",
     .options = {kQuietOption},
     .fileFailure = 2,
-    .summary = "compare two configurations setting by setting",
-    .description =
+    .summary = QT_TRANSLATE_NOOP("orvikctl", "compare two configurations setting by setting"),
+    .description = QT_TRANSLATE_NOOP(
+        "orvikctl",
         "Compare two configurations setting by setting. Each of A and B is a\n"
         "configuration image when it is exactly 6144 bytes long and passes the image\n"
         "check, and a configuration file otherwise; each is loaded as unpack or \"Read\n"
@@ -117,7 +118,7 @@ const CommandDef kDiffCommand{
         "or B is an image. An image keeps Aprsis_user upper-cased and Callsign padded\n"
         "to six characters, so a file and the image packed from it differ there, as\n"
         "the appliance would hold them. Exit status 0: the same, 1: they differ, 2: a\n"
-        "usage error or a file that cannot be loaded (its messages on standard error).",
+        "usage error or a file that cannot be loaded (its messages on standard error)."),
     .run = runDiff};
 
 } // namespace orvik::cli

@@ -31,9 +31,11 @@ const CommandDef kUploadFirmwareCommand{
     .name = "upload-firmware",
     .arguments = "",
     .options = withDeviceOptions({kImageOption}),
-    .summary = "\"Upload firmware\": send new firmware to the appliance",
-    .description = "Run \"Upload firmware\" with the firmware image this program carries, or the\n"
-                   "--image FILE.",
+    .summary =
+        QT_TRANSLATE_NOOP("orvikctl", "\"Upload firmware\": send new firmware to the appliance"),
+    .description = QT_TRANSLATE_NOOP(
+        "orvikctl", "Run \"Upload firmware\" with the firmware image this program carries, or the\n"
+                    "--image FILE."),
     .run = runUploadFirmware};
 
 } // namespace orvik::cli

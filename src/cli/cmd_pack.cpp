@@ -29,11 +29,13 @@ const CommandDef kPackCommand{
     .name = "pack",
     .arguments = "[CONFIG.cfg]",
     .options = {kSetOption, kTimeOption, {kOutputOption, Writes}, kQuietOption},
-    .summary = "validate and pack the settings into an image",
-    .description = "Validate and pack the settings show would print into the 6144-byte\n"
-                   "configuration image, as \"Write config\" does before it opens the device (the\n"
-                   "clock fields take \"now\" while Uploadpctime is ticked); -o FILE writes it.\n"
-                   "Without -o, only validates.",
+    .summary = QT_TRANSLATE_NOOP("orvikctl", "validate and pack the settings into an image"),
+    .description = QT_TRANSLATE_NOOP(
+        "orvikctl",
+        "Validate and pack the settings show would print into the 6144-byte\n"
+        "configuration image, as \"Write config\" does before it opens the device (the\n"
+        "clock fields take \"now\" while Uploadpctime is ticked); -o FILE writes it.\n"
+        "Without -o, only validates."),
     .run = runPack};
 
 } // namespace orvik::cli

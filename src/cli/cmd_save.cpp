@@ -21,10 +21,11 @@ const CommandDef kSaveCommand{
     .name = "save",
     .arguments = "[CONFIG.cfg]",
     .options = {kSetOption, kTimeOption, {kOutputOption, Required | InPlace}, kQuietOption},
-    .summary = "save the settings to a configuration file",
-    .description = "Save the settings show would print to the configuration file FILE, as \"Save\n"
-                   "to file\" does; an existing FILE keeps every line it does not get from the\n"
-                   "settings.",
+    .summary = QT_TRANSLATE_NOOP("orvikctl", "save the settings to a configuration file"),
+    .description = QT_TRANSLATE_NOOP(
+        "orvikctl", "Save the settings show would print to the configuration file FILE, as \"Save\n"
+                    "to file\" does; an existing FILE keeps every line it does not get from the\n"
+                    "settings."),
     .run = runSave};
 
 } // namespace orvik::cli

@@ -23,11 +23,12 @@ const CommandDef kShowCommand{
     .name = "show",
     .arguments = "[CONFIG.cfg]",
     .options = {kSetOption, kTimeOption, kQuietOption},
-    .summary = "print the settings, one NAME=VALUE line each",
-    .description = "Print every setting of a freshly started configurator, one NAME=VALUE line\n"
-                   "each (text fields their text, lists their index, check boxes 0 or 1).\n"
-                   "CONFIG.cfg is read first, as \"Read from file\" does; then the --set options\n"
-                   "apply in order.",
+    .summary = QT_TRANSLATE_NOOP("orvikctl", "print the settings, one NAME=VALUE line each"),
+    .description = QT_TRANSLATE_NOOP(
+        "orvikctl", "Print every setting of a freshly started configurator, one NAME=VALUE line\n"
+                    "each (text fields their text, lists their index, check boxes 0 or 1).\n"
+                    "CONFIG.cfg is read first, as \"Read from file\" does; then the --set options\n"
+                    "apply in order."),
     .run = runShow};
 
 } // namespace orvik::cli

@@ -29,10 +29,11 @@ const CommandDef kUnpackCommand{
     .name = "unpack",
     .arguments = "FILE",
     .options = {kSetOption, kTimeOption},
-    .summary = "print the settings an image holds",
-    .description =
+    .summary = QT_TRANSLATE_NOOP("orvikctl", "print the settings an image holds"),
+    .description = QT_TRANSLATE_NOOP(
+        "orvikctl",
         "Check the 6144-byte configuration image FILE, unpack it onto a freshly started\n"
-        "configurator as \"Read config\" does and print the settings as show does.",
+        "configurator as \"Read config\" does and print the settings as show does."),
     .run = runUnpack};
 
 } // namespace orvik::cli

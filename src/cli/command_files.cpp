@@ -2,6 +2,7 @@
 
 #include "files/file_access.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace orvik::cli {
@@ -21,22 +22,24 @@ Result<> checkCommandFiles(const QStringList& inputs, const QList<OutputFile>& o
     for (const QString& input : inputs) {
         const Result<> status = checkRegularFile(input, kLargestInput);
         if (!status.ok())
-            return programError(
-                QStringLiteral("cannot open %1: %2").arg(input, status.errorText()));
+            return programError(QCoreApplication::translate("orvikctl", "cannot open %1: %2")
+                                    .arg(input, status.errorText()));
     }
     for (qsizetype i = 0; i < outputs.size(); ++i) {
         const OutputFile& out = outputs[i];
         for (const QString& input : inputs) {
             if (!out.updatesInput && samePlace(out.path, input)) {
                 return programError(
-                    QStringLiteral("%1 %2 would overwrite the input %3; nothing was written")
+                    QCoreApplication::translate(
+                        "orvikctl", "%1 %2 would overwrite the input %3; nothing was written")
                         .arg(out.option, out.path, input));
             }
         }
         for (qsizetype j = 0; j < i; ++j) {
             if (samePlace(out.path, outputs[j].path)) {
                 return programError(
-                    QStringLiteral("%1 %2 and %3 %4 are the same file; nothing was written")
+                    QCoreApplication::translate(
+                        "orvikctl", "%1 %2 and %3 %4 are the same file; nothing was written")
                         .arg(out.option, out.path, outputs[j].option, outputs[j].path));
             }
         }

@@ -8,6 +8,7 @@
 #include "orvik_version.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QFileDevice>
 #include <algorithm>
 #include <array>
@@ -26,23 +27,43 @@ const std::array kCommands = {
     &kReadCommand,   &kWriteCommand, &kUploadFirmwareCommand,
 };
 
-const char* const kUsage = "Usage: orvikctl COMMAND [options] [arguments]";
+const char* const kUsage =
+    QT_TRANSLATE_NOOP("orvikctl", "Usage: orvikctl COMMAND [options] [arguments]");
 // How long a command waits for another program's update of a file it updates.
 constexpr std::chrono::seconds kFileLockPatience{30};
 // One line, so that the help stays within a screen.
-const char* const kDeviceNote =
-    "Exit status 1: the command failed, 2: a usage error. See orvikctl(1).\n";
+const char* const kDeviceNote = QT_TRANSLATE_NOOP(
+    "orvikctl", "Exit status 1: the command failed, 2: a usage error. See orvikctl(1).\n");
 
 const QCommandLineOption kHelp({QStringLiteral("h"), QStringLiteral("help")},
-                               QStringLiteral("Show this help."));
-const QCommandLineOption kVersion(QStringLiteral("version"), QStringLiteral("Show the version."));
+                               QT_TRANSLATE_NOOP("orvikctl", "Show this help."));
+const QCommandLineOption kVersion(QStringLiteral("version"),
+                                  QT_TRANSLATE_NOOP("orvikctl", "Show the version."));
+
+QString said(const char* text)
+{
+    return QCoreApplication::translate("orvikctl", text);
+}
+
+// The option as help shows it: its description, which the option keeps in
+// English, in the user's language.
+QCommandLineOption shown(QCommandLineOption option)
+{
+    option.setDescription(said(option.description().toUtf8().constData()));
+    return option;
+}
+
+QString noCommand()
+{
+    return QCoreApplication::translate("orvikctl", "no command given");
+}
 
 // The options in `uses`, then --help.
 void addOptions(QCommandLineParser& parser, const std::vector<OptionUse>& uses)
 {
     for (const OptionUse& use : uses)
-        parser.addOption(use.option->qt);
-    parser.addOption(kHelp);
+        parser.addOption(shown(use.option->qt));
+    parser.addOption(shown(kHelp));
 }
 
 // Qt's help with our usage line in place of its own.
@@ -54,8 +75,9 @@ QString helpText(const QCommandLineParser& parser, const QString& usage)
 
 QString commandHelp(const CommandDef& command, QCommandLineParser& parser)
 {
-    parser.setApplicationDescription(QString::fromUtf8(command.description));
-    QString usage = QStringLiteral("Usage: orvikctl %1 [options]").arg(command.name);
+    parser.setApplicationDescription(said(command.description));
+    QString usage =
+        QCoreApplication::translate("orvikctl", "Usage: orvikctl %1 [options]").arg(command.name);
     for (const OptionUse& use : command.options) {
         if (use.roles & Required)
             usage +=
@@ -70,18 +92,19 @@ QString globalHelp(QCommandLineParser& parser)
 {
     // Nothing above the list: with a line per command, the help still fits a
     // screen of 24 lines with twelve of them.
-    QString description = QStringLiteral("Commands:");
+    QString description = QCoreApplication::translate("orvikctl", "Commands:");
     for (const CommandDef* c : kCommands)
-        description += QStringLiteral("\n  %1 %2").arg(c->name, -15).arg(c->summary);
+        description += QStringLiteral("\n  %1 %2").arg(c->name, -15).arg(said(c->summary));
     parser.setApplicationDescription(description);
-    return helpText(parser, kUsage) + '\n' + kDeviceNote;
+    return helpText(parser, said(kUsage)) + '\n' + said(kDeviceNote);
 }
 
 int usageError(Context& ctx, const QString& problem, const char* command = nullptr)
 {
     const QString help = command ? QStringLiteral("orvikctl %1 --help").arg(command)
                                  : QStringLiteral("orvikctl --help");
-    report(ctx.reporter, programError(QStringLiteral("%1 (see %2)").arg(problem, help)));
+    report(ctx.reporter,
+           programError(QCoreApplication::translate("orvikctl", "%1 (see %2)").arg(problem, help)));
     return 2;
 }
 
@@ -123,9 +146,11 @@ QString parseProblem(const QCommandLineParser& parser, const char* command)
 {
     const QStringList unknown = parser.unknownOptionNames();
     if (!unknown.isEmpty() && command)
-        return QStringLiteral("%1 takes no option %2").arg(command, spelled(unknown.first()));
+        return QCoreApplication::translate("orvikctl", "%1 takes no option %2")
+            .arg(command, spelled(unknown.first()));
     if (!unknown.isEmpty())
-        return QStringLiteral("unknown option %1").arg(spelled(unknown.first()));
+        return QCoreApplication::translate("orvikctl", "unknown option %1")
+            .arg(spelled(unknown.first()));
     QString text = parser.errorText();
     if (text.endsWith('.'))
         text.chop(1);
@@ -138,10 +163,11 @@ QString argumentsProblem(const CommandDef& command, const QStringList& given)
     const QStringList wanted =
         QString::fromLatin1(command.arguments).split(' ', Qt::SkipEmptyParts);
     if (given.size() > wanted.size())
-        return QStringLiteral("unexpected argument '%1'").arg(given[wanted.size()]);
+        return QCoreApplication::translate("orvikctl", "unexpected argument '%1'")
+            .arg(given[wanted.size()]);
     for (qsizetype i = given.size(); i < wanted.size(); ++i) {
         if (!wanted[i].startsWith('['))
-            return QStringLiteral("missing argument %1").arg(wanted[i]);
+            return QCoreApplication::translate("orvikctl", "missing argument %1").arg(wanted[i]);
     }
     return {};
 }
@@ -162,12 +188,14 @@ QString takeOption(Context& ctx, const CommandDef& command, const QCommandLinePa
     const QStringList values =
         flag ? QStringList(parser.isSet(o.qt) ? 1 : 0, QString()) : parser.values(o.qt);
     if ((use.roles & Required) && values.isEmpty())
-        return QStringLiteral("%1 needs %2 %3").arg(command.name, name, o.qt.valueName());
+        return QCoreApplication::translate("orvikctl", "%1 needs %2 %3")
+            .arg(command.name, name, o.qt.valueName());
     if (!o.repeatable && values.size() > 1)
-        return QStringLiteral("%1 given more than once").arg(name);
+        return QCoreApplication::translate("orvikctl", "%1 given more than once").arg(name);
     if ((use.roles & ReplacesSettings) && !values.isEmpty() &&
         (!ctx.positional.isEmpty() || parser.isSet(kSetOption.qt)))
-        return QStringLiteral("%1 %2 takes no configuration file and no --set")
+        return QCoreApplication::translate("orvikctl",
+                                           "%1 %2 takes no configuration file and no --set")
             .arg(command.name, name);
     for (const QString& value : values) {
         if (!o.take)
@@ -191,16 +219,20 @@ Result<> lockForUpdate(Context& ctx, const QString& path, std::optional<FileUpda
 {
     const auto waiting = [&] {
         report(ctx.reporter,
-               programError(QStringLiteral("waiting for %1: %2").arg(path, kUpdatedElsewhere)));
+               programError(QCoreApplication::translate("orvikctl", "waiting for %1: %2")
+                                .arg(path, updatedElsewhere())));
     };
     if (!lock.emplace(path, kFileLockPatience, waiting).taken().ok()) {
         return programError(
-            QStringLiteral("gave up waiting for %1 after %2 seconds; nothing was changed")
-                .arg(path)
-                .arg(kFileLockPatience.count()));
+            QCoreApplication::translate("orvikctl",
+                                        "gave up waiting for %1 after %n seconds; nothing was "
+                                        "changed",
+                                        nullptr, static_cast<int>(kFileLockPatience.count()))
+                .arg(path));
     }
     if (const Result<QByteArray> text = updatableText(path); !text.ok())
-        return programError(QStringLiteral("cannot write %1: %2").arg(path, text.errorText()));
+        return programError(QCoreApplication::translate("orvikctl", "cannot write %1: %2")
+                                .arg(path, text.errorText()));
     return {};
 }
 
@@ -243,29 +275,31 @@ int runCommand(Context& ctx, const CommandDef& command, const QStringList& args)
 int runWithoutCommand(Context& ctx, const QStringList& args)
 {
     if (args.isEmpty()) {
-        ctx.err << kUsage << "\nCommands:";
+        ctx.err << said(kUsage) << '\n' << QCoreApplication::translate("orvikctl", "Commands:");
         for (const CommandDef* c : kCommands)
             ctx.err << ' ' << c->name;
-        ctx.err << "\nSee 'orvikctl --help' and 'orvikctl COMMAND --help'." << Qt::endl;
+        ctx.err << '\n'
+                << QCoreApplication::translate(
+                       "orvikctl", "See 'orvikctl --help' and 'orvikctl COMMAND --help'.")
+                << Qt::endl;
         return 2;
     }
     QCommandLineParser parser;
     addOptions(parser, withDeviceOptions({}));
-    parser.addOption(kVersion);
+    parser.addOption(shown(kVersion));
     if (!parser.parse(QStringList{QStringLiteral("orvikctl")} + args)) {
         // A command's own option, given without the command.
         const QStringList unknown = parser.unknownOptionNames();
         const bool commandOptions =
             !unknown.isEmpty() && std::all_of(unknown.begin(), unknown.end(), findOption);
-        return usageError(ctx, commandOptions ? QStringLiteral("no command given")
-                                              : parseProblem(parser, nullptr));
+        return usageError(ctx, commandOptions ? noCommand() : parseProblem(parser, nullptr));
     }
     if (parser.isSet(kHelp))
         ctx.out << globalHelp(parser);
     else if (parser.isSet(kVersion))
         ctx.out << "orvikctl " << kVersionNumber << '\n';
     else
-        return usageError(ctx, QStringLiteral("no command given"));
+        return usageError(ctx, noCommand());
     ctx.out.flush();
     return 0;
 }
@@ -291,7 +325,7 @@ int runOrvikctl(const QStringList& args, QTextStream& out, QTextStream& err,
         if (name == QLatin1String(c->name))
             return runCommand(ctx, *c, rest);
     }
-    return usageError(ctx, QStringLiteral("unknown command %1").arg(name));
+    return usageError(ctx, QCoreApplication::translate("orvikctl", "unknown command %1").arg(name));
 }
 
 } // namespace orvik::cli

@@ -5,6 +5,8 @@
 #include "settings/number.h"
 #include "settings/settings.h"
 
+#include <QCoreApplication>
+
 namespace orvik::cli {
 
 Clock Context::clock() const
@@ -55,8 +57,8 @@ Result<> Context::saveConfigFile(const Settings& settings) const
         if (saved.ok() || saved.error().reason().isEmpty())
             return saved;
         // One line naming the file and why, as for every file written.
-        return programError(
-            QStringLiteral("cannot write %1: %2").arg(output, saved.error().reason()));
+        return programError(QCoreApplication::translate("orvikctl", "cannot write %1: %2")
+                                .arg(output, saved.error().reason()));
     } catch (const OperationError& e) {
         return e; // a number that does not convert
     }

@@ -4,6 +4,8 @@
 #include "device/device_choice.h"
 #include "device/emulator_folder.h"
 
+#include <QCoreApplication>
+
 namespace orvik::cli {
 
 namespace {
@@ -33,8 +35,8 @@ int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session)
 {
     if (ctx.emulatorDir.isEmpty()) {
         if (!ctx.usbTransport) {
-            report(ctx.reporter,
-                   programError(QStringLiteral("no USB access here; use --emulator DIR")));
+            report(ctx.reporter, programError(QCoreApplication::translate(
+                                     "orvikctl", "no USB access here; use --emulator DIR")));
             return 1;
         }
         const std::unique_ptr<HidTransport> usb = ctx.usbTransport();

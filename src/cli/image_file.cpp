@@ -4,6 +4,7 @@
 #include "device/config_sessions.h"
 #include "files/file_access.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace orvik::cli {
@@ -12,7 +13,8 @@ Result<QByteArray> readImageBytes(const QString& path)
 {
     Result<QByteArray> file = readRegularFile(path, kLargestInput);
     if (!file.ok())
-        return programError(QStringLiteral("cannot read %1: %2").arg(path, file.errorText()));
+        return programError(QCoreApplication::translate("orvikctl", "cannot read %1: %2")
+                                .arg(path, file.errorText()));
     return file;
 }
 
@@ -33,12 +35,13 @@ Result<ConfigImage> loadImageFile(const QString& path)
     const std::optional<ConfigImage> image = asImage(*bytes);
     if (!image) {
         return programError(
-            QStringLiteral("%1 is not a configuration image (it must be exactly %2 bytes)")
+            QCoreApplication::translate(
+                "orvikctl", "%1 is not a configuration image (it must be exactly %2 bytes)")
                 .arg(path)
                 .arg(kImageSize));
     }
     if (!CheckEepromImage(*image))
-        return logLine(kEepromChecksumError);
+        return logLine(eepromChecksumError());
     return *image;
 }
 
@@ -47,7 +50,8 @@ Result<> writeImageFile(const QString& path, const ConfigImage& image)
     const Result<> written = writeFileAtomically(
         path, QByteArrayView(reinterpret_cast<const char*>(image.data()), kImageSize));
     if (!written.ok())
-        return programError(QStringLiteral("cannot write %1: %2").arg(path, written.errorText()));
+        return programError(QCoreApplication::translate("orvikctl", "cannot write %1: %2")
+                                .arg(path, written.errorText()));
     return {};
 }
 

@@ -4,6 +4,7 @@
 #include "device/hid_log.h"
 #include "settings/catalogue.h"
 
+#include <QCoreApplication>
 #include <QLoggingCategory>
 
 namespace orvik::cli {
@@ -14,10 +15,10 @@ QString takeSet(Context& ctx, const QString& value)
 {
     const qsizetype eq = value.indexOf('=');
     if (eq <= 0)
-        return QStringLiteral("--set: '%1' is not NAME=VALUE").arg(value);
+        return QCoreApplication::translate("orvikctl", "--set: '%1' is not NAME=VALUE").arg(value);
     const QString name = value.left(eq);
     if (!findSetting(name))
-        return QStringLiteral("--set: unknown setting %1").arg(name);
+        return QCoreApplication::translate("orvikctl", "--set: unknown setting %1").arg(name);
     ctx.sets.append({name, value.mid(eq + 1)});
     return {};
 }
@@ -27,7 +28,8 @@ QString takeTime(Context& ctx, const QString& value)
     bool ok = false;
     const qint64 t = value.toLongLong(&ok);
     if (!ok)
-        return QStringLiteral("--time: '%1' is not a number of seconds").arg(value);
+        return QCoreApplication::translate("orvikctl", "--time: '%1' is not a number of seconds")
+            .arg(value);
     ctx.time = t;
     return {};
 }
@@ -55,42 +57,49 @@ template <QString Context::*field> QString keep(Context& ctx, const QString& val
 
 const OptionDef kSetOption{
     {QStringLiteral("set"),
-     QStringLiteral("Change a setting first, repeatable: a text, a list's index, a check box's "
-                    "0 or 1."),
+     QT_TRANSLATE_NOOP("orvikctl",
+                       "Change a setting first, repeatable: a text, a list's index, a check box's "
+                       "0 or 1."),
      QStringLiteral("NAME=VALUE")},
     true,
     takeSet};
 const OptionDef kTimeOption{
     {QStringLiteral("time"),
-     QStringLiteral("Take \"now\" as EPOCH seconds since 1970-01-01 UTC (clock fields, write "
-                    "stamp)."),
+     QT_TRANSLATE_NOOP("orvikctl",
+                       "Take \"now\" as EPOCH seconds since 1970-01-01 UTC (clock fields, write "
+                       "stamp)."),
      QStringLiteral("EPOCH")},
     false,
     takeTime};
-const OptionDef kOutputOption{
-    {QStringLiteral("o"), QStringLiteral("The file to write."), QStringLiteral("FILE")},
-    false,
-    keep<&Context::output>};
+const OptionDef kOutputOption{{QStringLiteral("o"),
+                               QT_TRANSLATE_NOOP("orvikctl", "The file to write."),
+                               QStringLiteral("FILE")},
+                              false,
+                              keep<&Context::output>};
 const OptionDef kImageOption{{QStringLiteral("image"),
-                              QStringLiteral("The image file (see above)."),
+                              QT_TRANSLATE_NOOP("orvikctl", "The image file (see above)."),
                               QStringLiteral("FILE")}};
 const OptionDef kEmulatorOption{
     {QStringLiteral("emulator"),
-     QStringLiteral("Use the emulated appliances kept in DIR, not USB."), QStringLiteral("DIR")},
+     QT_TRANSLATE_NOOP("orvikctl", "Use the emulated appliances kept in DIR, not USB."),
+     QStringLiteral("DIR")},
     false,
     keep<&Context::emulatorDir>};
-const OptionDef kDeviceOption{{QStringLiteral("device"),
-                               QStringLiteral("Pick an appliance by its path or serial number."),
-                               QStringLiteral("PATH|SERIAL")},
-                              false,
-                              keep<&Context::device>};
+const OptionDef kDeviceOption{
+    {QStringLiteral("device"),
+     QT_TRANSLATE_NOOP("orvikctl", "Pick an appliance by its path or serial number."),
+     QStringLiteral("PATH|SERIAL")},
+    false,
+    keep<&Context::device>};
 const OptionDef kVerboseOption{
     {QStringLiteral("verbose"),
-     QStringLiteral("Log failed exchanges with the HID layer's reason.")},
+     QT_TRANSLATE_NOOP("orvikctl", "Log failed exchanges with the HID layer's reason.")},
     false,
     takeVerbose};
 const OptionDef kQuietOption{
-    {QStringLiteral("quiet"), QStringLiteral("Say only what went wrong.")}, false, takeQuiet};
+    {QStringLiteral("quiet"), QT_TRANSLATE_NOOP("orvikctl", "Say only what went wrong.")},
+    false,
+    takeQuiet};
 
 std::vector<OptionUse> withDeviceOptions(std::vector<OptionUse> own)
 {

@@ -7,6 +7,7 @@
 #include "settings/number.h"
 #include "settings/settings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -14,15 +15,22 @@ namespace orvik {
 
 namespace {
 
-const QString kNotOurs = QStringLiteral(
+const char* const kNotOurs = QT_TRANSLATE_NOOP(
+    "ConfigFile",
     "Imported configuration file is not a Orvik 2.0 configuration file. \nOperation aborted.");
-const QString kUtf16 = QStringLiteral(
-    "Imported configuration file is UTF-16 text, which this configurator cannot read (save it "
-    "as ANSI or UTF-8). \nOperation aborted.");
-const QString kOtherVersion =
-    QStringLiteral("Imported configuration file version is different than your current "
-                   "application version. \nPlease double-check configuration fields after "
-                   "import. \nSome configuration fields my change between firmware versions.");
+const char* const kUtf16 =
+    QT_TRANSLATE_NOOP("ConfigFile", "Imported configuration file is UTF-16 text, which this "
+                                    "configurator cannot read (save it as ANSI or UTF-8). "
+                                    "\nOperation aborted.");
+const char* const kOtherVersion = QT_TRANSLATE_NOOP(
+    "ConfigFile", "Imported configuration file version is different than your current "
+                  "application version. \nPlease double-check configuration fields after import. "
+                  "\nSome configuration fields my change between firmware versions.");
+
+QString said(const char* text)
+{
+    return QCoreApplication::translate("ConfigFile", text);
+}
 
 // A path as the boxes show it: whole, in the platform's spelling.
 QString shownPath(const QString& path)
@@ -118,7 +126,8 @@ std::optional<QString> unreadNumber(const IniReader& reader, const ConfigKey& ke
     const std::optional<QString> value = reader.notANumber(key.section, key.key);
     if (!value)
         return std::nullopt;
-    return QStringLiteral("warning: %1: '%2' is not a number; %3 was taken.")
+    return QCoreApplication::translate("ConfigFile", "warning: %1: '%2' is not a number; %3 was "
+                                                     "taken.")
         .arg(QLatin1String(key.key), *value, def);
 }
 
@@ -137,11 +146,14 @@ Result<> ExportConfigFile(const Settings& settings, const QString& path)
     const Result<> saved = updateIniFile(path, entries);
     if (saved.ok())
         return {};
-    QString text = QStringLiteral("Unable to write to ") + shownPath(path);
     // The box says why too when the reason is ours, not the system's.
     const QString& reason = saved.errorText();
-    if (reason == kUpdatedElsewhere || reason == kNotIniText)
-        text += QStringLiteral(": ") + reason;
+    const QString text =
+        reason == updatedElsewhere() || reason == notIniText()
+            ? QCoreApplication::translate("ConfigFile", "Unable to write to %1: %2")
+                  .arg(shownPath(path), reason)
+            : QCoreApplication::translate("ConfigFile", "Unable to write to %1")
+                  .arg(shownPath(path));
     return OperationError(text, reason);
 }
 
@@ -153,17 +165,19 @@ Result<QStringList> ImportConfigFile(Settings& settings, const QString& path)
     try {
         read.emplace(path, importedNames());
     } catch (const std::bad_alloc&) {
-        return OperationError(QStringLiteral("Not enough memory to read ") + shownPath(path));
+        return OperationError(
+            QCoreApplication::translate("ConfigFile", "Not enough memory to read %1")
+                .arg(shownPath(path)));
     }
     const IniReader& reader = *read;
     if (reader.isUtf16())
-        return refusal(kUtf16);
+        return refusal(said(kUtf16));
     const QString unknown = QStringLiteral("unknown");
     if (reader.readText(kIdentSection, kApplicationKey, unknown) != kAppTitle)
-        return refusal(kNotOurs);
+        return refusal(said(kNotOurs));
     std::vector<OperationError> notes;
     if (reader.readText(kIdentSection, kVersionKey, unknown) != kVersionText)
-        notes.emplace_back(kOtherVersion, OperationError::Told::InformationBox);
+        notes.emplace_back(said(kOtherVersion), OperationError::Told::InformationBox);
     QStringList warnings;
     for (std::size_t i = 0; i < configKeys().size(); ++i) {
         importValue(settings, reader, configKeys()[i], importDefaults()[i]);

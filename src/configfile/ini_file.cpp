@@ -82,6 +82,12 @@ std::optional<QString> IniReader::notANumber(QByteArrayView section, QByteArrayV
     return value;
 }
 
+QString notIniText()
+{
+    return QCoreApplication::translate("ConfigFile",
+                                       "it is not a configuration file; nothing was changed.");
+}
+
 Result<QByteArray> updatableText(const QString& path)
 {
     if (!QFileInfo::exists(path))
@@ -90,9 +96,10 @@ Result<QByteArray> updatableText(const QString& path)
     if (!file.ok())
         return file.error();
     if (startsUtf16(*file))
-        return OperationError(QStringLiteral("Holds UTF-16 text, which would be lost"));
+        return OperationError(
+            QCoreApplication::translate("ConfigFile", "Holds UTF-16 text, which would be lost"));
     if (binary(*file))
-        return OperationError(kNotIniText);
+        return OperationError(notIniText());
     return file;
 }
 

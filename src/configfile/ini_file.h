@@ -50,12 +50,11 @@ private:
 };
 
 // Why an update leaves a file alone that the import would not read as text.
-inline const QString kNotIniText =
-    QStringLiteral("it is not a configuration file; nothing was changed.");
+QString notIniText();
 
 // The text of the existing file at `path` that an update would start from,
 // empty when there is none. Refused, with the reason, when it cannot be read
-// (its content would be lost), is UTF-16 text, or is binary (kNotIniText): a
+// (its content would be lost), is UTF-16 text, or is binary (notIniText()): a
 // NUL byte, as in an image, a firmware or UTF-16 text without a mark.
 Result<QByteArray> updatableText(const QString& path);
 

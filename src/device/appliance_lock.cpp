@@ -1,21 +1,13 @@
 #include "device/appliance_lock.h"
 
+#include "files/file_access.h"
+
 #include <cerrno>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
 
 namespace orvik {
-
-namespace {
-
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
-} // namespace
 
 Result<Claim> ApplianceLock::take(const std::string& path, bool create)
 {

@@ -5,17 +5,21 @@
 #include "device/protocol.h"
 #include "settings/settings.h"
 
+#include <QCoreApplication>
+
 namespace orvik {
 
 namespace {
 
-const char* const kWriteMismatch =
-    "Uncompatible firmware version:\nDevice: %.2f\nConfigurator: %0.2f\n\n"
-    "You need to upload new firmware using \"Upload firmware\" button.";
-const char* const kReadMismatch =
-    "Uncompatible firmware version:\nDevice: %.2f\nConfigurator: %0.2f\n\n"
+// "%1" stands for the appliance's firmware version, "%2" for the configurator's.
+const char* const kWriteMismatch = QT_TRANSLATE_NOOP(
+    "Appliance", "Uncompatible firmware version:\nDevice: %1\nConfigurator: %2\n\n"
+                 "You need to upload new firmware using \"Upload firmware\" button.");
+const char* const kReadMismatch = QT_TRANSLATE_NOOP(
+    "Appliance",
+    "Uncompatible firmware version:\nDevice: %1\nConfigurator: %2\n\n"
     "You need use the same Configurator and firmware version to read device configuration "
-    "or you can write new configuration using \"Write config\" button.";
+    "or you can write new configuration using \"Write config\" button.");
 
 // Succeeds when the open appliance runs the firmware this configurator was
 // made for; otherwise fails saying why the session stops.
@@ -24,11 +28,11 @@ Result<> firmwareMatches(HidTransport& transport, SessionWords words)
     const char* const mismatchFormat = words == SessionWords::Read ? kReadMismatch : kWriteMismatch;
     const Result<std::uint32_t> version = QueryFirmwareVersion(transport);
     if (!version.ok())
-        return logLine(kFirmwareVersionReadError);
+        return logLine(firmwareVersionReadError());
     if (*version == kConfiguratorFirmwareVersion)
         return {};
-    return refusal(
-        QString::asprintf(mismatchFormat, *version * 0.01, kConfiguratorFirmwareVersion * 0.01));
+    return refusal(QCoreApplication::translate("Appliance", mismatchFormat)
+                       .arg(versionText(*version), versionText(kConfiguratorFirmwareVersion)));
 }
 
 PageData pageOf(const ConfigImage& image, int p)
@@ -38,6 +42,12 @@ PageData pageOf(const ConfigImage& image, int p)
 
 } // namespace
 
+QString eepromChecksumError()
+{
+    return QCoreApplication::translate("Appliance",
+                                       "Eeprom checksum error. Please reload configuration.");
+}
+
 Result<> WriteEeprom(const ConfigImage& image, HidTransport& transport, Progress& progress)
 {
     return transferPages(
@@ -45,7 +55,7 @@ Result<> WriteEeprom(const ConfigImage& image, HidTransport& transport, Progress
         [&](int p) {
             return WriteConfigPage(transport, pageOf(image, p), static_cast<std::uint16_t>(p));
         },
-        QStringLiteral("Eeprom write success"), &transport);
+        QCoreApplication::translate("Appliance", "Eeprom write success"), &transport);
 }
 
 Result<> ReadEeprom(ConfigImage& image, HidTransport& transport, Progress& progress)

@@ -11,8 +11,7 @@ class Progress;
 class Settings;
 
 // Logged when a received image fails CheckEepromImage.
-inline const QString kEepromChecksumError =
-    QStringLiteral("Eeprom checksum error. Please reload configuration.");
+QString eepromChecksumError();
 
 // Whose words the firmware version mismatch box takes.
 enum class SessionWords { Read, Write };

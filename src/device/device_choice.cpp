@@ -2,6 +2,7 @@
 
 #include "device/device_link.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <algorithm>
 
@@ -35,7 +36,8 @@ QString NoMatchLine(HidTransport& transport, const QString& choice)
     QStringList names;
     for (const HidInterface& i : attached)
         names << applianceName(i);
-    return QStringLiteral("No attached Orvik 2.0 matches %1 (attached: %2).")
+    return QCoreApplication::translate("Appliance", "No attached Orvik 2.0 matches %1 (attached: "
+                                                    "%2).")
         .arg(choice, names.join(QStringLiteral(", ")));
 }
 

@@ -2,6 +2,8 @@
 
 #include "device/progress.h"
 
+#include <QCoreApplication>
+#include <algorithm>
 #include <array>
 #include <cerrno>
 #include <cstring>
@@ -13,36 +15,53 @@ namespace {
 // What the user can do about a failed open, by the system's reason: access
 // to the device node for a permission error, the cable for a vanished
 // device; nothing for the rest ("Device or resource busy").
+// The line is marked for translation in the context "Appliance", "%1" standing
+// for the reason.
 struct OpenHint {
     int error;
-    const char* hint;
+    const char* line;
 };
 
+constexpr char kCannotOpen[] = QT_TRANSLATE_NOOP("Appliance", "Orvik 2.0 could not be opened: %1");
 #ifdef Q_OS_LINUX
-#define ORVIK_UDEV_HINT " (on Linux, install the udev rule 60-orvik.rules; see the README)"
+constexpr char kNoAccess[] = QT_TRANSLATE_NOOP(
+    "Appliance", "Orvik 2.0 could not be opened: %1 (on Linux, install the udev rule "
+                 "60-orvik.rules; see the README)");
 #else
-#define ORVIK_UDEV_HINT ""
+constexpr const char* kNoAccess = kCannotOpen;
 #endif
-constexpr char kReplugHint[] = " (the appliance is no longer there: plug it in again)";
+constexpr char kGone[] = QT_TRANSLATE_NOOP(
+    "Appliance",
+    "Orvik 2.0 could not be opened: %1 (the appliance is no longer there: plug it in again)");
 constexpr std::array kOpenHints = {
-    OpenHint{EACCES, ORVIK_UDEV_HINT},
-    OpenHint{EPERM, ORVIK_UDEV_HINT},
-    OpenHint{ENODEV, kReplugHint},
-    OpenHint{ENOENT, kReplugHint},
+    OpenHint{EACCES, kNoAccess},
+    OpenHint{EPERM, kNoAccess},
+    OpenHint{ENODEV, kGone},
+    OpenHint{ENOENT, kGone},
 };
-#undef ORVIK_UDEV_HINT
 
 // Transports give the reason as the system's text, so it is matched as such.
-QString hintFor(const QString& reason)
+QString cannotOpenLine(const QString& reason)
 {
-    for (const OpenHint& h : kOpenHints) {
-        if (reason == QString::fromLocal8Bit(std::strerror(h.error)))
-            return QString::fromLatin1(h.hint);
-    }
-    return {};
+    const auto hint = std::find_if(kOpenHints.begin(), kOpenHints.end(), [&](const OpenHint& h) {
+        return reason == QString::fromLocal8Bit(std::strerror(h.error));
+    });
+    return QCoreApplication::translate("Appliance",
+                                       hint == kOpenHints.end() ? kCannotOpen : hint->line)
+        .arg(reason);
 }
 
 } // namespace
+
+QString notFoundLine()
+{
+    return QCoreApplication::translate("Appliance", "Orvik 2.0 not found.");
+}
+
+QString inUseText()
+{
+    return QCoreApplication::translate("Appliance", "Orvik 2.0 is in use by another program.");
+}
 
 std::vector<HidInterface> ListAppliances(HidTransport& transport)
 {
@@ -55,17 +74,16 @@ Result<> OpenDevice(HidTransport& transport, Progress& progress)
 {
     const std::vector<HidInterface> present = ListAppliances(transport);
     if (present.empty())
-        return logLine(QString::fromLatin1(kNotFoundLine));
+        return logLine(notFoundLine());
     const std::string& path = present.front().path;
     const Result<Claim> claim = transport.claim(path);
     if (claim.ok() && *claim == Claim::Busy)
-        return OperationError(kInUseText);
-    progress.log(QString::fromLatin1(kFoundLine));
+        return OperationError(inUseText());
+    progress.logStep(
+        QCoreApplication::translate("Appliance", "Orvik 2.0 found, vid: Vid_0483, pid: A04F"));
     const Result<> opened = claim.ok() ? transport.open(path) : Result<>(claim.error());
     if (!opened.ok()) {
-        const QString& reason = opened.error().text();
-        return logLine(QStringLiteral("Orvik 2.0 could not be opened: ") + reason +
-                       hintFor(reason));
+        return logLine(cannotOpenLine(opened.error().text()));
     }
     return {};
 }

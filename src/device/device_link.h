@@ -13,11 +13,9 @@ class Progress;
 inline constexpr std::uint16_t kOrvikVendorId = 0x0483;
 inline constexpr std::uint16_t kOrvikProductId = 0xA04F;
 // The line that says no appliance is attached.
-inline constexpr char kNotFoundLine[] = "Orvik 2.0 not found.";
-// The line that says the appliance was found, before it is opened.
-inline constexpr char kFoundLine[] = "Orvik 2.0 found, vid: Vid_0483, pid: A04F";
+QString notFoundLine();
 // The error box when another session has the appliance.
-inline const QString kInUseText = QStringLiteral("Orvik 2.0 is in use by another program.");
+QString inUseText();
 
 [[nodiscard]] inline bool isAppliance(const HidInterface& candidate)
 {

@@ -1,5 +1,7 @@
 #include "device/emulator.h"
 
+#include "files/file_access.h"
+
 #include <QtEndian>
 #include <algorithm>
 #include <chrono>
@@ -129,7 +131,7 @@ Result<> ApplianceEmulator::open(const std::string& path)
     const auto it = std::find_if(appliances_.begin(), appliances_.end(),
                                  [&](const Appliance& a) { return a.present && a.path == path; });
     if (it == appliances_.end())
-        return OperationError(QStringLiteral("No such device"));
+        return OperationError(systemReason(ENODEV));
     if (!it->openError.isEmpty())
         return OperationError(it->openError);
     open_ = &*it;

@@ -1,6 +1,7 @@
 #include "device/emulator_folder.h"
 
 #include "device/emulator_store.h"
+#include "files/file_access.h"
 
 #include <QDir>
 #include <QFile>
@@ -41,7 +42,7 @@ Result<Claim> FolderEmulator::claim(const std::string& path)
     const auto it =
         std::find_if(all.begin(), all.end(), [&](const Appliance& a) { return a.path == path; });
     if (it == all.end())
-        return OperationError(QStringLiteral("No such device"));
+        return OperationError(systemReason(ENODEV));
     if (claimed_ == &*it)
         return Claim::Taken;
     if (Result<> ended = endSession(); !ended.ok())

@@ -4,6 +4,7 @@
 #include "files/file_access.h"
 #include "files/native_names.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,7 +57,7 @@ std::optional<int> lookUp(const std::array<Name, N>& names, const QString& word)
 // mean nothing for its command.
 Result<Fault> parseFault(const QStringList& words)
 {
-    const OperationError none(QStringLiteral("not a fault"));
+    const OperationError none(QCoreApplication::translate("Emulator", "not a fault"));
     const auto command = lookUp(kCommandNames, words.value(0));
     const auto kind = std::find_if(std::begin(kFaultKinds), std::end(kFaultKinds),
                                    [&](const FaultKindRow& k) { return words.value(2) == k.name; });
@@ -81,14 +82,16 @@ Result<Fault> parseFault(const QStringList& words)
             fault.command == Command::WriteFirmwarePage ? kFirmwarePageLimit : kPageCount;
         if (page >= pages)
             return OperationError(
-                QStringLiteral("%1 pages run from 0 to %2").arg(words[0]).arg(pages - 1));
+                QCoreApplication::translate("Emulator", "%1 pages run from 0 to %2")
+                    .arg(words[0])
+                    .arg(pages - 1));
         fault.page = static_cast<std::uint16_t>(page);
     }
     // No other reply carries a checksum: the appliance would answer as if
     // nothing were wrong.
     if (fault.kind == FaultKind::BadChecksum && fault.command != Command::ReadConfigPage)
-        return OperationError(
-            QStringLiteral("bad-checksum is for read only, whose reply alone carries one"));
+        return OperationError(QCoreApplication::translate(
+            "Emulator", "bad-checksum is for read only, whose reply alone carries one"));
     return fault;
 }
 
@@ -150,14 +153,17 @@ Result<> loadAppliance(const QString& dir, Appliance& appliance)
 {
     const QDir d(dir);
     if (!d.mkpath(QStringLiteral(".")))
-        return OperationError(dir + QStringLiteral(": cannot create the directory"));
+        return OperationError(
+            QCoreApplication::translate("Emulator", "%1: cannot create the directory").arg(dir));
     // Its owner could plant links in it between root's looks and root's writes.
     struct stat folder {};
     if (::geteuid() == 0 && ::stat(QFile::encodeName(dir).constData(), &folder) == 0 &&
         folder.st_uid != 0)
-        return OperationError(dir + QStringLiteral(": the folder belongs to another user, who "
-                                                   "could plant links in it; as root, use a "
-                                                   "folder of root's own"));
+        return OperationError(
+            QCoreApplication::translate("Emulator",
+                                        "%1: the folder belongs to another user, who could plant "
+                                        "links in it; as root, use a folder of root's own")
+                .arg(dir));
     for (const auto& [name, bytes] :
          {std::pair{kVersionFile, QByteArray::number(appliance.firmwareVersion) + '\n'},
           std::pair{kFaultsFile, kFaultsTemplate}}) {
@@ -169,8 +175,10 @@ Result<> loadAppliance(const QString& dir, Appliance& appliance)
     // not as a file too large to read.
     const QFileInfo eepromFile(d.filePath(kEepromFile));
     const QString notAnImage =
-        eepromFile.filePath() +
-        QStringLiteral(": not an EEPROM image (it must be exactly %1 bytes)").arg(kImageSize);
+        QCoreApplication::translate("Emulator",
+                                    "%1: not an EEPROM image (it must be exactly %2 bytes)")
+            .arg(eepromFile.filePath())
+            .arg(kImageSize);
     if (eepromFile.isFile() && eepromFile.size() != kImageSize)
         return OperationError(notAnImage);
     std::array<std::optional<QByteArray>, 4> read;
@@ -199,8 +207,9 @@ Result<> loadAppliance(const QString& dir, Appliance& appliance)
         appliance.firmwareVersion = version->trimmed().toUInt(&ok);
         if (!ok)
             return OperationError(
-                d.filePath(kVersionFile) +
-                QStringLiteral(": not a firmware version in hundredths (such as 102)"));
+                QCoreApplication::translate(
+                    "Emulator", "%1: not a firmware version in hundredths (such as 102)")
+                    .arg(d.filePath(kVersionFile)));
     }
     if (faults) {
         if (Result<> plan = parseFaultPlan(QString::fromUtf8(*faults), appliance); !plan.ok())
@@ -272,8 +281,9 @@ Result<> parseFaultPlan(const QString& text, Appliance& appliance)
         } else if (const Result<Fault> fault = parseFault(words); fault.ok()) {
             appliance.faults.push_back(*fault);
         } else {
-            return OperationError(
-                QStringLiteral("line %1: %2: %3").arg(i + 1).arg(fault.errorText(), line));
+            return OperationError(QCoreApplication::translate("Emulator", "line %1: %2: %3")
+                                      .arg(i + 1)
+                                      .arg(fault.errorText(), line));
         }
     }
     return {};
@@ -281,8 +291,9 @@ Result<> parseFaultPlan(const QString& text, Appliance& appliance)
 
 QString unlistedFolderLine(const QString& dir, const QString& shownName)
 {
-    return QStringLiteral("%1/%2: not listed, since its name is not valid in this system's "
-                          "encoding")
+    return QCoreApplication::translate(
+               "Emulator",
+               "%1/%2: not listed, since its name is not valid in this system's encoding")
         .arg(dir, shownName);
 }
 

@@ -7,10 +7,20 @@
 #include "device/protocol.h"
 #include "files/file_access.h"
 
+#include <QCoreApplication>
 #include <QScopeGuard>
 #include <vector>
 
 namespace orvik {
+
+namespace {
+
+QString tooLong()
+{
+    return QCoreApplication::translate("Appliance", "Firmware file too long.");
+}
+
+} // namespace
 
 bool CarriedFirmware::find(int id) const
 {
@@ -31,11 +41,12 @@ Result<QByteArray> ReadFirmwareFile(const QString& path)
 {
     Result<QByteArray> file = readRegularFile(path, kUploadBufferSize);
     if (file.errorText() == tooLargeReason(kUploadBufferSize))
-        return refusal(kFirmwareTooLong);
+        return refusal(tooLong());
     if (!file.ok())
-        return refusal(QStringLiteral("Cannot open %1: %2.").arg(path, file.errorText()));
+        return refusal(QCoreApplication::translate("Appliance", "Cannot open %1: %2.")
+                           .arg(path, file.errorText()));
     if (file->isEmpty())
-        return refusal(kFirmwareEmpty);
+        return refusal(QCoreApplication::translate("Appliance", "Firmware file is empty."));
     return file;
 }
 
@@ -49,12 +60,14 @@ std::optional<QByteArray> FirmwareBytes::load(int id) const
 Result<> UploadFirmware(HidTransport& transport, const FirmwareSource& source, Progress& progress)
 {
     if (!source.find(kFirmwareResourceId))
-        return refusal(QStringLiteral("Firmware resource not found (FindResource)."));
+        return refusal(QCoreApplication::translate("Appliance",
+                                                   "Firmware resource not found (FindResource)."));
     const std::optional<QByteArray> image = source.load(kFirmwareResourceId);
     if (!image)
-        return refusal(QStringLiteral("Firmware resource not found (LoadResource)."));
+        return refusal(QCoreApplication::translate("Appliance",
+                                                   "Firmware resource not found (LoadResource)."));
     if (image->size() > kUploadBufferSize)
-        return refusal(kFirmwareTooLong);
+        return refusal(tooLong());
 
     const int pageCount = static_cast<int>((image->size() + kPageSize - 1) / kPageSize);
     // A fresh buffer for every upload, so the last page is always padded with
@@ -69,7 +82,7 @@ Result<> UploadFirmware(HidTransport& transport, const FirmwareSource& source, P
             const PageData page(buffer.data() + p * kPageSize, kPageSize);
             return WriteFirmwarePage(transport, page, static_cast<std::uint16_t>(p));
         },
-        QStringLiteral("Firmware upgrade success"), &transport);
+        QCoreApplication::translate("Appliance", "Firmware upgrade success"), &transport);
 }
 
 Result<> UploadFirmwareSession(HidTransport& transport, const FirmwareSource& source,

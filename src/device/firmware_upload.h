@@ -35,10 +35,6 @@ public:
     std::optional<QByteArray> load(int id) const override;
 };
 
-// The information boxes of an image that cannot be sent.
-inline const QString kFirmwareTooLong = QStringLiteral("Firmware file too long.");
-inline const QString kFirmwareEmpty = QStringLiteral("Firmware file is empty.");
-
 // The image in the regular file `path`, checked before any appliance is
 // opened: not empty, and no larger than the appliance takes, of which no more
 // is read; fails for the information box saying why it cannot be sent. Both

@@ -1,12 +1,13 @@
 #include "device/hidapi_transport.h"
 
 #include "device/hid_log.h"
+#include "files/file_access.h"
 
 #include <hidapi.h>
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cerrno>
-#include <cstring>
 
 namespace orvik {
 
@@ -59,9 +60,10 @@ Result<> HidapiTransport::open(const std::string& path)
     // own text is the fallback.
     const int error = errno;
     const QString hidReason = hidText(hid_error(nullptr));
-    const QString reason = error != 0            ? QString::fromLocal8Bit(std::strerror(error))
-                           : hidReason.isEmpty() ? QStringLiteral("unknown error")
-                                                 : hidReason;
+    const QString reason = error != 0 ? systemReason(error)
+                           : hidReason.isEmpty()
+                               ? QCoreApplication::translate("Appliance", "unknown error")
+                               : hidReason;
     qCDebug(lcHid).noquote() << "hid_open_path" << QString::fromStdString(path)
                              << "failed:" << reason << '/' << hidReason;
     return OperationError(reason);

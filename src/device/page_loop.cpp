@@ -2,16 +2,14 @@
 
 #include "device/progress.h"
 
+#include <QCoreApplication>
+
 namespace orvik {
 
-namespace {
-
-QString pageLine(const char* what, int page, int pageCount)
+QString pageLine(const char* words, int page, int pages)
 {
-    return QStringLiteral("%1%2/%3").arg(QLatin1String(what)).arg(page).arg(pageCount);
+    return QCoreApplication::translate("Appliance", words).arg(page).arg(pages);
 }
-
-} // namespace
 
 Result<> transferPages(Progress& progress, int pageCount, PageWords words,
                        const std::function<Result<>(int page)>& transfer,
@@ -22,7 +20,7 @@ Result<> transferPages(Progress& progress, int pageCount, PageWords words,
     for (int p = 0; p < pageCount; ++p) {
         if (!transfer(p).ok())
             return logLine(pageLine(words.failed, p + 1, pageCount));
-        progress.log(pageLine(words.done, p + 1, pageCount));
+        progress.logPage(words, p + 1, pageCount);
         progress.setProgress(p + 1);
     }
     if (keeper) {

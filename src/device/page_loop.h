@@ -1,21 +1,12 @@
 #pragma once
 
 #include "device/hid_transport.h"
+#include "device/progress.h"
 
 #include <QString>
 #include <functional>
 
 namespace orvik {
-
-class Progress;
-
-// What the log says of a page that went and of one that did not.
-struct PageWords {
-    const char* done;
-    const char* failed;
-};
-inline constexpr PageWords kPagesWritten{"Page written: ", "Page write error: "};
-inline constexpr PageWords kPagesRead{"Page read: ", "Page read error: "};
 
 // The page loop of every session: the progress bar from 0 to `pageCount`, a
 // log line per page counted from 1 ("Page written: 7/192"), then

@@ -2,6 +2,7 @@
 
 #include "device/hid_log.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <algorithm>
 #include <numeric>
@@ -101,6 +102,11 @@ Report buildRequest(Command command, std::uint16_t pageIndex, std::optional<Page
         qToLittleEndian(pageChecksum(*data), request.data() + kChecksumOffset);
     }
     return request;
+}
+
+QString firmwareVersionReadError()
+{
+    return QCoreApplication::translate("Appliance", "Firmware version read error.");
 }
 
 QString versionText(std::uint32_t hundredths)

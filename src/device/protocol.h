@@ -51,7 +51,7 @@ using PageBuffer = std::span<std::uint8_t, kPageSize>;
 // user sees only the session's line. On failure the output stays untouched.
 Result<std::uint32_t> QueryFirmwareVersion(HidTransport& transport);
 // Logged when the appliance does not tell its firmware version.
-inline const QString kFirmwareVersionReadError = QStringLiteral("Firmware version read error.");
+QString firmwareVersionReadError();
 
 Result<> ReadConfigPage(HidTransport& transport, PageBuffer destination, std::uint16_t pageIndex);
 Result<> WriteConfigPage(HidTransport& transport, PageData data, std::uint16_t pageIndex);

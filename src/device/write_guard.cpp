@@ -3,6 +3,7 @@
 #include "device/protocol.h"
 #include "files/file_access.h"
 
+#include <QCoreApplication>
 #include <atomic>
 #include <cerrno>
 #include <cstdint>
@@ -16,17 +17,27 @@ namespace orvik {
 
 namespace {
 
-constexpr char kInterrupted[] =
-    ": interrupted before anything was sent; the appliance is unchanged\n";
-constexpr char kFinishing[] =
-    ": finishing the write so that the appliance stays consistent; interrupt again to stop now\n";
+constexpr char kInterrupted[] = QT_TRANSLATE_NOOP(
+    "Appliance", "interrupted before anything was sent; the appliance is unchanged");
+constexpr char kFinishing[] = QT_TRANSLATE_NOOP(
+    "Appliance",
+    "finishing the write so that the appliance stays consistent; interrupt again to stop now");
 // What a stop leaves, by what was being written.
 constexpr const char* kStopped[] = {
-    ": stopped in the middle of the write; the appliance may hold part of the new "
-    "configuration and part of the old, so write the configuration again\n",
-    ": stopped in the middle of the upload; the appliance may hold only part of the new "
-    "firmware, so upload the firmware again\n",
+    QT_TRANSLATE_NOOP("Appliance",
+                      "stopped in the middle of the write; the appliance may hold part of the new "
+                      "configuration and part of the old, so write the configuration again"),
+    QT_TRANSLATE_NOOP("Appliance",
+                      "stopped in the middle of the upload; the appliance may hold only part of "
+                      "the new firmware, so upload the firmware again"),
 };
+
+// "program: text" and a line break, made before any signal can come.
+QByteArray programLine(const char* program, const char* text)
+{
+    return QByteArray(program) + ": " +
+           QCoreApplication::translate("Appliance", text).toLocal8Bit() + '\n';
+}
 
 // The handler's end of the pipe to the watcher; one guard lives at a time.
 std::atomic<int> gSignalPipe{-1};
@@ -62,9 +73,9 @@ HeldInterrupts::~HeldInterrupts()
 }
 
 WriteGuard::WriteGuard(const char* program, Written written, OpenLine* openLine)
-    : interruptedLine_(QByteArray(program) + kInterrupted),
-      finishingLine_(QByteArray(program) + kFinishing),
-      stopLine_(QByteArray(program) + kStopped[static_cast<int>(written)]), openLine_(openLine)
+    : interruptedLine_(programLine(program, kInterrupted)),
+      finishingLine_(programLine(program, kFinishing)),
+      stopLine_(programLine(program, kStopped[static_cast<int>(written)])), openLine_(openLine)
 {
     int fds[2];
     if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0) {

@@ -1,5 +1,6 @@
 #include "files/file_access.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -18,11 +19,6 @@ namespace orvik {
 
 namespace {
 
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
-
 // Why a file of this type cannot be read or replaced; empty for a regular file.
 QString notRegularReason(mode_t mode)
 {
@@ -31,14 +27,14 @@ QString notRegularReason(mode_t mode)
     if (S_ISDIR(mode))
         return systemReason(EISDIR);
     if (S_ISFIFO(mode))
-        return QStringLiteral("Is a FIFO, not a regular file");
+        return QCoreApplication::translate("Files", "Is a FIFO, not a regular file");
     if (S_ISCHR(mode) || S_ISBLK(mode))
-        return QStringLiteral("Is a device, not a regular file");
+        return QCoreApplication::translate("Files", "Is a device, not a regular file");
     if (S_ISSOCK(mode))
-        return QStringLiteral("Is a socket, not a regular file");
+        return QCoreApplication::translate("Files", "Is a socket, not a regular file");
     if (S_ISLNK(mode))
-        return QStringLiteral("Is a symbolic link, not a regular file");
-    return QStringLiteral("Not a regular file");
+        return QCoreApplication::translate("Files", "Is a symbolic link, not a regular file");
+    return QCoreApplication::translate("Files", "Not a regular file");
 }
 
 class Descriptor {
@@ -237,9 +233,19 @@ bool syncFolder(const QString& folder)
 
 } // namespace
 
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString updatedElsewhere()
+{
+    return QCoreApplication::translate("Files", "another program is updating it");
+}
+
 QString tooLargeReason(qint64 maxSize)
 {
-    return QStringLiteral("File too large (more than %1 bytes)").arg(maxSize);
+    return QCoreApplication::translate("Files", "File too large (more than %1 bytes)").arg(maxSize);
 }
 
 Result<> checkRegularFile(const QString& path, qint64 maxSize)
@@ -402,7 +408,7 @@ FileUpdateLock::~FileUpdateLock()
 Result<> FileUpdateLock::taken() const
 {
     if (busy_)
-        return OperationError(kUpdatedElsewhere);
+        return OperationError(updatedElsewhere());
     return {};
 }
 

@@ -30,6 +30,8 @@ Result<QByteArray> readRegularFile(const QString& path, qint64 maxSize,
                                    LastLink last = LastLink::Followed);
 // The reason readRegularFile gives for a file of more than `maxSize` bytes.
 QString tooLargeReason(qint64 maxSize);
+// The system's text for `error` (an errno value), as the system says it.
+QString systemReason(int error);
 
 // Whether readRegularFile would take the file at `path`: the same refusals,
 // but the file is only opened, not read.
@@ -59,7 +61,7 @@ Result<> writeFileAtomically(const QString& path, std::span<const QByteArrayView
 [[noreturn]] void exitBetweenFileWrites(int status);
 
 // Why an update did not start: another program has the file.
-inline const QString kUpdatedElsewhere = QStringLiteral("another program is updating it");
+QString updatedElsewhere();
 
 // While it lives, this process alone updates the existing regular file at
 // `path` (links followed as writeFileAtomically follows them): an exclusive
@@ -77,7 +79,7 @@ public:
     FileUpdateLock(const FileUpdateLock&) = delete;
     FileUpdateLock& operator=(const FileUpdateLock&) = delete;
 
-    // Fails with kUpdatedElsewhere when another program held the file
+    // Fails with updatedElsewhere() when another program held the file
     // throughout.
     [[nodiscard]] Result<> taken() const;
 

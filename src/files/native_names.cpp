@@ -1,6 +1,7 @@
 #include "files/native_names.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 
 namespace orvik {
@@ -61,7 +62,8 @@ QString unusableArgument(int argc, const char* const* argv)
 
 QString unusableArgumentMessage(const QString& shown)
 {
-    return QStringLiteral("the argument '%1' cannot be used (not valid in this system's encoding)")
+    return QCoreApplication::translate(
+               "Files", "the argument '%1' cannot be used (not valid in this system's encoding)")
         .arg(shown);
 }
 

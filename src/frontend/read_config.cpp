@@ -4,13 +4,16 @@
 #include "device/protocol.h"
 #include "frontend/reporter.h"
 
+#include <QCoreApplication>
+
 namespace orvik {
 
 namespace {
 
 QString versionNotice(std::uint32_t version)
 {
-    return QStringLiteral("Firmware version: ") + versionText(version);
+    return QCoreApplication::translate("Appliance", "Firmware version: %1")
+        .arg(versionText(version));
 }
 
 } // namespace
@@ -19,7 +22,7 @@ Result<> ShowFirmwareVersion(HidTransport& transport, Reporter& reporter)
 {
     const Result<std::uint32_t> version = QueryFirmwareVersion(transport);
     if (!version.ok())
-        return logLine(kFirmwareVersionReadError);
+        return logLine(firmwareVersionReadError());
     reporter.notice(versionNotice(*version));
     return {};
 }
@@ -36,14 +39,15 @@ bool ReadConfigSession(Settings& settings, ConfigImage& received, HidTransport& 
     if (!tell(reporter, fetch))
         return false;
     if (!CheckEepromImage(received)) {
-        reporter.log(kEepromChecksumError);
+        reporter.log(eepromChecksumError());
         return false;
     }
     // A refused image does not end the session, which goes on to show the
     // firmware version: the user reads the refusal first.
     const bool read = tell(reporter, UnpackConfigImage(received, settings));
-    reporter.log(read ? QStringLiteral("Eeprom read success.")
-                      : QStringLiteral("Eeprom read error. Please reload configuration."));
+    reporter.log(read ? QCoreApplication::translate("Appliance", "Eeprom read success.")
+                      : QCoreApplication::translate(
+                            "Appliance", "Eeprom read error. Please reload configuration."));
 
     const auto closer = closeOnExit(transport);
     if (tell(reporter, OpenDevice(transport, reporter))) {

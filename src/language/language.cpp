@@ -15,6 +15,14 @@ const QString kFolder = QStringLiteral(":/i18n");
 const QString kPrefix = QStringLiteral("orvik_");
 const QString kSuffix = QStringLiteral(".qm");
 
+// Texts of Qt's that its own translations (Debian 12's) leave in English in
+// one of our languages. They are marked here so that the program's
+// translation, consulted before Qt's, words them.
+[[maybe_unused]] const char* const kQtTexts[] = {
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help on commandline options."),
+    QT_TRANSLATE_NOOP("QCommandLineParser", "Displays help including Qt specific options."),
+};
+
 } // namespace
 
 QStringList translatedLanguages()

@@ -2,6 +2,8 @@
 
 #include "settings/latin1.h"
 
+#include <QCoreApplication>
+
 namespace orvik {
 
 namespace {
@@ -33,8 +35,10 @@ std::optional<QString> passcodeWarning(const QString& login, const QString& pass
     const int expected = aprsPasscode(login);
     if (password == QString::number(expected) || password == QLatin1String("-1"))
         return std::nullopt;
-    return QStringLiteral("APRS-IS password does not match the login %1 (expected %2); the "
-                          "servers will accept the login but ignore its reports.")
+    return QCoreApplication::translate("Validation",
+                                       "APRS-IS password does not match the login %1 (expected "
+                                       "%2); the servers will accept the login but ignore its "
+                                       "reports.")
         .arg(QString::fromLatin1(callsignOf(login)))
         .arg(expected);
 }

@@ -11,9 +11,14 @@
 
 namespace orvik {
 
-inline const QString kAppTitle = QStringLiteral("Orvik 2.0 Configurator");
+// The application's title as the configuration file keeps it, and the main
+// window's caption; the window shows them in the user's language.
+inline constexpr char kAppTitleText[] = QT_TRANSLATE_NOOP("Window", "Orvik 2.0 Configurator");
+inline const QString kAppTitle = QString::fromLatin1(kAppTitleText);
 inline const QString kVersionText = QString::fromLatin1(kVersionLiteral);
 inline const QString kCaption = kAppTitle + QLatin1Char(' ') + kVersionText;
+QString shownAppTitle();
+QString shownCaption();
 
 enum class Tab {
     Device,
@@ -27,6 +32,7 @@ enum class Tab {
     WeatherUnderground,
 };
 inline constexpr int kTabCount = 9;
+// In the user's language, as every text of the catalogue where it is shown.
 QString tabCaption(Tab tab);
 
 enum class Kind { Text, List, Check };
@@ -42,6 +48,12 @@ struct Place {
     // or headings elsewhere; empty: it ends just left of the control.
     std::optional<int> labelLeft = {};
 };
+
+// A text the window shows as its tables keep it, in English (a label, a
+// tooltip, a list item, a heading, a button's caption), in the user's
+// language. The tables mark their texts for translation in the context
+// "Window".
+QString shown(const QString& text);
 
 struct SettingDef {
     Setting id;

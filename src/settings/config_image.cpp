@@ -6,6 +6,7 @@
 #include "settings/settings.h"
 #include "settings/validation.h"
 
+#include <QCoreApplication>
 #include <QtEndian>
 #include <algorithm>
 #include <cstring>
@@ -391,9 +392,11 @@ Result<> UnpackConfigImage(const ConfigImage& received, Settings& settings)
         const QString device = received[kConfigVersionOffset] == 'v'
                                    ? readText(received.data() + kConfigVersionOffset,
                                               kVersionEnd - kConfigVersionOffset)
-                                   : QStringLiteral("unknown");
-        return refusal(QStringLiteral("Uncompatible configuration version:\nDevice: ") + device +
-                       QStringLiteral("\nConfigurator: ") + kVersionText);
+                                   : QCoreApplication::translate("Image", "unknown");
+        return refusal(
+            QCoreApplication::translate(
+                "Image", "Uncompatible configuration version:\nDevice: %1\nConfigurator: %2")
+                .arg(device, kVersionText));
     }
     for (const Field& field : kLayout) {
         if (!isClockField(field.setting))

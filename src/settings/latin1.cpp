@@ -1,5 +1,7 @@
 #include "settings/latin1.h"
 
+#include <QCoreApplication>
+
 namespace orvik {
 
 std::optional<QByteArray> toLatin1(const QString& text)
@@ -21,8 +23,9 @@ void upperCase(QByteArray& bytes)
 
 QString latin1RefusalMessage(const QString& setting)
 {
-    return QStringLiteral("%1 - holds a character that cannot be stored (only Latin-1 characters "
-                          "are allowed).")
+    return QCoreApplication::translate("Validation",
+                                       "%1 - holds a character that cannot be stored (only "
+                                       "Latin-1 characters are allowed).")
         .arg(setting);
 }
 
@@ -34,8 +37,9 @@ bool breaksALine(const QString& text)
 
 QString lineBreakRefusalMessage(const QString& setting)
 {
-    return QStringLiteral("%1 - holds a character that cannot be stored (a line of a "
-                          "configuration file cannot hold a line break or NUL).")
+    return QCoreApplication::translate("Validation",
+                                       "%1 - holds a character that cannot be stored (a line of "
+                                       "a configuration file cannot hold a line break or NUL).")
         .arg(setting);
 }
 

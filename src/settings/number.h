@@ -2,6 +2,7 @@
 
 #include "files/result.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 #include <optional>
@@ -13,7 +14,9 @@ namespace orvik {
 class ConversionError : public OperationError {
 public:
     explicit ConversionError(const QString& field)
-        : OperationError(QStringLiteral("'%1' is not a valid integer value").arg(field))
+        : OperationError(
+              QCoreApplication::translate("Validation", "'%1' is not a valid integer value")
+                  .arg(field))
     {}
 };
 

@@ -6,15 +6,34 @@
 #include "settings/number.h"
 #include "settings/settings.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace orvik {
 
 namespace {
 
-QString rangeMessage(const QString& what, int low, int high)
+using Message = std::function<QString()>;
+
+// A message that is one whole text.
+Message fixed(const char* text)
 {
-    return QStringLiteral("%1 - range error (%2 - %3).").arg(what).arg(low).arg(high);
+    return [text] { return QCoreApplication::translate("Validation", text); };
+}
+
+// "`what` - range error (low - high).", `what` being a text marked in the
+// context "Validation", with `number` for its "%1" where it has one.
+Message rangeMessage(const char* what, int low, int high, int number = 0)
+{
+    return [=] {
+        QString subject = QCoreApplication::translate("Validation", what);
+        if (number != 0)
+            subject = subject.arg(number);
+        return QCoreApplication::translate("Validation", "%1 - range error (%2 - %3).")
+            .arg(subject)
+            .arg(low)
+            .arg(high);
+    };
 }
 
 // What the image cannot keep: a text longer than its field, a character
@@ -29,11 +48,14 @@ void addStorageRules(std::vector<Rule>& r)
             continue;
         // Never more than the field holds, whatever the catalogue says.
         const int limit = std::min(def.maxLength, room);
-        r.push_back({def.id, Test::FitsField, 0, limit,
-                     QStringLiteral("%1 - text too long (at most %2 characters).")
-                         .arg(def.name)
-                         .arg(limit)});
-        r.push_back({def.id, Test::Latin1, 0, 0, latin1RefusalMessage(def.name)});
+        const QString name = def.name;
+        r.push_back({def.id, Test::FitsField, 0, limit, [name, limit] {
+                         return QCoreApplication::translate(
+                                    "Validation", "%1 - text too long (at most %n characters).",
+                                    nullptr, limit)
+                             .arg(name);
+                     }});
+        r.push_back({def.id, Test::Latin1, 0, 0, [name] { return latin1RefusalMessage(name); }});
     }
     const struct {
         Setting setting;
@@ -41,75 +63,94 @@ void addStorageRules(std::vector<Rule>& r)
         int low;
         int high;
     } ranges[] = {
-        {Setting::telnet_port, "Telnet port", 0, 65535},
-        {Setting::www_port, "WWW port", 0, 65535},
-        {Setting::Rtcyear, "RTC year", 1000, 9999},
-        {Setting::Rtcmonth, "RTC month", 1, 12},
-        {Setting::Rtcday, "RTC day", 1, 31},
-        {Setting::Rtchour, "RTC hour", 0, 23},
-        {Setting::Rtcmin, "RTC minute", 0, 59},
+        {Setting::telnet_port, QT_TRANSLATE_NOOP("Validation", "Telnet port"), 0, 65535},
+        {Setting::www_port, QT_TRANSLATE_NOOP("Validation", "WWW port"), 0, 65535},
+        {Setting::Rtcyear, QT_TRANSLATE_NOOP("Validation", "RTC year"), 1000, 9999},
+        {Setting::Rtcmonth, QT_TRANSLATE_NOOP("Validation", "RTC month"), 1, 12},
+        {Setting::Rtcday, QT_TRANSLATE_NOOP("Validation", "RTC day"), 1, 31},
+        {Setting::Rtchour, QT_TRANSLATE_NOOP("Validation", "RTC hour"), 0, 23},
+        {Setting::Rtcmin, QT_TRANSLATE_NOOP("Validation", "RTC minute"), 0, 59},
     };
     for (const auto& [setting, what, low, high] : ranges)
-        r.push_back(
-            {setting, Test::Range, low, high, rangeMessage(QLatin1String(what), low, high)});
+        r.push_back({setting, Test::Range, low, high, rangeMessage(what, low, high)});
 }
 
 std::vector<Rule> buildRules()
 {
-    const QString latitude =
-        QStringLiteral("Our latitude - syntax error (e.g. 5221.60N, format: DDMM.MM).");
+    const Message latitude = fixed(QT_TRANSLATE_NOOP(
+        "Validation", "Our latitude - syntax error (e.g. 5221.60N, format: DDMM.MM)."));
     std::vector<Rule> r = {
         {Setting::Latitude, Test::Length, 8, 0, latitude},
         {Setting::Latitude, Test::Latitude, 0, 0, latitude},
         {Setting::Longitude, Test::Length, 9, 0,
-         "Our longitude - syntax error (e.g. 01653.63E, format DDDMM.MM)."},
+         fixed(QT_TRANSLATE_NOOP("Validation",
+                                 "Our longitude - syntax error (e.g. 01653.63E, format "
+                                 "DDDMM.MM)."))},
         {Setting::Longitude, Test::Longitude, 0, 0,
-         "Our longitude - syntax error (e.g. 01653.63E, format: DDDMM.MM)."},
+         fixed(QT_TRANSLATE_NOOP("Validation",
+                                 "Our longitude - syntax error (e.g. 01653.63E, format: "
+                                 "DDDMM.MM)."))},
     };
-    const std::pair<Setting, const char*> octetRows[] = {{Setting::Ipaddr0, "IP Address"},
-                                                         {Setting::Ipmask0, "IP Mask"},
-                                                         {Setting::Ipgate0, "Gateway"},
-                                                         {Setting::Ipdns0, "DNS"}};
+    const std::pair<Setting, const char*> octetRows[] = {
+        {Setting::Ipaddr0, QT_TRANSLATE_NOOP("Validation", "IP Address")},
+        {Setting::Ipmask0, QT_TRANSLATE_NOOP("Validation", "IP Mask")},
+        {Setting::Ipgate0, QT_TRANSLATE_NOOP("Validation", "Gateway")},
+        {Setting::Ipdns0, QT_TRANSLATE_NOOP("Validation", "DNS")}};
     for (const auto& [first, label] : octetRows) {
         for (int i = 0; i < 4; ++i)
-            r.push_back({settingAfter(first, i), Test::Range, 0, 255,
-                         rangeMessage(QLatin1String(label), 0, 255)});
+            r.push_back({settingAfter(first, i), Test::Range, 0, 255, rangeMessage(label, 0, 255)});
     }
     r.push_back({Setting::telnet_port, Test::Number});
     r.push_back({Setting::www_port, Test::Number});
     for (const Setting field : kClockFields)
         r.push_back({field, Test::Number});
-    r.push_back({Setting::Callsign, Test::NotEmpty, 0, 0, "Callsign - too short (e.g. NOCALL-4)."});
-    r.push_back({Setting::Ssid, Test::Range, 0, 15, "Callsign - SSID range error (0 - 15)."});
+    r.push_back({Setting::Callsign, Test::NotEmpty, 0, 0,
+                 fixed(QT_TRANSLATE_NOOP("Validation", "Callsign - too short (e.g. NOCALL-4)."))});
+    r.push_back({Setting::Ssid, Test::Range, 0, 15,
+                 fixed(QT_TRANSLATE_NOOP("Validation", "Callsign - SSID range error (0 - 15)."))});
     for (int i = 1; i <= 3; ++i)
-        r.push_back({settingAfter(Setting::Aprsis1_port, 2 * (i - 1)), Test::RangeOrEmpty, 0, 65535,
-                     rangeMessage(QStringLiteral("APRS-IS Server %1 Port").arg(i), 0, 65535)});
-    r.push_back({Setting::Weather_dest_string, Test::NotEmpty, 0, 0,
-                 "Weather destination - too short (e.g. APXQ08)."});
+        r.push_back(
+            {settingAfter(Setting::Aprsis1_port, 2 * (i - 1)), Test::RangeOrEmpty, 0, 65535,
+             rangeMessage(QT_TRANSLATE_NOOP("Validation", "APRS-IS Server %1 Port"), 0, 65535, i)});
+    r.push_back(
+        {Setting::Weather_dest_string, Test::NotEmpty, 0, 0,
+         fixed(QT_TRANSLATE_NOOP("Validation", "Weather destination - too short (e.g. APXQ08)."))});
     r.push_back({Setting::Weather_dest_ssid, Test::RangeOrFail, 0, 15,
-                 "Weather destination - SSID range error (0 - 15)."});
+                 fixed(QT_TRANSLATE_NOOP("Validation",
+                                         "Weather destination - SSID range error (0 - 15)."))});
     r.push_back({Setting::Weather_txrate_aprsis, Test::ZeroOrRange, 5, 1440,
-                 "Weather report tx rate (APRSIS) range error (5 - 1440)."});
-    r.push_back({Setting::Weather_comment, Test::Printable, 0, 0,
-                 "Weather report comment - forbidden characters."});
+                 fixed(QT_TRANSLATE_NOOP(
+                     "Validation", "Weather report tx rate (APRSIS) range error (5 - 1440)."))});
+    r.push_back(
+        {Setting::Weather_comment, Test::Printable, 0, 0,
+         fixed(QT_TRANSLATE_NOOP("Validation", "Weather report comment - forbidden characters."))});
     for (int n = 1; n <= kBeaconCount; ++n) {
         const auto name = [n](Setting firstBeacons) { return beaconField(n, firstBeacons); };
-        const auto message = [n](const char* text) {
-            return QStringLiteral("Beacon %1 %2").arg(n).arg(QLatin1String(text));
+        // A whole sentence, "%1" standing for the beacon's number.
+        const auto message = [n](const char* text) -> Message {
+            return [n, text] { return QCoreApplication::translate("Validation", text).arg(n); };
         };
         r.push_back({name(Setting::Beacon1_dest_string), Test::NotEmpty, 0, 0,
-                     message("destination - too short (e.g. APXQ08).")});
+                     message(QT_TRANSLATE_NOOP(
+                         "Validation", "Beacon %1 destination - too short (e.g. APXQ08)."))});
         r.push_back({name(Setting::Beacon1_dest_ssid), Test::RangeOrFail, 0, 15,
-                     message("destination - SSID range error (0 - 15).")});
-        r.push_back({name(Setting::Beacon1_txrate_aprsis), Test::ZeroOrRange, 5, 1440,
-                     message("tx rate (APRSIS) range error (5 - 1440), or 0 to disable.")});
+                     message(QT_TRANSLATE_NOOP(
+                         "Validation", "Beacon %1 destination - SSID range error (0 - 15)."))});
+        r.push_back(
+            {name(Setting::Beacon1_txrate_aprsis), Test::ZeroOrRange, 5, 1440,
+             message(QT_TRANSLATE_NOOP("Validation", "Beacon %1 tx rate (APRSIS) range "
+                                                     "error (5 - 1440), or 0 to disable."))});
         r.push_back({name(Setting::Beacon1_msg), Test::Printable, 0, 0,
-                     message("message - forbidden characters.")});
+                     message(QT_TRANSLATE_NOOP("Validation",
+                                               "Beacon %1 message - forbidden characters."))});
     }
     r.push_back({Setting::WU_normalrate, Test::Range, 1, 240,
-                 "WeatherUnderground normal send rate range error (1 - 240)."});
-    r.push_back({Setting::WU_rapidfirerate, Test::Range, 5, 60,
-                 "WeatherUnderground \"Rapid fire\" send rate range error (5 - 60)."});
+                 fixed(QT_TRANSLATE_NOOP(
+                     "Validation", "WeatherUnderground normal send rate range error (1 - 240)."))});
+    r.push_back(
+        {Setting::WU_rapidfirerate, Test::Range, 5, 60,
+         fixed(QT_TRANSLATE_NOOP(
+             "Validation", "WeatherUnderground \"Rapid fire\" send rate range error (5 - 60)."))});
     addStorageRules(r);
     return r;
 }
@@ -196,7 +237,7 @@ std::optional<QString> firstFault(const Settings& settings, Setting setting)
 {
     for (const Rule& rule : validationRules()) {
         if (rule.setting == setting && !passes(rule, settings.text(setting)))
-            return rule.message;
+            return rule.message ? rule.message() : QString();
     }
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include "settings/setting_id.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -31,7 +32,9 @@ struct Rule {
     Test test;
     int low = 0;
     int high = 0;
-    QString message; // empty: only a conversion error can stop the write
+    // What the user reads when the text fails, in the user's language; none:
+    // only a conversion error can stop the write.
+    std::function<QString()> message = {};
 };
 
 // The checks made before a configuration is written, in the order they are

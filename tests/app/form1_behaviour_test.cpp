@@ -385,11 +385,11 @@ TEST(Form1Behaviour, AnErrorEndsTheOperationInTheErrorBox)
     rig.form.Button1Click();
     holder.closeWriteChannel();
     ASSERT_TRUE(holder.waitForFinished(-1));
-    EXPECT_EQ(
-        rig.dialogs.seen.filter("error: "),
-        QStringList({"error: '1x8' is not a valid integer value.",
-                     "error: Unable to write to /nonexistent-folder/orvik.cfg.",
-                     "error: Unable to write to " + held + ": " + orvik::kUpdatedElsewhere + "."}));
+    EXPECT_EQ(rig.dialogs.seen.filter("error: "),
+              QStringList(
+                  {"error: '1x8' is not a valid integer value.",
+                   "error: Unable to write to /nonexistent-folder/orvik.cfg.",
+                   "error: Unable to write to " + held + ": " + orvik::updatedElsewhere() + "."}));
     EXPECT_EQ(QFileInfo(held).size(), 0);
     EXPECT_FALSE(QFile::exists(QDir::tempPath() + "/orvik-window-test-never-written.cfg"));
     EXPECT_TRUE(child<QPushButton>(rig.form, "Button1")->isEnabled());

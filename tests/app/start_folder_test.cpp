@@ -105,7 +105,7 @@ TEST(StartFolder, OpenDialogProposesNoName)
     });
     orvik::QtDialogs dialogs(nullptr);
     const QString chosen = dialogs.getOpenFileName(
-        orvik::configStartFolder(dir.filePath("program")), {}, orvik::kConfigFileFilter);
+        orvik::configStartFolder(dir.filePath("program")), {}, orvik::configFileFilter());
     EXPECT_EQ(chosen, "");
     EXPECT_EQ(shownFolder, dir.filePath("home"));
     EXPECT_EQ(proposed, "");

@@ -64,7 +64,7 @@ TEST_F(OrvikctlSave, TwoUpdatesOfOneFileAtOnceBothLand)
     const Result<QByteArray> before = readRegularFile(a, kMaxIniFileSize);
     QProcess save;
     ASSERT_TRUE(test::startOrvikctl(save, {"save", a, "--set", "Callsign=SP9XYZ", "-o", a},
-                                    "orvikctl: waiting for " + a + ": " + kUpdatedElsewhere));
+                                    "orvikctl: waiting for " + a + ": " + updatedElsewhere()));
     const IniEntry comment{"Weather", "Weather_comment", "kept"};
     EXPECT_TRUE(writeFileAtomically(a, IniDocument(*before).updated({&comment, 1}).pieces()).ok());
     ::close(fd);
@@ -124,7 +124,7 @@ TEST_F(OrvikctlSave, Failures)
         {{"save", "-o", fifo},
          1,
          "orvikctl: cannot write " + fifo + ": Is a FIFO, not a regular file\n"},
-        {{"save", "-o", image}, 1, "orvikctl: cannot write " + image + ": " + kNotIniText + "\n"},
+        {{"save", "-o", image}, 1, "orvikctl: cannot write " + image + ": " + notIniText() + "\n"},
         {{"pack", "-o", fifo},
          1,
          "orvikctl: cannot write " + fifo + ": Is a FIFO, not a regular file\n"},
