@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QSet>
 #include <QToolTip>
+#include <QTranslator>
 #include <gtest/gtest.h>
 
 namespace {
@@ -76,6 +77,19 @@ QString shownText(const QWidget* w)
     return {};
 }
 
+// The widgets of `window` that show a fixed text, in the order they were
+// made: the same in every language.
+QList<const QWidget*> textWidgets(const QWidget& window)
+{
+    QList<const QWidget*> widgets;
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        if (qobject_cast<const QLabel*>(w) || qobject_cast<const QAbstractButton*>(w) ||
+            qobject_cast<const QGroupBox*>(w))
+            widgets << w;
+    }
+    return widgets;
+}
+
 // Where a widget of the main window stands: its tab's caption, or "".
 QString whereIn(const TForm1& form, const QWidget* w)
 {
@@ -100,10 +114,9 @@ std::string fontOf(const QWidget& w)
 
 TEST(TextFit, EveryFixedTextFitsItsPlace)
 {
-    // The window makes its widgets in the same order in every language: its
-    // English texts name them.
+    // The English texts name the widgets in every language.
     orvik::test::Form1Rig english;
-    const QList<QWidget*> englishWidgets = english.form.findChildren<QWidget*>();
+    const QList<const QWidget*> englishWidgets = textWidgets(english.form);
     QMultiHash<QString, qsizetype> shown; // "where|text", and where in that order
     for (qsizetype i = 0; i < englishWidgets.size(); ++i) {
         const QWidget* w = englishWidgets[i];
@@ -128,7 +141,7 @@ TEST(TextFit, EveryFixedTextFitsItsPlace)
         orvik::test::Form1Rig rig;
         const TForm1& form = rig.form;
         SCOPED_TRACE(fontOf(form));
-        const QList<QWidget*> widgets = form.findChildren<QWidget*>();
+        const QList<const QWidget*> widgets = textWidgets(form);
         ASSERT_EQ(widgets.size(), englishWidgets.size());
         for (auto it = shown.cbegin(); it != shown.cend(); ++it) {
             const QWidget& w = *widgets[it.value()];
@@ -162,6 +175,40 @@ TEST(TextFit, EveryFixedTextFitsItsPlace)
             EXPECT_LE(line->geometry().right(), 250) << line->text().toStdString();
         }
     }
+}
+
+// Says every text it is asked for in brackets: a text shown without being
+// asked for in the user's language stays bare.
+class Bracketing : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override
+    {
+        return '[' + QString::fromUtf8(source) + ']';
+    }
+};
+
+TEST(TextFit, EveryTextIsAskedForInTheUsersLanguage)
+{
+    ensureApplication();
+    Bracketing bracketing;
+    QCoreApplication::installTranslator(&bracketing);
+    {
+        orvik::test::Form1Rig rig;
+        rig.form.settings().setText("Latitude", "x"); // its fault in its tooltip
+        TForm2 dialog;
+        QList<const QWidget*> widgets = textWidgets(rig.form) + textWidgets(dialog);
+        widgets << rig.form.findChild<QWidget*>("Latitude") << &rig.form << &dialog;
+        for (const QWidget* w : widgets) {
+            for (const QString& text : {shownText(w), w->toolTip(), w->accessibleName(),
+                                        w->isWindow() ? w->windowTitle() : QString()}) {
+                for (const QString& line : text.split('\n', Qt::SkipEmptyParts))
+                    EXPECT_TRUE(line.startsWith('['))
+                        << w->objectName().toStdString() << ": " << line.toStdString();
+            }
+        }
+    }
+    QCoreApplication::removeTranslator(&bracketing);
 }
 
 } // namespace

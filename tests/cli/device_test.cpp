@@ -2,6 +2,7 @@
 #include "support/emulator_cli.h"
 #include "support/resource_limit.h"
 #include "support/run_orvikctl.h"
+#include "support/translated_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -85,14 +86,30 @@ TEST_F(OrvikctlDevice, StateFilesShapeTheAppliance)
         QStringList args;
         int status;
         QString errEnd;
+        QString locale = {};
     } rows[] = {
         {"version 101", "101\n", "", {"write"}, 1, writeBox},
+        {"version 101, in German",
+         "101",
+         "",
+         {"write"},
+         1,
+         test::kGermanOldFirmware,
+         test::kGerman},
+        {"written, in German", "102", "", {"write"}, 0, test::kGermanWritten, test::kGerman},
         {"refused seventh page",
          "102",
          "# comment\nwrite 6 refuse\n",
          {"write"},
          1,
          "Page written: 6/192\nPage write error: 7/192\n"},
+        {"refused seventh page, in Polish",
+         "102",
+         "write 6 refuse\n",
+         {"write"},
+         1,
+         test::kPolishRefusedPage,
+         test::kPolish},
         {"no version reply",
          "102",
          "version * no-reply",
@@ -132,7 +149,7 @@ TEST_F(OrvikctlDevice, StateFilesShapeTheAppliance)
         ASSERT_TRUE(QDir().mkpath(emu));
         put("firmware-version", row.version);
         put("faults", row.faults);
-        const CliRun r = run(row.args);
+        const CliRun r = test::runCliIn(row.locale, QStringList{"--emulator", emu} + row.args);
         EXPECT_EQ(r.status, row.status);
         EXPECT_TRUE(r.err.endsWith(row.errEnd)) << r.err.right(300).toStdString();
     }

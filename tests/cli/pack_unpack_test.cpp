@@ -1,6 +1,7 @@
 #include "support/expected_image.h"
 #include "support/qt_print.h"
 #include "support/run_orvikctl.h"
+#include "support/translated_lines.h"
 #include "support/validation_cases.h"
 
 #include <gtest/gtest.h>
@@ -165,6 +166,11 @@ TEST_F(OrvikctlPackUnpack, CheckListsEveryFaultOfAFileInRuleOrderAndWarnsOfThePa
                   .arg(test::messageOf(test::kLat), "'x' is not a valid integer value.",
                        test::kNocallPasscodeWarning, "Beacon 3 message - forbidden characters.",
                        test::messageOf(test::kRtcMonth), test::messageOf(test::kLongCall)));
+    // In German the messages are, the setting names and "warning:" are not.
+    const CliRun german =
+        test::runCliIn(test::kGerman, {"check", path("faults.cfg"), "--set", "Rtcmonth=13"});
+    EXPECT_EQ(german.status, 1);
+    EXPECT_EQ(german.out, test::kGermanCheck);
 
     const CliRun clean =
         runCli({"check", path("faults.cfg"), "--set", "Rtcmonth=13", "--set", "Uploadpctime=1",

@@ -2,6 +2,7 @@
 #include "support/run_orvikctl.h"
 #include "support/source_files.h"
 #include "support/temp_files.h"
+#include "support/translated_lines.h"
 
 #include <gtest/gtest.h>
 
@@ -38,6 +39,7 @@ TEST_F(OrvikctlUsage, MisuseIsOneLineAndExitStatusTwoBeforeAnythingIsTouched)
     const struct {
         QStringList args;
         QString err;
+        QString locale = {};
     } rows[] = {
         {{"show", "-o", "x"}, "show takes no option -o (see orvikctl show --help)"},
         {{"show", "--backup", "x"}, "show takes no option --backup (see orvikctl show --help)"},
@@ -70,10 +72,12 @@ TEST_F(OrvikctlUsage, MisuseIsOneLineAndExitStatusTwoBeforeAnythingIsTouched)
          "unexpected value after '--verbose' (see orvikctl info --help)"},
         {{"--emulator", "emu", "write", "--image", "a.bin", "a.cfg"},
          "write --image takes no configuration file and no --set (see orvikctl write --help)"},
+        {{"frobnicate"}, test::kPolishUnknownCommand, test::kPolish},
+        {{"save", "-o", "a.cfg", "--set", "Nope=1"}, test::kGermanUnknownSetting, test::kGerman},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.args.join(' ').toStdString());
-        const CliRun r = runCli(row.args);
+        const CliRun r = test::runCliIn(row.locale, row.args);
         EXPECT_EQ(r.status, 2);
         EXPECT_EQ(r.err, "orvikctl: " + row.err + '\n');
         EXPECT_EQ(r.out, "");
@@ -137,6 +141,7 @@ TEST_F(OrvikctlUsage, HelpIsPerCommand)
         QString usage;
         QStringList offers;
         QStringList lacks;
+        QString locale = {};
     } rows[] = {
         {{"--help"},
          "Usage: orvikctl COMMAND [options] [arguments]",
@@ -155,10 +160,20 @@ TEST_F(OrvikctlUsage, HelpIsPerCommand)
          "Usage: orvikctl save [options] -o FILE [CONFIG.cfg]",
          {"--time"},
          {"--image"}},
+        {{"--help"},
+         test::kPolishUsage,
+         {"  upload-firmware ", "--device <PATH|SERIAL>", "--version"},
+         {"--backup"},
+         test::kPolish},
+        {{"write", "--help"},
+         test::kGermanWriteUsage,
+         {"--backup <FILE>"},
+         {"-o <FILE>"},
+         test::kGerman},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.args.join(' ').toStdString());
-        const CliRun r = runCli(row.args);
+        const CliRun r = test::runCliIn(row.locale, row.args);
         EXPECT_EQ(r.status, 0);
         EXPECT_EQ(r.err, "");
         EXPECT_TRUE(r.out.startsWith(row.usage + '\n')) << r.out.toStdString();
@@ -212,6 +227,34 @@ TEST_F(OrvikctlUsage, EveryCommandIsDocumented)
     offered.removeAll(QString());
     offered.sort();
     EXPECT_EQ(offered, commands);
+}
+
+// The first of the user's languages that orvikctl speaks, as Qt reads the
+// locale; English for any other, and whatever LANGUAGE says under LC_ALL=C.
+TEST_F(OrvikctlUsage, SpeaksTheLanguageTheLocaleAsksFor)
+{
+    const QString polish = "orvikctl: " + test::kPolishUnknownCommand + '\n';
+    const QString english = "orvikctl: unknown command frobnicate (see orvikctl --help)\n";
+    const QString german = "orvikctl: unbekannter Befehl frobnicate (siehe orvikctl --help)\n";
+    const struct {
+        QStringList environment;
+        QString err;
+    } rows[] = {
+        {{"LANG=pl_PL.UTF-8"}, polish},
+        {{"LANG=pl_PL.UTF-8", "LC_MESSAGES=de_DE.UTF-8"}, german},
+        {{"LC_ALL=de_DE.UTF-8", "LANG=pl_PL.UTF-8"}, german},
+        {{"LANG=fr_FR.UTF-8", "LANGUAGE=fr:pl:de"}, polish},
+        {{"LANG=pl_PL.UTF-8", "LANGUAGE=en_GB:pl"}, english},
+        {{"LC_ALL=C", "LANGUAGE=pl"}, english},
+        {{"LANG=fr_FR.UTF-8"}, english},
+        {{}, english},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.environment.join(' ').toStdString());
+        const CliRun r = test::runCliWith(row.environment, {"frobnicate"});
+        EXPECT_EQ(r.status, 2);
+        EXPECT_EQ(r.err, row.err);
+    }
 }
 
 TEST_F(OrvikctlUsage, VersionAndBareCall)

@@ -4,6 +4,9 @@ set -euo pipefail
 completion=$1
 orvikctl=$2
 source "$completion"
+# As a user who reads Polish: the names stay those of orvikctl's English.
+unset LC_ALL LC_MESSAGES LANGUAGE
+export LANG=pl_PL.UTF-8
 compopt() { :; } # only bash's own completion run may call it
 emu=$(mktemp -d)
 trap 'rm -rf "$emu"' EXIT

@@ -29,6 +29,29 @@ inline CliRun runCli(const QStringList& args, HidTransportFactory usb = {})
 }
 
 #ifdef ORVIKCTL_PROGRAM
+// orvikctl itself, its locale said by `environment` alone ("LANG=...",
+// "LANGUAGE=..."), whatever the test's own.
+inline CliRun runCliWith(const QStringList& environment, const QStringList& args)
+{
+    QProcessEnvironment system = QProcessEnvironment::systemEnvironment();
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANGUAGE", "LANG"})
+        system.remove(QString::fromLatin1(variable));
+    for (const QString& assignment : environment)
+        system.insert(assignment.section('=', 0, 0), assignment.section('=', 1));
+    QProcess process;
+    process.setProcessEnvironment(system);
+    process.start(QStringLiteral(ORVIKCTL_PROGRAM), args);
+    process.waitForFinished(-1);
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+// orvikctl as a user of `locale` runs it; no locale: inside the test process.
+inline CliRun runCliIn(const QString& locale, const QStringList& args)
+{
+    return locale.isEmpty() ? runCli(args) : runCliWith({"LANG=" + locale}, args);
+}
+
 // Waits until a line of the process's standard error starts with `awaited`;
 // false when it ended first.
 inline bool awaitLine(QProcess& process, const QString& awaited)

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+// What orvikctl says in Polish and German, as their translations word it:
+// enough lines to see that it speaks the user's language, and that keys,
+// setting names and values stay as they are.
+namespace orvik::test {
+
+inline const QString kPolish = "pl_PL.UTF-8";
+inline const QString kGerman = "de_DE.UTF-8";
+
+inline const QString kPolishUsage = "Użycie: orvikctl POLECENIE [opcje] [argumenty]";
+inline const QString kGermanWriteUsage = "Aufruf: orvikctl write [Optionen] [CONFIG.cfg]";
+inline const QString kPolishUnknownCommand =
+    "nieznane polecenie frobnicate (zobacz orvikctl --help)";
+inline const QString kGermanUnknownSetting =
+    "--set: unbekannte Einstellung Nope (siehe orvikctl save --help)";
+inline const QString kPolishRefusedPage = "Zapisano stronę: 6/192\nBłąd zapisu strony: 7/192\n";
+inline const QString kGermanWritten =
+    "Seite geschrieben: 192/192\nEeprom erfolgreich geschrieben\n";
+inline const QString kGermanOldFirmware =
+    "Inkompatible Firmware-Version:\nGerät: 1.01\nKonfigurator: 1.02\n\nSpielen Sie mit "
+    "„Firmware flashen“ neue Firmware auf.\n";
+// `check` of the faults in CheckListsEveryFaultOfAFileInRuleOrderAndWarnsOfThePasscode.
+inline const QString kGermanCheck =
+    "Latitude: Breitengrad der Station - Syntaxfehler (z. B. 5221.60N, Format: DDMM.MM).\n"
+    "Rtcmonth: RTC-Monat - Wert außerhalb des Bereichs (1 - 12).\n"
+    "Callsign: Callsign - Text zu lang (höchstens 6 Zeichen).\n"
+    "Ssid: 'x' ist keine gültige Ganzzahl.\n"
+    "warning: Das APRS-IS-Passwort passt nicht zur Anmeldung NOCALL (erwartet 12960); die "
+    "Server nehmen die Anmeldung an, ignorieren aber ihre Berichte.\n"
+    "Beacon3_msg: Text der Bake 3 - unzulässige Zeichen.\n";
+
+} // namespace orvik::test
