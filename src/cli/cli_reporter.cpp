@@ -53,7 +53,7 @@ void CliReporter::log(const QString& line)
     QString words;
     int page = 0;
     int pages = 0;
-    if (mode_ == Mode::Quiet) {
+    if (mode_ == Mode::Quiet && inSession_) {
         held_ = line;
     } else if (mode_ == Mode::Terminal && readPageLine(line, words, page, pages)) {
         const qint64 now = ticks_();
@@ -136,6 +136,7 @@ void CliReporter::endSession(bool succeeded)
     if (!succeeded && !held_.isEmpty())
         print(held_);
     held_.clear();
+    inSession_ = false;
     endLine();
 }
 
