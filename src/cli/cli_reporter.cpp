@@ -31,7 +31,7 @@ qint64 CliReporter::steadyMs()
 
 void CliReporter::log(const QString& line)
 {
-    if (mode_ == Mode::Quiet)
+    if (mode_ == Mode::Quiet && inSession_)
         held_ = line;
     else
         print(line);
@@ -125,6 +125,7 @@ void CliReporter::endSession(bool succeeded)
     if (!succeeded && !held_.isEmpty())
         print(held_);
     held_.clear();
+    inSession_ = false;
     endLine();
 }
 

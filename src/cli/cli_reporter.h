@@ -37,6 +37,9 @@ public:
     void error(const QString& text) override;
     // "orvikctl: TEXT", whatever the mode.
     void programError(const QString& text) override;
+    // Before a session: with --quiet its lines are held from here on, since
+    // any may be the one that ends it; outside one, a line tells a failure.
+    void startSession() { inSession_ = true; }
     // After a session: the progress line is ended, and with --quiet the line
     // that ended a failed session is said, unless a box has said why.
     void endSession(bool succeeded);
@@ -54,7 +57,8 @@ private:
     Ticks ticks_;
     Mode mode_ = Mode::Lines;
     QString operation_;
-    QString held_; // --quiet: the last log line, said only if it ended a failure
+    bool inSession_ = false;
+    QString held_; // --quiet: the session's last log line, said only if it ended a failure
     OpenLine openLine_;
 
     struct Progress {

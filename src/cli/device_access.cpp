@@ -21,6 +21,7 @@ bool runSession(Context& ctx, HidTransport& transport,
         }
     }
     ChosenAppliance chosen(transport, ctx.device);
+    ctx.reporter.startSession();
     bool told = false;
     const bool succeeded = runOperation(ctx.reporter, [&] { told = session(chosen); }) && told;
     // The appliance stays the session's until here, across its opens.

@@ -39,14 +39,27 @@ QByteArray programLine(const char* program, const char* text)
            QCoreApplication::translate("Appliance", text).toLocal8Bit() + '\n';
 }
 
-// The handler's end of the pipe to the watcher; one guard lives at a time.
+// The handler's end of the pipe to the watcher, -1 once the guard has ended;
+// one guard lives at a time.
 std::atomic<int> gSignalPipe{-1};
+// Handlers between reading gSignalPipe and writing to it. A thread of the
+// window system may take a signal as the write ends and run the handler
+// later: the guard's end waits for those that have the pipe.
+std::atomic<int> gForwarding{0};
 
 void forward(int signal)
 {
     const int saved = errno;
-    const auto byte = static_cast<std::uint8_t>(signal);
-    static_cast<void>(!::write(gSignalPipe.load(), &byte, 1));
+    ++gForwarding;
+    const int pipe = gSignalPipe.load();
+    if (pipe >= 0) {
+        const auto byte = static_cast<std::uint8_t>(signal);
+        static_cast<void>(!::write(pipe, &byte, 1));
+    }
+    --gForwarding;
+    // Too late for the guard: the signal takes the course it has without one.
+    if (pipe < 0)
+        ::raise(signal);
     errno = saved;
 }
 
@@ -124,8 +137,8 @@ int WriteGuard::end()
     if (ended_)
         return first_;
     ended_ = true;
-    const int wake = 0;
-    forward(wake);
+    const std::uint8_t wake = 0;
+    static_cast<void>(!::write(gSignalPipe.load(), &wake, 1));
     watcher_.join();
     // Signals held back meanwhile arrive here, still through the handler:
     // with the write done there is nothing left to finish or to stop, they
@@ -135,12 +148,16 @@ int WriteGuard::end()
         if (handled_[i])
             sigaction(kInterrupts[i], &previousActions_[i], nullptr);
     }
+    // A handler that still has the pipe writes to it before it is emptied.
+    const int writeFd = gSignalPipe.exchange(-1);
+    while (gForwarding != 0)
+        std::this_thread::yield();
     std::uint8_t byte = 0;
     while (::read(readFd_, &byte, 1) == 1) {
         if (first_ == 0 && byte != 0)
             first_ = byte;
     }
-    ::close(gSignalPipe.exchange(-1));
+    ::close(writeFd);
     ::close(readFd_);
     return first_;
 }

@@ -48,7 +48,8 @@ struct OpenLine {
 // guard began stays ignored (nohup, a shell's background job). Lines start
 // with `program` and end `openLine` first when given. The signals are blocked
 // on the calling thread and taken by a thread of its own, so that no exchange
-// is interrupted.
+// is interrupted. A signal another thread took as the guard ended, its handler
+// running after end, has the course it would have had a moment later.
 class WriteGuard {
 public:
     WriteGuard(const char* program, Written written, OpenLine* openLine = nullptr);

@@ -74,9 +74,11 @@ TEST_F(OrvikctlBackup, OnlyASoundImageOfThisVersionGoesBack)
         const char* name;
         QByteArray bytes;
         QString err;
+        QStringList options = {};
     };
     const Case cases[] = {
         {"damaged", damaged, "Eeprom checksum error. Please reload configuration.\n"},
+        {"damaged, quiet", damaged, cases[0].err, {"--quiet"}},
         {"short", old.left(6000),
          "orvikctl: " + dir.filePath("short") +
              " is not a configuration image (it must be exactly 6144 bytes)\n"},
@@ -87,7 +89,7 @@ TEST_F(OrvikctlBackup, OnlyASoundImageOfThisVersionGoesBack)
     const QByteArray current = read(eeprom);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const CliRun r = run({"write", "--image", write(c.name, c.bytes)});
+        const CliRun r = run(QStringList{"write", "--image", write(c.name, c.bytes)} + c.options);
         EXPECT_EQ(r.status, 1);
         EXPECT_EQ(r.err, c.err);
         EXPECT_EQ(read(eeprom), current);
