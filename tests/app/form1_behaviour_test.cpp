@@ -342,9 +342,11 @@ TEST(Form1Behaviour, ASignalBeforeTheFirstPageEndsTheProgramWithoutWriting)
 {
     int said[2];
     ASSERT_EQ(::pipe(said), 0);
+    const QTemporaryDir childTemp; // the child ends by the signal and cannot remove its own
     const pid_t child = ::fork();
     if (child == 0) {
         ::dup2(said[1], STDERR_FILENO);
+        qputenv("TMPDIR", QFile::encodeName(childTemp.path()));
         Form1Rig rig;
         rig.device.onRequest = [](const orvik::Appliance&, const orvik::Report& request) {
             if (request[1] == static_cast<std::uint8_t>(orvik::Command::FirmwareVersion)) {
