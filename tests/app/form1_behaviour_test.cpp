@@ -6,6 +6,7 @@
 #include "files/file_access.h"
 #include "form1_rig.h"
 #include "support/device_texts.h"
+#include "support/resource_limit.h"
 #include "support/silent_reporter.h"
 #include "support/validation_cases.h"
 
@@ -358,11 +359,7 @@ TEST(Form1Behaviour, ASignalBeforeTheFirstPageEndsTheProgramWithoutWriting)
         ::_exit(0);
     }
     ::close(said[1]);
-    QByteArray text;
-    char buffer[256];
-    for (ssize_t n; (n = ::read(said[0], buffer, sizeof buffer)) > 0;)
-        text.append(buffer, n);
-    ::close(said[0]);
+    const QByteArray text = orvik::test::readToEnd(said[0]);
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
     EXPECT_EQ(WEXITSTATUS(status), 128 + SIGTERM);

@@ -27,6 +27,17 @@ inline std::int64_t statusBytes(const char* field)
     return -1;
 }
 
+// What the pipe or file `fd` gives until its end; closes it.
+inline QByteArray readToEnd(int fd)
+{
+    QByteArray said;
+    char buffer[256];
+    for (ssize_t n; (n = ::read(fd, buffer, sizeof buffer)) > 0;)
+        said.append(buffer, n);
+    ::close(fd);
+    return said;
+}
+
 // Runs `step` in a child process, so that what it does to the process stays
 // there, and returns the text `step` returned, or a note of how the child
 // ended otherwise.
@@ -50,11 +61,7 @@ inline QString inChild(const std::function<QString()>& step)
         ::_exit(0);
     }
     ::close(fds[1]);
-    QByteArray said;
-    char buffer[256];
-    for (ssize_t n; (n = ::read(fds[0], buffer, sizeof buffer)) > 0;)
-        said.append(buffer, n);
-    ::close(fds[0]);
+    const QByteArray said = readToEnd(fds[0]);
     int status = 0;
     ::waitpid(child, &status, 0);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
