@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace orvik {
@@ -20,6 +21,9 @@ Result<Claim> ApplianceLock::take(const std::string& path, bool create)
     const int flags =
         O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (create ? O_CREAT | O_NOFOLLOW : 0);
     const int fd = ::open(path.c_str(), flags, 0600);
+    struct stat st {};
+    if (fd < 0 && errno == ELOOP && create && ::lstat(path.c_str(), &st) == 0)
+        return OperationError(notRegularReason(st.st_mode));
     if (fd < 0)
         return OperationError(systemReason(errno));
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
