@@ -14,10 +14,13 @@ bool startsUtf16(QByteArrayView bytes)
 }
 
 // A NUL byte makes a file binary: an image, a firmware, or UTF-16 text
-// without a mark, none of which the import reads.
+// without a mark, none of which the import reads. So does a run of erased
+// bytes (0xFF), which an image read from an erased appliance is made of and
+// no text holds.
 bool binary(QByteArrayView bytes)
 {
-    return bytes.contains('\0');
+    return bytes.contains('\0') ||
+           bytes.indexOf(QByteArrayView("\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF")) >= 0;
 }
 
 } // namespace

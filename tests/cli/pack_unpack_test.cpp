@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <tuple>
 
 namespace orvik::cli {
 namespace {
@@ -181,40 +182,24 @@ TEST_F(OrvikctlPackUnpack, CheckListsEveryFaultOfAFileInRuleOrderAndWarnsOfThePa
     EXPECT_EQ(clean.out + clean.err, "");
 }
 
-// A name or value that looks like a placeholder is shown as it is, in every
-// language: no message is filled in by steps that could fill in what an
-// earlier step put there.
+// A name or value that looks like a placeholder is shown as it is, and the
+// number that follows it too, in every language.
 TEST_F(OrvikctlPackUnpack, ANameIsNeverAFormat)
 {
     const QString hostile = "%1 %2 %L1 %n";
-    const QString image = path("") + hostile + ".bin";
-    writeAll(image, QByteArray(100, '\0'));
-    const QString emulator = path("") + hostile;
-    ASSERT_TRUE(QDir().mkpath(emulator));
-    writeAll(emulator + "/eeprom.bin", QByteArray(100, '\0'));
-    struct Case {
-        QStringList args;
-        QString said; // in English, on standard error or output
-    };
-    const Case cases[] = {
-        {{"unpack", image},
-         "orvikctl: " + image + " is not a configuration image (it must be exactly 6144 bytes)\n"},
-        {{"--emulator", emulator, "info"},
-         "orvikctl: " + emulator +
-             "/eeprom.bin: not an EEPROM image (it must be exactly 6144 bytes)\n"},
-        {{"check", "--set", "Aprsis_user=" + hostile, "--set", "Aprsis_pass=1"},
-         "warning: APRS-IS password does not match the login " + hostile.toUpper() +
-             " (expected 30196); the servers will accept the login but ignore its reports.\n"},
-    };
-    for (const Case& c : cases) {
+    writeAll(path("") + hostile + ".bin", QByteArray(100, '\0'));
+    ASSERT_TRUE(QDir().mkpath(path("") + hostile));
+    writeAll(path("") + hostile + "/eeprom.bin", QByteArray(100, '\0'));
+    for (const auto& [args, shown, number] :
+         {std::tuple{QStringList{"unpack", path("") + hostile + ".bin"}, hostile, "6144"},
+          {{"--emulator", path("") + hostile, "info"}, hostile + "/eeprom.bin", "6144"},
+          {{"check", "--set", "Aprsis_user=" + hostile, "--set", "Aprsis_pass=1"},
+           hostile.toUpper(),
+           "30196"}}) {
         for (const QString& locale : {QString(), test::kPolish, test::kGerman}) {
-            const CliRun r = test::runCliIn(locale, c.args);
-            EXPECT_TRUE(
-                (r.out + r.err).contains(c.args.contains("check") ? hostile.toUpper() : hostile))
-                << qPrintable(c.args.join(' ') + " in " + locale + ": " + r.out + r.err);
-            if (locale.isEmpty()) {
-                EXPECT_EQ(r.out + r.err, c.said);
-            }
+            const CliRun r = test::runCliIn(locale, args);
+            EXPECT_TRUE((r.out + r.err).contains(shown) && (r.out + r.err).contains(number))
+                << qPrintable(locale + ": " + r.out + r.err);
         }
     }
 }

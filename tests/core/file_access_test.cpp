@@ -150,16 +150,16 @@ TEST_F(FileAccess, AFolderSwappedForALinkMakesTheWriteFailNeverLandElsewhere)
     ASSERT_EQ(::mkdir(sticky, 0) | ::chmod(sticky, 01777) | ::mkdir(secret, 0700), 0);
     const QByteArray folder = sticky + "/F";
     const QByteArray link = sticky + "/L";
+    ASSERT_EQ(::mkdir(folder, 0755) | ::symlink(secret, link) | ::lchown(folder, 1234, 1234) |
+                  ::lchown(link, 1234, 1234),
+              0);
     const pid_t swapper = ::fork();
-    if (swapper == 0) { // found from inside, as the test's folder is root's alone
-        if (::chdir(sticky) != 0 || ::setgid(1234) != 0 || ::setuid(1234) != 0 ||
-            ::mkdir("F", 0755) != 0 || ::symlink(secret, "L") != 0)
-            ::_exit(1);
-        for (;;)
-            ::renameat2(AT_FDCWD, "F", AT_FDCWD, "L", RENAME_EXCHANGE);
+    if (swapper == 0) { // from inside, as the test's folder is root's alone
+        if (::chdir(sticky) == 0 && ::setgid(1234) == 0 && ::setuid(1234) == 0)
+            for (;;)
+                ::renameat2(AT_FDCWD, "F", AT_FDCWD, "L", RENAME_EXCHANGE);
+        ::_exit(1);
     }
-    while (!QFileInfo(QFile::decodeName(link)).exists()) // once both are there
-        ::usleep(1000);
     int written = 0;
     for (int i = 0; i < 300; ++i)
         written +=
@@ -173,52 +173,39 @@ TEST_F(FileAccess, AFolderSwappedForALinkMakesTheWriteFailNeverLandElsewhere)
 
 // Where the path goes through a link of /proc, lies deeper than PATH_MAX, or
 // starts in a folder whose name is no text, the file lands where the kernel
-// would put it.
+// would put it (`landing`, in the folder `cwd`).
 TEST_F(FileAccess, LandsWhereTheKernelWould)
 {
     const int home = ::open(".", O_PATH | O_DIRECTORY | O_CLOEXEC);
     const QByteArray base = QFile::encodeName(dir.path());
     ASSERT_EQ(::mkdir(base + "/caf\xe9", 0700), 0);
-    // 300 folders of 20 characters: beyond PATH_MAX from the root.
-    int deep = ::open(base, O_PATH | O_DIRECTORY);
+    const int cafe = ::open(base + "/caf\xe9", O_PATH);
+    const int top = ::open(base, O_PATH | O_DIRECTORY);
+    int deep = ::dup(top); // 300 folders of 20 characters: beyond PATH_MAX from the root
     for (int i = 0; i < 300; ++i) {
         ASSERT_EQ(::mkdirat(deep, "aaaaaaaaaaaaaaaaaaaa", 0700), 0);
-        const int below = ::openat(deep, "aaaaaaaaaaaaaaaaaaaa", O_PATH | O_DIRECTORY);
-        ::close(std::exchange(deep, below));
+        ::close(std::exchange(deep, ::openat(deep, "aaaaaaaaaaaaaaaaaaaa", O_PATH)));
     }
-    const int stdoutFile = ::open(base + "/out.bin", O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    struct Case {
-        const char* name;
-        int cwd;
-        QString path;
-        QByteArray landing; // below the test's folder, or where `cwd` is
-    };
-    const Case cases[] = {
-        {"through the cwd of /proc", ::open(base + "/caf\xe9", O_PATH), "/proc/self/cwd/p.bin",
-         "caf\xe9/p.bin"},
-        {"a folder that is no text", ::open(base + "/caf\xe9", O_PATH), "n.bin", "caf\xe9/n.bin"},
-        {"/dev/stdout, a file", home, "/dev/stdout", "out.bin"},
-        {"deeper than PATH_MAX", deep, "d.bin", ""},
-    };
-    for (const Case& c : cases) {
-        ASSERT_EQ(::fchdir(c.cwd), 0);
+    const int stdoutFile = ::openat(top, "out.bin", O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    for (const auto& [cwd, path, landing] : {std::tuple{cafe, "/proc/self/cwd/p.bin", "p.bin"},
+                                             {cafe, "n.bin", "n.bin"},
+                                             {top, "/dev/stdout", "out.bin"},
+                                             {deep, "d.bin", "d.bin"}}) {
+        ASSERT_EQ(::fchdir(cwd), 0);
         const int kept = ::dup(1);
         ::dup2(stdoutFile, 1);
-        const Result<> written = writeFileAtomically(c.path, "new");
+        const Result<> written = writeFileAtomically(path, "new");
         ::dup2(kept, 1);
         ::close(kept);
         ASSERT_EQ(::fchdir(home), 0);
-        EXPECT_EQ(written.errorText(), "") << c.name;
-        const int at = c.landing.isEmpty() ? ::openat(deep, "d.bin", O_RDONLY)
-                                           : ::open(base + "/" + c.landing, O_RDONLY);
-        EXPECT_EQ(test::readToEnd(at), "new") << c.name;
+        EXPECT_EQ(written.errorText(), "") << path;
+        EXPECT_EQ(test::readToEnd(::openat(cwd, landing, O_RDONLY)), "new") << path;
     }
     // Taken down from below, as QTemporaryDir cannot reach past PATH_MAX.
     ::unlinkat(deep, "d.bin", 0);
     for (int i = 0; i < 300; ++i) {
-        const int above = ::openat(deep, "..", O_PATH | O_DIRECTORY);
-        ::unlinkat(above, "aaaaaaaaaaaaaaaaaaaa", AT_REMOVEDIR);
-        ::close(std::exchange(deep, above));
+        ::close(std::exchange(deep, ::openat(deep, "..", O_PATH)));
+        ::unlinkat(deep, "aaaaaaaaaaaaaaaaaaaa", AT_REMOVEDIR);
     }
 }
 
