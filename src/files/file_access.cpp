@@ -165,6 +165,8 @@ Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missi
     if (at.fd() < 0)
         return systemError();
     QByteArrayList left = namesOf(path);
+    // "name/" names a folder, as it does for the kernel.
+    toFolder = toFolder || path.endsWith('/');
     // The object a link of /proc led to, which the path its text gives must
     // still name.
     std::optional<std::pair<dev_t, ino_t>> object;
