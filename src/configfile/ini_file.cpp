@@ -34,13 +34,9 @@ IniReader::IniReader(const QString& path, std::span<const IniName> names)
     utf16_ = startsUtf16(*file);
     if (utf16_ || binary(*file))
         return;
-    const IniDocument document(*file);
-    const bool utf8 = document.hasUtf8Mark();
-    const std::vector<std::optional<QByteArrayView>> found = document.values(names);
-    for (std::size_t i = 0; i < found.size(); ++i) {
-        if (found[i])
-            values_[i] = utf8 ? QString::fromUtf8(*found[i]) : QString::fromLatin1(*found[i]);
-    }
+    document_ = IniDocument(*file);
+    utf8_ = document_.hasUtf8Mark();
+    values_ = document_.values(names);
 }
 
 std::optional<QString> IniReader::find(QByteArrayView section, QByteArrayView key) const
@@ -51,7 +47,9 @@ std::optional<QString> IniReader::find(QByteArrayView section, QByteArrayView ke
         const std::size_t i = (next_ + n) % names_.size();
         if (sameIniName(names_[i].key, key) && sameIniName(names_[i].section, section)) {
             next_ = i;
-            return values_[i];
+            if (!values_[i])
+                return std::nullopt;
+            return utf8_ ? QString::fromUtf8(*values_[i]) : QString::fromLatin1(*values_[i]);
         }
     }
     return std::nullopt;
