@@ -187,12 +187,12 @@ TEST_F(OrvikctlPackUnpack, CheckListsEveryFaultOfAFileInRuleOrderAndWarnsOfThePa
 TEST_F(OrvikctlPackUnpack, ANameIsNeverAFormat)
 {
     const QString hostile = "%1 %2 %L1 %n";
-    writeAll(path("") + hostile + ".bin", QByteArray(100, '\0'));
-    ASSERT_TRUE(QDir().mkpath(path("") + hostile));
-    writeAll(path("") + hostile + "/eeprom.bin", QByteArray(100, '\0'));
+    writeAll(dir_.filePath(hostile) + ".bin", QByteArray(100, '\0'));
+    ASSERT_TRUE(QDir().mkpath(dir_.filePath(hostile)));
+    writeAll(dir_.filePath(hostile) + "/eeprom.bin", QByteArray(100, '\0'));
     for (const auto& [args, shown, number] :
-         {std::tuple{QStringList{"unpack", path("") + hostile + ".bin"}, hostile, "6144"},
-          {{"--emulator", path("") + hostile, "info"}, hostile + "/eeprom.bin", "6144"},
+         {std::tuple{QStringList{"unpack", dir_.filePath(hostile) + ".bin"}, hostile, "6144"},
+          {{"--emulator", dir_.filePath(hostile), "info"}, hostile + "/eeprom.bin", "6144"},
           {{"check", "--set", "Aprsis_user=" + hostile, "--set", "Aprsis_pass=1"},
            hostile.toUpper(),
            "30196"}}) {
