@@ -194,6 +194,10 @@ Manche Felder können sich zwischen Firmware-Versionen ändern.</translation>
         <source>Holds UTF-16 text, which would be lost</source>
         <translation>Enthält UTF-16-Text, der verloren ginge</translation>
     </message>
+    <message>
+        <source>warning: %1: %2 characters; the first %3 were taken.</source>
+        <translation>Warnung: %1: %2 Zeichen; die ersten %3 wurden übernommen.</translation>
+    </message>
 </context>
 <context>
     <name>Emulator</name>
@@ -208,10 +212,6 @@ Manche Felder können sich zwischen Firmware-Versionen ändern.</translation>
     <message>
         <source>bad-checksum is for read only, whose reply alone carries one</source>
         <translation>bad-checksum gilt nur für read, dessen Antwort allein eine trägt</translation>
-    </message>
-    <message>
-        <source>%1: cannot create the directory</source>
-        <translation>%1: Verzeichnis kann nicht angelegt werden</translation>
     </message>
     <message>
         <source>%1: the folder belongs to another user, who could plant links in it; as root, use a folder of root&apos;s own</source>
@@ -1409,6 +1409,10 @@ Einstellungen wie show aus.</translation>
     <message>
         <source>Say only what went wrong.</source>
         <translation>Meldet nur, was schiefging.</translation>
+    </message>
+    <message>
+        <source>%1 could not be compared</source>
+        <translation>%1 konnte nicht verglichen werden</translation>
     </message>
 </context>
 </TS>

@@ -194,6 +194,10 @@ Niektóre pola mogą się różnić między wersjami firmware.</translation>
         <source>Holds UTF-16 text, which would be lost</source>
         <translation>Zawiera tekst UTF-16, który zostałby utracony</translation>
     </message>
+    <message>
+        <source>warning: %1: %2 characters; the first %3 were taken.</source>
+        <translation>ostrzeżenie: %1: znaków: %2; przyjęto pierwsze %3.</translation>
+    </message>
 </context>
 <context>
     <name>Emulator</name>
@@ -208,10 +212,6 @@ Niektóre pola mogą się różnić między wersjami firmware.</translation>
     <message>
         <source>bad-checksum is for read only, whose reply alone carries one</source>
         <translation>bad-checksum dotyczy tylko read, bo tylko jego odpowiedź ma sumę kontrolną</translation>
-    </message>
-    <message>
-        <source>%1: cannot create the directory</source>
-        <translation>%1: nie można utworzyć katalogu</translation>
     </message>
     <message>
         <source>%1: the folder belongs to another user, who could plant links in it; as root, use a folder of root&apos;s own</source>
@@ -1408,6 +1408,10 @@ show.</translation>
     <message>
         <source>Say only what went wrong.</source>
         <translation>Mówi tylko o tym, co się nie udało.</translation>
+    </message>
+    <message>
+        <source>%1 could not be compared</source>
+        <translation>nie można porównać %1</translation>
     </message>
 </context>
 </TS>

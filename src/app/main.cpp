@@ -6,6 +6,7 @@
 #include "app/pictures.h"
 #include "device/firmware_upload.h"
 #include "device/hidapi_transport.h"
+#include "files/file_access.h"
 #include "files/native_names.h"
 #include "frontend/reporter.h"
 #include "language/language.h"
@@ -14,6 +15,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QEvent>
 #include <QMessageBox>
 #include <QThread>
 #include <QTimer>
@@ -32,6 +34,23 @@ void showStartupError(const QString& boxText)
 {
     orvik::makeMessageBox(orvik::BoxKind::Error, boxText)->exec();
 }
+
+// With --check-start nobody is there to close a box: one shown says what it
+// would have said on standard output, and the program ends with status 1.
+class BoxesToStandardOutput : public QObject {
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            if (const auto* box = qobject_cast<QMessageBox*>(watched)) {
+                std::printf("orvik-configurator: %s\n", qPrintable(box->text()));
+                std::fflush(stdout);
+                orvik::exitBetweenFileWrites(1);
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
 
 struct StartOptions {
     QString emulatorFolder; // empty: the appliance attached by USB
@@ -137,6 +156,9 @@ int main(int argc, char** argv)
     QApplication::setDesktopFileName(QStringLiteral("orvik-configurator"));
     QApplication::setWindowIcon(orvik::programIcon());
     const StartOptions options = readCommandLine(app);
+    BoxesToStandardOutput boxesReported;
+    if (options.checkStart)
+        app.installEventFilter(&boxesReported);
 
     std::unique_ptr<orvik::HidapiTransport> usb;
     orvik::FolderAppliance emulated;

@@ -64,7 +64,8 @@ QString labelMisfit(const QLabel& label)
                              ? QSize(label.width(), label.heightForWidth(label.width()))
                              : label.sizeHint();
     if (needed.width() > label.width() || needed.height() > label.height())
-        return QStringLiteral("needs %1 by %2").arg(needed.width()).arg(needed.height());
+        return QStringLiteral("needs %1 by %2")
+            .arg(QString::number(needed.width()), QString::number(needed.height()));
     return outsideOrCovering(label);
 }
 
@@ -77,7 +78,8 @@ QString buttonMisfit(const QPushButton& button)
         button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
     const int needed = button.fontMetrics().size(Qt::TextShowMnemonic, button.text()).width();
     if (needed > room.width())
-        return QStringLiteral("needs %1 of %2").arg(needed).arg(room.width());
+        return QStringLiteral("needs %1 of %2")
+            .arg(QString::number(needed), QString::number(room.width()));
     return outsideOrCovering(button);
 }
 

@@ -16,7 +16,8 @@ constexpr qint64 kRedrawMs = 100;
 
 QString minutesAndSeconds(qint64 seconds)
 {
-    return QStringLiteral("%1:%2").arg(seconds / 60).arg(seconds % 60, 2, 10, QChar('0'));
+    return QStringLiteral("%1:%2").arg(QString::number(seconds / 60),
+                                       QString::number(seconds % 60).rightJustified(2, '0'));
 }
 
 } // namespace
@@ -68,8 +69,7 @@ void CliReporter::drawProgress()
         const qint64 perSecond = p.page * 1000 / elapsed;
         const qint64 left = (p.pages - p.page) * elapsed / p.page / 1000;
         pace = QCoreApplication::translate("orvikctl", "%1 pages/s  %2 left")
-                   .arg(perSecond)
-                   .arg(minutesAndSeconds(left));
+                   .arg(QString::number(perSecond), minutesAndSeconds(left));
     }
     const QString percent = QCoreApplication::translate("orvikctl", "%1%", "of the pages done")
                                 .arg(p.page * 100 / p.pages);

@@ -6,6 +6,7 @@
 #include "settings/catalogue.h"
 #include "settings/settings.h"
 
+#include <QCoreApplication>
 #include <memory>
 #include <optional>
 
@@ -75,12 +76,19 @@ int runDiff(Context& ctx)
     // Both sides stand at the same moment, so their clock fields agree.
     const std::int64_t now = ctx.clock()();
     const Clock clock = [now] { return now; };
+    // What the import or the unpacking says does not name the file.
+    const auto notCompared = [&](const QString& path) {
+        report(ctx.reporter,
+               programError(
+                   QCoreApplication::translate("orvikctl", "%1 could not be compared").arg(path)));
+        return 2;
+    };
     const std::optional<Loaded> a = load(ctx, ctx.positional[0], clock);
     if (!a)
-        return 2;
+        return notCompared(ctx.positional[0]);
     const std::optional<Loaded> b = load(ctx, ctx.positional[1], clock);
     if (!b)
-        return 2;
+        return notCompared(ctx.positional[1]);
 
     bool differ = false;
     for (const SettingDef& d : catalogue()) {

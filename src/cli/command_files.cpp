@@ -27,6 +27,10 @@ Result<> checkCommandFiles(const QStringList& inputs, const QList<OutputFile>& o
     }
     for (qsizetype i = 0; i < outputs.size(); ++i) {
         const OutputFile& out = outputs[i];
+        // Refused before the appliance is read, not after.
+        if (const Result<> status = checkReplaceable(out.path); !status.ok())
+            return programError(QCoreApplication::translate("orvikctl", "cannot write %1: %2")
+                                    .arg(out.path, status.errorText()));
         for (const QString& input : inputs) {
             if (!out.updatesInput && samePlace(out.path, input)) {
                 return programError(

@@ -94,7 +94,8 @@ QString globalHelp(QCommandLineParser& parser)
     // screen of 24 lines with twelve of them.
     QString description = QCoreApplication::translate("orvikctl", "Commands:");
     for (const CommandDef* c : kCommands)
-        description += QStringLiteral("\n  %1 %2").arg(c->name, -15).arg(said(c->summary));
+        description +=
+            QStringLiteral("\n  %1 %2").arg(QString(c->name).leftJustified(15), said(c->summary));
     parser.setApplicationDescription(description);
     return helpText(parser, said(kUsage)) + '\n' + said(kDeviceNote);
 }

@@ -37,8 +37,7 @@ Result<ConfigImage> loadImageFile(const QString& path)
         return programError(
             QCoreApplication::translate(
                 "orvikctl", "%1 is not a configuration image (it must be exactly %2 bytes)")
-                .arg(path)
-                .arg(kImageSize));
+                .arg(path, QString::number(kImageSize)));
     }
     if (!CheckEepromImage(*image))
         return logLine(eepromChecksumError());

@@ -94,15 +94,39 @@ const std::vector<QString>& importDefaults()
     return defaults;
 }
 
-void importValue(Settings& settings, const IniReader& reader, const ConfigKey& key,
-                 const QString& def)
+// Longer than any field stores: a text is cut to it, so that a hostile file
+// costs no more than this per setting wherever its values go.
+constexpr qsizetype kLongestImportedText = 1024;
+// What a warning quotes of a value at most.
+constexpr qsizetype kLongestQuote = 40;
+
+QString quoted(const QString& value)
+{
+    return value.size() <= kLongestQuote ? value : value.left(kLongestQuote) + QChar(0x2026);
+}
+
+// The setting's value from the file, or its default; the warning for a text
+// that had to be cut, if any.
+std::optional<QString> importValue(Settings& settings, const IniReader& reader,
+                                   const ConfigKey& key, const QString& def)
 {
     switch (key.encoding) {
     case FileEncoding::Fixed:
         break;
-    case FileEncoding::Text:
-        settings.setText(*key.setting, reader.readText(key.section, key.key, def));
-        break;
+    case FileEncoding::Text: {
+        QString text = reader.readText(key.section, key.key, def);
+        if (text.size() <= kLongestImportedText) {
+            settings.setText(*key.setting, text);
+            break;
+        }
+        const qsizetype length = text.size();
+        // Never half a character.
+        text.truncate(kLongestImportedText - (text[kLongestImportedText - 1].isHighSurrogate()));
+        settings.setText(*key.setting, text);
+        return QCoreApplication::translate("ConfigFile",
+                                           "warning: %1: %2 characters; the first %3 were taken.")
+            .arg(QLatin1String(key.key), QString::number(length), QString::number(text.size()));
+    }
     case FileEncoding::Integer:
         settings.setText(*key.setting, QString::number(reader.readInteger(key.section, key.key,
                                                                           readNumber(def))));
@@ -114,6 +138,7 @@ void importValue(Settings& settings, const IniReader& reader, const ConfigKey& k
         settings.setChecked(*key.setting, reader.readFlag(key.section, key.key, readNumber(def)));
         break;
     }
+    return std::nullopt;
 }
 
 // The log's line for a number the file holds in a form the reading passes
@@ -128,7 +153,7 @@ std::optional<QString> unreadNumber(const IniReader& reader, const ConfigKey& ke
         return std::nullopt;
     return QCoreApplication::translate("ConfigFile", "warning: %1: '%2' is not a number; %3 was "
                                                      "taken.")
-        .arg(QLatin1String(key.key), *value, def);
+        .arg(QLatin1String(key.key), quoted(*value), def);
 }
 
 } // namespace
@@ -180,7 +205,8 @@ Result<QStringList> ImportConfigFile(Settings& settings, const QString& path)
         notes.emplace_back(said(kOtherVersion), OperationError::Told::InformationBox);
     QStringList warnings;
     for (std::size_t i = 0; i < configKeys().size(); ++i) {
-        importValue(settings, reader, configKeys()[i], importDefaults()[i]);
+        if (auto cut = importValue(settings, reader, configKeys()[i], importDefaults()[i]))
+            warnings << *cut;
         if (auto warning = unreadNumber(reader, configKeys()[i], importDefaults()[i]))
             warnings << *warning;
     }

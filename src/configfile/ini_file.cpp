@@ -14,10 +14,13 @@ bool startsUtf16(QByteArrayView bytes)
 }
 
 // A NUL byte makes a file binary: an image, a firmware, or UTF-16 text
-// without a mark, none of which the import reads.
+// without a mark, none of which the import reads. So does a run of erased
+// bytes (0xFF), which an image read from an erased appliance is made of and
+// no text holds.
 bool binary(QByteArrayView bytes)
 {
-    return bytes.contains('\0');
+    return bytes.contains('\0') ||
+           bytes.indexOf(QByteArrayView("\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF")) >= 0;
 }
 
 } // namespace
@@ -31,13 +34,9 @@ IniReader::IniReader(const QString& path, std::span<const IniName> names)
     utf16_ = startsUtf16(*file);
     if (utf16_ || binary(*file))
         return;
-    const IniDocument document(*file);
-    const bool utf8 = document.hasUtf8Mark();
-    const std::vector<std::optional<QByteArrayView>> found = document.values(names);
-    for (std::size_t i = 0; i < found.size(); ++i) {
-        if (found[i])
-            values_[i] = utf8 ? QString::fromUtf8(*found[i]) : QString::fromLatin1(*found[i]);
-    }
+    document_ = IniDocument(*file);
+    utf8_ = document_.hasUtf8Mark();
+    values_ = document_.values(names);
 }
 
 std::optional<QString> IniReader::find(QByteArrayView section, QByteArrayView key) const
@@ -48,7 +47,9 @@ std::optional<QString> IniReader::find(QByteArrayView section, QByteArrayView ke
         const std::size_t i = (next_ + n) % names_.size();
         if (sameIniName(names_[i].key, key) && sameIniName(names_[i].section, section)) {
             next_ = i;
-            return values_[i];
+            if (!values_[i])
+                return std::nullopt;
+            return utf8_ ? QString::fromUtf8(*values_[i]) : QString::fromLatin1(*values_[i]);
         }
     }
     return std::nullopt;

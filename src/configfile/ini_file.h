@@ -22,7 +22,9 @@ inline constexpr qint64 kMaxIniFileSize = qint64(256) << 20;
 class IniReader {
 public:
     // Only the keys named in `names` (distinct names, which must outlive the
-    // reader) can be read back; the file is read once and not kept.
+    // reader) can be read back; the file is read once, and a value becomes
+    // text only when it is read, so that the reader costs little more than
+    // the file however long its values.
     IniReader(const QString& path, std::span<const IniName> names);
 
     // True when the file is UTF-16 text (it starts with a UTF-16 mark), which
@@ -44,8 +46,10 @@ private:
     std::optional<QString> find(QByteArrayView section, QByteArrayView key) const;
 
     std::span<const IniName> names_;
-    std::vector<std::optional<QString>> values_; // by name
-    mutable std::size_t next_ = 0;               // where find() looks first
+    IniDocument document_;
+    std::vector<std::optional<QByteArrayView>> values_; // by name, in document_
+    bool utf8_ = false;
+    mutable std::size_t next_ = 0; // where find() looks first
     bool utf16_ = false;
 };
 

@@ -18,8 +18,9 @@ public:
     ApplianceLock(const ApplianceLock&) = delete;
     ApplianceLock& operator=(const ApplianceLock&) = delete;
 
-    // Locks the file at `path`, created (0600, never through a link) when
-    // `create`, without waiting; Taken at once when this lock holds that file
+    // Locks the file at `path`, created (0600, never through a link, in its
+    // folder reached as writeFileAtomically reaches one) when `create`,
+    // without waiting; Taken at once when this lock holds that file
     // already.
     Result<Claim> take(const std::string& path, bool create);
     // Safe when nothing is held.

@@ -7,10 +7,10 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <algorithm>
 #include <array>
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -83,8 +83,7 @@ Result<Fault> parseFault(const QStringList& words)
         if (page >= pages)
             return OperationError(
                 QCoreApplication::translate("Emulator", "%1 pages run from 0 to %2")
-                    .arg(words[0])
-                    .arg(pages - 1));
+                    .arg(words[0], QString::number(pages - 1)));
         fault.page = static_cast<std::uint16_t>(page);
     }
     // No other reply carries a checksum: the appliance would answer as if
@@ -101,28 +100,25 @@ OperationError fileError(const QString& path, const OperationError& error)
     return OperationError(path + QStringLiteral(": ") + error.text());
 }
 
-// The file's bytes (at most `limit` + 1); nullopt when there is no such file.
-// Fails only when the file is there but unusable.
-Result<std::optional<QByteArray>> readFile(const QString& path, qint64 limit)
+// The file `name` of `folder` (at `dir`), at most `limit` + 1 bytes; nullopt
+// when there is no such file. Fails only when the file is there but unusable.
+Result<std::optional<QByteArray>> readFile(const Folder& folder, const QString& dir,
+                                           const QString& name, qint64 limit)
 {
-    if (!QFileInfo::exists(path))
+    if (!holds(folder, name))
         return std::optional<QByteArray>();
-    Result<QByteArray> content = readRegularFile(path, limit + 1, LastLink::Refused);
+    Result<QByteArray> content = readRegularFile(folder, name, limit + 1);
     if (!content.ok())
-        return fileError(path, content.error());
+        return fileError(QDir(dir).filePath(name), content.error());
     return std::optional<QByteArray>(*std::move(content));
 }
 
-Result<> writeFile(const QString& path, const QByteArray& bytes)
+Result<> writeFile(const Folder& folder, const QString& dir, const QString& name,
+                   const QByteArray& bytes)
 {
-    if (Result<> written = writeFileAtomically(path, bytes, LastLink::Refused); !written.ok())
-        return fileError(path, written.error());
+    if (Result<> written = writeFileAtomically(folder, name, bytes); !written.ok())
+        return fileError(QDir(dir).filePath(name), written.error());
     return {};
-}
-
-Result<> writeIfMissing(const QString& path, const QByteArray& bytes)
-{
-    return QFileInfo::exists(path) ? Result<>() : writeFile(path, bytes);
 }
 
 // The subdirectories of `dir` whose names Qt cannot spell back, which QDir
@@ -142,23 +138,34 @@ QStringList unspellableFolders(const QString& dir)
     return names;
 }
 
-bool holdsAppliance(const QDir& dir)
+bool holdsAppliance(const QString& dir)
 {
-    return std::any_of(kApplianceFiles.begin(), kApplianceFiles.end(),
-                       [&](const QString* name) { return dir.exists(*name); });
+    const Result<Folder> folder = openFolder(dir);
+    return folder.ok() && std::any_of(kApplianceFiles.begin(), kApplianceFiles.end(),
+                                      [&](const QString* name) { return holds(*folder, *name); });
+}
+
+// The folder `dir`, made when missing, every link on its path judged as a
+// write's are: a folder made through a planted link would be made elsewhere.
+Result<Folder> applianceFolder(const QString& dir, MissingFolders missing)
+{
+    Result<Folder> folder = openFolder(dir, missing);
+    if (!folder.ok())
+        return fileError(dir, folder.error());
+    return folder;
 }
 
 // The appliance kept in `dir`; fails when a file is unusable.
 Result<> loadAppliance(const QString& dir, Appliance& appliance)
 {
+    const Result<Folder> opened = applianceFolder(dir, MissingFolders::Made);
+    if (!opened.ok())
+        return opened.error();
+    const Folder& folder = *opened;
     const QDir d(dir);
-    if (!d.mkpath(QStringLiteral(".")))
-        return OperationError(
-            QCoreApplication::translate("Emulator", "%1: cannot create the directory").arg(dir));
     // Its owner could plant links in it between root's looks and root's writes.
-    struct stat folder {};
-    if (::geteuid() == 0 && ::stat(QFile::encodeName(dir).constData(), &folder) == 0 &&
-        folder.st_uid != 0)
+    struct stat owner {};
+    if (::geteuid() == 0 && ::fstat(folder.fd(), &owner) == 0 && owner.st_uid != 0)
         return OperationError(
             QCoreApplication::translate("Emulator",
                                         "%1: the folder belongs to another user, who could plant "
@@ -167,19 +174,22 @@ Result<> loadAppliance(const QString& dir, Appliance& appliance)
     for (const auto& [name, bytes] :
          {std::pair{kVersionFile, QByteArray::number(appliance.firmwareVersion) + '\n'},
           std::pair{kFaultsFile, kFaultsTemplate}}) {
-        if (Result<> written = writeIfMissing(d.filePath(name), bytes); !written.ok())
+        if (holds(folder, name))
+            continue;
+        if (Result<> written = writeFile(folder, dir, name, bytes); !written.ok())
             return written;
     }
 
     // Any other size is no image, however large: said as such before reading,
     // not as a file too large to read.
-    const QFileInfo eepromFile(d.filePath(kEepromFile));
     const QString notAnImage =
         QCoreApplication::translate("Emulator",
                                     "%1: not an EEPROM image (it must be exactly %2 bytes)")
-            .arg(eepromFile.filePath())
-            .arg(kImageSize);
-    if (eepromFile.isFile() && eepromFile.size() != kImageSize)
+            .arg(d.filePath(kEepromFile), QString::number(kImageSize));
+    struct stat eepromFile {};
+    if (::fstatat(folder.fd(), QFile::encodeName(kEepromFile).constData(), &eepromFile,
+                  AT_SYMLINK_NOFOLLOW) == 0 &&
+        S_ISREG(eepromFile.st_mode) && eepromFile.st_size != kImageSize)
         return OperationError(notAnImage);
     std::array<std::optional<QByteArray>, 4> read;
     const std::array<std::pair<const QString*, qint64>, 4> files{
@@ -189,7 +199,7 @@ Result<> loadAppliance(const QString& dir, Appliance& appliance)
          {&kFaultsFile, 1 << 20}}};
     for (std::size_t i = 0; i < files.size(); ++i) {
         Result<std::optional<QByteArray>> file =
-            readFile(d.filePath(*files[i].first), files[i].second);
+            readFile(folder, dir, *files[i].first, files[i].second);
         if (!file.ok())
             return file.error();
         read[i] = *std::move(file);
@@ -226,15 +236,20 @@ Result<> loadAppliance(const QString& dir, Appliance& appliance)
 // any of it.
 Result<> saveAppliance(Appliance& appliance)
 {
-    const QDir d(QString::fromStdString(appliance.path));
+    if (!appliance.eepromChanged && !appliance.firmwareChanged)
+        return {};
+    const QString dir = QString::fromStdString(appliance.path);
+    const Result<Folder> folder = applianceFolder(dir, MissingFolders::Refused);
+    if (!folder.ok())
+        return folder.error();
     if (appliance.eepromChanged) {
         const QByteArray eeprom(reinterpret_cast<const char*>(appliance.eeprom.data()), kImageSize);
-        if (Result<> written = writeFile(d.filePath(kEepromFile), eeprom); !written.ok())
+        if (Result<> written = writeFile(*folder, dir, kEepromFile, eeprom); !written.ok())
             return written;
         appliance.eepromChanged = false;
     }
     if (appliance.firmwareChanged) {
-        if (Result<> written = writeFile(d.filePath(kFirmwareFile), appliance.firmware);
+        if (Result<> written = writeFile(*folder, dir, kFirmwareFile, appliance.firmware);
             !written.ok())
             return written;
         appliance.firmwareChanged = false;
@@ -282,8 +297,7 @@ Result<> parseFaultPlan(const QString& text, Appliance& appliance)
             appliance.faults.push_back(*fault);
         } else {
             return OperationError(QCoreApplication::translate("Emulator", "line %1: %2: %3")
-                                      .arg(i + 1)
-                                      .arg(fault.errorText(), line));
+                                      .arg(QString::number(i + 1), fault.errorText(), line));
         }
     }
     return {};
@@ -304,7 +318,7 @@ Result<> loadAppliances(const QString& dir, ApplianceEmulator& emulator, QString
     const QDir root(dir);
     QStringList serials = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     serials.removeIf([&](const QString& name) { return !holdsAppliance(root.filePath(name)); });
-    if (holdsAppliance(root) || serials.isEmpty()) {
+    if (holdsAppliance(dir) || serials.isEmpty()) {
         if (Result<> loaded = loadAppliance(dir, emulator.attach({})); !loaded.ok())
             return loaded;
     }

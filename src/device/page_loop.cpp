@@ -8,7 +8,8 @@ namespace orvik {
 
 QString pageLine(const char* words, int page, int pages)
 {
-    return QCoreApplication::translate("Appliance", words).arg(page).arg(pages);
+    return QCoreApplication::translate("Appliance", words)
+        .arg(QString::number(page), QString::number(pages));
 }
 
 Result<> transferPages(Progress& progress, int pageCount, PageWords words,

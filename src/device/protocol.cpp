@@ -61,15 +61,14 @@ Result<Report> requestReply(HidTransport& transport, const Report& request)
     discardStaleReports(transport, request);
     const int written = transport.write(request);
     if (written != kReportSize)
-        return failed(request,
-                      QStringLiteral("request sent %1 of %2 bytes").arg(written).arg(kReportSize));
+        return failed(request, QStringLiteral("request sent %1 of %2 bytes")
+                                   .arg(QString::number(written), QString::number(kReportSize)));
     Report reply{};
     const int received = transport.read(reply, kReplyTimeoutMs);
     if (received != kReportSize)
         return failed(request, QStringLiteral("reply %1 of %2 bytes within %3 ms")
-                                   .arg(received)
-                                   .arg(kReportSize)
-                                   .arg(kReplyTimeoutMs));
+                                   .arg(QString::number(received), QString::number(kReportSize),
+                                        QString::number(kReplyTimeoutMs)));
     if (reply[kCommandOffset] != request[kCommandOffset])
         return failed(request, QStringLiteral("reply echoes ") + hexByte(reply[kCommandOffset]));
     return reply;
@@ -132,8 +131,8 @@ Result<> ReadConfigPage(HidTransport& transport, PageBuffer destination, std::ui
     const auto sum = pageChecksum(received);
     const auto stated = qFromLittleEndian<std::uint16_t>(reply->data() + kChecksumOffset);
     if (sum != stated)
-        return failed(request,
-                      QStringLiteral("page sums to %1, the reply says %2").arg(sum).arg(stated));
+        return failed(request, QStringLiteral("page sums to %1, the reply says %2")
+                                   .arg(QString::number(sum), QString::number(stated)));
     std::copy(received.begin(), received.end(), destination.begin());
     return {};
 }

@@ -2,25 +2,26 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <cerrno>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <mutex>
+#include <optional>
 #include <set>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 namespace orvik {
 
-namespace {
+namespace {} // namespace
 
-// Why a file of this type cannot be read or replaced; empty for a regular file.
-QString notRegularReason(mode_t mode)
+QString notRegularReason(unsigned mode)
 {
     if (S_ISREG(mode))
         return {};
@@ -37,12 +38,19 @@ QString notRegularReason(mode_t mode)
     return QCoreApplication::translate("Files", "Not a regular file");
 }
 
+namespace {
+
 class Descriptor {
 public:
     explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor() { ::close(fd_); }
+    ~Descriptor()
+    {
+        if (fd_ >= 0)
+            ::close(fd_);
+    }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
+    [[nodiscard]] int fd() const { return fd_; }
 
 private:
     int fd_;
@@ -92,68 +100,139 @@ bool writeAll(int fd, QByteArrayView bytes)
 // `folder` for this user; its rule for links in sticky, world-writable
 // folders (such as /tmp), which the writer applies itself, since it follows
 // links on its own and the kernel never sees them.
-bool followable(const struct stat& link, const QByteArray& folder)
+bool followable(const struct stat& link, int folder)
 {
     struct stat st {};
-    return ::stat(folder.constData(), &st) != 0 || !(st.st_mode & S_ISVTX) ||
-           !(st.st_mode & S_IWOTH) || link.st_uid == ::geteuid() || link.st_uid == st.st_uid;
+    return ::fstat(folder, &st) != 0 || !(st.st_mode & S_ISVTX) || !(st.st_mode & S_IWOTH) ||
+           link.st_uid == ::geteuid() || link.st_uid == st.st_uid;
 }
 
-// Where a write to `path` lands: the path with every symbolic link on it
-// followed as the kernel follows it (the last name only as `last` says), one
-// name at a time, so that a link planted in any folder of it is caught.
-// Empty, with errno set, when a link must not be followed.
-QString landingPath(const QString& path, LastLink last)
+// The links of /proc (a process's cwd, its fd/N) lead to their object, which
+// their text may not name; the kernel follows them by the object.
+bool followedByObject(int folder)
 {
-    QByteArray name = QFile::encodeName(path);
-    if (!name.startsWith('/')) {
-        char* here = ::getcwd(nullptr, 0);
-        name = QByteArray(here ? here : ".") + '/' + name;
-        std::free(here);
-    }
-    QByteArrayList left = name.split('/');
-    QByteArray done; // without links, and without a final '/'
-    for (int hops = 0; !left.isEmpty();) {
-        const QByteArray part = left.takeFirst();
-        if (part.isEmpty() || part == ".")
-            continue;
-        if (part == "..") {
-            done.truncate(qMax<qsizetype>(done.lastIndexOf('/'), 0));
-            continue;
-        }
-        const QByteArray next = done + '/' + part;
-        struct stat link {};
-        if (::lstat(next.constData(), &link) != 0 || !S_ISLNK(link.st_mode) ||
-            (left.isEmpty() && last == LastLink::Refused)) {
-            done = next;
-            continue;
-        }
-        if (++hops > 40) { // the kernel's bound on a chain
-            errno = ELOOP;
-            return {};
-        }
-        if (!followable(link, done.isEmpty() ? QByteArray("/") : done)) {
-            errno = EACCES;
-            return {};
-        }
-        QByteArray target(link.st_size + 1, Qt::Uninitialized);
-        const ssize_t n = ::readlink(next.constData(), target.data(), target.size());
+    struct statfs fs {};
+    return ::fstatfs(folder, &fs) == 0 && fs.f_type == PROC_SUPER_MAGIC;
+}
+
+// The text of the link `link` (a descriptor of the link itself), however long:
+// a link's size says nothing for those of /proc. False with errno.
+bool linkText(int link, QByteArray& text)
+{
+    text.resize(256);
+    for (;;) {
+        const ssize_t n = ::readlinkat(link, "", text.data(), text.size());
         if (n < 0)
-            return {};
-        target.truncate(n);
-        if (target.startsWith('/'))
-            done.clear();
-        left = target.split('/') + left;
+            return false;
+        if (n < text.size()) {
+            text.truncate(n);
+            return true;
+        }
+        text.resize(2 * text.size());
     }
-    if (done.isEmpty())
-        done = "/";
-    // A link may lead to a name that the system's encoding cannot spell.
-    const QString landing = QFile::decodeName(done);
-    if (QFile::encodeName(landing) != done) {
-        errno = EILSEQ;
-        return {};
+}
+
+QByteArrayList namesOf(const QByteArray& path)
+{
+    QByteArrayList names = path.split('/');
+    names.removeIf([](const QByteArray& n) { return n.isEmpty() || n == "."; });
+    return names;
+}
+
+// Where a write lands: the folder that holds it, open, and the name in it
+// ("." when the path names a folder).
+struct Landing {
+    Folder folder;
+    QByteArray name;
+};
+
+// Failed with errno's reason.
+OperationError systemError()
+{
+    return OperationError(systemReason(errno));
+}
+
+// Walks `path` a name at a time from an open folder, each folder opened
+// below the last one without following a link, and each link met judged on
+// the folder that holds it and followed by hand as the kernel would follow
+// it (the last name only as `last` says), so that a link planted anywhere on
+// the path is caught, and a folder swapped for a link after it was looked at
+// makes the walk fail instead of leading elsewhere. With `toFolder`, the
+// last name is a folder too, and the landing is that folder.
+Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missing, bool toFolder)
+{
+    Folder at(::open(path.startsWith('/') ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    if (at.fd() < 0)
+        return systemError();
+    QByteArrayList left = namesOf(path);
+    // "name/" names a folder, as it does for the kernel.
+    toFolder = toFolder || path.endsWith('/');
+    // The object a link of /proc led to, which the path its text gives must
+    // still name.
+    std::optional<std::pair<dev_t, ino_t>> object;
+    for (int hops = 0; !left.isEmpty();) {
+        const QByteArray name = left.takeFirst();
+        const bool lastName = left.isEmpty() && !toFolder;
+        struct stat st {};
+        if (::fstatat(at.fd(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+            if (errno != ENOENT)
+                return systemError();
+            if (lastName && !object)
+                return Landing{std::move(at), name};
+            if (lastName || missing == MissingFolders::Refused ||
+                (::mkdirat(at.fd(), name.constData(), 0777) != 0 && errno != EEXIST))
+                return systemError();
+        } else if (S_ISLNK(st.st_mode) && !(lastName && last == LastLink::Refused)) {
+            if (++hops > 40) { // the kernel's bound on a chain
+                errno = ELOOP;
+                return systemError();
+            }
+            const Descriptor link(
+                ::openat(at.fd(), name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+            QByteArray text;
+            if (link.fd() < 0 || ::fstat(link.fd(), &st) != 0 || !linkText(link.fd(), text))
+                return systemError();
+            if (!followable(st, at.fd())) {
+                errno = EACCES;
+                return systemError();
+            }
+            if (followedByObject(at.fd())) {
+                Folder target(::openat(at.fd(), name.constData(), O_PATH | O_CLOEXEC));
+                if (target.fd() < 0 || ::fstat(target.fd(), &st) != 0)
+                    return systemError();
+                if (S_ISDIR(st.st_mode)) {
+                    at = std::move(target);
+                    if (lastName)
+                        return Landing{std::move(at), "."};
+                    continue;
+                }
+                if (!lastName) {
+                    errno = ENOTDIR;
+                    return systemError();
+                }
+                if (QString why = notRegularReason(st.st_mode); !why.isEmpty())
+                    return OperationError(why);
+                // A regular file: replaced where its path says, if that is it.
+                object.emplace(st.st_dev, st.st_ino);
+            }
+            if (text.startsWith('/'))
+                at = Folder(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
+            left = namesOf(text) + left;
+            continue;
+        } else if (lastName) {
+            if (object && std::pair(st.st_dev, st.st_ino) != *object) {
+                errno = ENOENT;
+                return systemError();
+            }
+            return Landing{std::move(at), name};
+        }
+        Folder next(
+            ::openat(at.fd(), name.constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (next.fd() < 0)
+            return systemError();
+        at = std::move(next);
     }
-    return landing;
+    return Landing{std::move(at), "."};
 }
 
 // Held by writeFileAtomically from its temporary file's making to its end.
@@ -184,26 +263,26 @@ bool keepOwnerAndMode(int fd, const struct stat& old)
     return ::fchmod(fd, old.st_mode & 07777) == 0;
 }
 
-// Opens the regular file at `path` for reading, or fails when it is refused;
-// `st` describes the file opened.
-Result<int> openRegularFile(const QString& path, qint64 maxSize, LastLink last, struct stat& st)
+// Opens the regular file `name` in `folder` (AT_FDCWD: a path) for reading,
+// or fails when it is refused; `st` describes the file opened.
+Result<int> openRegularFile(int folder, const QByteArray& name, qint64 maxSize, LastLink last,
+                            struct stat& st)
 {
-    const QByteArray name = QFile::encodeName(path);
-    const bool follow = last == LastLink::Followed;
+    const int noFollow = last == LastLink::Followed ? 0 : AT_SYMLINK_NOFOLLOW;
     // Looked at before opening, since opening a FIFO or a device can block or
     // act on the device.
-    if ((follow ? ::stat : ::lstat)(name.constData(), &st) != 0)
-        return OperationError(systemReason(errno));
+    if (::fstatat(folder, name.constData(), &st, noFollow) != 0)
+        return systemError();
     QString error = notRegularReason(st.st_mode);
     if (error.isEmpty() && st.st_size > maxSize)
         error = tooLargeReason(maxSize);
     if (!error.isEmpty())
         return OperationError(error);
 
-    const int fd =
-        ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (follow ? 0 : O_NOFOLLOW));
+    const int fd = ::openat(folder, name.constData(),
+                            O_RDONLY | O_NONBLOCK | O_CLOEXEC | (noFollow ? O_NOFOLLOW : 0));
     if (fd < 0)
-        return OperationError(systemReason(errno));
+        return systemError();
     // The path may name another file by now.
     if (::fstat(fd, &st) != 0)
         error = systemReason(errno);
@@ -216,19 +295,95 @@ Result<int> openRegularFile(const QString& path, qint64 maxSize, LastLink last, 
     return fd;
 }
 
-// Makes the rename of a file in `folder` last; a file system that cannot
-// sync a folder has nothing to make last.
-bool syncFolder(const QString& folder)
+Result<QByteArray> readOpened(const Result<int>& opened, qint64 maxSize, const struct stat& st)
 {
-    const int fd =
-        ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (!opened.ok())
+        return opened.error();
+    const Descriptor guard(*opened);
+    // One byte more than the file holds, so that a file that grew shows.
+    QByteArray bytes(qMin<qint64>(st.st_size, maxSize) + 1, Qt::Uninitialized);
+    if (!readToEnd(guard.fd(), bytes, maxSize))
+        return systemError();
+    if (bytes.size() > maxSize)
+        return OperationError(tooLargeReason(maxSize));
+    return bytes;
+}
+
+// Makes the rename of a file in `folder` last; a file system that cannot
+// sync a folder, or a folder this user may not read, has nothing to make last.
+bool syncFolder(const Folder& folder)
+{
+    const Descriptor readable(::openat(folder.fd(), ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    return readable.fd() < 0 || ::fsync(readable.fd()) == 0 || errno == EINVAL;
+}
+
+// A name for the temporary file beside `name`, kept within the longest name
+// a folder takes.
+QByteArray temporaryName(const QByteArray& name)
+{
+    return name.left(200) + '.' +
+           QByteArray::number(QRandomGenerator::global()->generate64(), 36).left(8);
+}
+
+// Whether the file `at` exists (then described by `old`); fails when it could
+// not be replaced.
+Result<bool> replaceable(const Landing& at, struct stat& old)
+{
+    const int folder = at.folder.fd();
+    const char* name = at.name.constData();
+    if (::fstatat(folder, name, &old, AT_SYMLINK_NOFOLLOW) != 0) {
+        if (errno != ENOENT || ::faccessat(folder, ".", W_OK | X_OK, AT_EACCESS) != 0)
+            return systemError();
+        return false;
+    }
+    if (QString why = notRegularReason(old.st_mode); !why.isEmpty())
+        return OperationError(why);
+    if (::faccessat(folder, name, W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
+        return systemError();
+    return true;
+}
+
+// Replaces `at` with the pieces, as writeFileAtomically says.
+Result<> replace(const Landing& at, std::span<const QByteArrayView> pieces)
+{
+    const int folder = at.folder.fd();
+    const char* name = at.name.constData();
+    struct stat old {};
+    const Result<bool> found = replaceable(at, old);
+    if (!found.ok())
+        return found.error();
+    const bool exists = *found;
+
+    const std::lock_guard writing(writingFiles());
+    QByteArray temporary;
+    int fd = -1;
+    do {
+        temporary = temporaryName(at.name);
+        fd = ::openat(folder, temporary.constData(),
+                      O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    } while (fd < 0 && errno == EEXIST);
     if (fd < 0)
-        return true;
-    const bool synced = ::fsync(fd) == 0 || errno == EINVAL;
-    const int error = errno;
-    ::close(fd);
-    errno = error;
-    return synced;
+        return systemError();
+    const Descriptor file(fd);
+    const auto failed = [&] {
+        const int error = errno;
+        ::unlinkat(folder, temporary.constData(), 0);
+        return OperationError(systemReason(error));
+    };
+    for (const QByteArrayView piece : pieces) {
+        if (!writeAll(fd, piece))
+            return failed();
+    }
+    if (exists ? !keepOwnerAndMode(fd, old) : ::fchmod(fd, 0600) != 0)
+        return failed();
+    // A disk that fills up late reports it here at the latest.
+    if (::fsync(fd) != 0)
+        return failed();
+    if (::renameat(folder, temporary.constData(), folder, name) != 0)
+        return failed();
+    if (!syncFolder(at.folder))
+        return systemError();
+    return {};
 }
 
 } // namespace
@@ -248,10 +403,33 @@ QString tooLargeReason(qint64 maxSize)
     return QCoreApplication::translate("Files", "File too large (more than %1 bytes)").arg(maxSize);
 }
 
+Folder::~Folder()
+{
+    if (fd_ >= 0)
+        ::close(fd_);
+}
+
+Folder::Folder(Folder&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+
+Folder& Folder::operator=(Folder&& other) noexcept
+{
+    std::swap(fd_, other.fd_);
+    return *this;
+}
+
+Result<Folder> openFolder(const QString& path, MissingFolders missing)
+{
+    Result<Landing> at = land(QFile::encodeName(path), LastLink::Followed, missing, true);
+    if (!at.ok())
+        return at.error();
+    return (*std::move(at)).folder;
+}
+
 Result<> checkRegularFile(const QString& path, qint64 maxSize)
 {
     struct stat st {};
-    const Result<int> fd = openRegularFile(path, maxSize, LastLink::Followed, st);
+    const Result<int> fd =
+        openRegularFile(AT_FDCWD, QFile::encodeName(path), maxSize, LastLink::Followed, st);
     if (!fd.ok())
         return fd.error();
     ::close(*fd);
@@ -261,19 +439,23 @@ Result<> checkRegularFile(const QString& path, qint64 maxSize)
 Result<QByteArray> readRegularFile(const QString& path, qint64 maxSize, LastLink last)
 {
     struct stat st {};
-    const Result<int> opened = openRegularFile(path, maxSize, last, st);
-    if (!opened.ok())
-        return opened.error();
-    const int fd = *opened;
-    const Descriptor guard(fd);
+    return readOpened(openRegularFile(AT_FDCWD, QFile::encodeName(path), maxSize, last, st),
+                      maxSize, st);
+}
 
-    // One byte more than the file holds, so that a file that grew shows.
-    QByteArray bytes(qMin<qint64>(st.st_size, maxSize) + 1, Qt::Uninitialized);
-    if (!readToEnd(fd, bytes, maxSize))
-        return OperationError(systemReason(errno));
-    if (bytes.size() > maxSize)
-        return OperationError(tooLargeReason(maxSize));
-    return bytes;
+Result<QByteArray> readRegularFile(const Folder& folder, const QString& name, qint64 maxSize)
+{
+    struct stat st {};
+    return readOpened(
+        openRegularFile(folder.fd(), QFile::encodeName(name), maxSize, LastLink::Refused, st),
+        maxSize, st);
+}
+
+bool holds(const Folder& folder, const QString& name)
+{
+    struct stat st {};
+    return ::fstatat(folder.fd(), QFile::encodeName(name).constData(), &st, AT_SYMLINK_NOFOLLOW) ==
+           0;
 }
 
 Result<> writeFileAtomically(const QString& path, QByteArrayView bytes, LastLink last)
@@ -284,45 +466,32 @@ Result<> writeFileAtomically(const QString& path, QByteArrayView bytes, LastLink
 Result<> writeFileAtomically(const QString& path, std::span<const QByteArrayView> pieces,
                              LastLink last)
 {
-    const QString target = landingPath(path, last);
-    if (target.isEmpty())
-        return OperationError(systemReason(errno));
-    const QByteArray name = QFile::encodeName(target);
-    struct stat old {};
-    const bool exists = ::lstat(name.constData(), &old) == 0;
-    if (!exists && errno != ENOENT)
-        return OperationError(systemReason(errno));
-    if (exists) {
-        if (QString why = notRegularReason(old.st_mode); !why.isEmpty())
-            return OperationError(why);
-        // QSaveFile would say only "Existing file … is not writable".
-        if (::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0)
-            return OperationError(systemReason(errno));
-    }
+    const Result<Landing> at = land(QFile::encodeName(path), last, MissingFolders::Refused, false);
+    if (!at.ok())
+        return at.error();
+    return replace(*at, pieces);
+}
 
-    const std::lock_guard writing(writingFiles());
-    // QSaveFile only makes, renames and removes the temporary file; the bytes
-    // go straight to its descriptor, each write checked, since Qt 6.4's
-    // commit() reports success after a failed buffered flush and its write
-    // errors lose the system's reason. Leaving without commit() removes the
-    // temporary file.
-    QSaveFile file(target);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return OperationError(file.errorString());
-    for (const QByteArrayView piece : pieces) {
-        if (!writeAll(file.handle(), piece))
-            return OperationError(systemReason(errno));
-    }
-    if (exists ? !keepOwnerAndMode(file.handle(), old) : ::fchmod(file.handle(), 0600) != 0)
-        return OperationError(systemReason(errno));
-    // A disk that fills up late reports it here at the latest.
-    if (::fsync(file.handle()) != 0)
-        return OperationError(systemReason(errno));
-    if (!file.commit())
-        return OperationError(file.errorString());
-    if (!syncFolder(QFileInfo(target).absolutePath()))
-        return OperationError(systemReason(errno));
+Result<> checkReplaceable(const QString& path)
+{
+    const Result<Landing> at =
+        land(QFile::encodeName(path), LastLink::Followed, MissingFolders::Refused, false);
+    struct stat old {};
+    if (!at.ok())
+        return at.error();
+    if (const Result<bool> found = replaceable(*at, old); !found.ok())
+        return found.error();
     return {};
+}
+
+Result<> writeFileAtomically(const Folder& folder, const QString& name, QByteArrayView bytes)
+{
+    // A descriptor of its own, as the landing owns the one it holds.
+    Folder same(::fcntl(folder.fd(), F_DUPFD_CLOEXEC, 0));
+    if (same.fd() < 0)
+        return systemError();
+    return replace(Landing{std::move(same), QFile::encodeName(name)},
+                   std::span<const QByteArrayView>(&bytes, 1));
 }
 
 void exitBetweenFileWrites(int status)
@@ -337,14 +506,18 @@ FileUpdateLock::FileUpdateLock(const QString& path, std::chrono::seconds patienc
     using namespace std::chrono_literals;
     const auto started = std::chrono::steady_clock::now();
     bool said = false;
-    const QString target = landingPath(path, LastLink::Followed);
+    const Result<Landing> at =
+        land(QFile::encodeName(path), LastLink::Followed, MissingFolders::Refused, false);
+    if (!at.ok())
+        return;
+    const int folder = at->folder.fd();
+    const char* name = at->name.constData();
     for (;;) {
         struct stat st {};
-        const QByteArray name = QFile::encodeName(target);
         // Looked at first, since opening a FIFO or a device can block or act.
-        if (target.isEmpty() || ::stat(name.constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        if (::fstatat(folder, name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode))
             return;
-        const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+        const int fd = ::openat(folder, name, O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
         if (fd < 0)
             return;
         if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
@@ -380,8 +553,8 @@ FileUpdateLock::FileUpdateLock(const QString& path, std::chrono::seconds patienc
         // The holder may have replaced the file meanwhile: then the lock
         // held is on the old one, and the new one is to be locked.
         struct stat now {};
-        if (locked == 0 && ::stat(name.constData(), &now) == 0 && now.st_dev == st.st_dev &&
-            now.st_ino == st.st_ino) {
+        if (locked == 0 && ::fstatat(folder, name, &now, AT_SYMLINK_NOFOLLOW) == 0 &&
+            now.st_dev == st.st_dev && now.st_ino == st.st_ino) {
             const std::lock_guard guard(heldFiles().mutex);
             heldFiles().files.insert(key);
             fd_ = fd;

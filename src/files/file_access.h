@@ -22,16 +22,47 @@ namespace orvik {
 // link, not a regular file".
 enum class LastLink { Followed, Refused };
 
+// An open folder (a descriptor), in which files are read and written by name
+// alone, so that nothing done to the path after it was opened leads there
+// elsewhere.
+class Folder {
+public:
+    Folder() = default;
+    explicit Folder(int fd) : fd_(fd) {}
+    ~Folder();
+    Folder(Folder&& other) noexcept;
+    Folder& operator=(Folder&& other) noexcept;
+    [[nodiscard]] int fd() const { return fd_; }
+
+private:
+    int fd_ = -1;
+};
+
+// Whether the folders of a path that do not exist are made.
+enum class MissingFolders { Refused, Made };
+
+// The folder at `path`, reached as writeFileAtomically reaches the folder it
+// writes in (links judged by the same rule), the missing ones made as
+// `missing` says.
+Result<Folder> openFolder(const QString& path, MissingFolders missing = MissingFolders::Refused);
+
 // The whole of the regular file at `path` (a symbolic link to one will do,
 // as `last` says), read once. Refused, without reading or waiting, when it
 // cannot be opened, is a directory, FIFO, device or socket, or holds more
 // than `maxSize` bytes.
 Result<QByteArray> readRegularFile(const QString& path, qint64 maxSize,
                                    LastLink last = LastLink::Followed);
+// The same for the file `name` in `folder`, never following a link there.
+Result<QByteArray> readRegularFile(const Folder& folder, const QString& name, qint64 maxSize);
+// Whether `folder` holds an entry `name`, of whatever type.
+[[nodiscard]] bool holds(const Folder& folder, const QString& name);
 // The reason readRegularFile gives for a file of more than `maxSize` bytes.
 QString tooLargeReason(qint64 maxSize);
 // The system's text for `error` (an errno value), as the system says it.
 QString systemReason(int error);
+// Why a file of type `mode` (st_mode) cannot be read or replaced as a file;
+// empty for a regular file.
+QString notRegularReason(unsigned mode);
 
 // Whether readRegularFile would take the file at `path`: the same refusals,
 // but the file is only opened, not read.
@@ -39,11 +70,15 @@ Result<> checkRegularFile(const QString& path, qint64 maxSize);
 
 // Replaces the file at `path` with `bytes` as a whole: a temporary file beside
 // it, every write, the flush and the sync checked, then a rename, and the
-// folder synced. A symbolic link stays a link and its target is replaced,
-// except one the kernel would not follow for this user: a link anywhere in
-// the path that stands in a sticky, world-writable folder and belongs
-// neither to the user nor to the folder's owner is refused with "Permission
-// denied". An existing file keeps its mode, and its owner and group where the
+// folder synced. The folder is reached a name at a time from an open folder,
+// and the file, its temporary file and the rename are made in the folder
+// that was checked, so that a folder swapped for a link meanwhile makes the
+// write fail, never land elsewhere. A symbolic link stays a link and its
+// target is replaced, except one the kernel would not follow for this user: a
+// link anywhere in the path that stands in a sticky, world-writable folder
+// and belongs neither to the user nor to the folder's owner is refused with
+// "Permission denied". The links of /proc (and so /dev/stdout) lead where the
+// kernel's do. An existing file keeps its mode, and its owner and group where the
 // process may set them; a new one is made readable by its owner alone (0600,
 // whatever the umask), as files may hold passwords. A target that exists but
 // is not a regular file, or cannot be written, is refused with the system's
@@ -54,6 +89,12 @@ Result<> writeFileAtomically(const QString& path, QByteArrayView bytes,
 // The same with the bytes given in pieces, written one after another.
 Result<> writeFileAtomically(const QString& path, std::span<const QByteArrayView> pieces,
                              LastLink last = LastLink::Followed);
+// The same for the file `name` in `folder`, where a link is refused.
+Result<> writeFileAtomically(const Folder& folder, const QString& name, QByteArrayView bytes);
+
+// Whether writeFileAtomically would replace the file at `path` (links
+// followed): the same refusals, but nothing is written.
+Result<> checkReplaceable(const QString& path);
 
 // Ends the process at once with `status`, from any thread, but not while
 // another thread is in the middle of writeFileAtomically: that one ends

@@ -39,8 +39,7 @@ std::optional<QString> passcodeWarning(const QString& login, const QString& pass
                                        "APRS-IS password does not match the login %1 (expected "
                                        "%2); the servers will accept the login but ignore its "
                                        "reports.")
-        .arg(QString::fromLatin1(callsignOf(login)))
-        .arg(expected);
+        .arg(QString::fromLatin1(callsignOf(login)), QString::number(expected));
 }
 
 } // namespace orvik

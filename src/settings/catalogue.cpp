@@ -300,9 +300,8 @@ std::vector<SettingDef> inSettingOrder(std::vector<SettingDef> rows)
     for (std::size_t i = 0; i < kSettingCount; ++i) {
         Q_ASSERT_X(i < rows.size() && rows[i].id == static_cast<Setting>(i), "catalogue",
                    qPrintable(QStringLiteral("no row for %1 at its place, row %2 (%3 stands there)")
-                                  .arg(QLatin1String(kSettingNames[i]))
-                                  .arg(i)
-                                  .arg(i < rows.size() ? rows[i].name : QStringLiteral("none"))));
+                                  .arg(QLatin1String(kSettingNames[i]), QString::number(i),
+                                       i < rows.size() ? rows[i].name : QStringLiteral("none"))));
     }
     Q_ASSERT_X(rows.size() == kSettingCount, "catalogue", "more rows than settings");
     return rows;

@@ -17,7 +17,8 @@ QString decimalPosition(const QString& setting, const QString& text)
     // DD(D)MM.hh and the hemisphere letter.
     const double degrees =
         text.left(degreeDigits).toInt() + text.mid(degreeDigits, 5).toDouble() / 60;
-    return QStringLiteral("= %1\u00B0 %2").arg(degrees, 0, 'f', 4).arg(text.back());
+    return QStringLiteral("= %1\u00B0 %2")
+        .arg(QString::number(degrees, 'f', 4), QString(text.back()));
 }
 
 } // namespace orvik

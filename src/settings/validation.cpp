@@ -30,9 +30,7 @@ Message rangeMessage(const char* what, int low, int high, int number = 0)
         if (number != 0)
             subject = subject.arg(number);
         return QCoreApplication::translate("Validation", "%1 - range error (%2 - %3).")
-            .arg(subject)
-            .arg(low)
-            .arg(high);
+            .arg(subject, QString::number(low), QString::number(high));
     };
 }
 

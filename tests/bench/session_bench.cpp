@@ -3,10 +3,11 @@
 // timed is the configurator's own work per page. page_us is wall time, since
 // Qt paints partly in other threads; x_silent compares each session with the
 // same session reporting to nobody, so it shows what the log, the bar and
-// their painting add.
+// their painting add. Besides, the window's import of a hostile file.
 #include "app/Unit1.h"
 #include "app/dialogs.h"
 #include "cli/cli_reporter.h"
+#include "configfile/config_keys.h"
 #include "device/config_sessions.h"
 #include "device/emulator.h"
 #include "device/firmware_upload.h"
@@ -14,6 +15,7 @@
 #include "frontend/read_config.h"
 #include "settings/settings.h"
 #include "support/private_home.h"
+#include "support/resource_limit.h"
 #include "support/silent_reporter.h"
 
 #include <benchmark/benchmark.h>
@@ -23,8 +25,11 @@
 #include <QFile>
 #include <QPlainTextEdit>
 #include <QProgressBar>
+#include <QTemporaryDir>
 #include <QTextBlock>
 #include <chrono>
+#include <malloc.h>
+#include <utility>
 
 namespace {
 
@@ -237,6 +242,58 @@ struct Registration {
     void (*bench)(benchmark::State&, const SessionCase&);
     const SessionCase& session;
 };
+
+// "Read from file" in the main window, already shown, of a hostile file in
+// which every key the import reads holds 1 MiB of letters (about 100 MB); in
+// a child: seconds to the end of the import and the painting after it, and
+// peak_x_file the resident memory that adds at its peak over the file's size.
+void BM_WindowImportsAHostileFile(benchmark::State& state)
+{
+    QByteArray bytes;
+    QByteArray section;
+    for (const ConfigKey& key : configKeys()) {
+        if (key.section != std::exchange(section, key.section))
+            bytes += "[" + key.section + "]\r\n";
+        bytes += key.key + "=" +
+                 (key.fixedText.isEmpty() ? QByteArray(1 << 20, 'x') : key.fixedText.toLatin1()) +
+                 "\r\n";
+    }
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("hostile.cfg")));
+    const bool written = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    file.close();
+    for (auto _ : state) {
+        const QStringList said =
+            test::inChild([&] {
+                Parts parts;
+                BenchDialogs dialogs;
+                TForm1 form({noon, &dialogs, &parts.emulator, &parts.firmware});
+                form.show();
+                QCoreApplication::processEvents();
+                ::malloc_trim(0);
+                QFile reset(QStringLiteral("/proc/self/clear_refs")); // the peak starts here
+                const bool cleared =
+                    reset.open(QIODevice::WriteOnly) && reset.write("5") == 1 && reset.flush();
+                const std::int64_t before = test::statusBytes("VmRSS:");
+                const auto start = WallClock::now();
+                form.importFile(file.fileName());
+                QCoreApplication::processEvents();
+                const std::chrono::duration<double> spent = WallClock::now() - start;
+                if (!written || !cleared || !dialogs.unexpected.isEmpty())
+                    return dialogs.unexpected;
+                return QString::number(spent.count()) + ' ' +
+                       QString::number(test::statusBytes("VmHWM:") - before);
+            }).split(' ');
+        if (said.size() != 2) {
+            fail(state, said.join(' '));
+            return;
+        }
+        state.counters["seconds"] = said[0].toDouble();
+        state.counters["peak_x_file"] = said[1].toDouble() / static_cast<double>(file.size());
+    }
+}
+BENCHMARK(BM_WindowImportsAHostileFile)->Iterations(1)->UseRealTime()->Unit(benchmark::kSecond);
+
 const Registration kBenchmarks[] = {
     {"BM_WindowWriteConfig", windowSession, kWrite},
     {"BM_WindowReadConfig", windowSession, kRead},

@@ -170,7 +170,10 @@ TEST_F(OrvikctlDevice, CreatesItsFilesAndRefusesAForeignImage)
 
     // A link in the lock's place, where it would make a file elsewhere.
     ASSERT_TRUE(QFile::remove(emu + "/lock") && QFile::link(dir.filePath("made"), emu + "/lock"));
-    EXPECT_EQ(run({"info"}).status, 1);
+    const CliRun linked = run({"info"});
+    EXPECT_EQ(linked.status, 1);
+    EXPECT_TRUE(linked.err.endsWith("/lock: Is a symbolic link, not a regular file\n"))
+        << qPrintable(linked.err);
     EXPECT_FALSE(QFile::exists(dir.filePath("made")));
 
     put("eeprom.bin", QByteArray(6143, '\0'));

@@ -12,6 +12,7 @@ using test::runCli;
 
 const QString kNotOurs =
     "Imported configuration file is not a Orvik 2.0 configuration file. \nOperation aborted.\n";
+const QString kNotCompared = " could not be compared\n";
 
 class OrvikctlDiff : public test::TempFiles {
 protected:
@@ -92,12 +93,15 @@ TEST_F(OrvikctlDiff, AFileThatCannotBeLoadedEndsInStatusTwo)
     } rows[] = {
         {"missing.cfg", "defaults.cfg",
          "orvikctl: cannot open " + dir.filePath("missing.cfg") + ": No such file or directory\n"},
-        {"defaults.cfg", "foreign.txt", kNotOurs},
+        {"defaults.cfg", "foreign.txt",
+         kNotOurs + "orvikctl: " + path("foreign.txt") + kNotCompared},
         // As long as an image but failing its check: neither kind takes it.
         {"damaged.bin", "defaults.bin",
-         kNotOurs + "Eeprom checksum error. Please reload configuration.\n"},
+         kNotOurs + "Eeprom checksum error. Please reload configuration.\norvikctl: " +
+             path("damaged.bin") + kNotCompared},
         {"defaults.bin", "v101.bin",
-         "Uncompatible configuration version:\nDevice: v1.01\nConfigurator: v1.02\n"},
+         "Uncompatible configuration version:\nDevice: v1.01\nConfigurator: v1.02\norvikctl: " +
+             path("v101.bin") + kNotCompared},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(std::string(row.a) + " " + row.b);

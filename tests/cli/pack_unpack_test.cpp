@@ -6,8 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <tuple>
 
 namespace orvik::cli {
 namespace {
@@ -178,6 +180,28 @@ TEST_F(OrvikctlPackUnpack, CheckListsEveryFaultOfAFileInRuleOrderAndWarnsOfThePa
                 "--set", "Beacon3_msg=", "--set", "Aprsis_pass=-1"});
     EXPECT_EQ(clean.status, 0);
     EXPECT_EQ(clean.out + clean.err, "");
+}
+
+// A name or value that looks like a placeholder is shown as it is, and the
+// number that follows it too, in every language.
+TEST_F(OrvikctlPackUnpack, ANameIsNeverAFormat)
+{
+    const QString hostile = "%1 %2 %L1 %n";
+    writeAll(dir_.filePath(hostile) + ".bin", QByteArray(100, '\0'));
+    ASSERT_TRUE(QDir().mkpath(dir_.filePath(hostile)));
+    writeAll(dir_.filePath(hostile) + "/eeprom.bin", QByteArray(100, '\0'));
+    for (const auto& [args, shown, number] :
+         {std::tuple{QStringList{"unpack", dir_.filePath(hostile) + ".bin"}, hostile, "6144"},
+          {{"--emulator", dir_.filePath(hostile), "info"}, hostile + "/eeprom.bin", "6144"},
+          {{"check", "--set", "Aprsis_user=" + hostile, "--set", "Aprsis_pass=1"},
+           hostile.toUpper(),
+           "30196"}}) {
+        for (const QString& locale : {QString(), test::kPolish, test::kGerman}) {
+            const CliRun r = test::runCliIn(locale, args);
+            EXPECT_TRUE((r.out + r.err).contains(shown) && (r.out + r.err).contains(number))
+                << qPrintable(locale + ": " + r.out + r.err);
+        }
+    }
 }
 
 } // namespace

@@ -98,6 +98,7 @@ TEST_F(OrvikctlSave, Failures)
     const QString fifo = dir.filePath("p");
     ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
     const QString image = write("kept.bin", QByteArray(6144, '\0'));
+    const QString erased = write("erased.bin", QByteArray(6144, '\xff'));
     struct Case {
         QStringList args;
         int status;
@@ -125,6 +126,9 @@ TEST_F(OrvikctlSave, Failures)
          1,
          "orvikctl: cannot write " + fifo + ": Is a FIFO, not a regular file\n"},
         {{"save", "-o", image}, 1, "orvikctl: cannot write " + image + ": " + notIniText() + "\n"},
+        {{"save", "-o", erased},
+         1,
+         "orvikctl: cannot write " + erased + ": " + notIniText() + "\n"},
         {{"pack", "-o", fifo},
          1,
          "orvikctl: cannot write " + fifo + ": Is a FIFO, not a regular file\n"},
@@ -147,6 +151,7 @@ TEST_F(OrvikctlSave, Failures)
     EXPECT_FALSE(QFile::exists(a));
     EXPECT_EQ(read(notOurs), "[Other]\r\nx=1\r\n");
     EXPECT_EQ(read(image), QByteArray(6144, '\0'));
+    EXPECT_EQ(read(erased), QByteArray(6144, '\xff'));
 }
 
 TEST_F(OrvikctlSave, AFullDiskLeavesEveryFileAsItWas)

@@ -1,5 +1,6 @@
 #include "files/file_access.h"
 #include "files/native_names.h"
+#include "support/resource_limit.h"
 #include "support/temp_files.h"
 
 #include <gtest/gtest.h>
@@ -7,6 +8,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cstdio>
+#include <fcntl.h>
 #include <functional>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
@@ -126,6 +129,87 @@ TEST_F(FileAccess, FollowsALinkInAStickyFolderOnlyAsTheKernelWould)
         ASSERT_EQ(::lchown(QFile::encodeName(link).constData(), owner, 0), 0);
         EXPECT_EQ(writeFileAtomically(link + below, "new").errorText(), error) << name;
         EXPECT_EQ(read(target), error.isEmpty() ? "new" : "old") << name;
+        // A folder made below a link is made only where the write would land.
+        const bool made = !below.isEmpty() && error.isEmpty();
+        EXPECT_EQ(openFolder(link + "/made", MissingFolders::Made).errorText(),
+                  made || !error.isEmpty() ? error : "Not a directory")
+            << name;
+        EXPECT_EQ(QDir(dir.filePath(to) + "/made").exists(), made) << name;
+    }
+}
+
+// Another user swaps their folder and their link in a sticky folder while
+// root writes below it: each write lands in the folder or fails, never in the
+// folder the link leads to.
+TEST_F(FileAccess, AFolderSwappedForALinkMakesTheWriteFailNeverLandElsewhere)
+{
+    if (geteuid() != 0)
+        GTEST_SKIP() << "only root can be raced by another user";
+    const QByteArray sticky = QFile::encodeName(dir.filePath("tmp"));
+    const QByteArray secret = QFile::encodeName(dir.filePath("secret"));
+    ASSERT_EQ(::mkdir(sticky, 0) | ::chmod(sticky, 01777) | ::mkdir(secret, 0700), 0);
+    const QByteArray folder = sticky + "/F";
+    const QByteArray link = sticky + "/L";
+    ASSERT_EQ(::mkdir(folder, 0755) | ::symlink(secret, link) | ::lchown(folder, 1234, 1234) |
+                  ::lchown(link, 1234, 1234),
+              0);
+    const pid_t swapper = ::fork();
+    if (swapper == 0) { // from inside, as the test's folder is root's alone
+        if (::chdir(sticky) == 0 && ::setgid(1234) == 0 && ::setuid(1234) == 0)
+            for (;;)
+                ::renameat2(AT_FDCWD, "F", AT_FDCWD, "L", RENAME_EXCHANGE);
+        ::_exit(1);
+    }
+    int written = 0;
+    for (int i = 0; i < 300; ++i)
+        written +=
+            writeFileAtomically(QFile::decodeName(folder) + QString("/r%1.bin").arg(i), "x").ok();
+    ::kill(swapper, SIGKILL);
+    ASSERT_EQ(::waitpid(swapper, nullptr, 0), swapper);
+    EXPECT_EQ(QDir(QFile::decodeName(secret)).entryList(QDir::Files), QStringList());
+    const QString landed = QFileInfo(QFile::decodeName(folder)).isSymLink() ? link : folder;
+    EXPECT_EQ(QDir(landed).entryList(QDir::Files).size(), written);
+}
+
+// Where the path goes through a link of /proc, lies deeper than PATH_MAX, or
+// starts in a folder whose name is no text, the file lands where the kernel
+// would put it (`landing`, in the folder `cwd`).
+TEST_F(FileAccess, LandsWhereTheKernelWould)
+{
+    const int home = ::open(".", O_PATH | O_DIRECTORY | O_CLOEXEC);
+    const QByteArray base = QFile::encodeName(dir.path());
+    ASSERT_EQ(::mkdir(base + "/caf\xe9", 0700), 0);
+    const int cafe = ::open(base + "/caf\xe9", O_PATH);
+    const int top = ::open(base, O_PATH | O_DIRECTORY);
+    int deep = ::dup(top); // 300 folders of 20 characters: beyond PATH_MAX from the root
+    for (int i = 0; i < 300; ++i) {
+        ASSERT_EQ(::mkdirat(deep, "aaaaaaaaaaaaaaaaaaaa", 0700), 0);
+        ::close(std::exchange(deep, ::openat(deep, "aaaaaaaaaaaaaaaaaaaa", O_PATH)));
+    }
+    const int stdoutFile = ::openat(top, "out.bin", O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    for (const auto& [cwd, path, landing] : {std::tuple{cafe, "/proc/self/cwd/p.bin", "p.bin"},
+                                             {cafe, "n.bin", "n.bin"},
+                                             {top, "/dev/stdout", "out.bin"},
+                                             {deep, "d.bin", "d.bin"}}) {
+        ASSERT_EQ(::fchdir(cwd), 0);
+        const int kept = ::dup(1);
+        ::dup2(stdoutFile, 1);
+        const Result<> written = writeFileAtomically(path, "new");
+        ::dup2(kept, 1);
+        ::close(kept);
+        ASSERT_EQ(::fchdir(home), 0);
+        EXPECT_EQ(written.errorText(), "") << path;
+        EXPECT_EQ(test::readToEnd(::openat(cwd, landing, O_RDONLY)), "new") << path;
+    }
+    // Taken down by hand: QTemporaryDir can neither reach past PATH_MAX nor
+    // spell a name that is no text.
+    ::unlinkat(cafe, "p.bin", 0);
+    ::unlinkat(cafe, "n.bin", 0);
+    ::unlinkat(top, "caf\xe9", AT_REMOVEDIR);
+    ::unlinkat(deep, "d.bin", 0);
+    for (int i = 0; i < 300; ++i) {
+        ::close(std::exchange(deep, ::openat(deep, "..", O_PATH)));
+        ::unlinkat(deep, "aaaaaaaaaaaaaaaaaaaa", AT_REMOVEDIR);
     }
 }
 

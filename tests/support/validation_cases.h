@@ -154,14 +154,18 @@ inline const BadValue kBadValues[] = {
 inline const QByteArray kIdent =
     "[!WARNING]\r\nApplication=Orvik 2.0 Configurator\r\nVersion=v1.02\r\n";
 inline const struct {
-    const char* lines;
-    const char* warning; // none for a number, nor for a text
+    QByteArray lines;
+    QString warning; // none for a number, nor for a text of a field's length
 } kImportedValues[] = {
     {"[Network]\nIpmask3=x", "warning: Ipmask3: 'x' is not a number; 0 was taken."},
     {"[WWW]\nWWW_port=abc", "warning: WWW_port: 'abc' is not a number; 23 was taken."},
     {"[RTC]\nUploadpctime=yes", "warning: Uploadpctime: 'yes' is not a number; 1 was taken."},
     {"[Network]\nIpmask3=$FF", ""},
     {"[APRS-IS]\nAprsis_pass=x", ""},
+    {"[WWW]\nWWW_port=" + QByteArray(1 << 20, 'b'),
+     "warning: WWW_port: '" + QString(40, 'b') + "\u2026' is not a number; 23 was taken."},
+    {"[Beacons]\nBeacon1_msg=" + QByteArray(2 << 20, 'a'),
+     "warning: Beacon1_msg: 2097152 characters; the first 1024 were taken."},
 };
 
 // The message of `seen` without the box it comes in.
