@@ -25,11 +25,11 @@ inline const QString kGermanOldFirmware =
 // `check` of the faults in CheckListsEveryFaultOfAFileInRuleOrderAndWarnsOfThePasscode.
 inline const QString kGermanCheck =
     "Latitude: Breitengrad der Station - Syntaxfehler (z. B. 5221.60N, Format: DDMM.MM).\n"
-    "Rtcmonth: RTC-Monat - Wert außerhalb des Bereichs (1 - 12).\n"
     "Callsign: Callsign - Text zu lang (höchstens 6 Zeichen).\n"
     "Ssid: 'x' ist keine gültige Ganzzahl.\n"
     "warning: Das APRS-IS-Passwort passt nicht zur Anmeldung NOCALL (erwartet 12960); die "
     "Server nehmen die Anmeldung an, ignorieren aber ihre Berichte.\n"
-    "Beacon3_msg: Text der Bake 3 - unzulässige Zeichen.\n";
+    "Beacon3_msg: Text der Bake 3 - unzulässige Zeichen.\n"
+    "Rtcmonth: RTC-Monat - Wert außerhalb des Bereichs (1 - 12).\n";
 
 } // namespace orvik::test
