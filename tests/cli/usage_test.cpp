@@ -244,6 +244,7 @@ TEST_F(OrvikctlUsage, SpeaksTheLanguageTheLocaleAsksFor)
         {{"LANG=pl_PL.UTF-8", "LC_MESSAGES=de_DE.UTF-8"}, german},
         {{"LC_ALL=de_DE.UTF-8", "LANG=pl_PL.UTF-8"}, german},
         {{"LANG=fr_FR.UTF-8", "LANGUAGE=fr:pl:de"}, polish},
+        {{"LANG=en_US.UTF-8", "LANGUAGE=xx:de"}, german},
         {{"LANG=pl_PL.UTF-8", "LANGUAGE=en_GB:pl"}, english},
         {{"LC_ALL=C", "LANGUAGE=pl"}, english},
         {{"LANG=fr_FR.UTF-8"}, english},
