@@ -101,8 +101,7 @@ TEST(Validation, OnlyTheFirstOfTwoFaultsIsReported)
          "information: Beacon 8 message - forbidden characters."},
         {{{"WU_rapidfirerate", "4"}, {"WU_normalrate", "0"}}, kNormalRate},
         // A range the image adds comes after every other rule.
-        {{{"telnet_port", "70000"}, {"Callsign", ""}},
-         "information: Callsign - too short (e.g. NOCALL-4)."},
+        {{{"telnet_port", "70000"}, {"Ssid", "16"}}, kSsid},
         {{{"telnet_port", "70000"}, {"Callsign", "TOOLONGCALL"}}, kLongCall},
         {{{"www_port", "-1"}, {"Weather_dest_ssid", "x"}}, kWeatherSsid},
         {{{"www_port", "-1"}, {"Callsign", "TOOLONGCALL"}}, kLongCall},
@@ -124,8 +123,7 @@ TEST(Validation, OnlyTheFirstOfTwoFaultsIsReported)
         settings.setText("Aprsis_pass", "-1");
         for (const auto& [name, value] : c.changes)
             settings.setText(name, value);
-        // check lists both, that one first.
-        const std::vector<Finding> found = findAll(settings);
+        const std::vector<Finding> found = findAll(settings); // both, that one first
         ASSERT_EQ(found.size(), 2u) << c.seen;
         EXPECT_EQ(found[0].message, messageOf(c.seen)) << c.seen;
     }
