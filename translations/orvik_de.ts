@@ -1020,6 +1020,11 @@ Konfigurator: %2</translation>
         <source>Orvik 2.0 Configurator</source>
         <translation>Orvik-2.0-Konfigurator</translation>
     </message>
+    <message>
+        <source>Password:</source>
+        <comment>APRS-IS passcode</comment>
+        <translation>Passcode:</translation>
+    </message>
 </context>
 <context>
     <name>orvik-configurator</name>

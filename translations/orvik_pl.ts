@@ -1021,6 +1021,11 @@ Konfigurator: %2</translation>
         <source>Orvik 2.0 Configurator</source>
         <translation>Konfigurator Orvik 2.0</translation>
     </message>
+    <message>
+        <source>Password:</source>
+        <comment>APRS-IS passcode</comment>
+        <translation>Passcode:</translation>
+    </message>
 </context>
 <context>
     <name>orvik-configurator</name>
