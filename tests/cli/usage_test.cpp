@@ -19,6 +19,7 @@ using test::runCli;
 // orvikctl's help, and each command's, fits a terminal of 24 lines. The
 // global help grows by a line with each command: the twelfth fills it.
 constexpr int kScreenLines = 24;
+constexpr int kScreenColumns = 79;
 
 // Runs in a folder of its own, so that anything a refused command line
 // touched would show there.
@@ -197,7 +198,15 @@ TEST_F(OrvikctlUsage, EveryCommandIsDocumented)
     for (const QString& c : commands) {
         const CliRun help = runCli({c, "--help"});
         EXPECT_TRUE(help.out.startsWith("Usage: orvikctl " + c + " ")) << c.toStdString();
-        EXPECT_LE(help.out.count('\n'), kScreenLines) << c.toStdString();
+    }
+    // Every help fits the screen in every language ("--help --help": the global one).
+    for (const QString& locale : {QString(), test::kPolish, test::kGerman}) {
+        for (const QString& c : commands + QStringList{"--help"}) {
+            const QString help = test::runCliIn(locale, {c, "--help"}).out;
+            EXPECT_LE(help.count('\n'), kScreenLines) << c.toStdString();
+            for (const QString& line : help.split('\n'))
+                EXPECT_LE(line.size(), kScreenColumns) << line.toStdString();
+        }
     }
     const auto named = [](const QString& text, const char* pattern) {
         QStringList names;
