@@ -371,7 +371,7 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>IP Mask</source>
-        <translation>Maska podsieci</translation>
+        <translation>Maska sieci</translation>
     </message>
     <message>
         <source>Gateway</source>
@@ -498,7 +498,7 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>IP Mask, octet %1 of 4</source>
-        <translation>Maska podsieci, oktet %1 z 4</translation>
+        <translation>Maska sieci, oktet %1 z 4</translation>
     </message>
     <message>
         <source>Gateway, octet %1 of 4</source>
@@ -611,7 +611,7 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>IP Mask:</source>
-        <translation>Maska podsieci:</translation>
+        <translation>Maska sieci:</translation>
     </message>
     <message>
         <source>Gateway:</source>
