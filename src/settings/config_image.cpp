@@ -261,9 +261,9 @@ std::uint32_t sumOfImage(const ConfigImage& image)
     return sum;
 }
 
-// Stores one setting whose value has passed its rules (but for those applied
-// last, which a number stored in its low bits fails), so that it fits its
-// field.
+// Stores one setting whose value has passed its rules, so that it fits its
+// field; a number out of a range applied last goes in by its low bits, and
+// the packing is refused after the walk.
 void store(const Field& field, const Settings& settings, ConfigImage& image)
 {
     std::uint8_t* at = image.data() + field.offset;
