@@ -29,7 +29,7 @@ Zum Lesen der Gerätekonfiguration müssen Konfigurator und Firmware dieselbe Ve
     </message>
     <message>
         <source>Eeprom checksum error. Please reload configuration.</source>
-        <translation>Prüfsummenfehler im Eeprom. Bitte die Konfiguration neu laden.</translation>
+        <translation>Prüfsummenfehler im Eeprom. Bitte die Konfiguration erneut lesen („Konfig. lesen“).</translation>
     </message>
     <message>
         <source>Eeprom write success</source>
@@ -65,7 +65,7 @@ Zum Lesen der Gerätekonfiguration müssen Konfigurator und Firmware dieselbe Ve
     </message>
     <message>
         <source>Firmware file too long.</source>
-        <translation>Firmware-Datei zu lang.</translation>
+        <translation>Firmware-Datei zu groß.</translation>
     </message>
     <message>
         <source>Cannot open %1: %2.</source>
@@ -125,7 +125,7 @@ Zum Lesen der Gerätekonfiguration müssen Konfigurator und Firmware dieselbe Ve
     </message>
     <message>
         <source>finishing the write so that the appliance stays consistent; interrupt again to stop now</source>
-        <translation>das Schreiben wird beendet, damit das Gerät stimmig bleibt; erneut abbrechen, um sofort aufzuhören</translation>
+        <translation>das Schreiben wird beendet, damit das Gerät konsistent bleibt; erneut abbrechen, um sofort aufzuhören</translation>
     </message>
     <message>
         <source>stopped in the middle of the write; the appliance may hold part of the new configuration and part of the old, so write the configuration again</source>
@@ -145,7 +145,7 @@ Zum Lesen der Gerätekonfiguration müssen Konfigurator und Firmware dieselbe Ve
     </message>
     <message>
         <source>Eeprom read error. Please reload configuration.</source>
-        <translation>Fehler beim Lesen des Eeprom. Bitte die Konfiguration neu laden.</translation>
+        <translation>Fehler beim Lesen des Eeprom. Bitte die Konfiguration erneut lesen („Konfig. lesen“).</translation>
     </message>
 </context>
 <context>
@@ -176,11 +176,11 @@ Manche Felder können sich zwischen Firmware-Versionen ändern.</translation>
     </message>
     <message>
         <source>Unable to write to %1: %2</source>
-        <translation>Schreiben nach %1 nicht möglich: %2</translation>
+        <translation>Schreiben in %1 nicht möglich: %2</translation>
     </message>
     <message>
         <source>Unable to write to %1</source>
-        <translation>Schreiben nach %1 nicht möglich</translation>
+        <translation>Schreiben in %1 nicht möglich</translation>
     </message>
     <message>
         <source>Not enough memory to read %1</source>
@@ -299,7 +299,7 @@ Konfigurator: %2</translation>
     <name>Validation</name>
     <message>
         <source>APRS-IS password does not match the login %1 (expected %2); the servers will accept the login but ignore its reports.</source>
-        <translation>Das APRS-IS-Passwort passt nicht zur Anmeldung %1 (erwartet %2); die Server nehmen die Anmeldung an, ignorieren aber ihre Berichte.</translation>
+        <translation>Der APRS-IS-Passcode passt nicht zum Login %1 (erwartet: %2); die Server nehmen die Anmeldung an, verwerfen aber die gesendeten Daten.</translation>
     </message>
     <message>
         <source>%1 - holds a character that cannot be stored (only Latin-1 characters are allowed).</source>
@@ -418,7 +418,7 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>Beacon %1 tx rate (APRSIS) range error (5 - 1440), or 0 to disable.</source>
-        <translation>Sendeintervall der Bake %1 (APRS-IS) außerhalb des Bereichs (5 - 1440) oder 0 zum Abschalten.</translation>
+        <translation>Sendeintervall der Bake %1 (APRS-IS) außerhalb des Bereichs (5 - 1440; 0 = aus).</translation>
     </message>
     <message>
         <source>Beacon %1 message - forbidden characters.</source>
@@ -461,7 +461,7 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>Save to file</source>
-        <translation>In Datei sichern</translation>
+        <translation>Datei speichern</translation>
     </message>
     <message>
         <source>Read from file</source>
@@ -517,7 +517,7 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>APRS-IS password</source>
-        <translation>APRS-IS-Passwort</translation>
+        <translation>APRS-IS-Passcode</translation>
     </message>
     <message>
         <source>Weather report destination</source>
@@ -593,7 +593,7 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>More than one Orvik 2.0 is attached. Which one shall be used until the program ends?</source>
-        <translation>Es ist mehr als ein Orvik 2.0 angeschlossen. Welches soll bis zum Programmende verwendet werden?</translation>
+        <translation>Es ist mehr als ein Orvik 2.0 angeschlossen. Welcher soll bis zum Programmende verwendet werden?</translation>
     </message>
     <message>
         <source>%1 (emulator)</source>
@@ -862,7 +862,7 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>Your login to APRS-IS network. Usually your callsign.</source>
-        <translation>Ihre Anmeldung beim APRS-IS-Netz, meist Ihr Rufzeichen.</translation>
+        <translation>Ihr Login (Anmeldename) für das APRS-IS-Netz, meist Ihr Rufzeichen.</translation>
     </message>
     <message>
         <source>Password:</source>
@@ -1020,6 +1020,11 @@ Konfigurator: %2</translation>
         <source>Orvik 2.0 Configurator</source>
         <translation>Orvik-2.0-Konfigurator</translation>
     </message>
+    <message>
+        <source>Password:</source>
+        <comment>APRS-IS passcode</comment>
+        <translation>Passcode:</translation>
+    </message>
 </context>
 <context>
     <name>orvik-configurator</name>
@@ -1041,7 +1046,7 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>Starts, says on standard output whether the main window came up, and ends (exit status 0 when it did).</source>
-        <translation>Startet, meldet auf der Standardausgabe, ob das Hauptfenster erschienen ist, und endet (Exit-Status 0, wenn ja).</translation>
+        <translation>Startet, meldet auf der Standardausgabe, ob das Hauptfenster erschienen ist, und beendet sich (Exit-Status 0, wenn ja).</translation>
     </message>
     <message>
         <source>one configuration file at most</source>
@@ -1084,11 +1089,11 @@ An APRS-IS password that is not the login&apos;s passcode (nor -1) adds a line
 &quot;warning: ...&quot;, which does not fail. Nothing is written. Exit status 0:
 every check passes, 1: one fails.</source>
         <translation>Führt jede Prüfung von „Konfig. schreiben“ für die Einstellungen aus, die show
-ausgäbe (die Uhrfelder nehmen „jetzt“, solange Uploadpctime angekreuzt ist),
-und gibt je Einstellung mit Fehler eine Zeile aus, in der Reihenfolge der
-Prüfungen: NAME: MELDUNG, z. B. Latitude: Breitengrad der Station -
-Syntaxfehler (z. B. 5221.60N, Format: DDMM.MM). Ein APRS-IS-Passwort, das
-nicht der Passcode der Anmeldung (noch -1) ist, ergibt eine Zeile
+ausgäbe (die Uhrfelder übernehmen die aktuelle Zeit, solange Uploadpctime
+angekreuzt ist), und gibt je Einstellung mit Fehler eine Zeile aus, in der
+Reihenfolge der Prüfungen: NAME: MESSAGE, z. B. Latitude: Breitengrad der
+Station - Syntaxfehler (z. B. 5221.60N, Format: DDMM.MM). Ein APRS-IS-Passwort,
+das weder der Passcode des Logins noch -1 ist, ergibt eine Zeile
 „warning: ...“, die nicht als Fehler gilt. Es wird nichts geschrieben.
 Exit-Status 0: alle Prüfungen bestanden, 1: eine nicht.</translation>
     </message>
@@ -1161,13 +1166,13 @@ written, nothing is written to the appliance (exit status 1). An erased
 appliance holds no image to keep: write to it without --backup.
 --image FILE writes a kept image (from --backup or read --image) back byte
 for byte instead, with no CONFIG.cfg and no --set: the way back after a write.</source>
-        <translation>Führt „Konfig. schreiben“ für die Einstellungen aus, die show ausgäbe: nimmt
-„jetzt“ in die Uhrfelder, solange Uploadpctime angekreuzt ist, prüft, packt
-und schreibt sie. --backup FILE: liest nach dem Packen zuerst das Abbild des
-Geräts wie „Konfig. lesen“ und sichert es in FILE (siehe unpack, diff);
-schlägt das Lesen fehl, besteht das Abbild die Prüfung nicht oder lässt sich
-FILE nicht schreiben, wird nichts ins Gerät geschrieben (Exit-Status 1). Ein
-gelöschtes Gerät hat kein Abbild zum Sichern: ohne --backup schreiben.
+        <translation>Führt „Konfig. schreiben“ für die Einstellungen aus, die show ausgäbe:
+übernimmt die aktuelle Zeit in die Uhrfelder, solange Uploadpctime angekreuzt
+ist, prüft, packt und schreibt sie. --backup FILE: liest nach dem Packen zuerst
+das Abbild des Geräts wie „Konfig. lesen“ und sichert es in FILE (siehe unpack,
+diff); schlägt das Lesen fehl, besteht das Abbild die Prüfung nicht oder lässt
+sich FILE nicht schreiben, wird nichts ins Gerät geschrieben (Exit-Status 1).
+Ein gelöschtes Gerät hat kein Abbild zum Sichern: ohne --backup schreiben.
 --image FILE schreibt stattdessen ein gesichertes Abbild (von --backup oder
 read --image) Byte für Byte zurück, ohne CONFIG.cfg und --set: der Weg zurück.</translation>
     </message>
@@ -1193,15 +1198,15 @@ ein Konfigurationsabbild, wenn sie genau 6144 Bytes lang sind und die Prüfung
 des Abbilds bestehen, sonst eine Konfigurationsdatei; jede wird wie von unpack
 oder „Aus Datei laden“ in einen frisch gestarteten Konfigurator geladen. Gibt
 je abweichende Einstellung eine Zeile aus, in Reihenfolge und Form von show:
-NAME: &apos;WERT IN A&apos; | &apos;WERT IN B&apos;, z. B. Callsign: &apos;NOCALL&apos; | &apos;SP9XYZ&apos; (ein &apos;
+NAME: &apos;VALUE IN A&apos; | &apos;VALUE IN B&apos;, z. B. Callsign: &apos;NOCALL&apos; | &apos;SP9XYZ&apos; (ein &apos;
 im Wert wird verdoppelt; ein Steuerzeichen steht als #Code außerhalb der
 Anführungszeichen: &apos;a&apos;#9&apos;b&apos;). Die Uhrfelder werden nie verglichen (keine der
 beiden Arten speichert sie), Uploadpctime nicht, wenn A oder B ein Abbild ist.
-Ein Abbild hält Aprsis_user in Großbuchstaben und Callsign auf sechs Zeichen
-aufgefüllt, so wie das Gerät sie hielte; Datei und daraus gepacktes Abbild
-unterscheiden sich dort. Exit-Status 0: gleich, 1: verschieden, 2: falscher
-Aufruf oder eine Datei, die nicht geladen werden kann (ihre Meldungen auf der
-Standardfehlerausgabe).</translation>
+Ein Abbild speichert Aprsis_user in Großbuchstaben und Callsign auf sechs
+Zeichen aufgefüllt, so wie das Gerät sie speichern würde; Datei und daraus
+gepacktes Abbild unterscheiden sich dort. Exit-Status 0: gleich, 1:
+verschieden, 2: falscher Aufruf oder eine Datei, die nicht geladen werden kann
+(ihre Meldungen auf der Standardfehlerausgabe).</translation>
     </message>
     <message>
         <source>&quot;Upload firmware&quot;: send new firmware to the appliance</source>
@@ -1224,8 +1229,8 @@ clock fields take &quot;now&quot; while Uploadpctime is ticked); -o FILE writes 
 Without -o, only validates.</source>
         <translation>Prüft die Einstellungen, die show ausgäbe, und packt sie in das 6144 Bytes
 lange Konfigurationsabbild, wie „Konfig. schreiben“ es vor dem Öffnen des
-Geräts tut (die Uhrfelder nehmen „jetzt“, solange Uploadpctime angekreuzt
-ist); -o FILE schreibt es. Ohne -o wird nur geprüft.</translation>
+Geräts tut (die Uhrfelder übernehmen die aktuelle Zeit, solange Uploadpctime
+angekreuzt ist); -o FILE schreibt es. Ohne -o wird nur geprüft.</translation>
     </message>
     <message>
         <source>save the settings to a configuration file</source>
@@ -1236,7 +1241,7 @@ ist); -o FILE schreibt es. Ohne -o wird nur geprüft.</translation>
 to file&quot; does; an existing FILE keeps every line it does not get from the
 settings.</source>
         <translation>Speichert die Einstellungen, die show ausgäbe, in der Konfigurationsdatei
-FILE, wie „In Datei sichern“ es tut; eine vorhandene FILE behält jede Zeile,
+FILE, wie „Datei speichern“ es tut; eine vorhandene FILE behält jede Zeile,
 die nicht aus den Einstellungen kommt.</translation>
     </message>
     <message>
@@ -1278,7 +1283,7 @@ Einstellungen wie show aus.</translation>
     </message>
     <message>
         <source>Usage: orvikctl COMMAND [options] [arguments]</source>
-        <translation>Aufruf: orvikctl BEFEHL [Optionen] [Argumente]</translation>
+        <translation>Aufruf: orvikctl COMMAND [Optionen] [Argumente]</translation>
     </message>
     <message>
         <source>Exit status 1: the command failed, 2: a usage error. See orvikctl(1).
@@ -1348,7 +1353,7 @@ Einstellungen wie show aus.</translation>
     </message>
     <message>
         <source>See &apos;orvikctl --help&apos; and &apos;orvikctl COMMAND --help&apos;.</source>
-        <translation>Siehe &apos;orvikctl --help&apos; und &apos;orvikctl BEFEHL --help&apos;.</translation>
+        <translation>Siehe &apos;orvikctl --help&apos; und &apos;orvikctl COMMAND --help&apos;.</translation>
     </message>
     <message>
         <source>unknown command %1</source>
@@ -1413,6 +1418,13 @@ Einstellungen wie show aus.</translation>
     <message>
         <source>%1 could not be compared</source>
         <translation>%1 konnte nicht verglichen werden</translation>
+    </message>
+    <message numerus="yes">
+        <source>gave up waiting for %1 after %n seconds; nothing was changed</source>
+        <translation>
+            <numerusform>Warten auf %1 nach %n Sekunde aufgegeben; nichts wurde geändert</numerusform>
+            <numerusform>Warten auf %1 nach %n Sekunden aufgegeben; nichts wurde geändert</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

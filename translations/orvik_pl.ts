@@ -29,7 +29,7 @@ Do odczytu konfiguracji urządzenia potrzebne są ta sama wersja konfiguratora i
     </message>
     <message>
         <source>Eeprom checksum error. Please reload configuration.</source>
-        <translation>Błąd sumy kontrolnej Eeprom. Wczytaj konfigurację ponownie.</translation>
+        <translation>Błąd sumy kontrolnej Eeprom. Odczytaj konfigurację ponownie.</translation>
     </message>
     <message>
         <source>Eeprom write success</source>
@@ -53,7 +53,7 @@ Do odczytu konfiguracji urządzenia potrzebne są ta sama wersja konfiguratora i
     </message>
     <message>
         <source>Orvik 2.0 not found.</source>
-        <translation>Nie znaleziono Orvik 2.0.</translation>
+        <translation>Nie znaleziono urządzenia Orvik 2.0.</translation>
     </message>
     <message>
         <source>Orvik 2.0 is in use by another program.</source>
@@ -125,7 +125,7 @@ Do odczytu konfiguracji urządzenia potrzebne są ta sama wersja konfiguratora i
     </message>
     <message>
         <source>finishing the write so that the appliance stays consistent; interrupt again to stop now</source>
-        <translation>kończę zapis, aby urządzenie pozostało spójne; przerwij ponownie, aby zatrzymać od razu</translation>
+        <translation>zapis zostanie dokończony, aby urządzenie pozostało spójne; przerwij ponownie, aby zatrzymać od razu</translation>
     </message>
     <message>
         <source>stopped in the middle of the write; the appliance may hold part of the new configuration and part of the old, so write the configuration again</source>
@@ -145,7 +145,7 @@ Do odczytu konfiguracji urządzenia potrzebne są ta sama wersja konfiguratora i
     </message>
     <message>
         <source>Eeprom read error. Please reload configuration.</source>
-        <translation>Błąd odczytu Eeprom. Wczytaj konfigurację ponownie.</translation>
+        <translation>Błąd odczytu Eeprom. Odczytaj konfigurację ponownie.</translation>
     </message>
 </context>
 <context>
@@ -219,7 +219,7 @@ Niektóre pola mogą się różnić między wersjami firmware.</translation>
     </message>
     <message>
         <source>%1: not an EEPROM image (it must be exactly %2 bytes)</source>
-        <translation>%1: to nie obraz EEPROM (musi mieć dokładnie %2 bajtów)</translation>
+        <translation>%1: to nie obraz EEPROM (wymagany rozmiar: dokładnie %2 B)</translation>
     </message>
     <message>
         <source>%1: not a firmware version in hundredths (such as 102)</source>
@@ -299,7 +299,7 @@ Konfigurator: %2</translation>
     <name>Validation</name>
     <message>
         <source>APRS-IS password does not match the login %1 (expected %2); the servers will accept the login but ignore its reports.</source>
-        <translation>Hasło APRS-IS nie pasuje do loginu %1 (oczekiwano %2); serwery przyjmą logowanie, ale zignorują jego raporty.</translation>
+        <translation>Passcode APRS-IS nie pasuje do loginu %1 (oczekiwano: %2); serwery przyjmą logowanie, ale zignorują wysyłane raporty.</translation>
     </message>
     <message>
         <source>%1 - holds a character that cannot be stored (only Latin-1 characters are allowed).</source>
@@ -371,7 +371,7 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>IP Mask</source>
-        <translation>Maska IP</translation>
+        <translation>Maska sieci</translation>
     </message>
     <message>
         <source>Gateway</source>
@@ -395,11 +395,11 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>Weather destination - too short (e.g. APXQ08).</source>
-        <translation>Adres docelowy pogody - za krótki (np. APXQ08).</translation>
+        <translation>Adres docelowy raportu pogody - za krótki (np. APXQ08).</translation>
     </message>
     <message>
         <source>Weather destination - SSID range error (0 - 15).</source>
-        <translation>Adres docelowy pogody - SSID poza zakresem (0 - 15).</translation>
+        <translation>Adres docelowy raportu pogody - SSID poza zakresem (0 - 15).</translation>
     </message>
     <message>
         <source>Weather report tx rate (APRSIS) range error (5 - 1440).</source>
@@ -419,7 +419,7 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>Beacon %1 tx rate (APRSIS) range error (5 - 1440), or 0 to disable.</source>
-        <translation>Interwał beaconu %1 (APRS-IS) poza zakresem (5 - 1440) lub 0, by wyłączyć.</translation>
+        <translation>Interwał beaconu %1 (APRS-IS) poza zakresem (5 - 1440; 0 wyłącza).</translation>
     </message>
     <message>
         <source>Beacon %1 message - forbidden characters.</source>
@@ -498,7 +498,7 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>IP Mask, octet %1 of 4</source>
-        <translation>Maska IP, oktet %1 z 4</translation>
+        <translation>Maska sieci, oktet %1 z 4</translation>
     </message>
     <message>
         <source>Gateway, octet %1 of 4</source>
@@ -518,7 +518,7 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>APRS-IS password</source>
-        <translation>Hasło APRS-IS</translation>
+        <translation>Passcode APRS-IS</translation>
     </message>
     <message>
         <source>Weather report destination</source>
@@ -611,7 +611,7 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>IP Mask:</source>
-        <translation>Maska IP:</translation>
+        <translation>Maska sieci:</translation>
     </message>
     <message>
         <source>Gateway:</source>
@@ -807,7 +807,7 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>Hour:</source>
-        <translation>Godz:</translation>
+        <translation>Godz.:</translation>
     </message>
     <message>
         <source>Minute:</source>
@@ -1021,6 +1021,11 @@ Konfigurator: %2</translation>
         <source>Orvik 2.0 Configurator</source>
         <translation>Konfigurator Orvik 2.0</translation>
     </message>
+    <message>
+        <source>Password:</source>
+        <comment>APRS-IS passcode</comment>
+        <translation>Passcode:</translation>
+    </message>
 </context>
 <context>
     <name>orvik-configurator</name>
@@ -1042,7 +1047,7 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>Starts, says on standard output whether the main window came up, and ends (exit status 0 when it did).</source>
-        <translation>Uruchamia się, podaje na standardowym wyjściu, czy pojawiło się okno główne, i kończy (kod wyjścia 0, jeśli tak).</translation>
+        <translation>Uruchamia się, podaje na standardowym wyjściu, czy pojawiło się okno główne, i kończy działanie (kod wyjścia 0, jeśli tak).</translation>
     </message>
     <message>
         <source>one configuration file at most</source>
@@ -1087,7 +1092,7 @@ every check passes, 1: one fails.</source>
         <translation>Wykonuje każde sprawdzenie „Zapisz konfig.” na ustawieniach, które wypisałoby
 show (pola zegara przyjmują „teraz”, gdy zaznaczone jest Uploadpctime), i
 wypisuje po jednym wierszu na każde błędne ustawienie, w kolejności sprawdzeń:
-NAME: KOMUNIKAT, np. Latitude: Szerokość stacji - błąd składni (np. 5221.60N,
+NAME: MESSAGE, np. Latitude: Szerokość stacji - błąd składni (np. 5221.60N,
 format: DDMM.MM). Hasło APRS-IS, które nie jest passcode loginu (ani -1),
 dodaje wiersz „warning: ...”, który nie jest błędem. Niczego nie zapisuje.
 Kod wyjścia 0: wszystkie sprawdzenia przeszły, 1: któreś nie.</translation>
@@ -1098,11 +1103,11 @@ Kod wyjścia 0: wszystkie sprawdzenia przeszły, 1: któreś nie.</translation>
     </message>
     <message>
         <source>the appliance holds no valid configuration image (erased or damaged), so there is nothing to back up; write without --backup to write anyway</source>
-        <translation>urządzenie nie ma poprawnego obrazu konfiguracji (skasowany lub uszkodzony), więc nie ma czego zachować; aby mimo to zapisać, zapisz bez --backup</translation>
+        <translation>urządzenie nie ma poprawnego obrazu konfiguracji (skasowany lub uszkodzony), więc nie ma czego zachować; aby mimo to zapisać, pomiń --backup</translation>
     </message>
     <message>
         <source>backup failed; nothing was written to the appliance</source>
-        <translation>kopia zapasowa nie powiodła się; do urządzenia niczego nie zapisano</translation>
+        <translation>nie udało się wykonać kopii zapasowej; do urządzenia niczego nie zapisano</translation>
     </message>
     <message>
         <source>list the attached appliances</source>
@@ -1114,7 +1119,7 @@ when it tells one. Exit status 1, with &quot;Orvik 2.0 not found.&quot;, when no
 attached.</source>
         <translation>Wypisuje każde podłączone urządzenie Orvik 2.0, po jednym w wierszu: ścieżkę,
 a potem numer seryjny, jeśli go podaje. Kod wyjścia 1 z „Nie znaleziono
-Orvik 2.0.”, gdy żadne nie jest podłączone.</translation>
+urządzenia Orvik 2.0.”, gdy żadne nie jest podłączone.</translation>
     </message>
     <message>
         <source>show the appliance&apos;s firmware version</source>
@@ -1193,14 +1198,14 @@ konfiguracji, gdy ma dokładnie 6144 bajty i przechodzi sprawdzenie obrazu, a w
 pozostałych przypadkach plik konfiguracji; każdy jest wczytywany jak przez
 unpack lub „Wczytaj z pliku” do świeżo uruchomionego konfiguratora. Wypisuje
 po wierszu na każde różniące się ustawienie, w kolejności i postaci show:
-NAME: &apos;WARTOŚĆ W A&apos; | &apos;WARTOŚĆ W B&apos;, np. Callsign: &apos;NOCALL&apos; | &apos;SP9XYZ&apos; (&apos; w
-wartości jest podwajany; znak sterujący stoi poza cudzysłowem jako #kod:
+NAME: &apos;VALUE IN A&apos; | &apos;VALUE IN B&apos;, np. Callsign: &apos;NOCALL&apos; | &apos;SP9XYZ&apos; (znak &apos;
+w wartości jest podwajany; znak sterujący stoi poza cudzysłowem jako #kod:
 &apos;a&apos;#9&apos;b&apos;). Pola zegara nigdy nie są porównywane (żaden rodzaj ich nie
 przechowuje), ani Uploadpctime, gdy A lub B jest obrazem. Obraz przechowuje
 Aprsis_user wielkimi literami, a Callsign dopełniony do sześciu znaków, więc
 plik i spakowany z niego obraz różnią się tam tak, jak zapisze je urządzenie.
-Kod wyjścia 0: takie same, 1: różne, 2: błąd użycia lub pliku nie można
-wczytać (jego komunikaty na standardowym wyjściu błędów).</translation>
+Kod wyjścia 0: takie same, 1: różne, 2: błąd użycia lub plik, którego nie
+można wczytać (jego komunikaty na standardowym wyjściu błędów).</translation>
     </message>
     <message>
         <source>&quot;Upload firmware&quot;: send new firmware to the appliance</source>
@@ -1277,7 +1282,7 @@ show.</translation>
     </message>
     <message>
         <source>Usage: orvikctl COMMAND [options] [arguments]</source>
-        <translation>Użycie: orvikctl POLECENIE [opcje] [argumenty]</translation>
+        <translation>Użycie: orvikctl COMMAND [opcje] [argumenty]</translation>
     </message>
     <message>
         <source>Exit status 1: the command failed, 2: a usage error. See orvikctl(1).
@@ -1339,7 +1344,7 @@ show.</translation>
     </message>
     <message>
         <source>waiting for %1: %2</source>
-        <translation>czekam na %1: %2</translation>
+        <translation>oczekiwanie na %1: %2</translation>
     </message>
     <message>
         <source>cannot write %1: %2</source>
@@ -1347,7 +1352,7 @@ show.</translation>
     </message>
     <message>
         <source>See &apos;orvikctl --help&apos; and &apos;orvikctl COMMAND --help&apos;.</source>
-        <translation>Zobacz &apos;orvikctl --help&apos; i &apos;orvikctl POLECENIE --help&apos;.</translation>
+        <translation>Zobacz &apos;orvikctl --help&apos; i &apos;orvikctl COMMAND --help&apos;.</translation>
     </message>
     <message>
         <source>unknown command %1</source>
@@ -1363,7 +1368,7 @@ show.</translation>
     </message>
     <message>
         <source>%1 is not a configuration image (it must be exactly %2 bytes)</source>
-        <translation>%1 to nie obraz konfiguracji (musi mieć dokładnie %2 bajtów)</translation>
+        <translation>%1 to nie obraz konfiguracji (wymagany rozmiar: dokładnie %2 B)</translation>
     </message>
     <message>
         <source>--set: &apos;%1&apos; is not NAME=VALUE</source>
@@ -1412,6 +1417,14 @@ show.</translation>
     <message>
         <source>%1 could not be compared</source>
         <translation>nie można porównać %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>gave up waiting for %1 after %n seconds; nothing was changed</source>
+        <translation>
+            <numerusform>przerwano oczekiwanie na %1 po %n sekundzie; niczego nie zmieniono</numerusform>
+            <numerusform>przerwano oczekiwanie na %1 po %n sekundach; niczego nie zmieniono</numerusform>
+            <numerusform>przerwano oczekiwanie na %1 po %n sekundach; niczego nie zmieniono</numerusform>
+        </translation>
     </message>
 </context>
 </TS>

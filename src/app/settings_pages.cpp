@@ -84,13 +84,13 @@ QWidget* createDecoration(const Decoration& d, QWidget* parent)
 void addLabel(const SettingDef& def, QWidget* control)
 {
     const std::optional<int> fixedLeft = def.place.labelLeft;
-    auto* label = new PlacedLabel(
-        shown(def.label), control->parentWidget(), [control, fixedLeft](const QLabel& l) {
-            const int width = l.sizeHint().width();
-            const int left =
-                fixedLeft.value_or(std::max(kLabelMinLeft, control->x() - kLabelGap - width));
-            return QRect(left, control->y(), width, control->height());
-        });
+    auto* label = new PlacedLabel(shown(def.label, def.labelDisambiguation),
+                                  control->parentWidget(), [control, fixedLeft](const QLabel& l) {
+                                      const int width = l.sizeHint().width();
+                                      const int left = fixedLeft.value_or(std::max(
+                                          kLabelMinLeft, control->x() - kLabelGap - width));
+                                      return QRect(left, control->y(), width, control->height());
+                                  });
     label->setBuddy(control);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->place();

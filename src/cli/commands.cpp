@@ -224,11 +224,13 @@ Result<> lockForUpdate(Context& ctx, const QString& path, std::optional<FileUpda
                                 .arg(path, updatedElsewhere())));
     };
     if (!lock.emplace(path, kFileLockPatience, waiting).taken().ok()) {
+        // Counted apart: lupdate loses a text whose call holds a cast.
+        const int seconds = static_cast<int>(kFileLockPatience.count());
         return programError(
             QCoreApplication::translate("orvikctl",
                                         "gave up waiting for %1 after %n seconds; nothing was "
                                         "changed",
-                                        nullptr, static_cast<int>(kFileLockPatience.count()))
+                                        nullptr, seconds)
                 .arg(path));
     }
     if (const Result<QByteArray> text = updatableText(path); !text.ok())

@@ -35,11 +35,18 @@ QStringList translatedLanguages()
 
 QString userLanguage()
 {
-    const QLocale system = QLocale::system();
-    if (system.language() == QLocale::C)
+    // The messages' locale as the C library takes it. Not QLocale::system(),
+    // which takes the first language of LANGUAGE, known or not, for it.
+    QString messages;
+    for (const char* variable : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
+        if (messages = qEnvironmentVariable(variable); !messages.isEmpty())
+            break;
+    }
+    if (QLocale(messages).language() == QLocale::C)
         return {};
     const QStringList translated = translatedLanguages();
-    for (const QString& name : system.uiLanguages()) {
+    // A language Qt does not know reads as C, and is skipped.
+    for (const QString& name : QLocale::system().uiLanguages()) {
         const QLocale::Language language = QLocale(name).language();
         if (language == QLocale::English)
             return {};

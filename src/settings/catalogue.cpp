@@ -198,11 +198,17 @@ void addAprsServers(std::vector<SettingDef>& c)
         text(Setting::Aprsis_user, t, QT_TRANSLATE_NOOP("Window", "Username:"), 16,
              {384, 72, 81, {}, 320}, "nocall",
              QT_TRANSLATE_NOOP("Window", "Your login to APRS-IS network. Usually your callsign.")));
+    // In English as the Weather Underground password's label; hams call it a
+    // passcode in other languages too.
+    const struct {
+        const char* source;
+        const char* comment;
+    } passcode = QT_TRANSLATE_NOOP3("Window", "Password:", "APRS-IS passcode");
     c.push_back(
-        text(Setting::Aprsis_pass, t, QT_TRANSLATE_NOOP("Window", "Password:"), 16,
-             {384, 96, 81, {}, 320}, "60417",
+        text(Setting::Aprsis_pass, t, passcode.source, 16, {384, 96, 81, {}, 320}, "60417",
              QT_TRANSLATE_NOOP("Window", "You login to APRS-IS network. If you don't know it, you "
                                          "should ask your local APRS-IS administrator.")));
+    c.back().labelDisambiguation = passcode.comment;
 }
 
 void addAprsWeather(std::vector<SettingDef>& c)
@@ -325,9 +331,11 @@ QString tabCaption(Tab tab)
     return QCoreApplication::translate("Window", captions[static_cast<int>(tab)]);
 }
 
-QString shown(const QString& text)
+QString shown(const QString& text, const char* disambiguation)
 {
-    return text.isEmpty() ? text : QCoreApplication::translate("Window", text.toUtf8().constData());
+    return text.isEmpty()
+               ? text
+               : QCoreApplication::translate("Window", text.toUtf8().constData(), disambiguation);
 }
 
 QString shownAppTitle()

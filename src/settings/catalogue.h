@@ -52,8 +52,8 @@ struct Place {
 // A text the window shows as its tables keep it, in English (a label, a
 // tooltip, a list item, a heading, a button's caption), in the user's
 // language. The tables mark their texts for translation in the context
-// "Window".
-QString shown(const QString& text);
+// "Window"; `disambiguation` tells apart two texts the same in English.
+QString shown(const QString& text, const char* disambiguation = nullptr);
 
 struct SettingDef {
     Setting id;
@@ -71,6 +71,9 @@ struct SettingDef {
     QString tooltip; // empty: none
     Place place;
     bool enabledAtStart = true;
+    // Where the label is worded as another setting's in English, but not in
+    // every language (QT_TRANSLATE_NOOP3).
+    const char* labelDisambiguation = nullptr;
 };
 
 // One row per setting, in the order of Setting (tab by tab, each tab in

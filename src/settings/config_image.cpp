@@ -102,7 +102,8 @@ constexpr FixedBytes kFixedBytes[] = {
 };
 
 // Every stored setting, in the order the packing walks them (the order of the
-// validation rules). Unpacking walks the same list and skips the clock fields.
+// validation rules, but for those applied last, after the walk). Unpacking
+// walks the same list and skips the clock fields.
 struct Layout {
     std::array<Field, kSettingCount> fields{};
     std::size_t count = 0;
@@ -261,7 +262,8 @@ std::uint32_t sumOfImage(const ConfigImage& image)
 }
 
 // Stores one setting whose value has passed its rules, so that it fits its
-// field. Throws ConversionError.
+// field; a number out of a range applied last goes in by its low bits, and
+// the packing is refused after the walk.
 void store(const Field& field, const Settings& settings, ConfigImage& image)
 {
     std::uint8_t* at = image.data() + field.offset;
@@ -372,10 +374,16 @@ Result<> PackConfigImage(const Settings& settings, ConfigImage& image)
     std::memcpy(image.data() + kConfigVersionOffset, kVersionLiteral, sizeof kVersionLiteral - 1);
     image[kFixedOneOffset] = 1;
 
+    const std::vector<Rule>& rules = validationRules();
     for (const Field& field : kLayout) {
-        if (const std::optional<QString> fault = firstFault(settings, field.setting))
-            return refusal(*fault);
+        const std::optional<std::size_t> failed = firstFailedRule(settings, field.setting);
+        if (failed && !rules[*failed].last)
+            return refusal(rules[*failed].message());
         store(field, settings, image);
+    }
+    for (const Rule& rule : rules) {
+        if (rule.last && !passes(rule, settings.text(rule.setting)))
+            return refusal(rule.message());
     }
 
     std::memcpy(image.data() + kEndOffset, kEndMarker, 3);

@@ -25,7 +25,8 @@ struct Finding {
 // those "Write config" applies, run by the same code.
 [[nodiscard]] std::optional<Finding> findingFor(const Settings& settings, const QString& name);
 
-// Every finding, setting by setting in the order of the rules.
+// Every finding, in the order "Write config" meets them: setting by setting
+// as it packs them, then the rules it applies last.
 [[nodiscard]] std::vector<Finding> findAll(const Settings& settings);
 
 // The settings whose finding may change when `name` changes, `name` first.

@@ -36,8 +36,8 @@ Message rangeMessage(const char* what, int low, int high, int number = 0)
 
 // What the image cannot keep: a text longer than its field, a character
 // outside Latin-1, a number wider than its field (which would reach the
-// appliance as another value). After the rules above, so that none of their
-// messages moves.
+// appliance as another value). After the rules above; the numbers' ranges
+// are applied last, so that none of their messages moves.
 void addStorageRules(std::vector<Rule>& r)
 {
     for (const SettingDef& def : catalogue()) {
@@ -70,7 +70,7 @@ void addStorageRules(std::vector<Rule>& r)
         {Setting::Rtcmin, QT_TRANSLATE_NOOP("Validation", "RTC minute"), 0, 59},
     };
     for (const auto& [setting, what, low, high] : ranges)
-        r.push_back({setting, Test::Range, low, high, rangeMessage(what, low, high)});
+        r.push_back({setting, Test::Range, low, high, rangeMessage(what, low, high), true});
 }
 
 std::vector<Rule> buildRules()
@@ -231,11 +231,12 @@ bool passes(const Rule& rule, const QString& text)
     return false;
 }
 
-std::optional<QString> firstFault(const Settings& settings, Setting setting)
+std::optional<std::size_t> firstFailedRule(const Settings& settings, Setting setting)
 {
-    for (const Rule& rule : validationRules()) {
-        if (rule.setting == setting && !passes(rule, settings.text(setting)))
-            return rule.message ? rule.message() : QString();
+    const std::vector<Rule>& rules = validationRules();
+    for (std::size_t i = 0; i < rules.size(); ++i) {
+        if (rules[i].setting == setting && !passes(rules[i], settings.text(setting)))
+            return i;
     }
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include "settings/setting_id.h"
 
 #include <QString>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -35,21 +36,26 @@ struct Rule {
     // What the user reads when the text fails, in the user's language; none:
     // only a conversion error can stop the write.
     std::function<QString()> message = {};
+    // Applied once every setting is packed, rather than where its setting is:
+    // a bound the image adds to a number the other rules let through, whose
+    // message must not come before any of theirs.
+    bool last = false;
 };
 
 // The checks made before a configuration is written, in the order they are
 // applied: one entry per setting checked, the beacon group once per beacon;
 // then, for each setting the image keeps as text, that it fits its field and
-// Latin-1 holds it; then the ranges of the numbers no other rule bounds.
-// Each setting meets its own rules in this order.
+// Latin-1 holds it; then the ranges of the numbers no other rule bounds, the
+// rules applied last. Each setting meets its own rules in this order.
 const std::vector<Rule>& validationRules();
 
 // Throws ConversionError where the rule needs a number and the text is none.
 [[nodiscard]] bool passes(const Rule& rule, const QString& text);
 
-// The message of the first rule of `setting` that its value fails; nothing
-// when every one passes. Throws ConversionError as passes() does.
-[[nodiscard]] std::optional<QString> firstFault(const Settings& settings, Setting setting);
+// The first rule of `setting` that its value fails, as its index in
+// validationRules(); nothing when every one passes. Throws ConversionError as
+// passes() does.
+[[nodiscard]] std::optional<std::size_t> firstFailedRule(const Settings& settings, Setting setting);
 
 // DDMM.hhN or DDMM.hhS, degrees 00 to 89, minutes below 60.
 [[nodiscard]] bool CheckLatitude(const QString& text);

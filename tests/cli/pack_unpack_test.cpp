@@ -163,8 +163,8 @@ TEST_F(OrvikctlPackUnpack, CheckListsEveryFaultOfAFileInRuleOrderAndWarnsOfThePa
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out,
-              QStringLiteral("Latitude: %1\nRtcmonth: %5\nCallsign: %6\nSsid: %2\nwarning: "
-                             "%3\nBeacon3_msg: %4\n")
+              QStringLiteral("Latitude: %1\nCallsign: %6\nSsid: %2\nwarning: %3\nBeacon3_msg: "
+                             "%4\nRtcmonth: %5\n")
                   .arg(test::messageOf(test::kLat), "'x' is not a valid integer value.",
                        test::kNocallPasscodeWarning, "Beacon 3 message - forbidden characters.",
                        test::messageOf(test::kRtcMonth), test::messageOf(test::kLongCall)));

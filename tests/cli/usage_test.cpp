@@ -197,7 +197,15 @@ TEST_F(OrvikctlUsage, EveryCommandIsDocumented)
     for (const QString& c : commands) {
         const CliRun help = runCli({c, "--help"});
         EXPECT_TRUE(help.out.startsWith("Usage: orvikctl " + c + " ")) << c.toStdString();
-        EXPECT_LE(help.out.count('\n'), kScreenLines) << c.toStdString();
+    }
+    // Every help, the global one too (--help --help), within 79 columns, in every language.
+    for (const QString& locale : {QString(), test::kPolish, test::kGerman}) {
+        for (const QString& c : commands + QStringList{"--help"}) {
+            const QString help = test::runCliIn(locale, {c, "--help"}).out;
+            EXPECT_LE(help.count('\n'), kScreenLines) << c.toStdString();
+            for (const QString& line : help.split('\n'))
+                EXPECT_LE(line.size(), 79) << line.toStdString();
+        }
     }
     const auto named = [](const QString& text, const char* pattern) {
         QStringList names;
@@ -244,6 +252,7 @@ TEST_F(OrvikctlUsage, SpeaksTheLanguageTheLocaleAsksFor)
         {{"LANG=pl_PL.UTF-8", "LC_MESSAGES=de_DE.UTF-8"}, german},
         {{"LC_ALL=de_DE.UTF-8", "LANG=pl_PL.UTF-8"}, german},
         {{"LANG=fr_FR.UTF-8", "LANGUAGE=fr:pl:de"}, polish},
+        {{"LANG=en_US.UTF-8", "LANGUAGE=xx:de"}, german},
         {{"LANG=pl_PL.UTF-8", "LANGUAGE=en_GB:pl"}, english},
         {{"LC_ALL=C", "LANGUAGE=pl"}, english},
         {{"LANG=fr_FR.UTF-8"}, english},

@@ -100,9 +100,33 @@ TEST(Validation, OnlyTheFirstOfTwoFaultsIsReported)
         {{{"WU_normalrate", "0"}, {"Beacon8_msg", "\u00e9"}},
          "information: Beacon 8 message - forbidden characters."},
         {{{"WU_rapidfirerate", "4"}, {"WU_normalrate", "0"}}, kNormalRate},
+        // A range the image adds comes after every other rule.
+        {{{"telnet_port", "70000"}, {"Ssid", "16"}}, kSsid},
+        {{{"telnet_port", "70000"}, {"Callsign", "TOOLONGCALL"}}, kLongCall},
+        {{{"www_port", "-1"}, {"Weather_dest_ssid", "x"}}, kWeatherSsid},
+        {{{"www_port", "-1"}, {"Callsign", "TOOLONGCALL"}}, kLongCall},
+        {{{"Rtcyear", "999"}, {"Weather_txrate_aprsis", "4"}}, kWeatherRate},
+        {{{"Rtcyear", "999"}, {"Callsign", "TOOLONGCALL"}}, kLongCall},
+        {{{"Rtcmonth", "13"}, {"Weather_comment", "\u00e9"}}, kComment},
+        {{{"Rtcmonth", "13"}, {"Callsign", "TOOLONGCALL"}}, kLongCall},
+        {{{"Rtcday", "32"}, {"Beacon7_txrate_aprsis", "4"}}, kBeacon7Rate},
+        {{{"Rtcday", "32"}, {"Callsign", "TOOLONGCALL"}}, kLongCall},
+        {{{"Rtchour", "24"}, {"WU_normalrate", "0"}}, kNormalRate},
+        {{{"Rtchour", "24"}, {"Callsign", "TOOLONGCALL"}}, kLongCall},
+        {{{"Rtcmin", "60"}, {"WU_rapidfirerate", "61"}}, kRapidRate},
+        {{{"Rtcmin", "60"}, {"Callsign", "TOOLONGCALL"}}, kLongCall},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(packWith(c.changes), QStringList{QString::fromUtf8(c.seen)}) << c.seen;
+        Settings settings([] { return std::int64_t{1700000000}; });
+        settings.setChecked("Uploadpctime", false);
+        settings.setText("Aprsis_pass", "-1");
+        for (const auto& [name, value] : c.changes)
+            settings.setText(name, value);
+        const std::vector<Finding> found = findAll(settings); // both, that one first
+        ASSERT_EQ(found.size(), 2u) << c.seen;
+        EXPECT_EQ(found[0].message, messageOf(c.seen)) << c.seen;
+    }
 }
 
 TEST(Validation, AfterTheFirstFaultIsMendedTheNextIsReported)

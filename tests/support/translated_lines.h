@@ -10,7 +10,7 @@ namespace orvik::test {
 inline const QString kPolish = "pl_PL.UTF-8";
 inline const QString kGerman = "de_DE.UTF-8";
 
-inline const QString kPolishUsage = "Użycie: orvikctl POLECENIE [opcje] [argumenty]";
+inline const QString kPolishUsage = "Użycie: orvikctl COMMAND [opcje] [argumenty]";
 inline const QString kGermanWriteUsage = "Aufruf: orvikctl write [Optionen] [CONFIG.cfg]";
 inline const QString kPolishUnknownCommand =
     "nieznane polecenie frobnicate (zobacz orvikctl --help)";
@@ -25,11 +25,11 @@ inline const QString kGermanOldFirmware =
 // `check` of the faults in CheckListsEveryFaultOfAFileInRuleOrderAndWarnsOfThePasscode.
 inline const QString kGermanCheck =
     "Latitude: Breitengrad der Station - Syntaxfehler (z. B. 5221.60N, Format: DDMM.MM).\n"
-    "Rtcmonth: RTC-Monat - Wert außerhalb des Bereichs (1 - 12).\n"
     "Callsign: Callsign - Text zu lang (höchstens 6 Zeichen).\n"
     "Ssid: 'x' ist keine gültige Ganzzahl.\n"
-    "warning: Das APRS-IS-Passwort passt nicht zur Anmeldung NOCALL (erwartet 12960); die "
-    "Server nehmen die Anmeldung an, ignorieren aber ihre Berichte.\n"
-    "Beacon3_msg: Text der Bake 3 - unzulässige Zeichen.\n";
+    "warning: Der APRS-IS-Passcode passt nicht zum Login NOCALL (erwartet: 12960); die Server "
+    "nehmen die Anmeldung an, verwerfen aber die gesendeten Daten.\n"
+    "Beacon3_msg: Text der Bake 3 - unzulässige Zeichen.\n"
+    "Rtcmonth: RTC-Monat - Wert außerhalb des Bereichs (1 - 12).\n";
 
 } // namespace orvik::test
