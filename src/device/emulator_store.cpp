@@ -297,14 +297,15 @@ QString unlistedFolderLine(const QString& dir, const QString& shownName)
         .arg(dir, shownName);
 }
 
-Result<> loadAppliances(const QString& dir, ApplianceEmulator& emulator, QStringList* unlisted)
+Result<> loadAppliances(const QString& dir, ApplianceEmulator& emulator, QStringList* unlisted,
+                        Listing listing)
 {
     if (unlisted)
         *unlisted = unspellableFolders(dir);
     const QDir root(dir);
     QStringList serials = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     serials.removeIf([&](const QString& name) { return !holdsAppliance(root.filePath(name)); });
-    if (holdsAppliance(root) || serials.isEmpty()) {
+    if (holdsAppliance(root) || (serials.isEmpty() && listing == Listing::MakeOne)) {
         if (Result<> loaded = loadAppliance(dir, emulator.attach({})); !loaded.ok())
             return loaded;
     }

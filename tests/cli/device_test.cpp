@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <QTimer>
 #include <fcntl.h>
 #include <pty.h>
 #include <termios.h>
@@ -79,6 +80,7 @@ TEST_F(OrvikctlDevice, StateFilesShapeTheAppliance)
                              "You need to upload new firmware using \"Upload firmware\" button.\n";
     const QString cannotOpen = "Orvik 2.0 could not be opened: Permission denied (on Linux, "
                                "install the udev rule 60-orvik.rules; see the README)\n";
+    const QString firmware = write("firmware.bin", QByteArray(10 * 32, 'F'));
     const struct {
         const char* name;
         QByteArray version;
@@ -122,6 +124,24 @@ TEST_F(OrvikctlDevice, StateFilesShapeTheAppliance)
          {"read"},
          1,
          kFound + "\n" + cannotOpen},
+        {"unplugged in a write",
+         "102",
+         "write 96 unplug",
+         {"write"},
+         1,
+         "Page written: 96/192\n" + test::disconnected(97, 192) + test::kUnpluggedWrite},
+        {"unplugged in a read",
+         "102",
+         "read 9 unplug",
+         {"read"},
+         1,
+         "Page read: 9/192\n" + test::disconnected(10, 192) + test::kUnpluggedRead},
+        {"unplugged in an upload",
+         "102",
+         "firmware 3 unplug",
+         {"upload-firmware", "--image", firmware},
+         1,
+         "Page written: 3/10\n" + test::disconnected(4, 10) + test::kUnpluggedUpload},
         {"not attached", "102", "absent", {"info"}, 1, "Orvik 2.0 not found.\n"},
         {"none to list", "102", "absent", {"list"}, 1, "Orvik 2.0 not found.\n"},
         {"version 1.00 told", "100", "", {"info"}, 0, kFound + "\nFirmware version: 1.00\n"},
@@ -429,11 +449,133 @@ TEST_F(OrvikctlDevice, SignalsInTheMiddleOfASession)
     EXPECT_TRUE(run({"read"}).out.contains("Callsign=SP9INT"));
 }
 
+// A subfolder that appears is an appliance attached, one that disappears an
+// appliance detached; wait returns as soon as it is what it waits for.
+TEST_F(OrvikctlDevice, WaitAndWatchFollowTheAppliancesComingAndGoing)
+{
+    const auto attach = [&](const QString& serial) {
+        ASSERT_TRUE(QDir().mkpath(emu + '/' + serial));
+        put(serial + "/firmware-version", "102");
+    };
+    const auto detach = [&](const QString& serial) {
+        ASSERT_TRUE(QDir(emu + '/' + serial).removeRecursively());
+    };
+    const auto A1 = [&] { attach("A1"); };
+    const struct {
+        const char* name;
+        QStringList before; // attached at the start
+        QStringList args;
+        std::vector<std::function<void()>> changes; // while it runs
+        int status;
+        QString out;
+        QString err;
+    } rows[] = {
+        {"one attached already", {"A1"}, {"wait"}, {}, 0, "", ""},
+        {"none attached already", {}, {"wait", "--detach"}, {}, 0, "", ""},
+        {"attached", {}, {"wait", "--timeout", "100"}, {A1}, 0, "", ""},
+        {"both detached",
+         {"A1", "B2"},
+         {"wait", "--detach"},
+         {[&] { detach("A1"); }, [&] { detach("B2"); }},
+         0,
+         "",
+         ""},
+        {"timeout",
+         {},
+         {"wait", "--timeout", "0.05"},
+         {},
+         1,
+         "",
+         "orvikctl: no Orvik 2.0 was attached in time\n"},
+        {"still attached",
+         {"A1"},
+         {"wait", "--detach", "--timeout", "0"},
+         {},
+         1,
+         "",
+         "orvikctl: an Orvik 2.0 is still attached\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        ASSERT_TRUE(QDir(emu).removeRecursively());
+        // The folder's own appliance is not attached.
+        ASSERT_TRUE(QDir().mkpath(emu));
+        put("faults", "absent\n");
+        for (const QString& serial : row.before)
+            attach(serial);
+        // Each change once the one before has been seen: the next event.
+        std::size_t next = 0;
+        QTimer changer;
+        QObject::connect(&changer, &QTimer::timeout, [&] {
+            if (next < row.changes.size())
+                row.changes[next++]();
+        });
+        changer.start(100);
+        const CliRun r = run(row.args);
+        EXPECT_EQ(r.status, row.status);
+        EXPECT_EQ(r.out, row.out);
+        EXPECT_EQ(r.err, row.err);
+        EXPECT_EQ(next, row.changes.size());
+    }
+}
+
+// Interrupted, both end with 128 + the signal. list --watch tells each change
+// once, as it comes, in words that are English in every language.
+TEST_F(OrvikctlDevice, WatchAndWaitEndWhenInterrupted)
+{
+    ASSERT_TRUE(QDir().mkpath(emu + "/A1"));
+    put("A1/firmware-version", "102");
+    const auto C3 = [&] {
+        ASSERT_TRUE(QDir().mkpath(emu + "/C3"));
+        put("C3/firmware-version", "102");
+    };
+    const auto noA1 = [&] { ASSERT_TRUE(QDir(emu + "/A1").removeRecursively()); };
+    const struct {
+        QStringList args;
+        int signal;
+        int status;
+        std::vector<std::pair<std::function<void()>, QString>> changes; // and the line each brings
+    } rows[] = {
+        {{"wait", "--detach"}, SIGINT, 130, {}},
+        {{"wait", "--detach", "--timeout", "600"}, SIGTERM, 143, {}},
+        {{"list", "--watch"},
+         SIGINT,
+         130,
+         {{[] {}, emu + "/A1\tA1\n"},
+          {C3, "attached\t" + emu + "/C3\tC3\n"},
+          {noA1, "detached\t" + emu + "/A1\tA1\n"}}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.args.join(' ').toStdString());
+        QProcess p;
+        p.setEnvironment(QProcess::systemEnvironment() << "LANG=pl_PL.UTF-8"
+                                                       << "LC_ALL=");
+        p.start(QStringLiteral(ORVIKCTL_PROGRAM), QStringList{"--emulator", emu} + row.args);
+        ASSERT_TRUE(p.waitForStarted());
+        const auto pid = static_cast<pid_t>(p.processId());
+        ASSERT_TRUE(test::awaitCaught(pid, row.signal));
+        p.setReadChannel(QProcess::StandardOutput);
+        for (const auto& [change, line] : row.changes) {
+            change();
+            while (!p.canReadLine())
+                ASSERT_TRUE(p.waitForReadyRead(-1));
+            EXPECT_EQ(QString::fromUtf8(p.readLine()), line);
+        }
+        ::kill(pid, row.signal);
+        ASSERT_TRUE(p.waitForFinished(-1));
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), row.status);
+        EXPECT_EQ(p.readAllStandardOutput(), "");
+    }
+}
+
 TEST(OrvikctlDeviceWithoutEmulator, HasNoUsbInTests)
 {
-    const CliRun r = runCli({"info"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "orvikctl: no USB access here; use --emulator DIR\n");
+    for (const QStringList& args : {QStringList{"info"}, {"wait"}, {"list", "--watch"}}) {
+        const CliRun r = runCli(args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, "orvikctl: no USB access here; use --emulator DIR\n");
+    }
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 
 namespace orvik::test {
 
@@ -73,8 +74,9 @@ void hid_free_enumeration(hid_device_info* devs)
     }
 }
 
-hid_device* hid_open_path(const char*)
+hid_device* hid_open_path(const char* path)
 {
+    fakeHid().opened = path;
     if (fakeHid().openErrno != 0) {
         errno = fakeHid().openErrno;
         return nullptr;
@@ -89,6 +91,10 @@ int hid_write(hid_device* dev, const unsigned char* data, size_t length)
     if (dev != handle())
         return -1;
     fakeHid().written.emplace_back(data, data + length);
+    if (static_cast<int>(fakeHid().written.size()) == fakeHid().unplugAt + 1) {
+        std::remove(fakeHid().opened.c_str());
+        return -1;
+    }
     return fakeHid().writeResult == -2 ? static_cast<int>(length) : fakeHid().writeResult;
 }
 

@@ -25,12 +25,14 @@ struct FakeHid {
     std::deque<std::vector<std::uint8_t>> reports; // handed over by hid_read_timeout
     int readResult = 0;                            // when no report waits: 0 (timeout) or -1
     int writeResult = -2;                          // -2: every byte went
-    std::wstring error;                            // what hid_error says
+    int unplugAt = -1; // not -1: the write of that index, from 0, removes the opened node and fails
+    std::wstring error; // what hid_error says
 
     // What the library was asked.
     std::vector<std::vector<std::uint8_t>> written;
     std::vector<int> readLengths;
     std::vector<int> timeouts;
+    std::string opened; // the path
     int closes = 0;
 };
 

@@ -1,4 +1,6 @@
+#include "device/config_sessions.h"
 #include "device/device_link.h"
+#include "device/firmware_upload.h"
 #include "device/hidapi_transport.h"
 #include "device/protocol.h"
 #include "device_hidapi_fake.h"
@@ -49,6 +51,7 @@ struct FakeHidTest : ::testing::Test {
 
     QtMessageHandler previous;
     HidapiTransport transport;
+    test::RecordingReporter reporter;
     QTemporaryFile node; // stands in for the device node that sessions lock
 };
 
@@ -219,6 +222,64 @@ TEST_F(FakeHidTest, AFailedExchangeIsLoggedWithTheHidLayersReason)
                             "command 0xFB: reply 0 of 65 bytes within 5000 ms",
                         }));
     EXPECT_EQ(fakeHid().timeouts, (std::vector<int>{0, 0, 5000}));
+}
+
+// Unplugged, a session ends at the page it was on, at once: no reply is
+// waited for once the node is gone.
+TEST_F(FakeHidTest, AnUnpluggedApplianceEndsTheSessionAtItsPage)
+{
+    const auto reply = [](Command command) {
+        std::vector<std::uint8_t> bytes(kReportSize - 1);
+        bytes[kCommandOffset - 1] = static_cast<std::uint8_t>(command);
+        bytes[kFirmwareVersionOffset - 1] = command == Command::FirmwareVersion ? 102 : 0;
+        return bytes;
+    };
+    const FirmwareBytes firmware(QByteArray(10 * kPageSize, 'F'));
+    ConfigImage image{};
+    const struct {
+        const char* name;
+        Command pages;
+        bool versionFirst;
+        std::function<Result<>()> session;
+        QString lines;
+    } rows[] = {
+        {"write", Command::WriteConfigPage, true,
+         [&] { return WriteConfigImage(image, transport, reporter); },
+         test::disconnected(4, 192) + test::kUnpluggedWrite},
+        {"read", Command::ReadConfigPage, true,
+         [&]() -> Result<> {
+             const Result<EepromFetch> read =
+                 FetchEeprom(image, transport, reporter, SessionWords::Read);
+             return read.ok() ? Result<>() : Result<>(read.error(), read.notes());
+         },
+         test::disconnected(4, 192) + test::kUnpluggedRead},
+        {"upload", Command::WriteFirmwarePage, false,
+         [&] { return UploadFirmwareSession(transport, firmware, reporter, [](bool) {}); },
+         test::disconnected(4, 10) + test::kUnpluggedUpload},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryFile appliance;
+        ASSERT_TRUE(appliance.open());
+        fakeHid() = {};
+        fakeHid().devices = {{kOrvikVendorId, kOrvikProductId,
+                              QFile::encodeName(appliance.fileName()).toStdString(), L"0042"}};
+        fakeHid().reports = {reply(row.pages), reply(row.pages), reply(row.pages)};
+        if (row.versionFirst)
+            fakeHid().reports.push_front(reply(Command::FirmwareVersion));
+        // Three pages went, then the fourth finds the appliance gone.
+        const int exchanged = static_cast<int>(fakeHid().reports.size());
+        fakeHid().unplugAt = exchanged;
+        const Result<> ended = row.session();
+        ASSERT_FALSE(ended.ok());
+        QString told;
+        for (const OperationError& e : ended.notes())
+            told += e.text() + '\n';
+        EXPECT_EQ(told + ended.errorText() + '\n', row.lines);
+        EXPECT_EQ(std::count(fakeHid().timeouts.begin(), fakeHid().timeouts.end(), kReplyTimeoutMs),
+                  exchanged);
+        EXPECT_TRUE(transport.endSession().ok());
+    }
 }
 
 } // namespace

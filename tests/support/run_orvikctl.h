@@ -2,10 +2,12 @@
 
 #include "cli/commands.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <QThread>
 
 namespace orvik::test {
 
@@ -63,6 +65,24 @@ inline bool awaitLine(QProcess& process, const QString& awaited)
                 return true;
         }
     } while (process.waitForReadyRead(-1));
+    return false;
+}
+
+// Waits until the process has a handler of its own for `signal`: from there
+// on the signal is the program's to take. False when it ended first.
+inline bool awaitCaught(pid_t pid, int signal)
+{
+    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
+    while (status.open(QIODevice::ReadOnly)) {
+        const QByteArray text = status.readAll();
+        status.close();
+        const qsizetype at = text.indexOf("SigCgt:\t");
+        if (at < 0)
+            return false;
+        if ((text.mid(at + 8, 16).toULongLong(nullptr, 16) >> (signal - 1)) & 1)
+            return true;
+        QThread::msleep(5);
+    }
     return false;
 }
 

@@ -1,0 +1,103 @@
+// Before Qt's headers, whose "signals" glib's would meet.
+#include <umockdev.h>
+
+#include "device/hidapi_transport.h"
+#include "device/udev_presence.h"
+#include "support/qt_print.h"
+
+#include <QStringList>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace orvik {
+namespace {
+
+// A fake sysfs with its uevents (umockdev), which the real libudev and hidapi
+// read; the test runs under umockdev-wrapper.
+class UdevTestbed : public ::testing::Test {
+protected:
+    ~UdevTestbed() override { g_object_unref(bed); }
+
+    // A USB HID device with its hidraw node /dev/hidrawN; its node's syspath.
+    std::string plugIn(int n, const char* vendor, const char* product, const char* serial)
+    {
+        const std::string name = "usb1/1-" + std::to_string(n);
+        gchar* usb = umockdev_testbed_add_device(bed, "usb", name.c_str(), nullptr, "idVendor",
+                                                 vendor, "idProduct", product, "serial", serial,
+                                                 nullptr, "DEVTYPE", "usb_device", nullptr);
+        gchar* interface = umockdev_testbed_add_device(bed, "usb", (name + ":1.0").c_str(), usb,
+                                                       "bInterfaceNumber", "00", nullptr, "DEVTYPE",
+                                                       "usb_interface", nullptr);
+        const std::string id = std::string("0003:0000") + vendor + ":0000" + product;
+        gchar* hid = umockdev_testbed_add_device(bed, "hid", ("0003:" + std::to_string(n)).c_str(),
+                                                 interface, nullptr, "HID_ID", id.c_str(),
+                                                 "HID_NAME", "Orvik", "HID_UNIQ", serial, nullptr);
+        const std::string node = "hidraw" + std::to_string(n);
+        const std::string dev = "245:" + std::to_string(n);
+        gchar* raw =
+            umockdev_testbed_add_device(bed, "hidraw", node.c_str(), hid, "dev", dev.c_str(),
+                                        nullptr, "DEVNAME", node.c_str(), nullptr);
+        const std::string syspath = raw;
+        for (gchar* p : {usb, interface, hid, raw})
+            g_free(p);
+        return syspath;
+    }
+    void event(const std::string& syspath, const char* action)
+    {
+        umockdev_testbed_uevent(bed, syspath.c_str(), action);
+    }
+    // What the monitor told, once the event loop has had `ms` to hear it.
+    QStringList heard(int ms = 300)
+    {
+        QTest::qWait(ms);
+        return std::exchange(told, {});
+    }
+    void watch(PresenceMonitor& monitor)
+    {
+        monitor.onChange = [this](const PresenceChange& c) {
+            told << QStringLiteral("%1 %2 %3")
+                        .arg(c.kind == PresenceChange::Kind::Attached ? "attached" : "detached")
+                        .arg(QString::fromStdString(c.appliance.path), c.appliance.serialNumber);
+        };
+    }
+
+    UMockdevTestbed* bed = umockdev_testbed_new();
+    QStringList told;
+};
+
+TEST_F(UdevTestbed, TellsEachApplianceAttachedAndDetachedOnce)
+{
+    const std::string present = plugIn(0, "0483", "a04f", "AT-START");
+    UdevPresence monitor;
+    watch(monitor);
+    ASSERT_EQ(monitor.present().size(), 1u);
+    EXPECT_EQ(monitor.present().front().serialNumber, "AT-START");
+
+    const std::string second = plugIn(1, "0483", "a04f", "S2");
+    const std::string other = plugIn(2, "046d", "c52b", "MOUSE");
+    event(second, "add");
+    event(other, "add");
+    EXPECT_EQ(heard(), QStringList{"attached /dev/hidraw1 S2"});
+
+    HidapiTransport hidapi;
+    QStringList listed;
+    for (const HidInterface& i : hidapi.enumerate())
+        listed << QString::fromStdString(i.path) + ' ' + i.serialNumber;
+    EXPECT_EQ(listed,
+              (QStringList{"/dev/hidraw0 AT-START", "/dev/hidraw1 S2", "/dev/hidraw2 MOUSE"}));
+
+    // A repeated add and a change are no news.
+    event(second, "add");
+    event(second, "change");
+    EXPECT_EQ(heard(), QStringList());
+
+    event(second, "remove");
+    event(present, "remove");
+    event(other, "remove");
+    event(second, "remove");
+    EXPECT_EQ(heard(), (QStringList{"detached /dev/hidraw1 S2", "detached /dev/hidraw0 AT-START"}));
+    EXPECT_TRUE(monitor.present().empty());
+}
+
+} // namespace
+} // namespace orvik
