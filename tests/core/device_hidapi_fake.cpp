@@ -95,6 +95,10 @@ int hid_write(hid_device* dev, const unsigned char* data, size_t length)
         std::remove(fakeHid().opened.c_str());
         return -1;
     }
+    if (!fakeHid().answers.empty()) {
+        fakeHid().reports.push_back(fakeHid().answers.front());
+        fakeHid().answers.pop_front();
+    }
     return fakeHid().writeResult == -2 ? static_cast<int>(length) : fakeHid().writeResult;
 }
 

@@ -264,11 +264,11 @@ TEST_F(FakeHidTest, AnUnpluggedApplianceEndsTheSessionAtItsPage)
         fakeHid() = {};
         fakeHid().devices = {{kOrvikVendorId, kOrvikProductId,
                               QFile::encodeName(appliance.fileName()).toStdString(), L"0042"}};
-        fakeHid().reports = {reply(row.pages), reply(row.pages), reply(row.pages)};
+        fakeHid().answers = {reply(row.pages), reply(row.pages), reply(row.pages)};
         if (row.versionFirst)
-            fakeHid().reports.push_front(reply(Command::FirmwareVersion));
+            fakeHid().answers.push_front(reply(Command::FirmwareVersion));
         // Three pages went, then the fourth finds the appliance gone.
-        const int exchanged = static_cast<int>(fakeHid().reports.size());
+        const int exchanged = static_cast<int>(fakeHid().answers.size());
         fakeHid().unplugAt = exchanged;
         const Result<> ended = row.session();
         ASSERT_FALSE(ended.ok());
