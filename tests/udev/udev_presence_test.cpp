@@ -25,20 +25,17 @@ protected:
         gchar* usb = umockdev_testbed_add_device(bed, "usb", name.c_str(), nullptr, "idVendor",
                                                  vendor, "idProduct", product, "serial", serial,
                                                  nullptr, "DEVTYPE", "usb_device", nullptr);
-        gchar* interface = umockdev_testbed_add_device(bed, "usb", (name + ":1.0").c_str(), usb,
-                                                       "bInterfaceNumber", "00", nullptr, "DEVTYPE",
-                                                       "usb_interface", nullptr);
         const std::string id = std::string("0003:0000") + vendor + ":0000" + product;
         gchar* hid = umockdev_testbed_add_device(bed, "hid", ("0003:" + std::to_string(n)).c_str(),
-                                                 interface, nullptr, "HID_ID", id.c_str(),
-                                                 "HID_NAME", "Orvik", "HID_UNIQ", serial, nullptr);
+                                                 usb, nullptr, "HID_ID", id.c_str(), "HID_NAME",
+                                                 "Orvik", "HID_UNIQ", serial, nullptr);
         const std::string node = "hidraw" + std::to_string(n);
         const std::string dev = "245:" + std::to_string(n);
         gchar* raw =
             umockdev_testbed_add_device(bed, "hidraw", node.c_str(), hid, "dev", dev.c_str(),
                                         nullptr, "DEVNAME", node.c_str(), nullptr);
         const std::string syspath = raw;
-        for (gchar* p : {usb, interface, hid, raw})
+        for (gchar* p : {usb, hid, raw})
             g_free(p);
         return syspath;
     }
