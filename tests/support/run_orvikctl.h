@@ -68,20 +68,16 @@ inline bool awaitLine(QProcess& process, const QString& awaited)
     return false;
 }
 
-// Waits until the process has a handler of its own for `signal`: from there
-// on the signal is the program's to take. False when it ended first.
+// Waits until the process has a handler of its own for `signal`, which is
+// then the program's to take; false when it ended first.
 inline bool awaitCaught(pid_t pid, int signal)
 {
-    QFile status(QStringLiteral("/proc/%1/status").arg(pid));
-    while (status.open(QIODevice::ReadOnly)) {
+    for (QFile status(QStringLiteral("/proc/%1/status").arg(pid)); status.open(QFile::ReadOnly);
+         status.close(), QThread::msleep(5)) {
         const QByteArray text = status.readAll();
-        status.close();
         const qsizetype at = text.indexOf("SigCgt:\t");
-        if (at < 0)
-            return false;
-        if ((text.mid(at + 8, 16).toULongLong(nullptr, 16) >> (signal - 1)) & 1)
+        if (at >= 0 && (text.mid(at + 8, 16).toULongLong(nullptr, 16) >> (signal - 1)) & 1)
             return true;
-        QThread::msleep(5);
     }
     return false;
 }

@@ -39,23 +39,14 @@ protected:
             g_free(p);
         return syspath;
     }
-    void event(const std::string& syspath, const char* action)
+    // What the monitor told once `action` came for each of `devices`, and
+    // the event loop has had the time to hear it.
+    QStringList heard(const char* action, std::initializer_list<std::string> devices)
     {
-        umockdev_testbed_uevent(bed, syspath.c_str(), action);
-    }
-    // What the monitor told, once the event loop has had `ms` to hear it.
-    QStringList heard(int ms = 300)
-    {
-        QTest::qWait(ms);
+        for (const std::string& d : devices)
+            umockdev_testbed_uevent(bed, d.c_str(), action);
+        QTest::qWait(300);
         return std::exchange(told, {});
-    }
-    void watch(PresenceMonitor& monitor)
-    {
-        monitor.onChange = [this](const PresenceChange& c) {
-            told << QStringLiteral("%1 %2 %3")
-                        .arg(c.kind == PresenceChange::Kind::Attached ? "attached" : "detached")
-                        .arg(QString::fromStdString(c.appliance.path), c.appliance.serialNumber);
-        };
     }
 
     UMockdevTestbed* bed = umockdev_testbed_new();
@@ -66,33 +57,26 @@ TEST_F(UdevTestbed, TellsEachApplianceAttachedAndDetachedOnce)
 {
     const std::string present = plugIn(0, "0483", "a04f", "AT-START");
     UdevPresence monitor;
-    watch(monitor);
+    monitor.onChange = [this](const PresenceChange& c) {
+        told << QStringLiteral("%1 %2 %3")
+                    .arg(c.kind == PresenceChange::Kind::Attached ? "attached" : "detached")
+                    .arg(QString::fromStdString(c.appliance.path), c.appliance.serialNumber);
+    };
     ASSERT_EQ(monitor.present().size(), 1u);
     EXPECT_EQ(monitor.present().front().serialNumber, "AT-START");
 
     const std::string second = plugIn(1, "0483", "a04f", "S2");
     const std::string other = plugIn(2, "046d", "c52b", "MOUSE");
-    event(second, "add");
-    event(other, "add");
-    EXPECT_EQ(heard(), QStringList{"attached /dev/hidraw1 S2"});
-
-    HidapiTransport hidapi;
+    EXPECT_EQ(heard("add", {second, other}), QStringList{"attached /dev/hidraw1 S2"});
     QStringList listed;
-    for (const HidInterface& i : hidapi.enumerate())
+    for (const HidInterface& i : HidapiTransport().enumerate())
         listed << QString::fromStdString(i.path) + ' ' + i.serialNumber;
     EXPECT_EQ(listed,
               (QStringList{"/dev/hidraw0 AT-START", "/dev/hidraw1 S2", "/dev/hidraw2 MOUSE"}));
-
-    // A repeated add and a change are no news.
-    event(second, "add");
-    event(second, "change");
-    EXPECT_EQ(heard(), QStringList());
-
-    event(second, "remove");
-    event(present, "remove");
-    event(other, "remove");
-    event(second, "remove");
-    EXPECT_EQ(heard(), (QStringList{"detached /dev/hidraw1 S2", "detached /dev/hidraw0 AT-START"}));
+    // A repeated add and a change are no news, nor a repeated removal.
+    EXPECT_EQ(heard("add", {second}) + heard("change", {second}), QStringList());
+    EXPECT_EQ(heard("remove", {second, present, other, second}),
+              (QStringList{"detached /dev/hidraw1 S2", "detached /dev/hidraw0 AT-START"}));
     EXPECT_TRUE(monitor.present().empty());
 }
 
