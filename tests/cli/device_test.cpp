@@ -458,50 +458,33 @@ TEST_F(OrvikctlDevice, WaitAndWatchFollowTheAppliancesComingAndGoing)
         ASSERT_TRUE(QDir().mkpath(emu + '/' + serial));
         put(serial + "/firmware-version", "102");
     };
-    const auto unplug = [&](const QString& serial) {
-        ASSERT_TRUE(QDir(emu + '/' + serial).removeRecursively());
-    };
-    // Each change, and the line it brings to standard output.
-    using Steps = std::vector<std::pair<std::function<void()>, QString>>;
     const struct {
-        const char* name;
-        QStringList before;
+        QStringList before; // attached at the start
         QStringList args;
-        Steps steps;
-        int signal; // sent at the end, or 0
+        QStringList steps; // while it runs: +SERIAL attached, -SERIAL detached, "" neither
+        int signal;        // sent after them, or 0
         int status;
         QString err = {};
+        QString out = {}; // list --watch: a line after each step
     } rows[] = {
-        {"attached already", {"A1"}, {"wait"}, {}, 0, 0},
-        {"none attached already", {}, {"wait", "--detach"}, {}, 0, 0},
-        {"attached", {}, {"wait", "--timeout", "600"}, {{[&] { plug("A1"); }, ""}}, 0, 0},
-        {"both detached",
-         {"A1", "B2"},
-         {"wait", "--detach"},
-         {{[&] { unplug("A1"); }, ""}, {[&] { unplug("B2"); }, ""}},
-         0,
-         0},
-        {"timeout", {}, {"wait", "--timeout", "0.05"}, {}, 0, 1, test::kPolishNoneAttached},
-        {"still attached",
-         {"A1"},
-         {"wait", "--detach", "--timeout", "0"},
-         {},
-         0,
-         1,
-         test::kPolishStillAttached},
-        {"interrupted", {"A1"}, {"wait", "--detach"}, {{[] {}, ""}}, SIGINT, 130},
-        {"terminated", {}, {"wait", "--timeout", "600"}, {{[] {}, ""}}, SIGTERM, 143},
-        {"watched",
-         {"A1"},
+        {{"A1"}, {"wait"}, {}, 0, 0},
+        {{}, {"wait", "--detach"}, {}, 0, 0},
+        {{}, {"wait", "--timeout", "600"}, {"+A1"}, 0, 0},
+        {{"A1", "B2"}, {"wait", "--detach"}, {"-A1", "-B2"}, 0, 0},
+        {{}, {"wait", "--timeout", "0.05"}, {}, 0, 1, test::kPolishNoneAttached},
+        {{"A1"}, {"wait", "--detach", "--timeout", "0"}, {}, 0, 1, test::kPolishStillAttached},
+        {{"A1"}, {"wait", "--detach"}, {""}, SIGINT, 130},
+        {{}, {"wait", "--timeout", "600"}, {""}, SIGTERM, 143},
+        {{"A1"},
          {"list", "--watch"},
-         {{[] {}, emu + "/A1\tA1\n"},
-          {[&] { plug("C3"); }, "attached\t" + emu + "/C3\tC3\n"},
-          {[&] { unplug("A1"); }, "detached\t" + emu + "/A1\tA1\n"}},
+         {"", "+C3", "-A1"},
          SIGINT,
-         130},
+         130,
+         "",
+         emu + "/A1\tA1\nattached\t" + emu + "/C3\tC3\ndetached\t" + emu + "/A1\tA1\n"},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
+        SCOPED_TRACE((row.args + row.steps).join(' ').toStdString());
         ASSERT_TRUE(QDir(emu).removeRecursively());
         // The folder's own appliance is not attached.
         ASSERT_TRUE(QDir().mkpath(emu));
@@ -513,22 +496,25 @@ TEST_F(OrvikctlDevice, WaitAndWatchFollowTheAppliancesComingAndGoing)
         p.start(QStringLiteral(ORVIKCTL_PROGRAM), QStringList{"--emulator", emu} + row.args);
         ASSERT_TRUE(p.waitForStarted());
         const auto pid = static_cast<pid_t>(p.processId());
-        p.setReadChannel(QProcess::StandardOutput);
         if (!row.steps.empty()) {
             ASSERT_TRUE(test::awaitCaught(pid, SIGINT));
         }
-        for (const auto& [change, line] : row.steps) {
-            change();
-            while (!line.isEmpty() && !p.canReadLine())
+        QString out;
+        for (const QString& step : row.steps) {
+            if (step.startsWith('+'))
+                plug(step.mid(1));
+            else if (step.startsWith('-'))
+                QDir(emu + '/' + step.mid(1)).removeRecursively();
+            while (!row.out.isEmpty() && !p.canReadLine())
                 ASSERT_TRUE(p.waitForReadyRead(-1));
-            EXPECT_EQ(QString::fromUtf8(p.readLine()), line);
+            out += QString::fromUtf8(p.readLine());
         }
         if (row.signal != 0)
             ::kill(pid, row.signal);
         ASSERT_TRUE(p.waitForFinished(-1));
         EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(p.exitCode(), row.status);
-        EXPECT_EQ(p.readAllStandardOutput(), "");
+        EXPECT_EQ(out + QString::fromUtf8(p.readAllStandardOutput()), row.out);
         EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()), row.err);
     }
 }
