@@ -1496,5 +1496,9 @@ appliance after another (see the README).</source>
 SECONDS verstreicht, 130 bei Unterbrechung. Zwischen wait und wait --detach
 konfiguriert ein Skript ein Gerät nach dem anderen (siehe README).</translation>
     </message>
+    <message>
+        <source>cannot hear appliances come and go: %1</source>
+        <translation>An- und Abstecken von Geräten ist nicht zu hören: %1</translation>
+    </message>
 </context>
 </TS>

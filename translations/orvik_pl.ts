@@ -1495,5 +1495,9 @@ appliance after another (see the README).</source>
 po przerwaniu. Między wait a wait --detach skrypt konfiguruje jedno
 urządzenie po drugim (zob. README).</translation>
     </message>
+    <message>
+        <source>cannot hear appliances come and go: %1</source>
+        <translation>nie słychać podłączania i odłączania urządzeń: %1</translation>
+    </message>
 </context>
 </TS>

@@ -37,13 +37,24 @@ void printAppliance(Context& ctx, const HidInterface& appliance)
     ctx.out << '\n';
 }
 
+// `monitor`, or none, said why, when it cannot hear the changes.
+std::unique_ptr<PresenceMonitor> heard(Context& ctx, std::unique_ptr<PresenceMonitor> monitor)
+{
+    if (monitor->deaf().isEmpty())
+        return monitor;
+    report(ctx.reporter, programError(QCoreApplication::translate(
+                                          "orvikctl", "cannot hear appliances come and go: %1")
+                                          .arg(monitor->deaf())));
+    return nullptr;
+}
+
 // What tells the appliances that the options name coming and going; none,
 // said why, when the emulator's folder cannot be used or there is no USB.
 std::unique_ptr<PresenceMonitor> watchAppliances(Context& ctx)
 {
     if (ctx.emulatorDir.isEmpty()) {
         if (ctx.usbPresence)
-            return ctx.usbPresence();
+            return heard(ctx, ctx.usbPresence());
         report(ctx.reporter, programError(QCoreApplication::translate(
                                  "orvikctl", "no USB access here; use --emulator DIR")));
         return nullptr;
@@ -57,7 +68,7 @@ std::unique_ptr<PresenceMonitor> watchAppliances(Context& ctx)
     }
     for (const QString& line : emulator.unlistedLines())
         report(ctx.reporter, programError(line));
-    return std::make_unique<FolderPresence>(ctx.emulatorDir);
+    return heard(ctx, std::make_unique<FolderPresence>(ctx.emulatorDir));
 }
 
 // list --watch: the list, then a line per change, in English words for

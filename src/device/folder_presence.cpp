@@ -1,8 +1,10 @@
 #include "device/folder_presence.h"
 
 #include "device/emulator_store.h"
+#include "files/file_access.h"
 
 #include <QDir>
+#include <cerrno>
 
 namespace orvik {
 
@@ -25,8 +27,9 @@ void FolderPresence::relist()
             watcher_.removePath(f);
     }
     for (const QString& f : folders) {
-        if (!watched.contains(f))
-            watcher_.addPath(f);
+        // Refused when the system has no watch left for it (inotify's limit).
+        if (!watched.contains(f) && !watcher_.addPath(f) && f == dir_)
+            setDeaf(systemReason(ENOSPC));
     }
     // A folder caught in the middle of a change is listed again at its next.
     ApplianceEmulator emulator;

@@ -34,6 +34,9 @@ public:
 
     // The appliances attached now, in the order they came.
     [[nodiscard]] const std::vector<HidInterface>& present() const { return present_; }
+    // Why it cannot hear the changes (the system's words), or empty: one that
+    // cannot would leave a waiting program waiting for ever.
+    [[nodiscard]] const QString& deaf() const { return deaf_; }
     // Called with each change, after present() has taken it in.
     std::function<void(const PresenceChange&)> onChange;
 
@@ -44,9 +47,11 @@ protected:
     void detached(const std::string& path);
     // What is there now, as a whole listing: the differences are told.
     void listed(const std::vector<PresenceChange>& now);
+    void setDeaf(const QString& reason) { deaf_ = reason; }
 
 private:
     std::vector<HidInterface> present_;
+    QString deaf_;
 };
 
 // What the window's log says of `change`, in order: an appliance attached or

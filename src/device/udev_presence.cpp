@@ -50,14 +50,19 @@ QString openError(const std::string& node)
 
 UdevPresence::UdevPresence() : udev_(udev_new())
 {
-    if (!udev_)
+    if (!udev_) {
+        setDeaf(systemReason(errno));
         return;
+    }
     // Listening before listing: an appliance attached in between is then
     // listed and received, and told once.
+    errno = 0;
     monitor_ = udev_monitor_new_from_netlink(udev_, "udev");
-    if (monitor_ &&
-        udev_monitor_filter_add_match_subsystem_devtype(monitor_, kSubsystem, nullptr) >= 0 &&
-        udev_monitor_enable_receiving(monitor_) >= 0) {
+    if (!monitor_ ||
+        udev_monitor_filter_add_match_subsystem_devtype(monitor_, kSubsystem, nullptr) < 0 ||
+        udev_monitor_enable_receiving(monitor_) < 0) {
+        setDeaf(systemReason(errno != 0 ? errno : EPROTO));
+    } else {
         notifier_ =
             std::make_unique<QSocketNotifier>(udev_monitor_get_fd(monitor_), QSocketNotifier::Read);
         QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { receive(); });

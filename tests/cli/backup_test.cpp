@@ -165,7 +165,8 @@ TEST_F(OrvikctlBackup, NothingIsWrittenWhenTheBackupFails)
          "Page read: 100/192\nPage read error: 101/192\n" + kFailed},
         {"firmware 1.01", "", "101", false, backup, kFound + "\n" + versionBox + kFailed},
         {"unplugged in the read", "read 5 unplug", "102", false, backup,
-         "Page read: 5/192\n" + test::disconnected(6, 192) + test::kUnpluggedRead + kFailed},
+         "Page read: 5/192\n" + test::kDisconnected.arg(6).arg(192) + test::kUnpluggedRead +
+             kFailed},
         {"erased appliance", "", "102", true, backup, "Page read: 192/192\n" + noImage + kFailed},
         {"backup folder missing", "", "102", false, missingFolder,
          "Page read: 192/192\norvikctl: cannot write " + missingFolder},
@@ -193,7 +194,7 @@ TEST_F(OrvikctlBackup, AWriteUnpluggedNamesTheImageKeptBefore)
     write("appliance/faults", "write 96 unplug");
     const CliRun r = run({"write", "--backup", backup, "--set", "Callsign=NEW1"});
     EXPECT_EQ(r.status, 1);
-    EXPECT_TRUE(r.err.endsWith("Page written: 96/192\n" + test::disconnected(97, 192) +
+    EXPECT_TRUE(r.err.endsWith("Page written: 96/192\n" + test::kDisconnected.arg(97).arg(192) +
                                test::kUnpluggedWriteBackedUp.arg(backup)))
         << r.err.right(300).toStdString();
     EXPECT_EQ(read(backup), old);

@@ -246,11 +246,11 @@ TEST_F(FakeHidTest, AnUnpluggedApplianceEndsTheSessionAtItsPage)
         QString lines;
     } rows[] = {
         {Command::WriteConfigPage, [&] { return WriteConfigImage(image, transport, reporter); },
-         test::disconnected(4, 192) + test::kUnpluggedWrite},
-        {Command::ReadConfigPage, read, test::disconnected(4, 192) + test::kUnpluggedRead},
+         test::kDisconnected.arg(4).arg(192) + test::kUnpluggedWrite},
+        {Command::ReadConfigPage, read, test::kDisconnected.arg(4).arg(192) + test::kUnpluggedRead},
         {Command::WriteFirmwarePage,
          [&] { return UploadFirmwareSession(transport, firmware, reporter, [](bool) {}); },
-         test::disconnected(4, 10) + test::kUnpluggedUpload},
+         test::kDisconnected.arg(4).arg(10) + test::kUnpluggedUpload},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.lines.toStdString());

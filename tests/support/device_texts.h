@@ -21,11 +21,8 @@ inline const QString kFirmwareStopped =
     "orvikctl: stopped in the middle of the upload; the appliance may hold only part of the new "
     "firmware, so upload the firmware again\n";
 
-// An appliance unplugged at page `page` of `pages`, and what that means.
-inline QString disconnected(int page, int pages)
-{
-    return QStringLiteral("Orvik 2.0 was disconnected at page %1/%2.\n").arg(page).arg(pages);
-}
+// An appliance unplugged at page %1 of %2, and what that means.
+inline const QString kDisconnected = "Orvik 2.0 was disconnected at page %1/%2.\n";
 inline const QString kUnpluggedWrite = "The appliance now holds part of the new configuration: "
                                        "plug it in again and write the configuration again.\n";
 inline const QString kUnpluggedWriteBackedUp =
