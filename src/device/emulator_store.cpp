@@ -305,7 +305,8 @@ Result<> loadAppliances(const QString& dir, ApplianceEmulator& emulator, QString
     const QDir root(dir);
     QStringList serials = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     serials.removeIf([&](const QString& name) { return !holdsAppliance(root.filePath(name)); });
-    if (holdsAppliance(root) || (serials.isEmpty() && listing == Listing::MakeOne)) {
+    if (holdsAppliance(root) ||
+        (serials.isEmpty() && (listing == Listing::MakeOne || !root.exists()))) {
         if (Result<> loaded = loadAppliance(dir, emulator.attach({})); !loaded.ok())
             return loaded;
     }

@@ -24,8 +24,8 @@ namespace orvik {
 // to another user is unusable, and no file is followed where it is a link.
 // A subdirectory whose name the system's encoding cannot spell is left out,
 // named in `unlisted` (as unusableName shows it) when given. Listed again
-// (Listing::AsItIs), a directory holding neither holds no appliance: its last
-// subdirectory was taken away, and nothing is created.
+// (Listing::AsItIs), a directory that holds neither holds no appliance: its
+// last subdirectory was taken away, and nothing is created.
 enum class Listing { MakeOne, AsItIs };
 Result<> loadAppliances(const QString& dir, ApplianceEmulator& emulator,
                         QStringList* unlisted = nullptr, Listing listing = Listing::MakeOne);

@@ -71,9 +71,6 @@ TEST_F(OrvikctlUsage, MisuseIsOneLineAndExitStatusTwoBeforeAnythingIsTouched)
         {{"--emulator", "emu", "wait", "--timeout", "soon"},
          "--timeout: 'soon' is not a number of seconds from 0 to 2000000 (see orvikctl wait "
          "--help)"},
-        {{"wait", "--timeout", "-1"},
-         "--timeout: '-1' is not a number of seconds from 0 to 2000000 (see orvikctl wait --help)"},
-        {{"wait", "--device", "x"}, "wait takes no option --device (see orvikctl wait --help)"},
         {{"--emulator", "emu", "info", "--verbose=1"},
          "unexpected value after '--verbose' (see orvikctl info --help)"},
         {{"--emulator", "emu", "write", "--image", "a.bin", "a.cfg"},

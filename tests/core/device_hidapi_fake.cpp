@@ -74,9 +74,8 @@ void hid_free_enumeration(hid_device_info* devs)
     }
 }
 
-hid_device* hid_open_path(const char* path)
+hid_device* hid_open_path(const char*)
 {
-    fakeHid().opened = path;
     if (fakeHid().openErrno != 0) {
         errno = fakeHid().openErrno;
         return nullptr;
@@ -92,7 +91,7 @@ int hid_write(hid_device* dev, const unsigned char* data, size_t length)
         return -1;
     fakeHid().written.emplace_back(data, data + length);
     if (static_cast<int>(fakeHid().written.size()) == fakeHid().unplugAt + 1) {
-        std::remove(fakeHid().opened.c_str());
+        std::remove(fakeHid().devices.front().path.c_str());
         return -1;
     }
     if (!fakeHid().answers.empty()) {

@@ -26,14 +26,13 @@ struct FakeHid {
     std::deque<std::vector<std::uint8_t>> answers; // one joins the reports at each write
     int readResult = 0;                            // when no report waits: 0 (timeout) or -1
     int writeResult = -2;                          // -2: every byte went
-    int unplugAt = -1; // not -1: the write of that index, from 0, removes the opened node and fails
+    int unplugAt = -1;  // not -1: that write, from 0, removes the first device's path and fails
     std::wstring error; // what hid_error says
 
     // What the library was asked.
     std::vector<std::vector<std::uint8_t>> written;
     std::vector<int> readLengths;
     std::vector<int> timeouts;
-    std::string opened; // the path
     int closes = 0;
 };
 

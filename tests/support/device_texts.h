@@ -31,7 +31,6 @@ inline const QString kUnpluggedWriteBackedUp =
 inline const QString kUnpluggedUpload = "The appliance now holds part of the new firmware: plug "
                                         "it in again and upload the firmware again.\n";
 inline const QString kUnpluggedRead = "Nothing on the appliance was changed.\n";
-
 // What the window's log says as appliances come and go.
 inline const QString kAttached = "Orvik 2.0 attached.";
 inline const QString kDetached = "Orvik 2.0 detached.";
