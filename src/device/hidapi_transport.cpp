@@ -102,8 +102,10 @@ int HidapiTransport::read(Report& reply, int timeoutMs)
 
 bool HidapiTransport::gone()
 {
+    // Only hidraw's paths are nodes in the file system.
     struct stat node {};
-    return device_ && ::stat(QFile::encodeName(path_).constData(), &node) != 0 && errno == ENOENT;
+    return device_ && path_.startsWith(QLatin1Char('/')) &&
+           ::stat(QFile::encodeName(path_).constData(), &node) != 0 && errno == ENOENT;
 }
 
 void HidapiTransport::close()
