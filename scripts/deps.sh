@@ -2,12 +2,13 @@
 # Installs, from Debian's packages, what one of the README's commands needs
 # and this machine lacks. Safe to run again: it installs nothing present.
 #   run      building and starting the programs: compiler, CMake, Qt, Qt's
-#            translation tools and its own translations, hidapi, libjpeg,
-#            fonts (scripts/run.sh)
+#            translation tools and its own translations, hidapi, libudev,
+#            libjpeg, fonts (scripts/run.sh)
 #   test     all of run's, and the tools of the tests, the fuzzers and the
-#            benchmarks (scripts/test.sh); the screen reader's test takes an
-#            X server, a D-Bus session bus and the AT-SPI registry; the
-#            programs are tested in the locales below
+#            benchmarks (scripts/test.sh); umockdev fakes attached devices;
+#            the screen reader's test takes an X server, a D-Bus session bus
+#            and the AT-SPI registry; the programs are tested in the locales
+#            below
 #   package  all of run's, and what making the Debian package needs
 #            (scripts/install.sh)
 set -euo pipefail
@@ -15,11 +16,11 @@ cd "$(dirname "$0")/.."
 . scripts/steps.sh
 
 run=(cmake g++ make pkg-config qt6-base-dev qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-    libhidapi-dev libjpeg-dev fonts-liberation2 fonts-dejavu-core)
+    libhidapi-dev libudev-dev libjpeg-dev fonts-liberation2 fonts-dejavu-core)
 package=(dpkg-dev file)
 test=(git libgtest-dev libbenchmark-dev clang libclang-rt-14-dev clang-format
-    desktop-file-utils appstream xvfb dbus-daemon at-spi2-core python3-gi gir1.2-atspi-2.0
-    locales "${package[@]}")
+    umockdev libumockdev-dev desktop-file-utils appstream xvfb dbus-daemon at-spi2-core python3-gi
+    gir1.2-atspi-2.0 locales "${package[@]}")
 # The tests run the programs in Polish and German, and in an English locale
 # besides C; the C library's own texts (a file's "No such file or directory")
 # follow the locale only where it has been generated.

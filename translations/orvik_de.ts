@@ -147,6 +147,50 @@ Zum Lesen der Gerätekonfiguration müssen Konfigurator und Firmware dieselbe Ve
         <source>Eeprom read error. Please reload configuration.</source>
         <translation>Fehler beim Lesen des Eeprom. Bitte die Konfiguration erneut lesen („Konfig. lesen“).</translation>
     </message>
+    <message>
+        <source>The appliance now holds part of the new configuration: plug it in again and write the configuration again.</source>
+        <translation>Das Gerät enthält jetzt einen Teil der neuen Konfiguration: erneut einstecken und die Konfiguration erneut schreiben.</translation>
+    </message>
+    <message>
+        <source>The appliance now holds part of the new configuration: plug it in again and write the configuration again (the configuration it held before is in %1).</source>
+        <translation>Das Gerät enthält jetzt einen Teil der neuen Konfiguration: erneut einstecken und die Konfiguration erneut schreiben (die vorherige Konfiguration steht in %1).</translation>
+    </message>
+    <message>
+        <source>Nothing on the appliance was changed.</source>
+        <translation>Am Gerät wurde nichts geändert.</translation>
+    </message>
+    <message>
+        <source>The appliance now holds part of the new firmware: plug it in again and upload the firmware again.</source>
+        <translation>Das Gerät enthält jetzt einen Teil der neuen Firmware: erneut einstecken und die Firmware erneut aufspielen.</translation>
+    </message>
+    <message>
+        <source>Orvik 2.0 was disconnected at page %1/%2.</source>
+        <translation>Orvik 2.0 wurde bei Seite %1/%2 getrennt.</translation>
+    </message>
+    <message>
+        <source>Orvik 2.0 %1 detached.</source>
+        <translation>Orvik 2.0 %1 getrennt.</translation>
+    </message>
+    <message>
+        <source>Orvik 2.0 detached.</source>
+        <translation>Orvik 2.0 getrennt.</translation>
+    </message>
+    <message>
+        <source>Orvik 2.0 %1 attached.</source>
+        <translation>Orvik 2.0 %1 angeschlossen.</translation>
+    </message>
+    <message>
+        <source>Orvik 2.0 attached.</source>
+        <translation>Orvik 2.0 angeschlossen.</translation>
+    </message>
+    <message>
+        <source>Orvik 2.0 %1 attached, but it cannot be opened: %2.</source>
+        <translation>Orvik 2.0 %1 angeschlossen, kann aber nicht geöffnet werden: %2.</translation>
+    </message>
+    <message>
+        <source>Orvik 2.0 attached, but it cannot be opened: %1.</source>
+        <translation>Orvik 2.0 angeschlossen, kann aber nicht geöffnet werden: %1.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigFile</name>
@@ -1114,14 +1158,6 @@ Exit-Status 0: alle Prüfungen bestanden, 1: eine nicht.</translation>
         <translation>listet die angeschlossenen Geräte auf</translation>
     </message>
     <message>
-        <source>Print every attached Orvik 2.0, one a line: its path, then its serial number
-when it tells one. Exit status 1, with &quot;Orvik 2.0 not found.&quot;, when none is
-attached.</source>
-        <translation>Gibt jeden angeschlossenen Orvik 2.0 aus, einen je Zeile: seinen Pfad, dann
-seine Seriennummer, wenn er eine nennt. Exit-Status 1 mit „Orvik 2.0 nicht
-gefunden.“, wenn keiner angeschlossen ist.</translation>
-    </message>
-    <message>
         <source>show the appliance&apos;s firmware version</source>
         <translation>zeigt die Firmware-Version des Geräts</translation>
     </message>
@@ -1425,6 +1461,59 @@ Einstellungen wie show aus.</translation>
             <numerusform>Warten auf %1 nach %n Sekunde aufgegeben; nichts wurde geändert</numerusform>
             <numerusform>Warten auf %1 nach %n Sekunden aufgegeben; nichts wurde geändert</numerusform>
         </translation>
+    </message>
+        <source>Go on with a line per appliance attached or detached.</source>
+        <translation>Macht weiter, mit einer Zeile je an- oder abgestecktem Gerät.</translation>
+    </message>
+    <message>
+        <source>Print every attached Orvik 2.0, one a line: its path, then its serial number
+when it tells one. Exit status 1, with &quot;Orvik 2.0 not found.&quot;, when none is
+attached. With --watch, go on until interrupted: a line per appliance attached
+or detached, &quot;attached&quot; or &quot;detached&quot;, its path and its serial number, split
+by tabs.</source>
+        <translation>Gibt jeden angeschlossenen Orvik 2.0 aus, einen je Zeile: seinen Pfad, dann
+seine Seriennummer, wenn er eine nennt. Exit-Status 1 mit „Orvik 2.0 nicht
+gefunden.“, wenn keiner angeschlossen ist. Mit --watch bis zur Unterbrechung
+weiter: eine Zeile je an- oder abgestecktem Gerät, „attached“ oder
+„detached“, sein Pfad und seine Seriennummer, durch Tabulatoren getrennt.</translation>
+    </message>
+    <message>
+        <source>Wait until no appliance is attached.</source>
+        <translation>Wartet, bis kein Gerät mehr angeschlossen ist.</translation>
+    </message>
+    <message>
+        <source>Give up after SECONDS.</source>
+        <translation>Gibt nach SECONDS Sekunden auf.</translation>
+    </message>
+    <message>
+        <source>--timeout: &apos;%1&apos; is not a number of seconds from 0 to %2</source>
+        <translation>--timeout: &apos;%1&apos; ist keine Sekundenzahl von 0 bis %2</translation>
+    </message>
+    <message>
+        <source>an Orvik 2.0 is still attached</source>
+        <translation>ein Orvik 2.0 ist noch angeschlossen</translation>
+    </message>
+    <message>
+        <source>no Orvik 2.0 was attached in time</source>
+        <translation>kein Orvik 2.0 wurde rechtzeitig angeschlossen</translation>
+    </message>
+    <message>
+        <source>wait for an appliance to be attached</source>
+        <translation>wartet, bis ein Gerät angeschlossen ist</translation>
+    </message>
+    <message>
+        <source>Wait until an Orvik 2.0 is attached (at once when one is), or, with --detach,
+until none is. Exit status 0 then, 1 when --timeout SECONDS pass first, 130
+when interrupted. Between wait and wait --detach, a script configures one
+appliance after another (see the README).</source>
+        <translation>Wartet, bis ein Orvik 2.0 angeschlossen ist (sofort, wenn einer da ist), mit
+--detach, bis keiner mehr da ist. Exit-Status dann 0, 1 wenn zuerst --timeout
+SECONDS verstreicht, 130 bei Unterbrechung. Zwischen wait und wait --detach
+konfiguriert ein Skript ein Gerät nach dem anderen (siehe README).</translation>
+    </message>
+    <message>
+        <source>cannot hear appliances come and go: %1</source>
+        <translation>An- und Abstecken von Geräten ist nicht zu hören: %1</translation>
     </message>
 </context>
 </TS>

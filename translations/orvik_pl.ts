@@ -147,6 +147,50 @@ Do odczytu konfiguracji urządzenia potrzebne są ta sama wersja konfiguratora i
         <source>Eeprom read error. Please reload configuration.</source>
         <translation>Błąd odczytu Eeprom. Odczytaj konfigurację ponownie.</translation>
     </message>
+    <message>
+        <source>The appliance now holds part of the new configuration: plug it in again and write the configuration again.</source>
+        <translation>Urządzenie ma teraz część nowej konfiguracji: podłącz je ponownie i zapisz konfigurację jeszcze raz.</translation>
+    </message>
+    <message>
+        <source>The appliance now holds part of the new configuration: plug it in again and write the configuration again (the configuration it held before is in %1).</source>
+        <translation>Urządzenie ma teraz część nowej konfiguracji: podłącz je ponownie i zapisz konfigurację jeszcze raz (poprzednia konfiguracja jest w %1).</translation>
+    </message>
+    <message>
+        <source>Nothing on the appliance was changed.</source>
+        <translation>Na urządzeniu nic nie zostało zmienione.</translation>
+    </message>
+    <message>
+        <source>The appliance now holds part of the new firmware: plug it in again and upload the firmware again.</source>
+        <translation>Urządzenie ma teraz część nowego firmware: podłącz je ponownie i wgraj firmware jeszcze raz.</translation>
+    </message>
+    <message>
+        <source>Orvik 2.0 was disconnected at page %1/%2.</source>
+        <translation>Orvik 2.0 został odłączony na stronie %1/%2.</translation>
+    </message>
+    <message>
+        <source>Orvik 2.0 %1 detached.</source>
+        <translation>Odłączono Orvik 2.0 %1.</translation>
+    </message>
+    <message>
+        <source>Orvik 2.0 detached.</source>
+        <translation>Odłączono Orvik 2.0.</translation>
+    </message>
+    <message>
+        <source>Orvik 2.0 %1 attached.</source>
+        <translation>Podłączono Orvik 2.0 %1.</translation>
+    </message>
+    <message>
+        <source>Orvik 2.0 attached.</source>
+        <translation>Podłączono Orvik 2.0.</translation>
+    </message>
+    <message>
+        <source>Orvik 2.0 %1 attached, but it cannot be opened: %2.</source>
+        <translation>Podłączono Orvik 2.0 %1, ale nie można go otworzyć: %2.</translation>
+    </message>
+    <message>
+        <source>Orvik 2.0 attached, but it cannot be opened: %1.</source>
+        <translation>Podłączono Orvik 2.0, ale nie można go otworzyć: %1.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigFile</name>
@@ -1122,6 +1166,7 @@ a potem numer seryjny, jeśli go podaje. Kod wyjścia 1 z „Nie znaleziono
 urządzenia Orvik 2.0.”, gdy żadne nie jest podłączone.</translation>
     </message>
     <message>
+    </message>
         <source>show the appliance&apos;s firmware version</source>
         <translation>wyświetla wersję firmware urządzenia</translation>
     </message>
@@ -1425,6 +1470,59 @@ show.</translation>
             <numerusform>przerwano oczekiwanie na %1 po %n sekundach; niczego nie zmieniono</numerusform>
             <numerusform>przerwano oczekiwanie na %1 po %n sekundach; niczego nie zmieniono</numerusform>
         </translation>
+    </message>
+        <source>Go on with a line per appliance attached or detached.</source>
+        <translation>Dalej wypisuje wiersz o każdym podłączeniu i odłączeniu.</translation>
+    </message>
+    <message>
+        <source>Print every attached Orvik 2.0, one a line: its path, then its serial number
+when it tells one. Exit status 1, with &quot;Orvik 2.0 not found.&quot;, when none is
+attached. With --watch, go on until interrupted: a line per appliance attached
+or detached, &quot;attached&quot; or &quot;detached&quot;, its path and its serial number, split
+by tabs.</source>
+        <translation>Wypisuje każde podłączone urządzenie Orvik 2.0, po jednym w wierszu: ścieżkę,
+a potem numer seryjny, jeśli go podaje. Kod wyjścia 1 z „Nie znaleziono
+Orvik 2.0.”, gdy żadne nie jest podłączone. Z --watch działa do przerwania:
+wiersz o każdym podłączonym lub odłączonym urządzeniu, „attached” lub
+„detached”, ścieżka i numer seryjny, rozdzielone tabulatorami.</translation>
+    </message>
+    <message>
+        <source>Wait until no appliance is attached.</source>
+        <translation>Czeka, aż żadne urządzenie nie będzie podłączone.</translation>
+    </message>
+    <message>
+        <source>Give up after SECONDS.</source>
+        <translation>Rezygnuje po SECONDS sekundach.</translation>
+    </message>
+    <message>
+        <source>--timeout: &apos;%1&apos; is not a number of seconds from 0 to %2</source>
+        <translation>--timeout: &apos;%1&apos; nie jest liczbą sekund od 0 do %2</translation>
+    </message>
+    <message>
+        <source>an Orvik 2.0 is still attached</source>
+        <translation>Orvik 2.0 jest nadal podłączony</translation>
+    </message>
+    <message>
+        <source>no Orvik 2.0 was attached in time</source>
+        <translation>żaden Orvik 2.0 nie został podłączony w wyznaczonym czasie</translation>
+    </message>
+    <message>
+        <source>wait for an appliance to be attached</source>
+        <translation>czeka na podłączenie urządzenia</translation>
+    </message>
+    <message>
+        <source>Wait until an Orvik 2.0 is attached (at once when one is), or, with --detach,
+until none is. Exit status 0 then, 1 when --timeout SECONDS pass first, 130
+when interrupted. Between wait and wait --detach, a script configures one
+appliance after another (see the README).</source>
+        <translation>Czeka, aż Orvik 2.0 zostanie podłączony (od razu, gdy jest), a z --detach, aż
+żaden nie będzie. Kod wyjścia 0, 1 gdy najpierw minie --timeout SECONDS, 130
+po przerwaniu. Między wait a wait --detach skrypt konfiguruje jedno
+urządzenie po drugim (zob. README).</translation>
+    </message>
+    <message>
+        <source>cannot hear appliances come and go: %1</source>
+        <translation>nie słychać podłączania i odłączania urządzeń: %1</translation>
     </message>
 </context>
 </TS>

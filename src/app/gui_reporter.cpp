@@ -118,6 +118,14 @@ void GuiReporter::finish()
     outcome_.clear();
 }
 
+void GuiReporter::announceLines(const QStringList& lines)
+{
+    pendingLines_ << lines;
+    paintNow();
+    if (announce_)
+        announce_(lines.join(QLatin1Char('\n')));
+}
+
 void GuiReporter::changed()
 {
     if (lastPaint_.isValid() && lastPaint_.elapsed() < kPaintIntervalMs) {

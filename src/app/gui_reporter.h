@@ -45,6 +45,9 @@ public:
     // how far it came (a page done, the appliance found) are not announced.
     void finish();
 
+    // Lines of their own, not an operation's: shown and announced at once.
+    void announceLines(const QStringList& lines);
+
     // From here the boxes wait until showHeldBoxes shows them, in the order
     // they came; the lines and the bar do not.
     void holdBoxes();

@@ -4,8 +4,11 @@
 #include "app/dialogs.h"
 #include "app/folder_appliance.h"
 #include "app/pictures.h"
+#include "app/presence_log.h"
 #include "device/firmware_upload.h"
+#include "device/folder_presence.h"
 #include "device/hidapi_transport.h"
+#include "device/udev_presence.h"
 #include "files/file_access.h"
 #include "files/native_names.h"
 #include "frontend/reporter.h"
@@ -172,6 +175,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "orvik-configurator: %s\n", qPrintable(line));
     orvik::HidTransport& device =
         usb ? static_cast<orvik::HidTransport&>(*usb) : emulated.transport();
+    // What is attached at start is no news; what comes and goes after is.
+    std::unique_ptr<orvik::PresenceMonitor> presence;
+    if (usb)
+        presence = std::make_unique<orvik::UdevPresence>();
+    else
+        presence = std::make_unique<orvik::FolderPresence>(options.emulatorFolder);
 
     orvik::CarriedFirmware firmware;
     std::unique_ptr<TForm1> form1;
@@ -187,6 +196,7 @@ int main(int argc, char** argv)
                                  QCoreApplication::applicationDirPath(), options.firmwareFile});
         if (!usb)
             emulated.serve(*form1);
+        orvik::logPresence(*presence, form1->reporter());
         form2 = std::make_unique<TForm2>();
         form1->setSpecialStringsDialog([dialog = form2.get()] { dialog->showModalDialog(); });
 

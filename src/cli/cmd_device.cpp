@@ -55,40 +55,6 @@ Result<> backUp(Context& ctx, HidTransport& transport)
             std::move(why)};
 }
 
-int runList(Context& ctx)
-{
-    return runOnDevice(ctx, [&](HidTransport& transport) -> Result<> {
-        const std::vector<HidInterface> appliances = ListAppliances(transport);
-        if (appliances.empty())
-            return logLine(notFoundLine());
-        // A tab: a path may hold blanks.
-        for (const HidInterface& i : appliances) {
-            ctx.out << QString::fromLocal8Bit(i.path.c_str());
-            if (!i.serialNumber.isEmpty())
-                ctx.out << '\t' << i.serialNumber;
-            ctx.out << '\n';
-        }
-        ctx.out.flush();
-        return {};
-    });
-}
-
-} // namespace
-
-const CommandDef kListCommand{
-    .name = "list",
-    .arguments = "",
-    .options = {kEmulatorOption, kVerboseOption},
-    .summary = QT_TRANSLATE_NOOP("orvikctl", "list the attached appliances"),
-    .description = QT_TRANSLATE_NOOP(
-        "orvikctl",
-        "Print every attached Orvik 2.0, one a line: its path, then its serial number\n"
-        "when it tells one. Exit status 1, with \"Orvik 2.0 not found.\", when none is\n"
-        "attached."),
-    .run = runList};
-
-namespace {
-
 int runInfo(Context& ctx)
 {
     return runOnDevice(ctx, [&](HidTransport& transport) {
@@ -187,7 +153,7 @@ int writeKeptImage(Context& ctx)
     return runWriteOnDevice(ctx, Written::Configuration, [&](HidTransport& transport) {
         if (Result<> backedUp = backUp(ctx, transport); !backedUp.ok())
             return backedUp;
-        return WriteConfigImage(*image, transport, ctx.reporter);
+        return WriteConfigImage(*image, transport, ctx.reporter, ctx.value(kBackupOption));
     });
 }
 
@@ -206,7 +172,7 @@ int runWrite(Context& ctx)
             return prepared;
         if (Result<> backedUp = backUp(ctx, transport); !backedUp.ok())
             return backedUp;
-        return WriteConfigImage(outgoing, transport, ctx.reporter);
+        return WriteConfigImage(outgoing, transport, ctx.reporter, ctx.value(kBackupOption));
     });
 }
 

@@ -22,9 +22,9 @@ namespace {
 // Every command, in the order help lists them. The manual page, the README
 // and the completion must know each (OrvikctlUsage.EveryCommandIsDocumented).
 const std::array kCommands = {
-    &kShowCommand,   &kCheckCommand, &kSaveCommand,           &kPackCommand,
-    &kUnpackCommand, &kDiffCommand,  &kListCommand,           &kInfoCommand,
-    &kReadCommand,   &kWriteCommand, &kUploadFirmwareCommand,
+    &kShowCommand,   &kCheckCommand, &kSaveCommand,  &kPackCommand,
+    &kUnpackCommand, &kDiffCommand,  &kListCommand,  &kWaitCommand,
+    &kInfoCommand,   &kReadCommand,  &kWriteCommand, &kUploadFirmwareCommand,
 };
 
 const char* const kUsage =
@@ -90,14 +90,17 @@ QString commandHelp(const CommandDef& command, QCommandLineParser& parser)
 
 QString globalHelp(QCommandLineParser& parser)
 {
-    // Nothing above the list: with a line per command, the help still fits a
-    // screen of 24 lines with twelve of them.
+    // Nothing above the list and no blank line below it or the options: with a
+    // line per command, the help still fits a screen of 24 lines with
+    // fourteen of them.
     QString description = QCoreApplication::translate("orvikctl", "Commands:");
     for (const CommandDef* c : kCommands)
         description +=
             QStringLiteral("\n  %1 %2").arg(QString(c->name).leftJustified(15), said(c->summary));
     parser.setApplicationDescription(description);
-    return helpText(parser, said(kUsage)) + '\n' + said(kDeviceNote);
+    QString help = helpText(parser, said(kUsage));
+    help.remove(help.indexOf(QStringLiteral("\n\n")), 1);
+    return help + said(kDeviceNote);
 }
 
 int usageError(Context& ctx, const QString& problem, const char* command = nullptr)
@@ -310,10 +313,11 @@ int runWithoutCommand(Context& ctx, const QStringList& args)
 } // namespace
 
 int runOrvikctl(const QStringList& args, QTextStream& out, QTextStream& err,
-                HidTransportFactory usbTransport)
+                HidTransportFactory usbTransport, PresenceFactory usbPresence)
 {
     Context ctx{out, err};
     ctx.usbTransport = std::move(usbTransport);
+    ctx.usbPresence = std::move(usbPresence);
     // On a terminal the page lines become one progress line; anywhere else
     // (a pipe, a file, a test's string) every line stays.
     if (const auto* file = qobject_cast<QFileDevice*>(err.device());

@@ -2,6 +2,7 @@
 
 #include "cli/options.h"
 #include "device/hid_transport.h"
+#include "device/presence_monitor.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -13,9 +14,10 @@ struct Context;
 
 // Runs orvikctl with `args` (without the program name); returns the exit status.
 // `usbTransport` reaches the appliance over USB (the program passes the hidapi
-// backend; without it only --emulator reaches an appliance).
+// backend; without it only --emulator reaches an appliance), and
+// `usbPresence` tells when one comes and goes.
 int runOrvikctl(const QStringList& args, QTextStream& out, QTextStream& err,
-                HidTransportFactory usbTransport = {});
+                HidTransportFactory usbTransport = {}, PresenceFactory usbPresence = {});
 
 // One command of orvikctl: everything about it in one place, its own
 // cmd_*.cpp, which defines it; commands.cpp lists them.
@@ -39,6 +41,7 @@ extern const CommandDef kPackCommand;
 extern const CommandDef kUnpackCommand;
 extern const CommandDef kDiffCommand;
 extern const CommandDef kListCommand;
+extern const CommandDef kWaitCommand;
 extern const CommandDef kInfoCommand;
 extern const CommandDef kReadCommand;
 extern const CommandDef kWriteCommand;

@@ -2,6 +2,7 @@
 
 #include "cli/cli_reporter.h"
 #include "device/hid_transport.h"
+#include "device/presence_monitor.h"
 #include "settings/clock.h"
 
 #include <QHash>
@@ -9,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <chrono>
 #include <memory>
 #include <optional>
 
@@ -27,12 +29,16 @@ struct Context {
     CliReporter reporter{err};
 
     QStringList positional;
-    QList<QPair<QString, QString>> sets; // --set NAME=VALUE, in the order given
-    QString output;                      // -o FILE
-    QString emulatorDir;                 // --emulator DIR
-    QString device;                      // --device PATH|SERIAL
-    std::optional<std::int64_t> time;    // --time EPOCH
-    HidTransportFactory usbTransport;    // the USB appliance; none in tests
+    QList<QPair<QString, QString>> sets;              // --set NAME=VALUE, in the order given
+    QString output;                                   // -o FILE
+    QString emulatorDir;                              // --emulator DIR
+    QString device;                                   // --device PATH|SERIAL
+    std::optional<std::int64_t> time;                 // --time EPOCH
+    HidTransportFactory usbTransport;                 // the USB appliance; none in tests
+    PresenceFactory usbPresence;                      // its comings and goings; none in tests
+    bool watch = false;                               // list --watch
+    bool detach = false;                              // wait --detach
+    std::optional<std::chrono::milliseconds> timeout; // wait --timeout SECONDS
     // The values of the options that keep none of the fields above, by option.
     QHash<const OptionDef*, QString> values;
 

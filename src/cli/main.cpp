@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 #include "device/hidapi_transport.h"
+#include "device/udev_presence.h"
 #include "files/native_names.h"
 #include "language/language.h"
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv)
     }
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
-    return orvik::cli::runOrvikctl(args, out, err,
-                                   [] { return std::make_unique<orvik::HidapiTransport>(); });
+    return orvik::cli::runOrvikctl(
+        args, out, err, [] { return std::make_unique<orvik::HidapiTransport>(); },
+        [] { return std::make_unique<orvik::UdevPresence>(); });
 }

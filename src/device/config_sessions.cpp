@@ -48,19 +48,38 @@ QString eepromChecksumError()
                                        "Eeprom checksum error. Please reload configuration.");
 }
 
-Result<> WriteEeprom(const ConfigImage& image, HidTransport& transport, Progress& progress)
+// What a write cut short by the cable leaves, and what to do.
+QString writeUnpluggedLine(const QString& backup)
 {
-    return transferPages(
-        progress, kPageCount, kPagesWritten,
-        [&](int p) {
-            return WriteConfigPage(transport, pageOf(image, p), static_cast<std::uint16_t>(p));
-        },
-        QCoreApplication::translate("Appliance", "Eeprom write success"), &transport);
+    if (backup.isEmpty())
+        return QCoreApplication::translate(
+            "Appliance", "The appliance now holds part of the new configuration: plug it in "
+                         "again and write the configuration again.");
+    return QCoreApplication::translate(
+               "Appliance", "The appliance now holds part of the new configuration: plug it in "
+                            "again and write the configuration again (the configuration it held "
+                            "before is in %1).")
+        .arg(backup);
+}
+
+Result<> WriteEeprom(const ConfigImage& image, HidTransport& transport, Progress& progress,
+                     const QString& backup)
+{
+    const PageRun run{kPagesWritten,
+                      QCoreApplication::translate("Appliance", "Eeprom write success"),
+                      writeUnpluggedLine(backup), true};
+    return transferPages(progress, transport, kPageCount, run, [&](int p) {
+        return WriteConfigPage(transport, pageOf(image, p), static_cast<std::uint16_t>(p));
+    });
 }
 
 Result<> ReadEeprom(ConfigImage& image, HidTransport& transport, Progress& progress)
 {
-    return transferPages(progress, kPageCount, kPagesRead, [&](int p) {
+    const PageRun run{
+        kPagesRead,
+        {},
+        QCoreApplication::translate("Appliance", "Nothing on the appliance was changed.")};
+    return transferPages(progress, transport, kPageCount, run, [&](int p) {
         const PageBuffer page(image.data() + p * kPageSize, kPageSize);
         return ReadConfigPage(transport, page, static_cast<std::uint16_t>(p));
     });
@@ -75,9 +94,13 @@ Result<EepromFetch> FetchEeprom(ConfigImage& received, HidTransport& transport, 
         return opened.error();
     if (Result<> matches = firmwareMatches(transport, words); !matches.ok())
         return matches.error();
-    // The session goes on after a broken read: its line is a note.
-    if (Result<> read = ReadEeprom(received, transport, progress); !read.ok())
+    // The session goes on after a broken read: its line is a note. Unplugged,
+    // there is nothing more to learn from it.
+    if (Result<> read = ReadEeprom(received, transport, progress); !read.ok()) {
+        if (transport.gone())
+            return {read.error(), read.notes()};
         return Result<EepromFetch>(EepromFetch::Broken, {read.error()});
+    }
     return EepromFetch::Complete;
 }
 
@@ -93,14 +116,15 @@ Result<> PrepareConfigWrite(Settings& settings, ConfigImage& outgoing)
     return PackConfigImage(settings, outgoing);
 }
 
-Result<> WriteConfigImage(const ConfigImage& outgoing, HidTransport& transport, Progress& progress)
+Result<> WriteConfigImage(const ConfigImage& outgoing, HidTransport& transport, Progress& progress,
+                          const QString& backup)
 {
     const auto closer = closeOnExit(transport);
     if (Result<> opened = OpenDevice(transport, progress); !opened.ok())
         return opened;
     if (Result<> matches = firmwareMatches(transport, SessionWords::Write); !matches.ok())
         return matches;
-    return WriteEeprom(outgoing, transport, progress);
+    return WriteEeprom(outgoing, transport, progress, backup);
 }
 
 Result<> WriteConfigSession(Settings& settings, ConfigImage& outgoing, HidTransport& transport,

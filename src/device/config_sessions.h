@@ -23,8 +23,11 @@ enum class EepromFetch {
     Complete, // all 192 pages came; whether they make an image is CheckEepromImage's call
 };
 
-// Writes the 192 pages of `image`, logging each; fails at the first refusal.
-Result<> WriteEeprom(const ConfigImage& image, HidTransport& transport, Progress& progress);
+// Writes the 192 pages of `image`, logging each; fails at the first refusal,
+// or, unplugged, saying what the appliance now holds, and where the
+// configuration it held before was kept when `backup` names a file.
+Result<> WriteEeprom(const ConfigImage& image, HidTransport& transport, Progress& progress,
+                     const QString& backup = {});
 // Reads the 192 pages into `image`, logging each; fails at the first failure,
 // which leaves that page and the rest as they were.
 Result<> ReadEeprom(ConfigImage& image, HidTransport& transport, Progress& progress);
@@ -32,8 +35,8 @@ Result<> ReadEeprom(ConfigImage& image, HidTransport& transport, Progress& progr
 // The reading steps of "Read config": clears `received`, opens the appliance,
 // checks its firmware version (the mismatch box in `words`), reads the 192
 // pages into `received` and closes the appliance. Fails, saying why, when
-// nothing was read; otherwise tells how far the read came, a Broken read with
-// its page's line as a note.
+// nothing was read or the appliance was unplugged; otherwise tells how far the
+// read came, a Broken read with its page's line as a note.
 Result<EepromFetch> FetchEeprom(ConfigImage& received, HidTransport& transport, Progress& progress,
                                 SessionWords words);
 
@@ -44,8 +47,9 @@ void TakePctimeForWrite(Settings& settings);
 // validation and packing into `outgoing`. May throw ConversionError.
 Result<> PrepareConfigWrite(Settings& settings, ConfigImage& outgoing);
 // "Write config" on the appliance: opens it, checks its firmware version,
-// writes the 192 pages of `outgoing` and closes it.
-Result<> WriteConfigImage(const ConfigImage& outgoing, HidTransport& transport, Progress& progress);
+// writes the 192 pages of `outgoing` (WriteEeprom) and closes it.
+Result<> WriteConfigImage(const ConfigImage& outgoing, HidTransport& transport, Progress& progress,
+                          const QString& backup = {});
 // "Write config": PrepareConfigWrite, then WriteConfigImage. Succeeds when
 // every page was written.
 Result<> WriteConfigSession(Settings& settings, ConfigImage& outgoing, HidTransport& transport,

@@ -41,17 +41,26 @@ constexpr std::array kOpenHints = {
 };
 
 // Transports give the reason as the system's text, so it is matched as such.
-QString cannotOpenLine(const QString& reason)
+const OpenHint* openHint(const QString& reason)
 {
     const auto hint = std::find_if(kOpenHints.begin(), kOpenHints.end(), [&](const OpenHint& h) {
         return reason == QString::fromLocal8Bit(std::strerror(h.error));
     });
-    return QCoreApplication::translate("Appliance",
-                                       hint == kOpenHints.end() ? kCannotOpen : hint->line)
-        .arg(reason);
+    return hint == kOpenHints.end() ? nullptr : &*hint;
+}
+
+QString cannotOpenLine(const QString& reason)
+{
+    const OpenHint* hint = openHint(reason);
+    return QCoreApplication::translate("Appliance", hint ? hint->line : kCannotOpen).arg(reason);
 }
 
 } // namespace
+
+QString openHintLine(const QString& reason)
+{
+    return openHint(reason) ? cannotOpenLine(reason) : QString();
+}
 
 QString notFoundLine()
 {

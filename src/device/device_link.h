@@ -16,6 +16,10 @@ inline constexpr std::uint16_t kOrvikProductId = 0xA04F;
 QString notFoundLine();
 // The error box when another session has the appliance.
 QString inUseText();
+// The line a failed open logs for `reason` (the system's words) where it
+// tells what to do about it (the udev rule, the cable); empty where it does
+// not.
+QString openHintLine(const QString& reason);
 
 [[nodiscard]] inline bool isAppliance(const HidInterface& candidate)
 {

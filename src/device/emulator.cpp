@@ -140,7 +140,7 @@ Result<> ApplianceEmulator::open(const std::string& path)
 
 int ApplianceEmulator::write(const Report& request)
 {
-    if (!open_)
+    if (!open_ || !open_->present)
         return 0;
     Appliance& a = *open_;
     const std::uint8_t command = request[kCommandOffset];
@@ -173,6 +173,10 @@ int ApplianceEmulator::write(const Report& request)
             break;
         case FaultKind::NoReply:
             return kReportSize;
+        case FaultKind::Unplug:
+            a.present = false;
+            replies_.clear();
+            return 0;
         case FaultKind::LateReply:
             reply.late = true;
             break;
@@ -204,6 +208,11 @@ int ApplianceEmulator::read(Report& reply, int /*timeoutMs*/)
     const int length = next.length;
     replies_.pop_front();
     return length;
+}
+
+bool ApplianceEmulator::gone()
+{
+    return open_ && !open_->present;
 }
 
 void ApplianceEmulator::close()

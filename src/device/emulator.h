@@ -34,6 +34,7 @@ inline constexpr int kFirmwarePageLimit = kUploadBufferSize / kPageSize;
     X(ShortReply, "short-reply", "one byte short") \
     X(NoReply, "no-reply", "nothing comes back") \
     X(LateReply, "late-reply", "the reply misses its wait and comes before the next one") \
+    X(Unplug, "unplug", "the appliance is unplugged as the request comes: gone until listed again") \
     /* Takes the milliseconds after it. */ \
     X(Hold, "hold", "the reply comes Fault::holdMs later, however long the wait")
 // clang-format on
@@ -118,6 +119,7 @@ public:
     int write(const Report& request) override;
     int read(Report& reply, int timeoutMs) override;
     void close() override;
+    bool gone() override;
 
 private:
     struct Reply {

@@ -30,7 +30,7 @@ std::vector<HidInterface> FolderEmulator::enumerate()
     // Appliances come and go between sessions, as on USB; not during one.
     if (!claimed_ && !std::exchange(listed_, false)) {
         ApplianceEmulator fresh;
-        if (loadAppliances(dir_, fresh).ok())
+        if (loadAppliances(dir_, fresh, nullptr, Listing::AsItIs).ok())
             emulator_.appliances() = std::move(fresh.appliances());
     }
     return emulator_.enumerate();

@@ -311,14 +311,16 @@ QString unlistedFolderLine(const QString& dir, const QString& shownName)
         .arg(dir, shownName);
 }
 
-Result<> loadAppliances(const QString& dir, ApplianceEmulator& emulator, QStringList* unlisted)
+Result<> loadAppliances(const QString& dir, ApplianceEmulator& emulator, QStringList* unlisted,
+                        Listing listing)
 {
     if (unlisted)
         *unlisted = unspellableFolders(dir);
     const QDir root(dir);
     QStringList serials = root.entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
     serials.removeIf([&](const QString& name) { return !holdsAppliance(root.filePath(name)); });
-    if (holdsAppliance(dir) || serials.isEmpty()) {
+    if (holdsAppliance(dir) ||
+        (serials.isEmpty() && (listing == Listing::MakeOne || !root.exists()))) {
         if (Result<> loaded = loadAppliance(dir, emulator.attach({})); !loaded.ok())
             return loaded;
     }

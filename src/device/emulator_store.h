@@ -23,9 +23,12 @@ namespace orvik {
 // fails at the first file that is unusable. As root, a directory that belongs
 // to another user is unusable, and no file is followed where it is a link.
 // A subdirectory whose name the system's encoding cannot spell is left out,
-// named in `unlisted` (as unusableName shows it) when given.
+// named in `unlisted` (as unusableName shows it) when given. Listed again
+// (Listing::AsItIs), a directory that holds neither holds no appliance: its
+// last subdirectory was taken away, and nothing is created.
+enum class Listing { MakeOne, AsItIs };
 Result<> loadAppliances(const QString& dir, ApplianceEmulator& emulator,
-                        QStringList* unlisted = nullptr);
+                        QStringList* unlisted = nullptr, Listing listing = Listing::MakeOne);
 // The line that says a subdirectory was left out.
 QString unlistedFolderLine(const QString& dir, const QString& shownName);
 // Writes back the EEPROM, and the firmware when there is any, of every

@@ -16,6 +16,7 @@ public:
     int write(const Report& request) override { return inner_.write(request); }
     int read(Report& reply, int timeoutMs) override { return inner_.read(reply, timeoutMs); }
     void close() override { inner_.close(); }
+    bool gone() override { return inner_.gone(); }
     Result<Claim> claim(const std::string& path) override { return inner_.claim(path); }
     Result<> keep() override { return inner_.keep(); }
     Result<> endSession() override { return inner_.endSession(); }

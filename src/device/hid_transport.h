@@ -47,6 +47,9 @@ public:
     [[nodiscard]] virtual int read(Report& reply, int timeoutMs) = 0;
     // Safe at any time, also when nothing is open.
     virtual void close() = 0;
+    // Whether the appliance opened last has been unplugged since: asked when
+    // an exchange failed, to tell the one from a refusal.
+    [[nodiscard]] virtual bool gone() { return false; }
 
     // One session at a time per appliance: a session claims the appliance at
     // `path` before its first exchange and keeps it across closes and

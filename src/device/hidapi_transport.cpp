@@ -6,8 +6,10 @@
 #include <hidapi.h>
 
 #include <QCoreApplication>
+#include <QFile>
 #include <algorithm>
 #include <cerrno>
+#include <sys/stat.h>
 
 namespace orvik {
 
@@ -96,6 +98,14 @@ int HidapiTransport::read(Report& reply, int timeoutMs)
         return 0;
     reply[0] = 0;
     return received + 1;
+}
+
+bool HidapiTransport::gone()
+{
+    // Only hidraw's paths are nodes in the file system.
+    struct stat node {};
+    return device_ && path_.startsWith(QLatin1Char('/')) &&
+           ::stat(QFile::encodeName(path_).constData(), &node) != 0 && errno == ENOENT;
 }
 
 void HidapiTransport::close()

@@ -21,6 +21,8 @@ public:
     int write(const Report& request) override;
     int read(Report& reply, int timeoutMs) override;
     void close() override;
+    // Its node has disappeared.
+    bool gone() override;
     // The lock is on the device node, which the system's other HID users
     // (careful FIDO and HID tools) lock as well.
     Result<Claim> claim(const std::string& path) override;

@@ -12,24 +12,33 @@ QString pageLine(const char* words, int page, int pages)
         .arg(QString::number(page), QString::number(pages));
 }
 
-Result<> transferPages(Progress& progress, int pageCount, PageWords words,
-                       const std::function<Result<>(int page)>& transfer,
-                       const QString& successLine, HidTransport* keeper)
+QString disconnectedLine(int page, int pages)
+{
+    return QCoreApplication::translate("Appliance", "Orvik 2.0 was disconnected at page %1/%2.")
+        .arg(QString::number(page), QString::number(pages));
+}
+
+Result<> transferPages(Progress& progress, HidTransport& transport, int pageCount,
+                       const PageRun& run, const std::function<Result<>(int page)>& transfer)
 {
     progress.setProgress(0);
     progress.setProgressRange(pageCount);
     for (int p = 0; p < pageCount; ++p) {
-        if (!transfer(p).ok())
-            return logLine(pageLine(words.failed, p + 1, pageCount));
-        progress.logPage(words, p + 1, pageCount);
+        if (!transfer(p).ok()) {
+            // Unplugged, the appliance failed no page: the cure is the cable.
+            if (transport.gone())
+                return {logLine(run.unpluggedLine), {logLine(disconnectedLine(p + 1, pageCount))}};
+            return logLine(pageLine(run.words.failed, p + 1, pageCount));
+        }
+        progress.logPage(run.words, p + 1, pageCount);
         progress.setProgress(p + 1);
     }
-    if (keeper) {
-        if (Result<> kept = keeper->keep(); !kept.ok())
+    if (run.keep) {
+        if (Result<> kept = transport.keep(); !kept.ok())
             return kept;
     }
-    if (!successLine.isEmpty())
-        progress.log(successLine);
+    if (!run.successLine.isEmpty())
+        progress.log(run.successLine);
     progress.setProgress(0);
     return {};
 }

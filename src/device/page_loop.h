@@ -8,15 +8,27 @@
 
 namespace orvik {
 
+// What a session's pages are, and what its end says.
+struct PageRun {
+    PageWords words;
+    QString successLine;   // logged after the last page, unless empty
+    QString unpluggedLine; // what the appliance unplugged in the middle means
+    // The transport must keep the pages first (HidTransport::keep).
+    bool keep = false;
+};
+
+// The line that tells the appliance was unplugged at `page` of `pages`.
+QString disconnectedLine(int page, int pages);
+
 // The page loop of every session: the progress bar from 0 to `pageCount`, a
-// log line per page counted from 1 ("Page written: 7/192"), then
-// `successLine` (unless empty) and the bar back at 0. Stops at the first page
-// `transfer` fails, leaving the bar where it was, and fails for that page's
-// log line ("Page write error: 7/192"). A transport given as `keeper` must
-// keep the pages first (HidTransport::keep): when it cannot, no success line
-// follows and it fails for the reason it could not.
-Result<> transferPages(Progress& progress, int pageCount, PageWords words,
-                       const std::function<Result<>(int page)>& transfer,
-                       const QString& successLine = {}, HidTransport* keeper = nullptr);
+// log line per page counted from 1 ("Page written: 7/192"), then the success
+// line and the bar back at 0. Stops at the first page `transfer` fails,
+// leaving the bar where it was, and fails for that page's log line ("Page
+// write error: 7/192"), or, when the appliance is gone, for the run's
+// unplugged line after disconnectedLine. When the pages must be kept and
+// cannot be, no success line follows and it fails for the reason they could
+// not.
+Result<> transferPages(Progress& progress, HidTransport& transport, int pageCount,
+                       const PageRun& run, const std::function<Result<>(int page)>& transfer);
 
 } // namespace orvik

@@ -1,11 +1,16 @@
 #include "app/gui_reporter.h"
+#include "app/presence_log.h"
+#include "device/folder_presence.h"
 #include "form1_rig.h"
+#include "support/device_texts.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScrollBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <gtest/gtest.h>
@@ -115,6 +120,42 @@ TEST(GuiReporter, BoxesGoToTheDialogs)
     EXPECT_EQ(rig.dialogs.seen, QStringList({"information: Firmware file too long.",
                                              "notice: Device firmware version: 1.02",
                                              "error: 'abc' is not a valid integer value."}));
+}
+
+// After start-up the log tells the appliances that come and go, naming them
+// where several are attached, and screen readers hear it.
+TEST(GuiReporter, TellsAppliancesAttachedAndDetached)
+{
+    Form1Rig rig;
+    QTemporaryDir folder;
+    const auto attach = [&](const QString& serial, const QByteArray& faults = {}) {
+        QFile plan(folder.filePath(serial + "/faults"));
+        ASSERT_TRUE(QDir(folder.path()).mkpath(serial) && plan.open(QIODevice::WriteOnly));
+        plan.write(faults);
+    };
+    const auto detach = [&](const QString& serial) {
+        ASSERT_TRUE(QDir(folder.filePath(serial)).removeRecursively());
+    };
+    orvik::FolderPresence presence(folder.path());
+    orvik::logPresence(presence, rig.form.reporter());
+    const auto* memo = orvik::test::child<QPlainTextEdit>(rig.form, "Memo1");
+    const std::pair<std::function<void()>, QStringList> rows[] = {
+        {[&] { attach("A1"); }, {orvik::test::kAttached}},
+        {[&] { attach("B2"); }, {"Orvik 2.0 B2 attached."}},
+        {[&] { detach("B2"); }, {"Orvik 2.0 B2 detached."}},
+        {[&] { detach("A1"); }, {orvik::test::kDetached}},
+        {[&] { attach("D4", "open-error Permission denied\n"); },
+         {orvik::test::kAttachedUnopenable,
+          "Orvik 2.0 could not be opened: Permission denied" + orvik::test::kUdevHint}},
+    };
+    QStringList log;
+    for (const auto& [change, lines] : rows) {
+        SCOPED_TRACE(lines.first().toStdString());
+        change();
+        log << lines;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return memo->toPlainText() == log.join('\n'); }));
+        EXPECT_EQ(orvik::test::child(rig.form, "Announcer")->accessibleName(), lines.join('\n'));
+    }
 }
 
 TEST(MessageBoxes, TitleIconTextAndOneOk)

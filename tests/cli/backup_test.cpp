@@ -1,4 +1,5 @@
 #include "device/emulator.h"
+#include "support/device_texts.h"
 #include "support/emulator_cli.h"
 #include "support/qt_print.h"
 #include "support/run_orvikctl.h"
@@ -162,6 +163,9 @@ TEST_F(OrvikctlBackup, NothingIsWrittenWhenTheBackupFails)
         {"page 101 unanswered", "read 100 no-reply", "102", false, backup,
          "Page read: 100/192\nPage read error: 101/192\n" + kFailed},
         {"firmware 1.01", "", "101", false, backup, kFound + "\n" + versionBox + kFailed},
+        {"unplugged in the read", "read 5 unplug", "102", false, backup,
+         "Page read: 5/192\n" + test::kDisconnected.arg(6).arg(192) + test::kUnpluggedRead +
+             kFailed},
         {"erased appliance", "", "102", true, backup, "Page read: 192/192\n" + noImage + kFailed},
     };
     for (const auto& row : rows) {
@@ -180,6 +184,17 @@ TEST_F(OrvikctlBackup, NothingIsWrittenWhenTheBackupFails)
         EXPECT_EQ(read(eeprom), row.erased ? QByteArray("<unreadable>") : old);
         EXPECT_FALSE(QFile::exists(row.backup));
     }
+}
+
+TEST_F(OrvikctlBackup, AWriteUnpluggedNamesTheImageKeptBefore)
+{
+    write("appliance/faults", "write 96 unplug");
+    const CliRun r = run({"write", "--backup", backup, "--set", "Callsign=NEW1"});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.endsWith("Page written: 96/192\n" + test::kDisconnected.arg(97).arg(192) +
+                               test::kUnpluggedWriteBackedUp.arg(backup)))
+        << r.err.right(300).toStdString();
+    EXPECT_EQ(read(backup), old);
 }
 
 TEST_F(OrvikctlBackup, ABadSettingOrBackupCostsNoRead)

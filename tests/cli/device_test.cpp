@@ -79,6 +79,7 @@ TEST_F(OrvikctlDevice, StateFilesShapeTheAppliance)
                              "You need to upload new firmware using \"Upload firmware\" button.\n";
     const QString cannotOpen = "Orvik 2.0 could not be opened: Permission denied (on Linux, "
                                "install the udev rule 60-orvik.rules; see the README)\n";
+    const QString firmware = write("firmware.bin", QByteArray(10 * 32, 'F'));
     const struct {
         const char* name;
         QByteArray version;
@@ -122,6 +123,24 @@ TEST_F(OrvikctlDevice, StateFilesShapeTheAppliance)
          {"read"},
          1,
          kFound + "\n" + cannotOpen},
+        {"unplugged in a write",
+         "102",
+         "write 96 unplug",
+         {"write"},
+         1,
+         "Page written: 96/192\n" + test::kDisconnected.arg(97).arg(192) + test::kUnpluggedWrite},
+        {"unplugged in a read",
+         "102",
+         "read 9 unplug",
+         {"read"},
+         1,
+         "Page read: 9/192\n" + test::kDisconnected.arg(10).arg(192) + test::kUnpluggedRead},
+        {"unplugged in an upload",
+         "102",
+         "firmware 3 unplug",
+         {"upload-firmware", "--image", firmware},
+         1,
+         "Page written: 3/10\n" + test::kDisconnected.arg(4).arg(10) + test::kUnpluggedUpload},
         {"not attached", "102", "absent", {"info"}, 1, "Orvik 2.0 not found.\n"},
         {"none to list", "102", "absent", {"list"}, 1, "Orvik 2.0 not found.\n"},
         {"version 1.00 told", "100", "", {"info"}, 0, kFound + "\nFirmware version: 1.00\n"},
@@ -432,11 +451,84 @@ TEST_F(OrvikctlDevice, SignalsInTheMiddleOfASession)
     EXPECT_TRUE(run({"read"}).out.contains("Callsign=SP9INT"));
 }
 
+// A subfolder that appears is an appliance attached, one that disappears an
+// appliance detached: wait returns as soon as it is what it waits for, and
+// list --watch tells each change once, in English in every language; a
+// signal ends either with 128 + the signal.
+TEST_F(OrvikctlDevice, WaitAndWatchFollowTheAppliancesComingAndGoing)
+{
+    const auto plug = [&](const QString& serial) {
+        ASSERT_TRUE(QDir().mkpath(emu + '/' + serial));
+        put(serial + "/firmware-version", "102");
+    };
+    const struct {
+        QStringList before; // attached at the start
+        QStringList args;
+        QStringList steps; // while it runs: +SERIAL attached, -SERIAL detached, "" neither
+        int signal;        // sent after them, or 0
+        int status;
+        QString err = {};
+        QString out = {}; // list --watch: a line after each step
+    } rows[] = {
+        {{"A1"}, {"wait"}, {}, 0, 0},
+        {{}, {"wait", "--detach"}, {}, 0, 0},
+        {{}, {"wait", "--timeout", "600"}, {"+A1"}, 0, 0},
+        {{"A1", "B2"}, {"wait", "--detach"}, {"-A1", "-B2"}, 0, 0},
+        {{}, {"wait", "--timeout", "0.05"}, {}, 0, 1, test::kPolishNoneAttached},
+        {{"A1"}, {"wait", "--detach", "--timeout", "0"}, {}, 0, 1, test::kPolishStillAttached},
+        {{"A1"}, {"wait", "--detach"}, {""}, SIGINT, 130},
+        {{}, {"wait", "--timeout", "600"}, {""}, SIGTERM, 143},
+        {{"A1"},
+         {"list", "--watch"},
+         {"", "+C3", "-A1"},
+         SIGINT,
+         130,
+         "",
+         emu + "/A1\tA1\nattached\t" + emu + "/C3\tC3\ndetached\t" + emu + "/A1\tA1\n"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE((row.args + row.steps).join(' ').toStdString());
+        ASSERT_TRUE(QDir(emu).removeRecursively());
+        // The folder's own appliance is not attached.
+        ASSERT_TRUE(QDir().mkpath(emu));
+        put("faults", "absent\n");
+        for (const QString& serial : row.before)
+            plug(serial);
+        QProcess p;
+        p.setEnvironment(QProcess::systemEnvironment() << "LANG=" + test::kPolish << "LC_ALL=");
+        p.start(QStringLiteral(ORVIKCTL_PROGRAM), QStringList{"--emulator", emu} + row.args);
+        ASSERT_TRUE(p.waitForStarted());
+        const auto pid = static_cast<pid_t>(p.processId());
+        if (!row.steps.empty()) {
+            ASSERT_TRUE(test::awaitCaught(pid, SIGINT));
+        }
+        QString out;
+        for (const QString& step : row.steps) {
+            if (step.startsWith('+'))
+                plug(step.mid(1));
+            else if (step.startsWith('-'))
+                QDir(emu + '/' + step.mid(1)).removeRecursively();
+            while (!row.out.isEmpty() && !p.canReadLine())
+                ASSERT_TRUE(p.waitForReadyRead(-1));
+            out += QString::fromUtf8(p.readLine());
+        }
+        if (row.signal != 0)
+            ::kill(pid, row.signal);
+        ASSERT_TRUE(p.waitForFinished(-1));
+        EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
+        EXPECT_EQ(p.exitCode(), row.status);
+        EXPECT_EQ(out + QString::fromUtf8(p.readAllStandardOutput()), row.out);
+        EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()), row.err);
+    }
+}
+
 TEST(OrvikctlDeviceWithoutEmulator, HasNoUsbInTests)
 {
-    const CliRun r = runCli({"info"});
-    EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "orvikctl: no USB access here; use --emulator DIR\n");
+    for (const QStringList& args : {QStringList{"info"}, {"wait"}, {"list", "--watch"}}) {
+        const CliRun r = runCli(args);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, "orvikctl: no USB access here; use --emulator DIR\n");
+    }
 }
 
 } // namespace

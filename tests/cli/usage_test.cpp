@@ -68,6 +68,9 @@ TEST_F(OrvikctlUsage, MisuseIsOneLineAndExitStatusTwoBeforeAnythingIsTouched)
          "--set: 'Callsign' is not NAME=VALUE (see orvikctl pack --help)"},
         {{"save", "-o", "a.cfg", "--set", "Nope=1"},
          "--set: unknown setting Nope (see orvikctl save --help)"},
+        {{"--emulator", "emu", "wait", "--timeout", "soon"},
+         "--timeout: 'soon' is not a number of seconds from 0 to 2000000 (see orvikctl wait "
+         "--help)"},
         {{"--emulator", "emu", "info", "--verbose=1"},
          "unexpected value after '--verbose' (see orvikctl info --help)"},
         {{"--emulator", "emu", "write", "--image", "a.bin", "a.cfg"},
@@ -156,6 +159,11 @@ TEST_F(OrvikctlUsage, HelpIsPerCommand)
          {"--backup <FILE>", "--device"},
          {"-o <FILE>"}},
         {{"diff", "--help"}, "Usage: orvikctl diff [options] A B", {"--help"}, {"--set"}},
+        {{"list", "--help"}, "Usage: orvikctl list [options]", {"--watch"}, {"--device"}},
+        {{"wait", "--help"},
+         "Usage: orvikctl wait [options]",
+         {"--detach", "--timeout <SECONDS>", "--emulator <DIR>"},
+         {"--device", "--watch"}},
         {{"save", "--help"},
          "Usage: orvikctl save [options] -o FILE [CONFIG.cfg]",
          {"--time"},
@@ -277,7 +285,7 @@ TEST_F(OrvikctlUsage, VersionAndBareCall)
     EXPECT_EQ(bare.status, 2);
     EXPECT_EQ(bare.out, "");
     EXPECT_EQ(bare.err, "Usage: orvikctl COMMAND [options] [arguments]\n"
-                        "Commands: show check save pack unpack diff list info read write "
+                        "Commands: show check save pack unpack diff list wait info read write "
                         "upload-firmware\n"
                         "See 'orvikctl --help' and 'orvikctl COMMAND --help'.\n");
 }

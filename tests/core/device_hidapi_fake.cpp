@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdio>
 
 namespace orvik::test {
 
@@ -89,6 +90,14 @@ int hid_write(hid_device* dev, const unsigned char* data, size_t length)
     if (dev != handle())
         return -1;
     fakeHid().written.emplace_back(data, data + length);
+    if (static_cast<int>(fakeHid().written.size()) == fakeHid().unplugAt + 1) {
+        std::remove(fakeHid().devices.front().path.c_str());
+        return -1;
+    }
+    if (!fakeHid().answers.empty()) {
+        fakeHid().reports.push_back(fakeHid().answers.front());
+        fakeHid().answers.pop_front();
+    }
     return fakeHid().writeResult == -2 ? static_cast<int>(length) : fakeHid().writeResult;
 }
 

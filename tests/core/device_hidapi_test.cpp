@@ -1,4 +1,6 @@
+#include "device/config_sessions.h"
 #include "device/device_link.h"
+#include "device/firmware_upload.h"
 #include "device/hidapi_transport.h"
 #include "device/protocol.h"
 #include "device_hidapi_fake.h"
@@ -49,6 +51,7 @@ struct FakeHidTest : ::testing::Test {
 
     QtMessageHandler previous;
     HidapiTransport transport;
+    test::RecordingReporter reporter;
     QTemporaryFile node; // stands in for the device node that sessions lock
 };
 
@@ -219,6 +222,57 @@ TEST_F(FakeHidTest, AFailedExchangeIsLoggedWithTheHidLayersReason)
                             "command 0xFB: reply 0 of 65 bytes within 5000 ms",
                         }));
     EXPECT_EQ(fakeHid().timeouts, (std::vector<int>{0, 0, 5000}));
+}
+
+// Unplugged, a session ends at the page it was on, at once: no reply is
+// waited for once the node is gone.
+TEST_F(FakeHidTest, AnUnpluggedApplianceEndsTheSessionAtItsPage)
+{
+    const auto reply = [](Command command) {
+        std::vector<std::uint8_t> bytes(kReportSize - 1);
+        bytes[0] = static_cast<std::uint8_t>(command);
+        bytes[1] = command == Command::FirmwareVersion ? 102 : 0;
+        return bytes;
+    };
+    const FirmwareBytes firmware(QByteArray(10 * kPageSize, 'F'));
+    ConfigImage image{};
+    const auto read = [&]() -> Result<> {
+        const Result<EepromFetch> r = FetchEeprom(image, transport, reporter, SessionWords::Read);
+        return r.ok() ? Result<>() : Result<>(r.error(), r.notes());
+    };
+    const struct {
+        Command pages;
+        std::function<Result<>()> session;
+        QString lines;
+    } rows[] = {
+        {Command::WriteConfigPage, [&] { return WriteConfigImage(image, transport, reporter); },
+         test::kDisconnected.arg(4).arg(192) + test::kUnpluggedWrite},
+        {Command::ReadConfigPage, read, test::kDisconnected.arg(4).arg(192) + test::kUnpluggedRead},
+        {Command::WriteFirmwarePage,
+         [&] { return UploadFirmwareSession(transport, firmware, reporter, [](bool) {}); },
+         test::kDisconnected.arg(4).arg(10) + test::kUnpluggedUpload},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.lines.toStdString());
+        fakeHid() = {};
+        fakeHid().devices = {{kOrvikVendorId, kOrvikProductId,
+                              QFile::encodeName(node.fileName()).toStdString(), L"0042"}};
+        // Three pages go, after the version query where the session asks one,
+        // then the fourth finds the appliance gone.
+        fakeHid().answers = {reply(row.pages), reply(row.pages), reply(row.pages)};
+        if (row.pages != Command::WriteFirmwarePage)
+            fakeHid().answers.push_front(reply(Command::FirmwareVersion));
+        const int exchanged = static_cast<int>(fakeHid().answers.size());
+        fakeHid().unplugAt = exchanged;
+        const Result<> ended = row.session();
+        ASSERT_FALSE(ended.ok());
+        ASSERT_EQ(ended.notes().size(), 1u);
+        EXPECT_EQ(ended.notes().front().text() + '\n' + ended.errorText() + '\n', row.lines);
+        EXPECT_EQ(std::count(fakeHid().timeouts.begin(), fakeHid().timeouts.end(), kReplyTimeoutMs),
+                  exchanged);
+        EXPECT_TRUE(transport.endSession().ok());
+        ASSERT_TRUE(QFile(node.fileName()).open(QIODevice::WriteOnly)); // plugged in again
+    }
 }
 
 } // namespace

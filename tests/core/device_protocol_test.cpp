@@ -276,11 +276,13 @@ TEST_F(Exchanges, RejectedRepliesLeaveTheOutputUntouched)
         {"page write, wrong echo", Command::WriteConfigPage, FaultKind::WrongEcho},
         {"firmware page, wrong echo", Command::WriteFirmwarePage, FaultKind::WrongEcho},
         {"firmware page, no reply", Command::WriteFirmwarePage, FaultKind::NoReply},
+        {"page write, unplugged", Command::WriteConfigPage, FaultKind::Unplug},
     };
     const auto data = counting();
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         appliance->faults = {{row.command, 3, row.kind}};
+        appliance->present = true;
         std::uint32_t version = 7;
         auto destination = filled(0xAA);
         bool ok = true;
@@ -299,10 +301,12 @@ TEST_F(Exchanges, RejectedRepliesLeaveTheOutputUntouched)
             break;
         }
         EXPECT_FALSE(ok);
+        EXPECT_EQ(emulator.gone(), row.kind == FaultKind::Unplug);
         EXPECT_EQ(version, 7u);
         EXPECT_EQ(destination, filled(0xAA));
     }
     // The version reply's bytes 36-37 mean nothing.
+    appliance->present = true;
     appliance->faults = {{Command::FirmwareVersion, std::nullopt, FaultKind::BadChecksum}};
     EXPECT_TRUE(QueryFirmwareVersion(emulator).ok());
 }

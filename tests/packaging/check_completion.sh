@@ -29,6 +29,8 @@ check() {
 check "show" sh
 check "check" ch
 check "unpack upload-firmware" u
+check "wait write" w
+check "--detach --emulator --help --timeout" wait --
 check "--set" show --s
 check "--backup" --emulator "$emu" write --b
 check "" show --b

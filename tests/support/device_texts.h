@@ -21,4 +21,20 @@ inline const QString kFirmwareStopped =
     "orvikctl: stopped in the middle of the upload; the appliance may hold only part of the new "
     "firmware, so upload the firmware again\n";
 
+// An appliance unplugged at page %1 of %2, and what that means.
+inline const QString kDisconnected = "Orvik 2.0 was disconnected at page %1/%2.\n";
+inline const QString kUnpluggedWrite = "The appliance now holds part of the new configuration: "
+                                       "plug it in again and write the configuration again.\n";
+inline const QString kUnpluggedWriteBackedUp =
+    "The appliance now holds part of the new configuration: plug it in again and write the "
+    "configuration again (the configuration it held before is in %1).\n";
+inline const QString kUnpluggedUpload = "The appliance now holds part of the new firmware: plug "
+                                        "it in again and upload the firmware again.\n";
+inline const QString kUnpluggedRead = "Nothing on the appliance was changed.\n";
+// What the window's log says as appliances come and go.
+inline const QString kAttached = "Orvik 2.0 attached.";
+inline const QString kDetached = "Orvik 2.0 detached.";
+inline const QString kAttachedUnopenable =
+    "Orvik 2.0 attached, but it cannot be opened: Permission denied.";
+
 } // namespace orvik::test

@@ -2,10 +2,12 @@
 
 #include "cli/commands.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QString>
 #include <QStringList>
 #include <QTextStream>
+#include <QThread>
 
 namespace orvik::test {
 
@@ -63,6 +65,20 @@ inline bool awaitLine(QProcess& process, const QString& awaited)
                 return true;
         }
     } while (process.waitForReadyRead(-1));
+    return false;
+}
+
+// Waits until the process has a handler of its own for `signal`, which is
+// then the program's to take; false when it ended first.
+inline bool awaitCaught(pid_t pid, int signal)
+{
+    for (QFile status(QStringLiteral("/proc/%1/status").arg(pid)); status.open(QFile::ReadOnly);
+         status.close(), QThread::msleep(5)) {
+        const QByteArray text = status.readAll();
+        const qsizetype at = text.indexOf("SigCgt:\t");
+        if (at >= 0 && (text.mid(at + 8, 16).toULongLong(nullptr, 16) >> (signal - 1)) & 1)
+            return true;
+    }
     return false;
 }
 

@@ -12,6 +12,9 @@ inline const QString kGerman = "de_DE.UTF-8";
 
 inline const QString kPolishUsage = "Użycie: orvikctl COMMAND [opcje] [argumenty]";
 inline const QString kGermanWriteUsage = "Aufruf: orvikctl write [Optionen] [CONFIG.cfg]";
+inline const QString kPolishNoneAttached =
+    "orvikctl: żaden Orvik 2.0 nie został podłączony w wyznaczonym czasie\n";
+inline const QString kPolishStillAttached = "orvikctl: Orvik 2.0 jest nadal podłączony\n";
 inline const QString kPolishUnknownCommand =
     "nieznane polecenie frobnicate (zobacz orvikctl --help)";
 inline const QString kGermanUnknownSetting =

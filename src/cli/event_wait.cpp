@@ -1,0 +1,53 @@
+#include "cli/event_wait.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace orvik::cli {
+
+namespace {
+
+// Where the handler puts the signal's number; one wait at a time.
+volatile sig_atomic_t gWriteFd = -1;
+
+void onSignal(int signal)
+{
+    const auto number = static_cast<unsigned char>(signal);
+    [[maybe_unused]] const ssize_t n = ::write(gWriteFd, &number, 1);
+}
+
+} // namespace
+
+EventWait::EventWait()
+{
+    if (::pipe2(fds_, O_CLOEXEC | O_NONBLOCK) != 0)
+        return;
+    gWriteFd = fds_[1];
+    notifier_ = new QSocketNotifier(fds_[0], QSocketNotifier::Read, &loop_);
+    QObject::connect(notifier_, &QSocketNotifier::activated, &loop_, [this] {
+        unsigned char signal = 0;
+        if (::read(fds_[0], &signal, 1) == 1)
+            finish(128 + signal);
+    });
+    struct sigaction action {};
+    action.sa_handler = onSignal;
+    sigemptyset(&action.sa_mask);
+    for (std::size_t i = 0; i < std::size(kInterrupts); ++i) {
+        ::sigaction(kInterrupts[i], nullptr, &previous_[i]);
+        if (previous_[i].sa_handler != SIG_IGN)
+            ::sigaction(kInterrupts[i], &action, nullptr);
+    }
+}
+
+EventWait::~EventWait()
+{
+    if (!notifier_)
+        return;
+    for (std::size_t i = 0; i < std::size(kInterrupts); ++i)
+        ::sigaction(kInterrupts[i], &previous_[i], nullptr);
+    gWriteFd = -1;
+    ::close(fds_[0]);
+    ::close(fds_[1]);
+}
+
+} // namespace orvik::cli

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "device/write_guard.h"
+
+#include <QEventLoop>
+#include <QSocketNotifier>
+#include <csignal>
+#include <iterator>
+
+namespace orvik::cli {
+
+// Runs the event loop until the command finishes it or SIGINT, SIGTERM or
+// SIGHUP comes, which ends it with 128 + the signal; one that was ignored
+// when it began stays ignored (nohup). The signals come through a pipe that
+// the loop watches, and are put back as they were at its end.
+class EventWait {
+public:
+    EventWait();
+    ~EventWait();
+    EventWait(const EventWait&) = delete;
+    EventWait& operator=(const EventWait&) = delete;
+
+    // Ends exec with `status`.
+    void finish(int status) { loop_.exit(status); }
+    int exec() { return loop_.exec(); }
+
+private:
+    QEventLoop loop_;
+    int fds_[2] = {-1, -1};
+    struct sigaction previous_[std::size(kInterrupts)]{};
+    QSocketNotifier* notifier_ = nullptr;
+};
+
+} // namespace orvik::cli

@@ -1,0 +1,118 @@
+#include "device/udev_presence.h"
+
+#include "device/device_link.h"
+#include "files/file_access.h"
+
+#include <libudev.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <optional>
+#include <unistd.h>
+
+namespace orvik {
+
+namespace {
+
+constexpr char kSubsystem[] = "hidraw";
+
+// The HID device above a hidraw node, as its uevent names it:
+// HID_ID=0003:00000483:0000A04F and HID_UNIQ=serial.
+std::optional<HidInterface> hidInterface(udev_device* node)
+{
+    const char* devnode = udev_device_get_devnode(node);
+    udev_device* hid = udev_device_get_parent_with_subsystem_devtype(node, "hid", nullptr);
+    const char* id = hid ? udev_device_get_property_value(hid, "HID_ID") : nullptr;
+    unsigned bus = 0;
+    unsigned vendor = 0;
+    unsigned product = 0;
+    if (!devnode || !id || std::sscanf(id, "%x:%x:%x", &bus, &vendor, &product) != 3)
+        return std::nullopt;
+    const char* serial = udev_device_get_property_value(hid, "HID_UNIQ");
+    return HidInterface{static_cast<std::uint16_t>(vendor), static_cast<std::uint16_t>(product),
+                        devnode, serial ? QString::fromUtf8(serial) : QString()};
+}
+
+// Why this user cannot open the node, in the system's words; empty when it
+// can. Opening a hidraw node sends nothing to the device.
+QString openError(const std::string& node)
+{
+    const int fd = ::open(node.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return systemReason(errno);
+    ::close(fd);
+    return {};
+}
+
+} // namespace
+
+UdevPresence::UdevPresence() : udev_(udev_new())
+{
+    if (!udev_) {
+        setDeaf(systemReason(errno));
+        return;
+    }
+    // Listening before listing: an appliance attached in between is then
+    // listed and received, and told once.
+    errno = 0;
+    monitor_ = udev_monitor_new_from_netlink(udev_, "udev");
+    if (!monitor_ ||
+        udev_monitor_filter_add_match_subsystem_devtype(monitor_, kSubsystem, nullptr) < 0 ||
+        udev_monitor_enable_receiving(monitor_) < 0) {
+        setDeaf(systemReason(errno != 0 ? errno : EPROTO));
+    } else {
+        notifier_ =
+            std::make_unique<QSocketNotifier>(udev_monitor_get_fd(monitor_), QSocketNotifier::Read);
+        QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { receive(); });
+    }
+    udev_enumerate* list = udev_enumerate_new(udev_);
+    udev_enumerate_add_match_subsystem(list, kSubsystem);
+    udev_enumerate_scan_devices(list);
+    for (udev_list_entry* e = udev_enumerate_get_list_entry(list); e;
+         e = udev_list_entry_get_next(e)) {
+        if (udev_device* d = udev_device_new_from_syspath(udev_, udev_list_entry_get_name(e))) {
+            take(d);
+            udev_device_unref(d);
+        }
+    }
+    udev_enumerate_unref(list);
+}
+
+UdevPresence::~UdevPresence()
+{
+    notifier_.reset();
+    udev_monitor_unref(monitor_);
+    udev_unref(udev_);
+}
+
+void UdevPresence::take(udev_device* device)
+{
+    const std::optional<HidInterface> found = hidInterface(device);
+    if (!found || !isAppliance(*found))
+        return;
+    nodes_[udev_device_get_syspath(device)] = found->path;
+    attached(*found, openError(found->path));
+}
+
+void UdevPresence::receive()
+{
+    udev_device* device = udev_monitor_receive_device(monitor_);
+    if (!device)
+        return;
+    const char* action = udev_device_get_action(device);
+    if (action && std::strcmp(action, "remove") == 0) {
+        const auto it = nodes_.find(udev_device_get_syspath(device));
+        if (it != nodes_.end()) {
+            const std::string node = it->second;
+            nodes_.erase(it);
+            detached(node);
+        }
+    } else if (action && std::strcmp(action, "add") == 0) {
+        take(device);
+    }
+    udev_device_unref(device);
+}
+
+} // namespace orvik
