@@ -1462,6 +1462,7 @@ Einstellungen wie show aus.</translation>
             <numerusform>Warten auf %1 nach %n Sekunden aufgegeben; nichts wurde geändert</numerusform>
         </translation>
     </message>
+    <message>
         <source>Go on with a line per appliance attached or detached.</source>
         <translation>Macht weiter, mit einer Zeile je an- oder abgestecktem Gerät.</translation>
     </message>

@@ -1158,15 +1158,6 @@ Kod wyjścia 0: wszystkie sprawdzenia przeszły, 1: któreś nie.</translation>
         <translation>wypisuje podłączone urządzenia</translation>
     </message>
     <message>
-        <source>Print every attached Orvik 2.0, one a line: its path, then its serial number
-when it tells one. Exit status 1, with &quot;Orvik 2.0 not found.&quot;, when none is
-attached.</source>
-        <translation>Wypisuje każde podłączone urządzenie Orvik 2.0, po jednym w wierszu: ścieżkę,
-a potem numer seryjny, jeśli go podaje. Kod wyjścia 1 z „Nie znaleziono
-urządzenia Orvik 2.0.”, gdy żadne nie jest podłączone.</translation>
-    </message>
-    <message>
-    </message>
         <source>show the appliance&apos;s firmware version</source>
         <translation>wyświetla wersję firmware urządzenia</translation>
     </message>
@@ -1471,6 +1462,7 @@ show.</translation>
             <numerusform>przerwano oczekiwanie na %1 po %n sekundach; niczego nie zmieniono</numerusform>
         </translation>
     </message>
+    <message>
         <source>Go on with a line per appliance attached or detached.</source>
         <translation>Dalej wypisuje wiersz o każdym podłączeniu i odłączeniu.</translation>
     </message>
