@@ -155,10 +155,13 @@ Result<Folder> applianceFolder(const QString& dir, MissingFolders missing)
     return folder;
 }
 
-// The appliance kept in `dir`; fails when a file is unusable.
-Result<> loadAppliance(const QString& dir, Appliance& appliance)
+// The appliance kept in `dir`; fails when a file is unusable. Listed again,
+// it is only read: a folder being taken away must not be made anew.
+Result<> loadAppliance(const QString& dir, Appliance& appliance, Listing listing = Listing::MakeOne)
 {
-    const Result<Folder> opened = applianceFolder(dir, MissingFolders::Made);
+    const bool make = listing == Listing::MakeOne;
+    const Result<Folder> opened =
+        applianceFolder(dir, make ? MissingFolders::Made : MissingFolders::Refused);
     if (!opened.ok())
         return opened.error();
     const Folder& folder = *opened;
@@ -174,7 +177,7 @@ Result<> loadAppliance(const QString& dir, Appliance& appliance)
     for (const auto& [name, bytes] :
          {std::pair{kVersionFile, QByteArray::number(appliance.firmwareVersion) + '\n'},
           std::pair{kFaultsFile, kFaultsTemplate}}) {
-        if (holds(folder, name))
+        if (!make || holds(folder, name))
             continue;
         if (Result<> written = writeFile(folder, dir, name, bytes); !written.ok())
             return written;
@@ -321,12 +324,13 @@ Result<> loadAppliances(const QString& dir, ApplianceEmulator& emulator, QString
     serials.removeIf([&](const QString& name) { return !holdsAppliance(root.filePath(name)); });
     if (holdsAppliance(dir) ||
         (serials.isEmpty() && (listing == Listing::MakeOne || !root.exists()))) {
-        if (Result<> loaded = loadAppliance(dir, emulator.attach({})); !loaded.ok())
+        if (Result<> loaded = loadAppliance(dir, emulator.attach({}), listing); !loaded.ok())
             return loaded;
     }
     for (const QString& serial : serials) {
         Appliance& appliance = emulator.attach({});
-        if (Result<> loaded = loadAppliance(root.filePath(serial), appliance); !loaded.ok())
+        if (Result<> loaded = loadAppliance(root.filePath(serial), appliance, listing);
+            !loaded.ok())
             return loaded;
         appliance.serialNumber = serial;
     }

@@ -509,12 +509,12 @@ TEST_F(OrvikctlDevice, WaitAndWatchFollowTheAppliancesComingAndGoing)
             else if (step.startsWith('-'))
                 QDir(emu + '/' + step.mid(1)).removeRecursively();
             while (!row.out.isEmpty() && !p.canReadLine())
-                ASSERT_TRUE(p.waitForReadyRead(-1));
+                ASSERT_TRUE(p.waitForReadyRead(20000));
             out += QString::fromUtf8(p.readLine());
         }
         if (row.signal != 0)
             ::kill(pid, row.signal);
-        ASSERT_TRUE(p.waitForFinished(-1));
+        ASSERT_TRUE(p.waitForFinished(20000));
         EXPECT_EQ(p.exitStatus(), QProcess::NormalExit);
         EXPECT_EQ(p.exitCode(), row.status);
         EXPECT_EQ(out + QString::fromUtf8(p.readAllStandardOutput()), row.out);
