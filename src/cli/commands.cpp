@@ -22,9 +22,9 @@ namespace {
 // Every command, in the order help lists them. The manual page, the README
 // and the completion must know each (OrvikctlUsage.EveryCommandIsDocumented).
 const std::array kCommands = {
-    &kShowCommand,   &kCheckCommand, &kSaveCommand,           &kPackCommand,
-    &kUnpackCommand, &kDiffCommand,  &kListCommand,           &kInfoCommand,
-    &kReadCommand,   &kWriteCommand, &kUploadFirmwareCommand,
+    &kShowCommand, &kCheckCommand,  &kPositionCommand, &kSaveCommand,
+    &kPackCommand, &kUnpackCommand, &kDiffCommand,     &kListCommand,
+    &kInfoCommand, &kReadCommand,   &kWriteCommand,    &kUploadFirmwareCommand,
 };
 
 const char* const kUsage =
@@ -90,13 +90,14 @@ QString commandHelp(const CommandDef& command, QCommandLineParser& parser)
 
 QString globalHelp(QCommandLineParser& parser)
 {
-    // Nothing above the list: with a line per command, the help still fits a
-    // screen of 24 lines with twelve of them.
+    // Nothing above the list and no blank line above the exit statuses: with
+    // a line per command, the help still fits a screen of 24 lines with
+    // thirteen of them.
     QString description = QCoreApplication::translate("orvikctl", "Commands:");
     for (const CommandDef* c : kCommands)
         description += QStringLiteral("\n  %1 %2").arg(c->name, -15).arg(said(c->summary));
     parser.setApplicationDescription(description);
-    return helpText(parser, said(kUsage)) + '\n' + said(kDeviceNote);
+    return helpText(parser, said(kUsage)) + said(kDeviceNote);
 }
 
 int usageError(Context& ctx, const QString& problem, const char* command = nullptr)
