@@ -23,7 +23,8 @@ The file, all numbers big-endian:
     u32          rings; each: u16 country, u32 points, then per point x and y
                  as zigzag varints, each the step from the point before
                  (the first from (0, 0))
-A country's rings fill it by the even-odd rule: its holes are rings too.
+A country's rings fill it by the even-odd rule: its holes are rings too. A
+ring that crosses the antimeridian and comes back runs on past 180 degrees.
 """
 
 import gettext
@@ -75,6 +76,20 @@ def ring_points(ring, arcs):
     return points
 
 
+def unwrapped(points, steps_per_turn):
+    """A ring that crosses the antimeridian and comes back (Russia, Fiji) goes
+    on east of it instead, past 180 degrees, so that its edges do not span the
+    map. One that crosses it once (Antarctica's) is left as it is: its seam
+    along a parallel spans the map and closes it."""
+    shift = 0
+    out = [points[0]]
+    for (x0, _), (x1, y1) in zip(points, points[1:]):
+        if abs(x1 - x0) > steps_per_turn / 2:
+            shift += steps_per_turn if x1 < x0 else -steps_per_turn
+        out.append((x1 + shift, y1))
+    return out if shift == 0 else points
+
+
 def varint(value):
     zigzag = (value << 1) ^ (value >> 63)
     out = bytearray()
@@ -96,6 +111,7 @@ def text(name):
 def main(source, target):
     atlas = json.load(open(source, encoding="utf-8"))
     arcs = arc_points(atlas["arcs"])
+    steps_per_turn = round(360 / atlas["transform"]["scale"][0])
     names = iso_names()
     countries = bytearray()
     rings = []
@@ -109,7 +125,7 @@ def main(source, target):
         polygons = geometry["arcs"] if geometry["type"] == "MultiPolygon" else [geometry["arcs"]]
         for polygon in polygons:
             for ring in polygon:
-                rings.append((index, ring_points(ring, arcs)))
+                rings.append((index, unwrapped(ring_points(ring, arcs), steps_per_turn)))
 
     out = bytearray(b"OWM1")
     out += struct.pack(">4d", *atlas["transform"]["scale"], *atlas["transform"]["translate"])

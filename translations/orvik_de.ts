@@ -432,6 +432,14 @@ Konfigurator: %2</translation>
         <source>WeatherUnderground &quot;Rapid fire&quot; send rate range error (5 - 60).</source>
         <translation>WeatherUnderground - „Rapid Fire“-Sendeintervall außerhalb des Bereichs (5 - 60).</translation>
     </message>
+    <message>
+        <source>Latitude/Longitude place the station at sea; with %1 it would be in %2.</source>
+        <translation>Latitude/Longitude legen die Station ins Meer; mit %1 läge sie an Land: %2.</translation>
+    </message>
+    <message>
+        <source>Beacon %1 message gives a position %2 km from the station&apos;s.</source>
+        <translation>Der Text der Bake %1 nennt eine Position %2 km von der der Station entfernt.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
@@ -1020,6 +1028,23 @@ Konfigurator: %2</translation>
         <source>Orvik 2.0 Configurator</source>
         <translation>Orvik-2.0-Konfigurator</translation>
     </message>
+    <message>
+        <source>At sea</source>
+        <translation>Auf See</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>Locator:</source>
+        <translation>Locator:</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>The two-letter code of the language of this translation</comment>
+        <translation>de</translation>
+    </message>
 </context>
 <context>
     <name>orvik-configurator</name>
@@ -1409,6 +1434,20 @@ Einstellungen wie show aus.</translation>
     <message>
         <source>Say only what went wrong.</source>
         <translation>Meldet nur, was schiefging.</translation>
+    </message>
+    <message>
+        <source>print the station&apos;s locator and country</source>
+        <translation>gibt Locator und Land der Station aus</translation>
+    </message>
+    <message>
+        <source>Print the Maidenhead locator of Latitude and Longitude and the country the
+position lies in, or &quot;sea&quot;, in English on one line: JO82lj Poland.
+CONFIG.cfg and the --set options are read as show reads them. Exit status
+1: Latitude or Longitude fails its check, whose message is printed.</source>
+        <translation>Gibt den Maidenhead-Locator von Latitude und Longitude und das Land, in dem
+die Position liegt, oder „sea“ aus, englisch in einer Zeile: JO82lj Poland.
+CONFIG.cfg und die Optionen --set werden wie von show gelesen. Exit-Status
+1: Latitude oder Longitude besteht die Prüfung nicht; deren Meldung folgt.</translation>
     </message>
 </context>
 </TS>

@@ -433,6 +433,14 @@ Konfigurator: %2</translation>
         <source>WeatherUnderground &quot;Rapid fire&quot; send rate range error (5 - 60).</source>
         <translation>WeatherUnderground - interwał „Rapid fire” poza zakresem (5 - 60).</translation>
     </message>
+    <message>
+        <source>Latitude/Longitude place the station at sea; with %1 it would be in %2.</source>
+        <translation>Latitude/Longitude umieszczają stację na morzu; przy %1 byłaby na lądzie: %2.</translation>
+    </message>
+    <message>
+        <source>Beacon %1 message gives a position %2 km from the station&apos;s.</source>
+        <translation>Treść beaconu %1 podaje pozycję odległą o %2 km od pozycji stacji.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
@@ -1021,6 +1029,23 @@ Konfigurator: %2</translation>
         <source>Orvik 2.0 Configurator</source>
         <translation>Konfigurator Orvik 2.0</translation>
     </message>
+    <message>
+        <source>At sea</source>
+        <translation>Na morzu</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Mapa</translation>
+    </message>
+    <message>
+        <source>Locator:</source>
+        <translation>Lokator:</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>The two-letter code of the language of this translation</comment>
+        <translation>pl</translation>
+    </message>
 </context>
 <context>
     <name>orvik-configurator</name>
@@ -1408,6 +1433,20 @@ show.</translation>
     <message>
         <source>Say only what went wrong.</source>
         <translation>Mówi tylko o tym, co się nie udało.</translation>
+    </message>
+    <message>
+        <source>print the station&apos;s locator and country</source>
+        <translation>wypisuje lokator i kraj stacji</translation>
+    </message>
+    <message>
+        <source>Print the Maidenhead locator of Latitude and Longitude and the country the
+position lies in, or &quot;sea&quot;, in English on one line: JO82lj Poland.
+CONFIG.cfg and the --set options are read as show reads them. Exit status
+1: Latitude or Longitude fails its check, whose message is printed.</source>
+        <translation>Wypisuje lokator Maidenhead pozycji z Latitude i Longitude oraz kraj, w którym
+leży, albo „sea”, po angielsku, w jednym wierszu: JO82lj Poland.
+CONFIG.cfg i opcje --set są czytane tak jak przez show. Kod wyjścia
+1: Latitude lub Longitude nie przechodzi sprawdzenia; wypisuje jego komunikat.</translation>
     </message>
 </context>
 </TS>

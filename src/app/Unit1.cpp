@@ -27,6 +27,7 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>

@@ -24,7 +24,7 @@ constexpr double kFarReachKm = 2400;
 
 const QRect kLocatorPlace(392, 64, 57, 21);
 const QRect kLocatorLabelPlace(312, 64, 72, 21);
-const QRect kMapPlace(8, 116, 497, 92);
+const QRect kMapPlace(8, 116, 497, 100);
 
 const QColor kSea(170, 211, 236);
 const QColor kLand(242, 239, 228);

@@ -125,9 +125,12 @@ std::optional<int> WorldMap::countryAt(GeoPoint point) const
 {
     // A country holds the point when an odd number of its rings does: its
     // holes (a country within it, a lake) are rings too.
-    const QPointF p(point.longitude, point.latitude);
+    // A ring that runs on past 180° holds the points west of it there.
     std::vector<bool> inside(countries_.size());
     for (const Ring& ring : rings_) {
+        const QPointF p(point.longitude +
+                            (ring.bounds.right() > 180 && point.longitude < 0 ? 360 : 0),
+                        point.latitude);
         if (p.x() >= ring.bounds.left() && p.x() <= ring.bounds.right() &&
             p.y() >= ring.bounds.top() && p.y() <= ring.bounds.bottom() &&
             crossesOddly(ring.points, p))

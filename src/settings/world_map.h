@@ -28,6 +28,8 @@ public:
         QList<QPointF> points;
     };
 
+    // Reads the map from the bytes make-world-map.py wrote.
+    explicit WorldMap(const QByteArray& data);
     // The map the programs carry, read once when first asked for.
     static const WorldMap& carried();
 
@@ -37,8 +39,6 @@ public:
     [[nodiscard]] std::optional<int> countryAt(GeoPoint point) const;
 
 private:
-    explicit WorldMap(const QByteArray& data);
-
     std::vector<Country> countries_;
     std::vector<Ring> rings_;
 };
