@@ -1105,16 +1105,20 @@ Konfigurator: %2</translation>
 clock fields take &quot;now&quot; while Uploadpctime is ticked) and print one line
 per setting that fails, in the order of the checks: NAME: MESSAGE, e.g.
 Latitude: Our latitude - syntax error (e.g. 5221.60N, format: DDMM.MM).
-An APRS-IS password that is not the login&apos;s passcode (nor -1) adds a line
-&quot;warning: ...&quot;, which does not fail. Nothing is written. Exit status 0:
-every check passes, 1: one fails.</source>
+An APRS-IS password that is not the login&apos;s passcode (nor -1), a position at
+sea that the other hemisphere letter puts on land, and a beacon&apos;s position
+more than 5 km from the station&apos;s each add a line &quot;warning: ...&quot;, which
+does not fail. Nothing is written. Exit status 0: every check passes, 1:
+one fails.</source>
         <translation>Führt jede Prüfung von „Konfig. schreiben“ für die Einstellungen aus, die show
 ausgäbe (die Uhrfelder nehmen „jetzt“, solange Uploadpctime angekreuzt ist),
 und gibt je Einstellung mit Fehler eine Zeile aus, in der Reihenfolge der
 Prüfungen: NAME: MELDUNG, z. B. Latitude: Breitengrad der Station -
 Syntaxfehler (z. B. 5221.60N, Format: DDMM.MM). Ein APRS-IS-Passwort, das
-nicht der Passcode der Anmeldung (noch -1) ist, ergibt eine Zeile
-„warning: ...“, die nicht als Fehler gilt. Es wird nichts geschrieben.
+nicht der Passcode der Anmeldung (noch -1) ist, eine Position auf See, die
+der andere Halbkugel-Buchstabe an Land legt, und eine Baken-Position mehr als
+5 km von der der Station ergeben je eine Zeile „warning: ...“, die nicht als
+Fehler gilt. Es wird nichts geschrieben.
 Exit-Status 0: alle Prüfungen bestanden, 1: eine nicht.</translation>
     </message>
     <message>

@@ -1106,15 +1106,19 @@ Konfigurator: %2</translation>
 clock fields take &quot;now&quot; while Uploadpctime is ticked) and print one line
 per setting that fails, in the order of the checks: NAME: MESSAGE, e.g.
 Latitude: Our latitude - syntax error (e.g. 5221.60N, format: DDMM.MM).
-An APRS-IS password that is not the login&apos;s passcode (nor -1) adds a line
-&quot;warning: ...&quot;, which does not fail. Nothing is written. Exit status 0:
-every check passes, 1: one fails.</source>
+An APRS-IS password that is not the login&apos;s passcode (nor -1), a position at
+sea that the other hemisphere letter puts on land, and a beacon&apos;s position
+more than 5 km from the station&apos;s each add a line &quot;warning: ...&quot;, which
+does not fail. Nothing is written. Exit status 0: every check passes, 1:
+one fails.</source>
         <translation>Wykonuje każde sprawdzenie „Zapisz konfig.” na ustawieniach, które wypisałoby
 show (pola zegara przyjmują „teraz”, gdy zaznaczone jest Uploadpctime), i
 wypisuje po jednym wierszu na każde błędne ustawienie, w kolejności sprawdzeń:
 NAME: KOMUNIKAT, np. Latitude: Szerokość stacji - błąd składni (np. 5221.60N,
 format: DDMM.MM). Hasło APRS-IS, które nie jest passcode loginu (ani -1),
-dodaje wiersz „warning: ...”, który nie jest błędem. Niczego nie zapisuje.
+pozycja na morzu, którą druga litera półkuli przenosi na ląd, i pozycja
+beaconu dalej niż 5 km od pozycji stacji dodają każde wiersz „warning: ...”,
+który nie jest błędem. Niczego nie zapisuje.
 Kod wyjścia 0: wszystkie sprawdzenia przeszły, 1: któreś nie.</translation>
     </message>
     <message>

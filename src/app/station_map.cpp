@@ -109,10 +109,10 @@ void StationMap::project()
     if (!station_ || width() <= 0 || height() <= 0)
         return;
     const QSizeF size = this->size();
-    reachKm_ = kNearReachKm;
-    while (reachKm_ < kFarReachKm && !showsAnEdge(viewOf(*station_, reachKm_, size)))
-        reachKm_ *= 2;
-    const QRectF view = viewOf(*station_, reachKm_, size);
+    double reachKm = kNearReachKm;
+    while (reachKm < kFarReachKm && !showsAnEdge(viewOf(*station_, reachKm, size)))
+        reachKm *= 2;
+    const QRectF view = viewOf(*station_, reachKm, size);
     const Projection to{*station_, size.width() / view.width(), size.height() / view.height(),
                         size};
     land_.setFillRule(Qt::OddEvenFill);

@@ -26,8 +26,6 @@ public:
     // Where the station lies, in the user's language: its country's name, or
     // that it lies at sea; empty without a station.
     const QString& place() const { return place_; }
-    // The kilometres the map shows from its centre to its top and bottom.
-    double reachKm() const { return reachKm_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -40,7 +38,6 @@ private:
     std::optional<GeoPoint> station_;
     std::optional<int> country_;
     QString place_;
-    double reachKm_ = 0;
     // The countries in view, in pixels; the station's own apart.
     QPainterPath land_;
     QPainterPath home_;

@@ -9,6 +9,7 @@
 #include "settings/world_map.h"
 
 #include <QCoreApplication>
+#include <QHash>
 
 namespace orvik {
 

@@ -203,16 +203,18 @@ TEST(Form1Window, DeviceTabShowsTheLocatorAndTheMapOfThePosition)
 {
     Form1Rig rig;
     auto* locator = child<QLineEdit>(rig.form, "Locator");
-    const QWidget* map = child(rig.form, "StationMap");
+    QWidget* map = child(rig.form, "StationMap");
     EXPECT_TRUE(locator->isReadOnly());
+    EXPECT_EQ(locator->text(), "JO82lj"); // the defaults'
+    EXPECT_EQ(map->accessibleName(), "Poland");
     const struct {
         const char* field;
         const char* typed;
         const char* locator;
         const char* place;
     } rows[] = {
-        {"Longitude", "01658.14E", "JO82lj", "Poland"},
         {"Longitude", orvik::test::kSlippedLongitude, "IO12mj", "At sea"},
+        {"Longitude", "01658.14E", "JO82lj", "Poland"},
         {"Latitude", "5221.6N", "", ""},
         {"Latitude", "5100.00N", "JO81la", "Poland"},
     };
