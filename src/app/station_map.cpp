@@ -32,8 +32,8 @@ const QColor kHome(255, 250, 205);
 const QColor kBorder(120, 120, 120);
 const QColor kMark(210, 0, 0);
 
-// Longitude and latitude to pixels of a map of `size` centred on `centre`,
-// `kmPerPixel` each way; east of the view's antimeridian shifted by 360°.
+// Longitude and latitude, the longitude moved by `shift` (0 or a whole turn
+// either way), to pixels of a map of `size` centred on `centre`.
 struct Projection {
     GeoPoint centre;
     double pxPerDegreeX;
@@ -98,12 +98,13 @@ void StationMap::setStation(std::optional<GeoPoint> station)
              : country_ ? countryName(*country_)
                         : QCoreApplication::translate("Window", "At sea");
     setAccessibleName(place_.isEmpty() ? shown(QT_TRANSLATE_NOOP("Window", "Map")) : place_);
-    project();
+    projected_ = false;
     update();
 }
 
 void StationMap::project()
 {
+    projected_ = true;
     land_.clear();
     home_.clear();
     if (!station_ || width() <= 0 || height() <= 0)
@@ -138,6 +139,8 @@ void StationMap::project()
 
 void StationMap::paintEvent(QPaintEvent*)
 {
+    if (!projected_)
+        project();
     QPainter painter(this);
     painter.fillRect(rect(), kSea);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -176,7 +179,7 @@ void StationMap::paintEvent(QPaintEvent*)
 
 void StationMap::resizeEvent(QResizeEvent*)
 {
-    project();
+    projected_ = false;
 }
 
 void StationMap::changeEvent(QEvent* event)

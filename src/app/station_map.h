@@ -41,6 +41,8 @@ private:
     // The countries in view, in pixels; the station's own apart.
     QPainterPath land_;
     QPainterPath home_;
+    // The paths are projected when next painted, once per change.
+    bool projected_ = false;
 };
 
 // Puts the locator field (with its label) and the map on the Device tab's

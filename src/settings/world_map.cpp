@@ -89,7 +89,7 @@ WorldMap::WorldMap(const QByteArray& data)
     const double originY = in.real();
     countries_.resize(in.number<quint16>());
     for (Country& c : countries_) {
-        c.isoCode = in.number<quint16>();
+        in.number<quint16>(); // its ISO 3166 numeric code, which named it
         for (QString& name : c.names)
             name = in.text();
     }

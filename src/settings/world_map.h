@@ -18,7 +18,6 @@ namespace orvik {
 class WorldMap {
 public:
     struct Country {
-        int isoCode = 0; // ISO 3166 numeric; 0 where it has none
         // English, Polish, German.
         std::array<QString, 3> names;
     };
