@@ -207,8 +207,9 @@ QLineEdit* addStationView(Settings& settings, QWidget* page)
         const std::optional<GeoPoint> station = stationPosition(settings);
         map->setStation(station);
         locator->setText(station ? maidenheadLocator(*station) : QString());
-        // Read with the locator: where it lies.
+        // Each is heard with the other: where the station lies and its locator.
         locator->setAccessibleDescription(map->place());
+        map->setAccessibleDescription(locator->text());
     };
     QObject::connect(&settings, &Settings::valueChanged, map, [show](const QString& name) {
         if (name == settingName(Setting::Latitude) || name == settingName(Setting::Longitude))

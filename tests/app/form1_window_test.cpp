@@ -227,6 +227,7 @@ TEST(Form1Window, DeviceTabShowsTheLocatorAndTheMapOfThePosition)
         EXPECT_EQ(locator->text(), row.locator);
         EXPECT_EQ(locator->accessibleDescription(), row.place);
         EXPECT_EQ(map->accessibleName(), *row.place ? row.place : "Map");
+        EXPECT_EQ(map->accessibleDescription(), row.locator);
         const QImage after = map->grab().toImage();
         EXPECT_NE(after, before);
         before = after;
