@@ -476,6 +476,14 @@ Konfigurator: %2</translation>
         <source>WeatherUnderground &quot;Rapid fire&quot; send rate range error (5 - 60).</source>
         <translation>WeatherUnderground - „Rapid Fire“-Sendeintervall außerhalb des Bereichs (5 - 60).</translation>
     </message>
+    <message>
+        <source>Latitude/Longitude place the station at sea; with %1 it would be in %2.</source>
+        <translation>Latitude/Longitude legen die Station ins Meer; mit %1 läge sie an Land: %2.</translation>
+    </message>
+    <message>
+        <source>Beacon %1 message gives a position %2 km from the station&apos;s.</source>
+        <translation>Der Text der Bake %1 nennt eine Position %2 km von der der Station entfernt.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
@@ -1069,6 +1077,23 @@ Konfigurator: %2</translation>
         <comment>APRS-IS passcode</comment>
         <translation>Passcode:</translation>
     </message>
+    <message>
+        <source>At sea</source>
+        <translation>Auf See</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Karte</translation>
+    </message>
+    <message>
+        <source>Locator:</source>
+        <translation>Locator:</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>The two-letter code of the language of this translation</comment>
+        <translation>de</translation>
+    </message>
 </context>
 <context>
     <name>orvik-configurator</name>
@@ -1515,6 +1540,41 @@ konfiguriert ein Skript ein Gerät nach dem anderen (siehe README).</translation
     <message>
         <source>cannot hear appliances come and go: %1</source>
         <translation>An- und Abstecken von Geräten ist nicht zu hören: %1</translation>
+    </message>
+    <message>
+        <source>Run every check of &quot;Write config&quot; over the settings show would print (the
+clock fields take &quot;now&quot; while Uploadpctime is ticked) and print one line
+per setting that fails, in the order of the checks: NAME: MESSAGE, e.g.
+Latitude: Our latitude - syntax error (e.g. 5221.60N, format: DDMM.MM).
+An APRS-IS password that is not the login&apos;s passcode (nor -1), a position at
+sea that the other hemisphere letter puts on land, and a beacon&apos;s position
+more than 5 km from the station&apos;s each add a line &quot;warning: ...&quot;, which
+does not fail. Nothing is written. Exit status 0: every check passes, 1:
+one fails.</source>
+        <translation>Führt jede Prüfung von „Konfig. schreiben“ für die Einstellungen aus, die show
+ausgäbe (die Uhrfelder nehmen „jetzt“, solange Uploadpctime angekreuzt ist),
+und gibt je Einstellung mit Fehler eine Zeile aus, in der Reihenfolge der
+Prüfungen: NAME: MELDUNG, z. B. Latitude: Breitengrad der Station -
+Syntaxfehler (z. B. 5221.60N, Format: DDMM.MM). Ein APRS-IS-Passwort, das
+nicht der Passcode der Anmeldung (noch -1) ist, eine Position auf See, die
+der andere Halbkugel-Buchstabe an Land legt, und eine Baken-Position mehr als
+5 km von der der Station ergeben je eine Zeile „warning: ...“, die nicht als
+Fehler gilt. Es wird nichts geschrieben.
+Exit-Status 0: alle Prüfungen bestanden, 1: eine nicht.</translation>
+    </message>
+    <message>
+        <source>print the station&apos;s locator and country</source>
+        <translation>gibt Locator und Land der Station aus</translation>
+    </message>
+    <message>
+        <source>Print the Maidenhead locator of Latitude and Longitude and the country the
+position lies in, or &quot;sea&quot;, in English on one line: JO82lj Poland.
+CONFIG.cfg and the --set options are read as show reads them. Exit status
+1: Latitude or Longitude fails its check, whose message is printed.</source>
+        <translation>Gibt den Maidenhead-Locator von Latitude und Longitude und das Land, in dem
+die Position liegt, oder „sea“ aus, englisch in einer Zeile: JO82lj Poland.
+CONFIG.cfg und die Optionen --set werden wie von show gelesen. Exit-Status
+1: Latitude oder Longitude besteht die Prüfung nicht; deren Meldung folgt.</translation>
     </message>
 </context>
 </TS>

@@ -477,6 +477,14 @@ Konfigurator: %2</translation>
         <source>WeatherUnderground &quot;Rapid fire&quot; send rate range error (5 - 60).</source>
         <translation>WeatherUnderground - interwał „Rapid fire” poza zakresem (5 - 60).</translation>
     </message>
+    <message>
+        <source>Latitude/Longitude place the station at sea; with %1 it would be in %2.</source>
+        <translation>Latitude/Longitude umieszczają stację na morzu; przy %1 byłaby na lądzie: %2.</translation>
+    </message>
+    <message>
+        <source>Beacon %1 message gives a position %2 km from the station&apos;s.</source>
+        <translation>Treść beaconu %1 podaje pozycję odległą o %2 km od pozycji stacji.</translation>
+    </message>
 </context>
 <context>
     <name>Window</name>
@@ -1070,6 +1078,23 @@ Konfigurator: %2</translation>
         <comment>APRS-IS passcode</comment>
         <translation>Passcode:</translation>
     </message>
+    <message>
+        <source>At sea</source>
+        <translation>Na morzu</translation>
+    </message>
+    <message>
+        <source>Map</source>
+        <translation>Mapa</translation>
+    </message>
+    <message>
+        <source>Locator:</source>
+        <translation>Lokator:</translation>
+    </message>
+    <message>
+        <source>en</source>
+        <comment>The two-letter code of the language of this translation</comment>
+        <translation>pl</translation>
+    </message>
 </context>
 <context>
     <name>orvik-configurator</name>
@@ -1515,6 +1540,40 @@ urządzenie po drugim (zob. README).</translation>
     <message>
         <source>cannot hear appliances come and go: %1</source>
         <translation>nie słychać podłączania i odłączania urządzeń: %1</translation>
+    </message>
+    <message>
+        <source>Run every check of &quot;Write config&quot; over the settings show would print (the
+clock fields take &quot;now&quot; while Uploadpctime is ticked) and print one line
+per setting that fails, in the order of the checks: NAME: MESSAGE, e.g.
+Latitude: Our latitude - syntax error (e.g. 5221.60N, format: DDMM.MM).
+An APRS-IS password that is not the login&apos;s passcode (nor -1), a position at
+sea that the other hemisphere letter puts on land, and a beacon&apos;s position
+more than 5 km from the station&apos;s each add a line &quot;warning: ...&quot;, which
+does not fail. Nothing is written. Exit status 0: every check passes, 1:
+one fails.</source>
+        <translation>Wykonuje każde sprawdzenie „Zapisz konfig.” na ustawieniach, które wypisałoby
+show (pola zegara przyjmują „teraz”, gdy zaznaczone jest Uploadpctime), i
+wypisuje po jednym wierszu na każde błędne ustawienie, w kolejności sprawdzeń:
+NAME: KOMUNIKAT, np. Latitude: Szerokość stacji - błąd składni (np. 5221.60N,
+format: DDMM.MM). Hasło APRS-IS, które nie jest passcode loginu (ani -1),
+pozycja na morzu, którą druga litera półkuli przenosi na ląd, i pozycja
+beaconu dalej niż 5 km od pozycji stacji dodają każde wiersz „warning: ...”,
+który nie jest błędem. Niczego nie zapisuje.
+Kod wyjścia 0: wszystkie sprawdzenia przeszły, 1: któreś nie.</translation>
+    </message>
+    <message>
+        <source>print the station&apos;s locator and country</source>
+        <translation>wypisuje lokator i kraj stacji</translation>
+    </message>
+    <message>
+        <source>Print the Maidenhead locator of Latitude and Longitude and the country the
+position lies in, or &quot;sea&quot;, in English on one line: JO82lj Poland.
+CONFIG.cfg and the --set options are read as show reads them. Exit status
+1: Latitude or Longitude fails its check, whose message is printed.</source>
+        <translation>Wypisuje lokator Maidenhead pozycji z Latitude i Longitude oraz kraj, w którym
+leży, albo „sea”, po angielsku, w jednym wierszu: JO82lj Poland.
+CONFIG.cfg i opcje --set są czytane tak jak przez show. Kod wyjścia
+1: Latitude lub Longitude nie przechodzi sprawdzenia; wypisuje jego komunikat.</translation>
     </message>
 </context>
 </TS>

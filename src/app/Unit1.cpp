@@ -9,6 +9,7 @@
 #include "app/gui_reporter.h"
 #include "app/setting_bindings.h"
 #include "app/settings_pages.h"
+#include "app/station_map.h"
 #include "app/tab_control.h"
 #include "app/text_fit.h"
 #include "configfile/config_file.h"
@@ -26,6 +27,7 @@
 #include <QGroupBox>
 #include <QHash>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
@@ -151,6 +153,8 @@ void TForm1::buildLayout()
     pageControl_->setObjectName(QStringLiteral("PageControl1"));
     pageControl_->setGeometry(kPageControlPlace);
     SettingsPages pages = buildSettingsPages(*bindings_, pageControl_);
+    const int device = static_cast<int>(Tab::Device);
+    pages.focusOrder[device].push_back(addStationView(settings_, pages.pages[device]));
     for (int i = 0; i < kTabCount; ++i)
         pageControl_->addTab(pages.pages[i], tabCaption(static_cast<Tab>(i)));
     connect(pages.buttons.value(QStringLiteral("Button11")), &QPushButton::clicked, this,

@@ -42,9 +42,11 @@ const CommandDef kCheckCommand{
                     "clock fields take \"now\" while Uploadpctime is ticked) and print one line\n"
                     "per setting that fails, in the order of the checks: NAME: MESSAGE, e.g.\n"
                     "Latitude: Our latitude - syntax error (e.g. 5221.60N, format: DDMM.MM).\n"
-                    "An APRS-IS password that is not the login's passcode (nor -1) adds a line\n"
-                    "\"warning: ...\", which does not fail. Nothing is written. Exit status 0:\n"
-                    "every check passes, 1: one fails."),
+                    "An APRS-IS password that is not the login's passcode (nor -1), a position at\n"
+                    "sea that the other hemisphere letter puts on land, and a beacon's position\n"
+                    "more than 5 km from the station's each add a line \"warning: ...\", which\n"
+                    "does not fail. Nothing is written. Exit status 0: every check passes, 1:\n"
+                    "one fails."),
     .run = runCheck};
 
 } // namespace orvik::cli

@@ -22,9 +22,9 @@ namespace {
 // Every command, in the order help lists them. The manual page, the README
 // and the completion must know each (OrvikctlUsage.EveryCommandIsDocumented).
 const std::array kCommands = {
-    &kShowCommand,   &kCheckCommand, &kSaveCommand,  &kPackCommand,
-    &kUnpackCommand, &kDiffCommand,  &kListCommand,  &kWaitCommand,
-    &kInfoCommand,   &kReadCommand,  &kWriteCommand, &kUploadFirmwareCommand,
+    &kShowCommand,   &kCheckCommand, &kPositionCommand,       &kSaveCommand, &kPackCommand,
+    &kUnpackCommand, &kDiffCommand,  &kListCommand,           &kWaitCommand, &kInfoCommand,
+    &kReadCommand,   &kWriteCommand, &kUploadFirmwareCommand,
 };
 
 const char* const kUsage =

@@ -36,6 +36,7 @@ struct CommandDef {
 
 extern const CommandDef kShowCommand;
 extern const CommandDef kCheckCommand;
+extern const CommandDef kPositionCommand;
 extern const CommandDef kSaveCommand;
 extern const CommandDef kPackCommand;
 extern const CommandDef kUnpackCommand;

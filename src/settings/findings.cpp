@@ -1,16 +1,107 @@
 #include "settings/findings.h"
 
 #include "settings/aprs_passcode.h"
+#include "settings/aprs_position.h"
 #include "settings/catalogue.h"
 #include "settings/number.h"
 #include "settings/settings.h"
 #include "settings/validation.h"
+#include "settings/world_map.h"
+
+#include <QCoreApplication>
+#include <QHash>
 
 #include <algorithm>
 
 namespace orvik {
 
 namespace {
+
+// A beacon's report more than this far from the station's position puts it
+// elsewhere on the maps.
+constexpr double kBeaconReachKm = 5;
+
+QString otherHemisphere(const QString& text)
+{
+    static const QHash<QChar, QChar> kOther = {{'N', 'S'}, {'S', 'N'}, {'E', 'W'}, {'W', 'E'}};
+    return text.chopped(1) + kOther.value(text.back());
+}
+
+// The warning of a position at sea that the other hemisphere letter of
+// Longitude, of Latitude or of both puts on land, and the setting it marks:
+// the one whose letter is wrong, Latitude when both are.
+std::optional<std::pair<Setting, QString>> seaSlip(const Settings& settings)
+{
+    const auto position = stationPosition(settings);
+    const WorldMap& map = WorldMap::carried();
+    if (!position || map.countryAt(*position))
+        return std::nullopt;
+    const QString latitude = settings.text(Setting::Latitude);
+    const QString longitude = settings.text(Setting::Longitude);
+    const struct {
+        Setting marked;
+        QString latitude;
+        QString longitude;
+        QString changed;
+    } tries[] = {
+        {Setting::Longitude, latitude, otherHemisphere(longitude), otherHemisphere(longitude)},
+        {Setting::Latitude, otherHemisphere(latitude), longitude, otherHemisphere(latitude)},
+        {Setting::Latitude, otherHemisphere(latitude), otherHemisphere(longitude),
+         otherHemisphere(latitude) + ' ' + otherHemisphere(longitude)},
+    };
+    for (const auto& t : tries) {
+        if (const auto country = map.countryAt(*readPosition(t.latitude, t.longitude))) {
+            return std::pair{
+                t.marked,
+                QCoreApplication::translate(
+                    "Validation",
+                    "Latitude/Longitude place the station at sea; with %1 it would be in %2.")
+                    .arg(t.changed, countryName(*country))};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<QString> beaconWarning(const Settings& settings, Setting message)
+{
+    const auto station = stationPosition(settings);
+    const auto reported = aprsPosition(settings.text(message));
+    if (!station || !reported)
+        return std::nullopt;
+    const double km = distanceKm(*station, *reported);
+    if (km <= kBeaconReachKm)
+        return std::nullopt;
+    const int beacon =
+        static_cast<int>(position(message) - position(Setting::Beacon1_msg)) / kBeaconStep + 1;
+    return QCoreApplication::translate("Validation",
+                                       "Beacon %1 message gives a position %2 km from the "
+                                       "station's.")
+        .arg(QString::number(beacon), QString::number(qRound(km)));
+}
+
+bool isBeaconMessage(Setting id)
+{
+    for (int n = 1; n <= kBeaconCount; ++n) {
+        if (id == beaconField(n, Setting::Beacon1_msg))
+            return true;
+    }
+    return false;
+}
+
+std::optional<QString> warningFor(const Settings& settings, Setting id)
+{
+    if (id == Setting::Aprsis_pass)
+        return passcodeWarning(settings.text(Setting::Aprsis_user),
+                               settings.text(Setting::Aprsis_pass));
+    if (id == Setting::Latitude || id == Setting::Longitude) {
+        if (const auto slip = seaSlip(settings); slip && slip->first == id)
+            return slip->second;
+        return std::nullopt;
+    }
+    if (isBeaconMessage(id))
+        return beaconWarning(settings, id);
+    return std::nullopt;
+}
 
 // A finding, and where "Write config" meets it: 0 as it packs the settings,
 // in the catalogue's order; after that, 1 + the index of a rule applied last.
@@ -36,11 +127,8 @@ std::optional<Ranked> rankedFinding(const Settings& settings, const QString& nam
     } catch (const ConversionError& e) {
         return Ranked{0, {name, Severity::Fault, errorBoxText(e.text())}};
     }
-    if (def->id == Setting::Aprsis_pass) {
-        if (auto warning = passcodeWarning(settings.text(Setting::Aprsis_user),
-                                           settings.text(Setting::Aprsis_pass)))
-            return Ranked{0, {name, Severity::Warning, *warning}};
-    }
+    if (auto warning = warningFor(settings, def->id))
+        return Ranked{0, {name, Severity::Warning, *warning}};
     return std::nullopt;
 }
 
@@ -74,6 +162,14 @@ QStringList findingsChangedBy(const QString& name)
     QStringList changed{name};
     if (name == settingName(Setting::Aprsis_user))
         changed << settingName(Setting::Aprsis_pass);
+    if (name == settingName(Setting::Latitude) || name == settingName(Setting::Longitude)) {
+        // The sea warning marks either; the beacons' reports are measured
+        // from the station.
+        changed << settingName(Setting::Latitude) << settingName(Setting::Longitude);
+        changed.removeDuplicates();
+        for (int n = 1; n <= kBeaconCount; ++n)
+            changed << settingName(beaconField(n, Setting::Beacon1_msg));
+    }
     if (name == settingName(Setting::Uploadpctime)) {
         for (const Setting field : kClockFields)
             changed << settingName(field);

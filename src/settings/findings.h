@@ -20,7 +20,9 @@ struct Finding {
 
 // The finding of setting `name`: the message of its first failing rule (the
 // conversion error's text, with the error box's full stop, where the rule
-// reads no number), else the APRS-IS passcode warning; nothing when all pass,
+// reads no number), else its warning: the APRS-IS passcode's, the station's
+// at sea where the other hemisphere puts it on land, a beacon's report far
+// from the station; nothing when all pass,
 // and nothing for the clock fields while Uploadpctime is ticked. The rules are
 // those "Write config" applies, run by the same code.
 [[nodiscard]] std::optional<Finding> findingFor(const Settings& settings, const QString& name);

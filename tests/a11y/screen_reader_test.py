@@ -69,6 +69,9 @@ try:
     twice, missing = {n for n in names if names.count(n) > 1}, set(heard.NAMED) - set(names)
     if "" in names or twice or missing:
         failures.append(f"{names.count('')} unnamed, said twice: {twice}, missing: {missing}")
+    locator = next(c for c in controls if heard_name(c) == heard.PLACE[0])
+    if (Atspi.Text.get_text(locator, 0, -1), locator.get_description()) != heard.PLACE[1:]:
+        failures.append(f"locator: {Atspi.Text.get_text(locator, 0, -1)!r}, {locator.get_description()!r}")
 
     # A click on the selected tab gives the tabs the focus; Right chooses the next.
     tab = next(c for c in controls if c.get_name() == "Device settings").get_extents(Atspi.CoordType.SCREEN)

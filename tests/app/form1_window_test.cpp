@@ -1,10 +1,12 @@
 #include "app/tab_control.h"
 #include "form1_rig.h"
 #include "support/expected_defaults.h"
+#include "support/validation_cases.h"
 
 #include <QAbstractButton>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScreen>
@@ -57,6 +59,8 @@ TEST(Form1Window, ControlsStandAtTheirPlaces)
         {"ProgressBar1", "Form1", {0, 416, 529, 20}, ""},
         {"Button11", "", {422, 2, 83, 20}, "Special strings"},
         {"Ipaddr2", "", {136, 16, 25, 21}, ""},
+        {"Locator", "", {392, 64, 57, 21}, ""},
+        {"StationMap", "", {8, 116, 497, 100}, ""},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -182,7 +186,7 @@ TEST(Form1Window, FocusStartsInTheLogAndTravelsInOrder)
     rig.form.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&rig.form));
     EXPECT_EQ(QApplication::focusWidget(), child(rig.form, "Memo1"));
-    EXPECT_EQ(focusTour(), expectedTour(0));
+    EXPECT_EQ(focusTour(), expectedTour(0, {"Locator"}));
 
     child<orvik::TabControl>(rig.form, "PageControl1")->setCurrentIndex(7);
     child(rig.form, "Memo1")->setFocus();
@@ -191,6 +195,43 @@ TEST(Form1Window, FocusStartsInTheLogAndTravelsInOrder)
     child<orvik::TabControl>(rig.form, "PageControl1")->setCurrentIndex(1);
     child(rig.form, "Memo1")->setFocus();
     EXPECT_EQ(focusTour(), expectedTour(1));
+}
+
+// What the user types into Latitude and Longitude shows at once in the
+// locator, in what a screen reader hears of it and of the map, and on the map.
+TEST(Form1Window, DeviceTabShowsTheLocatorAndTheMapOfThePosition)
+{
+    Form1Rig rig;
+    auto* locator = child<QLineEdit>(rig.form, "Locator");
+    QWidget* map = child(rig.form, "StationMap");
+    EXPECT_TRUE(locator->isReadOnly());
+    EXPECT_EQ(locator->text(), "JO82lj"); // the defaults'
+    EXPECT_EQ(map->accessibleName(), "Poland");
+    const struct {
+        const char* field;
+        const char* typed;
+        const char* locator;
+        const char* place;
+    } rows[] = {
+        {"Longitude", orvik::test::kSlippedLongitude, "IO12mj", "At sea"},
+        {"Longitude", "01658.14E", "JO82lj", "Poland"},
+        {"Latitude", "5221.6N", "", ""},
+        {"Latitude", "5100.00N", "JO81la", "Poland"},
+    };
+    QImage before = map->grab().toImage();
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.typed);
+        auto* field = child<QLineEdit>(rig.form, row.field);
+        field->clear();
+        QTest::keyClicks(field, row.typed);
+        EXPECT_EQ(locator->text(), row.locator);
+        EXPECT_EQ(locator->accessibleDescription(), row.place);
+        EXPECT_EQ(map->accessibleName(), *row.place ? row.place : "Map");
+        EXPECT_EQ(map->accessibleDescription(), row.locator);
+        const QImage after = map->grab().toImage();
+        EXPECT_NE(after, before);
+        before = after;
+    }
 }
 
 } // namespace

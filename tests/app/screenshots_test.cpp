@@ -49,8 +49,10 @@ TEST(Screenshots, EveryTabBoxAndChooserInEachLanguage)
         settings.setText("Ipmask3", "");
         rig.form.Button5Click();
         settings.setText("Ipmask3", mask);
+        const QString latitude = settings.text("Latitude");
         settings.setText("Latitude", "5221.6N");
         rig.form.Button5Click();
+        settings.setText("Latitude", latitude);
         rig.device.attach("orvik-2").serialNumber = "B2";
         rig.form.Button4Click();
         // What each box or dialog was asked to show: the text after `kind`.
@@ -78,6 +80,10 @@ TEST(Screenshots, EveryTabBoxAndChooserInEachLanguage)
             tabs.setCurrentIndex(i);
             keep(rig.form, folder, name(QString::number(i + 1)));
         }
+        // The map at sea, far from any coast, and the warning's mark.
+        tabs.setCurrentIndex(0);
+        settings.setText("Longitude", "03000.00W");
+        keep(rig.form, folder, name("1-sea"));
         TForm2 specialStrings;
         keep(specialStrings, folder, name("special-strings"));
     }

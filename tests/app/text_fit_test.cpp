@@ -29,7 +29,7 @@ const FixedText kMainWindow[] = {
     {"", "Connection:"}, {"", "Read config"}, {"", "Write config"}, {"", "Upload firmware"},
     {"", "Configuration import/export:"}, {"", "Save to file"}, {"", "Read from file"},
     {"Device settings", "Weather station:"}, {"Device settings", "Latitude:"},
-    {"Device settings", "Longitude:"},
+    {"Device settings", "Longitude:"}, {"Device settings", "Locator:"},
     {"Network settings", "IP configuration method:"}, {"Network settings", "Static IP settings:"},
     {"Network settings", "IP Address:"}, {"Network settings", "IP Mask:"},
     {"Network settings", "Gateway:"}, {"Network settings", "DNS:"},

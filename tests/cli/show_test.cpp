@@ -1,6 +1,7 @@
 #include "support/expected_defaults.h"
 #include "support/run_orvikctl.h"
 #include "support/temp_files.h"
+#include "support/translated_lines.h"
 #include "support/validation_cases.h"
 
 #include <gtest/gtest.h>
@@ -31,6 +32,31 @@ TEST(OrvikctlShow, SetChangesTheShownSettings)
     EXPECT_TRUE(r.out.contains("\nUploadpctime=0\n"));
     EXPECT_TRUE(r.out.startsWith("Weather_stationtype=-1\n"));
     EXPECT_TRUE(r.out.contains("\nBeacon2_msg=a=b\n"));
+}
+
+// English whatever the language, for scripts.
+TEST(OrvikctlPosition, PrintsTheLocatorAndTheCountryOrSea)
+{
+    const struct {
+        QStringList args;
+        QString out;
+        QString err = {};
+        QString locale = {};
+    } rows[] = {
+        {{"position"}, "JO82lj Poland\n"},
+        {{"position"}, "JO82lj Poland\n", "", test::kPolish},
+        {{"position", "--set", QStringLiteral("Longitude=") + test::kSlippedLongitude},
+         "IO12mj sea\n"},
+        {{"position", "--set", "Latitude=5221.6N"},
+         "",
+         QStringLiteral("Latitude: ") + test::messageOf(test::kLat) + '\n'},
+    };
+    for (const auto& row : rows) {
+        const CliRun r = test::runCliIn(row.locale, row.args);
+        EXPECT_EQ(r.out, row.out);
+        EXPECT_EQ(r.err, row.err);
+        EXPECT_EQ(r.status, row.err.isEmpty() ? 0 : 1);
+    }
 }
 
 class OrvikctlImport : public test::TempFiles {};

@@ -55,6 +55,8 @@ TEST_F(OrvikctlUsage, MisuseIsOneLineAndExitStatusTwoBeforeAnythingIsTouched)
          "unexpected argument 'b.cfg' (see orvikctl write --help)"},
         {{"upload-firmware", "fw.bin", "--emulator", "emu"},
          "unexpected argument 'fw.bin' (see orvikctl upload-firmware --help)"},
+        {{"position", "a.cfg", "b.cfg"},
+         "unexpected argument 'b.cfg' (see orvikctl position --help)"},
         {{"diff", "a.cfg"}, "missing argument B (see orvikctl diff --help)"},
         {{"diff", "a", "b", "c"}, "unexpected argument 'c' (see orvikctl diff --help)"},
         {{"unpack"}, "missing argument FILE (see orvikctl unpack --help)"},
@@ -164,6 +166,10 @@ TEST_F(OrvikctlUsage, HelpIsPerCommand)
          "Usage: orvikctl wait [options]",
          {"--detach", "--timeout <SECONDS>", "--emulator <DIR>"},
          {"--device", "--watch"}},
+        {{"position", "--help"},
+         "Usage: orvikctl position [options] [CONFIG.cfg]",
+         {"--set", "--quiet"},
+         {"--time", "--emulator"}},
         {{"save", "--help"},
          "Usage: orvikctl save [options] -o FILE [CONFIG.cfg]",
          {"--time"},
@@ -284,10 +290,11 @@ TEST_F(OrvikctlUsage, VersionAndBareCall)
     const CliRun bare = runCli({});
     EXPECT_EQ(bare.status, 2);
     EXPECT_EQ(bare.out, "");
-    EXPECT_EQ(bare.err, "Usage: orvikctl COMMAND [options] [arguments]\n"
-                        "Commands: show check save pack unpack diff list wait info read write "
-                        "upload-firmware\n"
-                        "See 'orvikctl --help' and 'orvikctl COMMAND --help'.\n");
+    EXPECT_EQ(bare.err,
+              "Usage: orvikctl COMMAND [options] [arguments]\n"
+              "Commands: show check position save pack unpack diff list wait info read write "
+              "upload-firmware\n"
+              "See 'orvikctl --help' and 'orvikctl COMMAND --help'.\n");
 }
 
 } // namespace

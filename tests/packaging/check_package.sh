@@ -61,9 +61,10 @@ head -1 "$copyright" | grep -qx 'Format: https://www.debian.org/doc/packaging-ma
 holder=$(sed -n 's/^Copyright (c) //p' "$source/LICENSE")
 grep -qx "Copyright: $holder" "$copyright" || fail "copyright lacks 'Copyright: $holder'"
 grep -qx 'License: Expat' "$copyright" || fail "copyright names no Expat (MIT) licence"
-# Continuation lines: one space in front, " ." for an empty line.
+# Continuation lines: one space in front, " ." for an empty line. Expat's
+# text comes last, after those of the map's data.
 diff <(sed -n '/^Permission /,$p' "$source/LICENSE" | sed 's/^$/./; s/^/ /') \
-    <(sed -n '/^ Permission /,$p' "$copyright") ||
+    <(tac "$copyright" | sed -n '1,/^ Permission /p' | tac) ||
     fail "copyright's licence text is not LICENSE's"
 
 # The packaging changelog: compressed without name or time stamp, and its

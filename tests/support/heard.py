@@ -9,3 +9,5 @@ NAMED = ([f"{row}, octet {n} of 4" for row in ("IP Address", "IP Mask", "Gateway
 # A write, and one whose seventh page the appliance refuses: their last lines.
 WRITES = (("", "Eeprom write success"), ("write 6 refuse\n", "Page write error: 7/192"))
 FAULT = ("9", "Our latitude - syntax error (e.g. 5221.60N, format: DDMM.MM).")  # typed over Latitude
+# The locator of the default position, and where it lies, its description.
+PLACE = ("Locator:", "JO82lj", "Poland")

@@ -42,6 +42,11 @@ inline const char* const kNocallPasscodeWarning =
     "APRS-IS password does not match the login NOCALL (expected 12960); the servers will "
     "accept the login but ignore its reports.";
 
+// The default position with the longitude's hemisphere slipped to W.
+inline const char* const kSlippedLongitude = "01658.14W";
+inline const char* const kSlippedLongitudeWarning =
+    "Latitude/Longitude place the station at sea; with 01658.14E it would be in Poland.";
+
 struct BadValue {
     const char* setting;
     const char* value;

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "settings/position.h"
+
+#include <QString>
+#include <optional>
+
+namespace orvik {
+
+// The area between two corners, south-west and north-east.
+struct GeoArea {
+    GeoPoint southWest;
+    GeoPoint northEast;
+};
+
+// The position an APRS report in a beacon's text gives, uncompressed: after
+// "!" or "=", or after "/" or "@" and a 7-character time, DDMM.hhN, the
+// symbol table, DDDMM.hhE and the symbol. Digits left out as spaces (position
+// ambiguity) widen it to the area they leave open, the latitude's and the
+// longitude's alike, by whichever leaves out more. Nothing for a text without
+// one.
+[[nodiscard]] std::optional<GeoArea> aprsPosition(const QString& message);
+
+// The distance in kilometres from `point` to the nearest point of `area`.
+[[nodiscard]] double distanceKm(GeoPoint point, const GeoArea& area);
+
+} // namespace orvik

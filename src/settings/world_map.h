@@ -1,0 +1,50 @@
+#pragma once
+
+#include "settings/position.h"
+
+#include <QList>
+#include <QPointF>
+#include <QRectF>
+#include <QString>
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace orvik {
+
+// The countries of the world (Natural Earth's 1:50m admin-0, made into
+// resources/world.map by scripts/make-world-map.py), for telling in which one
+// a point lies and for drawing them. Points are QPointF(longitude, latitude).
+class WorldMap {
+public:
+    struct Country {
+        // English, Polish, German.
+        std::array<QString, 3> names;
+    };
+    struct Ring {
+        int country = 0;
+        QRectF bounds;
+        QList<QPointF> points;
+    };
+
+    // Reads the map from the bytes make-world-map.py wrote.
+    explicit WorldMap(const QByteArray& data);
+    // The map the programs carry, read once when first asked for.
+    static const WorldMap& carried();
+
+    const std::vector<Country>& countries() const { return countries_; }
+    const std::vector<Ring>& rings() const { return rings_; }
+    // The index of the country `point` lies in; nothing at sea.
+    [[nodiscard]] std::optional<int> countryAt(GeoPoint point) const;
+
+private:
+    std::vector<Country> countries_;
+    std::vector<Ring> rings_;
+};
+
+// A country's name in English, and in the language of the translation
+// installed now (English without one).
+[[nodiscard]] QString englishName(int country);
+[[nodiscard]] QString countryName(int country);
+
+} // namespace orvik

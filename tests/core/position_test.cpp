@@ -1,0 +1,122 @@
+#include "language/language.h"
+#include "settings/aprs_position.h"
+#include "settings/findings.h"
+#include "settings/settings.h"
+#include "settings/world_map.h"
+#include "support/validation_cases.h"
+
+#include <gtest/gtest.h>
+
+namespace orvik {
+namespace {
+
+GeoPoint at(const char* latitude, const char* longitude)
+{
+    return *readPosition(latitude, longitude);
+}
+
+// Worked out by hand: fields of 20° by 10° from 180° W and 90° S, squares of
+// 2° by 1°, subsquares of 5' by 2.5'.
+TEST(Position, MaidenheadLocatorsOfKnownPoints)
+{
+    const char* const rows[][3] = {
+        {"5223.08N", "01658.14E", "JO82lj"}, {"4042.77N", "07400.36W", "FN20xr"},
+        {"3352.00S", "15112.00E", "QF56od"}, {"0000.00N", "00000.00E", "JJ00aa"},
+        {"6530.00N", "17959.99E", "RP95xm"}, {"6530.00N", "17959.99W", "AP05am"},
+        {"8959.99N", "00000.00E", "JR09ax"}, {"8959.99S", "17959.99W", "AA00aa"},
+    };
+    for (const auto& [latitude, longitude, locator] : rows)
+        EXPECT_EQ(maidenheadLocator(at(latitude, longitude)), locator) << latitude << longitude;
+    EXPECT_EQ(readPosition("5221.6N", "01658.14E"), std::nullopt);
+}
+
+TEST(Position, CountriesOfKnownPoints)
+{
+    const char* const rows[][3] = {
+        {"4356.00N", "01226.50E", "San Marino"},
+        {"4709.00N", "00931.00E", "Liechtenstein"},
+        {"4936.00N", "00608.00E", "Luxembourg"},
+        {"4230.00N", "00131.00E", "Andorra"},
+        {"2919.00S", "02729.00E", "Lesotho"}, // within South Africa
+        {"0117.00N", "10351.00E", "Singapore"},
+        {"5421.00N", "01839.00E", "Poland"},
+        {"3355.00S", "01825.00E", "South Africa"},
+        {"6408.00N", "02156.00W", "Iceland"},
+        {"6700.00N", "17500.00W", "Russian Federation"},
+        {"6800.00N", "17900.00E", "Russian Federation"},
+        {"1650.00S", "17958.00W", "Fiji"},
+        {"1747.00S", "17727.00E", "Fiji"},
+        {"3554.00N", "01431.00E", "Malta"},
+        {"5500.00N", "00300.00E", ""},
+        {"0000.00N", "00000.00E", ""},
+        {"3000.00S", "09000.00W", ""},
+    };
+    for (const auto& [latitude, longitude, country] : rows) {
+        const auto found = WorldMap::carried().countryAt(at(latitude, longitude));
+        EXPECT_EQ(found ? englishName(*found) : QString(), country) << latitude << longitude;
+    }
+    const int poland = *WorldMap::carried().countryAt(at("5223.08N", "01658.14E"));
+    const Translation german("de");
+    EXPECT_EQ(countryName(poland), "Polen");
+}
+
+// The warning and the field it marks: the one whose letter slipped.
+TEST(Position, AtSeaWhereTheOtherHemisphereIsOnLand)
+{
+    const char* const rows[][4] = {
+        {"5223.08N", test::kSlippedLongitude, "Longitude", test::kSlippedLongitudeWarning},
+        {"5223.08S", "01658.14E", "Latitude",
+         "Latitude/Longitude place the station at sea; with 5223.08N it would be in Poland."},
+        {"5223.08S", "01658.14W", "Latitude",
+         "Latitude/Longitude place the station at sea; with 5223.08N 01658.14E it would be in "
+         "Poland."},
+        {"0000.00N", "00000.00E", "", ""},
+        {"5223.08N", "01658.14E", "", ""},
+    };
+    for (const auto& [latitude, longitude, marked, warning] : rows) {
+        Settings settings;
+        settings.setText(Setting::Latitude, latitude);
+        settings.setText(Setting::Longitude, longitude);
+        for (const char* name : {"Latitude", "Longitude"}) {
+            const auto finding = findingFor(settings, name);
+            const bool expected = QLatin1String(marked) == QLatin1String(name);
+            EXPECT_EQ(finding ? finding->message : QString(), expected ? warning : "")
+                << latitude << longitude << name;
+            EXPECT_TRUE(!finding || finding->severity == Severity::Warning);
+        }
+    }
+}
+
+// From the default position, 5223.08N 01658.14E.
+TEST(Position, BeaconReportFarFromTheStation)
+{
+    const char* const rows[][2] = {
+        {"!5223.08N/01658.14E#PHG2360 Orvik", ""},
+        {"=5223.10N/01658.20E-", ""},
+        {"!5323.08N/01658.14E#", "111"},
+        {"/092345z5223.08N/01758.14E>", "68"},
+        {"@092345z5323.08N/01658.14E_", "111"},
+        {"!5223.08S/01658.14E#", "11650"},
+        {"!52  .  N/01658.14E#", ""},   // 52° to 53° N, 16° to 17° E
+        {"!53  .  N/01658.14E#", "68"}, // from 53° N
+        {"!5223.1 N/01658.1 E#", ""},
+        {"!5223. 8N/01658.14E#", ""}, // a space amid digits: no position
+        {"!5223.08X/01658.14E#", ""},
+        {"@<date>z<lat>/<long>-Orvik2.0", ""},
+        {"Hello 5323.08N/01658.14E", ""},
+    };
+    for (const auto& [message, km] : rows) {
+        Settings settings;
+        settings.setText(Setting::Beacon3_msg, message);
+        const auto finding = findingFor(settings, "Beacon3_msg");
+        EXPECT_EQ(finding ? finding->message : QString(),
+                  *km ? QStringLiteral("Beacon 3 message gives a position %1 km from the "
+                                       "station's.")
+                            .arg(km)
+                      : QString())
+            << message;
+    }
+}
+
+} // namespace
+} // namespace orvik
