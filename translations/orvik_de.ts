@@ -1150,23 +1150,6 @@ Konfigurator: %2</translation>
         <translation>gibt jeden Fehler aus, den „Konfig. schreiben“ fände</translation>
     </message>
     <message>
-        <source>Run every check of &quot;Write config&quot; over the settings show would print (the
-clock fields take &quot;now&quot; while Uploadpctime is ticked) and print one line
-per setting that fails, in the order of the checks: NAME: MESSAGE, e.g.
-Latitude: Our latitude - syntax error (e.g. 5221.60N, format: DDMM.MM).
-An APRS-IS password that is not the login&apos;s passcode (nor -1) adds a line
-&quot;warning: ...&quot;, which does not fail. Nothing is written. Exit status 0:
-every check passes, 1: one fails.</source>
-        <translation>Führt jede Prüfung von „Konfig. schreiben“ für die Einstellungen aus, die show
-ausgäbe (die Uhrfelder übernehmen die aktuelle Zeit, solange Uploadpctime
-angekreuzt ist), und gibt je Einstellung mit Fehler eine Zeile aus, in der
-Reihenfolge der Prüfungen: NAME: MESSAGE, z. B. Latitude: Breitengrad der
-Station - Syntaxfehler (z. B. 5221.60N, Format: DDMM.MM). Ein APRS-IS-Passwort,
-das weder der Passcode des Logins noch -1 ist, ergibt eine Zeile
-„warning: ...“, die nicht als Fehler gilt. Es wird nichts geschrieben.
-Exit-Status 0: alle Prüfungen bestanden, 1: eine nicht.</translation>
-    </message>
-    <message>
         <source>Keep the appliance&apos;s image in FILE before it is overwritten.</source>
         <translation>Sichert das Abbild des Geräts in FILE, bevor es überschrieben wird.</translation>
     </message>

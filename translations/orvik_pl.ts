@@ -1151,22 +1151,6 @@ Konfigurator: %2</translation>
         <translation>wypisuje każdy błąd, który znalazłoby „Zapisz konfig.”</translation>
     </message>
     <message>
-        <source>Run every check of &quot;Write config&quot; over the settings show would print (the
-clock fields take &quot;now&quot; while Uploadpctime is ticked) and print one line
-per setting that fails, in the order of the checks: NAME: MESSAGE, e.g.
-Latitude: Our latitude - syntax error (e.g. 5221.60N, format: DDMM.MM).
-An APRS-IS password that is not the login&apos;s passcode (nor -1) adds a line
-&quot;warning: ...&quot;, which does not fail. Nothing is written. Exit status 0:
-every check passes, 1: one fails.</source>
-        <translation>Wykonuje każde sprawdzenie „Zapisz konfig.” na ustawieniach, które wypisałoby
-show (pola zegara przyjmują „teraz”, gdy zaznaczone jest Uploadpctime), i
-wypisuje po jednym wierszu na każde błędne ustawienie, w kolejności sprawdzeń:
-NAME: MESSAGE, np. Latitude: Szerokość stacji - błąd składni (np. 5221.60N,
-format: DDMM.MM). Hasło APRS-IS, które nie jest passcode loginu (ani -1),
-dodaje wiersz „warning: ...”, który nie jest błędem. Niczego nie zapisuje.
-Kod wyjścia 0: wszystkie sprawdzenia przeszły, 1: któreś nie.</translation>
-    </message>
-    <message>
         <source>Keep the appliance&apos;s image in FILE before it is overwritten.</source>
         <translation>Zachowuje obraz urządzenia w FILE, zanim zostanie nadpisany.</translation>
     </message>

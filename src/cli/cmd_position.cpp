@@ -22,8 +22,9 @@ int runPosition(Context& ctx)
     if (!position) {
         // The first of the two that fails, as check prints it.
         for (const Setting s : {Setting::Latitude, Setting::Longitude}) {
-            if (const auto fault = firstFault(*settings, s)) {
-                ctx.err << settingName(s) << ": " << *fault << Qt::endl;
+            if (const auto failed = firstFailedRule(*settings, s)) {
+                ctx.err << settingName(s) << ": " << validationRules()[*failed].message()
+                        << Qt::endl;
                 break;
             }
         }
