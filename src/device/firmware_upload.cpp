@@ -8,7 +8,6 @@
 #include "files/file_access.h"
 
 #include <QCoreApplication>
-#include <QScopeGuard>
 #include <vector>
 
 namespace orvik {
@@ -78,7 +77,6 @@ Result<> UploadFirmware(HidTransport& transport, const FirmwareSource& source, P
     return transferPages(
         progress, pageCount, kPagesWritten,
         [&](int p) {
-            progress.handlePendingEvents();
             const PageData page(buffer.data() + p * kPageSize, kPageSize);
             return WriteFirmwarePage(transport, page, static_cast<std::uint16_t>(p));
         },
@@ -86,15 +84,11 @@ Result<> UploadFirmware(HidTransport& transport, const FirmwareSource& source, P
 }
 
 Result<> UploadFirmwareSession(HidTransport& transport, const FirmwareSource& source,
-                               Progress& progress,
-                               const std::function<void(bool enabled)>& setButtonsEnabled)
+                               Progress& progress)
 {
     const auto closer = closeOnExit(transport);
     if (Result<> opened = OpenDevice(transport, progress); !opened.ok())
         return opened;
-    setButtonsEnabled(false);
-    // The buttons come back however the upload ends.
-    const auto enable = qScopeGuard([&] { setButtonsEnabled(true); });
     return UploadFirmware(transport, source, progress);
 }
 

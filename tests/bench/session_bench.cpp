@@ -104,7 +104,7 @@ const SessionCase kUpload = {
     "Button3",
     kFirmwareSize / kPageSize,
     [](Parts& p, Reporter& r) {
-        return UploadFirmwareSession(p.emulator, p.firmware, r, [](bool) {}).ok();
+        return UploadFirmwareSession(p.emulator, p.firmware, r).ok();
     },
     kFirmwareSize / kPageSize + 2,
     "Firmware upgrade success",

@@ -1,0 +1,86 @@
+#pragma once
+
+#include "frontend/reporter.h"
+
+#include <QObject>
+#include <functional>
+#include <mutex>
+#include <type_traits>
+#include <vector>
+
+namespace orvik {
+
+// A reporter for work on a thread of its own: what the work reports reaches
+// `target` on the thread that made the relay, in order, through queued calls.
+// Reports that come while one call is on its way go with it, so a fast
+// session costs one call per batch, not one per page.
+class ReportRelay final : public Reporter {
+public:
+    explicit ReportRelay(Reporter& target) : target_(target) {}
+
+    void log(const QString& line) override { add({Kind::Log, line}); }
+    void logStep(const QString& line) override { add({Kind::Step, line}); }
+    void logPage(const PageWords& words, int page, int pages) override
+    {
+        add({Kind::Page, {}, words, page, pages});
+    }
+    void setProgressRange(int maximum) override { add({Kind::Range, {}, {}, maximum}); }
+    void setProgress(int position) override { add({Kind::Position, {}, {}, position}); }
+    void information(const QString& text) override { add({Kind::Information, text}); }
+    void notice(const QString& text) override { add({Kind::Notice, text}); }
+    void error(const QString& text) override { add({Kind::Error, text}); }
+    void programError(const QString& text) override { add({Kind::ProgramError, text}); }
+
+    // Runs `call` on the target's thread, after what was reported before it,
+    // and waits for it; what it throws is thrown here. For what the front end
+    // owns, such as the settings its controls show.
+    template <class Call> std::invoke_result_t<Call&> onTargetThread(Call call)
+    {
+        if constexpr (std::is_void_v<std::invoke_result_t<Call&>>) {
+            runOnTargetThread(call);
+        } else {
+            std::invoke_result_t<Call&> value{};
+            runOnTargetThread([&] { value = call(); });
+            return value;
+        }
+    }
+    // Hands what has come to the target; on the target's thread.
+    void deliver();
+
+private:
+    enum class Kind {
+        Log,
+        Step,
+        Page,
+        Range,
+        Position,
+        Information,
+        Notice,
+        Error,
+        ProgramError
+    };
+    struct Told {
+        Kind kind;
+        QString text;
+        PageWords words{};
+        int number = 0;
+        int of = 0;
+    };
+    void add(Told told);
+    void runOnTargetThread(const std::function<void()>& call);
+
+    Reporter& target_;
+    QObject receiver_; // on the target's thread
+    std::mutex mutex_;
+    std::vector<Told> waiting_;
+    std::vector<Told> delivering_;
+    bool posted_ = false;
+};
+
+// Runs `work` on a thread of its own while the calling thread's event loop
+// goes on, and returns once the work has ended and all it reported through
+// the relay has reached `reporter`. An exception escaping the work is thrown
+// here.
+void runOffThread(Reporter& reporter, const std::function<void(ReportRelay& relay)>& work);
+
+} // namespace orvik
