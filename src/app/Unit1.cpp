@@ -300,8 +300,8 @@ void TForm1::Button3Click()
                 return orvik::tell(relay, opened);
             // The settings stay the user's; no second operation starts.
             relay.onTargetThread([this] { setOperationButtonsEnabled(false); });
-            const auto enable =
-                qScopeGuard([&] { relay.onTargetThread([this] { setOperationButtonsEnabled(true); }); });
+            const auto enable = qScopeGuard(
+                [&] { relay.onTargetThread([this] { setOperationButtonsEnabled(true); }); });
             return orvik::tell(relay, UploadFirmware(appliance, source, relay));
         });
     });

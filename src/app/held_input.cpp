@@ -12,11 +12,21 @@ namespace {
 
 // What a user does to a widget, rather than what it is told by the program.
 constexpr QEvent::Type kInput[] = {
-    QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
-    QEvent::KeyPress,         QEvent::KeyRelease,         QEvent::Shortcut,
-    QEvent::Wheel,            QEvent::ContextMenu,        QEvent::InputMethod,
-    QEvent::DragEnter,        QEvent::DragMove,           QEvent::Drop,
-    QEvent::TouchBegin,       QEvent::TouchUpdate,        QEvent::TouchEnd,
+    QEvent::MouseButtonPress,
+    QEvent::MouseButtonRelease,
+    QEvent::MouseButtonDblClick,
+    QEvent::KeyPress,
+    QEvent::KeyRelease,
+    QEvent::Shortcut,
+    QEvent::Wheel,
+    QEvent::ContextMenu,
+    QEvent::InputMethod,
+    QEvent::DragEnter,
+    QEvent::DragMove,
+    QEvent::Drop,
+    QEvent::TouchBegin,
+    QEvent::TouchUpdate,
+    QEvent::TouchEnd,
 };
 
 bool movesFocus(const QEvent& event)

@@ -14,7 +14,8 @@ void ReportRelay::add(Told told)
     waiting_.push_back(std::move(told));
     if (std::exchange(posted_, true))
         return;
-    QMetaObject::invokeMethod(&receiver_, [this] { deliver(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        &receiver_, [this] { deliver(); }, Qt::QueuedConnection);
 }
 
 void ReportRelay::deliver()
@@ -88,7 +89,8 @@ void runOffThread(Reporter& reporter, const std::function<void(ReportRelay& rela
         } catch (...) {
             escaped = std::current_exception();
         }
-        QMetaObject::invokeMethod(&here, [&] { ended = true; }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            &here, [&] { ended = true; }, Qt::QueuedConnection);
     });
     // Not an event loop of its own, which a program told to quit meanwhile
     // would leave at once: the work's appliance and lock are released only

@@ -48,17 +48,7 @@ public:
     void deliver();
 
 private:
-    enum class Kind {
-        Log,
-        Step,
-        Page,
-        Range,
-        Position,
-        Information,
-        Notice,
-        Error,
-        ProgramError
-    };
+    enum class Kind { Log, Step, Page, Range, Position, Information, Notice, Error, ProgramError };
     struct Told {
         Kind kind;
         QString text;

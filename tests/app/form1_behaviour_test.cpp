@@ -21,8 +21,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <atomic>
+#include <gtest/gtest.h>
 #include <memory>
 #include <optional>
 #include <thread>
@@ -504,13 +504,29 @@ TEST(Form1Behaviour, TheWindowLivesWhileTheApplianceHoldsAReply)
         bool held;
         QStringList lastLines;
     } rows[] = {
-        {"write config", &TForm1::Button5Click, orvik::Command::WriteConfigPage, 50, true,
+        {"write config",
+         &TForm1::Button5Click,
+         orvik::Command::WriteConfigPage,
+         50,
+         true,
          {"Page written: 192/192", "Eeprom write success"}},
-        {"read config", &TForm1::Button4Click, orvik::Command::ReadConfigPage, 50, true,
+        {"read config",
+         &TForm1::Button4Click,
+         orvik::Command::ReadConfigPage,
+         50,
+         true,
          {"Eeprom read success.", "Orvik 2.0 found, vid: Vid_0483, pid: A04F"}},
-        {"version", &TForm1::Button4Click, orvik::Command::FirmwareVersion, std::nullopt, true,
+        {"version",
+         &TForm1::Button4Click,
+         orvik::Command::FirmwareVersion,
+         std::nullopt,
+         true,
          {"Eeprom read success.", "Orvik 2.0 found, vid: Vid_0483, pid: A04F"}},
-        {"upload firmware", &TForm1::Button3Click, orvik::Command::WriteFirmwarePage, 1, false,
+        {"upload firmware",
+         &TForm1::Button3Click,
+         orvik::Command::WriteFirmwarePage,
+         1,
+         false,
          {"Page written: 2/2", "Firmware upgrade success"}},
     };
     auto* callsign = child<QLineEdit>(rig.form, "Callsign");
@@ -555,11 +571,10 @@ TEST(Form1Behaviour, TheWindowLivesWhileTheApplianceHoldsAReply)
         EXPECT_EQ(callsign->text(), row.held ? typed : typed.chopped(1));
         EXPECT_EQ(upload->isChecked(), row.held ? ticked : !ticked);
         EXPECT_EQ(lastLogLines(rig.form, 2), row.lastLines);
-        EXPECT_EQ(rig.dialogs.seen,
-                  row.command == orvik::Command::ReadConfigPage ||
-                          row.command == orvik::Command::FirmwareVersion
-                      ? QStringList{"notice: Firmware version: 1.02"}
-                      : QStringList{});
+        EXPECT_EQ(rig.dialogs.seen, row.command == orvik::Command::ReadConfigPage ||
+                                            row.command == orvik::Command::FirmwareVersion
+                                        ? QStringList{"notice: Firmware version: 1.02"}
+                                        : QStringList{});
         if (!row.held)
             upload->setChecked(ticked);
     }
