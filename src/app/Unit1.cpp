@@ -384,7 +384,6 @@ void TForm1::runOnAppliance(std::optional<Written> written, const WindowSession&
     }
     // After a signal the program ends, with nobody left to read a box.
     if (signal != 0) {
-        ending_ = true;
         QCoreApplication::exit(128 + signal);
         return;
     }

@@ -131,6 +131,4 @@ private:
     bool busy_ = false;
     // The user has closed the window; it goes once no operation runs.
     bool closing_ = false;
-    // A signal came during a write: the program ends after it.
-    bool ending_ = false;
 };

@@ -54,6 +54,12 @@ void ReportRelay::deliver()
         case Kind::ProgramError:
             target_.programError(told.text);
             break;
+        case Kind::Call:
+            (*told.call)();
+            break;
+        case Kind::End:
+            ended_ = true;
+            break;
         }
     }
     delivering_.clear();
@@ -62,17 +68,21 @@ void ReportRelay::deliver()
 void ReportRelay::runOnTargetThread(const std::function<void()>& call)
 {
     std::exception_ptr thrown;
-    QMetaObject::invokeMethod(
-        &receiver_,
-        [&] {
-            deliver();
-            try {
-                call();
-            } catch (...) {
-                thrown = std::current_exception();
-            }
-        },
-        Qt::BlockingQueuedConnection);
+    bool called = false;
+    const std::function<void()> run = [&] {
+        try {
+            call();
+        } catch (...) {
+            thrown = std::current_exception();
+        }
+        const std::lock_guard lock(mutex_);
+        called = true;
+        called_.notify_one();
+    };
+    add({Kind::Call, {}, {}, 0, 0, &run});
+    std::unique_lock lock(mutex_);
+    called_.wait(lock, [&] { return called; });
+    lock.unlock();
     if (thrown)
         std::rethrow_exception(thrown);
 }
@@ -80,8 +90,6 @@ void ReportRelay::runOnTargetThread(const std::function<void()>& call)
 void runOffThread(Reporter& reporter, const std::function<void(ReportRelay& relay)>& work)
 {
     ReportRelay relay(reporter);
-    QObject here;
-    bool ended = false;
     std::exception_ptr escaped;
     std::thread worker([&] {
         try {
@@ -89,16 +97,14 @@ void runOffThread(Reporter& reporter, const std::function<void(ReportRelay& rela
         } catch (...) {
             escaped = std::current_exception();
         }
-        QMetaObject::invokeMethod(
-            &here, [&] { ended = true; }, Qt::QueuedConnection);
+        relay.end();
     });
     // Not an event loop of its own, which a program told to quit meanwhile
     // would leave at once: the work's appliance and lock are released only
     // at its end.
-    while (!ended)
+    while (!relay.ended())
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     worker.join();
-    relay.deliver();
     if (escaped)
         std::rethrow_exception(escaped);
 }

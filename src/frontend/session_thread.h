@@ -3,6 +3,7 @@
 #include "frontend/reporter.h"
 
 #include <QObject>
+#include <condition_variable>
 #include <functional>
 #include <mutex>
 #include <type_traits>
@@ -33,7 +34,9 @@ public:
 
     // Runs `call` on the target's thread, after what was reported before it,
     // and waits for it; what it throws is thrown here. For what the front end
-    // owns, such as the settings its controls show.
+    // owns, such as the settings its controls show. What the work wrote
+    // before is seen there, and what the call wrote is seen here after it, as
+    // the two threads meet through the relay's own lock.
     template <class Call> std::invoke_result_t<Call&> onTargetThread(Call call)
     {
         if constexpr (std::is_void_v<std::invoke_result_t<Call&>>) {
@@ -46,15 +49,32 @@ public:
     }
     // Hands what has come to the target; on the target's thread.
     void deliver();
+    // The work has ended: the last thing it sends.
+    void end() { add({Kind::End}); }
+    // Delivered the end; on the target's thread.
+    [[nodiscard]] bool ended() const { return ended_; }
 
 private:
-    enum class Kind { Log, Step, Page, Range, Position, Information, Notice, Error, ProgramError };
+    enum class Kind {
+        Log,
+        Step,
+        Page,
+        Range,
+        Position,
+        Information,
+        Notice,
+        Error,
+        ProgramError,
+        Call, // runOnTargetThread
+        End,
+    };
     struct Told {
         Kind kind;
         QString text;
         PageWords words{};
         int number = 0;
         int of = 0;
+        const std::function<void()>* call = nullptr;
     };
     void add(Told told);
     void runOnTargetThread(const std::function<void()>& call);
@@ -65,6 +85,8 @@ private:
     std::vector<Told> waiting_;
     std::vector<Told> delivering_;
     bool posted_ = false;
+    std::condition_variable called_; // under mutex_
+    bool ended_ = false;             // target's thread
 };
 
 // Runs `work` on a thread of its own while the calling thread's event loop
