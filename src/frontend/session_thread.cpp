@@ -8,11 +8,24 @@
 
 namespace orvik {
 
+namespace {
+// Often enough for the eye (the window paints at most every 40 ms), seldom
+// enough that handing reports on costs next to nothing per page.
+constexpr int kBatchMs = 10;
+} // namespace
+
+ReportRelay::ReportRelay(Reporter& target) : target_(target)
+{
+    nextBatch_.setSingleShot(true);
+    nextBatch_.callOnTimeout([this] { deliver(); });
+}
+
 void ReportRelay::add(Told told)
 {
+    const bool waitedFor = told.kind == Kind::Call || told.kind == Kind::End;
     const std::lock_guard lock(mutex_);
     waiting_.push_back(std::move(told));
-    if (std::exchange(posted_, true))
+    if (std::exchange(posted_, true) && !waitedFor)
         return;
     QMetaObject::invokeMethod(
         &receiver_, [this] { deliver(); }, Qt::QueuedConnection);
@@ -23,7 +36,8 @@ void ReportRelay::deliver()
     {
         const std::lock_guard lock(mutex_);
         delivering_.swap(waiting_);
-        posted_ = false;
+        // More may come meanwhile: it waits for the next batch.
+        posted_ = !delivering_.empty();
     }
     for (const Told& told : delivering_) {
         switch (told.kind) {
@@ -62,6 +76,8 @@ void ReportRelay::deliver()
             break;
         }
     }
+    if (!delivering_.empty() && !ended_)
+        nextBatch_.start(kBatchMs);
     delivering_.clear();
 }
 

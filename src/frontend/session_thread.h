@@ -3,6 +3,7 @@
 #include "frontend/reporter.h"
 
 #include <QObject>
+#include <QTimer>
 #include <condition_variable>
 #include <functional>
 #include <mutex>
@@ -13,11 +14,12 @@ namespace orvik {
 
 // A reporter for work on a thread of its own: what the work reports reaches
 // `target` on the thread that made the relay, in order, through queued calls.
-// Reports that come while one call is on its way go with it, so a fast
-// session costs one call per batch, not one per page.
+// What comes while reports are being handed on waits for the next batch, at
+// most a few milliseconds, so a fast session costs a queued call per batch,
+// not one per page; a call the work waits for, and its end, go at once.
 class ReportRelay final : public Reporter {
 public:
-    explicit ReportRelay(Reporter& target) : target_(target) {}
+    explicit ReportRelay(Reporter& target);
 
     void log(const QString& line) override { add({Kind::Log, line}); }
     void logStep(const QString& line) override { add({Kind::Step, line}); }
@@ -81,6 +83,7 @@ private:
 
     Reporter& target_;
     QObject receiver_; // on the target's thread
+    QTimer nextBatch_; // target's thread
     std::mutex mutex_;
     std::vector<Told> waiting_;
     std::vector<Told> delivering_;
