@@ -2,8 +2,13 @@
 
 #include <QCoreApplication>
 #include <QEventLoop>
+#include <cerrno>
+#include <cstdint>
 #include <exception>
+#include <sys/eventfd.h>
+#include <system_error>
 #include <thread>
+#include <unistd.h>
 #include <utility>
 
 namespace orvik {
@@ -12,12 +17,32 @@ namespace {
 // Often enough for the eye (the window paints at most every 40 ms), seldom
 // enough that handing reports on costs next to nothing per page.
 constexpr int kBatchMs = 10;
+
+int wakeDescriptor()
+{
+    const int fd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (fd < 0)
+        throw std::system_error(errno, std::generic_category(), "eventfd");
+    return fd;
+}
 } // namespace
 
-ReportRelay::ReportRelay(Reporter& target) : target_(target)
+ReportRelay::ReportRelay(Reporter& target)
+    : target_(target), wake_(wakeDescriptor()), woken_(wake_, QSocketNotifier::Read)
 {
+    QObject::connect(&woken_, &QSocketNotifier::activated, [this] {
+        std::uint64_t wakes = 0;
+        static_cast<void>(!::read(wake_, &wakes, sizeof wakes));
+        deliver();
+    });
     nextBatch_.setSingleShot(true);
     nextBatch_.callOnTimeout([this] { deliver(); });
+}
+
+ReportRelay::~ReportRelay()
+{
+    woken_.setEnabled(false);
+    ::close(wake_);
 }
 
 void ReportRelay::add(Told told)
@@ -27,8 +52,8 @@ void ReportRelay::add(Told told)
     waiting_.push_back(std::move(told));
     if (std::exchange(posted_, true) && !waitedFor)
         return;
-    QMetaObject::invokeMethod(
-        &receiver_, [this] { deliver(); }, Qt::QueuedConnection);
+    const std::uint64_t wake = 1;
+    static_cast<void>(!::write(wake_, &wake, sizeof wake));
 }
 
 void ReportRelay::deliver()
