@@ -59,9 +59,11 @@ step "Configuring build-tsan/ (ThreadSanitizer)" \
     cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DORVIK_BUILD_TESTS=ON \
     -DORVIK_BUILD_BENCHMARKS=OFF -DORVIK_BUILD_FUZZERS=OFF -DORVIK_WERROR=ON -DORVIK_FIRMWARE_IMAGE= \
     -DCMAKE_CXX_FLAGS="$tsan" -DCMAKE_EXE_LINKER_FLAGS="$tsan"
-build_step "Building the session tests under ThreadSanitizer (about 4 minutes on 2 cores the first time)" \
+build_step "Building the session tests under ThreadSanitizer (a few minutes on 2 cores the first time)" \
     build-tsan -j"$jobs" --target orvik_app_tests orvik_cli_tests
-# A window test forks a child that starts the session's thread.
+# A window test forks a child that starts the session's thread. CTest runs
+# each test in a process of its own: after a QProcess child (started sharing
+# its parent's memory) ThreadSanitizer loses track of what it saw before.
 export TSAN_OPTIONS="halt_on_error=1 die_after_fork=0 suppressions=$PWD/tests/tsan.supp"
 test_step "Running the session, signal and window tests under ThreadSanitizer" \
     --test-dir build-tsan --output-on-failure -j"$jobs" \
