@@ -13,10 +13,11 @@
 namespace orvik {
 
 // A reporter for work on a thread of its own: what the work reports reaches
-// `target` on the thread that made the relay, in order, through queued calls.
-// What comes while reports are being handed on waits for the next batch, at
-// most a few milliseconds, so a fast session costs a queued call per batch,
-// not one per page; a call the work waits for, and its end, go at once.
+// `target` on the thread that made the relay, in order, handed on by that
+// thread's event loop. What comes while reports are being handed on waits for
+// the next batch, 10 ms later, so a fast session wakes the target's thread
+// once per batch, not once per page; a call the work waits for, and its end,
+// go at once.
 class ReportRelay final : public Reporter {
 public:
     explicit ReportRelay(Reporter& target);
