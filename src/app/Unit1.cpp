@@ -358,6 +358,11 @@ void TForm1::runOnAppliance(std::optional<Written> written, const WindowSession&
     reporter_->holdBoxes();
     int signal = 0;
     {
+        // After a signal the program ends, with nobody left to read a box.
+        const auto showBoxes = qScopeGuard([&] {
+            if (signal == 0)
+                reporter_->showHeldBoxes();
+        });
         // A read or write of the configuration holds what the user types and
         // clicks but for the log, which may still be scrolled and read, and
         // the tabs; an upload disables the buttons once it has the appliance.
@@ -382,12 +387,8 @@ void TForm1::runOnAppliance(std::optional<Written> written, const WindowSession&
                 signal = guard->end();
         });
     }
-    // After a signal the program ends, with nobody left to read a box.
-    if (signal != 0) {
+    if (signal != 0)
         QCoreApplication::exit(128 + signal);
-        return;
-    }
-    reporter_->showHeldBoxes();
 }
 
 bool TForm1::chooseAppliance()
