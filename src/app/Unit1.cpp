@@ -7,6 +7,7 @@
 #include "app/field_marks.h"
 #include "app/group_box.h"
 #include "app/gui_reporter.h"
+#include "app/held_input.h"
 #include "app/setting_bindings.h"
 #include "app/settings_pages.h"
 #include "app/station_map.h"
@@ -20,6 +21,8 @@
 #include "device/write_guard.h"
 #include "frontend/read_config.h"
 #include "frontend/reporter.h"
+#include "frontend/session_runner.h"
+#include "frontend/session_thread.h"
 #include "settings/catalogue.h"
 
 #include <QApplication>
@@ -284,21 +287,6 @@ void TForm1::readSettingsFile(const QString& path)
     }
 }
 
-void TForm1::runWrite(orvik::Written written, HidTransport& appliance,
-                      const std::function<void(HidTransport&)>& session)
-{
-    orvik::WriteGuard guard("orvik-configurator", written);
-    // Also when the session ends in the error box.
-    const auto exitAfterSignal = qScopeGuard([this, &guard] {
-        if (const int signal = guard.end()) {
-            ending_ = true;
-            QCoreApplication::exit(128 + signal);
-        }
-    });
-    GuardedAppliance guarded(appliance, guard);
-    session(guarded);
-}
-
 void TForm1::Button3Click()
 {
     runOperation([this] {
@@ -310,13 +298,15 @@ void TForm1::Button3Click()
                 return;
         }
         const FirmwareSource& source = file ? *file : *services_.firmware;
-        runOnAppliance([&](HidTransport& chosen) {
-            runWrite(orvik::Written::Firmware, chosen, [&](HidTransport& appliance) {
-                orvik::tell(*reporter_, UploadFirmwareSession(
-                                            appliance, source, *reporter_, [this](bool enabled) {
-                                                setOperationButtonsEnabled(enabled);
-                                            }));
-            });
+        runOnAppliance(Written::Firmware, [&](HidTransport& appliance, ReportRelay& relay) {
+            const auto closer = closeOnExit(appliance);
+            if (const Result<> opened = OpenDevice(appliance, relay); !opened.ok())
+                return orvik::tell(relay, opened);
+            // The settings stay the user's; no second operation starts.
+            relay.onTargetThread([this] { setOperationButtonsEnabled(false); });
+            const auto enable = qScopeGuard(
+                [&] { relay.onTargetThread([this] { setOperationButtonsEnabled(true); }); });
+            return orvik::tell(relay, UploadFirmware(appliance, source, relay));
         });
     });
 }
@@ -341,8 +331,11 @@ std::unique_ptr<FirmwareSource> TForm1::firmwareFromFile()
 void TForm1::Button4Click()
 {
     runOperation([this] {
-        runOnAppliance([this](HidTransport& appliance) {
-            ReadConfigSession(settings_, received_, appliance, *reporter_);
+        runOnAppliance(std::nullopt, [this](HidTransport& appliance, ReportRelay& relay) {
+            const auto unpack = [this, &relay](const ConfigImage& image) {
+                return relay.onTargetThread([&] { return UnpackConfigImage(image, settings_); });
+            };
+            return ReadConfigSession(unpack, received_, appliance, relay);
         });
     });
 }
@@ -350,31 +343,56 @@ void TForm1::Button4Click()
 void TForm1::Button5Click()
 {
     runOperation([this] {
-        runOnAppliance([this](HidTransport& chosen) {
-            runWrite(orvik::Written::Configuration, chosen, [&](HidTransport& appliance) {
-                orvik::tell(*reporter_,
-                            WriteConfigSession(settings_, outgoing_, appliance, *reporter_));
-            });
+        runOnAppliance(Written::Configuration, [this](HidTransport& appliance, ReportRelay& relay) {
+            const Result<> prepared =
+                relay.onTargetThread([this] { return PrepareConfigWrite(settings_, outgoing_); });
+            return orvik::tell(relay, prepared.ok() ? WriteConfigImage(outgoing_, appliance, relay)
+                                                    : prepared);
         });
     });
 }
 
-void TForm1::runOnAppliance(const std::function<void(HidTransport&)>& session)
+void TForm1::runOnAppliance(std::optional<Written> written, const WindowSession& session)
 {
     if (!chooseAppliance())
         return;
+    const QString choice = appliance_ ? QString::fromStdString(appliance_->path) : QString();
     // The appliance is the window's only while it exchanges: the boxes, which
     // the user may leave open for long, wait until the session has ended.
     reporter_->holdBoxes();
-    orvik::runOperation(*reporter_, [&] {
-        ChosenAppliance chosen(*services_.device,
-                               appliance_ ? QString::fromStdString(appliance_->path) : QString());
-        session(chosen);
-    });
-    orvik::tell(*reporter_, services_.device->endSession());
-    // After a signal the program ends, with nobody left to read a box.
-    if (!ending_)
-        reporter_->showHeldBoxes();
+    int signal = 0;
+    {
+        // After a signal the program ends, with nobody left to read a box.
+        const auto showBoxes = qScopeGuard([&] {
+            if (signal == 0)
+                reporter_->showHeldBoxes();
+        });
+        // A read or write of the configuration holds what the user types and
+        // clicks but for the log, which may still be scrolled and read, and
+        // the tabs; an upload disables the buttons once it has the appliance.
+        std::optional<HeldInput> held;
+        if (written != Written::Firmware) {
+            held.emplace(*this, [this](const QWidget& w) {
+                return &w == Memo1 || Memo1->isAncestorOf(&w) || &w == pageControl_ ||
+                       pageControl_->indexOfTab(&w) >= 0;
+            });
+        }
+        runOffThread(*reporter_, [&](ReportRelay& relay) {
+            // The guard blocks the signals on this thread, the one that exchanges.
+            std::optional<WriteGuard> guard;
+            if (written)
+                guard.emplace("orvik-configurator", *written);
+            const SessionEnd end = runSession(
+                *services_.device, choice, relay,
+                [&](HidTransport& appliance) { return session(appliance, relay); },
+                guard ? &*guard : nullptr);
+            orvik::tell(relay, end.released);
+            if (guard)
+                signal = guard->end();
+        });
+    }
+    if (signal != 0)
+        QCoreApplication::exit(128 + signal);
 }
 
 bool TForm1::chooseAppliance()

@@ -23,6 +23,7 @@ class Dialogs;
 class FieldMarks;
 class FirmwareSource;
 class GuiReporter;
+class ReportRelay;
 class SettingBindings;
 class TabControl;
 enum class Written;
@@ -83,18 +84,19 @@ private:
     // Runs one operation to its end; the error box takes what escapes it.
     void runOperation(const std::function<void()>& operation);
     void setOperationButtonsEnabled(bool enabled);
-    // A session that writes the appliance: a signal before its first page
-    // ends the program at once; from there on it does not cut the write in
-    // half, and the program ends after it, with 128 + the signal
-    // (WriteGuard).
-    void runWrite(orvik::Written written, orvik::HidTransport& appliance,
-                  const std::function<void(orvik::HidTransport&)>& session);
     void readSettingsFile(const QString& path);
-    // Runs a session on the appliance chosen for this run, and ends it before
-    // any box the session has for the user is shown; asks which one first
-    // when there is more than one and none is chosen, and does nothing when
-    // the user cancels.
-    void runOnAppliance(const std::function<void(orvik::HidTransport&)>& session);
+    // A device session of the window: it runs on a thread of its own and
+    // reports through `relay`; true when it succeeded.
+    using WindowSession = std::function<bool(orvik::HidTransport&, orvik::ReportRelay& relay)>;
+    // Runs a session on the appliance chosen for this run, off the window's
+    // thread, whose events go on meanwhile, and ends it before any box the
+    // session has for the user is shown; asks which one first when there is
+    // more than one and none is chosen, and does nothing when the user
+    // cancels. A session that writes `written`: a signal before its first
+    // page ends the program at once; from there on it does not cut the write
+    // in half, and the program ends after it, with 128 + the signal
+    // (WriteGuard).
+    void runOnAppliance(std::optional<orvik::Written> written, const WindowSession& session);
     [[nodiscard]] bool chooseAppliance();
     // The firmware image to upload, or nothing (already said, or cancelled).
     [[nodiscard]] std::unique_ptr<orvik::FirmwareSource> firmwareFromFile();
@@ -123,12 +125,10 @@ private:
     // The appliance the user chose among several, and the caption before.
     std::optional<orvik::HidInterface> appliance_;
     QString plainCaption_;
-    // An operation is running. The upload lets events through between pages
-    // and a box lets them through while it is open: a queued click, Space on
-    // a focused button or a close must not act in the middle of it.
+    // An operation is running. The window's events go on during a device
+    // session and while a box is open: a queued click, Space on a focused
+    // button or a close must not act in the middle of it.
     bool busy_ = false;
     // The user has closed the window; it goes once no operation runs.
     bool closing_ = false;
-    // A signal came during a write: the program ends after it.
-    bool ending_ = false;
 };

@@ -2,7 +2,6 @@
 
 #include "app/dialogs.h"
 
-#include <QCoreApplication>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QScrollBar>
@@ -16,12 +15,25 @@ namespace {
 // About 25 frames a second: smooth to watch, and a 192-page session spends
 // next to nothing on painting.
 constexpr qint64 kPaintIntervalMs = 40;
+// What waits for the next paint is painted once nothing has followed it for
+// this long: the user sees how far a slow session came, while a fast one is
+// painted by its own changes.
+constexpr qint64 kLatePaintMs = 100;
 } // namespace
 
 GuiReporter::GuiReporter(QPlainTextEdit& log, QProgressBar& progress, Dialogs& dialogs,
                          std::function<void(const QString&)> announce)
     : log_(log), progress_(progress), dialogs_(dialogs), announce_(std::move(announce))
-{}
+{
+    latePaint_.setSingleShot(true);
+    latePaint_.callOnTimeout([this] {
+        const qint64 quiet = lastChange_.elapsed();
+        if (quiet < kLatePaintMs)
+            latePaint_.start(static_cast<int>(kLatePaintMs - quiet));
+        else
+            flush();
+    });
+}
 
 void GuiReporter::log(const QString& line)
 {
@@ -99,11 +111,6 @@ void GuiReporter::showHeldBoxes()
         box(kind, text);
 }
 
-void GuiReporter::handlePendingEvents()
-{
-    QCoreApplication::processEvents();
-}
-
 void GuiReporter::flush()
 {
     if (unpainted_)
@@ -130,6 +137,9 @@ void GuiReporter::changed()
 {
     if (lastPaint_.isValid() && lastPaint_.elapsed() < kPaintIntervalMs) {
         unpainted_ = true;
+        lastChange_.start();
+        if (!latePaint_.isActive())
+            latePaint_.start(static_cast<int>(kLatePaintMs));
         return;
     }
     paintNow();

@@ -5,6 +5,7 @@
 
 #include <QElapsedTimer>
 #include <QStringList>
+#include <QTimer>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -16,10 +17,12 @@ class QProgressBar;
 namespace orvik {
 
 // Shows what an operation reports: lines in the log, the progress bar, and
-// the three boxes. Operations block the one thread, so the log and the bar
-// are repainted as they change, though not more often than the eye needs.
-// Painting is what costs: a new bar value repaints at once and each appended
-// line is laid out, so lines and the bar's position wait for the next paint.
+// the three boxes, on the window's thread (a device session's reports come
+// from its own thread through a ReportRelay). The log and the bar are painted
+// as they change, though not more often than the eye needs. Painting is what
+// costs: a new bar value repaints at once and each appended line is laid out,
+// so lines and the bar's position wait for the next paint, or, when nothing
+// follows them for a while (a slow appliance), for a paint of their own.
 // The log's caret stands at the start of its newest line, where a screen
 // reader begins to read.
 class GuiReporter : public Reporter {
@@ -35,7 +38,6 @@ public:
     void information(const QString& text) override;
     void notice(const QString& text) override;
     void error(const QString& text) override;
-    void handlePendingEvents() override;
 
     // Shows and paints what still waits for its turn; called when an
     // operation ends, so its last lines and bar position are never left out.
@@ -65,6 +67,8 @@ private:
     std::function<void(const QString&)> announce_;
     QStringList outcome_; // since the operation began
     QElapsedTimer lastPaint_;
+    QElapsedTimer lastChange_;
+    QTimer latePaint_;
     QStringList pendingLines_;
     std::optional<int> pendingPosition_;
     bool unpainted_ = false;

@@ -21,7 +21,7 @@ int runUploadFirmware(Context& ctx)
     }
     const FirmwareSource& source = file ? static_cast<const FirmwareSource&>(*file) : carried;
     return runWriteOnDevice(ctx, Written::Firmware, [&](HidTransport& transport) {
-        return UploadFirmwareSession(transport, source, ctx.reporter, [](bool) {});
+        return UploadFirmwareSession(transport, source, ctx.reporter);
     });
 }
 

@@ -3,6 +3,7 @@
 #include "cli/context.h"
 #include "device/device_choice.h"
 #include "device/emulator_folder.h"
+#include "frontend/session_runner.h"
 
 #include <QCoreApplication>
 
@@ -10,9 +11,9 @@ namespace orvik::cli {
 
 namespace {
 
-// The session runs on the appliance --device names among those `transport` reaches.
-bool runSession(Context& ctx, HidTransport& transport,
-                const std::function<bool(HidTransport&)>& session)
+// The session runs on the appliance --device names among those `transport`
+// reaches, under `guard` when it writes.
+bool runSession(Context& ctx, HidTransport& transport, const Session& session, WriteGuard* guard)
 {
     if (!ctx.device.isEmpty()) {
         if (const QString line = NoMatchLine(transport, ctx.device); !line.isEmpty()) {
@@ -20,19 +21,13 @@ bool runSession(Context& ctx, HidTransport& transport,
             return false;
         }
     }
-    ChosenAppliance chosen(transport, ctx.device);
     ctx.reporter.startSession();
-    bool told = false;
-    const bool succeeded = runOperation(ctx.reporter, [&] { told = session(chosen); }) && told;
-    // The appliance stays the session's until here, across its opens.
-    const Result<> kept = chosen.endSession();
-    ctx.reporter.endSession(succeeded && kept.ok());
-    return tell(ctx.reporter, kept) && succeeded;
+    const SessionEnd end = orvik::runSession(transport, ctx.device, ctx.reporter, session, guard);
+    ctx.reporter.endSession(end.succeeded && end.released.ok());
+    return tell(ctx.reporter, end.released) && end.succeeded;
 }
 
-} // namespace
-
-int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session)
+int runGuarded(Context& ctx, const Session& session, WriteGuard* guard)
 {
     if (ctx.emulatorDir.isEmpty()) {
         if (!ctx.usbTransport) {
@@ -41,7 +36,7 @@ int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session)
             return 1;
         }
         const std::unique_ptr<HidTransport> usb = ctx.usbTransport();
-        return runSession(ctx, *usb, session) ? 0 : 1;
+        return runSession(ctx, *usb, session, guard) ? 0 : 1;
     }
 
     FolderEmulator emulator;
@@ -51,7 +46,14 @@ int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session)
     }
     for (const QString& line : emulator.unlistedLines())
         report(ctx.reporter, programError(line));
-    return runSession(ctx, emulator, session) ? 0 : 1;
+    return runSession(ctx, emulator, session, guard) ? 0 : 1;
+}
+
+} // namespace
+
+int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session)
+{
+    return runGuarded(ctx, session, nullptr);
 }
 
 int runOnDevice(Context& ctx, const std::function<Result<>(HidTransport&)>& session)
@@ -65,10 +67,9 @@ int runWriteOnDevice(Context& ctx, Written written,
                      const std::function<Result<>(HidTransport&)>& session)
 {
     WriteGuard guard("orvikctl", written, &ctx.reporter.openLine());
-    const int status = runOnDevice(ctx, [&](HidTransport& transport) {
-        GuardedAppliance guarded(transport, guard);
-        return session(guarded);
-    });
+    const int status = runGuarded(
+        ctx, [&](HidTransport& transport) { return tell(ctx.reporter, session(transport)); },
+        &guard);
     const int signal = guard.end();
     return signal != 0 ? 128 + signal : status;
 }

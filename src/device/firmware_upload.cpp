@@ -8,7 +8,6 @@
 #include "files/file_access.h"
 
 #include <QCoreApplication>
-#include <QScopeGuard>
 #include <vector>
 
 namespace orvik {
@@ -82,22 +81,17 @@ Result<> UploadFirmware(HidTransport& transport, const FirmwareSource& source, P
                                        "it in again and upload the firmware again."),
                       true};
     return transferPages(progress, transport, pageCount, run, [&](int p) {
-        progress.handlePendingEvents();
         const PageData page(buffer.data() + p * kPageSize, kPageSize);
         return WriteFirmwarePage(transport, page, static_cast<std::uint16_t>(p));
     });
 }
 
 Result<> UploadFirmwareSession(HidTransport& transport, const FirmwareSource& source,
-                               Progress& progress,
-                               const std::function<void(bool enabled)>& setButtonsEnabled)
+                               Progress& progress)
 {
     const auto closer = closeOnExit(transport);
     if (Result<> opened = OpenDevice(transport, progress); !opened.ok())
         return opened;
-    setButtonsEnabled(false);
-    // The buttons come back however the upload ends.
-    const auto enable = qScopeGuard([&] { setButtonsEnabled(true); });
     return UploadFirmware(transport, source, progress);
 }
 

@@ -4,7 +4,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <functional>
 #include <optional>
 
 namespace orvik {
@@ -55,10 +54,8 @@ private:
 // Sends the image page by page, logging each; fails when it was not sent whole.
 Result<> UploadFirmware(HidTransport& transport, const FirmwareSource& source, Progress& progress);
 
-// "Upload firmware": opens the appliance, disables the operation buttons,
-// uploads and enables them again however the upload ended.
+// "Upload firmware": opens the appliance and uploads.
 Result<> UploadFirmwareSession(HidTransport& transport, const FirmwareSource& source,
-                               Progress& progress,
-                               const std::function<void(bool enabled)>& setButtonsEnabled);
+                               Progress& progress);
 
 } // namespace orvik

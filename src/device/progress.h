@@ -43,9 +43,6 @@ public:
     // The bar runs from 0 to `maximum`; position is set afresh each time.
     virtual void setProgressRange(int maximum) = 0;
     virtual void setProgress(int position) = 0;
-    // Lets the window handle its pending events (only the firmware upload
-    // asks for this, between pages).
-    virtual void handlePendingEvents() {}
 };
 
 } // namespace orvik

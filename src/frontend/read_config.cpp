@@ -30,6 +30,14 @@ Result<> ShowFirmwareVersion(HidTransport& transport, Reporter& reporter)
 bool ReadConfigSession(Settings& settings, ConfigImage& received, HidTransport& transport,
                        Reporter& reporter, EepromFetch* fetched)
 {
+    return ReadConfigSession(
+        [&settings](const ConfigImage& image) { return UnpackConfigImage(image, settings); },
+        received, transport, reporter, fetched);
+}
+
+bool ReadConfigSession(const UnpackImage& unpack, ConfigImage& received, HidTransport& transport,
+                       Reporter& reporter, EepromFetch* fetched)
+{
     // A page that cannot be read leaves zeros; the check below decides
     // whether what came is usable.
     const Result<EepromFetch> fetch =
@@ -44,7 +52,7 @@ bool ReadConfigSession(Settings& settings, ConfigImage& received, HidTransport& 
     }
     // A refused image does not end the session, which goes on to show the
     // firmware version: the user reads the refusal first.
-    const bool read = tell(reporter, UnpackConfigImage(received, settings));
+    const bool read = tell(reporter, unpack(received));
     reporter.log(read ? QCoreApplication::translate("Appliance", "Eeprom read success.")
                       : QCoreApplication::translate(
                             "Appliance", "Eeprom read error. Please reload configuration."));

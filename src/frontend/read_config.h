@@ -2,6 +2,8 @@
 
 #include "device/config_sessions.h"
 
+#include <functional>
+
 namespace orvik {
 
 class Reporter;
@@ -19,6 +21,11 @@ Result<> ShowFirmwareVersion(HidTransport& transport, Reporter& reporter);
 // (the check covers the first 46 pages only); `fetched`, when given, tells
 // how far the read came.
 bool ReadConfigSession(Settings& settings, ConfigImage& received, HidTransport& transport,
+                       Reporter& reporter, EepromFetch* fetched = nullptr);
+// The same, with the image that came unpacked by `unpack`: where the settings
+// live, for a session that runs on another thread.
+using UnpackImage = std::function<Result<>(const ConfigImage& received)>;
+bool ReadConfigSession(const UnpackImage& unpack, ConfigImage& received, HidTransport& transport,
                        Reporter& reporter, EepromFetch* fetched = nullptr);
 
 } // namespace orvik

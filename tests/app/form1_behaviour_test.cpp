@@ -21,8 +21,10 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <atomic>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <thread>
 #include <utility>
 
@@ -464,6 +466,118 @@ TEST(Form1Behaviour, UploadDisablesTheButtonsAndHoldsTheClose)
     EXPECT_FALSE(rig.form.isVisible());
     for (QPushButton* button : buttons)
         EXPECT_TRUE(button->isEnabled()) << button->objectName().toStdString();
+}
+
+// Counts the paints of a window's widgets.
+struct PaintCount : QObject {
+    explicit PaintCount(const QWidget& window) : window(window)
+    {
+        QCoreApplication::instance()->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        const auto* widget = qobject_cast<QWidget*>(watched);
+        if (event->type() == QEvent::Paint && widget && widget->window() == &window)
+            ++paints;
+        return false;
+    }
+    const QWidget& window;
+    int paints = 0;
+};
+
+// While the appliance takes its time over one reply, the window's events go
+// on: its timers fire and it paints. A configuration session holds what the
+// user types and clicks, greying nothing; an upload leaves the settings to
+// the user. Each session then ends as usual.
+TEST(Form1Behaviour, TheWindowLivesWhileTheApplianceHoldsAReply)
+{
+    constexpr int kHoldMs = 700;
+    Form1Rig rig;
+    rig.form.show();
+    rig.firmware.bytes = QByteArray(33, '\x5a');
+    orvik::Appliance& appliance = rig.device.appliances().front();
+    const struct {
+        const char* what;
+        void (TForm1::*click)();
+        orvik::Command command;
+        std::optional<std::uint16_t> page; // none: the version query
+        bool held;
+        QStringList lastLines;
+    } rows[] = {
+        {"write config",
+         &TForm1::Button5Click,
+         orvik::Command::WriteConfigPage,
+         50,
+         true,
+         {"Page written: 192/192", "Eeprom write success"}},
+        {"read config",
+         &TForm1::Button4Click,
+         orvik::Command::ReadConfigPage,
+         50,
+         true,
+         {"Eeprom read success.", "Orvik 2.0 found, vid: Vid_0483, pid: A04F"}},
+        {"version",
+         &TForm1::Button4Click,
+         orvik::Command::FirmwareVersion,
+         std::nullopt,
+         true,
+         {"Eeprom read success.", "Orvik 2.0 found, vid: Vid_0483, pid: A04F"}},
+        {"upload firmware",
+         &TForm1::Button3Click,
+         orvik::Command::WriteFirmwarePage,
+         1,
+         false,
+         {"Page written: 2/2", "Firmware upgrade success"}},
+    };
+    auto* callsign = child<QLineEdit>(rig.form, "Callsign");
+    auto* upload = child<QCheckBox>(rig.form, "Uploadpctime");
+    auto* saveButton = child<QPushButton>(rig.form, "Button1");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.what);
+        appliance.faults = {{row.command, row.page, orvik::FaultKind::Hold, kHoldMs}};
+        std::atomic<int> sent = 0; // of the held command
+        std::atomic<bool> answered = false;
+        const int heldRequest = row.page.value_or(0) + 1;
+        rig.device.onRequest = [&](const orvik::Appliance&, const orvik::Report& request) {
+            if (sent >= heldRequest)
+                answered = true;
+            if (request[orvik::kCommandOffset] == static_cast<std::uint8_t>(row.command))
+                ++sent;
+        };
+        rig.dialogs.seen.clear();
+        const QString typed = callsign->text();
+        const bool ticked = upload->isChecked();
+        PaintCount painted(rig.form);
+        int paintsBefore = -1;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &rig.form, [&] {
+            if (sent < heldRequest)
+                return;
+            poll.stop();
+            EXPECT_EQ(saveButton->isEnabled(), row.held); // greyed during an upload only
+            QTest::keyClick(callsign, Qt::Key_Backspace);
+            QTest::mouseClick(upload, Qt::LeftButton);
+            QTest::mouseClick(saveButton, Qt::LeftButton);
+            paintsBefore = painted.paints;
+            rig.form.update();
+            QTimer::singleShot(50, &rig.form, [&] {
+                EXPECT_GT(painted.paints, paintsBefore);
+                EXPECT_FALSE(answered);
+            });
+        });
+        poll.start(5);
+        (rig.form.*row.click)();
+        EXPECT_GE(paintsBefore, 0) << "no timer fired during the session";
+        EXPECT_EQ(callsign->text(), row.held ? typed : typed.chopped(1));
+        EXPECT_EQ(upload->isChecked(), row.held ? ticked : !ticked);
+        EXPECT_EQ(lastLogLines(rig.form, 2), row.lastLines);
+        EXPECT_EQ(rig.dialogs.seen, row.command == orvik::Command::ReadConfigPage ||
+                                            row.command == orvik::Command::FirmwareVersion
+                                        ? QStringList{"notice: Firmware version: 1.02"}
+                                        : QStringList{});
+        if (!row.held)
+            upload->setChecked(ticked);
+    }
 }
 
 // Without a carried image "Upload firmware" asks for a file and checks it

@@ -108,9 +108,7 @@ const SessionCase kRead = {
 const SessionCase kUpload = {
     "Button3",
     kFirmwareSize / kPageSize,
-    [](Parts& p, Reporter& r) {
-        return UploadFirmwareSession(p.emulator, p.firmware, r, [](bool) {}).ok();
-    },
+    [](Parts& p, Reporter& r) { return UploadFirmwareSession(p.emulator, p.firmware, r).ok(); },
     kFirmwareSize / kPageSize + 2,
     "Firmware upgrade success",
     1};

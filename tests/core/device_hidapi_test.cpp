@@ -249,7 +249,7 @@ TEST_F(FakeHidTest, AnUnpluggedApplianceEndsTheSessionAtItsPage)
          test::kDisconnected.arg(4).arg(192) + test::kUnpluggedWrite},
         {Command::ReadConfigPage, read, test::kDisconnected.arg(4).arg(192) + test::kUnpluggedRead},
         {Command::WriteFirmwarePage,
-         [&] { return UploadFirmwareSession(transport, firmware, reporter, [](bool) {}); },
+         [&] { return UploadFirmwareSession(transport, firmware, reporter); },
          test::kDisconnected.arg(4).arg(10) + test::kUnpluggedUpload},
     };
     for (const auto& row : rows) {

@@ -9,7 +9,7 @@ namespace orvik::test {
 
 // Records everything the user would see, one string per call, in order:
 // "log: ...", "range: N", "progress: N", "information: ...", "notice: ...",
-// "error: ...", "events".
+// "error: ...".
 class RecordingReporter : public Reporter {
 public:
     void log(const QString& line) override { calls << QStringLiteral("log: ") + line; }
@@ -27,7 +27,6 @@ public:
     }
     void notice(const QString& text) override { calls << QStringLiteral("notice: ") + text; }
     void error(const QString& text) override { calls << QStringLiteral("error: ") + text; }
-    void handlePendingEvents() override { calls << QStringLiteral("events"); }
 
     QStringList calls;
 };

@@ -1,0 +1,153 @@
+#include "frontend/session_thread.h"
+
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <cerrno>
+#include <cstdint>
+#include <exception>
+#include <sys/eventfd.h>
+#include <system_error>
+#include <thread>
+#include <unistd.h>
+#include <utility>
+
+namespace orvik {
+
+namespace {
+// Often enough for the eye (the window paints at most every 40 ms), seldom
+// enough that handing reports on costs next to nothing per page.
+constexpr int kBatchMs = 10;
+
+int wakeDescriptor()
+{
+    const int fd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    if (fd < 0)
+        throw std::system_error(errno, std::generic_category(), "eventfd");
+    return fd;
+}
+} // namespace
+
+ReportRelay::ReportRelay(Reporter& target)
+    : target_(target), wake_(wakeDescriptor()), woken_(wake_, QSocketNotifier::Read)
+{
+    QObject::connect(&woken_, &QSocketNotifier::activated, [this] {
+        std::uint64_t wakes = 0;
+        static_cast<void>(!::read(wake_, &wakes, sizeof wakes));
+        deliver();
+    });
+    nextBatch_.setSingleShot(true);
+    nextBatch_.callOnTimeout([this] { deliver(); });
+}
+
+ReportRelay::~ReportRelay()
+{
+    woken_.setEnabled(false);
+    ::close(wake_);
+}
+
+void ReportRelay::add(Told told)
+{
+    const bool waitedFor = told.kind == Kind::Call || told.kind == Kind::End;
+    const std::lock_guard lock(mutex_);
+    waiting_.push_back(std::move(told));
+    if (std::exchange(posted_, true) && !waitedFor)
+        return;
+    const std::uint64_t wake = 1;
+    static_cast<void>(!::write(wake_, &wake, sizeof wake));
+}
+
+void ReportRelay::deliver()
+{
+    {
+        const std::lock_guard lock(mutex_);
+        delivering_.swap(waiting_);
+        // More may come meanwhile: it waits for the next batch.
+        posted_ = !delivering_.empty();
+    }
+    for (const Told& told : delivering_) {
+        switch (told.kind) {
+        case Kind::Log:
+            target_.log(told.text);
+            break;
+        case Kind::Step:
+            target_.logStep(told.text);
+            break;
+        case Kind::Page:
+            target_.logPage(told.words, told.number, told.of);
+            break;
+        case Kind::Range:
+            target_.setProgressRange(told.number);
+            break;
+        case Kind::Position:
+            target_.setProgress(told.number);
+            break;
+        case Kind::Information:
+            target_.information(told.text);
+            break;
+        case Kind::Notice:
+            target_.notice(told.text);
+            break;
+        case Kind::Error:
+            target_.error(told.text);
+            break;
+        case Kind::ProgramError:
+            target_.programError(told.text);
+            break;
+        case Kind::Call:
+            (*told.call)();
+            break;
+        case Kind::End:
+            ended_ = true;
+            break;
+        }
+    }
+    if (!delivering_.empty() && !ended_)
+        nextBatch_.start(kBatchMs);
+    delivering_.clear();
+}
+
+void ReportRelay::runOnTargetThread(const std::function<void()>& call)
+{
+    std::exception_ptr thrown;
+    bool called = false;
+    const std::function<void()> run = [&] {
+        try {
+            call();
+        } catch (...) {
+            thrown = std::current_exception();
+        }
+        const std::lock_guard lock(mutex_);
+        called = true;
+        called_.notify_one();
+    };
+    add({Kind::Call, {}, {}, 0, 0, &run});
+    std::unique_lock lock(mutex_);
+    called_.wait(lock, [&] { return called; });
+    lock.unlock();
+    if (thrown)
+        std::rethrow_exception(thrown);
+}
+
+void runOffThread(Reporter& reporter, const std::function<void(ReportRelay& relay)>& work)
+{
+    ReportRelay relay(reporter);
+    std::exception_ptr escaped;
+    std::thread worker([&] {
+        try {
+            work(relay);
+        } catch (...) {
+            escaped = std::current_exception();
+        }
+        relay.end();
+    });
+    // Not an event loop of its own, which a program told to quit meanwhile
+    // would leave at once: the work's appliance and lock are released only
+    // at its end.
+    while (!relay.ended())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    worker.join();
+    if (escaped)
+        std::rethrow_exception(escaped);
+}
+
+} // namespace orvik
