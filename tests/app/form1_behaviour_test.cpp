@@ -446,14 +446,20 @@ TEST(Form1Behaviour, UploadDisablesTheButtonsAndHoldsTheClose)
     rig.device.onRequest = [&](const orvik::Appliance&, const orvik::Report& request) {
         if (request[1] != 0xFE || ++pages != 2)
             return;
-        for (QPushButton* button : buttons)
-            EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
-        EXPECT_FALSE(child<QPushButton>(rig.form, "Button11")->isEnabled());
-        rig.form.Button11Click();
-        QTest::keyClick(buttons[4], Qt::Key_Space);
-        rig.form.Button4Click();
-        closed = rig.form.close();
-        visibleDuring = rig.form.isVisible();
+        // The user acts on the window's thread while the session's waits.
+        QMetaObject::invokeMethod(
+            &rig.form,
+            [&] {
+                for (QPushButton* button : buttons)
+                    EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
+                EXPECT_FALSE(child<QPushButton>(rig.form, "Button11")->isEnabled());
+                rig.form.Button11Click();
+                QTest::keyClick(buttons[4], Qt::Key_Space);
+                rig.form.Button4Click();
+                closed = rig.form.close();
+                visibleDuring = rig.form.isVisible();
+            },
+            Qt::BlockingQueuedConnection);
     };
     rig.form.Button3Click();
     EXPECT_EQ(pages, 3);
