@@ -196,6 +196,7 @@ const CommandDef kWriteCommand{
         "appliance holds no image to keep: write to it without --backup.\n"
         "--image FILE writes a kept image (from --backup or read --image) back byte\n"
         "for byte instead, with no CONFIG.cfg and no --set: the way back after a write."),
-    .run = runWrite};
+    .run = runWrite,
+    .writesAppliance = true};
 
 } // namespace orvik::cli

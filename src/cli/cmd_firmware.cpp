@@ -36,6 +36,7 @@ const CommandDef kUploadFirmwareCommand{
     .description = QT_TRANSLATE_NOOP(
         "orvikctl", "Run \"Upload firmware\" with the firmware image this program carries, or the\n"
                     "--image FILE."),
-    .run = runUploadFirmware};
+    .run = runUploadFirmware,
+    .writesAppliance = true};
 
 } // namespace orvik::cli

@@ -312,6 +312,14 @@ int runWithoutCommand(Context& ctx, const QStringList& args)
 
 } // namespace
 
+bool writesAppliance(const QStringList& args)
+{
+    const qsizetype at = commandIndex(args);
+    return at >= 0 && std::any_of(kCommands.begin(), kCommands.end(), [&](const CommandDef* c) {
+               return c->writesAppliance && args[at] == QLatin1String(c->name);
+           });
+}
+
 int runOrvikctl(const QStringList& args, QTextStream& out, QTextStream& err,
                 HidTransportFactory usbTransport, PresenceFactory usbPresence)
 {

@@ -32,7 +32,12 @@ struct CommandDef {
     const char* summary;
     const char* description;
     int (*run)(Context&);
+    // Whether it sends anything to the appliance.
+    bool writesAppliance = false;
 };
+
+// Whether the command that `args` name sends anything to the appliance.
+bool writesAppliance(const QStringList& args);
 
 extern const CommandDef kShowCommand;
 extern const CommandDef kCheckCommand;

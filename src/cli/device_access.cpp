@@ -1,6 +1,7 @@
 #include "cli/device_access.h"
 
 #include "cli/context.h"
+#include "cli/early_interrupts.h"
 #include "device/device_choice.h"
 #include "device/emulator_folder.h"
 #include "frontend/session_runner.h"
@@ -67,6 +68,7 @@ int runWriteOnDevice(Context& ctx, Written written,
                      const std::function<Result<>(HidTransport&)>& session)
 {
     WriteGuard guard("orvikctl", written, &ctx.reporter.openLine());
+    EarlyInterrupts::handOver();
     const int status = runGuarded(
         ctx, [&](HidTransport& transport) { return tell(ctx.reporter, session(transport)); },
         &guard);

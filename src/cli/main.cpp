@@ -1,4 +1,5 @@
 #include "cli/commands.h"
+#include "cli/early_interrupts.h"
 #include "device/hidapi_transport.h"
 #include "device/udev_presence.h"
 #include "files/native_names.h"
@@ -6,11 +7,21 @@
 
 #include <QCoreApplication>
 #include <cstdio>
+#include <optional>
 
 int main(int argc, char** argv)
 {
+    // As early as can be: an interrupt from the first moment says what it left.
+    std::optional<orvik::cli::EarlyInterrupts> early;
+    QStringList given;
+    for (int i = 1; i < argc; ++i)
+        given << QString::fromLocal8Bit(argv[i]);
+    if (orvik::cli::writesAppliance(given))
+        early.emplace("orvikctl");
     QCoreApplication app(argc, argv);
     const orvik::Translation translation(orvik::userLanguage());
+    if (early)
+        early->translate();
     QTextStream out(stdout);
     QTextStream err(stderr);
     // A usage error: the name Qt would give is another file's.

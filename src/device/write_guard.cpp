@@ -71,6 +71,11 @@ void writeOut(const char* bytes, qsizetype size)
 
 } // namespace
 
+QByteArray interruptedLine(const char* program)
+{
+    return programLine(program, kInterrupted);
+}
+
 HeldInterrupts::HeldInterrupts()
 {
     sigset_t set;
@@ -86,8 +91,7 @@ HeldInterrupts::~HeldInterrupts()
 }
 
 WriteGuard::WriteGuard(const char* program, Written written, OpenLine* openLine)
-    : interruptedLine_(programLine(program, kInterrupted)),
-      finishingLine_(programLine(program, kFinishing)),
+    : interruptedLine_(interruptedLine(program)), finishingLine_(programLine(program, kFinishing)),
       stopLine_(programLine(program, kStopped[static_cast<int>(written)])), openLine_(openLine)
 {
     int fds[2];

@@ -31,6 +31,10 @@ private:
     sigset_t previousMask_{};
 };
 
+// "program: interrupted before anything was sent; …" and a line break, in
+// the language installed.
+QByteArray interruptedLine(const char* program);
+
 // A line a front end leaves open on standard error (a progress line drawn in
 // place): the front end says when one is, under `mutex`, and a line written
 // by another thread ends it first, so that it starts on a line of its own.

@@ -365,10 +365,10 @@ TEST_F(OrvikctlDevice, ASecondProgramFindsTheApplianceInUse)
     EXPECT_FALSE(QFile::exists(emu + "/eeprom.bin"));
 }
 
-// A signal before the first page of a write ends it at once, having sent
-// nothing; from the first page on it lets the write finish, and a second one
-// stops it at once. One the program was started to ignore stays ignored. A
-// read stops at once and keeps nothing.
+// A signal before the first page of a write, even before its guard is ready,
+// ends it at once, having sent nothing; from the first page on it lets the write finish, and a
+// second one stops it at once. One the program was started to ignore stays ignored. A read stops at
+// once and keeps nothing.
 TEST_F(OrvikctlDevice, SignalsInTheMiddleOfASession)
 {
     ASSERT_TRUE(QDir().mkpath(emu));
@@ -376,6 +376,7 @@ TEST_F(OrvikctlDevice, SignalsInTheMiddleOfASession)
     const QString got = dir.filePath("got.bin");
     const QString backup = dir.filePath("backup.bin");
     const QStringList change = {"write", "--set", "Callsign=SP9INT"};
+    const QString large = write("large.cfg", "[!WARNING]\n[X]\nX=" + QByteArray(64 << 20, 'x'));
     const struct {
         const char* faults;
         QStringList args;
@@ -424,6 +425,8 @@ TEST_F(OrvikctlDevice, SignalsInTheMiddleOfASession)
          129,
          test::kFirmwareStopped},
         {"read 5 hold 60000", {"read", "--image", got}, "Page read: 5/192", {SIGINT}, "", -1, ""},
+        // Before the guard is ready: while a large file is read.
+        {"version * hold 60000", {"write", large}, "", {SIGINT}, "", 130, test::kInterrupted},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.faults);
@@ -433,7 +436,13 @@ TEST_F(OrvikctlDevice, SignalsInTheMiddleOfASession)
             if (ignored != 0)
                 std::signal(ignored, SIG_IGN);
         });
-        ASSERT_TRUE(test::startOrvikctl(p, QStringList{"--emulator", emu} + row.args, row.awaited));
+        const QStringList args = QStringList{"--emulator", emu} + row.args;
+        if (row.awaited.isEmpty()) {
+            p.start(ORVIKCTL_PROGRAM, args);
+            ASSERT_TRUE(test::awaitCaught(static_cast<pid_t>(p.processId()), row.sent.front()));
+        } else {
+            ASSERT_TRUE(test::startOrvikctl(p, args, row.awaited));
+        }
         const auto pid = static_cast<pid_t>(p.processId());
         ::kill(pid, row.sent.front());
         if (!row.said.isEmpty()) {
