@@ -317,7 +317,7 @@ TEST(Form1Behaviour, ASignalLetsTheWriteFinishThenEndsTheProgram)
     struct sigaction guard {};
     std::thread bystander([fd = bystanderPipe[0], &guard] {
         char byte;
-        static_cast<void>(::read(fd, &byte, 1));
+        static_cast<void>(!::read(fd, &byte, 1));
         ::sigaction(SIGTERM, nullptr, &guard);
         ::raise(SIGTERM);
     });
