@@ -235,6 +235,14 @@ Result<> loadAppliance(const QString& dir, Appliance& appliance, Listing listing
 
 } // namespace
 
+QStringList applianceFileNames()
+{
+    QStringList names;
+    for (const QString* name : kApplianceFiles)
+        names << *name;
+    return names;
+}
+
 // Writes back the EEPROM and the firmware, each when the appliance was sent
 // any of it.
 Result<> saveAppliance(Appliance& appliance)

@@ -27,6 +27,8 @@ namespace orvik {
 // (Listing::AsItIs), a directory that holds neither holds no appliance: its
 // last subdirectory was taken away, and nothing is created.
 enum class Listing { MakeOne, AsItIs };
+// The files that make a folder an appliance's.
+QStringList applianceFileNames();
 Result<> loadAppliances(const QString& dir, ApplianceEmulator& emulator,
                         QStringList* unlisted = nullptr, Listing listing = Listing::MakeOne);
 // The line that says a subdirectory was left out.

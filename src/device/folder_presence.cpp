@@ -4,6 +4,7 @@
 #include "files/file_access.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <cerrno>
 
 namespace orvik {
@@ -11,6 +12,9 @@ namespace orvik {
 FolderPresence::FolderPresence(const QString& dir) : dir_(dir)
 {
     QObject::connect(&watcher_, &QFileSystemWatcher::directoryChanged, [this] { relist(); });
+    // A file written after it was made (a fault plan that says "absent", a
+    // version whose digits came after the file) changes no folder.
+    QObject::connect(&watcher_, &QFileSystemWatcher::fileChanged, [this] { relist(); });
     relist();
 }
 
@@ -30,6 +34,14 @@ void FolderPresence::relist()
         // Refused when the system has no watch left for it (inotify's limit).
         if (!watched.contains(f) && !watcher_.addPath(f) && f == dir_)
             setDeaf(systemReason(ENOSPC));
+    }
+    const QStringList watchedFiles = watcher_.files();
+    for (const QString& folder : folders) {
+        for (const QString& name : applianceFileNames()) {
+            const QString file = QDir(folder).filePath(name);
+            if (!watchedFiles.contains(file) && QFileInfo(file).isFile())
+                watcher_.addPath(file);
+        }
     }
     // A folder caught in the middle of a change is listed again at its next.
     ApplianceEmulator emulator;
