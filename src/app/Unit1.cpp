@@ -436,7 +436,7 @@ void TForm1::Button11Click()
 void TForm1::UploadpctimeClick()
 {
     for (const Setting field : kClockFields)
-        bindings_->control(settingName(field))->setEnabled(settings_.isEnabled(field));
+        bindings_->control(field)->setEnabled(settings_.isEnabled(field));
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event)
