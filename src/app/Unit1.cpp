@@ -191,7 +191,7 @@ void TForm1::buildLayout()
 
 void TForm1::reachScreenReaders(Announcer& announcer, const FieldMarks& marks)
 {
-    nameControls(*this);
+    nameControls(*this, *bindings_);
     // A field's fault is heard as it appears, not only when the focus returns.
     connect(&marks, &FieldMarks::descriptionChanged, &announcer, [&announcer](QWidget* field) {
         if (field->hasFocus() && !field->accessibleDescription().isEmpty())
