@@ -191,7 +191,7 @@ void TForm1::buildLayout()
 
 void TForm1::reachScreenReaders(Announcer& announcer, const FieldMarks& marks)
 {
-    nameControls(*this);
+    nameControls(*this, *bindings_);
     // A field's fault is heard as it appears, not only when the focus returns.
     connect(&marks, &FieldMarks::descriptionChanged, &announcer, [&announcer](QWidget* field) {
         if (field->hasFocus() && !field->accessibleDescription().isEmpty())
@@ -436,7 +436,7 @@ void TForm1::Button11Click()
 void TForm1::UploadpctimeClick()
 {
     for (const Setting field : kClockFields)
-        bindings_->control(settingName(field))->setEnabled(settings_.isEnabled(field));
+        bindings_->control(field)->setEnabled(settings_.isEnabled(field));
 }
 
 void TForm1::keyPressEvent(QKeyEvent* event)

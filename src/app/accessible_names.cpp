@@ -1,5 +1,6 @@
 #include "app/accessible_names.h"
 
+#include "app/setting_bindings.h"
 #include "settings/catalogue.h"
 
 #include <QLabel>
@@ -53,11 +54,10 @@ constexpr NameRow kNames[] = {
 
 } // namespace
 
-void nameControls(QWidget& window)
+void nameControls(QWidget& window, const SettingBindings& bindings)
 {
     const QList<QLabel*> labels = window.findChildren<QLabel*>();
-    const auto name = [&](const QString& object, const QString& text) {
-        auto* control = window.findChild<QWidget*>(object);
+    const auto name = [&](QWidget* control, const QString& text) {
         Q_ASSERT(control);
         control->setAccessibleName(text);
         for (QLabel* label : labels) {
@@ -68,11 +68,11 @@ void nameControls(QWidget& window)
     for (const NameRow& row : kNames) {
         const QString text = shown(QString::fromUtf8(row.text));
         if (row.object) {
-            name(QLatin1String(row.object), text);
+            name(window.findChild<QWidget*>(QLatin1String(row.object)), text);
             continue;
         }
         for (int i = 0; i < row.count; ++i) {
-            name(settingName(settingAfter(row.first, i * row.step)),
+            name(bindings.control(settingAfter(row.first, i * row.step)),
                  row.count > 1 ? text.arg(i + 1) : text);
         }
     }

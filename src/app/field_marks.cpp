@@ -1,6 +1,7 @@
 #include "app/field_marks.h"
 
 #include "app/setting_bindings.h"
+#include "app/setting_layout.h"
 #include "settings/catalogue.h"
 #include "settings/findings.h"
 #include "settings/position.h"
@@ -55,28 +56,28 @@ FieldMarks::FieldMarks(const Settings& settings, const SettingBindings& bindings
     for (const SettingDef& def : catalogue()) {
         if (def.kind != Kind::Text)
             continue;
-        bindings_.control(def.name)->setStyle(markStyle());
-        show(def.name);
+        bindings_.control(def.id)->setStyle(markStyle());
+        show(def.id);
     }
-    connect(&settings_, &Settings::valueChanged, this, [this](const QString& changed) {
-        for (const QString& name : findingsChangedBy(changed))
-            show(name);
+    connect(&settings_, &Settings::valueChanged, this, [this](Setting changed) {
+        for (const Setting s : findingsChangedBy(changed))
+            show(s);
     });
 }
 
-void FieldMarks::show(const QString& name)
+void FieldMarks::show(Setting s)
 {
-    QWidget* field = bindings_.control(name);
-    const SettingDef* def = findSetting(name);
-    if (!field || def->kind != Kind::Text)
+    QWidget* field = bindings_.control(s);
+    if (!field || settingDef(s).kind != Kind::Text)
         return;
+    const QString& name = settingName(s);
     const auto finding = findingFor(settings_, name);
     QStringList lines;
     if (finding)
         lines << finding->message;
-    if (!def->tooltip.isEmpty())
-        lines << shown(def->tooltip);
-    if (const QString position = decimalPosition(name, settings_.text(name)); !position.isEmpty())
+    if (const QString& tooltip = settingLayout(s).tooltip; !tooltip.isEmpty())
+        lines << shown(tooltip);
+    if (const QString position = decimalPosition(name, settings_.text(s)); !position.isEmpty())
         lines << position;
     const QString tip = lines.join(QLatin1Char('\n'));
     // A typed text quoted in a message must not be taken for markup, nor

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/setting_id.h"
+
 #include <QColor>
 #include <QObject>
 
@@ -29,7 +31,7 @@ signals:
     void descriptionChanged(QWidget* field);
 
 private:
-    void show(const QString& name);
+    void show(Setting s);
 
     const Settings& settings_;
     const SettingBindings& bindings_;

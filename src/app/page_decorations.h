@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/catalogue.h"
+#include "app/setting_layout.h"
 
 #include <QRect>
 #include <vector>

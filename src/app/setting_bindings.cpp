@@ -17,9 +17,9 @@ constexpr int kCheckHeight = 17;
 SettingBindings::SettingBindings(Settings& settings, QObject* parent)
     : QObject(parent), settings_(settings)
 {
-    connect(&settings_, &Settings::valueChanged, this, [this](const QString& name) {
-        if (const auto show = showValue_.constFind(name); show != showValue_.constEnd())
-            (*show)();
+    connect(&settings_, &Settings::valueChanged, this, [this](Setting s) {
+        if (const auto& show = showValue_[position(s)])
+            show();
     });
 }
 
@@ -32,16 +32,16 @@ Control* SettingBindings::tie(Control* control, Setting setting, Signal userChan
     Settings& model = settings_;
     connect(control, userChanged, &model,
             [&model, setting, store](const auto& value) { (model.*store)(setting, value); });
-    showValue_[settingName(setting)] = [control, shown, show, &model, setting, stored] {
+    showValue_[position(setting)] = [control, shown, show, &model, setting, stored] {
         if (const auto value = (model.*stored)(setting); (control->*shown)() != value)
             (control->*show)(value);
     };
     return control;
 }
 
-QWidget* SettingBindings::createControl(const SettingDef& def, QWidget* parent)
+QWidget* SettingBindings::createControl(const SettingDef& def, const SettingLayout& layout,
+                                        QWidget* parent)
 {
-    const QString name = def.name;
     QWidget* control = nullptr;
     switch (def.kind) {
     case Kind::Text:
@@ -61,23 +61,23 @@ QWidget* SettingBindings::createControl(const SettingDef& def, QWidget* parent)
         break;
     }
     case Kind::Check:
-        control = tie(new QCheckBox(shown(def.label), parent), def.id, &QCheckBox::toggled,
+        control = tie(new QCheckBox(shown(layout.label), parent), def.id, &QCheckBox::toggled,
                       &QCheckBox::isChecked, &QCheckBox::setChecked, &Settings::checked,
                       &Settings::setChecked);
         break;
     }
-    control->setObjectName(name);
-    control->setToolTip(shown(def.tooltip));
+    control->setObjectName(def.name);
+    control->setToolTip(shown(layout.tooltip));
     // A check box's caption is its label; it may need more room in another
     // font than the design's.
     const int width = def.kind == Kind::Check
-                          ? std::max(def.place.width, control->sizeHint().width())
-                          : def.place.width;
-    control->setGeometry(def.place.left, def.place.top, width,
+                          ? std::max(layout.place.width, control->sizeHint().width())
+                          : layout.place.width;
+    control->setGeometry(layout.place.left, layout.place.top, width,
                          def.kind == Kind::Check ? kCheckHeight : kFieldHeight);
     control->setEnabled(settings_.isEnabled(def.id));
-    controls_.insert(name, control);
-    showValue_[name]();
+    controls_[position(def.id)] = control;
+    showValue_[position(def.id)]();
     return control;
 }
 

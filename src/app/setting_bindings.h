@@ -1,9 +1,10 @@
 #pragma once
 
+#include "app/setting_layout.h"
 #include "settings/catalogue.h"
 
-#include <QHash>
 #include <QObject>
+#include <array>
 #include <functional>
 
 class QWidget;
@@ -21,10 +22,10 @@ public:
     explicit SettingBindings(Settings& settings, QObject* parent = nullptr);
 
     // Creates the control of `def` under `parent` (a text field, a drop-down
-    // list or a check box) at its place, showing the model's value.
-    QWidget* createControl(const SettingDef& def, QWidget* parent);
-    // nullptr when no control of that name was created.
-    QWidget* control(const QString& name) const { return controls_.value(name); }
+    // list or a check box) at its place in `layout`, showing the model's value.
+    QWidget* createControl(const SettingDef& def, const SettingLayout& layout, QWidget* parent);
+    // nullptr until the setting's control is created.
+    QWidget* control(Setting s) const { return controls_[position(s)]; }
 
 private:
     // Ties `control` to `setting` both ways: the user's changes go
@@ -36,8 +37,8 @@ private:
                  Value (Settings::*stored)(Setting) const, void (Settings::*store)(Setting, Arg));
 
     Settings& settings_;
-    QHash<QString, QWidget*> controls_;
-    QHash<QString, std::function<void()>> showValue_;
+    std::array<QWidget*, kSettingCount> controls_{};
+    std::array<std::function<void()>, kSettingCount> showValue_;
 };
 
 } // namespace orvik

@@ -3,6 +3,7 @@
 #include "app/group_box.h"
 #include "app/page_decorations.h"
 #include "app/setting_bindings.h"
+#include "settings/catalogue.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -81,10 +82,10 @@ QWidget* createDecoration(const Decoration& d, QWidget* parent)
 }
 
 // A setting's label stands left of its field, on the field's row.
-void addLabel(const SettingDef& def, QWidget* control)
+void addLabel(const SettingLayout& layout, QWidget* control)
 {
-    const std::optional<int> fixedLeft = def.place.labelLeft;
-    auto* label = new PlacedLabel(shown(def.label, def.labelDisambiguation),
+    const std::optional<int> fixedLeft = layout.place.labelLeft;
+    auto* label = new PlacedLabel(shown(layout.label, layout.labelDisambiguation),
                                   control->parentWidget(), [control, fixedLeft](const QLabel& l) {
                                       const int width = l.sizeHint().width();
                                       const int left = fixedLeft.value_or(std::max(
@@ -120,12 +121,13 @@ SettingsPages buildSettingsPages(SettingBindings& bindings, QWidget* owner)
     }
 
     for (const SettingDef& def : catalogue()) {
-        QWidget* parent = def.place.group.isEmpty() ? result.pages[tabIndex(def.tab)]
-                                                    : groups.value(def.place.group);
-        QWidget* control = bindings.createControl(def, parent);
-        if (def.kind != Kind::Check && !def.label.isEmpty())
-            addLabel(def, control);
-        result.focusOrder[tabIndex(def.tab)].push_back(control);
+        const SettingLayout& layout = settingLayout(def.id);
+        QWidget* parent = layout.place.group.isEmpty() ? result.pages[tabIndex(layout.tab)]
+                                                       : groups.value(layout.place.group);
+        QWidget* control = bindings.createControl(def, layout, parent);
+        if (def.kind != Kind::Check && !layout.label.isEmpty())
+            addLabel(layout, control);
+        result.focusOrder[tabIndex(layout.tab)].push_back(control);
     }
 
     // A page's buttons come after its settings in the focus order.

@@ -211,8 +211,8 @@ QLineEdit* addStationView(Settings& settings, QWidget* page)
         locator->setAccessibleDescription(map->place());
         map->setAccessibleDescription(locator->text());
     };
-    QObject::connect(&settings, &Settings::valueChanged, map, [show](const QString& name) {
-        if (name == settingName(Setting::Latitude) || name == settingName(Setting::Longitude))
+    QObject::connect(&settings, &Settings::valueChanged, map, [show](Setting s) {
+        if (s == Setting::Latitude || s == Setting::Longitude)
             show();
     });
     show();

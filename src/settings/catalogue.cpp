@@ -24,262 +24,121 @@ const QStringList kStationTypes = {
 const QStringList kDisabledEnabled = {QT_TRANSLATE_NOOP("Window", "Disabled"),
                                       QT_TRANSLATE_NOOP("Window", "Enabled")};
 
-SettingDef text(Setting id, Tab tab, const QString& label, int maxLength, Place place,
-                const QString& def, const QString& tooltip = {})
+SettingDef text(Setting id, int maxLength, const QString& def)
 {
-    SettingDef d{id, QString::fromLatin1(kSettingNames[position(id)]), tab, Kind::Text, label};
+    SettingDef d{id, QString::fromLatin1(kSettingNames[position(id)]), Kind::Text};
     d.maxLength = maxLength;
-    d.place = place;
     d.defaultText = def;
-    d.tooltip = tooltip;
     return d;
 }
 
-SettingDef list(Setting id, Tab tab, const QString& label, const QStringList& items, Place place,
-                int def, const QString& tooltip = {})
+SettingDef list(Setting id, const QStringList& items, int def)
 {
-    SettingDef d{id, QString::fromLatin1(kSettingNames[position(id)]), tab, Kind::List, label};
+    SettingDef d{id, QString::fromLatin1(kSettingNames[position(id)]), Kind::List};
     d.items = items;
-    d.place = place;
     d.defaultIndex = def;
-    d.tooltip = tooltip;
     return d;
 }
 
-SettingDef check(Setting id, Tab tab, const QString& label, Place place, bool def,
-                 const QString& tooltip)
+SettingDef check(Setting id, bool def)
 {
-    SettingDef d{id, QString::fromLatin1(kSettingNames[position(id)]), tab, Kind::Check, label};
-    d.place = place;
+    SettingDef d{id, QString::fromLatin1(kSettingNames[position(id)]), Kind::Check};
     d.defaultChecked = def;
-    d.tooltip = tooltip;
     return d;
 }
 
 void addDevice(std::vector<SettingDef>& c)
 {
-    const Tab t = Tab::Device;
-    c.push_back(list(Setting::Weather_stationtype, t,
-                     QT_TRANSLATE_NOOP("Window", "Weather station:"), kStationTypes, {216, 16, 145},
-                     5, QT_TRANSLATE_NOOP("Window", "Weather station selection box.")));
-    c.push_back(text(Setting::Latitude, t, QT_TRANSLATE_NOOP("Window", "Latitude:"), 8,
-                     {216, 64, 89}, "5223.08N", QT_TRANSLATE_NOOP("Window", "Station latitude.")));
-    c.push_back(text(Setting::Longitude, t, QT_TRANSLATE_NOOP("Window", "Longitude:"), 9,
-                     {216, 88, 89}, "01658.14E",
-                     QT_TRANSLATE_NOOP("Window", "Station longitude.")));
+    c.push_back(list(Setting::Weather_stationtype, kStationTypes, 5));
+    c.push_back(text(Setting::Latitude, 8, "5223.08N"));
+    c.push_back(text(Setting::Longitude, 9, "01658.14E"));
 }
 
 void addNetwork(std::vector<SettingDef>& c)
 {
-    const Tab t = Tab::Network;
     c.push_back(
-        list(Setting::Netconfig, t, QT_TRANSLATE_NOOP("Window", "IP configuration method:"),
-             {QT_TRANSLATE_NOOP("Window", "Static IP"), QT_TRANSLATE_NOOP("Window", "DHCP")},
-             {248, 16, 129}, 0));
-    struct Row {
-        Setting first;
-        std::array<const char*, 4> defaults;
-        const char* tooltip;
-    };
-    const std::array<Row, 4> rows = {{
-        {Setting::Ipaddr0,
-         {"192", "168", "2", "2"},
-         QT_TRANSLATE_NOOP("Window", "Device IP address.")},
-        {Setting::Ipmask0,
-         {"255", "255", "255", "0"},
-         QT_TRANSLATE_NOOP("Window", "Device network mask")},
-        {Setting::Ipgate0,
-         {"192", "168", "2", "1"},
-         QT_TRANSLATE_NOOP("Window", "Your network gateway/router IP.")},
-        {Setting::Ipdns0,
-         {"192", "168", "2", "1"},
-         QT_TRANSLATE_NOOP("Window",
-                           "Domain name server IP. This should be your ISP's DNS server IP. Also "
-                           "most home routers are able to relay DNS queries.")},
+        list(Setting::Netconfig,
+             {QT_TRANSLATE_NOOP("Window", "Static IP"), QT_TRANSLATE_NOOP("Window", "DHCP")}, 0));
+    const std::array<std::array<const char*, 4>, 4> defaults = {{
+        {"192", "168", "2", "2"},
+        {"255", "255", "255", "0"},
+        {"192", "168", "2", "1"},
+        {"192", "168", "2", "1"},
     }};
     for (int r = 0; r < 4; ++r) {
-        for (int i = 0; i < 4; ++i) {
-            c.push_back(text(settingAfter(rows[r].first, i), t, {}, 3,
-                             {72 + 32 * i, 16 + 24 * r, 25, "Static IP settings:"},
-                             rows[r].defaults[i], rows[r].tooltip));
-        }
+        for (int i = 0; i < 4; ++i)
+            c.push_back(text(settingAfter(Setting::Ipaddr0, 4 * r + i), 3, defaults[r][i]));
     }
 }
 
 void addTelnet(std::vector<SettingDef>& c)
 {
-    const Tab t = Tab::Telnet;
-    c.push_back(text(Setting::telnet_user, t, QT_TRANSLATE_NOOP("Window", "Telnet user:"), 12,
-                     {240, 16, 81}, "admin",
-                     QT_TRANSLATE_NOOP("Window", "Telnet administration user name.")));
-    c.push_back(text(Setting::telnet_password, t, QT_TRANSLATE_NOOP("Window", "Telnet password:"),
-                     12, {240, 40, 81}, "tokra",
-                     QT_TRANSLATE_NOOP("Window", "Telnet administration password.")));
-    c.push_back(text(Setting::telnet_port, t, QT_TRANSLATE_NOOP("Window", "Telnet port:"), 5,
-                     {240, 64, 41}, "23",
-                     QT_TRANSLATE_NOOP("Window", "Telnet administration port number.")));
-    const QString group = "Telnet debug messages (default state after connect):";
-    struct Debug {
-        Setting id;
-        const char* label;
-        int left;
-        int top;
-        int def;
-    };
-    const std::array<Debug, 6> debugs = {{
-        {Setting::Debug_aprsis, QT_TRANSLATE_NOOP("Window", "APRS-IS:"), 58, 24, 0},
-        {Setting::Debug_ntp, QT_TRANSLATE_NOOP("Window", "NTP:"), 58, 48, 1},
-        {Setting::Debug_dns, QT_TRANSLATE_NOOP("Window", "DNS:"), 58, 72, 1},
-        {Setting::Debug_weather, QT_TRANSLATE_NOOP("Window", "Weather:"), 256, 24, 0},
-        {Setting::Debug_wunderground, QT_TRANSLATE_NOOP("Window", "Wunderground:"), 256, 48, 1},
-        {Setting::Debug_dhcp, QT_TRANSLATE_NOOP("Window", "DHCP:"), 256, 72, 1},
-    }};
-    for (const Debug& d : debugs)
-        c.push_back(list(d.id, t, d.label, kDisabledEnabled, {d.left, d.top, 97, group}, d.def));
+    c.push_back(text(Setting::telnet_user, 12, "admin"));
+    c.push_back(text(Setting::telnet_password, 12, "tokra"));
+    c.push_back(text(Setting::telnet_port, 5, "23"));
+    // APRS-IS, NTP, DNS, weather, Wunderground, DHCP
+    const std::array<int, 6> debugDefaults = {0, 1, 1, 0, 1, 1};
+    for (int i = 0; i < 6; ++i)
+        c.push_back(
+            list(settingAfter(Setting::Debug_aprsis, i), kDisabledEnabled, debugDefaults[i]));
 }
 
 void addRtc(std::vector<SettingDef>& c)
 {
-    const Tab t = Tab::Rtc;
-    c.push_back(check(
-        Setting::Uploadpctime, t,
-        QT_TRANSLATE_NOOP("Window", "Upload PC system time on config write"), {152, 16, 201}, true,
-        QT_TRANSLATE_NOOP(
-            "Window", "If selected, the application will send current PC time on config save.")));
-    struct Clock {
-        Setting id;
-        const char* label;
-        int maxLength;
-        Place place;
-    };
-    const std::array<Clock, 5> clocks = {{
-        {Setting::Rtcyear, QT_TRANSLATE_NOOP("Window", "Year:"), 4, {184, 40, 33, {}, 152}},
-        {Setting::Rtcmonth, QT_TRANSLATE_NOOP("Window", "Month:"), 2, {264, 40, 25, {}, 224}},
-        {Setting::Rtcday, QT_TRANSLATE_NOOP("Window", "Day:"), 2, {328, 40, 25, {}, 296}},
-        {Setting::Rtchour, QT_TRANSLATE_NOOP("Window", "Hour:"), 2, {184, 64, 25, {}, 152}},
-        {Setting::Rtcmin, QT_TRANSLATE_NOOP("Window", "Minute:"), 2, {264, 64, 25, {}, 224}},
-    }};
-    for (const Clock& k : clocks) {
-        SettingDef d = text(k.id, t, k.label, k.maxLength, k.place, {});
+    c.push_back(check(Setting::Uploadpctime, true));
+    const std::array<int, 5> clockLengths = {4, 2, 2, 2, 2};
+    for (std::size_t i = 0; i < kClockFields.size(); ++i) {
+        SettingDef d = text(kClockFields[i], clockLengths[i], {});
         d.enabledAtStart = false;
         c.push_back(d);
     }
-    c.push_back(check(
-        Setting::Ntp_enable, t, QT_TRANSLATE_NOOP("Window", "Use NTP server"), {152, 96, 201}, true,
-        QT_TRANSLATE_NOOP(
-            "Window",
-            "If selected, the device will synchronize time with network time protocol server.")));
-    c.push_back(text(
-        Setting::Ntp_servername, t, QT_TRANSLATE_NOOP("Window", "NTP server:"), 31, {216, 112, 161},
-        "pool.ntp.org",
-        QT_TRANSLATE_NOOP("Window", "Network time protocol server IP for time synchronization.")));
+    c.push_back(check(Setting::Ntp_enable, true));
+    c.push_back(text(Setting::Ntp_servername, 31, "pool.ntp.org"));
 }
 
 void addAprsServers(std::vector<SettingDef>& c)
 {
-    const Tab t = Tab::AprsServers;
-    c.push_back(text(Setting::Callsign, t, QT_TRANSLATE_NOOP("Window", "APRS-IS callsign:"), 6,
-                     {232, 16, 57}, "NOCALL", QT_TRANSLATE_NOOP("Window", "Station callsign.")));
-    // The QT_TRANSLATE_NOOP("Window", "-") between callsign and SSID.
-    c.push_back(text(Setting::Ssid, t, QT_TRANSLATE_NOOP("Window", "-"), 2, {296, 16, 25, {}, 290},
-                     "0", QT_TRANSLATE_NOOP("Window", "Station SSID.")));
-    const char* const serverLabels[] = {QT_TRANSLATE_NOOP("Window", "Server 1:"),
-                                        QT_TRANSLATE_NOOP("Window", "Server 2:"),
-                                        QT_TRANSLATE_NOOP("Window", "Server 3:")};
+    c.push_back(text(Setting::Callsign, 6, "NOCALL"));
+    c.push_back(text(Setting::Ssid, 2, "0"));
     for (int n = 1; n <= 3; ++n) {
-        const int top = 72 + 24 * (n - 1);
-        c.push_back(text(settingAfter(Setting::Aprsis1_servername, 2 * (n - 1)), t,
-                         serverLabels[n - 1], 31, {96, top, 161, {}, 40}, {},
-                         QT_TRANSLATE_NOOP("Window", "APRS-IS server domain name or IP address.")));
-        c.push_back(text(settingAfter(Setting::Aprsis1_port, 2 * (n - 1)), t, {}, 5, {264, top, 41},
-                         "14580"));
+        c.push_back(text(settingAfter(Setting::Aprsis1_servername, 2 * (n - 1)), 31, {}));
+        c.push_back(text(settingAfter(Setting::Aprsis1_port, 2 * (n - 1)), 5, "14580"));
     }
-    c.push_back(
-        text(Setting::Aprsis_user, t, QT_TRANSLATE_NOOP("Window", "Username:"), 16,
-             {384, 72, 81, {}, 320}, "nocall",
-             QT_TRANSLATE_NOOP("Window", "Your login to APRS-IS network. Usually your callsign.")));
-    // In English as the Weather Underground password's label; hams call it a
-    // passcode in other languages too.
-    const struct {
-        const char* source;
-        const char* comment;
-    } passcode = QT_TRANSLATE_NOOP3("Window", "Password:", "APRS-IS passcode");
-    c.push_back(
-        text(Setting::Aprsis_pass, t, passcode.source, 16, {384, 96, 81, {}, 320}, "60417",
-             QT_TRANSLATE_NOOP("Window", "You login to APRS-IS network. If you don't know it, you "
-                                         "should ask your local APRS-IS administrator.")));
-    c.back().labelDisambiguation = passcode.comment;
+    c.push_back(text(Setting::Aprsis_user, 16, "nocall"));
+    c.push_back(text(Setting::Aprsis_pass, 16, "60417"));
 }
 
 void addAprsWeather(std::vector<SettingDef>& c)
 {
-    const Tab t = Tab::AprsWeather;
-    c.push_back(text(Setting::Weather_dest_string, t, {}, 6, {88, 24, 57}, "APXQ08",
-                     QT_TRANSLATE_NOOP("Window", "Weather report destination to-call.")));
-    c.push_back(text(Setting::Weather_dest_ssid, t, {}, 2, {152, 24, 25}, "0",
-                     QT_TRANSLATE_NOOP("Window", "Weather report destination SSID.")));
-    c.push_back(
-        text(Setting::Weather_txrate_aprsis, t, {}, 3, {184, 24, 41}, "5",
-             QT_TRANSLATE_NOOP("Window",
-                               "Weather report TX rate to APRS-IS (minutes). Set 0 to disable.")));
-    c.push_back(text(Setting::Weather_comment, t, {}, 32, {232, 24, 273}, "Orvik 2.0 weather",
-                     QT_TRANSLATE_NOOP("Window", "Weather report comment.")));
+    c.push_back(text(Setting::Weather_dest_string, 6, "APXQ08"));
+    c.push_back(text(Setting::Weather_dest_ssid, 2, "0"));
+    c.push_back(text(Setting::Weather_txrate_aprsis, 3, "5"));
+    c.push_back(text(Setting::Weather_comment, 32, "Orvik 2.0 weather"));
 }
 
 void addBeacons(std::vector<SettingDef>& c)
 {
-    const Tab t = Tab::Beacons;
     for (int n = 1; n <= kBeaconCount; ++n) {
-        const int top = 24 + 24 * (n - 1);
-        c.push_back(text(beaconField(n, Setting::Beacon1_dest_string), t, {}, 6, {8, top, 57},
-                         "APXQ08", QT_TRANSLATE_NOOP("Window", "Beacon destination to-call.")));
-        c.push_back(text(beaconField(n, Setting::Beacon1_dest_ssid), t, {}, 2, {72, top, 25}, "0",
-                         QT_TRANSLATE_NOOP("Window", "Beacon destination SSID.")));
-        c.push_back(text(beaconField(n, Setting::Beacon1_txrate_aprsis), t, {}, 4, {104, top, 49},
-                         n == 1 ? "5" : "0",
-                         QT_TRANSLATE_NOOP("Window", "Beacon TX rate to APRS-IS (minutes).")));
-        c.push_back(
-            text(beaconField(n, Setting::Beacon1_msg), t, {}, 95, {160, top, 345},
-                 n == 1 ? "@<date>z<lat>/<long>-Orvik2.0" : "",
-                 QT_TRANSLATE_NOOP("Window", "Beacon message. Please check \"Special strings\".")));
+        c.push_back(text(beaconField(n, Setting::Beacon1_dest_string), 6, "APXQ08"));
+        c.push_back(text(beaconField(n, Setting::Beacon1_dest_ssid), 2, "0"));
+        c.push_back(text(beaconField(n, Setting::Beacon1_txrate_aprsis), 4, n == 1 ? "5" : "0"));
+        c.push_back(text(beaconField(n, Setting::Beacon1_msg), 95,
+                         n == 1 ? "@<date>z<lat>/<long>-Orvik2.0" : ""));
     }
 }
 
 void addWeatherUnderground(std::vector<SettingDef>& c)
 {
-    const Tab t = Tab::WeatherUnderground;
-    c.push_back(list(Setting::WU_enable, t,
-                     QT_TRANSLATE_NOOP("Window", "Weather reports to Weather Underground:"),
-                     kDisabledEnabled, {248, 8, 97}, 0,
-                     QT_TRANSLATE_NOOP(
-                         "Window", "Enables or disables weather reports to Weather Underground.")));
-    c.push_back(text(Setting::WU_stationid, t, QT_TRANSLATE_NOOP("Window", "Station ID:"), 24,
-                     {248, 32, 153}, {},
-                     QT_TRANSLATE_NOOP("Window", "Weather Underground station ID.")));
-    c.push_back(text(Setting::WU_password, t, QT_TRANSLATE_NOOP("Window", "Password:"), 24,
-                     {248, 56, 153}, {},
-                     QT_TRANSLATE_NOOP("Window", "Weather Underground account password.")));
-    c.push_back(text(Setting::WU_normalserver, t,
-                     QT_TRANSLATE_NOOP("Window", "Normal upload server:"), 39, {248, 80, 225},
-                     "weatherstation.wunderground.com",
-                     QT_TRANSLATE_NOOP("Window", "Normal upload server.")));
-    c.push_back(text(Setting::WU_rapidfireserver, t,
-                     QT_TRANSLATE_NOOP("Window", "\"Rapid fire\" upload server:"), 39,
-                     {248, 104, 225}, "rtupdate.wunderground.com",
-                     QT_TRANSLATE_NOOP("Window", "\"Rapid fire\" upload server.")));
-    c.push_back(
-        list(Setting::WU_sendmethod, t, QT_TRANSLATE_NOOP("Window", "Weather send method:"),
-             {QT_TRANSLATE_NOOP("Window", "Normal"), QT_TRANSLATE_NOOP("Window", "\"Rapid fire\"")},
-             {248, 128, 97}, 0, QT_TRANSLATE_NOOP("Window", "Weather send method.")));
-    c.push_back(
-        text(Setting::WU_normalrate, t,
-             QT_TRANSLATE_NOOP("Window", "Normal weather send rate [min]:"), 3, {248, 152, 41}, "1",
-             QT_TRANSLATE_NOOP("Window", "Weather send rate (in minutes) for normal server.")));
-    c.push_back(text(
-        Setting::WU_rapidfirerate, t,
-        QT_TRANSLATE_NOOP("Window", "\"Rapid fire\" weather send rate [sec]:"), 3, {248, 176, 41},
-        "5",
-        QT_TRANSLATE_NOOP("Window", "Weather send rate (in seconds) for \"Rapid fire\" server.")));
+    c.push_back(list(Setting::WU_enable, kDisabledEnabled, 0));
+    c.push_back(text(Setting::WU_stationid, 24, {}));
+    c.push_back(text(Setting::WU_password, 24, {}));
+    c.push_back(text(Setting::WU_normalserver, 39, "weatherstation.wunderground.com"));
+    c.push_back(text(Setting::WU_rapidfireserver, 39, "rtupdate.wunderground.com"));
+    c.push_back(list(
+        Setting::WU_sendmethod,
+        {QT_TRANSLATE_NOOP("Window", "Normal"), QT_TRANSLATE_NOOP("Window", "\"Rapid fire\"")}, 0));
+    c.push_back(text(Setting::WU_normalrate, 3, "1"));
+    c.push_back(text(Setting::WU_rapidfirerate, 3, "5"));
 }
 
 std::vector<SettingDef> build()
@@ -289,8 +148,7 @@ std::vector<SettingDef> build()
     addDevice(c);
     addNetwork(c);
     addTelnet(c);
-    c.push_back(text(Setting::www_port, Tab::Www, QT_TRANSLATE_NOOP("Window", "WWW port:"), 5,
-                     {256, 16, 41}, "80", QT_TRANSLATE_NOOP("Window", "WWW port number.")));
+    c.push_back(text(Setting::www_port, 5, "80"));
     addRtc(c);
     addAprsServers(c);
     addAprsWeather(c);
@@ -314,22 +172,6 @@ std::vector<SettingDef> inSettingOrder(std::vector<SettingDef> rows)
 }
 
 } // namespace
-
-QString tabCaption(Tab tab)
-{
-    static const std::array<const char*, kTabCount> captions = {
-        QT_TRANSLATE_NOOP("Window", "Device settings"),
-        QT_TRANSLATE_NOOP("Window", "Network settings"),
-        QT_TRANSLATE_NOOP("Window", "Telnet access"),
-        QT_TRANSLATE_NOOP("Window", "WWW access"),
-        QT_TRANSLATE_NOOP("Window", "RTC/NTP time"),
-        QT_TRANSLATE_NOOP("Window", "APRS-IS Servers"),
-        QT_TRANSLATE_NOOP("Window", "APRS-IS Weather"),
-        QT_TRANSLATE_NOOP("Window", "APRS-IS Beacons"),
-        QT_TRANSLATE_NOOP("Window", "WeatherUnderground"),
-    };
-    return QCoreApplication::translate("Window", captions[static_cast<int>(tab)]);
-}
 
 QString shown(const QString& text, const char* disambiguation)
 {

@@ -6,7 +6,6 @@
 #include <QString>
 #include <QStringList>
 #include <algorithm>
-#include <optional>
 #include <vector>
 
 namespace orvik {
@@ -20,34 +19,7 @@ inline const QString kCaption = kAppTitle + QLatin1Char(' ') + kVersionText;
 QString shownAppTitle();
 QString shownCaption();
 
-enum class Tab {
-    Device,
-    Network,
-    Telnet,
-    Www,
-    Rtc,
-    AprsServers,
-    AprsWeather,
-    Beacons,
-    WeatherUnderground,
-};
-inline constexpr int kTabCount = 9;
-// In the user's language, as every text of the catalogue where it is shown.
-QString tabCaption(Tab tab);
-
 enum class Kind { Text, List, Check };
-
-// Where a control stands, in pixels relative to its tab page or to the group
-// box named by `group` (empty: the tab page itself).
-struct Place {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    QString group;
-    // Where the control's label starts when the window lines it up with labels
-    // or headings elsewhere; empty: it ends just left of the control.
-    std::optional<int> labelLeft = {};
-};
 
 // A text the window shows as its tables keep it, in English (a label, a
 // tooltip, a list item, a heading, a button's caption), in the user's
@@ -55,25 +27,18 @@ struct Place {
 // "Window"; `disambiguation` tells apart two texts the same in English.
 QString shown(const QString& text, const char* disambiguation = nullptr);
 
+// What every front end knows of a setting; where the window shows it is the
+// window's own (app/setting_layout.h).
 struct SettingDef {
     Setting id;
     QString name; // as users see it
-    Tab tab;
     Kind kind;
-    // The control's own label. Empty where the window shows a shared row or
-    // column heading instead (octets, beacon rows, weather row, SSIDs).
-    QString label;
     int maxLength = 0; // text fields only; bounds typing, not program-set text
     QStringList items; // drop-down lists only
     QString defaultText;
     int defaultIndex = -1;
     bool defaultChecked = false;
-    QString tooltip; // empty: none
-    Place place;
     bool enabledAtStart = true;
-    // Where the label is worded as another setting's in English, but not in
-    // every language (QT_TRANSLATE_NOOP3).
-    const char* labelDisambiguation = nullptr;
 };
 
 // One row per setting, in the order of Setting (tab by tab, each tab in

@@ -157,23 +157,20 @@ std::vector<Finding> findAll(const Settings& settings)
     return found;
 }
 
-QStringList findingsChangedBy(const QString& name)
+std::vector<Setting> findingsChangedBy(Setting s)
 {
-    QStringList changed{name};
-    if (name == settingName(Setting::Aprsis_user))
-        changed << settingName(Setting::Aprsis_pass);
-    if (name == settingName(Setting::Latitude) || name == settingName(Setting::Longitude)) {
+    std::vector<Setting> changed{s};
+    if (s == Setting::Aprsis_user)
+        changed.push_back(Setting::Aprsis_pass);
+    if (s == Setting::Latitude || s == Setting::Longitude) {
         // The sea warning marks either; the beacons' reports are measured
         // from the station.
-        changed << settingName(Setting::Latitude) << settingName(Setting::Longitude);
-        changed.removeDuplicates();
+        changed.push_back(s == Setting::Latitude ? Setting::Longitude : Setting::Latitude);
         for (int n = 1; n <= kBeaconCount; ++n)
-            changed << settingName(beaconField(n, Setting::Beacon1_msg));
+            changed.push_back(beaconField(n, Setting::Beacon1_msg));
     }
-    if (name == settingName(Setting::Uploadpctime)) {
-        for (const Setting field : kClockFields)
-            changed << settingName(field);
-    }
+    if (s == Setting::Uploadpctime)
+        changed.insert(changed.end(), kClockFields.begin(), kClockFields.end());
     return changed;
 }
 

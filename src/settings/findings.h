@@ -1,5 +1,7 @@
 #pragma once
 
+#include "settings/setting_id.h"
+
 #include <QString>
 #include <QStringList>
 #include <optional>
@@ -31,7 +33,7 @@ struct Finding {
 // as it packs them, then the rules it applies last.
 [[nodiscard]] std::vector<Finding> findAll(const Settings& settings);
 
-// The settings whose finding may change when `name` changes, `name` first.
-[[nodiscard]] QStringList findingsChangedBy(const QString& name);
+// The settings whose finding may change when `s` changes, `s` first.
+[[nodiscard]] std::vector<Setting> findingsChangedBy(Setting s);
 
 } // namespace orvik

@@ -73,7 +73,7 @@ template <typename T> bool Settings::store(Setting s, Kind kind, T Value::*field
     if (v.*field == value)
         return false;
     v.*field = std::move(value);
-    emit valueChanged(settingName(s));
+    emit valueChanged(s);
     return true;
 }
 
@@ -118,7 +118,7 @@ void Settings::setEnabled(Setting s, bool enabled)
     if (v.enabled == enabled)
         return;
     v.enabled = enabled;
-    emit enabledChanged(settingName(s), enabled);
+    emit enabledChanged(s, enabled);
 }
 
 void Settings::uploadpctimeClick()

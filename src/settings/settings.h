@@ -55,8 +55,8 @@ public:
     const Clock& clock() const { return clock_; }
 
 signals:
-    void valueChanged(const QString& name);
-    void enabledChanged(const QString& name, bool enabled);
+    void valueChanged(orvik::Setting setting);
+    void enabledChanged(orvik::Setting setting, bool enabled);
 
 private:
     struct Value {

@@ -1,4 +1,5 @@
 #include "app/field_marks.h"
+#include "app/setting_layout.h"
 #include "form1_rig.h"
 #include "settings/catalogue.h"
 #include "support/validation_cases.h"
@@ -36,7 +37,7 @@ TEST(FieldMarks, EveryRuleMarksItsFieldWithItsMessage)
         const QString before = settings.text(row.setting);
         settings.setText(row.setting, QString::fromUtf8(row.value));
         const QString message = orvik::test::messageOf(row.seen);
-        const QString own = orvik::findSetting(row.setting)->tooltip;
+        const QString own = orvik::settingLayout(orvik::findSetting(row.setting)->id).tooltip;
         EXPECT_EQ(field->toolTip(), own.isEmpty() ? message : message + '\n' + own);
         EXPECT_EQ(field->accessibleDescription(), message);
         EXPECT_EQ(frameOf(field), orvik::kFaultFrame);
@@ -62,7 +63,7 @@ TEST(FieldMarks, AFixedFieldShowsNothingNewAndThePasswordFollowsTheLogin)
 
     auto* password = child<QLineEdit>(rig.form, "Aprsis_pass");
     EXPECT_EQ(password->toolTip(), QString(orvik::test::kNocallPasscodeWarning) + '\n' +
-                                       orvik::findSetting("Aprsis_pass")->tooltip);
+                                       orvik::settingLayout(orvik::Setting::Aprsis_pass).tooltip);
     EXPECT_EQ(frameOf(password), orvik::kWarningFrame);
     type(password, "12960");
     EXPECT_EQ(password->accessibleDescription(), "");
