@@ -45,9 +45,9 @@ Result<> writable(const Settings& settings, const ConfigKey& key)
         return {};
     const QString& text = settings.text(*key.setting);
     if (!toLatin1(text))
-        return refusal(latin1RefusalMessage(settingName(*key.setting)));
+        return OperationError(Cause::Refused, latin1RefusalMessage(settingName(*key.setting)));
     if (breaksALine(text))
-        return refusal(lineBreakRefusalMessage(settingName(*key.setting)));
+        return OperationError(Cause::Refused, lineBreakRefusalMessage(settingName(*key.setting)));
     return {};
 }
 
@@ -172,14 +172,15 @@ Result<> ExportConfigFile(const Settings& settings, const QString& path)
     if (saved.ok())
         return {};
     // The box says why too when the reason is ours, not the system's.
-    const QString& reason = saved.errorText();
+    const OperationError& why = saved.error();
+    const QString& reason = why.text();
     const QString text =
-        reason == updatedElsewhere() || reason == notIniText()
+        why.cause() == Cause::UpdatedElsewhere || why.cause() == Cause::NotConfigFile
             ? QCoreApplication::translate("ConfigFile", "Unable to write to %1: %2")
                   .arg(shownPath(path), reason)
             : QCoreApplication::translate("ConfigFile", "Unable to write to %1")
                   .arg(shownPath(path));
-    return OperationError(text, reason);
+    return OperationError(Cause::CannotWrite, text, reason, why.systemError());
 }
 
 Result<QStringList> ImportConfigFile(Settings& settings, const QString& path)
@@ -190,19 +191,19 @@ Result<QStringList> ImportConfigFile(Settings& settings, const QString& path)
     try {
         read.emplace(path, importedNames());
     } catch (const std::bad_alloc&) {
-        return OperationError(
-            QCoreApplication::translate("ConfigFile", "Not enough memory to read %1")
-                .arg(shownPath(path)));
+        return OperationError(Cause::OutOfMemory, QCoreApplication::translate(
+                                                      "ConfigFile", "Not enough memory to read %1")
+                                                      .arg(shownPath(path)));
     }
     const IniReader& reader = *read;
     if (reader.isUtf16())
-        return refusal(said(kUtf16));
+        return OperationError(Cause::Refused, said(kUtf16));
     const QString unknown = QStringLiteral("unknown");
     if (reader.readText(kIdentSection, kApplicationKey, unknown) != kAppTitle)
-        return refusal(said(kNotOurs));
+        return OperationError(Cause::Refused, said(kNotOurs));
     std::vector<OperationError> notes;
     if (reader.readText(kIdentSection, kVersionKey, unknown) != kVersionText)
-        notes.emplace_back(said(kOtherVersion), OperationError::Told::InformationBox);
+        notes.emplace_back(Cause::Refused, said(kOtherVersion));
     QStringList warnings;
     for (std::size_t i = 0; i < configKeys().size(); ++i) {
         if (auto cut = importValue(settings, reader, configKeys()[i], importDefaults()[i]))

@@ -36,15 +36,15 @@ Result<Claim> ApplianceLock::take(const std::string& path, bool create)
     struct stat st {};
     if (fd < 0 && errno == ELOOP && create &&
         ::fstatat(folder.fd(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0)
-        return OperationError(notRegularReason(st.st_mode));
+        return notRegularError(st.st_mode);
     if (fd < 0)
-        return OperationError(systemReason(errno));
+        return systemFailure(errno);
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
         const int error = errno;
         ::close(fd);
         if (error == EWOULDBLOCK)
             return Claim::Busy;
-        return OperationError(systemReason(error));
+        return systemFailure(error);
     }
     fd_ = fd;
     path_ = path;

@@ -21,6 +21,17 @@ namespace orvik {
 
 namespace {} // namespace
 
+OperationError notRegularError(unsigned mode)
+{
+    return OperationError(Cause::NotRegular, notRegularReason(mode), {},
+                          S_ISDIR(mode) ? EISDIR : 0);
+}
+
+OperationError systemFailure(int error)
+{
+    return OperationError(Cause::System, systemReason(error), {}, error);
+}
+
 QString notRegularReason(unsigned mode)
 {
     if (S_ISREG(mode))
@@ -146,10 +157,15 @@ struct Landing {
     QByteArray name;
 };
 
+OperationError tooLarge(qint64 maxSize)
+{
+    return OperationError(Cause::TooLarge, tooLargeReason(maxSize));
+}
+
 // Failed with errno's reason.
 OperationError systemError()
 {
-    return OperationError(systemReason(errno));
+    return systemFailure(errno);
 }
 
 // Walks `path` a name at a time from an open folder, each folder opened
@@ -210,8 +226,8 @@ Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missi
                     errno = ENOTDIR;
                     return systemError();
                 }
-                if (QString why = notRegularReason(st.st_mode); !why.isEmpty())
-                    return OperationError(why);
+                if (!S_ISREG(st.st_mode))
+                    return notRegularError(st.st_mode);
                 // A regular file: replaced where its path says, if that is it.
                 object.emplace(st.st_dev, st.st_ino);
             }
@@ -273,24 +289,24 @@ Result<int> openRegularFile(int folder, const QByteArray& name, qint64 maxSize, 
     // act on the device.
     if (::fstatat(folder, name.constData(), &st, noFollow) != 0)
         return systemError();
-    QString error = notRegularReason(st.st_mode);
-    if (error.isEmpty() && st.st_size > maxSize)
-        error = tooLargeReason(maxSize);
-    if (!error.isEmpty())
-        return OperationError(error);
+    if (!S_ISREG(st.st_mode))
+        return notRegularError(st.st_mode);
+    if (st.st_size > maxSize)
+        return tooLarge(maxSize);
 
     const int fd = ::openat(folder, name.constData(),
                             O_RDONLY | O_NONBLOCK | O_CLOEXEC | (noFollow ? O_NOFOLLOW : 0));
     if (fd < 0)
         return systemError();
     // The path may name another file by now.
+    std::optional<OperationError> error;
     if (::fstat(fd, &st) != 0)
-        error = systemReason(errno);
-    else
-        error = notRegularReason(st.st_mode);
-    if (!error.isEmpty()) {
+        error = systemFailure(errno);
+    else if (!S_ISREG(st.st_mode))
+        error = notRegularError(st.st_mode);
+    if (error) {
         ::close(fd);
-        return OperationError(error);
+        return *error;
     }
     return fd;
 }
@@ -305,7 +321,7 @@ Result<QByteArray> readOpened(const Result<int>& opened, qint64 maxSize, const s
     if (!readToEnd(guard.fd(), bytes, maxSize))
         return systemError();
     if (bytes.size() > maxSize)
-        return OperationError(tooLargeReason(maxSize));
+        return tooLarge(maxSize);
     return bytes;
 }
 
@@ -336,8 +352,8 @@ Result<bool> replaceable(const Landing& at, struct stat& old)
             return systemError();
         return false;
     }
-    if (QString why = notRegularReason(old.st_mode); !why.isEmpty())
-        return OperationError(why);
+    if (!S_ISREG(old.st_mode))
+        return notRegularError(old.st_mode);
     if (::faccessat(folder, name, W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
         return systemError();
     return true;
@@ -368,7 +384,7 @@ Result<> replace(const Landing& at, std::span<const QByteArrayView> pieces)
     const auto failed = [&] {
         const int error = errno;
         ::unlinkat(folder, temporary.constData(), 0);
-        return OperationError(systemReason(error));
+        return systemFailure(error);
     };
     for (const QByteArrayView piece : pieces) {
         if (!writeAll(fd, piece))
@@ -581,7 +597,7 @@ FileUpdateLock::~FileUpdateLock()
 Result<> FileUpdateLock::taken() const
 {
     if (busy_)
-        return OperationError(updatedElsewhere());
+        return OperationError(Cause::UpdatedElsewhere, updatedElsewhere());
     return {};
 }
 

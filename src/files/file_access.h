@@ -63,6 +63,10 @@ QString systemReason(int error);
 // Why a file of type `mode` (st_mode) cannot be read or replaced as a file;
 // empty for a regular file.
 QString notRegularReason(unsigned mode);
+// The failure for a file of type `mode` that is not a regular one.
+OperationError notRegularError(unsigned mode);
+// The failure the system gave as `error` (an errno value).
+OperationError systemFailure(int error);
 
 // Whether readRegularFile would take the file at `path`: the same refusals,
 // but the file is only opened, not read.

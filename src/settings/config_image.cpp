@@ -378,12 +378,12 @@ Result<> PackConfigImage(const Settings& settings, ConfigImage& image)
     for (const Field& field : kLayout) {
         const std::optional<std::size_t> failed = firstFailedRule(settings, field.setting);
         if (failed && !rules[*failed].last)
-            return refusal(rules[*failed].message());
+            return OperationError(Cause::Refused, rules[*failed].message());
         store(field, settings, image);
     }
     for (const Rule& rule : rules) {
         if (rule.last && !passes(rule, settings.text(rule.setting)))
-            return refusal(rule.message());
+            return OperationError(Cause::Refused, rule.message());
     }
 
     std::memcpy(image.data() + kEndOffset, kEndMarker, 3);
@@ -401,7 +401,8 @@ Result<> UnpackConfigImage(const ConfigImage& received, Settings& settings)
                                    ? readText(received.data() + kConfigVersionOffset,
                                               kVersionEnd - kConfigVersionOffset)
                                    : QCoreApplication::translate("Image", "unknown");
-        return refusal(
+        return OperationError(
+            Cause::Refused,
             QCoreApplication::translate(
                 "Image", "Uncompatible configuration version:\nDevice: %1\nConfigurator: %2")
                 .arg(device, kVersionText));

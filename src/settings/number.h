@@ -15,6 +15,7 @@ class ConversionError : public OperationError {
 public:
     explicit ConversionError(const QString& field)
         : OperationError(
+              Cause::Unconvertible,
               QCoreApplication::translate("Validation", "'%1' is not a valid integer value")
                   .arg(field))
     {}

@@ -18,7 +18,7 @@ void require(bool holds, const char* fault, const QString& name)
         return;
     const QByteArray text = fault + name.toUtf8();
     Q_ASSERT_X(false, "Settings", text.constData());
-    throw OperationError(QString::fromUtf8(text));
+    throw OperationError(Cause::Failed, QString::fromUtf8(text));
 }
 
 } // namespace
