@@ -13,7 +13,7 @@ namespace orvik {
 
 Result<Claim> ApplianceLock::take(const std::string& path, bool create)
 {
-    if (fd_ >= 0 && path_ == path)
+    if (fd_.isOpen() && path_ == path)
         return Claim::Taken;
     release();
     // Non-blocking and no controlling terminal: the path may be a device node.
@@ -39,23 +39,20 @@ Result<Claim> ApplianceLock::take(const std::string& path, bool create)
         return notRegularError(st.st_mode);
     if (fd < 0)
         return systemFailure(errno);
+    Descriptor held(fd);
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        const int error = errno;
-        ::close(fd);
-        if (error == EWOULDBLOCK)
+        if (errno == EWOULDBLOCK)
             return Claim::Busy;
-        return systemFailure(error);
+        return systemFailure(errno);
     }
-    fd_ = fd;
+    fd_ = std::move(held);
     path_ = path;
     return Claim::Taken;
 }
 
 void ApplianceLock::release()
 {
-    if (fd_ >= 0)
-        ::close(fd_);
-    fd_ = -1;
+    fd_.reset();
     path_.clear();
 }
 

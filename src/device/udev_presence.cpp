@@ -39,11 +39,8 @@ std::optional<HidInterface> hidInterface(udev_device* node)
 // Opening a hidraw node sends nothing to the device.
 int openErrno(const std::string& node)
 {
-    const int fd = ::open(node.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return errno;
-    ::close(fd);
-    return 0;
+    const Descriptor opened(::open(node.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC));
+    return opened.isOpen() ? 0 : errno;
 }
 
 } // namespace

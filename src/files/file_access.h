@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/descriptor.h"
 #include "files/result.h"
 
 #include <QByteArray>
@@ -29,13 +30,10 @@ class Folder {
 public:
     Folder() = default;
     explicit Folder(int fd) : fd_(fd) {}
-    ~Folder();
-    Folder(Folder&& other) noexcept;
-    Folder& operator=(Folder&& other) noexcept;
-    [[nodiscard]] int fd() const { return fd_; }
+    [[nodiscard]] int fd() const { return fd_.fd(); }
 
 private:
-    int fd_ = -1;
+    Descriptor fd_;
 };
 
 // Whether the folders of a path that do not exist are made.
@@ -129,7 +127,7 @@ public:
     [[nodiscard]] Result<> taken() const;
 
 private:
-    int fd_ = -1;
+    Descriptor fd_;
     bool busy_ = false;
 };
 
