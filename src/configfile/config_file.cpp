@@ -51,9 +51,9 @@ Result<> writable(const Settings& settings, const ConfigKey& key)
     return {};
 }
 
-// A key's value as written. A numeric field that does not convert throws
-// ConversionError.
-QByteArray exportValue(const Settings& settings, const ConfigKey& key)
+// A key's value as written. A numeric field that does not convert fails with
+// notANumber.
+Result<QByteArray> exportValue(const Settings& settings, const ConfigKey& key)
 {
     switch (key.encoding) {
     case FileEncoding::Fixed:
@@ -61,13 +61,16 @@ QByteArray exportValue(const Settings& settings, const ConfigKey& key)
     case FileEncoding::Text:
         return settings.text(*key.setting).toLatin1();
     case FileEncoding::Integer:
-        return QByteArray::number(readNumber(settings.text(*key.setting)));
+        if (const Result<std::int32_t> n = readNumber(settings.text(*key.setting)); !n.ok())
+            return n.error();
+        else
+            return QByteArray::number(*n);
     case FileEncoding::ListIndex:
         return QByteArray::number(settings.index(*key.setting));
     case FileEncoding::Flag:
         return QByteArray(settings.checked(*key.setting) ? "1" : "0");
     }
-    return {};
+    return QByteArray();
 }
 
 // The names the import reads, in the order of the keys.
@@ -129,13 +132,15 @@ std::optional<QString> importValue(Settings& settings, const IniReader& reader,
     }
     case FileEncoding::Integer:
         settings.setText(*key.setting, QString::number(reader.readInteger(key.section, key.key,
-                                                                          readNumber(def))));
+                                                                          *tryReadNumber(def))));
         break;
     case FileEncoding::ListIndex:
-        settings.setIndex(*key.setting, reader.readInteger(key.section, key.key, readNumber(def)));
+        settings.setIndex(*key.setting,
+                          reader.readInteger(key.section, key.key, *tryReadNumber(def)));
         break;
     case FileEncoding::Flag:
-        settings.setChecked(*key.setting, reader.readFlag(key.section, key.key, readNumber(def)));
+        settings.setChecked(*key.setting,
+                            reader.readFlag(key.section, key.key, *tryReadNumber(def)));
         break;
     }
     return std::nullopt;
@@ -166,7 +171,10 @@ Result<> ExportConfigFile(const Settings& settings, const QString& path)
     for (const ConfigKey& key : configKeys()) {
         if (Result<> accepted = writable(settings, key); !accepted.ok())
             return accepted;
-        entries.push_back({key.section, key.key, exportValue(settings, key)});
+        Result<QByteArray> value = exportValue(settings, key);
+        if (!value.ok())
+            return value.error();
+        entries.push_back({key.section, key.key, *std::move(value)});
     }
     const Result<> saved = updateIniFile(path, entries);
     if (saved.ok())

@@ -34,7 +34,7 @@ TEST(RunOperation, AnEscapingErrorEndsInTheErrorBoxAndTheProgramGoesOn)
     test::RecordingReporter r;
     bool reachedAfter = false;
     EXPECT_FALSE(runOperation(r, [&] {
-        readNumber("12 ");
+        throw notANumber("12 ");
         reachedAfter = true;
     }));
     EXPECT_FALSE(reachedAfter);
