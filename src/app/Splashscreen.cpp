@@ -20,6 +20,7 @@ TSplashScreen::TSplashScreen(const QByteArray& jpeg, QWidget* parent)
     const std::optional<QImage> picture = orvik::decodeJpeg(jpeg);
     if (!picture)
         throw orvik::OperationError(
+            orvik::Cause::Failed,
             QCoreApplication::translate("Window", "The splash picture cannot be decoded"));
 
     setObjectName(QStringLiteral("SplashScreen"));

@@ -228,7 +228,7 @@ void TForm1::setSpecialStringsDialog(std::function<void()> showModal)
     showSpecialStrings_ = std::move(showModal);
 }
 
-void TForm1::runOperation(const std::function<void()>& operation)
+void TForm1::runFromWindow(const std::function<void()>& operation)
 {
     if (busy_ || closing_)
         return;
@@ -251,7 +251,7 @@ void TForm1::setOperationButtonsEnabled(bool enabled)
 
 void TForm1::Button1Click()
 {
-    runOperation([this] {
+    runFromWindow([this] {
         const QString path = dialogs_.getSaveFileName(
             configStartFolder(services_.programFolder),
             lastSavedFile_.isEmpty() ? kProposedConfigFile : lastSavedFile_, configFileFilter());
@@ -264,7 +264,7 @@ void TForm1::Button1Click()
 
 void TForm1::Button2Click()
 {
-    runOperation([this] {
+    runFromWindow([this] {
         const QString path = dialogs_.getOpenFileName(configStartFolder(services_.programFolder),
                                                       lastOpenedFile_, configFileFilter());
         if (!path.isEmpty())
@@ -274,7 +274,7 @@ void TForm1::Button2Click()
 
 void TForm1::importFile(const QString& path)
 {
-    runOperation([this, path] { readSettingsFile(path); });
+    runFromWindow([this, path] { readSettingsFile(path); });
 }
 
 void TForm1::readSettingsFile(const QString& path)
@@ -289,7 +289,7 @@ void TForm1::readSettingsFile(const QString& path)
 
 void TForm1::Button3Click()
 {
-    runOperation([this] {
+    runFromWindow([this] {
         std::unique_ptr<FirmwareSource> file;
         // A build that carries no image uploads one from a file.
         if (!services_.firmwareFile.isEmpty() || !services_.firmware->find(kFirmwareResourceId)) {
@@ -330,7 +330,7 @@ std::unique_ptr<FirmwareSource> TForm1::firmwareFromFile()
 
 void TForm1::Button4Click()
 {
-    runOperation([this] {
+    runFromWindow([this] {
         runOnAppliance(std::nullopt, [this](HidTransport& appliance, ReportRelay& relay) {
             const auto unpack = [this, &relay](const ConfigImage& image) {
                 return relay.onTargetThread([&] { return UnpackConfigImage(image, settings_); });
@@ -342,7 +342,7 @@ void TForm1::Button4Click()
 
 void TForm1::Button5Click()
 {
-    runOperation([this] {
+    runFromWindow([this] {
         runOnAppliance(Written::Configuration, [this](HidTransport& appliance, ReportRelay& relay) {
             const Result<> prepared =
                 relay.onTargetThread([this] { return PrepareConfigWrite(settings_, outgoing_); });

@@ -81,8 +81,9 @@ private:
     // names, a field's fault as it appears, a tab chosen from elsewhere.
     void reachScreenReaders(orvik::Announcer& announcer, const orvik::FieldMarks& marks);
     void setFocusChain(const std::vector<QWidget*>& pagesInFocusOrder);
-    // Runs one operation to its end; the error box takes what escapes it.
-    void runOperation(const std::function<void()>& operation);
+    // Runs one operation the user started to its end, unless another runs or
+    // the window closes; the error box takes what escapes it.
+    void runFromWindow(const std::function<void()>& operation);
     void setOperationButtonsEnabled(bool enabled);
     void readSettingsFile(const QString& path);
     // A device session of the window: it runs on a thread of its own and

@@ -43,15 +43,18 @@ Result<> backUp(Context& ctx, HidTransport& transport)
         } else {
             // An erased appliance (all 0xFF) lands here too: there is no
             // configuration to go back to.
-            why.push_back(logLine(eepromChecksumError()));
-            why.push_back(programError(QCoreApplication::translate(
-                "orvikctl",
-                "the appliance holds no valid configuration image (erased or damaged), so there "
-                "is nothing to back up; write without --backup to write anyway")));
+            why.push_back(OperationError(Cause::BadChecksum, eepromChecksumError()));
+            why.push_back(OperationError(
+                Cause::ProgramFile,
+                QCoreApplication::translate(
+                    "orvikctl", "the appliance holds no valid configuration image (erased or "
+                                "damaged), so there "
+                                "is nothing to back up; write without --backup to write anyway")));
         }
     }
-    return {programError(QCoreApplication::translate(
-                "orvikctl", "backup failed; nothing was written to the appliance")),
+    return {OperationError(Cause::ProgramFile,
+                           QCoreApplication::translate(
+                               "orvikctl", "backup failed; nothing was written to the appliance")),
             std::move(why)};
 }
 
@@ -95,8 +98,10 @@ int runRead(Context& ctx)
     // The check covers only the first pages: an image whose later pages are
     // missing can pass it, but is not the appliance's configuration to keep.
     if (fetched != EepromFetch::Complete) {
-        report(ctx.reporter, programError(QCoreApplication::translate(
-                                 "orvikctl", "not every page could be read; nothing was kept")));
+        report(ctx.reporter,
+               OperationError(Cause::ProgramFile,
+                              QCoreApplication::translate(
+                                  "orvikctl", "not every page could be read; nothing was kept")));
         return 1;
     }
     const QString image = ctx.value(kImageOption);
@@ -109,9 +114,10 @@ int runRead(Context& ctx)
             if (!image.isEmpty())
                 report(
                     ctx.reporter,
-                    programError(QCoreApplication::translate(
-                                     "orvikctl", "%1 holds the image read; %2 was left as it was")
-                                     .arg(image, ctx.output)));
+                    OperationError(Cause::ProgramFile,
+                                   QCoreApplication::translate(
+                                       "orvikctl", "%1 holds the image read; %2 was left as it was")
+                                       .arg(image, ctx.output)));
             return 1;
         }
     }

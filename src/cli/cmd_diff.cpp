@@ -79,7 +79,8 @@ int runDiff(Context& ctx)
     // What the import or the unpacking says does not name the file.
     const auto notCompared = [&](const QString& path) {
         report(ctx.reporter,
-               programError(
+               OperationError(
+                   Cause::ProgramFile,
                    QCoreApplication::translate("orvikctl", "%1 could not be compared").arg(path)));
         return 2;
     };

@@ -22,8 +22,10 @@ int runPosition(Context& ctx)
     if (!position) {
         // The first of the two that fails, as check prints it.
         for (const Setting s : {Setting::Latitude, Setting::Longitude}) {
-            if (const auto failed = firstFailedRule(*settings, s)) {
-                ctx.err << settingName(s) << ": " << validationRules()[*failed].message()
+            const Result<std::optional<std::size_t>> failed = firstFailedRule(*settings, s);
+            // Neither rule reads a number, so none fails to convert.
+            if (failed.ok() && *failed) {
+                ctx.err << settingName(s) << ": " << validationRules()[**failed].message()
                         << Qt::endl;
                 break;
             }

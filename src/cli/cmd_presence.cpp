@@ -42,9 +42,10 @@ std::unique_ptr<PresenceMonitor> heard(Context& ctx, std::unique_ptr<PresenceMon
 {
     if (monitor->deaf().isEmpty())
         return monitor;
-    report(ctx.reporter, programError(QCoreApplication::translate(
-                                          "orvikctl", "cannot hear appliances come and go: %1")
-                                          .arg(monitor->deaf())));
+    report(ctx.reporter, OperationError(Cause::ProgramFile,
+                                        QCoreApplication::translate(
+                                            "orvikctl", "cannot hear appliances come and go: %1")
+                                            .arg(monitor->deaf())));
     return nullptr;
 }
 
@@ -55,19 +56,21 @@ std::unique_ptr<PresenceMonitor> watchAppliances(Context& ctx)
     if (ctx.emulatorDir.isEmpty()) {
         if (ctx.usbPresence)
             return heard(ctx, ctx.usbPresence());
-        report(ctx.reporter, programError(QCoreApplication::translate(
-                                 "orvikctl", "no USB access here; use --emulator DIR")));
+        report(ctx.reporter,
+               OperationError(Cause::ProgramFile,
+                              QCoreApplication::translate(
+                                  "orvikctl", "no USB access here; use --emulator DIR")));
         return nullptr;
     }
     // Loaded as a session loads it, so that a folder unusable to one is to
     // the other.
     FolderEmulator emulator;
     if (const Result<> loaded = emulator.load(ctx.emulatorDir); !loaded.ok()) {
-        report(ctx.reporter, programError(loaded.errorText()));
+        report(ctx.reporter, OperationError(Cause::ProgramFile, loaded.errorText()));
         return nullptr;
     }
     for (const QString& line : emulator.unlistedLines())
-        report(ctx.reporter, programError(line));
+        report(ctx.reporter, OperationError(Cause::ProgramFile, line));
     return heard(ctx, std::make_unique<FolderPresence>(ctx.emulatorDir));
 }
 
@@ -81,7 +84,7 @@ int watchList(Context& ctx)
     // From the list on, an interrupt is an end like any other.
     EventWait wait;
     if (monitor->present().empty())
-        report(ctx.reporter, logLine(notFoundLine()));
+        report(ctx.reporter, OperationError(Cause::NotFound, notFoundLine()));
     for (const HidInterface& i : monitor->present())
         printAppliance(ctx, i);
     ctx.out.flush();
@@ -101,7 +104,7 @@ int runList(Context& ctx)
     return runOnDevice(ctx, [&](HidTransport& transport) -> Result<> {
         const std::vector<HidInterface> appliances = ListAppliances(transport);
         if (appliances.empty())
-            return logLine(notFoundLine());
+            return OperationError(Cause::NotFound, notFoundLine());
         for (const HidInterface& i : appliances)
             printAppliance(ctx, i);
         ctx.out.flush();
@@ -172,10 +175,11 @@ int runWait(Context& ctx)
     const int status = wait.exec();
     if (status == 1)
         report(ctx.reporter,
-               programError(ctx.detach ? QCoreApplication::translate(
-                                             "orvikctl", "an Orvik 2.0 is still attached")
-                                       : QCoreApplication::translate(
-                                             "orvikctl", "no Orvik 2.0 was attached in time")));
+               OperationError(Cause::ProgramFile,
+                              ctx.detach ? QCoreApplication::translate(
+                                               "orvikctl", "an Orvik 2.0 is still attached")
+                                         : QCoreApplication::translate(
+                                               "orvikctl", "no Orvik 2.0 was attached in time")));
     return status;
 }
 

@@ -22,18 +22,21 @@ Result<> checkCommandFiles(const QStringList& inputs, const QList<OutputFile>& o
     for (const QString& input : inputs) {
         const Result<> status = checkRegularFile(input, kLargestInput);
         if (!status.ok())
-            return programError(QCoreApplication::translate("orvikctl", "cannot open %1: %2")
-                                    .arg(input, status.errorText()));
+            return OperationError(Cause::ProgramFile,
+                                  QCoreApplication::translate("orvikctl", "cannot open %1: %2")
+                                      .arg(input, status.errorText()));
     }
     for (qsizetype i = 0; i < outputs.size(); ++i) {
         const OutputFile& out = outputs[i];
         // Refused before the appliance is read, not after.
         if (const Result<> status = checkReplaceable(out.path); !status.ok())
-            return programError(QCoreApplication::translate("orvikctl", "cannot write %1: %2")
-                                    .arg(out.path, status.errorText()));
+            return OperationError(Cause::ProgramFile,
+                                  QCoreApplication::translate("orvikctl", "cannot write %1: %2")
+                                      .arg(out.path, status.errorText()));
         for (const QString& input : inputs) {
             if (!out.updatesInput && samePlace(out.path, input)) {
-                return programError(
+                return OperationError(
+                    Cause::ProgramFile,
                     QCoreApplication::translate(
                         "orvikctl", "%1 %2 would overwrite the input %3; nothing was written")
                         .arg(out.option, out.path, input));
@@ -41,7 +44,8 @@ Result<> checkCommandFiles(const QStringList& inputs, const QList<OutputFile>& o
         }
         for (qsizetype j = 0; j < i; ++j) {
             if (samePlace(out.path, outputs[j].path)) {
-                return programError(
+                return OperationError(
+                    Cause::ProgramFile,
                     QCoreApplication::translate(
                         "orvikctl", "%1 %2 and %3 %4 are the same file; nothing was written")
                         .arg(out.option, out.path, outputs[j].option, outputs[j].path));

@@ -107,8 +107,10 @@ int usageError(Context& ctx, const QString& problem, const char* command = nullp
 {
     const QString help = command ? QStringLiteral("orvikctl %1 --help").arg(command)
                                  : QStringLiteral("orvikctl --help");
-    report(ctx.reporter,
-           programError(QCoreApplication::translate("orvikctl", "%1 (see %2)").arg(problem, help)));
+    report(
+        ctx.reporter,
+        OperationError(Cause::ProgramFile,
+                       QCoreApplication::translate("orvikctl", "%1 (see %2)").arg(problem, help)));
     return 2;
 }
 
@@ -223,13 +225,15 @@ Result<> lockForUpdate(Context& ctx, const QString& path, std::optional<FileUpda
 {
     const auto waiting = [&] {
         report(ctx.reporter,
-               programError(QCoreApplication::translate("orvikctl", "waiting for %1: %2")
-                                .arg(path, updatedElsewhere())));
+               OperationError(Cause::ProgramFile,
+                              QCoreApplication::translate("orvikctl", "waiting for %1: %2")
+                                  .arg(path, updatedElsewhere())));
     };
     if (!lock.emplace(path, kFileLockPatience, waiting).taken().ok()) {
         // Counted apart: lupdate loses a text whose call holds a cast.
         const int seconds = static_cast<int>(kFileLockPatience.count());
-        return programError(
+        return OperationError(
+            Cause::ProgramFile,
             QCoreApplication::translate("orvikctl",
                                         "gave up waiting for %1 after %n seconds; nothing was "
                                         "changed",
@@ -237,8 +241,9 @@ Result<> lockForUpdate(Context& ctx, const QString& path, std::optional<FileUpda
                 .arg(path));
     }
     if (const Result<QByteArray> text = updatableText(path); !text.ok())
-        return programError(QCoreApplication::translate("orvikctl", "cannot write %1: %2")
-                                .arg(path, text.errorText()));
+        return OperationError(Cause::ProgramFile,
+                              QCoreApplication::translate("orvikctl", "cannot write %1: %2")
+                                  .arg(path, text.errorText()));
     return {};
 }
 

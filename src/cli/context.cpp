@@ -45,32 +45,27 @@ Result<> Context::importConfigFile(Settings& settings, const QString& path) cons
         return {read.error(), std::move(notes)};
     if (reporter.mode() != CliReporter::Mode::Quiet) {
         for (const QString& warning : *read)
-            notes.push_back(logLine(warning));
+            notes.push_back(OperationError(Cause::ValueChanged, warning));
     }
     return Result<>(std::move(notes));
 }
 
 Result<> Context::saveConfigFile(const Settings& settings) const
 {
-    try {
-        Result<> saved = ExportConfigFile(settings, output);
-        if (saved.ok() || saved.error().reason().isEmpty())
-            return saved;
-        // One line naming the file and why, as for every file written.
-        return programError(QCoreApplication::translate("orvikctl", "cannot write %1: %2")
-                                .arg(output, saved.error().reason()));
-    } catch (const OperationError& e) {
-        return e; // a number that does not convert
-    }
+    Result<> saved = ExportConfigFile(settings, output);
+    if (saved.ok() || saved.error().reason().isEmpty())
+        return saved;
+    // One line naming the file and why, as for every file written.
+    return OperationError(Cause::ProgramFile,
+                          QCoreApplication::translate("orvikctl", "cannot write %1: %2")
+                              .arg(output, saved.error().reason()));
 }
 
 Result<> Context::applySets(Settings& settings) const
 {
-    try {
-        for (const auto& [name, value] : sets)
-            settings.setValueText(name, value);
-    } catch (const OperationError& e) {
-        return e;
+    for (const auto& [name, value] : sets) {
+        if (Result<> set = settings.setValueText(name, value); !set.ok())
+            return set;
     }
     return {};
 }

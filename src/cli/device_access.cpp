@@ -18,7 +18,7 @@ bool runSession(Context& ctx, HidTransport& transport, const Session& session, W
 {
     if (!ctx.device.isEmpty()) {
         if (const QString line = NoMatchLine(transport, ctx.device); !line.isEmpty()) {
-            report(ctx.reporter, OperationError(line));
+            report(ctx.reporter, OperationError(Cause::Failed, line));
             return false;
         }
     }
@@ -32,8 +32,10 @@ int runGuarded(Context& ctx, const Session& session, WriteGuard* guard)
 {
     if (ctx.emulatorDir.isEmpty()) {
         if (!ctx.usbTransport) {
-            report(ctx.reporter, programError(QCoreApplication::translate(
-                                     "orvikctl", "no USB access here; use --emulator DIR")));
+            report(ctx.reporter,
+                   OperationError(Cause::ProgramFile,
+                                  QCoreApplication::translate(
+                                      "orvikctl", "no USB access here; use --emulator DIR")));
             return 1;
         }
         const std::unique_ptr<HidTransport> usb = ctx.usbTransport();
@@ -42,11 +44,11 @@ int runGuarded(Context& ctx, const Session& session, WriteGuard* guard)
 
     FolderEmulator emulator;
     if (const Result<> loaded = emulator.load(ctx.emulatorDir); !loaded.ok()) {
-        report(ctx.reporter, programError(loaded.errorText()));
+        report(ctx.reporter, OperationError(Cause::ProgramFile, loaded.errorText()));
         return 1;
     }
     for (const QString& line : emulator.unlistedLines())
-        report(ctx.reporter, programError(line));
+        report(ctx.reporter, OperationError(Cause::ProgramFile, line));
     return runSession(ctx, emulator, session, guard) ? 0 : 1;
 }
 

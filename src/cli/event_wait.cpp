@@ -20,13 +20,16 @@ void onSignal(int signal)
 
 EventWait::EventWait()
 {
-    if (::pipe2(fds_, O_CLOEXEC | O_NONBLOCK) != 0)
+    int fds[2];
+    if (::pipe2(fds, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
-    gWriteFd = fds_[1];
-    notifier_ = new QSocketNotifier(fds_[0], QSocketNotifier::Read, &loop_);
+    readEnd_ = Descriptor(fds[0]);
+    writeEnd_ = Descriptor(fds[1]);
+    gWriteFd = fds[1];
+    notifier_ = new QSocketNotifier(fds[0], QSocketNotifier::Read, &loop_);
     QObject::connect(notifier_, &QSocketNotifier::activated, &loop_, [this] {
         unsigned char signal = 0;
-        if (::read(fds_[0], &signal, 1) == 1)
+        if (::read(readEnd_.fd(), &signal, 1) == 1)
             finish(128 + signal);
     });
     struct sigaction action {};
@@ -46,8 +49,6 @@ EventWait::~EventWait()
     for (std::size_t i = 0; i < std::size(kInterrupts); ++i)
         ::sigaction(kInterrupts[i], &previous_[i], nullptr);
     gWriteFd = -1;
-    ::close(fds_[0]);
-    ::close(fds_[1]);
 }
 
 } // namespace orvik::cli

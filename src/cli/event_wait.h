@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/write_guard.h"
+#include "files/descriptor.h"
 
 #include <QEventLoop>
 #include <QSocketNotifier>
@@ -26,7 +27,8 @@ public:
 
 private:
     QEventLoop loop_;
-    int fds_[2] = {-1, -1};
+    Descriptor readEnd_;
+    Descriptor writeEnd_;
     struct sigaction previous_[std::size(kInterrupts)]{};
     QSocketNotifier* notifier_ = nullptr;
 };

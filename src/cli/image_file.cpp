@@ -13,8 +13,9 @@ Result<QByteArray> readImageBytes(const QString& path)
 {
     Result<QByteArray> file = readRegularFile(path, kLargestInput);
     if (!file.ok())
-        return programError(QCoreApplication::translate("orvikctl", "cannot read %1: %2")
-                                .arg(path, file.errorText()));
+        return OperationError(Cause::ProgramFile,
+                              QCoreApplication::translate("orvikctl", "cannot read %1: %2")
+                                  .arg(path, file.errorText()));
     return file;
 }
 
@@ -34,13 +35,14 @@ Result<ConfigImage> loadImageFile(const QString& path)
         return bytes.error();
     const std::optional<ConfigImage> image = asImage(*bytes);
     if (!image) {
-        return programError(
+        return OperationError(
+            Cause::ProgramFile,
             QCoreApplication::translate(
                 "orvikctl", "%1 is not a configuration image (it must be exactly %2 bytes)")
                 .arg(path, QString::number(kImageSize)));
     }
     if (!CheckEepromImage(*image))
-        return logLine(eepromChecksumError());
+        return OperationError(Cause::BadChecksum, eepromChecksumError());
     return *image;
 }
 
@@ -49,8 +51,9 @@ Result<> writeImageFile(const QString& path, const ConfigImage& image)
     const Result<> written = writeFileAtomically(
         path, QByteArrayView(reinterpret_cast<const char*>(image.data()), kImageSize));
     if (!written.ok())
-        return programError(QCoreApplication::translate("orvikctl", "cannot write %1: %2")
-                                .arg(path, written.errorText()));
+        return OperationError(Cause::ProgramFile,
+                              QCoreApplication::translate("orvikctl", "cannot write %1: %2")
+                                  .arg(path, written.errorText()));
     return {};
 }
 

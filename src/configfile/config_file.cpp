@@ -45,15 +45,15 @@ Result<> writable(const Settings& settings, const ConfigKey& key)
         return {};
     const QString& text = settings.text(*key.setting);
     if (!toLatin1(text))
-        return refusal(latin1RefusalMessage(settingName(*key.setting)));
+        return OperationError(Cause::Refused, latin1RefusalMessage(settingName(*key.setting)));
     if (breaksALine(text))
-        return refusal(lineBreakRefusalMessage(settingName(*key.setting)));
+        return OperationError(Cause::Refused, lineBreakRefusalMessage(settingName(*key.setting)));
     return {};
 }
 
-// A key's value as written. A numeric field that does not convert throws
-// ConversionError.
-QByteArray exportValue(const Settings& settings, const ConfigKey& key)
+// A key's value as written. A numeric field that does not convert fails with
+// notANumber.
+Result<QByteArray> exportValue(const Settings& settings, const ConfigKey& key)
 {
     switch (key.encoding) {
     case FileEncoding::Fixed:
@@ -61,13 +61,16 @@ QByteArray exportValue(const Settings& settings, const ConfigKey& key)
     case FileEncoding::Text:
         return settings.text(*key.setting).toLatin1();
     case FileEncoding::Integer:
-        return QByteArray::number(readNumber(settings.text(*key.setting)));
+        if (const Result<std::int32_t> n = readNumber(settings.text(*key.setting)); !n.ok())
+            return n.error();
+        else
+            return QByteArray::number(*n);
     case FileEncoding::ListIndex:
         return QByteArray::number(settings.index(*key.setting));
     case FileEncoding::Flag:
         return QByteArray(settings.checked(*key.setting) ? "1" : "0");
     }
-    return {};
+    return QByteArray();
 }
 
 // The names the import reads, in the order of the keys.
@@ -129,13 +132,15 @@ std::optional<QString> importValue(Settings& settings, const IniReader& reader,
     }
     case FileEncoding::Integer:
         settings.setText(*key.setting, QString::number(reader.readInteger(key.section, key.key,
-                                                                          readNumber(def))));
+                                                                          *tryReadNumber(def))));
         break;
     case FileEncoding::ListIndex:
-        settings.setIndex(*key.setting, reader.readInteger(key.section, key.key, readNumber(def)));
+        settings.setIndex(*key.setting,
+                          reader.readInteger(key.section, key.key, *tryReadNumber(def)));
         break;
     case FileEncoding::Flag:
-        settings.setChecked(*key.setting, reader.readFlag(key.section, key.key, readNumber(def)));
+        settings.setChecked(*key.setting,
+                            reader.readFlag(key.section, key.key, *tryReadNumber(def)));
         break;
     }
     return std::nullopt;
@@ -166,20 +171,24 @@ Result<> ExportConfigFile(const Settings& settings, const QString& path)
     for (const ConfigKey& key : configKeys()) {
         if (Result<> accepted = writable(settings, key); !accepted.ok())
             return accepted;
-        entries.push_back({key.section, key.key, exportValue(settings, key)});
+        Result<QByteArray> value = exportValue(settings, key);
+        if (!value.ok())
+            return value.error();
+        entries.push_back({key.section, key.key, *std::move(value)});
     }
     const Result<> saved = updateIniFile(path, entries);
     if (saved.ok())
         return {};
     // The box says why too when the reason is ours, not the system's.
-    const QString& reason = saved.errorText();
+    const OperationError& why = saved.error();
+    const QString& reason = why.text();
     const QString text =
-        reason == updatedElsewhere() || reason == notIniText()
+        why.cause() == Cause::UpdatedElsewhere || why.cause() == Cause::NotConfigFile
             ? QCoreApplication::translate("ConfigFile", "Unable to write to %1: %2")
                   .arg(shownPath(path), reason)
             : QCoreApplication::translate("ConfigFile", "Unable to write to %1")
                   .arg(shownPath(path));
-    return OperationError(text, reason);
+    return OperationError(Cause::CannotWrite, text, reason, why.systemError());
 }
 
 Result<QStringList> ImportConfigFile(Settings& settings, const QString& path)
@@ -190,19 +199,19 @@ Result<QStringList> ImportConfigFile(Settings& settings, const QString& path)
     try {
         read.emplace(path, importedNames());
     } catch (const std::bad_alloc&) {
-        return OperationError(
-            QCoreApplication::translate("ConfigFile", "Not enough memory to read %1")
-                .arg(shownPath(path)));
+        return OperationError(Cause::OutOfMemory, QCoreApplication::translate(
+                                                      "ConfigFile", "Not enough memory to read %1")
+                                                      .arg(shownPath(path)));
     }
     const IniReader& reader = *read;
     if (reader.isUtf16())
-        return refusal(said(kUtf16));
+        return OperationError(Cause::Refused, said(kUtf16));
     const QString unknown = QStringLiteral("unknown");
     if (reader.readText(kIdentSection, kApplicationKey, unknown) != kAppTitle)
-        return refusal(said(kNotOurs));
+        return OperationError(Cause::Refused, said(kNotOurs));
     std::vector<OperationError> notes;
     if (reader.readText(kIdentSection, kVersionKey, unknown) != kVersionText)
-        notes.emplace_back(said(kOtherVersion), OperationError::Told::InformationBox);
+        notes.emplace_back(Cause::Refused, said(kOtherVersion));
     QStringList warnings;
     for (std::size_t i = 0; i < configKeys().size(); ++i) {
         if (auto cut = importValue(settings, reader, configKeys()[i], importDefaults()[i]))

@@ -10,8 +10,8 @@ namespace orvik {
 class Settings;
 
 // "Save to file" after the dialog. Every value is prepared before the first
-// byte is written: a numeric field that does not convert throws
-// ConversionError, and a text that a line of the file cannot hold (a character
+// byte is written: a numeric field that does not convert fails with
+// notANumber, and a text that a line of the file cannot hold (a character
 // Latin-1 cannot hold, a line break) is refused for the information box;
 // either way the file stays as it was. The keys then replace their values in
 // the file, which is replaced as a whole (updateIniFile). A file that cannot

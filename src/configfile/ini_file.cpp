@@ -98,9 +98,10 @@ Result<QByteArray> updatableText(const QString& path)
         return file.error();
     if (startsUtf16(*file))
         return OperationError(
+            Cause::Failed,
             QCoreApplication::translate("ConfigFile", "Holds UTF-16 text, which would be lost"));
     if (binary(*file))
-        return OperationError(notIniText());
+        return OperationError(Cause::NotConfigFile, notIniText());
     return file;
 }
 

@@ -13,7 +13,7 @@ namespace orvik {
 
 Result<Claim> ApplianceLock::take(const std::string& path, bool create)
 {
-    if (fd_ >= 0 && path_ == path)
+    if (fd_.isOpen() && path_ == path)
         return Claim::Taken;
     release();
     // Non-blocking and no controlling terminal: the path may be a device node.
@@ -36,26 +36,23 @@ Result<Claim> ApplianceLock::take(const std::string& path, bool create)
     struct stat st {};
     if (fd < 0 && errno == ELOOP && create &&
         ::fstatat(folder.fd(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) == 0)
-        return OperationError(notRegularReason(st.st_mode));
+        return notRegularError(st.st_mode);
     if (fd < 0)
-        return OperationError(systemReason(errno));
+        return systemFailure(errno);
+    Descriptor held(fd);
     if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
-        const int error = errno;
-        ::close(fd);
-        if (error == EWOULDBLOCK)
+        if (errno == EWOULDBLOCK)
             return Claim::Busy;
-        return OperationError(systemReason(error));
+        return systemFailure(errno);
     }
-    fd_ = fd;
+    fd_ = std::move(held);
     path_ = path;
     return Claim::Taken;
 }
 
 void ApplianceLock::release()
 {
-    if (fd_ >= 0)
-        ::close(fd_);
-    fd_ = -1;
+    fd_.reset();
     path_.clear();
 }
 

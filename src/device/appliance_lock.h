@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/hid_transport.h"
+#include "files/descriptor.h"
 
 #include <QString>
 #include <string>
@@ -27,7 +28,7 @@ public:
     void release();
 
 private:
-    int fd_ = -1;
+    Descriptor fd_;
     std::string path_;
 };
 

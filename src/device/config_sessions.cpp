@@ -28,11 +28,13 @@ Result<> firmwareMatches(HidTransport& transport, SessionWords words)
     const char* const mismatchFormat = words == SessionWords::Read ? kReadMismatch : kWriteMismatch;
     const Result<std::uint32_t> version = QueryFirmwareVersion(transport);
     if (!version.ok())
-        return logLine(firmwareVersionReadError());
+        return OperationError(Cause::VersionUnread, firmwareVersionReadError());
     if (*version == kConfiguratorFirmwareVersion)
         return {};
-    return refusal(QCoreApplication::translate("Appliance", mismatchFormat)
-                       .arg(versionText(*version), versionText(kConfiguratorFirmwareVersion)));
+    return OperationError(
+        Cause::VersionMismatch,
+        QCoreApplication::translate("Appliance", mismatchFormat)
+            .arg(versionText(*version), versionText(kConfiguratorFirmwareVersion)));
 }
 
 PageData pageOf(const ConfigImage& image, int p)

@@ -44,7 +44,7 @@ Result<EepromFetch> FetchEeprom(ConfigImage& received, HidTransport& transport, 
 // Uploadpctime is ticked.
 void TakePctimeForWrite(Settings& settings);
 // "Write config" before the appliance is touched: TakePctimeForWrite, then
-// validation and packing into `outgoing`. May throw ConversionError.
+// validation and packing into `outgoing`. Fails as packing does.
 Result<> PrepareConfigWrite(Settings& settings, ConfigImage& outgoing);
 // "Write config" on the appliance: opens it, checks its firmware version,
 // writes the 192 pages of `outgoing` (WriteEeprom) and closes it.

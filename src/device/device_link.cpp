@@ -6,7 +6,6 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
-#include <cstring>
 
 namespace orvik {
 
@@ -40,26 +39,24 @@ constexpr std::array kOpenHints = {
     OpenHint{ENOENT, kGone},
 };
 
-// Transports give the reason as the system's text, so it is matched as such.
-const OpenHint* openHint(const QString& reason)
+const OpenHint* openHint(int error)
 {
-    const auto hint = std::find_if(kOpenHints.begin(), kOpenHints.end(), [&](const OpenHint& h) {
-        return reason == QString::fromLocal8Bit(std::strerror(h.error));
-    });
+    const auto hint = std::find_if(kOpenHints.begin(), kOpenHints.end(),
+                                   [&](const OpenHint& h) { return error == h.error; });
     return hint == kOpenHints.end() ? nullptr : &*hint;
 }
 
-QString cannotOpenLine(const QString& reason)
+QString cannotOpenLine(const QString& reason, int error)
 {
-    const OpenHint* hint = openHint(reason);
+    const OpenHint* hint = openHint(error);
     return QCoreApplication::translate("Appliance", hint ? hint->line : kCannotOpen).arg(reason);
 }
 
 } // namespace
 
-QString openHintLine(const QString& reason)
+QString openHintLine(const QString& reason, int error)
 {
-    return openHint(reason) ? cannotOpenLine(reason) : QString();
+    return openHint(error) ? cannotOpenLine(reason, error) : QString();
 }
 
 QString notFoundLine()
@@ -83,16 +80,18 @@ Result<> OpenDevice(HidTransport& transport, Progress& progress)
 {
     const std::vector<HidInterface> present = ListAppliances(transport);
     if (present.empty())
-        return logLine(notFoundLine());
+        return OperationError(Cause::NotFound, notFoundLine());
     const std::string& path = present.front().path;
     const Result<Claim> claim = transport.claim(path);
     if (claim.ok() && *claim == Claim::Busy)
-        return OperationError(inUseText());
+        return OperationError(Cause::InUse, inUseText());
     progress.logStep(
         QCoreApplication::translate("Appliance", "Orvik 2.0 found, vid: Vid_0483, pid: A04F"));
     const Result<> opened = claim.ok() ? transport.open(path) : Result<>(claim.error());
     if (!opened.ok()) {
-        return logLine(cannotOpenLine(opened.error().text()));
+        const OperationError& why = opened.error();
+        return OperationError(Cause::CannotOpen, cannotOpenLine(why.text(), why.systemError()), {},
+                              why.systemError());
     }
     return {};
 }

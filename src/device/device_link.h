@@ -19,7 +19,7 @@ QString inUseText();
 // The line a failed open logs for `reason` (the system's words) where it
 // tells what to do about it (the udev rule, the cable); empty where it does
 // not.
-QString openHintLine(const QString& reason);
+QString openHintLine(const QString& reason, int error);
 
 [[nodiscard]] inline bool isAppliance(const HidInterface& candidate)
 {

@@ -125,15 +125,26 @@ std::vector<HidInterface> ApplianceEmulator::enumerate()
     return present;
 }
 
+int Appliance::openErrno() const
+{
+    // The fault plan gives the system's words, as the user reads them.
+    constexpr int kLastErrno = 133;
+    for (int error = 1; error <= kLastErrno; ++error) {
+        if (openError == systemReason(error))
+            return error;
+    }
+    return 0;
+}
+
 Result<> ApplianceEmulator::open(const std::string& path)
 {
     close();
     const auto it = std::find_if(appliances_.begin(), appliances_.end(),
                                  [&](const Appliance& a) { return a.present && a.path == path; });
     if (it == appliances_.end())
-        return OperationError(systemReason(ENODEV));
+        return OperationError(Cause::CannotOpen, systemReason(ENODEV), {}, ENODEV);
     if (!it->openError.isEmpty())
-        return OperationError(it->openError);
+        return OperationError(Cause::CannotOpen, it->openError, {}, it->openErrno());
     open_ = &*it;
     return {};
 }

@@ -76,6 +76,8 @@ struct Appliance {
     std::uint16_t productId = kOrvikProductId;
     bool present = true;
     QString openError; // not empty: opening fails with this reason
+    // The errno a system gives with openError's words, 0 for words of none.
+    int openErrno() const;
     std::uint32_t firmwareVersion = kConfiguratorFirmwareVersion;
     ConfigImage eeprom;  // erased (0xFF) until written
     QByteArray firmware; // the last upload's pages, page p at 32 * p

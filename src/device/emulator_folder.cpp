@@ -42,7 +42,7 @@ Result<Claim> FolderEmulator::claim(const std::string& path)
     const auto it =
         std::find_if(all.begin(), all.end(), [&](const Appliance& a) { return a.path == path; });
     if (it == all.end())
-        return OperationError(systemReason(ENODEV));
+        return systemFailure(ENODEV);
     if (claimed_ == &*it)
         return Claim::Taken;
     if (Result<> ended = endSession(); !ended.ok())
@@ -50,7 +50,9 @@ Result<Claim> FolderEmulator::claim(const std::string& path)
     const QString lockFile = QDir(QString::fromStdString(path)).filePath(QStringLiteral("lock"));
     const Result<Claim> claim = lock_.take(QFile::encodeName(lockFile).toStdString(), true);
     if (!claim.ok())
-        return OperationError(lockFile + QStringLiteral(": ") + claim.error().text());
+        // The lock file's errno is no reason of the appliance's own.
+        return OperationError(Cause::Failed,
+                              lockFile + QStringLiteral(": ") + claim.error().text());
     if (*claim != Claim::Taken)
         return claim;
     // What another program wrote since the folder was listed.
@@ -71,7 +73,7 @@ Result<> FolderEmulator::keep()
         return saved;
     claimed_->eepromChanged = false;
     claimed_->firmwareChanged = false;
-    return programError(saved.errorText());
+    return OperationError(Cause::ProgramFile, saved.errorText());
 }
 
 Result<> FolderEmulator::endSession()

@@ -57,7 +57,8 @@ std::optional<int> lookUp(const std::array<Name, N>& names, const QString& word)
 // mean nothing for its command.
 Result<Fault> parseFault(const QStringList& words)
 {
-    const OperationError none(QCoreApplication::translate("Emulator", "not a fault"));
+    const OperationError none(Cause::Failed,
+                              QCoreApplication::translate("Emulator", "not a fault"));
     const auto command = lookUp(kCommandNames, words.value(0));
     const auto kind = std::find_if(std::begin(kFaultKinds), std::end(kFaultKinds),
                                    [&](const FaultKindRow& k) { return words.value(2) == k.name; });
@@ -82,22 +83,25 @@ Result<Fault> parseFault(const QStringList& words)
             fault.command == Command::WriteFirmwarePage ? kFirmwarePageLimit : kPageCount;
         if (page >= pages)
             return OperationError(
-                QCoreApplication::translate("Emulator", "%1 pages run from 0 to %2")
-                    .arg(words[0], QString::number(pages - 1)));
+                Cause::Failed, QCoreApplication::translate("Emulator", "%1 pages run from 0 to %2")
+                                   .arg(words[0], QString::number(pages - 1)));
         fault.page = static_cast<std::uint16_t>(page);
     }
     // No other reply carries a checksum: the appliance would answer as if
     // nothing were wrong.
     if (fault.kind == FaultKind::BadChecksum && fault.command != Command::ReadConfigPage)
-        return OperationError(QCoreApplication::translate(
-            "Emulator", "bad-checksum is for read only, whose reply alone carries one"));
+        return OperationError(
+            Cause::Failed,
+            QCoreApplication::translate(
+                "Emulator", "bad-checksum is for read only, whose reply alone carries one"));
     return fault;
 }
 
 // A failure of the file at `path`, the path in front.
 OperationError fileError(const QString& path, const OperationError& error)
 {
-    return OperationError(path + QStringLiteral(": ") + error.text());
+    return OperationError(error.cause(), path + QStringLiteral(": ") + error.text(), {},
+                          error.systemError());
 }
 
 // The file `name` of `folder` (at `dir`), at most `limit` + 1 bytes; nullopt
@@ -170,6 +174,7 @@ Result<> loadAppliance(const QString& dir, Appliance& appliance, Listing listing
     struct stat owner {};
     if (::geteuid() == 0 && ::fstat(folder.fd(), &owner) == 0 && owner.st_uid != 0)
         return OperationError(
+            Cause::Failed,
             QCoreApplication::translate("Emulator",
                                         "%1: the folder belongs to another user, who could plant "
                                         "links in it; as root, use a folder of root's own")
@@ -193,7 +198,7 @@ Result<> loadAppliance(const QString& dir, Appliance& appliance, Listing listing
     if (::fstatat(folder.fd(), QFile::encodeName(kEepromFile).constData(), &eepromFile,
                   AT_SYMLINK_NOFOLLOW) == 0 &&
         S_ISREG(eepromFile.st_mode) && eepromFile.st_size != kImageSize)
-        return OperationError(notAnImage);
+        return OperationError(Cause::Failed, notAnImage);
     std::array<std::optional<QByteArray>, 4> read;
     const std::array<std::pair<const QString*, qint64>, 4> files{
         {{&kEepromFile, kImageSize},
@@ -210,7 +215,7 @@ Result<> loadAppliance(const QString& dir, Appliance& appliance, Listing listing
     auto& [eeprom, firmware, version, faults] = read;
     if (eeprom) {
         if (eeprom->size() != kImageSize) // changed since it was measured
-            return OperationError(notAnImage);
+            return OperationError(Cause::Failed, notAnImage);
         std::copy(eeprom->begin(), eeprom->end(), appliance.eeprom.begin());
     }
     if (firmware)
@@ -220,14 +225,15 @@ Result<> loadAppliance(const QString& dir, Appliance& appliance, Listing listing
         appliance.firmwareVersion = version->trimmed().toUInt(&ok);
         if (!ok)
             return OperationError(
+                Cause::Failed,
                 QCoreApplication::translate(
                     "Emulator", "%1: not a firmware version in hundredths (such as 102)")
                     .arg(d.filePath(kVersionFile)));
     }
     if (faults) {
         if (Result<> plan = parseFaultPlan(QString::fromUtf8(*faults), appliance); !plan.ok())
-            return OperationError(d.filePath(kFaultsFile) + QStringLiteral(", ") +
-                                  plan.error().text());
+            return OperationError(Cause::Failed, d.filePath(kFaultsFile) + QStringLiteral(", ") +
+                                                     plan.error().text());
     }
     appliance.path = dir.toStdString();
     return {};
@@ -307,7 +313,8 @@ Result<> parseFaultPlan(const QString& text, Appliance& appliance)
         } else if (const Result<Fault> fault = parseFault(words); fault.ok()) {
             appliance.faults.push_back(*fault);
         } else {
-            return OperationError(QCoreApplication::translate("Emulator", "line %1: %2: %3")
+            return OperationError(Cause::Failed,
+                                  QCoreApplication::translate("Emulator", "line %1: %2: %3")
                                       .arg(QString::number(i + 1), fault.errorText(), line));
         }
     }

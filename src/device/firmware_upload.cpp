@@ -39,13 +39,15 @@ std::optional<QByteArray> CarriedFirmware::load(int id) const
 Result<QByteArray> ReadFirmwareFile(const QString& path)
 {
     Result<QByteArray> file = readRegularFile(path, kUploadBufferSize);
-    if (file.errorText() == tooLargeReason(kUploadBufferSize))
-        return refusal(tooLong());
+    if (!file.ok() && file.error().cause() == Cause::TooLarge)
+        return OperationError(Cause::FirmwareRefused, tooLong());
     if (!file.ok())
-        return refusal(QCoreApplication::translate("Appliance", "Cannot open %1: %2.")
-                           .arg(path, file.errorText()));
+        return OperationError(Cause::FirmwareRefused,
+                              QCoreApplication::translate("Appliance", "Cannot open %1: %2.")
+                                  .arg(path, file.errorText()));
     if (file->isEmpty())
-        return refusal(QCoreApplication::translate("Appliance", "Firmware file is empty."));
+        return OperationError(Cause::FirmwareRefused,
+                              QCoreApplication::translate("Appliance", "Firmware file is empty."));
     return file;
 }
 
@@ -59,14 +61,16 @@ std::optional<QByteArray> FirmwareBytes::load(int id) const
 Result<> UploadFirmware(HidTransport& transport, const FirmwareSource& source, Progress& progress)
 {
     if (!source.find(kFirmwareResourceId))
-        return refusal(QCoreApplication::translate("Appliance",
-                                                   "Firmware resource not found (FindResource)."));
+        return OperationError(Cause::FirmwareRefused,
+                              QCoreApplication::translate(
+                                  "Appliance", "Firmware resource not found (FindResource)."));
     const std::optional<QByteArray> image = source.load(kFirmwareResourceId);
     if (!image)
-        return refusal(QCoreApplication::translate("Appliance",
-                                                   "Firmware resource not found (LoadResource)."));
+        return OperationError(Cause::FirmwareRefused,
+                              QCoreApplication::translate(
+                                  "Appliance", "Firmware resource not found (LoadResource)."));
     if (image->size() > kUploadBufferSize)
-        return refusal(tooLong());
+        return OperationError(Cause::FirmwareRefused, tooLong());
 
     const int pageCount = static_cast<int>((image->size() + kPageSize - 1) / kPageSize);
     // A fresh buffer for every upload, so the last page is always padded with

@@ -52,7 +52,8 @@ void FolderPresence::relist()
         if (a.present)
             now.push_back({PresenceChange::Kind::Attached,
                            {a.vendorId, a.productId, a.path, a.serialNumber},
-                           a.openError});
+                           a.openError,
+                           a.openErrno()});
     }
     listed(now);
 }

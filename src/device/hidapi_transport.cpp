@@ -68,7 +68,7 @@ Result<> HidapiTransport::open(const std::string& path)
                                : hidReason;
     qCDebug(lcHid).noquote() << "hid_open_path" << QString::fromStdString(path)
                              << "failed:" << reason << '/' << hidReason;
-    return OperationError(reason);
+    return OperationError(Cause::CannotOpen, reason, {}, error);
 }
 
 int HidapiTransport::write(const Report& request)

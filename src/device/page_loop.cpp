@@ -24,11 +24,13 @@ Result<> transferPages(Progress& progress, HidTransport& transport, int pageCoun
     progress.setProgress(0);
     progress.setProgressRange(pageCount);
     for (int p = 0; p < pageCount; ++p) {
-        if (!transfer(p).ok()) {
+        if (const Result<> sent = transfer(p); !sent.ok()) {
             // Unplugged, the appliance failed no page: the cure is the cable.
             if (transport.gone())
-                return {logLine(run.unpluggedLine), {logLine(disconnectedLine(p + 1, pageCount))}};
-            return logLine(pageLine(run.words.failed, p + 1, pageCount));
+                return {OperationError(Cause::Disconnected, run.unpluggedLine),
+                        {OperationError(Cause::Disconnected, disconnectedLine(p + 1, pageCount))}};
+            return OperationError(sent.error().cause(),
+                                  pageLine(run.words.failed, p + 1, pageCount));
         }
         progress.logPage(run.words, p + 1, pageCount);
         progress.setProgress(p + 1);

@@ -19,13 +19,14 @@ auto at(std::vector<HidInterface>& list, const std::string& path)
 
 } // namespace
 
-void PresenceMonitor::attached(const HidInterface& appliance, const QString& openError)
+void PresenceMonitor::attached(const HidInterface& appliance, const QString& openError,
+                               int openErrno)
 {
     if (!isAppliance(appliance) || at(present_, appliance.path) != present_.end())
         return;
     present_.push_back(appliance);
     if (onChange)
-        onChange({PresenceChange::Kind::Attached, appliance, openError});
+        onChange({PresenceChange::Kind::Attached, appliance, openError, openErrno});
 }
 
 void PresenceMonitor::detached(const std::string& path)
@@ -60,7 +61,7 @@ QStringList presenceLines(const PresenceChange& change, const std::vector<HidInt
                 : QCoreApplication::translate("Appliance",
                                               "Orvik 2.0 attached, but it cannot be opened: %1.")
                       .arg(change.openError)};
-    if (const QString hint = openHintLine(change.openError); !hint.isEmpty())
+    if (const QString hint = openHintLine(change.openError, change.openErrno); !hint.isEmpty())
         lines << hint;
     return lines;
 }
@@ -76,7 +77,7 @@ void PresenceMonitor::listed(const std::vector<PresenceChange>& now)
     for (const std::string& path : left)
         detached(path);
     for (const PresenceChange& c : now)
-        attached(c.appliance, c.openError);
+        attached(c.appliance, c.openError, c.openErrno);
 }
 
 } // namespace orvik

@@ -19,6 +19,7 @@ struct PresenceChange {
     // Attached only: why this user cannot open it (the system's words);
     // empty when it can.
     QString openError;
+    int openErrno = 0; // the system's errno with openError, 0 for none
 };
 
 // Tells the appliances (vendor 0x0483, product 0xA04F) attached and detached
@@ -42,7 +43,7 @@ public:
 
 protected:
     // An appliance is there; told when it was not before.
-    void attached(const HidInterface& appliance, const QString& openError = {});
+    void attached(const HidInterface& appliance, const QString& openError = {}, int openErrno = 0);
     // The appliance at `path` is gone; told when it was there.
     void detached(const std::string& path);
     // What is there now, as a whole listing: the differences are told.

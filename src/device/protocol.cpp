@@ -39,10 +39,10 @@ void logFailure(const Report& request, const QString& what)
 
 // The failure of an exchange: the user reads only the session's line about
 // it, the orvik.hid log the reason.
-OperationError failed(const Report& request, const QString& reason)
+OperationError failed(const Report& request, Cause cause, const QString& reason)
 {
     logFailure(request, reason);
-    return logLine(reason);
+    return OperationError(cause, reason);
 }
 
 // A reply that came after its wait would otherwise be taken for the answer
@@ -61,16 +61,19 @@ Result<Report> requestReply(HidTransport& transport, const Report& request)
     discardStaleReports(transport, request);
     const int written = transport.write(request);
     if (written != kReportSize)
-        return failed(request, QStringLiteral("request sent %1 of %2 bytes")
-                                   .arg(QString::number(written), QString::number(kReportSize)));
+        return failed(request, Cause::NoReply,
+                      QStringLiteral("request sent %1 of %2 bytes")
+                          .arg(QString::number(written), QString::number(kReportSize)));
     Report reply{};
     const int received = transport.read(reply, kReplyTimeoutMs);
     if (received != kReportSize)
-        return failed(request, QStringLiteral("reply %1 of %2 bytes within %3 ms")
-                                   .arg(QString::number(received), QString::number(kReportSize),
-                                        QString::number(kReplyTimeoutMs)));
+        return failed(request, Cause::NoReply,
+                      QStringLiteral("reply %1 of %2 bytes within %3 ms")
+                          .arg(QString::number(received), QString::number(kReportSize),
+                               QString::number(kReplyTimeoutMs)));
     if (reply[kCommandOffset] != request[kCommandOffset])
-        return failed(request, QStringLiteral("reply echoes ") + hexByte(reply[kCommandOffset]));
+        return failed(request, Cause::WrongEcho,
+                      QStringLiteral("reply echoes ") + hexByte(reply[kCommandOffset]));
     return reply;
 }
 
@@ -131,8 +134,9 @@ Result<> ReadConfigPage(HidTransport& transport, PageBuffer destination, std::ui
     const auto sum = pageChecksum(received);
     const auto stated = qFromLittleEndian<std::uint16_t>(reply->data() + kChecksumOffset);
     if (sum != stated)
-        return failed(request, QStringLiteral("page sums to %1, the reply says %2")
-                                   .arg(QString::number(sum), QString::number(stated)));
+        return failed(request, Cause::BadChecksum,
+                      QStringLiteral("page sums to %1, the reply says %2")
+                          .arg(QString::number(sum), QString::number(stated)));
     std::copy(received.begin(), received.end(), destination.begin());
     return {};
 }

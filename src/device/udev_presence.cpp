@@ -35,15 +35,12 @@ std::optional<HidInterface> hidInterface(udev_device* node)
                         devnode, serial ? QString::fromUtf8(serial) : QString()};
 }
 
-// Why this user cannot open the node, in the system's words; empty when it
-// can. Opening a hidraw node sends nothing to the device.
-QString openError(const std::string& node)
+// Why this user cannot open the node, the system's errno; 0 when it can.
+// Opening a hidraw node sends nothing to the device.
+int openErrno(const std::string& node)
 {
-    const int fd = ::open(node.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return systemReason(errno);
-    ::close(fd);
-    return {};
+    const Descriptor opened(::open(node.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC));
+    return opened.isOpen() ? 0 : errno;
 }
 
 } // namespace
@@ -93,7 +90,8 @@ void UdevPresence::take(udev_device* device)
     if (!found || !isAppliance(*found))
         return;
     nodes_[udev_device_get_syspath(device)] = found->path;
-    attached(*found, openError(found->path));
+    const int error = openErrno(found->path);
+    attached(*found, error != 0 ? systemReason(error) : QString(), error);
 }
 
 void UdevPresence::receive()

@@ -100,7 +100,7 @@ WriteGuard::WriteGuard(const char* program, Written written, OpenLine* openLine)
         ended_ = true;
         return;
     }
-    readFd_ = fds[0];
+    readFd_ = Descriptor(fds[0]);
     gSignalPipe = fds[1];
     // The exchanges run on this thread: it must never be interrupted, since
     // hidapi takes an interrupted wait for a failed read. A handler rather
@@ -153,27 +153,26 @@ int WriteGuard::end()
             sigaction(kInterrupts[i], &previousActions_[i], nullptr);
     }
     // A handler that still has the pipe writes to it before it is emptied.
-    const int writeFd = gSignalPipe.exchange(-1);
+    const Descriptor writeEnd(gSignalPipe.exchange(-1));
     while (gForwarding != 0)
         std::this_thread::yield();
     std::uint8_t byte = 0;
-    while (::read(readFd_, &byte, 1) == 1) {
+    while (::read(readFd_.fd(), &byte, 1) == 1) {
         if (first_ == 0 && byte != 0)
             first_ = byte;
     }
-    ::close(writeFd);
-    ::close(readFd_);
+    readFd_.reset();
     return first_;
 }
 
 void WriteGuard::watch()
 {
-    pollfd fd{readFd_, POLLIN, 0};
+    pollfd fd{readFd_.fd(), POLLIN, 0};
     for (;;) {
         if (::poll(&fd, 1, -1) < 0)
             continue;
         std::uint8_t byte = 0;
-        while (::read(readFd_, &byte, 1) == 1) {
+        while (::read(readFd_.fd(), &byte, 1) == 1) {
             if (byte == 0)
                 return;
             take(byte);

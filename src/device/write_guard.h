@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/forwarding_transport.h"
+#include "files/descriptor.h"
 
 #include <QByteArray>
 #include <atomic>
@@ -79,7 +80,7 @@ private:
     sigset_t previousMask_{};
     struct sigaction previousActions_[std::size(kInterrupts)]{};
     bool handled_[std::size(kInterrupts)]{}; // not ignored when the guard began
-    int readFd_ = -1; // signal numbers from the handler; 0 tells the watcher to end
+    Descriptor readFd_; // signal numbers from the handler; 0 tells the watcher to end
     std::atomic<int> first_{0};
     enum Stage { BeforePages, Pages, Cancelled };
     std::atomic<int> stage_{BeforePages};

@@ -21,6 +21,17 @@ namespace orvik {
 
 namespace {} // namespace
 
+OperationError notRegularError(unsigned mode)
+{
+    return OperationError(Cause::NotRegular, notRegularReason(mode), {},
+                          S_ISDIR(mode) ? EISDIR : 0);
+}
+
+OperationError systemFailure(int error)
+{
+    return OperationError(Cause::System, systemReason(error), {}, error);
+}
+
 QString notRegularReason(unsigned mode)
 {
     if (S_ISREG(mode))
@@ -39,22 +50,6 @@ QString notRegularReason(unsigned mode)
 }
 
 namespace {
-
-class Descriptor {
-public:
-    explicit Descriptor(int fd) : fd_(fd) {}
-    ~Descriptor()
-    {
-        if (fd_ >= 0)
-            ::close(fd_);
-    }
-    Descriptor(const Descriptor&) = delete;
-    Descriptor& operator=(const Descriptor&) = delete;
-    [[nodiscard]] int fd() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 // Reads to the end, growing `bytes` past its start size only as the file has
 // grown since it was looked at; false with errno when a read fails.
@@ -146,10 +141,15 @@ struct Landing {
     QByteArray name;
 };
 
+OperationError tooLarge(qint64 maxSize)
+{
+    return OperationError(Cause::TooLarge, tooLargeReason(maxSize));
+}
+
 // Failed with errno's reason.
 OperationError systemError()
 {
-    return OperationError(systemReason(errno));
+    return systemFailure(errno);
 }
 
 // Walks `path` a name at a time from an open folder, each folder opened
@@ -210,8 +210,8 @@ Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missi
                     errno = ENOTDIR;
                     return systemError();
                 }
-                if (QString why = notRegularReason(st.st_mode); !why.isEmpty())
-                    return OperationError(why);
+                if (!S_ISREG(st.st_mode))
+                    return notRegularError(st.st_mode);
                 // A regular file: replaced where its path says, if that is it.
                 object.emplace(st.st_dev, st.st_ino);
             }
@@ -265,47 +265,42 @@ bool keepOwnerAndMode(int fd, const struct stat& old)
 
 // Opens the regular file `name` in `folder` (AT_FDCWD: a path) for reading,
 // or fails when it is refused; `st` describes the file opened.
-Result<int> openRegularFile(int folder, const QByteArray& name, qint64 maxSize, LastLink last,
-                            struct stat& st)
+Result<Descriptor> openRegularFile(int folder, const QByteArray& name, qint64 maxSize,
+                                   LastLink last, struct stat& st)
 {
     const int noFollow = last == LastLink::Followed ? 0 : AT_SYMLINK_NOFOLLOW;
     // Looked at before opening, since opening a FIFO or a device can block or
     // act on the device.
     if (::fstatat(folder, name.constData(), &st, noFollow) != 0)
         return systemError();
-    QString error = notRegularReason(st.st_mode);
-    if (error.isEmpty() && st.st_size > maxSize)
-        error = tooLargeReason(maxSize);
-    if (!error.isEmpty())
-        return OperationError(error);
+    if (!S_ISREG(st.st_mode))
+        return notRegularError(st.st_mode);
+    if (st.st_size > maxSize)
+        return tooLarge(maxSize);
 
-    const int fd = ::openat(folder, name.constData(),
-                            O_RDONLY | O_NONBLOCK | O_CLOEXEC | (noFollow ? O_NOFOLLOW : 0));
-    if (fd < 0)
+    Descriptor fd(::openat(folder, name.constData(),
+                           O_RDONLY | O_NONBLOCK | O_CLOEXEC | (noFollow ? O_NOFOLLOW : 0)));
+    if (!fd.isOpen())
         return systemError();
     // The path may name another file by now.
-    if (::fstat(fd, &st) != 0)
-        error = systemReason(errno);
-    else
-        error = notRegularReason(st.st_mode);
-    if (!error.isEmpty()) {
-        ::close(fd);
-        return OperationError(error);
-    }
+    if (::fstat(fd.fd(), &st) != 0)
+        return systemError();
+    if (!S_ISREG(st.st_mode))
+        return notRegularError(st.st_mode);
     return fd;
 }
 
-Result<QByteArray> readOpened(const Result<int>& opened, qint64 maxSize, const struct stat& st)
+Result<QByteArray> readOpened(const Result<Descriptor>& opened, qint64 maxSize,
+                              const struct stat& st)
 {
     if (!opened.ok())
         return opened.error();
-    const Descriptor guard(*opened);
     // One byte more than the file holds, so that a file that grew shows.
     QByteArray bytes(qMin<qint64>(st.st_size, maxSize) + 1, Qt::Uninitialized);
-    if (!readToEnd(guard.fd(), bytes, maxSize))
+    if (!readToEnd(opened->fd(), bytes, maxSize))
         return systemError();
     if (bytes.size() > maxSize)
-        return OperationError(tooLargeReason(maxSize));
+        return tooLarge(maxSize);
     return bytes;
 }
 
@@ -336,8 +331,8 @@ Result<bool> replaceable(const Landing& at, struct stat& old)
             return systemError();
         return false;
     }
-    if (QString why = notRegularReason(old.st_mode); !why.isEmpty())
-        return OperationError(why);
+    if (!S_ISREG(old.st_mode))
+        return notRegularError(old.st_mode);
     if (::faccessat(folder, name, W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
         return systemError();
     return true;
@@ -368,7 +363,7 @@ Result<> replace(const Landing& at, std::span<const QByteArrayView> pieces)
     const auto failed = [&] {
         const int error = errno;
         ::unlinkat(folder, temporary.constData(), 0);
-        return OperationError(systemReason(error));
+        return systemFailure(error);
     };
     for (const QByteArrayView piece : pieces) {
         if (!writeAll(fd, piece))
@@ -403,20 +398,6 @@ QString tooLargeReason(qint64 maxSize)
     return QCoreApplication::translate("Files", "File too large (more than %1 bytes)").arg(maxSize);
 }
 
-Folder::~Folder()
-{
-    if (fd_ >= 0)
-        ::close(fd_);
-}
-
-Folder::Folder(Folder&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
-
-Folder& Folder::operator=(Folder&& other) noexcept
-{
-    std::swap(fd_, other.fd_);
-    return *this;
-}
-
 Result<Folder> openFolder(const QString& path, MissingFolders missing)
 {
     Result<Landing> at = land(QFile::encodeName(path), LastLink::Followed, missing, true);
@@ -428,11 +409,10 @@ Result<Folder> openFolder(const QString& path, MissingFolders missing)
 Result<> checkRegularFile(const QString& path, qint64 maxSize)
 {
     struct stat st {};
-    const Result<int> fd =
+    const Result<Descriptor> opened =
         openRegularFile(AT_FDCWD, QFile::encodeName(path), maxSize, LastLink::Followed, st);
-    if (!fd.ok())
-        return fd.error();
-    ::close(*fd);
+    if (!opened.ok())
+        return opened.error();
     return {};
 }
 
@@ -517,30 +497,23 @@ FileUpdateLock::FileUpdateLock(const QString& path, std::chrono::seconds patienc
         // Looked at first, since opening a FIFO or a device can block or act.
         if (::fstatat(folder, name, &st, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(st.st_mode))
             return;
-        const int fd = ::openat(folder, name, O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
-        if (fd < 0)
+        Descriptor fd(::openat(folder, name, O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC));
+        if (!fd.isOpen() || ::fstat(fd.fd(), &st) != 0 || !S_ISREG(st.st_mode))
             return;
-        if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-            ::close(fd);
-            return;
-        }
         const std::pair key{st.st_dev, st.st_ino};
         {
             // flock() would wait for this process's own lock, taken through
             // another descriptor.
             const std::lock_guard guard(heldFiles().mutex);
-            if (heldFiles().files.count(key) != 0) {
-                ::close(fd);
+            if (heldFiles().files.count(key) != 0)
                 return;
-            }
         }
         // Tried again and again rather than waited for, so that the wait has
         // an end and the user hears of it.
         int locked;
-        while ((locked = ::flock(fd, LOCK_EX | LOCK_NB)) != 0 && errno == EWOULDBLOCK) {
+        while ((locked = ::flock(fd.fd(), LOCK_EX | LOCK_NB)) != 0 && errno == EWOULDBLOCK) {
             const auto waited = std::chrono::steady_clock::now() - started;
             if (waited >= patience) {
-                ::close(fd);
                 busy_ = true;
                 return;
             }
@@ -557,10 +530,9 @@ FileUpdateLock::FileUpdateLock(const QString& path, std::chrono::seconds patienc
             now.st_dev == st.st_dev && now.st_ino == st.st_ino) {
             const std::lock_guard guard(heldFiles().mutex);
             heldFiles().files.insert(key);
-            fd_ = fd;
+            fd_ = std::move(fd);
             return;
         }
-        ::close(fd);
         if (locked != 0)
             return;
     }
@@ -568,20 +540,19 @@ FileUpdateLock::FileUpdateLock(const QString& path, std::chrono::seconds patienc
 
 FileUpdateLock::~FileUpdateLock()
 {
-    if (fd_ < 0)
+    if (!fd_.isOpen())
         return;
     struct stat st {};
-    if (::fstat(fd_, &st) == 0) {
+    if (::fstat(fd_.fd(), &st) == 0) {
         const std::lock_guard guard(heldFiles().mutex);
         heldFiles().files.erase({st.st_dev, st.st_ino});
     }
-    ::close(fd_);
 }
 
 Result<> FileUpdateLock::taken() const
 {
     if (busy_)
-        return OperationError(updatedElsewhere());
+        return OperationError(Cause::UpdatedElsewhere, updatedElsewhere());
     return {};
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/descriptor.h"
 #include "files/result.h"
 
 #include <QByteArray>
@@ -29,13 +30,10 @@ class Folder {
 public:
     Folder() = default;
     explicit Folder(int fd) : fd_(fd) {}
-    ~Folder();
-    Folder(Folder&& other) noexcept;
-    Folder& operator=(Folder&& other) noexcept;
-    [[nodiscard]] int fd() const { return fd_; }
+    [[nodiscard]] int fd() const { return fd_.fd(); }
 
 private:
-    int fd_ = -1;
+    Descriptor fd_;
 };
 
 // Whether the folders of a path that do not exist are made.
@@ -63,6 +61,10 @@ QString systemReason(int error);
 // Why a file of type `mode` (st_mode) cannot be read or replaced as a file;
 // empty for a regular file.
 QString notRegularReason(unsigned mode);
+// The failure for a file of type `mode` that is not a regular one.
+OperationError notRegularError(unsigned mode);
+// The failure the system gave as `error` (an errno value).
+OperationError systemFailure(int error);
 
 // Whether readRegularFile would take the file at `path`: the same refusals,
 // but the file is only opened, not read.
@@ -125,7 +127,7 @@ public:
     [[nodiscard]] Result<> taken() const;
 
 private:
-    int fd_ = -1;
+    Descriptor fd_;
     bool busy_ = false;
 };
 

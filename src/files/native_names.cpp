@@ -21,7 +21,7 @@ int utf8Length(unsigned char lead)
     return 0;
 }
 
-QString shown(const QByteArray& bytes)
+QString escapedName(const QByteArray& bytes)
 {
     QString text;
     for (qsizetype i = 0; i < bytes.size();) {
@@ -48,7 +48,7 @@ QString shown(const QByteArray& bytes)
 
 QString unusableName(const QByteArray& bytes)
 {
-    return QFile::encodeName(QFile::decodeName(bytes)) == bytes ? QString() : shown(bytes);
+    return QFile::encodeName(QFile::decodeName(bytes)) == bytes ? QString() : escapedName(bytes);
 }
 
 QString unusableArgument(int argc, const char* const* argv)

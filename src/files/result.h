@@ -9,54 +9,63 @@
 
 namespace orvik {
 
-// Why an operation, or one step of it, failed, in the words the user reads,
-// and where the user reads them. Thrown only where an operation ends in the
-// error box (a value that does not convert); every other step returns it in
-// a Result, and the front end that ran the operation tells the user.
+// Why an operation, or one step of it, failed: its cause, which code
+// branches on, the system's errno where the system gave one, and the words
+// the user reads. Thrown only where an operation ends in the error box (a
+// value that does not convert); every other step returns it in a Result, and
+// the front end that ran the operation tells the user, where its cause says.
 class OperationError : public std::runtime_error {
 public:
-    enum class Told {
-        ErrorBox,
-        InformationBox,
-        Log, // a line in the log, no box
+    enum class Cause {
+        Failed, // of a kind no caller tells apart
+        // the appliance
+        NotFound,
+        InUse,
+        CannotOpen, // with the system's errno where it gave one
+        NoReply,    // an exchange that went wrong: no reply, a short one
+        WrongEcho,
+        BadChecksum,
+        Disconnected,
+        VersionUnread,   // the firmware's version could not be read
+        VersionMismatch, // the firmware's version is not the one expected
+        FirmwareRefused, // a firmware image that is not uploaded
+        // files
+        System, // the system's errno
+        NotRegular,
+        TooLarge,
+        UpdatedElsewhere,
+        NotConfigFile,
+        CannotWrite, // a configuration file not written, for the cause beneath
+        OutOfMemory,
+        // what the user gave
+        Refused,       // a value, a file or a step the program does not take
+        Unconvertible, // a value that does not convert
+        ValueChanged,  // a value taken otherwise than given (a note)
         // A file or folder of the program's own that cannot be used (the
-        // emulator's files, orvikctl's inputs and outputs): the window shows
-        // it in the error box, orvikctl on a line of its own after
-        // "orvikctl: ", also with --quiet.
-        Program,
+        // emulator's files, orvikctl's inputs and outputs).
+        ProgramFile,
     };
     // `reason` is the system's own text, where the failure has one and the
     // error box does not show it (orvikctl prints it).
-    explicit OperationError(const QString& text, const QString& reason = {},
-                            Told told = Told::ErrorBox)
-        : std::runtime_error(text.toStdString()), text_(text), reason_(reason), told_(told)
+    OperationError(Cause cause, const QString& text, const QString& reason = {},
+                   int systemError = 0)
+        : std::runtime_error(text.toStdString()), cause_(cause), systemError_(systemError),
+          text_(text), reason_(reason)
     {}
-    OperationError(const QString& text, Told told) : OperationError(text, {}, told) {}
+    Cause cause() const { return cause_; }
+    // The system's errno, 0 where the system gave none.
+    int systemError() const { return systemError_; }
     const QString& text() const { return text_; }
     const QString& reason() const { return reason_; }
-    Told told() const { return told_; }
 
 private:
+    Cause cause_;
+    int systemError_;
     QString text_;
     QString reason_;
-    Told told_;
 };
 
-// A refusal the user reads in the information box.
-inline OperationError refusal(const QString& text)
-{
-    return OperationError(text, OperationError::Told::InformationBox);
-}
-// A failure the user reads as one line of the log.
-inline OperationError logLine(const QString& text)
-{
-    return OperationError(text, OperationError::Told::Log);
-}
-// A file or folder of the program's own that cannot be used.
-inline OperationError programError(const QString& text)
-{
-    return OperationError(text, OperationError::Told::Program);
-}
+using Cause = OperationError::Cause;
 
 // The error box adds a full stop when the text's last character sorts after
 // "." (code 46), as any letter or digit does.

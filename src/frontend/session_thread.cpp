@@ -28,11 +28,11 @@ int wakeDescriptor()
 } // namespace
 
 ReportRelay::ReportRelay(Reporter& target)
-    : target_(target), wake_(wakeDescriptor()), woken_(wake_, QSocketNotifier::Read)
+    : target_(target), wake_(wakeDescriptor()), woken_(wake_.fd(), QSocketNotifier::Read)
 {
     QObject::connect(&woken_, &QSocketNotifier::activated, [this] {
         std::uint64_t wakes = 0;
-        static_cast<void>(!::read(wake_, &wakes, sizeof wakes));
+        static_cast<void>(!::read(wake_.fd(), &wakes, sizeof wakes));
         deliver();
     });
     nextBatch_.setSingleShot(true);
@@ -42,7 +42,6 @@ ReportRelay::ReportRelay(Reporter& target)
 ReportRelay::~ReportRelay()
 {
     woken_.setEnabled(false);
-    ::close(wake_);
 }
 
 void ReportRelay::add(Told told)
@@ -53,7 +52,7 @@ void ReportRelay::add(Told told)
     if (std::exchange(posted_, true) && !waitedFor)
         return;
     const std::uint64_t wake = 1;
-    static_cast<void>(!::write(wake_, &wake, sizeof wake));
+    static_cast<void>(!::write(wake_.fd(), &wake, sizeof wake));
 }
 
 void ReportRelay::deliver()

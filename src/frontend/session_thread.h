@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/descriptor.h"
 #include "frontend/reporter.h"
 
 #include <QSocketNotifier>
@@ -89,7 +90,7 @@ private:
     // The work wakes the target's thread through an eventfd rather than a
     // queued call: nothing the work makes passes through Qt's event queue,
     // where ThreadSanitizer cannot see the two threads meet.
-    const int wake_;
+    const Descriptor wake_;
     QSocketNotifier woken_; // target's thread
     QTimer nextBatch_;      // target's thread
     std::mutex mutex_;

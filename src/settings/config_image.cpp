@@ -264,33 +264,43 @@ std::uint32_t sumOfImage(const ConfigImage& image)
 // Stores one setting whose value has passed its rules, so that it fits its
 // field; a number out of a range applied last goes in by its low bits, and
 // the packing is refused after the walk.
-void store(const Field& field, const Settings& settings, ConfigImage& image)
+// Puts the number a setting holds, when it is one.
+template <class Put> Result<> putNumber(const Settings& settings, Setting setting, Put put)
+{
+    const Result<std::int32_t> value = readNumber(settings.text(setting));
+    if (!value.ok())
+        return value.error();
+    put(*value);
+    return {};
+}
+
+Result<> store(const Field& field, const Settings& settings, ConfigImage& image)
 {
     std::uint8_t* at = image.data() + field.offset;
     switch (field.encoding) {
     case ImageEncoding::Index: {
         const int index = settings.index(field.setting);
         *at = index < 0 ? 255 : static_cast<std::uint8_t>(index);
-        return;
+        return {};
     }
     case ImageEncoding::Flag:
         *at = settings.checked(field.setting) ? 1 : 0;
-        return;
+        return {};
     case ImageEncoding::U8:
-        *at = static_cast<std::uint8_t>(readNumber(settings.text(field.setting)));
-        return;
+        return putNumber(settings, field.setting,
+                         [&](std::int32_t n) { *at = static_cast<std::uint8_t>(n); });
     case ImageEncoding::Port:
         if (settings.text(field.setting).isEmpty())
-            return;
+            return {};
         [[fallthrough]];
     case ImageEncoding::U16:
-        putU16(image, field.offset,
-               static_cast<std::uint32_t>(readNumber(settings.text(field.setting))));
-        return;
+        return putNumber(settings, field.setting, [&](std::int32_t n) {
+            putU16(image, field.offset, static_cast<std::uint32_t>(n));
+        });
     case ImageEncoding::StationSsid:
     case ImageEncoding::DestSsid:
-        *at = static_cast<std::uint8_t>('0' + readNumber(settings.text(field.setting)));
-        return;
+        return putNumber(settings, field.setting,
+                         [&](std::int32_t n) { *at = static_cast<std::uint8_t>('0' + n); });
     case ImageEncoding::Text:
     case ImageEncoding::UpperText:
     case ImageEncoding::Callsign:
@@ -307,6 +317,7 @@ void store(const Field& field, const Settings& settings, ConfigImage& image)
         std::memset(at, ' ', kCallWidth);
     // The image was cleared, so a Text field's terminator is already there.
     std::memcpy(at, bytes.constData(), bytes.size());
+    return {};
 }
 
 // The bytes from `at` up to the first zero, but never beyond `width`.
@@ -376,14 +387,22 @@ Result<> PackConfigImage(const Settings& settings, ConfigImage& image)
 
     const std::vector<Rule>& rules = validationRules();
     for (const Field& field : kLayout) {
-        const std::optional<std::size_t> failed = firstFailedRule(settings, field.setting);
-        if (failed && !rules[*failed].last)
-            return refusal(rules[*failed].message());
-        store(field, settings, image);
+        const Result<std::optional<std::size_t>> failed = firstFailedRule(settings, field.setting);
+        if (!failed.ok())
+            return failed.error();
+        if (*failed && !rules[**failed].last)
+            return OperationError(Cause::Refused, rules[**failed].message());
+        if (Result<> stored = store(field, settings, image); !stored.ok())
+            return stored;
     }
     for (const Rule& rule : rules) {
-        if (rule.last && !passes(rule, settings.text(rule.setting)))
-            return refusal(rule.message());
+        if (!rule.last)
+            continue;
+        const Result<bool> passed = passes(rule, settings.text(rule.setting));
+        if (!passed.ok())
+            return passed.error();
+        if (!*passed)
+            return OperationError(Cause::Refused, rule.message());
     }
 
     std::memcpy(image.data() + kEndOffset, kEndMarker, 3);
@@ -401,7 +420,8 @@ Result<> UnpackConfigImage(const ConfigImage& received, Settings& settings)
                                    ? readText(received.data() + kConfigVersionOffset,
                                               kVersionEnd - kConfigVersionOffset)
                                    : QCoreApplication::translate("Image", "unknown");
-        return refusal(
+        return OperationError(
+            Cause::Refused,
             QCoreApplication::translate(
                 "Image", "Uncompatible configuration version:\nDevice: %1\nConfigurator: %2")
                 .arg(device, kVersionText));

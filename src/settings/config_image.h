@@ -17,7 +17,8 @@ using ConfigImage = std::array<std::uint8_t, kImageSize>;
 
 // Clears `image`, validates while packing in the rule order, stamp drawn at
 // settings.clock()(). Fails for the information box with the first failing
-// rule's message, so nothing is cut or narrowed. Throws ConversionError.
+// rule's message, so nothing is cut or narrowed. Fails with notANumber where a
+// number does not convert.
 Result<> PackConfigImage(const Settings& settings, ConfigImage& image);
 
 // Version test (fails for the information box, no setting touched), then

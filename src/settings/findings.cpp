@@ -119,13 +119,12 @@ std::optional<Ranked> rankedFinding(const Settings& settings, const QString& nam
     // While Uploadpctime is ticked, "Write config" sends the PC time instead.
     if (isClockField(def->id) && settings.checked(Setting::Uploadpctime))
         return std::nullopt;
-    try {
-        if (const std::optional<std::size_t> failed = firstFailedRule(settings, def->id)) {
-            const Rule& rule = validationRules()[*failed];
-            return Ranked{rule.last ? 1 + *failed : 0, {name, Severity::Fault, rule.message()}};
-        }
-    } catch (const ConversionError& e) {
-        return Ranked{0, {name, Severity::Fault, errorBoxText(e.text())}};
+    const Result<std::optional<std::size_t>> failed = firstFailedRule(settings, def->id);
+    if (!failed.ok())
+        return Ranked{0, {name, Severity::Fault, errorBoxText(failed.errorText())}};
+    if (*failed) {
+        const Rule& rule = validationRules()[**failed];
+        return Ranked{rule.last ? 1 + **failed : 0, {name, Severity::Fault, rule.message()}};
     }
     if (auto warning = warningFor(settings, def->id))
         return Ranked{0, {name, Severity::Warning, *warning}};

@@ -73,11 +73,18 @@ std::optional<std::int32_t> tryReadNumber(const QString& text)
     return static_cast<std::int32_t>(value);
 }
 
-std::int32_t readNumber(const QString& text)
+OperationError notANumber(const QString& text)
+{
+    return OperationError(
+        Cause::Unconvertible,
+        QCoreApplication::translate("Validation", "'%1' is not a valid integer value").arg(text));
+}
+
+Result<std::int32_t> readNumber(const QString& text)
 {
     if (const auto v = tryReadNumber(text))
         return *v;
-    throw ConversionError(text);
+    return notANumber(text);
 }
 
 } // namespace orvik

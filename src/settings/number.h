@@ -9,16 +9,8 @@
 
 namespace orvik {
 
-// A text that is not a number where one is needed; it ends the operation in
-// the error box.
-class ConversionError : public OperationError {
-public:
-    explicit ConversionError(const QString& field)
-        : OperationError(
-              QCoreApplication::translate("Validation", "'%1' is not a valid integer value")
-                  .arg(field))
-    {}
-};
+// A text that is not a number where one is needed; the error box shows it.
+OperationError notANumber(const QString& text);
 
 // The one strict integer reading used for every numeric setting: optional
 // leading spaces, then a decimal number with one optional sign that fits 32
@@ -26,7 +18,7 @@ public:
 // "0X" giving the signed number with the same bits. Nothing may follow.
 std::optional<std::int32_t> tryReadNumber(const QString& text);
 
-// As tryReadNumber, but a text that is not a number throws ConversionError.
-std::int32_t readNumber(const QString& text);
+// As tryReadNumber, but a text that is not a number fails with notANumber.
+Result<std::int32_t> readNumber(const QString& text);
 
 } // namespace orvik

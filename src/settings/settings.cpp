@@ -18,7 +18,7 @@ void require(bool holds, const char* fault, const QString& name)
         return;
     const QByteArray text = fault + name.toUtf8();
     Q_ASSERT_X(false, "Settings", text.constData());
-    throw OperationError(QString::fromUtf8(text));
+    throw OperationError(Cause::Failed, QString::fromUtf8(text));
 }
 
 } // namespace
@@ -141,19 +141,21 @@ QString Settings::valueText(Setting s) const
     return {};
 }
 
-void Settings::setValueText(Setting s, const QString& value)
+Result<> Settings::setValueText(Setting s, const QString& value)
 {
-    switch (settingDef(s).kind) {
-    case Kind::Text:
+    const Kind kind = settingDef(s).kind;
+    if (kind == Kind::Text) {
         setText(s, value);
-        break;
-    case Kind::List:
-        setIndex(s, readNumber(value));
-        break;
-    case Kind::Check:
-        setChecked(s, readNumber(value) != 0);
-        break;
+        return {};
     }
+    const Result<std::int32_t> number = readNumber(value);
+    if (!number.ok())
+        return number.error();
+    if (kind == Kind::List)
+        setIndex(s, *number);
+    else
+        setChecked(s, *number != 0);
+    return {};
 }
 
 void Settings::readPctime()

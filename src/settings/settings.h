@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/result.h"
 #include "settings/catalogue.h"
 #include "settings/clock.h"
 
@@ -31,9 +32,9 @@ public:
     // A setting's value as one text: a field's text, a list's index, a check
     // box's 0 or 1.
     QString valueText(Setting s) const;
-    // The reverse of valueText. Throws ConversionError when a list or check
+    // The reverse of valueText. Fails with notANumber when a list or check
     // box is given something that is not a number.
-    void setValueText(Setting s, const QString& value);
+    Result<> setValueText(Setting s, const QString& value);
 
     // The same by text name, for names users give (and tests); an unknown
     // name is a bug of the caller.
@@ -45,9 +46,9 @@ public:
     void setChecked(const QString& name, bool value) { setChecked(idOf(name), value); }
     bool isEnabled(const QString& name) const { return isEnabled(idOf(name)); }
     QString valueText(const QString& name) const { return valueText(idOf(name)); }
-    void setValueText(const QString& name, const QString& value)
+    Result<> setValueText(const QString& name, const QString& value)
     {
-        setValueText(idOf(name), value);
+        return setValueText(idOf(name), value);
     }
 
     // Fills the five clock fields with the current UTC time.

@@ -191,7 +191,7 @@ const std::vector<Rule>& validationRules()
     return rules;
 }
 
-bool passes(const Rule& rule, const QString& text)
+Result<bool> passes(const Rule& rule, const QString& text)
 {
     switch (rule.test) {
     case Test::Length:
@@ -200,20 +200,30 @@ bool passes(const Rule& rule, const QString& text)
         return CheckLatitude(text);
     case Test::Longitude:
         return CheckLongitude(text);
-    case Test::Number:
-        (void)readNumber(text);
+    case Test::Number: {
+        const Result<std::int32_t> value = readNumber(text);
+        if (!value.ok())
+            return value.error();
         return true;
+    }
     case Test::Range:
-        return inRange(rule, readNumber(text));
-    case Test::RangeOrEmpty:
-        return text.isEmpty() || inRange(rule, readNumber(text));
+    case Test::RangeOrEmpty: {
+        if (rule.test == Test::RangeOrEmpty && text.isEmpty())
+            return true;
+        const Result<std::int32_t> value = readNumber(text);
+        if (!value.ok())
+            return value.error();
+        return inRange(rule, *value);
+    }
     case Test::RangeOrFail: {
         const auto value = tryReadNumber(text);
         return value && inRange(rule, *value);
     }
     case Test::ZeroOrRange: {
-        const int value = readNumber(text);
-        return value == 0 || inRange(rule, value);
+        const Result<std::int32_t> value = readNumber(text);
+        if (!value.ok())
+            return value.error();
+        return *value == 0 || inRange(rule, *value);
     }
     case Test::NotEmpty:
         return !text.isEmpty();
@@ -231,14 +241,19 @@ bool passes(const Rule& rule, const QString& text)
     return false;
 }
 
-std::optional<std::size_t> firstFailedRule(const Settings& settings, Setting setting)
+Result<std::optional<std::size_t>> firstFailedRule(const Settings& settings, Setting setting)
 {
     const std::vector<Rule>& rules = validationRules();
     for (std::size_t i = 0; i < rules.size(); ++i) {
-        if (rules[i].setting == setting && !passes(rules[i], settings.text(setting)))
-            return i;
+        if (rules[i].setting != setting)
+            continue;
+        const Result<bool> passed = passes(rules[i], settings.text(setting));
+        if (!passed.ok())
+            return passed.error();
+        if (!*passed)
+            return std::optional<std::size_t>(i);
     }
-    return std::nullopt;
+    return std::optional<std::size_t>();
 }
 
 bool CheckLatitude(const QString& text)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "files/result.h"
 #include "settings/setting_id.h"
 
 #include <QString>
@@ -49,13 +50,13 @@ struct Rule {
 // rules applied last. Each setting meets its own rules in this order.
 const std::vector<Rule>& validationRules();
 
-// Throws ConversionError where the rule needs a number and the text is none.
-[[nodiscard]] bool passes(const Rule& rule, const QString& text);
+// Fails with notANumber where the rule needs a number and the text is none.
+[[nodiscard]] Result<bool> passes(const Rule& rule, const QString& text);
 
 // The first rule of `setting` that its value fails, as its index in
-// validationRules(); nothing when every one passes. Throws ConversionError as
-// passes() does.
-[[nodiscard]] std::optional<std::size_t> firstFailedRule(const Settings& settings, Setting setting);
+// validationRules(); nothing when every one passes. Fails as passes() does.
+[[nodiscard]] Result<std::optional<std::size_t>> firstFailedRule(const Settings& settings,
+                                                                 Setting setting);
 
 // DDMM.hhN or DDMM.hhS, degrees 00 to 89, minutes below 60.
 [[nodiscard]] bool CheckLatitude(const QString& text);

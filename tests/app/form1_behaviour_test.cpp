@@ -6,6 +6,7 @@
 #include "files/file_access.h"
 #include "form1_rig.h"
 #include "support/device_texts.h"
+#include "support/process_wait.h"
 #include "support/resource_limit.h"
 #include "support/silent_reporter.h"
 #include "support/validation_cases.h"
@@ -385,11 +386,11 @@ TEST(Form1Behaviour, AnErrorEndsTheOperationInTheErrorBox)
     QFile(held).open(QIODevice::WriteOnly);
     QProcess holder;
     holder.start("flock", {"-o", held, "-c", "echo held && exec cat"}); // until its input ends
-    ASSERT_TRUE(holder.waitForReadyRead(-1));
+    ASSERT_TRUE(holder.waitForReadyRead(orvik::test::kProcessWaitMs));
     rig.dialogs.answers = {held};
     rig.form.Button1Click();
     holder.closeWriteChannel();
-    ASSERT_TRUE(holder.waitForFinished(-1));
+    ASSERT_TRUE(holder.waitForFinished(orvik::test::kProcessWaitMs));
     EXPECT_EQ(rig.dialogs.seen.filter("error: "),
               QStringList(
                   {"error: '1x8' is not a valid integer value.",

@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <functional>
 #include <gtest/gtest.h>
+#include <stdexcept>
+#include <string>
 
 namespace orvik::test {
 
@@ -68,11 +70,13 @@ public:
     bool carried = true;
 };
 
-// The control of the window named `name`; the test fails when there is none.
+// The control of the window named `name`. When there is none the test fails,
+// by an exception the test runner catches, rather than crash on using it.
 template <typename T = QWidget> T* child(const QWidget& window, const char* name)
 {
     T* w = window.findChild<T*>(name);
-    EXPECT_NE(w, nullptr) << name;
+    if (!w)
+        throw std::runtime_error(std::string("no control named ") + name);
     return w;
 }
 

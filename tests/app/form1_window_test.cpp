@@ -76,8 +76,7 @@ TEST(Form1Window, ControlsStandAtTheirPlaces)
             EXPECT_EQ(group->title(), row.caption);
         }
     }
-    EXPECT_EQ(rig.form.findChild<QWidget*>("Ipaddr2")->parentWidget()->geometry(),
-              QRect(152, 56, 201, 121));
+    EXPECT_EQ(child(rig.form, "Ipaddr2")->parentWidget()->geometry(), QRect(152, 56, 201, 121));
 }
 
 QLabel* labelOf(const TForm1& form, const char* setting)
@@ -106,7 +105,7 @@ TEST(Form1Window, LabelsStandLeftOfTheirFields)
         const QLabel* label = labelOf(rig.form, name);
         ASSERT_NE(label, nullptr) << name;
         EXPECT_EQ(label->x(), left) << name;
-        EXPECT_EQ(label->y(), rig.form.findChild<QWidget*>(name)->y()) << name;
+        EXPECT_EQ(label->y(), child(rig.form, name)->y()) << name;
     }
     EXPECT_EQ(labelOf(rig.form, "Aprsis2_servername")->text(), "Server 2:");
     EXPECT_EQ(labelOf(rig.form, "WU_rapidfireserver")->text(), "\"Rapid fire\" upload server:");

@@ -75,7 +75,7 @@ TEST(Screenshots, EveryTabBoxAndChooserInEachLanguage)
              name("chooser"));
 
         // The log holds what the operations said.
-        auto& tabs = *rig.form.findChild<orvik::TabControl*>("PageControl1");
+        auto& tabs = *orvik::test::child<orvik::TabControl>(rig.form, "PageControl1");
         for (int i = 0; i < tabs.count(); ++i) {
             tabs.setCurrentIndex(i);
             keep(rig.form, folder, name(QString::number(i + 1)));

@@ -93,7 +93,7 @@ QList<const QWidget*> textWidgets(const QWidget& window)
 // Where a widget of the main window stands: its tab's caption, or "".
 QString whereIn(const TForm1& form, const QWidget* w)
 {
-    const orvik::TabControl& tabs = *form.findChild<orvik::TabControl*>("PageControl1");
+    const orvik::TabControl& tabs = *orvik::test::child<orvik::TabControl>(form, "PageControl1");
     for (int i = 0; i < tabs.count(); ++i) {
         if (tabs.widget(i)->isAncestorOf(w))
             return tabs.tabText(i);
@@ -154,7 +154,7 @@ TEST(TextFit, EveryFixedTextFitsItsPlace)
         EXPECT_EQ(QToolTip::font(), form.font());
         EXPECT_EQ(QFileDialog().font(), form.font());
 
-        const auto& tabs = *form.findChild<orvik::TabControl*>("PageControl1");
+        const auto& tabs = *orvik::test::child<orvik::TabControl>(form, "PageControl1");
         EXPECT_EQ(tabs.rowCount(), 2);
         for (int i = 0; i < tabs.count(); ++i) {
             const QWidget& tab = *tabs.tabButton(i);

@@ -344,7 +344,7 @@ TEST_F(OrvikctlDevice, DrawsOneProgressLineOnATerminal)
          (n = ::read(master, said.data() + at, 4096)) > 0;) // until the program has ended
         at += n;
     ::close(master);
-    p.waitForFinished(-1);
+    p.waitForFinished(test::kProcessWaitMs);
     EXPECT_TRUE(said.contains(("\x1b[K\n" + test::kFinishing + test::kConfigStopped).toUtf8()))
         << said.constData();
 }
@@ -361,7 +361,7 @@ TEST_F(OrvikctlDevice, ASecondProgramFindsTheApplianceInUse)
     EXPECT_EQ(second.status, 1);
     EXPECT_EQ(second.err, test::kInUse + "\n");
     first.kill();
-    first.waitForFinished(-1);
+    first.waitForFinished(test::kProcessWaitMs);
     EXPECT_FALSE(QFile::exists(emu + "/eeprom.bin"));
 }
 
@@ -450,7 +450,7 @@ TEST_F(OrvikctlDevice, SignalsInTheMiddleOfASession)
         }
         for (std::size_t i = 1; i < row.sent.size(); ++i)
             ::kill(pid, row.sent[i]);
-        ASSERT_TRUE(p.waitForFinished(-1));
+        ASSERT_TRUE(p.waitForFinished(test::kProcessWaitMs));
         EXPECT_EQ(p.exitStatus() == QProcess::CrashExit ? -1 : p.exitCode(), row.status);
         EXPECT_EQ(QString::fromUtf8(p.readAllStandardError()).right(row.errEnd.size()), row.errEnd);
     }

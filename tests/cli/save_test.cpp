@@ -68,7 +68,7 @@ TEST_F(OrvikctlSave, TwoUpdatesOfOneFileAtOnceBothLand)
     const IniEntry comment{"Weather", "Weather_comment", "kept"};
     EXPECT_TRUE(writeFileAtomically(a, IniDocument(*before).updated({&comment, 1}).pieces()).ok());
     ::close(fd);
-    ASSERT_TRUE(save.waitForFinished(-1));
+    ASSERT_TRUE(save.waitForFinished(test::kProcessWaitMs));
     EXPECT_EQ(save.exitCode(), 0);
     EXPECT_EQ(read(a), expected);
 }

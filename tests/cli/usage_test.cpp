@@ -244,7 +244,7 @@ TEST_F(OrvikctlUsage, EveryCommandIsDocumented)
                         "_orvikctl; printf '%s\\n' \"${COMPREPLY[@]}\"",
                         "bash", test::sourceDir() + "/packaging/orvikctl.bash-completion",
                         ORVIKCTL_PROGRAM});
-    ASSERT_TRUE(bash.waitForFinished(-1));
+    ASSERT_TRUE(bash.waitForFinished(test::kProcessWaitMs));
     QStringList offered = QString::fromUtf8(bash.readAllStandardOutput()).split('\n');
     offered.removeAll(QString());
     offered.sort();

@@ -148,7 +148,7 @@ TEST_F(ConfigFile, ExportEncodings)
     };
     for (const Case& c : cases) {
         Settings s(at1700000000);
-        s.setValueText(c.setting, c.value);
+        ASSERT_TRUE(s.setValueText(c.setting, c.value).ok());
         const QString path = dir.filePath(QString("%1.cfg").arg(c.setting));
         QFile::remove(path);
         ASSERT_TRUE(save(s, path)) << c.setting;

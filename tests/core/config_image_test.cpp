@@ -46,7 +46,7 @@ ConfigImage packedWith(const Changes& changes, std::int64_t now = kNow)
 {
     Settings settings(at(now));
     for (const auto& [name, value] : changes)
-        settings.setValueText(name, value);
+        EXPECT_TRUE(settings.setValueText(name, value).ok());
     return packed(settings);
 }
 
@@ -278,7 +278,7 @@ TEST(UnpackConfigImage, GivesBackWhatWasPackedAndPacksToTheSameBytes)
 {
     Settings source(at(kNow));
     for (const auto& [name, value] : kEverySetting)
-        source.setValueText(name, value);
+        ASSERT_TRUE(source.setValueText(name, value).ok());
     ConfigImage image = packed(source);
     ASSERT_TRUE(CheckEepromImage(image));
 

@@ -1,5 +1,6 @@
 #include "frontend/reporter.h"
 #include "settings/number.h"
+#include "support/recording_reporter.h"
 
 #include <gtest/gtest.h>
 
@@ -28,30 +29,19 @@ TEST(ErrorBoxText, FullStopFollowsCharactersAboveCode46)
         EXPECT_EQ(errorBoxText(c.text), QString(c.shown)) << c.text;
 }
 
-class Recorder : public Reporter {
-public:
-    void log(const QString& l) override { lines << "log: " + l; }
-    void setProgressRange(int) override {}
-    void setProgress(int) override {}
-    void information(const QString& t) override { lines << "information: " + t; }
-    void notice(const QString& t) override { lines << "notice: " + t; }
-    void error(const QString& t) override { lines << "error: " + t; }
-    QStringList lines;
-};
-
 TEST(RunOperation, AnEscapingErrorEndsInTheErrorBoxAndTheProgramGoesOn)
 {
-    Recorder r;
+    test::RecordingReporter r;
     bool reachedAfter = false;
     EXPECT_FALSE(runOperation(r, [&] {
-        readNumber("12 ");
+        throw notANumber("12 ");
         reachedAfter = true;
     }));
     EXPECT_FALSE(reachedAfter);
-    EXPECT_EQ(r.lines, QStringList{"error: '12 ' is not a valid integer value."});
+    EXPECT_EQ(r.calls, QStringList{"error: '12 ' is not a valid integer value."});
 
     EXPECT_TRUE(runOperation(r, [&] { r.log("next operation"); }));
-    EXPECT_EQ(r.lines.last(), "log: next operation");
+    EXPECT_EQ(r.calls.last(), "log: next operation");
 }
 
 } // namespace

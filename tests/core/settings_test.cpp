@@ -172,9 +172,9 @@ TEST(Settings, ReadPctimeWritesDisabledFieldsAndFollowsTheClock)
 TEST(Settings, ValueTextRoundTripsEveryKind)
 {
     Settings s(at(kNovember));
-    s.setValueText("Callsign", " sp9xyz ");
-    s.setValueText("Weather_stationtype", "$A");
-    s.setValueText("Uploadpctime", "0");
+    ASSERT_TRUE(s.setValueText("Callsign", " sp9xyz ").ok());
+    ASSERT_TRUE(s.setValueText("Weather_stationtype", "$A").ok());
+    ASSERT_TRUE(s.setValueText("Uploadpctime", "0").ok());
     EXPECT_EQ(s.valueText("Callsign"), " sp9xyz ");
     EXPECT_EQ(s.valueText("Weather_stationtype"), "10");
     EXPECT_EQ(s.valueText("Uploadpctime"), "0");
@@ -193,7 +193,7 @@ TEST(SettingsDeathTest, AMistypedNameOrKindIsRefusedAndNamed)
         {"Weather_statontype", [](Settings& s) { s.setIndex("Weather_statontype", 1); }},
         {"Uploadpctme", [](Settings& s) { s.setChecked("Uploadpctme", false); }},
         {"Rtcyaer", [](Settings& s) { (void)s.isEnabled("Rtcyaer"); }},
-        {"Nope", [](Settings& s) { s.setValueText("Nope", "1"); }},
+        {"Nope", [](Settings& s) { (void)s.setValueText("Nope", "1"); }},
         {"Uploadpctime", [](Settings& s) { (void)s.text("Uploadpctime"); }},
     };
     Settings s(at(kNovember));

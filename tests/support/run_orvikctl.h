@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/commands.h"
+#include "support/process_wait.h"
 
 #include <QFile>
 #include <QProcess>
@@ -43,7 +44,7 @@ inline CliRun runCliWith(const QStringList& environment, const QStringList& args
     QProcess process;
     process.setProcessEnvironment(system);
     process.start(QStringLiteral(ORVIKCTL_PROGRAM), args);
-    process.waitForFinished(-1);
+    process.waitForFinished(kProcessWaitMs);
     return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
             QString::fromUtf8(process.readAllStandardError())};
 }
@@ -64,7 +65,7 @@ inline bool awaitLine(QProcess& process, const QString& awaited)
             if (QString::fromUtf8(process.readLine()).startsWith(awaited))
                 return true;
         }
-    } while (process.waitForReadyRead(-1));
+    } while (process.waitForReadyRead(kProcessWaitMs));
     return false;
 }
 
