@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, checks the formatting, builds everything and runs
-# every test: once in a plain build (build/), once under AddressSanitizer and
+# every test: once in a plain build (build/), which a Release build
+# (build-release/) follows, once under AddressSanitizer and
 # UndefinedBehaviorSanitizer (build-asan/), the tests that run device sessions
 # on more than one thread once under ThreadSanitizer (build-tsan/), then a
 # short run of each fuzzer (build-fuzz/). run.sh's build-run/ is left alone.
@@ -36,6 +37,15 @@ dejavu_only() {
 }
 step "Running the window tests with DejaVu as the only font" dejavu_only build/tests/orvik_app_tests \
     --gtest_brief=1
+
+# A Release build hardens with _FORTIFY_SOURCE, which warns of what a Debug
+# build lets pass (an unused read()): warnings are errors there too. Its
+# benchmarks are the ones whose figures mean something (see the README).
+step "Configuring build-release/ (Release, with the tests and benchmarks)" cmake -S . -B build-release \
+    -DCMAKE_BUILD_TYPE=Release -DORVIK_BUILD_TESTS=ON -DORVIK_BUILD_BENCHMARKS=ON \
+    -DORVIK_BUILD_FUZZERS=OFF -DORVIK_WERROR=ON -DORVIK_FIRMWARE_IMAGE=
+build_step "Building the Release variant (about 3 minutes on 2 cores the first time)" \
+    build-release -j"$jobs"
 
 san="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 step "Configuring build-asan/ (AddressSanitizer and UndefinedBehaviorSanitizer)" \
