@@ -168,8 +168,11 @@ std::vector<Setting> findingsChangedBy(Setting s)
         for (int n = 1; n <= kBeaconCount; ++n)
             changed.push_back(beaconField(n, Setting::Beacon1_msg));
     }
-    if (s == Setting::Uploadpctime)
-        changed.insert(changed.end(), kClockFields.begin(), kClockFields.end());
+    if (s == Setting::Uploadpctime) {
+        // One at a time: GCC 12 takes a range insert here for an overflow.
+        for (const Setting field : kClockFields)
+            changed.push_back(field);
+    }
     return changed;
 }
 
