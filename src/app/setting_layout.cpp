@@ -1,4 +1,5 @@
 #include "app/setting_layout.h"
+#include "settings/setting_order.h"
 
 #include <QCoreApplication>
 #include <array>
@@ -224,22 +225,6 @@ std::vector<SettingLayout> build()
     return c;
 }
 
-// Row i is setting i: every lookup by enumerator relies on it, so a row left
-// out or put elsewhere is named here, before it is taken for another.
-std::vector<SettingLayout> inSettingOrder(std::vector<SettingLayout> rows)
-{
-    for (std::size_t i = 0; i < kSettingCount; ++i) {
-        Q_ASSERT_X(
-            i < rows.size() && rows[i].id == static_cast<Setting>(i), "setting layout",
-            qPrintable(QStringLiteral("no row for %1 at its place, row %2 (%3 stands there)")
-                           .arg(QLatin1String(kSettingNames[i]), QString::number(i),
-                                i < rows.size() ? QLatin1String(kSettingNames[position(rows[i].id)])
-                                                : QLatin1String("none"))));
-    }
-    Q_ASSERT_X(rows.size() == kSettingCount, "setting layout", "more rows than settings");
-    return rows;
-}
-
 } // namespace
 
 QString tabCaption(Tab tab)
@@ -260,7 +245,7 @@ QString tabCaption(Tab tab)
 
 const SettingLayout& settingLayout(Setting s)
 {
-    static const std::vector<SettingLayout> rows = inSettingOrder(build());
+    static const std::vector<SettingLayout> rows = inSettingOrder(build(), "setting layout");
     return rows[position(s)];
 }
 

@@ -102,7 +102,8 @@ int HidapiTransport::read(Report& reply, int timeoutMs)
 
 bool HidapiTransport::gone()
 {
-    // Only hidraw's paths are nodes in the file system.
+    // Only hidraw's paths are nodes in the file system. Asked by name on
+    // purpose: whether the name still stands is the question, nothing is used.
     struct stat node {};
     return device_ && path_.startsWith(QLatin1Char('/')) &&
            ::stat(QFile::encodeName(path_).constData(), &node) != 0 && errno == ENOENT;

@@ -36,7 +36,8 @@ std::optional<HidInterface> hidInterface(udev_device* node)
 }
 
 // Why this user cannot open the node, the system's errno; 0 when it can.
-// Opening a hidraw node sends nothing to the device.
+// Opening a hidraw node sends nothing to the device. By name, as a session
+// opens it: only whether this user may is learnt, and the descriptor dropped.
 int openErrno(const std::string& node)
 {
     const Descriptor opened(::open(node.c_str(), O_RDWR | O_NONBLOCK | O_CLOEXEC));

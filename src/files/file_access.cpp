@@ -161,6 +161,8 @@ OperationError systemError()
 // last name is a folder too, and the landing is that folder.
 Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missing, bool toFolder)
 {
+    // The walk's only names: the root and the current folder, which no one
+    // else can swap for this process.
     Folder at(::open(path.startsWith('/') ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
     if (at.fd() < 0)
         return systemError();

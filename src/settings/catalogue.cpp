@@ -1,4 +1,5 @@
 #include "settings/catalogue.h"
+#include "settings/setting_order.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -157,20 +158,6 @@ std::vector<SettingDef> build()
     return c;
 }
 
-// Row i is setting i: every lookup by enumerator relies on it, so a row left
-// out or put elsewhere is named here, before it is taken for another.
-std::vector<SettingDef> inSettingOrder(std::vector<SettingDef> rows)
-{
-    for (std::size_t i = 0; i < kSettingCount; ++i) {
-        Q_ASSERT_X(i < rows.size() && rows[i].id == static_cast<Setting>(i), "catalogue",
-                   qPrintable(QStringLiteral("no row for %1 at its place, row %2 (%3 stands there)")
-                                  .arg(QLatin1String(kSettingNames[i]), QString::number(i),
-                                       i < rows.size() ? rows[i].name : QStringLiteral("none"))));
-    }
-    Q_ASSERT_X(rows.size() == kSettingCount, "catalogue", "more rows than settings");
-    return rows;
-}
-
 } // namespace
 
 QString shown(const QString& text, const char* disambiguation)
@@ -192,7 +179,7 @@ QString shownCaption()
 
 const std::vector<SettingDef>& catalogue()
 {
-    static const std::vector<SettingDef> c = inSettingOrder(build());
+    static const std::vector<SettingDef> c = inSettingOrder(build(), "catalogue");
     return c;
 }
 
