@@ -11,7 +11,8 @@ namespace orvik {
 // Row i is setting i: every lookup by enumerator relies on it, so a row of
 // `table` left out or put elsewhere is named here, before it is taken for
 // another.
-template <class Row> std::vector<Row> inSettingOrder(std::vector<Row> rows, const char* table)
+template <class Row>
+std::vector<Row> inSettingOrder(std::vector<Row> rows, [[maybe_unused]] const char* table)
 {
     for (std::size_t i = 0; i < kSettingCount; ++i) {
         Q_ASSERT_X(

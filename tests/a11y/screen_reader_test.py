@@ -13,15 +13,19 @@ RIGHT, ENTER, SHIFT_TAB, TAB, PAGE_UP, CONTROL = 0xff53, 0xff0d, 0xfe20, 0xff09,
 failures, events = [], []
 
 
-def wait_for(event, again=lambda: None):  # (type, role, name); `again` each second meanwhile
+def wait_until(seen, what, again=lambda: None):  # `again` each second meanwhile
     for tick in range(1500):
         if tick % 50 == 0:
             again()
         GLib.MainContext.default().iteration(False)
-        if event in events:
+        if seen():
             return
         time.sleep(0.02)
-    failures.append(f"not seen: {event}; last: {events[-3:]}")
+    failures.append(f"not seen: {what}; last: {events[-3:]}")
+
+
+def wait_for(event, again=lambda: None):  # (type, role, name)
+    wait_until(lambda: event in events, event, again)
 
 
 def keys(*keysyms, modifiers=0):
@@ -62,9 +66,20 @@ listener = Atspi.EventListener.new(record)
 listener.register(FOCUSED), listener.register(SHOWN)
 app = subprocess.Popen([sys.argv[1], "--emulator", home.name])
 try:
-    wait_for((SHOWN, Role.PROGRESS_BAR, "Progress"))
-    controls = [c for a in descendants(Atspi.get_desktop(0)) if a.get_name() == "Orvik 2.0 Configurator"
-                for c in descendants(a) if c.get_role() in CONTROLS]
+    # Looked for, not waited on as an event: the window may show before the
+    # program's bridge to the accessibility bus is up, and that event is lost.
+    controls = []
+
+    def look():
+        try:
+            found = [c for a in descendants(Atspi.get_desktop(0)) if a.get_name() == "Orvik 2.0 Configurator"
+                     for c in descendants(a) if c.get_role() in CONTROLS]
+        except GLib.Error:  # a window going, as the splash window
+            return
+        if any(c.get_role() == Role.PROGRESS_BAR and c.get_state_set().contains(Atspi.StateType.SHOWING)
+               for c in found):
+            controls[:] = found
+    wait_until(lambda: controls, "the window's progress bar", look)
     names = [heard_name(c) for c in controls]
     twice, missing = {n for n in names if names.count(n) > 1}, set(heard.NAMED) - set(names)
     if "" in names or twice or missing:

@@ -78,10 +78,10 @@ TEST(GuiReporter, PaintsWhatStandsAtEachPaintAndTheEndStateWhenTheSessionEnds)
     Form1Rig rig;
     rig.form.show();
     QCoreApplication::processEvents();
-    // A slow page lets the next change through the paint throttle.
+    // A page slower than the late paint's quiet time is painted while it lasts.
     rig.device.onRequest = [](const orvik::Appliance&, const orvik::Report& request) {
         if (request[orvik::kCommandOffset] == 0xFD && request[orvik::kPageIndexOffset] == 99)
-            QTest::qSleep(60);
+            QTest::qSleep(300);
     };
     auto* memo = orvik::test::child<QPlainTextEdit>(rig.form, "Memo1");
     PaintLog paints(*memo, *orvik::test::child<QProgressBar>(rig.form, "ProgressBar1"));
@@ -93,15 +93,17 @@ TEST(GuiReporter, PaintsWhatStandsAtEachPaintAndTheEndStateWhenTheSessionEnds)
     expected << "Eeprom write success";
     EXPECT_EQ(memo->toPlainText().split('\n'), expected);
     // The session runs beside the window, so which page a paint meets varies:
-    // each shows the bar and the log in step, and one comes in the middle.
+    // each shows every line up to its page, and the bar at that page or, when
+    // the paint falls between a page's line and its step, one behind.
     const QRegularExpression page(
         QStringLiteral("bar (\\d+), (\\d+) lines, last Page written: (\\d+)/192"));
     bool middle = false;
     for (const QString& seen : paints.seen) {
         if (const QRegularExpressionMatch m = page.match(seen); m.hasMatch()) {
-            const int bar = m.captured(1).toInt();
-            EXPECT_EQ(m.captured(2).toInt(), bar + 2) << seen.toStdString();
-            EXPECT_EQ(m.captured(3).toInt(), bar + 1) << seen.toStdString();
+            const int written = m.captured(3).toInt();
+            EXPECT_EQ(m.captured(2).toInt(), written + 1) << seen.toStdString();
+            EXPECT_GE(m.captured(1).toInt(), written - 1) << seen.toStdString();
+            EXPECT_LE(m.captured(1).toInt(), written) << seen.toStdString();
             middle = true;
         }
     }
