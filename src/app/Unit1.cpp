@@ -13,6 +13,7 @@
 #include "app/station_map.h"
 #include "app/tab_control.h"
 #include "app/text_fit.h"
+#include "app/window_text.h"
 #include "configfile/config_file.h"
 #include "device/config_sessions.h"
 #include "device/device_choice.h"
@@ -126,7 +127,7 @@ TForm1::TForm1(const Form1Services& services, QWidget* parent)
         std::make_unique<GuiReporter>(*Memo1, *ProgressBar1, dialogs_,
                                       [this](const QString& text) { announcer_->announce(text); });
     connect(&settings_, &Settings::enabledChanged, this, &TForm1::UploadpctimeClick);
-    setWindowTitle(shownCaption());
+    setWindowTitle(windowCaption());
     move(
         QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, size(), screen()->availableGeometry())
             .topLeft());
@@ -139,13 +140,13 @@ void TForm1::buildLayout()
 {
     QHash<QString, QGroupBox*> groups;
     for (const GroupPlace& g : kGroups) {
-        QGroupBox* group = makeGroupBox(shown(g.caption), this);
+        QGroupBox* group = makeGroupBox(windowText(g.caption), this);
         group->setObjectName(g.name);
         group->setGeometry(g.rect);
         groups.insert(g.name, group);
     }
     for (const ButtonPlace& b : kButtons) {
-        auto* button = new QPushButton(shown(b.caption), groups.value(b.group));
+        auto* button = new QPushButton(windowText(b.caption), groups.value(b.group));
         button->setObjectName(b.name);
         button->setGeometry(b.rect);
         connect(button, &QPushButton::clicked, this, b.handler);

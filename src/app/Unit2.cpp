@@ -1,6 +1,7 @@
 #include "app/Unit2.h"
 
 #include "app/design_font.h"
+#include "app/window_text.h"
 #include "settings/catalogue.h"
 
 #include <QCoreApplication>
@@ -41,7 +42,7 @@ bool linesFit(const QFont& font)
     const QFontMetrics metrics(font);
     const int room = kClientSize.width() - kLeft;
     return std::all_of(std::begin(kLines), std::end(kLines), [&](const Line& line) {
-        return metrics.size(0, orvik::shown(QString::fromUtf8(line.text))).width() <= room;
+        return metrics.size(0, orvik::windowText(QString::fromUtf8(line.text))).width() <= room;
     });
 }
 
@@ -58,7 +59,7 @@ TForm2::TForm2(QWidget* parent) : QDialog(parent)
         auto* label = new QLabel(this);
         label->setObjectName(QLatin1String(line.name));
         label->setTextFormat(Qt::PlainText); // "<date>" is no HTML tag
-        label->setText(orvik::shown(QString::fromUtf8(line.text)));
+        label->setText(orvik::windowText(QString::fromUtf8(line.text)));
         label->move(kLeft, line.top);
         label->adjustSize();
         // Each line a stop of the keyboard: a screen reader reads the one

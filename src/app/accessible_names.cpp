@@ -1,6 +1,7 @@
 #include "app/accessible_names.h"
 
 #include "app/setting_bindings.h"
+#include "app/window_text.h"
 #include "settings/catalogue.h"
 
 #include <QLabel>
@@ -66,7 +67,7 @@ void nameControls(QWidget& window, const SettingBindings& bindings)
         }
     };
     for (const NameRow& row : kNames) {
-        const QString text = shown(QString::fromUtf8(row.text));
+        const QString text = windowText(QString::fromUtf8(row.text));
         if (row.object) {
             name(window.findChild<QWidget*>(QLatin1String(row.object)), text);
             continue;

@@ -1,5 +1,6 @@
 #include "app/dialogs.h"
 
+#include "app/window_text.h"
 #include "settings/catalogue.h"
 
 #include <QCoreApplication>
@@ -75,8 +76,8 @@ std::unique_ptr<QMessageBox> makeMessageBox(BoxKind kind, const QString& text)
     const Look look =
         kind == BoxKind::Information
             ? Look{QMessageBox::Information, QCoreApplication::translate("Window", "Information")}
-        : kind == BoxKind::Notice ? Look{QMessageBox::NoIcon, shownAppTitle()}
-                                  : Look{QMessageBox::Critical, shownAppTitle()};
+        : kind == BoxKind::Notice ? Look{QMessageBox::NoIcon, windowAppTitle()}
+                                  : Look{QMessageBox::Critical, windowAppTitle()};
     auto box = std::make_unique<QMessageBox>(look.icon, look.title, text, QMessageBox::NoButton);
     box->addButton(QCoreApplication::translate("Window", "OK"), QMessageBox::AcceptRole);
     // Texts such as "Uncompatible firmware version:\n..." are shown as written.
@@ -124,7 +125,7 @@ QString QtDialogs::getFirmwareFileName(const QString& startFolder, const QString
 std::unique_ptr<QInputDialog> makeApplianceChooser(QWidget* parent, const QStringList& appliances)
 {
     auto dialog = std::make_unique<QInputDialog>(parent);
-    dialog->setWindowTitle(shownAppTitle());
+    dialog->setWindowTitle(windowAppTitle());
     dialog->setLabelText(QCoreApplication::translate(
         "Window", "More than one Orvik 2.0 is attached. Which one shall be used until the program "
                   "ends?"));

@@ -2,6 +2,7 @@
 
 #include "app/setting_bindings.h"
 #include "app/setting_layout.h"
+#include "app/window_text.h"
 #include "settings/catalogue.h"
 #include "settings/findings.h"
 #include "settings/position.h"
@@ -76,7 +77,7 @@ void FieldMarks::show(Setting s)
     if (finding)
         lines << finding->message;
     if (const QString& tooltip = settingLayout(s).tooltip; !tooltip.isEmpty())
-        lines << shown(tooltip);
+        lines << windowText(tooltip);
     if (const QString position = decimalPosition(name, settings_.text(s)); !position.isEmpty())
         lines << position;
     const QString tip = lines.join(QLatin1Char('\n'));

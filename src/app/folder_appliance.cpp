@@ -1,6 +1,7 @@
 #include "app/folder_appliance.h"
 
 #include "app/Unit1.h"
+#include "app/window_text.h"
 #include "settings/catalogue.h"
 
 #include <QCoreApplication>
@@ -16,7 +17,7 @@ void FolderAppliance::serve(TForm1& form)
 {
     form.setWindowTitle(
         QCoreApplication::translate("Window", "%1 (emulator)", "the window's caption")
-            .arg(shownCaption()));
+            .arg(windowCaption()));
 }
 
 } // namespace orvik

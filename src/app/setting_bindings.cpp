@@ -1,6 +1,7 @@
 #include "app/setting_bindings.h"
 
 #include "app/limited_line_edit.h"
+#include "app/window_text.h"
 #include "settings/settings.h"
 
 #include <QCheckBox>
@@ -55,19 +56,19 @@ QWidget* SettingBindings::createControl(const SettingDef& def, const SettingLayo
         // Filled before it is tied: the first item would otherwise become the
         // setting's value.
         for (const QString& item : def.items)
-            list->addItem(shown(item));
+            list->addItem(windowText(item));
         control = tie(list, def.id, &QComboBox::currentIndexChanged, &QComboBox::currentIndex,
                       &QComboBox::setCurrentIndex, &Settings::index, &Settings::setIndex);
         break;
     }
     case Kind::Check:
-        control = tie(new QCheckBox(shown(layout.label), parent), def.id, &QCheckBox::toggled,
+        control = tie(new QCheckBox(windowText(layout.label), parent), def.id, &QCheckBox::toggled,
                       &QCheckBox::isChecked, &QCheckBox::setChecked, &Settings::checked,
                       &Settings::setChecked);
         break;
     }
     control->setObjectName(def.name);
-    control->setToolTip(shown(layout.tooltip));
+    control->setToolTip(windowText(layout.tooltip));
     // A check box's caption is its label; it may need more room in another
     // font than the design's.
     const int width = def.kind == Kind::Check

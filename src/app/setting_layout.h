@@ -36,7 +36,7 @@ struct Place {
 };
 
 // How the window shows a setting. The texts are in English, marked for
-// translation in the context "Window"; shown() puts them in the user's
+// translation in the context "Window"; windowText() puts them in the user's
 // language.
 struct SettingLayout {
     Setting id;

@@ -3,6 +3,7 @@
 #include "app/group_box.h"
 #include "app/page_decorations.h"
 #include "app/setting_bindings.h"
+#include "app/window_text.h"
 #include "settings/catalogue.h"
 
 #include <QEvent>
@@ -58,12 +59,12 @@ QWidget* createDecoration(const Decoration& d, QWidget* parent)
     QWidget* w = nullptr;
     switch (d.kind) {
     case DecorationKind::GroupBox:
-        w = makeGroupBox(shown(d.text), parent);
+        w = makeGroupBox(windowText(d.text), parent);
         break;
     case DecorationKind::Heading:
     case DecorationKind::RowLabel:
     case DecorationKind::Note: {
-        auto* label = new PlacedLabel(shown(d.text), parent,
+        auto* label = new PlacedLabel(windowText(d.text), parent,
                                       [d](const QLabel& l) { return decorationPlace(d, l); });
         if (d.kind == DecorationKind::Note) {
             label->setWordWrap(true);
@@ -73,7 +74,7 @@ QWidget* createDecoration(const Decoration& d, QWidget* parent)
         break;
     }
     case DecorationKind::Button:
-        w = new QPushButton(shown(d.text), parent);
+        w = new QPushButton(windowText(d.text), parent);
         break;
     }
     w->setObjectName(d.objectName);
@@ -85,7 +86,7 @@ QWidget* createDecoration(const Decoration& d, QWidget* parent)
 void addLabel(const SettingLayout& layout, QWidget* control)
 {
     const std::optional<int> fixedLeft = layout.place.labelLeft;
-    auto* label = new PlacedLabel(shown(layout.label, layout.labelDisambiguation),
+    auto* label = new PlacedLabel(windowText(layout.label, layout.labelDisambiguation),
                                   control->parentWidget(), [control, fixedLeft](const QLabel& l) {
                                       const int width = l.sizeHint().width();
                                       const int left = fixedLeft.value_or(std::max(

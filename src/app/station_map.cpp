@@ -1,5 +1,6 @@
 #include "app/station_map.h"
 
+#include "app/window_text.h"
 #include "settings/catalogue.h"
 #include "settings/settings.h"
 #include "settings/world_map.h"
@@ -97,7 +98,7 @@ void StationMap::setStation(std::optional<GeoPoint> station)
     place_ = !station   ? QString()
              : country_ ? countryName(*country_)
                         : QCoreApplication::translate("Window", "At sea");
-    setAccessibleName(place_.isEmpty() ? shown(QT_TRANSLATE_NOOP("Window", "Map")) : place_);
+    setAccessibleName(place_.isEmpty() ? windowText(QT_TRANSLATE_NOOP("Window", "Map")) : place_);
     projected_ = false;
     update();
 }
@@ -195,7 +196,7 @@ QLineEdit* addStationView(Settings& settings, QWidget* page)
     locator->setObjectName(QStringLiteral("Locator"));
     locator->setGeometry(kLocatorPlace);
     locator->setReadOnly(true);
-    auto* label = new QLabel(shown(QT_TRANSLATE_NOOP("Window", "Locator:")), page);
+    auto* label = new QLabel(windowText(QT_TRANSLATE_NOOP("Window", "Locator:")), page);
     label->setObjectName(QStringLiteral("LocatorLabel"));
     label->setGeometry(kLocatorLabelPlace);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -47,7 +47,7 @@ QString said(const char* text)
 
 // The option as help shows it: its description, which the option keeps in
 // English, in the user's language.
-QCommandLineOption shown(QCommandLineOption option)
+QCommandLineOption withTranslatedDescription(QCommandLineOption option)
 {
     option.setDescription(said(option.description().toUtf8().constData()));
     return option;
@@ -62,8 +62,8 @@ QString noCommand()
 void addOptions(QCommandLineParser& parser, const std::vector<OptionUse>& uses)
 {
     for (const OptionUse& use : uses)
-        parser.addOption(shown(use.option->qt));
-    parser.addOption(shown(kHelp));
+        parser.addOption(withTranslatedDescription(use.option->qt));
+    parser.addOption(withTranslatedDescription(kHelp));
 }
 
 // Qt's help with our usage line in place of its own.
@@ -297,7 +297,7 @@ int runWithoutCommand(Context& ctx, const QStringList& args)
     }
     QCommandLineParser parser;
     addOptions(parser, withDeviceOptions({}));
-    parser.addOption(shown(kVersion));
+    parser.addOption(withTranslatedDescription(kVersion));
     if (!parser.parse(QStringList{QStringLiteral("orvikctl")} + args)) {
         // A command's own option, given without the command.
         const QStringList unknown = parser.unknownOptionNames();

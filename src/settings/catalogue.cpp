@@ -160,23 +160,6 @@ std::vector<SettingDef> build()
 
 } // namespace
 
-QString shown(const QString& text, const char* disambiguation)
-{
-    return text.isEmpty()
-               ? text
-               : QCoreApplication::translate("Window", text.toUtf8().constData(), disambiguation);
-}
-
-QString shownAppTitle()
-{
-    return QCoreApplication::translate("Window", kAppTitleText);
-}
-
-QString shownCaption()
-{
-    return shownAppTitle() + QLatin1Char(' ') + kVersionText;
-}
-
 const std::vector<SettingDef>& catalogue()
 {
     static const std::vector<SettingDef> c = inSettingOrder(build(), "catalogue");

@@ -16,16 +16,8 @@ inline constexpr char kAppTitleText[] = QT_TRANSLATE_NOOP("Window", "Orvik 2.0 C
 inline const QString kAppTitle = QString::fromLatin1(kAppTitleText);
 inline const QString kVersionText = QString::fromLatin1(kVersionLiteral);
 inline const QString kCaption = kAppTitle + QLatin1Char(' ') + kVersionText;
-QString shownAppTitle();
-QString shownCaption();
 
 enum class Kind { Text, List, Check };
-
-// A text the window shows as its tables keep it, in English (a label, a
-// tooltip, a list item, a heading, a button's caption), in the user's
-// language. The tables mark their texts for translation in the context
-// "Window"; `disambiguation` tells apart two texts the same in English.
-QString shown(const QString& text, const char* disambiguation = nullptr);
 
 // What every front end knows of a setting; where the window shows it is the
 // window's own (app/setting_layout.h).

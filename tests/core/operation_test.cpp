@@ -44,5 +44,45 @@ TEST(RunOperation, AnEscapingErrorEndsInTheErrorBoxAndTheProgramGoesOn)
     EXPECT_EQ(r.calls.last(), "log: next operation");
 }
 
+// Where the user reads a failure follows from its cause alone: the error box
+// adds its full stop, the information box and the log take the text as it is.
+TEST(Report, EachCauseIsToldWhereItsKindOfFailureIsRead)
+{
+    const struct {
+        Cause cause;
+        const char* told;
+    } rows[] = {
+        {Cause::Failed, "error: why."},
+        {Cause::NotFound, "log: why"},
+        {Cause::InUse, "error: why."},
+        {Cause::CannotOpen, "log: why"},
+        {Cause::NoReply, "log: why"},
+        {Cause::WrongEcho, "log: why"},
+        {Cause::BadChecksum, "log: why"},
+        {Cause::Disconnected, "log: why"},
+        {Cause::VersionUnread, "log: why"},
+        {Cause::VersionMismatch, "information: why"},
+        {Cause::FirmwareRefused, "information: why"},
+        {Cause::System, "error: why."},
+        {Cause::NotRegular, "error: why."},
+        {Cause::TooLarge, "error: why."},
+        {Cause::UpdatedElsewhere, "error: why."},
+        {Cause::NotConfigFile, "error: why."},
+        {Cause::CannotWrite, "error: why."},
+        {Cause::OutOfMemory, "error: why."},
+        {Cause::Refused, "information: why"},
+        {Cause::Unconvertible, "error: why."},
+        {Cause::ValueChanged, "log: why"},
+        {Cause::ProgramFile, "error: why."},
+    };
+    // A cause added last without its row is missed here.
+    EXPECT_EQ(std::size(rows), static_cast<std::size_t>(Cause::ProgramFile) + 1);
+    for (const auto& row : rows) {
+        test::RecordingReporter r;
+        report(r, OperationError(row.cause, QStringLiteral("why")));
+        EXPECT_EQ(r.calls, QStringList{row.told}) << static_cast<int>(row.cause);
+    }
+}
+
 } // namespace
 } // namespace orvik
