@@ -17,8 +17,10 @@ Result<Claim> ApplianceLock::take(const std::string& path, bool create)
         return Claim::Taken;
     release();
     // Non-blocking and no controlling terminal: the path may be a device node.
-    // A lock file of the emulator's is made in its folder, reached as a file
-    // is written, and is never a link, which could make it elsewhere.
+    // One is taken by its name, as hidapi opens it: the descriptor only holds
+    // the lock. A lock file of the emulator's is made in its folder, reached
+    // as a file is written, and is never a link, which could make it
+    // elsewhere.
     Folder folder(AT_FDCWD);
     std::string name = path;
     if (create) {
