@@ -96,10 +96,10 @@ Result<EepromFetch> FetchEeprom(ConfigImage& received, HidTransport& transport, 
         return opened.error();
     if (Result<> matches = firmwareMatches(transport, words); !matches.ok())
         return matches.error();
-    // The session goes on after a broken read: its line is a note. Unplugged,
-    // there is nothing more to learn from it.
+    // The session goes on after a broken read: its line is a note. Unplugged
+    // (the page loop asked already), there is nothing more to learn from it.
     if (Result<> read = ReadEeprom(received, transport, progress); !read.ok()) {
-        if (transport.gone())
+        if (read.error().cause() == Cause::Disconnected)
             return {read.error(), read.notes()};
         return Result<EepromFetch>(EepromFetch::Broken, {read.error()});
     }
