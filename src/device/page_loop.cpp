@@ -12,11 +12,16 @@ QString pageLine(const char* words, int page, int pages)
         .arg(QString::number(page), QString::number(pages));
 }
 
+namespace {
+
+// The line that tells the appliance was unplugged at `page` of `pages`.
 QString disconnectedLine(int page, int pages)
 {
     return QCoreApplication::translate("Appliance", "Orvik 2.0 was disconnected at page %1/%2.")
         .arg(QString::number(page), QString::number(pages));
 }
+
+} // namespace
 
 Result<> transferPages(Progress& progress, HidTransport& transport, int pageCount,
                        const PageRun& run, const std::function<Result<>(int page)>& transfer)

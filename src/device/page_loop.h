@@ -17,17 +17,14 @@ struct PageRun {
     bool keep = false;
 };
 
-// The line that tells the appliance was unplugged at `page` of `pages`.
-QString disconnectedLine(int page, int pages);
-
 // The page loop of every session: the progress bar from 0 to `pageCount`, a
 // log line per page counted from 1 ("Page written: 7/192"), then the success
 // line and the bar back at 0. Stops at the first page `transfer` fails,
 // leaving the bar where it was, and fails for that page's log line ("Page
 // write error: 7/192"), or, when the appliance is gone, for the run's
-// unplugged line after disconnectedLine. When the pages must be kept and
-// cannot be, no success line follows and it fails for the reason they could
-// not.
+// unplugged line, noted with the page it went at ("Orvik 2.0 was
+// disconnected at page 7/192."). When the pages must be kept and cannot be,
+// no success line follows and it fails for the reason they could not.
 Result<> transferPages(Progress& progress, HidTransport& transport, int pageCount,
                        const PageRun& run, const std::function<Result<>(int page)>& transfer);
 
