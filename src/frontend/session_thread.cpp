@@ -39,11 +39,6 @@ ReportRelay::ReportRelay(Reporter& target)
     nextBatch_.callOnTimeout([this] { deliver(); });
 }
 
-ReportRelay::~ReportRelay()
-{
-    woken_.setEnabled(false);
-}
-
 void ReportRelay::add(Told told)
 {
     const bool waitedFor = told.kind == Kind::Call || told.kind == Kind::End;

@@ -22,7 +22,6 @@ namespace orvik {
 class ReportRelay final : public Reporter {
 public:
     explicit ReportRelay(Reporter& target);
-    ~ReportRelay() override;
     ReportRelay(const ReportRelay&) = delete;
     ReportRelay& operator=(const ReportRelay&) = delete;
 
@@ -91,7 +90,7 @@ private:
     // queued call: nothing the work makes passes through Qt's event queue,
     // where ThreadSanitizer cannot see the two threads meet.
     const Descriptor wake_;
-    QSocketNotifier woken_; // target's thread
+    QSocketNotifier woken_; // target's thread; made after wake_, so gone before it closes
     QTimer nextBatch_;      // target's thread
     std::mutex mutex_;
     std::vector<Told> waiting_;
