@@ -15,6 +15,9 @@ namespace orvik {
 //   faults            the fault plan, one entry per line (see parseFaultPlan)
 // The directory and the two text files are created when missing.
 
+// The files above, any of which makes a folder an appliance's.
+QStringList applianceFileNames();
+
 // Loads the appliances kept in `dir`: each subdirectory holding any of the
 // files above is one appliance, whose serial number is the subdirectory's
 // name; the files directly in `dir` are one more, listed first, without a
@@ -27,8 +30,6 @@ namespace orvik {
 // (Listing::AsItIs), a directory that holds neither holds no appliance: its
 // last subdirectory was taken away, and nothing is created.
 enum class Listing { MakeOne, AsItIs };
-// The files that make a folder an appliance's.
-QStringList applianceFileNames();
 Result<> loadAppliances(const QString& dir, ApplianceEmulator& emulator,
                         QStringList* unlisted = nullptr, Listing listing = Listing::MakeOne);
 // The line that says a subdirectory was left out.
