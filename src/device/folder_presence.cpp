@@ -35,6 +35,8 @@ void FolderPresence::relist()
         if (!watched.contains(f) && !watcher_.addPath(f) && f == dir_)
             setDeaf(systemReason(ENOSPC));
     }
+    // Looked at by name: it only picks what to watch, and what a watch hears
+    // only has the folder listed again, as a session lists it.
     const QStringList watchedFiles = watcher_.files();
     for (const QString& folder : folders) {
         for (const QString& name : applianceFileNames()) {
