@@ -53,8 +53,6 @@ public:
             return value;
         }
     }
-    // Hands what has come to the target; on the target's thread.
-    void deliver();
     // The work has ended: the last thing it sends.
     void end() { add({Kind::End}); }
     // Delivered the end; on the target's thread.
@@ -83,6 +81,8 @@ private:
         const std::function<void()>* call = nullptr;
     };
     void add(Told told);
+    // Hands what has come to the target; on the target's thread.
+    void deliver();
     void runOnTargetThread(const std::function<void()>& call);
 
     Reporter& target_;
