@@ -10,7 +10,6 @@
 #include <cstring>
 #include <fcntl.h>
 #include <optional>
-#include <unistd.h>
 
 namespace orvik {
 
