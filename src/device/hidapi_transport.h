@@ -31,7 +31,7 @@ public:
 private:
     ApplianceLock lock_;
     hid_device_* device_ = nullptr;
-    QString path_; // of the open device, for the orvik.hid log
+    QString path_; // of the open device: the orvik.hid log names it, gone() looks for it
 };
 
 } // namespace orvik
