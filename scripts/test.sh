@@ -14,11 +14,11 @@ export QT_QPA_PLATFORM=offscreen
 bash scripts/deps.sh test
 step "Checking the formatting" bash scripts/check-format.sh
 
-# Every option this build relies on is given, whatever an earlier run left in
-# the cache.
+# Every option a build relies on is given, whatever an earlier run left in
+# the cache: these, its type and whether it has the benchmarks.
+tested=(-DORVIK_BUILD_TESTS=ON -DORVIK_BUILD_FUZZERS=OFF -DORVIK_WERROR=ON -DORVIK_FIRMWARE_IMAGE=)
 step "Configuring build/ (Debug, with the tests and benchmarks)" cmake -S . -B build \
-    -DCMAKE_BUILD_TYPE=Debug -DORVIK_BUILD_TESTS=ON -DORVIK_BUILD_BENCHMARKS=ON \
-    -DORVIK_BUILD_FUZZERS=OFF -DORVIK_WERROR=ON -DORVIK_FIRMWARE_IMAGE=
+    -DCMAKE_BUILD_TYPE=Debug -DORVIK_BUILD_BENCHMARKS=ON "${tested[@]}"
 build_step "Building (about 3 minutes on 2 cores the first time)" build -j"$jobs"
 test_step "Running the tests" --test-dir build --output-on-failure -j"$jobs"
 ctest_summary
@@ -42,15 +42,13 @@ step "Running the window tests with DejaVu as the only font" dejavu_only build/t
 # build lets pass (an unused read()): warnings are errors there too. Its
 # benchmarks are the ones whose figures mean something (see the README).
 step "Configuring build-release/ (Release, with the tests and benchmarks)" cmake -S . -B build-release \
-    -DCMAKE_BUILD_TYPE=Release -DORVIK_BUILD_TESTS=ON -DORVIK_BUILD_BENCHMARKS=ON \
-    -DORVIK_BUILD_FUZZERS=OFF -DORVIK_WERROR=ON -DORVIK_FIRMWARE_IMAGE=
+    -DCMAKE_BUILD_TYPE=Release -DORVIK_BUILD_BENCHMARKS=ON "${tested[@]}"
 build_step "Building the Release variant (about 3 minutes on 2 cores the first time)" \
     build-release -j"$jobs"
 
 san="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 step "Configuring build-asan/ (AddressSanitizer and UndefinedBehaviorSanitizer)" \
-    cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DORVIK_BUILD_TESTS=ON \
-    -DORVIK_BUILD_BENCHMARKS=OFF -DORVIK_BUILD_FUZZERS=OFF -DORVIK_WERROR=ON -DORVIK_FIRMWARE_IMAGE= \
+    cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DORVIK_BUILD_BENCHMARKS=OFF "${tested[@]}" \
     -DCMAKE_CXX_FLAGS="$san" -DCMAKE_EXE_LINKER_FLAGS="$san"
 build_step "Building under the sanitizers (about 5 minutes on 2 cores the first time)" \
     build-asan -j"$jobs"
@@ -66,8 +64,7 @@ ctest_summary
 # run them, and only those tests, so that this build stays short.
 tsan="-fsanitize=thread -fno-omit-frame-pointer"
 step "Configuring build-tsan/ (ThreadSanitizer)" \
-    cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DORVIK_BUILD_TESTS=ON \
-    -DORVIK_BUILD_BENCHMARKS=OFF -DORVIK_BUILD_FUZZERS=OFF -DORVIK_WERROR=ON -DORVIK_FIRMWARE_IMAGE= \
+    cmake -S . -B build-tsan -DCMAKE_BUILD_TYPE=Debug -DORVIK_BUILD_BENCHMARKS=OFF "${tested[@]}" \
     -DCMAKE_CXX_FLAGS="$tsan" -DCMAKE_EXE_LINKER_FLAGS="$tsan"
 build_step "Building the session tests under ThreadSanitizer (a few minutes on 2 cores the first time)" \
     build-tsan -j"$jobs" --target orvik_app_tests orvik_cli_tests

@@ -2,7 +2,6 @@
 
 #include "app/design_font.h"
 #include "app/window_text.h"
-#include "settings/catalogue.h"
 
 #include <QCoreApplication>
 #include <QFontMetrics>

@@ -2,7 +2,7 @@
 
 #include "app/setting_bindings.h"
 #include "app/window_text.h"
-#include "settings/catalogue.h"
+#include "settings/setting_id.h"
 
 #include <QLabel>
 #include <QWidget>

@@ -1,7 +1,6 @@
 #include "app/dialogs.h"
 
 #include "app/window_text.h"
-#include "settings/catalogue.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -54,7 +53,8 @@ QString firmwareFileFilter()
 QString configStartFolder(const QString& programFolder)
 {
     // A folder that does not exist would be taken by the dialog as a file
-    // name to propose.
+    // name to propose. Asked by name, as the dialog opens it: the folder is
+    // only where the dialog starts, nothing is read from it here.
     const QString candidates[] = {
         programFolder + QStringLiteral("/config"),
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),

@@ -2,7 +2,6 @@
 
 #include "app/Unit1.h"
 #include "app/window_text.h"
-#include "settings/catalogue.h"
 
 #include <QCoreApplication>
 

@@ -1,7 +1,6 @@
 #include "app/station_map.h"
 
 #include "app/window_text.h"
-#include "settings/catalogue.h"
 #include "settings/settings.h"
 #include "settings/world_map.h"
 

@@ -10,12 +10,11 @@
 
 namespace orvik {
 
-// The application's title as the configuration file keeps it, and the main
-// window's caption; the window shows them in the user's language.
+// The application's title and version as the configuration file keeps them;
+// the window shows the title in the user's language.
 inline constexpr char kAppTitleText[] = QT_TRANSLATE_NOOP("Window", "Orvik 2.0 Configurator");
 inline const QString kAppTitle = QString::fromLatin1(kAppTitleText);
 inline const QString kVersionText = QString::fromLatin1(kVersionLiteral);
-inline const QString kCaption = kAppTitle + QLatin1Char(' ') + kVersionText;
 
 enum class Kind { Text, List, Check };
 

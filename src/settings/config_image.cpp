@@ -261,9 +261,6 @@ std::uint32_t sumOfImage(const ConfigImage& image)
     return sum;
 }
 
-// Stores one setting whose value has passed its rules, so that it fits its
-// field; a number out of a range applied last goes in by its low bits, and
-// the packing is refused after the walk.
 // Puts the number a setting holds, when it is one.
 template <class Put> Result<> putNumber(const Settings& settings, Setting setting, Put put)
 {
@@ -274,6 +271,9 @@ template <class Put> Result<> putNumber(const Settings& settings, Setting settin
     return {};
 }
 
+// Stores one setting whose value has passed its rules, so that it fits its
+// field; a number out of a range applied last goes in by its low bits, and
+// the packing is refused after the walk.
 Result<> store(const Field& field, const Settings& settings, ConfigImage& image)
 {
     std::uint8_t* at = image.data() + field.offset;

@@ -3,7 +3,6 @@
 #include "settings/aprs_passcode.h"
 #include "settings/aprs_position.h"
 #include "settings/catalogue.h"
-#include "settings/number.h"
 #include "settings/settings.h"
 #include "settings/validation.h"
 #include "settings/world_map.h"

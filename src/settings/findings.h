@@ -3,7 +3,6 @@
 #include "settings/setting_id.h"
 
 #include <QString>
-#include <QStringList>
 #include <optional>
 #include <vector>
 

@@ -183,6 +183,16 @@ bool inRange(const Rule& rule, int value)
     return value >= rule.low && value <= rule.high;
 }
 
+// Whether the number `text` holds meets `holds`; fails with notANumber where
+// it holds none.
+template <class Holds> Result<bool> numberHolds(const QString& text, Holds holds)
+{
+    const Result<std::int32_t> value = readNumber(text);
+    if (!value.ok())
+        return value.error();
+    return holds(*value);
+}
+
 } // namespace
 
 const std::vector<Rule>& validationRules()
@@ -200,31 +210,20 @@ Result<bool> passes(const Rule& rule, const QString& text)
         return CheckLatitude(text);
     case Test::Longitude:
         return CheckLongitude(text);
-    case Test::Number: {
-        const Result<std::int32_t> value = readNumber(text);
-        if (!value.ok())
-            return value.error();
-        return true;
-    }
-    case Test::Range:
-    case Test::RangeOrEmpty: {
-        if (rule.test == Test::RangeOrEmpty && text.isEmpty())
+    case Test::Number:
+        return numberHolds(text, [](std::int32_t) { return true; });
+    case Test::RangeOrEmpty:
+        if (text.isEmpty())
             return true;
-        const Result<std::int32_t> value = readNumber(text);
-        if (!value.ok())
-            return value.error();
-        return inRange(rule, *value);
-    }
+        [[fallthrough]];
+    case Test::Range:
+        return numberHolds(text, [&](std::int32_t n) { return inRange(rule, n); });
     case Test::RangeOrFail: {
         const auto value = tryReadNumber(text);
         return value && inRange(rule, *value);
     }
-    case Test::ZeroOrRange: {
-        const Result<std::int32_t> value = readNumber(text);
-        if (!value.ok())
-            return value.error();
-        return *value == 0 || inRange(rule, *value);
-    }
+    case Test::ZeroOrRange:
+        return numberHolds(text, [&](std::int32_t n) { return n == 0 || inRange(rule, n); });
     case Test::NotEmpty:
         return !text.isEmpty();
     case Test::Printable:
