@@ -152,6 +152,14 @@ OperationError systemError()
     return systemFailure(errno);
 }
 
+// The folder a walk of `path` starts from, open: the root for an absolute
+// path, the current folder otherwise. The walk's only names, which no one
+// else can swap for this process.
+Folder walkStart(const QByteArray& path)
+{
+    return Folder(::open(path.startsWith('/') ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+}
+
 // Walks `path` a name at a time from an open folder, each folder opened
 // below the last one without following a link, and each link met judged on
 // the folder that holds it and followed by hand as the kernel would follow
@@ -161,9 +169,7 @@ OperationError systemError()
 // last name is a folder too, and the landing is that folder.
 Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missing, bool toFolder)
 {
-    // The walk's only names: the root and the current folder, which no one
-    // else can swap for this process.
-    Folder at(::open(path.startsWith('/') ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    Folder at = walkStart(path);
     if (at.fd() < 0)
         return systemError();
     QByteArrayList left = namesOf(path);
@@ -217,8 +223,9 @@ Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missi
                 // A regular file: replaced where its path says, if that is it.
                 object.emplace(st.st_dev, st.st_ino);
             }
+            // Unchecked: a root that would not open fails the next step on it.
             if (text.startsWith('/'))
-                at = Folder(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
+                at = walkStart(text);
             left = namesOf(text) + left;
             continue;
         } else if (lastName) {
@@ -560,6 +567,8 @@ Result<> FileUpdateLock::taken() const
 
 bool isSameFile(const QString& a, const QString& b)
 {
+    // By name: only a question, asked before anything is written; the write
+    // itself walks the path from an open folder.
     struct stat sa {};
     struct stat sb {};
     return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
