@@ -19,19 +19,10 @@
 
 namespace orvik {
 
-namespace {} // namespace
+namespace {
 
-OperationError notRegularError(unsigned mode)
-{
-    return OperationError(Cause::NotRegular, notRegularReason(mode), {},
-                          S_ISDIR(mode) ? EISDIR : 0);
-}
-
-OperationError systemFailure(int error)
-{
-    return OperationError(Cause::System, systemReason(error), {}, error);
-}
-
+// Why a file of type `mode` (st_mode) cannot be read or replaced as a file;
+// empty for a regular file.
 QString notRegularReason(unsigned mode)
 {
     if (S_ISREG(mode))
@@ -48,8 +39,6 @@ QString notRegularReason(unsigned mode)
         return QCoreApplication::translate("Files", "Is a symbolic link, not a regular file");
     return QCoreApplication::translate("Files", "Not a regular file");
 }
-
-namespace {
 
 // Reads to the end, growing `bytes` past its start size only as the file has
 // grown since it was looked at; false with errno when a read fails.
@@ -395,6 +384,17 @@ Result<> replace(const Landing& at, std::span<const QByteArrayView> pieces)
 QString systemReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
+}
+
+OperationError notRegularError(unsigned mode)
+{
+    return OperationError(Cause::NotRegular, notRegularReason(mode), {},
+                          S_ISDIR(mode) ? EISDIR : 0);
+}
+
+OperationError systemFailure(int error)
+{
+    return OperationError(Cause::System, systemReason(error), {}, error);
 }
 
 QString updatedElsewhere()
