@@ -56,21 +56,14 @@ std::unique_ptr<PresenceMonitor> watchAppliances(Context& ctx)
     if (ctx.emulatorDir.isEmpty()) {
         if (ctx.usbPresence)
             return heard(ctx, ctx.usbPresence());
-        report(ctx.reporter,
-               OperationError(Cause::ProgramFile,
-                              QCoreApplication::translate(
-                                  "orvikctl", "no USB access here; use --emulator DIR")));
+        sayNoUsb(ctx);
         return nullptr;
     }
     // Loaded as a session loads it, so that a folder unusable to one is to
     // the other.
     FolderEmulator emulator;
-    if (const Result<> loaded = emulator.load(ctx.emulatorDir); !loaded.ok()) {
-        report(ctx.reporter, OperationError(Cause::ProgramFile, loaded.errorText()));
+    if (!loadEmulator(ctx, emulator))
         return nullptr;
-    }
-    for (const QString& line : emulator.unlistedLines())
-        report(ctx.reporter, OperationError(Cause::ProgramFile, line));
     return heard(ctx, std::make_unique<FolderPresence>(ctx.emulatorDir));
 }
 

@@ -32,10 +32,7 @@ int runGuarded(Context& ctx, const Session& session, WriteGuard* guard)
 {
     if (ctx.emulatorDir.isEmpty()) {
         if (!ctx.usbTransport) {
-            report(ctx.reporter,
-                   OperationError(Cause::ProgramFile,
-                                  QCoreApplication::translate(
-                                      "orvikctl", "no USB access here; use --emulator DIR")));
+            sayNoUsb(ctx);
             return 1;
         }
         const std::unique_ptr<HidTransport> usb = ctx.usbTransport();
@@ -43,16 +40,30 @@ int runGuarded(Context& ctx, const Session& session, WriteGuard* guard)
     }
 
     FolderEmulator emulator;
-    if (const Result<> loaded = emulator.load(ctx.emulatorDir); !loaded.ok()) {
-        report(ctx.reporter, OperationError(Cause::ProgramFile, loaded.errorText()));
+    if (!loadEmulator(ctx, emulator))
         return 1;
-    }
-    for (const QString& line : emulator.unlistedLines())
-        report(ctx.reporter, OperationError(Cause::ProgramFile, line));
     return runSession(ctx, emulator, session, guard) ? 0 : 1;
 }
 
 } // namespace
+
+void sayNoUsb(Context& ctx)
+{
+    report(ctx.reporter, OperationError(Cause::ProgramFile,
+                                        QCoreApplication::translate(
+                                            "orvikctl", "no USB access here; use --emulator DIR")));
+}
+
+bool loadEmulator(Context& ctx, FolderEmulator& emulator)
+{
+    if (const Result<> loaded = emulator.load(ctx.emulatorDir); !loaded.ok()) {
+        report(ctx.reporter, OperationError(Cause::ProgramFile, loaded.errorText()));
+        return false;
+    }
+    for (const QString& line : emulator.unlistedLines())
+        report(ctx.reporter, OperationError(Cause::ProgramFile, line));
+    return true;
+}
 
 int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session)
 {

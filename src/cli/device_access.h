@@ -5,9 +5,20 @@
 
 #include <functional>
 
+namespace orvik {
+class FolderEmulator;
+}
+
 namespace orvik::cli {
 
 struct Context;
+
+// Says that without --emulator no appliance is reached: there is no USB here.
+void sayNoUsb(Context& ctx);
+// Loads the emulated appliances kept in --emulator DIR into `emulator`, and
+// names the subdirectories it left out; false, said why, when the folder
+// cannot be used.
+[[nodiscard]] bool loadEmulator(Context& ctx, FolderEmulator& emulator);
 
 // Runs one device session on the appliance the options name: on USB or among
 // the emulated ones kept in --emulator DIR, the one --device names, or the

@@ -28,7 +28,8 @@ Result<> ExportConfigFile(const Settings& settings, const QString& path);
 // a note for the information box when the file is of another version.
 // Succeeds with one line for the log per number, list index or flag in the
 // file that is not a number, whose default was taken: "warning: Ipmask3: 'x'
-// is not a number; 0 was taken."
+// is not a number; 0 was taken.", and one per text too long to be taken
+// whole, of which the start was taken.
 Result<QStringList> ImportConfigFile(Settings& settings, const QString& path);
 
 } // namespace orvik

@@ -91,6 +91,8 @@ QString notIniText()
 
 Result<QByteArray> updatableText(const QString& path)
 {
+    // By name: a file gone before the read fails it, and the read itself
+    // looks at the file it opened.
     if (!QFileInfo::exists(path))
         return QByteArray();
     Result<QByteArray> file = readRegularFile(path, kMaxIniFileSize);

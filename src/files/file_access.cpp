@@ -19,19 +19,10 @@
 
 namespace orvik {
 
-namespace {} // namespace
+namespace {
 
-OperationError notRegularError(unsigned mode)
-{
-    return OperationError(Cause::NotRegular, notRegularReason(mode), {},
-                          S_ISDIR(mode) ? EISDIR : 0);
-}
-
-OperationError systemFailure(int error)
-{
-    return OperationError(Cause::System, systemReason(error), {}, error);
-}
-
+// Why a file of type `mode` (st_mode) cannot be read or replaced as a file;
+// empty for a regular file.
 QString notRegularReason(unsigned mode)
 {
     if (S_ISREG(mode))
@@ -48,8 +39,6 @@ QString notRegularReason(unsigned mode)
         return QCoreApplication::translate("Files", "Is a symbolic link, not a regular file");
     return QCoreApplication::translate("Files", "Not a regular file");
 }
-
-namespace {
 
 // Reads to the end, growing `bytes` past its start size only as the file has
 // grown since it was looked at; false with errno when a read fails.
@@ -152,6 +141,14 @@ OperationError systemError()
     return systemFailure(errno);
 }
 
+// The folder a walk of `path` starts from, open: the root for an absolute
+// path, the current folder otherwise. The walk's only names, which no one
+// else can swap for this process.
+Folder walkStart(const QByteArray& path)
+{
+    return Folder(::open(path.startsWith('/') ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+}
+
 // Walks `path` a name at a time from an open folder, each folder opened
 // below the last one without following a link, and each link met judged on
 // the folder that holds it and followed by hand as the kernel would follow
@@ -161,9 +158,7 @@ OperationError systemError()
 // last name is a folder too, and the landing is that folder.
 Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missing, bool toFolder)
 {
-    // The walk's only names: the root and the current folder, which no one
-    // else can swap for this process.
-    Folder at(::open(path.startsWith('/') ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
+    Folder at = walkStart(path);
     if (at.fd() < 0)
         return systemError();
     QByteArrayList left = namesOf(path);
@@ -217,8 +212,9 @@ Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missi
                 // A regular file: replaced where its path says, if that is it.
                 object.emplace(st.st_dev, st.st_ino);
             }
+            // Unchecked: a root that would not open fails the next step on it.
             if (text.startsWith('/'))
-                at = Folder(::open("/", O_PATH | O_DIRECTORY | O_CLOEXEC));
+                at = walkStart(text);
             left = namesOf(text) + left;
             continue;
         } else if (lastName) {
@@ -388,6 +384,17 @@ Result<> replace(const Landing& at, std::span<const QByteArrayView> pieces)
 QString systemReason(int error)
 {
     return QString::fromLocal8Bit(std::strerror(error));
+}
+
+OperationError notRegularError(unsigned mode)
+{
+    return OperationError(Cause::NotRegular, notRegularReason(mode), {},
+                          S_ISDIR(mode) ? EISDIR : 0);
+}
+
+OperationError systemFailure(int error)
+{
+    return OperationError(Cause::System, systemReason(error), {}, error);
 }
 
 QString updatedElsewhere()
@@ -560,6 +567,8 @@ Result<> FileUpdateLock::taken() const
 
 bool isSameFile(const QString& a, const QString& b)
 {
+    // By name: only a question, asked before anything is written; the write
+    // itself walks the path from an open folder.
     struct stat sa {};
     struct stat sb {};
     return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&

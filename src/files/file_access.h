@@ -58,9 +58,6 @@ Result<QByteArray> readRegularFile(const Folder& folder, const QString& name, qi
 QString tooLargeReason(qint64 maxSize);
 // The system's text for `error` (an errno value), as the system says it.
 QString systemReason(int error);
-// Why a file of type `mode` (st_mode) cannot be read or replaced as a file;
-// empty for a regular file.
-QString notRegularReason(unsigned mode);
 // The failure for a file of type `mode` that is not a regular one.
 OperationError notRegularError(unsigned mode);
 // The failure the system gave as `error` (an errno value).

@@ -11,9 +11,10 @@ namespace orvik {
 
 // Why an operation, or one step of it, failed: its cause, which code
 // branches on, the system's errno where the system gave one, and the words
-// the user reads. Thrown only where an operation ends in the error box (a
-// value that does not convert); every other step returns it in a Result, and
-// the front end that ran the operation tells the user, where its cause says.
+// the user reads. Thrown only for a fault of the program's own (a name its
+// tables do not hold), which ends the operation in the error box; every other
+// step returns it in a Result, and the front end that ran the operation tells
+// the user, where its cause says.
 class OperationError : public std::runtime_error {
 public:
     enum class Cause {
