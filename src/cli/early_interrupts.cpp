@@ -5,7 +5,6 @@
 #include <QByteArray>
 #include <atomic>
 #include <csignal>
-#include <iterator>
 #include <unistd.h>
 
 namespace orvik::cli {
@@ -18,8 +17,6 @@ QByteArray gEnglish;
 QByteArray gTranslated;
 std::atomic<const QByteArray*> gLine{nullptr};
 std::atomic<bool> gHandedOver{false};
-struct sigaction gPrevious[std::size(kInterrupts)];
-bool gInstalled[std::size(kInterrupts)];
 
 void onInterrupt(int signal)
 {
@@ -43,20 +40,7 @@ EarlyInterrupts::EarlyInterrupts(const char* program) : program_(program)
     struct sigaction action {};
     action.sa_handler = onInterrupt;
     sigfillset(&action.sa_mask);
-    for (std::size_t i = 0; i < std::size(kInterrupts); ++i) {
-        ::sigaction(kInterrupts[i], nullptr, &gPrevious[i]);
-        gInstalled[i] = gPrevious[i].sa_handler != SIG_IGN;
-        if (gInstalled[i])
-            ::sigaction(kInterrupts[i], &action, nullptr);
-    }
-}
-
-EarlyInterrupts::~EarlyInterrupts()
-{
-    for (std::size_t i = 0; i < std::size(kInterrupts); ++i) {
-        if (gInstalled[i])
-            ::sigaction(kInterrupts[i], &gPrevious[i], nullptr);
-    }
+    interrupts_.take(action);
 }
 
 void EarlyInterrupts::translate()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "device/caught_interrupts.h"
+
 namespace orvik::cli {
 
 // From orvikctl's start until a write's guard is ready (while a large file is
@@ -10,7 +12,6 @@ namespace orvik::cli {
 class EarlyInterrupts {
 public:
     explicit EarlyInterrupts(const char* program);
-    ~EarlyInterrupts();
     EarlyInterrupts(const EarlyInterrupts&) = delete;
     EarlyInterrupts& operator=(const EarlyInterrupts&) = delete;
 
@@ -21,6 +22,7 @@ public:
 
 private:
     const char* program_;
+    CaughtInterrupts interrupts_;
 };
 
 } // namespace orvik::cli

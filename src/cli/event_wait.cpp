@@ -35,19 +35,13 @@ EventWait::EventWait()
     struct sigaction action {};
     action.sa_handler = onSignal;
     sigemptyset(&action.sa_mask);
-    for (std::size_t i = 0; i < std::size(kInterrupts); ++i) {
-        ::sigaction(kInterrupts[i], nullptr, &previous_[i]);
-        if (previous_[i].sa_handler != SIG_IGN)
-            ::sigaction(kInterrupts[i], &action, nullptr);
-    }
+    interrupts_.take(action);
 }
 
 EventWait::~EventWait()
 {
-    if (!notifier_)
-        return;
-    for (std::size_t i = 0; i < std::size(kInterrupts); ++i)
-        ::sigaction(kInterrupts[i], &previous_[i], nullptr);
+    // Before the pipe goes, so that no handler writes to it afterwards.
+    interrupts_.restore();
     gWriteFd = -1;
 }
 

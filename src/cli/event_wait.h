@@ -1,12 +1,10 @@
 #pragma once
 
-#include "device/write_guard.h"
+#include "device/caught_interrupts.h"
 #include "files/descriptor.h"
 
 #include <QEventLoop>
 #include <QSocketNotifier>
-#include <csignal>
-#include <iterator>
 
 namespace orvik::cli {
 
@@ -29,7 +27,7 @@ private:
     QEventLoop loop_;
     Descriptor readEnd_;
     Descriptor writeEnd_;
-    struct sigaction previous_[std::size(kInterrupts)]{};
+    CaughtInterrupts interrupts_;
     QSocketNotifier* notifier_ = nullptr;
 };
 

@@ -108,23 +108,13 @@ WriteGuard::WriteGuard(const char* program, Written written, OpenLine* openLine)
     // window system's) do not block the signals and would otherwise be
     // killed by them. A signal the program was started to ignore is left
     // alone: whoever started it meant it to run on.
-    sigset_t set;
-    sigemptyset(&set);
+    const sigset_t set = interrupts_.set();
+    pthread_sigmask(SIG_BLOCK, &set, &previousMask_);
     struct sigaction action {};
     action.sa_handler = forward;
     action.sa_flags = SA_RESTART;
     sigfillset(&action.sa_mask);
-    for (std::size_t i = 0; i < std::size(kInterrupts); ++i) {
-        sigaction(kInterrupts[i], nullptr, &previousActions_[i]);
-        handled_[i] = previousActions_[i].sa_handler != SIG_IGN;
-        if (handled_[i])
-            sigaddset(&set, kInterrupts[i]);
-    }
-    pthread_sigmask(SIG_BLOCK, &set, &previousMask_);
-    for (std::size_t i = 0; i < std::size(kInterrupts); ++i) {
-        if (handled_[i])
-            sigaction(kInterrupts[i], &action, nullptr);
-    }
+    interrupts_.take(action);
     watcher_ = std::thread([this, set] {
         pthread_sigmask(SIG_UNBLOCK, &set, nullptr);
         watch();
@@ -148,10 +138,7 @@ int WriteGuard::end()
     // with the write done there is nothing left to finish or to stop, they
     // only count for the exit status.
     pthread_sigmask(SIG_SETMASK, &previousMask_, nullptr);
-    for (std::size_t i = 0; i < std::size(kInterrupts); ++i) {
-        if (handled_[i])
-            sigaction(kInterrupts[i], &previousActions_[i], nullptr);
-    }
+    interrupts_.restore();
     // A handler that still has the pipe writes to it before it is emptied.
     const Descriptor writeEnd(gSignalPipe.exchange(-1));
     while (gForwarding != 0)

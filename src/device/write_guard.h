@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/caught_interrupts.h"
 #include "device/forwarding_transport.h"
 #include "files/descriptor.h"
 
@@ -14,9 +15,6 @@ namespace orvik {
 
 // What a write sends to the appliance, and so what a stop leaves half-sent.
 enum class Written { Configuration, Firmware };
-
-// The signals that end a program, which a write holds back.
-inline constexpr int kInterrupts[] = {SIGINT, SIGTERM, SIGHUP};
 
 // While it lives, the interrupts wait on this thread, which in a program of
 // one thread means for the program; one that came meanwhile takes its course
@@ -78,8 +76,7 @@ private:
     const QByteArray stopLine_;
     OpenLine* const openLine_;
     sigset_t previousMask_{};
-    struct sigaction previousActions_[std::size(kInterrupts)]{};
-    bool handled_[std::size(kInterrupts)]{}; // not ignored when the guard began
+    CaughtInterrupts interrupts_;
     Descriptor readFd_; // signal numbers from the handler; 0 tells the watcher to end
     std::atomic<int> first_{0};
     enum Stage { BeforePages, Pages, Cancelled };
