@@ -1,9 +1,6 @@
 #include "device/presence_monitor.h"
 
-#include "device/device_choice.h"
 #include "device/device_link.h"
-
-#include <QCoreApplication>
 
 #include <algorithm>
 
@@ -38,32 +35,6 @@ void PresenceMonitor::detached(const std::string& path)
     present_.erase(it);
     if (onChange)
         onChange({PresenceChange::Kind::Detached, gone, {}});
-}
-
-QStringList presenceLines(const PresenceChange& change, const std::vector<HidInterface>& present)
-{
-    const bool attached = change.kind == PresenceChange::Kind::Attached;
-    // Before a detach the appliance was one of them.
-    const bool several = present.size() + (attached ? 0 : 1) > 1;
-    const QString name = applianceName(change.appliance);
-    if (!attached)
-        return {several
-                    ? QCoreApplication::translate("Appliance", "Orvik 2.0 %1 detached.").arg(name)
-                    : QCoreApplication::translate("Appliance", "Orvik 2.0 detached.")};
-    if (change.openError.isEmpty())
-        return {several
-                    ? QCoreApplication::translate("Appliance", "Orvik 2.0 %1 attached.").arg(name)
-                    : QCoreApplication::translate("Appliance", "Orvik 2.0 attached.")};
-    QStringList lines{
-        several ? QCoreApplication::translate("Appliance",
-                                              "Orvik 2.0 %1 attached, but it cannot be opened: %2.")
-                      .arg(name, change.openError)
-                : QCoreApplication::translate("Appliance",
-                                              "Orvik 2.0 attached, but it cannot be opened: %1.")
-                      .arg(change.openError)};
-    if (const QString hint = openHintLine(change.openError, change.openErrno); !hint.isEmpty())
-        lines << hint;
-    return lines;
 }
 
 void PresenceMonitor::listed(const std::vector<PresenceChange>& now)

@@ -3,7 +3,6 @@
 #include "device/hid_transport.h"
 
 #include <QString>
-#include <QStringList>
 #include <functional>
 #include <memory>
 #include <string>
@@ -54,11 +53,6 @@ private:
     std::vector<HidInterface> present_;
     QString deaf_;
 };
-
-// What the window's log says of `change`, in order: an appliance attached or
-// detached, named where `present` (the monitor's, after the change) leaves
-// several to tell apart; one that cannot be opened, with what to do.
-QStringList presenceLines(const PresenceChange& change, const std::vector<HidInterface>& present);
 
 using PresenceFactory = std::function<std::unique_ptr<PresenceMonitor>()>;
 
