@@ -2,6 +2,7 @@
 
 #include "settings/number.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 
 namespace orvik {

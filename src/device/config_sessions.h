@@ -27,7 +27,7 @@ enum class EepromFetch {
 // or, unplugged, saying what the appliance now holds, and where the
 // configuration it held before was kept when `backup` names a file.
 Result<> WriteEeprom(const ConfigImage& image, HidTransport& transport, Progress& progress,
-                     const QString& backup = {});
+                     const QString& backup);
 // Reads the 192 pages into `image`, logging each; fails at the first failure,
 // which leaves that page and the rest as they were.
 Result<> ReadEeprom(ConfigImage& image, HidTransport& transport, Progress& progress);

@@ -1,5 +1,7 @@
 #include "settings/number.h"
 
+#include <QCoreApplication>
+
 namespace orvik {
 
 namespace {

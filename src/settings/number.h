@@ -2,7 +2,6 @@
 
 #include "files/result.h"
 
-#include <QCoreApplication>
 #include <QString>
 #include <cstdint>
 #include <optional>
