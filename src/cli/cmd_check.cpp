@@ -20,7 +20,7 @@ int runCheck(Context& ctx)
     int status = 0;
     for (const Finding& f : findAll(*settings)) {
         if (f.severity == Severity::Warning) {
-            ctx.out << "warning: " << f.message << '\n';
+            ctx.out << warningLine(f.message) << '\n';
         } else {
             ctx.out << f.setting << ": " << f.message << '\n';
             status = 1;

@@ -3,6 +3,7 @@
 #include "configfile/config_keys.h"
 #include "configfile/ini_file.h"
 #include "settings/catalogue.h"
+#include "settings/findings.h"
 #include "settings/latin1.h"
 #include "settings/number.h"
 #include "settings/settings.h"
@@ -126,9 +127,10 @@ std::optional<QString> importValue(Settings& settings, const IniReader& reader,
         // Never half a character.
         text.truncate(kLongestImportedText - (text[kLongestImportedText - 1].isHighSurrogate()));
         settings.setText(*key.setting, text);
-        return QCoreApplication::translate("ConfigFile",
-                                           "warning: %1: %2 characters; the first %3 were taken.")
-            .arg(QLatin1String(key.key), QString::number(length), QString::number(text.size()));
+        return warningLine(
+            QCoreApplication::translate("ConfigFile", "%1: %2 characters; the first %3 were taken.")
+                .arg(QLatin1String(key.key), QString::number(length),
+                     QString::number(text.size())));
     }
     case FileEncoding::Integer:
         settings.setText(*key.setting, QString::number(reader.readInteger(key.section, key.key,
@@ -156,9 +158,9 @@ std::optional<QString> unreadNumber(const IniReader& reader, const ConfigKey& ke
     const std::optional<QString> value = reader.notANumber(key.section, key.key);
     if (!value)
         return std::nullopt;
-    return QCoreApplication::translate("ConfigFile", "warning: %1: '%2' is not a number; %3 was "
-                                                     "taken.")
-        .arg(QLatin1String(key.key), quoted(*value), def);
+    return warningLine(
+        QCoreApplication::translate("ConfigFile", "%1: '%2' is not a number; %3 was taken.")
+            .arg(QLatin1String(key.key), quoted(*value), def));
 }
 
 } // namespace

@@ -175,4 +175,9 @@ std::vector<Setting> findingsChangedBy(Setting s)
     return changed;
 }
 
+QString warningLine(const QString& message)
+{
+    return QStringLiteral("warning: ") + message;
+}
+
 } // namespace orvik

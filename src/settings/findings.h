@@ -35,4 +35,9 @@ struct Finding {
 // The settings whose finding may change when `s` changes, `s` first.
 [[nodiscard]] std::vector<Setting> findingsChangedBy(Setting s);
 
+// A warning's line in the log and in orvikctl's output: "warning: " and the
+// message. The prefix is English in every language, as the setting names
+// beside it are, so that one output never carries two and a script finds it.
+[[nodiscard]] QString warningLine(const QString& message);
+
 } // namespace orvik

@@ -182,6 +182,17 @@ TEST_F(OrvikctlPackUnpack, CheckListsEveryFaultOfAFileInRuleOrderAndWarnsOfThePa
     EXPECT_EQ(clean.out + clean.err, "");
 }
 
+// An import's warning and the check's carry one prefix in every language.
+TEST_F(OrvikctlPackUnpack, EveryWarningOfARunCarriesOnePrefix)
+{
+    writeAll(path("w.cfg"), test::kIdent + test::kImportedValues[0].lines);
+    for (const auto& [locale, said] : {std::pair{test::kPolish, test::kPolishWarnings},
+                                       {test::kGerman, test::kGermanWarnings}}) {
+        const CliRun r = test::runCliIn(locale, {"check", path("w.cfg")});
+        EXPECT_EQ(r.err + r.out, said);
+    }
+}
+
 // A name or value that looks like a placeholder is shown as it is, and the
 // number that follows it too, in every language.
 TEST_F(OrvikctlPackUnpack, ANameIsNeverAFormat)

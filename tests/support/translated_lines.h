@@ -34,5 +34,15 @@ inline const QString kGermanCheck =
     "nehmen die Anmeldung an, verwerfen aber die gesendeten Daten.\n"
     "Beacon3_msg: Text der Bake 3 - unzulässige Zeichen.\n"
     "Rtcmonth: RTC-Monat - Wert außerhalb des Bereichs (1 - 12).\n";
+// `check` of a file holding Ipmask3=x: the import's warning, the check's.
+inline const QString kPolishWarnings =
+    "warning: Ipmask3: 'x' nie jest liczbą; przyjęto 0.\nwarning: Passcode APRS-IS nie pasuje do "
+    "loginu NOCALL (oczekiwano: 12960); serwery przyjmą logowanie, ale zignorują wysyłane "
+    "raporty.\n";
+inline const QString kGermanWarnings =
+    "warning: Ipmask3: 'x' ist keine Zahl; 0 wurde übernommen.\nwarning: Der APRS-IS-Passcode "
+    "passt "
+    "nicht zum Login NOCALL (erwartet: 12960); die Server nehmen die Anmeldung an, verwerfen aber "
+    "die gesendeten Daten.\n";
 
 } // namespace orvik::test
