@@ -125,7 +125,7 @@ Zum Lesen der Gerätekonfiguration müssen Konfigurator und Firmware dieselbe Ve
     </message>
     <message>
         <source>finishing the write so that the appliance stays consistent; interrupt again to stop now</source>
-        <translation>das Schreiben wird beendet, damit das Gerät konsistent bleibt; erneut abbrechen, um sofort aufzuhören</translation>
+        <translation>das Schreiben wird noch abgeschlossen, damit das Gerät konsistent bleibt; erneut abbrechen, um sofort aufzuhören</translation>
     </message>
     <message>
         <source>stopped in the middle of the write; the appliance may hold part of the new configuration and part of the old, so write the configuration again</source>
@@ -215,10 +215,6 @@ Bitte prüfen Sie nach dem Import die Konfigurationsfelder.
 Manche Felder können sich zwischen Firmware-Versionen ändern.</translation>
     </message>
     <message>
-        <source>warning: %1: &apos;%2&apos; is not a number; %3 was taken.</source>
-        <translation>Warnung: %1: &apos;%2&apos; ist keine Zahl; %3 wurde übernommen.</translation>
-    </message>
-    <message>
         <source>Unable to write to %1: %2</source>
         <translation>Schreiben in %1 nicht möglich: %2</translation>
     </message>
@@ -239,8 +235,12 @@ Manche Felder können sich zwischen Firmware-Versionen ändern.</translation>
         <translation>Enthält UTF-16-Text, der verloren ginge</translation>
     </message>
     <message>
-        <source>warning: %1: %2 characters; the first %3 were taken.</source>
-        <translation>Warnung: %1: %2 Zeichen; die ersten %3 wurden übernommen.</translation>
+        <source>%1: %2 characters; the first %3 were taken.</source>
+        <translation>%1: %2 Zeichen; die ersten %3 wurden übernommen.</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a number; %3 was taken.</source>
+        <translation>%1: &apos;%2&apos; ist keine Zahl; %3 wurde übernommen.</translation>
     </message>
 </context>
 <context>
@@ -255,7 +255,7 @@ Manche Felder können sich zwischen Firmware-Versionen ändern.</translation>
     </message>
     <message>
         <source>bad-checksum is for read only, whose reply alone carries one</source>
-        <translation>bad-checksum gilt nur für read, dessen Antwort allein eine trägt</translation>
+        <translation>bad-checksum gilt nur für read, da nur dessen Antwort eine Prüfsumme enthält</translation>
     </message>
     <message>
         <source>%1: the folder belongs to another user, who could plant links in it; as root, use a folder of root&apos;s own</source>
@@ -478,11 +478,11 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>Latitude/Longitude place the station at sea; with %1 it would be in %2.</source>
-        <translation>Latitude/Longitude legen die Station ins Meer; mit %1 läge sie an Land: %2.</translation>
+        <translation>Nach Breiten- und Längengrad liegt die Station auf See; mit %1 läge sie an Land: %2.</translation>
     </message>
     <message>
         <source>Beacon %1 message gives a position %2 km from the station&apos;s.</source>
-        <translation>Der Text der Bake %1 nennt eine Position %2 km von der der Station entfernt.</translation>
+        <translation>Der Text der Bake %1 nennt eine Position, die %2 km von der Station entfernt ist.</translation>
     </message>
 </context>
 <context>
@@ -678,7 +678,7 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>Internal Real Time Clock is updated when the device exits config mode and enters normal mode. To get exact time please change to normal mode quickly after config write.</source>
-        <translation>Die interne Uhr (RTC) wird gestellt, wenn das Gerät den Konfigurationsmodus verlässt. Für eine genaue Zeit bald nach dem Schreiben in den Normalbetrieb wechseln.</translation>
+        <translation>Die interne Uhr (RTC) wird gestellt, wenn das Gerät den Konfigurationsmodus verlässt. Damit die Uhr genau geht, das Gerät nach dem Schreiben rasch in den Normalbetrieb schalten.</translation>
     </message>
     <message>
         <source>APRS-IS servers:</source>
@@ -1006,7 +1006,7 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>Weather send method.</source>
-        <translation>Sendeverfahren für das Wetter.</translation>
+        <translation>Verfahren zum Senden der Wetterdaten.</translation>
     </message>
     <message>
         <source>Normal weather send rate [min]:</source>
@@ -1385,7 +1385,7 @@ Einstellungen wie show aus.</translation>
     </message>
     <message>
         <source>%1 %2 takes no configuration file and no --set</source>
-        <translation>%1 %2 nimmt keine Konfigurationsdatei und kein --set</translation>
+        <translation>%1 %2 erlaubt weder Konfigurationsdatei noch --set</translation>
     </message>
     <message>
         <source>waiting for %1: %2</source>
@@ -1433,7 +1433,7 @@ Einstellungen wie show aus.</translation>
     </message>
     <message>
         <source>Take &quot;now&quot; as EPOCH seconds since 1970-01-01 UTC (clock fields, write stamp).</source>
-        <translation>Nimmt als „jetzt“ EPOCH Sekunden seit 1970-01-01 UTC (Uhrfelder, Schreibstempel).</translation>
+        <translation>Verwendet EPOCH als „jetzt“, in Sekunden seit 1970-01-01 UTC (Uhrfelder, Schreibstempel).</translation>
     </message>
     <message>
         <source>The file to write.</source>
@@ -1472,7 +1472,7 @@ Einstellungen wie show aus.</translation>
     </message>
     <message>
         <source>Go on with a line per appliance attached or detached.</source>
-        <translation>Macht weiter, mit einer Zeile je an- oder abgestecktem Gerät.</translation>
+        <translation>Läuft weiter und gibt je angeschlossenem oder getrenntem Gerät eine Zeile aus.</translation>
     </message>
     <message>
         <source>Print every attached Orvik 2.0, one a line: its path, then its serial number
@@ -1482,9 +1482,10 @@ or detached, &quot;attached&quot; or &quot;detached&quot;, its path and its seri
 by tabs.</source>
         <translation>Gibt jeden angeschlossenen Orvik 2.0 aus, einen je Zeile: seinen Pfad, dann
 seine Seriennummer, wenn er eine nennt. Exit-Status 1 mit „Orvik 2.0 nicht
-gefunden.“, wenn keiner angeschlossen ist. Mit --watch bis zur Unterbrechung
-weiter: eine Zeile je an- oder abgestecktem Gerät, „attached“ oder
-„detached“, sein Pfad und seine Seriennummer, durch Tabulatoren getrennt.</translation>
+gefunden.“, wenn keiner angeschlossen ist. Mit --watch läuft der Befehl bis
+zur Unterbrechung weiter: eine Zeile je angeschlossenem oder getrenntem Gerät,
+„attached“ oder „detached“, sein Pfad und seine Seriennummer, mit Tabulatoren
+dazwischen.</translation>
     </message>
     <message>
         <source>Wait until no appliance is attached.</source>
@@ -1504,7 +1505,7 @@ weiter: eine Zeile je an- oder abgestecktem Gerät, „attached“ oder
     </message>
     <message>
         <source>no Orvik 2.0 was attached in time</source>
-        <translation>kein Orvik 2.0 wurde rechtzeitig angeschlossen</translation>
+        <translation>innerhalb der Wartezeit wurde kein Orvik 2.0 angeschlossen</translation>
     </message>
     <message>
         <source>wait for an appliance to be attached</source>
@@ -1515,14 +1516,15 @@ weiter: eine Zeile je an- oder abgestecktem Gerät, „attached“ oder
 until none is. Exit status 0 then, 1 when --timeout SECONDS pass first, 130
 when interrupted. Between wait and wait --detach, a script configures one
 appliance after another (see the README).</source>
-        <translation>Wartet, bis ein Orvik 2.0 angeschlossen ist (sofort, wenn einer da ist), mit
---detach, bis keiner mehr da ist. Exit-Status dann 0, 1 wenn zuerst --timeout
-SECONDS verstreicht, 130 bei Unterbrechung. Zwischen wait und wait --detach
-konfiguriert ein Skript ein Gerät nach dem anderen (siehe README).</translation>
+        <translation>Wartet, bis ein Orvik 2.0 angeschlossen ist (sofort, wenn einer da ist), oder
+mit --detach, bis keiner mehr da ist. Exit-Status 0, sobald es so weit ist; 1,
+wenn zuvor --timeout SECONDS verstrichen sind; 130 bei Unterbrechung. Zwischen
+wait und wait --detach konfiguriert ein Skript ein Gerät nach dem anderen
+(siehe README).</translation>
     </message>
     <message>
         <source>cannot hear appliances come and go: %1</source>
-        <translation>An- und Abstecken von Geräten ist nicht zu hören: %1</translation>
+        <translation>das Anschließen und Trennen von Geräten kann nicht überwacht werden: %1</translation>
     </message>
     <message>
         <source>Run every check of &quot;Write config&quot; over the settings show would print (the
@@ -1535,14 +1537,14 @@ more than 5 km from the station&apos;s each add a line &quot;warning: ...&quot;,
 does not fail. Nothing is written. Exit status 0: every check passes, 1:
 one fails.</source>
         <translation>Führt jede Prüfung von „Konfig. schreiben“ für die Einstellungen aus, die show
-ausgäbe (die Uhrfelder nehmen „jetzt“, solange Uploadpctime angekreuzt ist),
-und gibt je Einstellung mit Fehler eine Zeile aus, in der Reihenfolge der
-Prüfungen: NAME: MELDUNG, z. B. Latitude: Breitengrad der Station -
+ausgäbe (die Uhrfelder übernehmen „jetzt“, solange Uploadpctime angekreuzt
+ist), und gibt je Einstellung mit Fehler eine Zeile aus, in der Reihenfolge
+der Prüfungen: NAME: MELDUNG, z. B. Latitude: Breitengrad der Station -
 Syntaxfehler (z. B. 5221.60N, Format: DDMM.MM). Ein APRS-IS-Passwort, das
-nicht der Passcode der Anmeldung (noch -1) ist, eine Position auf See, die
-der andere Halbkugel-Buchstabe an Land legt, und eine Baken-Position mehr als
-5 km von der der Station ergeben je eine Zeile „warning: ...“, die nicht als
-Fehler gilt. Es wird nichts geschrieben.
+weder der Passcode zum Login noch -1 ist, eine Position auf See, die mit dem
+Buchstaben der anderen Halbkugel an Land läge, und eine Baken-Position, die
+mehr als 5 km von der Station entfernt ist, ergeben je eine Zeile
+„warning: ...“, die nicht als Fehler gilt. Es wird nichts geschrieben.
 Exit-Status 0: alle Prüfungen bestanden, 1: eine nicht.</translation>
     </message>
     <message>
@@ -1554,10 +1556,11 @@ Exit-Status 0: alle Prüfungen bestanden, 1: eine nicht.</translation>
 position lies in, or &quot;sea&quot;, in English on one line: JO82lj Poland.
 CONFIG.cfg and the --set options are read as show reads them. Exit status
 1: Latitude or Longitude fails its check, whose message is printed.</source>
-        <translation>Gibt den Maidenhead-Locator von Latitude und Longitude und das Land, in dem
-die Position liegt, oder „sea“ aus, englisch in einer Zeile: JO82lj Poland.
-CONFIG.cfg und die Optionen --set werden wie von show gelesen. Exit-Status
-1: Latitude oder Longitude besteht die Prüfung nicht; deren Meldung folgt.</translation>
+        <translation>Gibt in einer Zeile den Maidenhead-Locator von Latitude und Longitude und das
+Land aus, in dem die Position liegt, oder „sea“, auf Englisch: JO82lj Poland.
+CONFIG.cfg und die Optionen --set werden wie von show gelesen. Exit-Status 1:
+Latitude oder Longitude besteht die Prüfung nicht; ihre Meldung wird
+ausgegeben.</translation>
     </message>
 </context>
 </TS>

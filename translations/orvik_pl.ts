@@ -25,7 +25,7 @@ You need use the same Configurator and firmware version to read device configura
 Urządzenie: %1
 Konfigurator: %2
 
-Do odczytu konfiguracji urządzenia potrzebne są ta sama wersja konfiguratora i firmware; można też zapisać nową konfigurację przyciskiem „Zapisz konfig.”.</translation>
+Do odczytu konfiguracji urządzenia konfigurator i firmware muszą mieć tę samą wersję; można też zapisać nową konfigurację przyciskiem „Zapisz konfig.”.</translation>
     </message>
     <message>
         <source>Eeprom checksum error. Please reload configuration.</source>
@@ -41,15 +41,15 @@ Do odczytu konfiguracji urządzenia potrzebne są ta sama wersja konfiguratora i
     </message>
     <message>
         <source>Orvik 2.0 could not be opened: %1</source>
-        <translation>Nie udało się otworzyć Orvik 2.0: %1</translation>
+        <translation>Nie udało się otworzyć urządzenia Orvik 2.0: %1</translation>
     </message>
     <message>
         <source>Orvik 2.0 could not be opened: %1 (on Linux, install the udev rule 60-orvik.rules; see the README)</source>
-        <translation>Nie udało się otworzyć Orvik 2.0: %1 (w Linuksie zainstaluj regułę udev 60-orvik.rules; zobacz README)</translation>
+        <translation>Nie udało się otworzyć urządzenia Orvik 2.0: %1 (w Linuksie zainstaluj regułę udev 60-orvik.rules; zobacz README)</translation>
     </message>
     <message>
         <source>Orvik 2.0 could not be opened: %1 (the appliance is no longer there: plug it in again)</source>
-        <translation>Nie udało się otworzyć Orvik 2.0: %1 (urządzenia już nie ma: podłącz je ponownie)</translation>
+        <translation>Nie udało się otworzyć urządzenia Orvik 2.0: %1 (urządzenia już nie ma: podłącz je ponownie)</translation>
     </message>
     <message>
         <source>Orvik 2.0 not found.</source>
@@ -65,7 +65,7 @@ Do odczytu konfiguracji urządzenia potrzebne są ta sama wersja konfiguratora i
     </message>
     <message>
         <source>Firmware file too long.</source>
-        <translation>Plik firmware jest za długi.</translation>
+        <translation>Plik firmware jest za duży.</translation>
     </message>
     <message>
         <source>Cannot open %1: %2.</source>
@@ -165,7 +165,7 @@ Do odczytu konfiguracji urządzenia potrzebne są ta sama wersja konfiguratora i
     </message>
     <message>
         <source>Orvik 2.0 was disconnected at page %1/%2.</source>
-        <translation>Orvik 2.0 został odłączony na stronie %1/%2.</translation>
+        <translation>Orvik 2.0 został odłączony przy stronie %1/%2.</translation>
     </message>
     <message>
         <source>Orvik 2.0 %1 detached.</source>
@@ -215,10 +215,6 @@ Po imporcie sprawdź dokładnie pola konfiguracji.
 Niektóre pola mogą się różnić między wersjami firmware.</translation>
     </message>
     <message>
-        <source>warning: %1: &apos;%2&apos; is not a number; %3 was taken.</source>
-        <translation>ostrzeżenie: %1: &apos;%2&apos; to nie liczba; przyjęto %3.</translation>
-    </message>
-    <message>
         <source>Unable to write to %1: %2</source>
         <translation>Nie można zapisać do %1: %2</translation>
     </message>
@@ -239,15 +235,19 @@ Niektóre pola mogą się różnić między wersjami firmware.</translation>
         <translation>Zawiera tekst UTF-16, który zostałby utracony</translation>
     </message>
     <message>
-        <source>warning: %1: %2 characters; the first %3 were taken.</source>
-        <translation>ostrzeżenie: %1: znaków: %2; przyjęto pierwsze %3.</translation>
+        <source>%1: %2 characters; the first %3 were taken.</source>
+        <translation>%1: znaków: %2; przyjęto pierwsze %3.</translation>
+    </message>
+    <message>
+        <source>%1: &apos;%2&apos; is not a number; %3 was taken.</source>
+        <translation>%1: &apos;%2&apos; nie jest liczbą; przyjęto %3.</translation>
     </message>
 </context>
 <context>
     <name>Emulator</name>
     <message>
         <source>not a fault</source>
-        <translation>to nie usterka</translation>
+        <translation>to nie jest opis usterki</translation>
     </message>
     <message>
         <source>%1 pages run from 0 to %2</source>
@@ -479,7 +479,7 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>Latitude/Longitude place the station at sea; with %1 it would be in %2.</source>
-        <translation>Latitude/Longitude umieszczają stację na morzu; przy %1 byłaby na lądzie: %2.</translation>
+        <translation>Według szerokości i długości geograficznej stacja leży na morzu; przy %1 leżałaby na lądzie: %2.</translation>
     </message>
     <message>
         <source>Beacon %1 message gives a position %2 km from the station&apos;s.</source>
@@ -655,7 +655,7 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>Static IP settings:</source>
-        <translation>Statyczne ustawienia IP:</translation>
+        <translation>Ustawienia statycznego adresu IP:</translation>
     </message>
     <message>
         <source>IP Address:</source>
@@ -679,7 +679,7 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>Internal Real Time Clock is updated when the device exits config mode and enters normal mode. To get exact time please change to normal mode quickly after config write.</source>
-        <translation>Wewnętrzny zegar RTC jest ustawiany, gdy urządzenie przechodzi z trybu konfiguracji w tryb normalny. Dla dokładnego czasu przełącz je w tryb normalny zaraz po zapisie konfiguracji.</translation>
+        <translation>Wewnętrzny zegar RTC jest ustawiany, gdy urządzenie przechodzi z trybu konfiguracji w tryb normalny. Aby czas był dokładny, przełącz je w tryb normalny zaraz po zapisie konfiguracji.</translation>
     </message>
     <message>
         <source>APRS-IS servers:</source>
@@ -771,7 +771,7 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>Static IP</source>
-        <translation>Statyczny IP</translation>
+        <translation>Statyczny adres IP</translation>
     </message>
     <message>
         <source>DHCP</source>
@@ -1152,7 +1152,7 @@ Konfigurator: %2</translation>
     </message>
     <message>
         <source>Keep the appliance&apos;s image in FILE before it is overwritten.</source>
-        <translation>Zachowuje obraz urządzenia w FILE, zanim zostanie nadpisany.</translation>
+        <translation>Zachowuje obraz urządzenia w FILE przed nadpisaniem.</translation>
     </message>
     <message>
         <source>the appliance holds no valid configuration image (erased or damaged), so there is nothing to back up; write without --backup to write anyway</source>
@@ -1194,8 +1194,8 @@ image, -o FILE the settings as a configuration file, and either prints
 nothing.</source>
         <translation>Wykonuje „Odczytaj konfig.”: odczytuje konfigurację urządzenia do ustawień,
 które wypisałoby show, i wypisuje je jak show; --image FILE zachowuje
-odebrany obraz, -o FILE ustawienia jako plik konfiguracji, a wtedy niczego
-nie wypisuje.</translation>
+odebrany obraz, -o FILE ustawienia jako plik konfiguracji; z każdą z tych
+opcji niczego nie wypisuje.</translation>
     </message>
     <message>
         <source>&quot;Write config&quot;: write the settings to the appliance</source>
@@ -1433,7 +1433,7 @@ show.</translation>
     </message>
     <message>
         <source>Take &quot;now&quot; as EPOCH seconds since 1970-01-01 UTC (clock fields, write stamp).</source>
-        <translation>Przyjmuje jako „teraz” EPOCH sekund od 1970-01-01 UTC (pola zegara, znacznik zapisu).</translation>
+        <translation>Przyjmuje jako „teraz” EPOCH: liczbę sekund od 1970-01-01 UTC (pola zegara, znacznik zapisu).</translation>
     </message>
     <message>
         <source>The file to write.</source>
@@ -1453,11 +1453,11 @@ show.</translation>
     </message>
     <message>
         <source>Log failed exchanges with the HID layer&apos;s reason.</source>
-        <translation>Wypisuje przyczyny nieudanych wymian z warstwy HID.</translation>
+        <translation>Przy błędzie wymiany podaje przyczynę z warstwy HID.</translation>
     </message>
     <message>
         <source>Say only what went wrong.</source>
-        <translation>Mówi tylko o tym, co się nie udało.</translation>
+        <translation>Wypisuje tylko komunikaty o błędach.</translation>
     </message>
     <message>
         <source>%1 could not be compared</source>
@@ -1473,7 +1473,7 @@ show.</translation>
     </message>
     <message>
         <source>Go on with a line per appliance attached or detached.</source>
-        <translation>Dalej wypisuje wiersz o każdym podłączeniu i odłączeniu.</translation>
+        <translation>Działa dalej, wypisując wiersz o każdym podłączonym lub odłączonym urządzeniu.</translation>
     </message>
     <message>
         <source>Print every attached Orvik 2.0, one a line: its path, then its serial number
@@ -1482,10 +1482,11 @@ attached. With --watch, go on until interrupted: a line per appliance attached
 or detached, &quot;attached&quot; or &quot;detached&quot;, its path and its serial number, split
 by tabs.</source>
         <translation>Wypisuje każde podłączone urządzenie Orvik 2.0, po jednym w wierszu: ścieżkę,
-a potem numer seryjny, jeśli go podaje. Kod wyjścia 1 z „Nie znaleziono
-Orvik 2.0.”, gdy żadne nie jest podłączone. Z --watch działa do przerwania:
-wiersz o każdym podłączonym lub odłączonym urządzeniu, „attached” lub
-„detached”, ścieżka i numer seryjny, rozdzielone tabulatorami.</translation>
+a potem numer seryjny, jeśli urządzenie go podaje. Gdy żadne nie jest
+podłączone, wypisuje „Nie znaleziono urządzenia Orvik 2.0.” i kończy się kodem
+wyjścia 1. Z --watch działa do przerwania i wypisuje wiersz o każdym
+podłączonym lub odłączonym urządzeniu: „attached” lub „detached”, jego ścieżkę
+i numer seryjny, rozdzielone tabulatorami.</translation>
     </message>
     <message>
         <source>Wait until no appliance is attached.</source>
@@ -1493,7 +1494,7 @@ wiersz o każdym podłączonym lub odłączonym urządzeniu, „attached” lub
     </message>
     <message>
         <source>Give up after SECONDS.</source>
-        <translation>Rezygnuje po SECONDS sekundach.</translation>
+        <translation>Przestaje czekać po SECONDS sekundach.</translation>
     </message>
     <message>
         <source>--timeout: &apos;%1&apos; is not a number of seconds from 0 to %2</source>
@@ -1516,14 +1517,15 @@ wiersz o każdym podłączonym lub odłączonym urządzeniu, „attached” lub
 until none is. Exit status 0 then, 1 when --timeout SECONDS pass first, 130
 when interrupted. Between wait and wait --detach, a script configures one
 appliance after another (see the README).</source>
-        <translation>Czeka, aż Orvik 2.0 zostanie podłączony (od razu, gdy jest), a z --detach, aż
-żaden nie będzie. Kod wyjścia 0, 1 gdy najpierw minie --timeout SECONDS, 130
-po przerwaniu. Między wait a wait --detach skrypt konfiguruje jedno
-urządzenie po drugim (zob. README).</translation>
+        <translation>Czeka, aż zostanie podłączone urządzenie Orvik 2.0 (jeśli już jest, kończy od
+razu), a z --detach, aż żadne nie będzie podłączone. Kod wyjścia: 0, gdy się
+doczeka, 1, gdy wcześniej upłynie --timeout SECONDS, 130 po przerwaniu. Skrypt,
+który konfiguruje urządzenie między wait a wait --detach, skonfiguruje w ten
+sposób jedno urządzenie po drugim (zob. README).</translation>
     </message>
     <message>
         <source>cannot hear appliances come and go: %1</source>
-        <translation>nie słychać podłączania i odłączania urządzeń: %1</translation>
+        <translation>nie można śledzić podłączania i odłączania urządzeń: %1</translation>
     </message>
     <message>
         <source>Run every check of &quot;Write config&quot; over the settings show would print (the
@@ -1539,10 +1541,10 @@ one fails.</source>
 show (pola zegara przyjmują „teraz”, gdy zaznaczone jest Uploadpctime), i
 wypisuje po jednym wierszu na każde błędne ustawienie, w kolejności sprawdzeń:
 NAME: KOMUNIKAT, np. Latitude: Szerokość stacji - błąd składni (np. 5221.60N,
-format: DDMM.MM). Hasło APRS-IS, które nie jest passcode loginu (ani -1),
-pozycja na morzu, którą druga litera półkuli przenosi na ląd, i pozycja
-beaconu dalej niż 5 km od pozycji stacji dodają każde wiersz „warning: ...”,
-który nie jest błędem. Niczego nie zapisuje.
+format: DDMM.MM). Hasło APRS-IS inne niż passcode obliczony z loginu i inne
+niż -1, pozycja na morzu, która przy przeciwnej literze półkuli byłaby na
+lądzie, oraz pozycja beaconu dalej niż 5 km od pozycji stacji dodają po
+jednym wierszu „warning: ...”, który nie oznacza błędu. Niczego nie zapisuje.
 Kod wyjścia 0: wszystkie sprawdzenia przeszły, 1: któreś nie.</translation>
     </message>
     <message>
