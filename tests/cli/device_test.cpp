@@ -1,5 +1,6 @@
 #include "support/device_texts.h"
 #include "support/emulator_cli.h"
+#include "support/expected_image.h"
 #include "support/resource_limit.h"
 #include "support/run_orvikctl.h"
 #include "support/translated_lines.h"
@@ -88,6 +89,9 @@ TEST_F(OrvikctlDevice, StateFilesShapeTheAppliance)
         int status;
         QString errEnd;
         QString locale = {};
+        // Not -1: the EEPROM, old bytes before, then holds as many pages of
+        // the default image, and its old bytes after them.
+        int newPages = -1;
     } rows[] = {
         {"version 101", "101\n", "", {"write"}, 1, writeBox},
         {"version 101, in German",
@@ -126,9 +130,33 @@ TEST_F(OrvikctlDevice, StateFilesShapeTheAppliance)
         {"unplugged in a write",
          "102",
          "write 96 unplug",
+         {"write", "--time", "1700000000"},
+         1,
+         "Page written: 96/192\n" + test::kDisconnected.arg(97).arg(192) + test::kUnpluggedWrite,
+         {},
+         96},
+        {"unplugged at the first page of a write",
+         "102",
+         "write 0 unplug",
          {"write"},
          1,
-         "Page written: 96/192\n" + test::kDisconnected.arg(97).arg(192) + test::kUnpluggedWrite},
+         kFound + "\n" + test::kDisconnected.arg(1).arg(192) + test::kUntouchedWrite,
+         {},
+         0},
+        {"unplugged at the version query of a write",
+         "102",
+         "version * unplug",
+         {"write"},
+         1,
+         kFound + "\n" + test::kDisconnectedAtVersion + test::kUntouchedWrite,
+         {},
+         0},
+        {"unplugged at the version query of info",
+         "102",
+         "version * unplug",
+         {"info"},
+         1,
+         kFound + "\n" + test::kDisconnectedAtVersion},
         {"unplugged in a read",
          "102",
          "read 9 unplug",
@@ -141,6 +169,14 @@ TEST_F(OrvikctlDevice, StateFilesShapeTheAppliance)
          {"upload-firmware", "--image", firmware},
          1,
          "Page written: 3/10\n" + test::kDisconnected.arg(4).arg(10) + test::kUnpluggedUpload},
+        {"unplugged at the first page of an upload",
+         "102",
+         "firmware 0 unplug",
+         {"upload-firmware", "--image", firmware},
+         1,
+         kFound + "\n" + test::kDisconnected.arg(1).arg(10) + test::kUntouchedUpload,
+         {},
+         0},
         {"not attached", "102", "absent", {"info"}, 1, "Orvik 2.0 not found.\n"},
         {"none to list", "102", "absent", {"list"}, 1, "Orvik 2.0 not found.\n"},
         {"version 1.00 told", "100", "", {"info"}, 0, kFound + "\nFirmware version: 1.00\n"},
@@ -163,14 +199,23 @@ TEST_F(OrvikctlDevice, StateFilesShapeTheAppliance)
          1,
          "/firmware-version: not a firmware version in hundredths (such as 102)\n"},
     };
+    const ConfigImage defaults = test::expectedDefaultImage();
+    const QByteArray written(reinterpret_cast<const char*>(defaults.data()), kImageSize);
+    const QByteArray old(kImageSize, '\x5A');
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         ASSERT_TRUE(QDir().mkpath(emu));
         put("firmware-version", row.version);
         put("faults", row.faults);
+        if (row.newPages >= 0)
+            put("eeprom.bin", old);
         const CliRun r = test::runCliIn(row.locale, QStringList{"--emulator", emu} + row.args);
         EXPECT_EQ(r.status, row.status);
         EXPECT_TRUE(r.err.endsWith(row.errEnd)) << r.err.right(300).toStdString();
+        const qsizetype fresh = row.newPages * kPageSize;
+        if (row.newPages >= 0) {
+            EXPECT_EQ(get("eeprom.bin"), written.left(fresh) + old.mid(fresh));
+        }
     }
 }
 
