@@ -1,6 +1,9 @@
 #include "device/config_sessions.h"
+#include "device/device_link.h"
 #include "device/emulator.h"
+#include "device/emulator_folder.h"
 #include "device/emulator_store.h"
+#include "support/process_wait.h"
 #include "support/silent_reporter.h"
 #include "support/source_files.h"
 #include "support/temp_files.h"
@@ -11,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace orvik {
@@ -73,11 +77,31 @@ TEST_F(EmulatorStore, KeepsWhatEachApplianceWasSent)
 // an EEPROM image of another size is refused as such.
 TEST_F(EmulatorStore, RefusesAStateFileThatIsNoFile)
 {
+    // Another user's folder in a sticky one holds their link to a folder only
+    // root may enter, all made by a child as that user.
+    const auto planted = [](const QString& p) {
+        const QByteArray sticky = QFile::encodeName(p);
+        const QByteArray secret = sticky + "-secret";
+        if (::mkdir(sticky, 0) | ::chmod(sticky, 01777) | ::mkdir(secret, 0700))
+            return false;
+        const pid_t child = ::fork();
+        if (child == 0)
+            ::_exit(::chdir(sticky) == 0 && ::setgid(1234) == 0 && ::setuid(1234) == 0 &&
+                            ::mkdir("d", 0755) == 0 && ::symlink(secret, "d/emu2") == 0
+                        ? 0
+                        : 1);
+        int status = -1;
+        for (int ms = 0; ms < test::kProcessWaitMs && ::waitpid(child, &status, WNOHANG) == 0;
+             ms += 10)
+            ::usleep(10000);
+        return status == 0;
+    };
     const struct {
         const char* file;
         std::function<bool(const QString&)> make;
         QString errorEnd;
-        bool asRoot = false; // which alone gives a folder away
+        bool asRoot = false;     // which alone gives a folder away
+        const char* loaded = ""; // the folder loaded, below the test's
     } rows[] = {
         {"eeprom.bin", [](const QString& p) { return mkfifo(p.toLocal8Bit(), 0600) == 0; },
          "/eeprom.bin: Is a FIFO, not a regular file"},
@@ -99,6 +123,10 @@ TEST_F(EmulatorStore, RefusesAStateFileThatIsNoFile)
          "/A1: the folder belongs to another user, who could plant links in it; as root, use a "
          "folder of root's own",
          true},
+        {"sticky", planted,
+         "/sticky/d: the folder belongs to another user, who could plant links in it; as root, "
+         "use a folder of root's own",
+         true, "sticky/d/emu2"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
@@ -108,10 +136,29 @@ TEST_F(EmulatorStore, RefusesAStateFileThatIsNoFile)
         ASSERT_TRUE(QDir(tmp.path()).mkpath("A1"));
         ASSERT_TRUE(row.make(tmp.filePath(row.file)));
         ApplianceEmulator emulator;
-        const Result<> loaded = loadAppliances(tmp.path(), emulator);
+        const Result<> loaded = loadAppliances(tmp.filePath(row.loaded), emulator);
         EXPECT_FALSE(loaded.ok());
         EXPECT_TRUE(loaded.errorText().endsWith(row.errorEnd)) << loaded.errorText().toStdString();
+        // Nothing lands where a planted link leads.
+        EXPECT_TRUE(QDir(tmp.filePath(row.file) + "-secret").isEmpty());
     }
+}
+
+// The folder claimed is the folder used until the session ends, wherever
+// its path leads meanwhile.
+TEST_F(EmulatorStore, ASessionKeepsToTheFolderItClaimed)
+{
+    FolderEmulator emulator;
+    ASSERT_TRUE(emulator.load(dir.filePath("emu")).ok());
+    test::SilentReporter silent;
+    ASSERT_TRUE(OpenDevice(emulator, silent).ok());
+    ASSERT_TRUE(QDir(dir.path()).rename("emu", "claimed") && QDir(dir.path()).mkdir("emu"));
+    ConfigImage image{};
+    image.fill(0x42);
+    ASSERT_TRUE(WriteConfigImage(image, emulator, silent).ok());
+    ASSERT_TRUE(emulator.endSession().ok());
+    EXPECT_EQ(read(dir.filePath("claimed/eeprom.bin")), QByteArray(kImageSize, '\x42'));
+    EXPECT_TRUE(QDir(dir.filePath("emu")).isEmpty());
 }
 
 // Every plan line means something for the command it names, or is refused
