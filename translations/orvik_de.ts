@@ -191,6 +191,18 @@ Zum Lesen der Gerätekonfiguration müssen Konfigurator und Firmware dieselbe Ve
         <source>Orvik 2.0 attached, but it cannot be opened: %1.</source>
         <translation>Orvik 2.0 angeschlossen, kann aber nicht geöffnet werden: %1.</translation>
     </message>
+    <message>
+        <source>Nothing on the appliance was changed: plug it in again and write the configuration again.</source>
+        <translation>Am Gerät wurde nichts geändert: erneut einstecken und die Konfiguration erneut schreiben.</translation>
+    </message>
+    <message>
+        <source>Nothing on the appliance was changed: plug it in again and upload the firmware again.</source>
+        <translation>Am Gerät wurde nichts geändert: erneut einstecken und die Firmware erneut aufspielen.</translation>
+    </message>
+    <message>
+        <source>Orvik 2.0 was disconnected while its firmware version was being read.</source>
+        <translation>Orvik 2.0 wurde getrennt, während seine Firmware-Version gelesen wurde.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigFile</name>

@@ -191,6 +191,18 @@ Do odczytu konfiguracji urządzenia potrzebne są ta sama wersja konfiguratora i
         <source>Orvik 2.0 attached, but it cannot be opened: %1.</source>
         <translation>Podłączono Orvik 2.0, ale nie można go otworzyć: %1.</translation>
     </message>
+    <message>
+        <source>Nothing on the appliance was changed: plug it in again and write the configuration again.</source>
+        <translation>Na urządzeniu nic nie zostało zmienione: podłącz je ponownie i zapisz konfigurację jeszcze raz.</translation>
+    </message>
+    <message>
+        <source>Nothing on the appliance was changed: plug it in again and upload the firmware again.</source>
+        <translation>Na urządzeniu nic nie zostało zmienione: podłącz je ponownie i wgraj firmware jeszcze raz.</translation>
+    </message>
+    <message>
+        <source>Orvik 2.0 was disconnected while its firmware version was being read.</source>
+        <translation>Urządzenie Orvik 2.0 zostało odłączone podczas odczytu wersji firmware.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigFile</name>
