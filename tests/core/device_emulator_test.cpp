@@ -3,7 +3,6 @@
 #include "device/emulator.h"
 #include "device/emulator_folder.h"
 #include "device/emulator_store.h"
-#include "support/process_wait.h"
 #include "support/silent_reporter.h"
 #include "support/source_files.h"
 #include "support/temp_files.h"
@@ -14,7 +13,6 @@
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace orvik {
@@ -78,23 +76,12 @@ TEST_F(EmulatorStore, KeepsWhatEachApplianceWasSent)
 TEST_F(EmulatorStore, RefusesAStateFileThatIsNoFile)
 {
     // Another user's folder in a sticky one holds their link to a folder only
-    // root may enter, all made by a child as that user.
+    // root may enter.
     const auto planted = [](const QString& p) {
-        const QByteArray sticky = QFile::encodeName(p);
-        const QByteArray secret = sticky + "-secret";
-        if (::mkdir(sticky, 0) | ::chmod(sticky, 01777) | ::mkdir(secret, 0700))
-            return false;
-        const pid_t child = ::fork();
-        if (child == 0)
-            ::_exit(::chdir(sticky) == 0 && ::setgid(1234) == 0 && ::setuid(1234) == 0 &&
-                            ::mkdir("d", 0755) == 0 && ::symlink(secret, "d/emu2") == 0
-                        ? 0
-                        : 1);
-        int status = -1;
-        for (int ms = 0; ms < test::kProcessWaitMs && ::waitpid(child, &status, WNOHANG) == 0;
-             ms += 10)
-            ::usleep(10000);
-        return status == 0;
+        const QByteArray s = QFile::encodeName(p);
+        return (::mkdir(s, 0) | ::chmod(s, 01777) | ::mkdir(s + "-secret", 0700) |
+                ::mkdir(s + "/d", 0755) | ::symlink(s + "-secret", s + "/d/emu2") |
+                ::lchown(s + "/d", 1234, 1234) | ::lchown(s + "/d/emu2", 1234, 1234)) == 0;
     };
     const struct {
         const char* file;
@@ -139,25 +126,21 @@ TEST_F(EmulatorStore, RefusesAStateFileThatIsNoFile)
         const Result<> loaded = loadAppliances(tmp.filePath(row.loaded), emulator);
         EXPECT_FALSE(loaded.ok());
         EXPECT_TRUE(loaded.errorText().endsWith(row.errorEnd)) << loaded.errorText().toStdString();
-        // Nothing lands where a planted link leads.
-        EXPECT_TRUE(QDir(tmp.filePath(row.file) + "-secret").isEmpty());
+        EXPECT_TRUE(QDir(tmp.filePath(row.file) + "-secret").isEmpty()); // where a link led
     }
 }
 
-// The folder claimed is the folder used until the session ends, wherever
-// its path leads meanwhile.
+// The folder claimed is the one used until the session ends, wherever its
+// path leads meanwhile.
 TEST_F(EmulatorStore, ASessionKeepsToTheFolderItClaimed)
 {
     FolderEmulator emulator;
-    ASSERT_TRUE(emulator.load(dir.filePath("emu")).ok());
     test::SilentReporter silent;
-    ASSERT_TRUE(OpenDevice(emulator, silent).ok());
+    ASSERT_TRUE(emulator.load(dir.filePath("emu")).ok() && OpenDevice(emulator, silent).ok());
     ASSERT_TRUE(QDir(dir.path()).rename("emu", "claimed") && QDir(dir.path()).mkdir("emu"));
-    ConfigImage image{};
-    image.fill(0x42);
-    ASSERT_TRUE(WriteConfigImage(image, emulator, silent).ok());
-    ASSERT_TRUE(emulator.endSession().ok());
-    EXPECT_EQ(read(dir.filePath("claimed/eeprom.bin")), QByteArray(kImageSize, '\x42'));
+    const ConfigImage zeros{};
+    ASSERT_TRUE(WriteConfigImage(zeros, emulator, silent).ok() && emulator.endSession().ok());
+    EXPECT_EQ(read(dir.filePath("claimed/eeprom.bin")), QByteArray(kImageSize, '\0'));
     EXPECT_TRUE(QDir(dir.filePath("emu")).isEmpty());
 }
 

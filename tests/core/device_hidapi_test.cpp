@@ -246,7 +246,7 @@ TEST_F(FakeHidTest, AnUnpluggedApplianceEndsTheSessionAtItsPage)
         Command pages;
         std::function<Result<>()> session;
         QString lines;
-        int pagesSent = 3;
+        int pagesSent = 3; // -1: unplugged at the version query
     } rows[] = {
         {Command::WriteConfigPage, write,
          test::kDisconnected.arg(4).arg(192) + test::kUnpluggedWrite},
@@ -257,7 +257,6 @@ TEST_F(FakeHidTest, AnUnpluggedApplianceEndsTheSessionAtItsPage)
          test::kDisconnected.arg(1).arg(192) + test::kUntouchedWrite, 0},
         {Command::WriteFirmwarePage, upload,
          test::kDisconnected.arg(1).arg(10) + test::kUntouchedUpload, 0},
-        // -1: at the version query.
         {Command::WriteConfigPage, write, test::kDisconnectedAtVersion + test::kUntouchedWrite, -1},
         {Command::ReadConfigPage, read, test::kDisconnectedAtVersion + test::kUnpluggedRead, -1},
     };

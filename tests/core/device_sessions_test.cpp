@@ -5,7 +5,6 @@
 #include "settings/catalogue.h"
 #include "settings/number.h"
 #include "settings/settings.h"
-#include "support/device_texts.h"
 #include "support/recording_reporter.h"
 
 #include <gtest/gtest.h>
@@ -91,7 +90,6 @@ TEST_F(Sessions, EndWithoutAPageUnlessTheApplianceIsReachedAndRunsTheExpectedFir
         "or you can write new configuration using \"Write config\" button.";
     const QString noAnswer = "log: Firmware version read error.";
     const QString notFound = "log: Orvik 2.0 not found.";
-    const QString unplugged = "log: " + test::kDisconnectedAtVersion.trimmed();
     const QString denied = "log: Orvik 2.0 could not be opened: Permission denied (on Linux, "
                            "install the udev rule 60-orvik.rules; see the README)";
     const struct {
@@ -116,18 +114,6 @@ TEST_F(Sessions, EndWithoutAPageUnlessTheApplianceIsReachedAndRunsTheExpectedFir
          "",
          {{Command::FirmwareVersion, std::nullopt, FaultKind::WrongEcho}},
          {kFound, noAnswer}},
-        {"write, unplugged at the version query",
-         true,
-         true,
-         "",
-         {{Command::FirmwareVersion, std::nullopt, FaultKind::Unplug}},
-         {kFound, unplugged, "log: " + test::kUntouchedWrite.trimmed()}},
-        {"read, unplugged at the version query",
-         false,
-         true,
-         "",
-         {{Command::FirmwareVersion, std::nullopt, FaultKind::Unplug}},
-         {kFound, unplugged, "log: " + test::kUnpluggedRead.trimmed()}},
         {"write, not attached", true, false, "", {}, {notFound}},
         {"read, not attached", false, false, "", {}, {notFound}},
         {"write, no permission", true, true, "Permission denied", {}, {kFound, denied}},
@@ -149,8 +135,6 @@ TEST_F(Sessions, EndWithoutAPageUnlessTheApplianceIsReachedAndRunsTheExpectedFir
         EXPECT_EQ(reporter.calls, row.calls);
         EXPECT_EQ(
             a.requestCount(Command::WriteConfigPage) + a.requestCount(Command::ReadConfigPage), 0);
-        EXPECT_TRUE(std::all_of(a.eeprom.begin(), a.eeprom.end(),
-                                [](std::uint8_t b) { return b == 0xFF; })); // erased still
         EXPECT_EQ(emulator.opened(), nullptr);
     }
 }

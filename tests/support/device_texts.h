@@ -31,12 +31,10 @@ inline const QString kUnpluggedWriteBackedUp =
 inline const QString kUnpluggedUpload = "The appliance now holds part of the new firmware: plug "
                                         "it in again and upload the firmware again.\n";
 inline const QString kUnpluggedRead = "Nothing on the appliance was changed.\n";
-// The same before the first page, and at the version query.
 inline const QString kUntouchedWrite = "Nothing on the appliance was changed: plug it in again and "
                                        "write the configuration again.\n";
-inline const QString kUntouchedUpload =
-    "Nothing on the appliance was changed: plug it in again and "
-    "upload the firmware again.\n";
+inline const QString kUntouchedUpload = "Nothing on the appliance was changed: plug it in "
+                                        "again and upload the firmware again.\n";
 inline const QString kDisconnectedAtVersion =
     "Orvik 2.0 was disconnected while its firmware version was being read.\n";
 // What the window's log says as appliances come and go.
