@@ -4,7 +4,6 @@
 #include "files/file_access.h"
 
 #include <QDir>
-#include <QFile>
 #include <algorithm>
 #include <utility>
 
