@@ -149,18 +149,27 @@ bool holdsAppliance(const QString& dir)
                                       [&](const QString* name) { return holds(*folder, *name); });
 }
 
-// As root, a folder on the way is another user's to fill with links, which
-// would lead root's writes wherever that user likes, between root's looks or
-// before them.
+// As root, a folder on the way that another user owns, or may write in, is
+// theirs to fill with links, which would lead root's writes wherever they
+// like, between root's looks or before them. In a sticky one (/tmp) they can
+// replace no name of root's, and the walk follows no link of theirs.
 Result<> rootsOwn(const QString& way, const struct stat& folder)
 {
-    if (::geteuid() != 0 || folder.st_uid == 0)
+    if (::geteuid() != 0)
         return {};
-    return OperationError(Cause::Failed,
-                          QCoreApplication::translate(
-                              "Emulator", "%1: the folder belongs to another user, who could plant "
-                                          "links in it; as root, use a folder of root's own")
-                              .arg(way));
+    const char* why = nullptr;
+    if (folder.st_uid != 0)
+        why = QT_TRANSLATE_NOOP("Emulator", "%1: the folder belongs to another user, who could "
+                                            "plant links in it; as root, use a folder of root's "
+                                            "own");
+    else if (!(folder.st_mode & S_ISVTX) &&
+             ((folder.st_mode & S_IWOTH) || ((folder.st_mode & S_IWGRP) && folder.st_gid != 0)))
+        why = QT_TRANSLATE_NOOP("Emulator", "%1: other users may write in the folder and could "
+                                            "plant links in it; as root, use a folder of root's "
+                                            "own");
+    if (!why)
+        return {};
+    return OperationError(Cause::Failed, QCoreApplication::translate("Emulator", why).arg(way));
 }
 
 // The appliance kept in `folder` (at `dir`); fails when a file is unusable.

@@ -114,6 +114,15 @@ TEST_F(EmulatorStore, RefusesAStateFileThatIsNoFile)
          "/sticky/d: the folder belongs to another user, who could plant links in it; as root, "
          "use a folder of root's own",
          true, "sticky/d/emu2"},
+        {"open",
+         [](const QString& p) {
+             const QByteArray s = QFile::encodeName(p);
+             return (::mkdir(s, 0) | ::chmod(s, 0777) | ::symlink(s + "-secret", s + "/emu") |
+                     ::mkdir(s + "-secret", 0700)) == 0;
+         },
+         "/open: other users may write in the folder and could plant links in it; as root, use a "
+         "folder of root's own",
+         true, "open/emu"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
