@@ -289,6 +289,10 @@ Manche Felder können sich zwischen Firmware-Versionen ändern.</translation>
         <source>%1/%2: not listed, since its name is not valid in this system&apos;s encoding</source>
         <translation>%1/%2: nicht aufgeführt, da sein Name in der Kodierung dieses Systems ungültig ist</translation>
     </message>
+    <message>
+        <source>%1: other users may write in the folder and could plant links in it; as root, use a folder of root&apos;s own</source>
+        <translation>%1: andere Benutzer dürfen in diesem Ordner schreiben und könnten Links darin anlegen; als root einen Ordner von root verwenden</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>

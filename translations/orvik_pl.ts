@@ -289,6 +289,10 @@ Niektóre pola mogą się różnić między wersjami firmware.</translation>
         <source>%1/%2: not listed, since its name is not valid in this system&apos;s encoding</source>
         <translation>%1/%2: pominięty, bo jego nazwa jest niepoprawna w kodowaniu tego systemu</translation>
     </message>
+    <message>
+        <source>%1: other users may write in the folder and could plant links in it; as root, use a folder of root&apos;s own</source>
+        <translation>%1: inni użytkownicy mogą pisać w tym katalogu i podłożyć w nim dowiązania; jako root użyj własnego katalogu roota</translation>
+    </message>
 </context>
 <context>
     <name>Files</name>
