@@ -75,13 +75,14 @@ TEST_F(EmulatorStore, KeepsWhatEachApplianceWasSent)
 // an EEPROM image of another size is refused as such.
 TEST_F(EmulatorStore, RefusesAStateFileThatIsNoFile)
 {
-    // Another user's folder in a sticky one holds their link to a folder only
-    // root may enter.
-    const auto planted = [](const QString& p) {
-        const QByteArray s = QFile::encodeName(p);
-        return (::mkdir(s, 0) | ::chmod(s, 01777) | ::mkdir(s + "-secret", 0700) |
-                ::mkdir(s + "/d", 0755) | ::symlink(s + "-secret", s + "/d/emu2") |
-                ::lchown(s + "/d", 1234, 1234) | ::lchown(s + "/d/emu2", 1234, 1234)) == 0;
+    // Another user's folder, in a `mode` one of root's, links to root's secret.
+    const auto planted = [](mode_t mode) {
+        return [mode](const QString& p) {
+            const QByteArray s = QFile::encodeName(p);
+            return (::mkdir(s, 0) | ::chmod(s, mode) | ::mkdir(s + "-secret", 0700) |
+                    ::mkdir(s + "/d", 0755) | ::symlink(s + "-secret", s + "/d/emu") |
+                    ::chown(s + "/d", 1234, 1234)) == 0;
+        };
     };
     const struct {
         const char* file;
@@ -110,19 +111,14 @@ TEST_F(EmulatorStore, RefusesAStateFileThatIsNoFile)
          "/A1: the folder belongs to another user, who could plant links in it; as root, use a "
          "folder of root's own",
          true},
-        {"sticky", planted,
+        {"sticky", planted(01777),
          "/sticky/d: the folder belongs to another user, who could plant links in it; as root, "
          "use a folder of root's own",
-         true, "sticky/d/emu2"},
-        {"open",
-         [](const QString& p) {
-             const QByteArray s = QFile::encodeName(p);
-             return (::mkdir(s, 0) | ::chmod(s, 0777) | ::symlink(s + "-secret", s + "/emu") |
-                     ::mkdir(s + "-secret", 0700)) == 0;
-         },
+         true, "sticky/d/emu"},
+        {"open", planted(0777),
          "/open: other users may write in the folder and could plant links in it; as root, use a "
          "folder of root's own",
-         true, "open/emu"},
+         true, "open/d/emu"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
@@ -139,8 +135,7 @@ TEST_F(EmulatorStore, RefusesAStateFileThatIsNoFile)
     }
 }
 
-// The folder claimed is the one used until the session ends, wherever its
-// path leads meanwhile.
+// The folder claimed is used to the session's end, wherever its path leads.
 TEST_F(EmulatorStore, ASessionKeepsToTheFolderItClaimed)
 {
     FolderEmulator emulator;
