@@ -191,6 +191,18 @@ Zum Lesen der Gerätekonfiguration müssen Konfigurator und Firmware dieselbe Ve
         <source>Orvik 2.0 attached, but it cannot be opened: %1.</source>
         <translation>Orvik 2.0 angeschlossen, kann aber nicht geöffnet werden: %1.</translation>
     </message>
+    <message>
+        <source>Nothing on the appliance was changed: plug it in again and write the configuration again.</source>
+        <translation>Am Gerät wurde nichts geändert: erneut einstecken und die Konfiguration erneut schreiben.</translation>
+    </message>
+    <message>
+        <source>Nothing on the appliance was changed: plug it in again and upload the firmware again.</source>
+        <translation>Am Gerät wurde nichts geändert: erneut einstecken und die Firmware erneut aufspielen.</translation>
+    </message>
+    <message>
+        <source>Orvik 2.0 was disconnected while its firmware version was being read.</source>
+        <translation>Orvik 2.0 wurde getrennt, während seine Firmware-Version gelesen wurde.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigFile</name>
@@ -276,6 +288,10 @@ Manche Felder können sich zwischen Firmware-Versionen ändern.</translation>
     <message>
         <source>%1/%2: not listed, since its name is not valid in this system&apos;s encoding</source>
         <translation>%1/%2: nicht aufgeführt, da sein Name in der Kodierung dieses Systems ungültig ist</translation>
+    </message>
+    <message>
+        <source>%1: other users may write in the folder and could plant links in it; as root, use a folder of root&apos;s own</source>
+        <translation>%1: andere Benutzer dürfen in diesem Ordner schreiben und könnten Links darin anlegen; als root einen Ordner von root verwenden</translation>
     </message>
 </context>
 <context>

@@ -191,6 +191,18 @@ Do odczytu konfiguracji urządzenia konfigurator i firmware muszą mieć tę sam
         <source>Orvik 2.0 attached, but it cannot be opened: %1.</source>
         <translation>Podłączono Orvik 2.0, ale nie można go otworzyć: %1.</translation>
     </message>
+    <message>
+        <source>Nothing on the appliance was changed: plug it in again and write the configuration again.</source>
+        <translation>Na urządzeniu nic nie zostało zmienione: podłącz je ponownie i zapisz konfigurację jeszcze raz.</translation>
+    </message>
+    <message>
+        <source>Nothing on the appliance was changed: plug it in again and upload the firmware again.</source>
+        <translation>Na urządzeniu nic nie zostało zmienione: podłącz je ponownie i wgraj firmware jeszcze raz.</translation>
+    </message>
+    <message>
+        <source>Orvik 2.0 was disconnected while its firmware version was being read.</source>
+        <translation>Urządzenie Orvik 2.0 zostało odłączone podczas odczytu wersji firmware.</translation>
+    </message>
 </context>
 <context>
     <name>ConfigFile</name>
@@ -276,6 +288,10 @@ Niektóre pola mogą się różnić między wersjami firmware.</translation>
     <message>
         <source>%1/%2: not listed, since its name is not valid in this system&apos;s encoding</source>
         <translation>%1/%2: pominięty, bo jego nazwa jest niepoprawna w kodowaniu tego systemu</translation>
+    </message>
+    <message>
+        <source>%1: other users may write in the folder and could plant links in it; as root, use a folder of root&apos;s own</source>
+        <translation>%1: inni użytkownicy mogą pisać w tym katalogu i podłożyć w nim dowiązania; jako root użyj własnego katalogu roota</translation>
     </message>
 </context>
 <context>

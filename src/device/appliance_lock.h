@@ -2,6 +2,7 @@
 
 #include "device/hid_transport.h"
 #include "files/descriptor.h"
+#include "files/file_access.h"
 
 #include <QString>
 #include <string>
@@ -19,15 +20,18 @@ public:
     ApplianceLock(const ApplianceLock&) = delete;
     ApplianceLock& operator=(const ApplianceLock&) = delete;
 
-    // Locks the file at `path`, created (0600, never through a link, in its
-    // folder reached as writeFileAtomically reaches one) when `create`,
-    // without waiting; Taken at once when this lock holds that file
-    // already.
-    Result<Claim> take(const std::string& path, bool create);
+    // Locks the device node at `path`, without waiting; Taken at once when
+    // this lock holds it already.
+    Result<Claim> take(const std::string& path);
+    // Locks the file `name` in `folder`, made (0600, never through a link)
+    // when missing, without waiting.
+    Result<Claim> take(const Folder& folder, const char* name);
     // Safe when nothing is held.
     void release();
 
 private:
+    Result<Claim> lock(int folder, const char* name, bool create);
+
     Descriptor fd_;
     std::string path_;
 };

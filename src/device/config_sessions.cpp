@@ -21,14 +21,29 @@ const char* const kReadMismatch = QT_TRANSLATE_NOOP(
     "You need use the same Configurator and firmware version to read device configuration "
     "or you can write new configuration using \"Write config\" button.");
 
+// What an unplug before the first page leaves: nothing, and what to do.
+QString untouchedLine(SessionWords words)
+{
+    if (words == SessionWords::Read)
+        return QCoreApplication::translate("Appliance", "Nothing on the appliance was changed.");
+    return QCoreApplication::translate("Appliance",
+                                       "Nothing on the appliance was changed: plug it in again "
+                                       "and write the configuration again.");
+}
+
 // Succeeds when the open appliance runs the firmware this configurator was
-// made for; otherwise fails saying why the session stops.
+// made for; otherwise fails saying why the session stops, unplugged as a page
+// is.
 Result<> firmwareMatches(HidTransport& transport, SessionWords words)
 {
     const char* const mismatchFormat = words == SessionWords::Read ? kReadMismatch : kWriteMismatch;
     const Result<std::uint32_t> version = QueryFirmwareVersion(transport);
-    if (!version.ok())
-        return OperationError(Cause::VersionUnread, firmwareVersionReadError());
+    if (!version.ok()) {
+        const OperationError unread = versionUnreadError(transport);
+        if (unread.cause() == Cause::Disconnected)
+            return {OperationError(Cause::Disconnected, untouchedLine(words)), {unread}};
+        return unread;
+    }
     if (*version == kConfiguratorFirmwareVersion)
         return {};
     return OperationError(
@@ -69,7 +84,7 @@ Result<> WriteEeprom(const ConfigImage& image, HidTransport& transport, Progress
 {
     const PageRun run{kPagesWritten,
                       QCoreApplication::translate("Appliance", "Eeprom write success"),
-                      writeUnpluggedLine(backup), true};
+                      writeUnpluggedLine(backup), untouchedLine(SessionWords::Write), true};
     return transferPages(progress, transport, kPageCount, run, [&](int p) {
         return WriteConfigPage(transport, pageOf(image, p), static_cast<std::uint16_t>(p));
     });
@@ -78,9 +93,7 @@ Result<> WriteEeprom(const ConfigImage& image, HidTransport& transport, Progress
 Result<> ReadEeprom(ConfigImage& image, HidTransport& transport, Progress& progress)
 {
     const PageRun run{
-        kPagesRead,
-        {},
-        QCoreApplication::translate("Appliance", "Nothing on the appliance was changed.")};
+        kPagesRead, {}, untouchedLine(SessionWords::Read), untouchedLine(SessionWords::Read)};
     return transferPages(progress, transport, kPageCount, run, [&](int p) {
         const PageBuffer page(image.data() + p * kPageSize, kPageSize);
         return ReadConfigPage(transport, page, static_cast<std::uint16_t>(p));
@@ -95,7 +108,7 @@ Result<EepromFetch> FetchEeprom(ConfigImage& received, HidTransport& transport, 
     if (Result<> opened = OpenDevice(transport, progress); !opened.ok())
         return opened.error();
     if (Result<> matches = firmwareMatches(transport, words); !matches.ok())
-        return matches.error();
+        return {matches.error(), matches.notes()};
     // The session goes on after a broken read: its line is a note. Unplugged
     // (the page loop asked already), there is nothing more to learn from it.
     if (Result<> read = ReadEeprom(received, transport, progress); !read.ok()) {

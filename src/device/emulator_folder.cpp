@@ -4,7 +4,6 @@
 #include "files/file_access.h"
 
 #include <QDir>
-#include <QFile>
 #include <algorithm>
 #include <utility>
 
@@ -47,19 +46,25 @@ Result<Claim> FolderEmulator::claim(const std::string& path)
         return Claim::Taken;
     if (Result<> ended = endSession(); !ended.ok())
         return ended.error();
-    const QString lockFile = QDir(QString::fromStdString(path)).filePath(QStringLiteral("lock"));
-    const Result<Claim> claim = lock_.take(QFile::encodeName(lockFile).toStdString(), true);
+    // The folder judged is the folder used: the lock, the reload and the
+    // save go to it, whatever its path leads to meanwhile. Its errno, and the
+    // lock file's, are no reason of the appliance's own.
+    const QString dir = QString::fromStdString(path);
+    Result<Folder> folder = applianceFolder(dir, MissingFolders::Refused);
+    if (!folder.ok())
+        return OperationError(Cause::Failed, folder.errorText());
+    const Result<Claim> claim = lock_.take(*folder, "lock");
     if (!claim.ok())
-        // The lock file's errno is no reason of the appliance's own.
-        return OperationError(Cause::Failed,
-                              lockFile + QStringLiteral(": ") + claim.error().text());
+        return OperationError(Cause::Failed, QDir(dir).filePath(QStringLiteral("lock")) +
+                                                 QStringLiteral(": ") + claim.error().text());
     if (*claim != Claim::Taken)
         return claim;
     // What another program wrote since the folder was listed.
-    if (Result<> reloaded = reloadAppliance(*it); !reloaded.ok()) {
+    if (Result<> reloaded = reloadAppliance(*it, *folder); !reloaded.ok()) {
         lock_.release();
         return reloaded.error();
     }
+    folder_ = *std::move(folder);
     claimed_ = &*it;
     return Claim::Taken;
 }
@@ -68,7 +73,7 @@ Result<> FolderEmulator::keep()
 {
     if (!claimed_)
         return {};
-    Result<> saved = saveAppliance(*claimed_);
+    Result<> saved = saveAppliance(*claimed_, folder_);
     if (saved.ok())
         return saved;
     claimed_->eepromChanged = false;
@@ -81,6 +86,7 @@ Result<> FolderEmulator::endSession()
     Result<> kept = keep();
     emulator_.close();
     lock_.release();
+    folder_ = Folder();
     claimed_ = nullptr;
     return kept;
 }

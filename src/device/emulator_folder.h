@@ -38,6 +38,7 @@ private:
     bool listed_ = false;  // by load, for the first enumerate
     ApplianceEmulator emulator_;
     ApplianceLock lock_;
+    Folder folder_; // the claimed appliance's, for the whole session
     Appliance* claimed_ = nullptr;
 };
 

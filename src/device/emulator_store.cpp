@@ -149,36 +149,37 @@ bool holdsAppliance(const QString& dir)
                                       [&](const QString* name) { return holds(*folder, *name); });
 }
 
-// The folder `dir`, made when missing, every link on its path judged as a
-// write's are: a folder made through a planted link would be made elsewhere.
-Result<Folder> applianceFolder(const QString& dir, MissingFolders missing)
+// As root, a folder on the way that another user owns, or may write in, is
+// theirs to fill with links, which would lead root's writes wherever they
+// like, between root's looks or before them. In a sticky one (/tmp) they can
+// replace no name of root's, and the walk follows no link of theirs.
+Result<> rootsOwn(const QString& way, const struct stat& folder)
 {
-    Result<Folder> folder = openFolder(dir, missing);
-    if (!folder.ok())
-        return fileError(dir, folder.error());
-    return folder;
+    if (::geteuid() != 0)
+        return {};
+    const char* why = nullptr;
+    if (folder.st_uid != 0)
+        why = QT_TRANSLATE_NOOP("Emulator", "%1: the folder belongs to another user, who could "
+                                            "plant links in it; as root, use a folder of root's "
+                                            "own");
+    else if (!(folder.st_mode & S_ISVTX) &&
+             ((folder.st_mode & S_IWOTH) || ((folder.st_mode & S_IWGRP) && folder.st_gid != 0)))
+        why = QT_TRANSLATE_NOOP("Emulator", "%1: other users may write in the folder and could "
+                                            "plant links in it; as root, use a folder of root's "
+                                            "own");
+    if (!why)
+        return {};
+    return OperationError(Cause::Failed, QCoreApplication::translate("Emulator", why).arg(way));
 }
 
-// The appliance kept in `dir`; fails when a file is unusable. Listed again,
-// it is only read: a folder being taken away must not be made anew.
-Result<> loadAppliance(const QString& dir, Appliance& appliance, Listing listing = Listing::MakeOne)
+// The appliance kept in `folder` (at `dir`); fails when a file is unusable.
+// Listed again, it is only read: a folder being taken away must not be made
+// anew.
+Result<> readAppliance(const Folder& folder, const QString& dir, Appliance& appliance,
+                       Listing listing)
 {
     const bool make = listing == Listing::MakeOne;
-    const Result<Folder> opened =
-        applianceFolder(dir, make ? MissingFolders::Made : MissingFolders::Refused);
-    if (!opened.ok())
-        return opened.error();
-    const Folder& folder = *opened;
     const QDir d(dir);
-    // Its owner could plant links in it between root's looks and root's writes.
-    struct stat owner {};
-    if (::geteuid() == 0 && ::fstat(folder.fd(), &owner) == 0 && owner.st_uid != 0)
-        return OperationError(
-            Cause::Failed,
-            QCoreApplication::translate("Emulator",
-                                        "%1: the folder belongs to another user, who could plant "
-                                        "links in it; as root, use a folder of root's own")
-                .arg(dir));
     for (const auto& [name, bytes] :
          {std::pair{kVersionFile, QByteArray::number(appliance.firmwareVersion) + '\n'},
           std::pair{kFaultsFile, kFaultsTemplate}}) {
@@ -239,7 +240,25 @@ Result<> loadAppliance(const QString& dir, Appliance& appliance, Listing listing
     return {};
 }
 
+Result<> loadAppliance(const QString& dir, Appliance& appliance, Listing listing = Listing::MakeOne)
+{
+    const Result<Folder> folder = applianceFolder(
+        dir, listing == Listing::MakeOne ? MissingFolders::Made : MissingFolders::Refused);
+    if (!folder.ok())
+        return folder.error();
+    return readAppliance(*folder, dir, appliance, listing);
+}
+
 } // namespace
+
+Result<Folder> applianceFolder(const QString& dir, MissingFolders missing)
+{
+    Result<Folder> folder = openFolder(dir, missing, rootsOwn);
+    // The judge's refusal names its folder itself.
+    if (!folder.ok() && folder.error().cause() != Cause::Failed)
+        return fileError(dir, folder.error());
+    return folder;
+}
 
 QStringList applianceFileNames()
 {
@@ -251,22 +270,17 @@ QStringList applianceFileNames()
 
 // Writes back the EEPROM and the firmware, each when the appliance was sent
 // any of it.
-Result<> saveAppliance(Appliance& appliance)
+Result<> saveAppliance(Appliance& appliance, const Folder& folder)
 {
-    if (!appliance.eepromChanged && !appliance.firmwareChanged)
-        return {};
     const QString dir = QString::fromStdString(appliance.path);
-    const Result<Folder> folder = applianceFolder(dir, MissingFolders::Refused);
-    if (!folder.ok())
-        return folder.error();
     if (appliance.eepromChanged) {
         const QByteArray eeprom(reinterpret_cast<const char*>(appliance.eeprom.data()), kImageSize);
-        if (Result<> written = writeFile(*folder, dir, kEepromFile, eeprom); !written.ok())
+        if (Result<> written = writeFile(folder, dir, kEepromFile, eeprom); !written.ok())
             return written;
         appliance.eepromChanged = false;
     }
     if (appliance.firmwareChanged) {
-        if (Result<> written = writeFile(*folder, dir, kFirmwareFile, appliance.firmware);
+        if (Result<> written = writeFile(folder, dir, kFirmwareFile, appliance.firmware);
             !written.ok())
             return written;
         appliance.firmwareChanged = false;
@@ -274,13 +288,13 @@ Result<> saveAppliance(Appliance& appliance)
     return {};
 }
 
-Result<> reloadAppliance(Appliance& appliance)
+Result<> reloadAppliance(Appliance& appliance, const Folder& folder)
 {
     const QString dir = QString::fromStdString(appliance.path);
     const QString serialNumber = appliance.serialNumber;
     appliance = Appliance();
     appliance.serialNumber = serialNumber;
-    return loadAppliance(dir, appliance);
+    return readAppliance(folder, dir, appliance, Listing::MakeOne);
 }
 
 namespace {
@@ -355,7 +369,13 @@ Result<> loadAppliances(const QString& dir, ApplianceEmulator& emulator, QString
 Result<> saveAppliances(ApplianceEmulator& emulator)
 {
     for (Appliance& appliance : emulator.appliances()) {
-        if (Result<> saved = saveAppliance(appliance); !saved.ok())
+        if (!appliance.eepromChanged && !appliance.firmwareChanged)
+            continue;
+        const Result<Folder> folder =
+            applianceFolder(QString::fromStdString(appliance.path), MissingFolders::Refused);
+        if (!folder.ok())
+            return folder.error();
+        if (Result<> saved = saveAppliance(appliance, *folder); !saved.ok())
             return saved;
     }
     return {};

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/emulator.h"
+#include "files/file_access.h"
 
 #include <QString>
 #include <QStringList>
@@ -24,7 +25,8 @@ QStringList applianceFileNames();
 // serial number. A directory holding neither becomes one appliance, its
 // directory and text files created. Each appliance's path is its directory;
 // fails at the first file that is unusable. As root, a directory that belongs
-// to another user is unusable, and no file is followed where it is a link.
+// to another user, or lies below one, is unusable, and no file is followed
+// where it is a link.
 // A subdirectory whose name the system's encoding cannot spell is left out,
 // named in `unlisted` (as unusableName shows it) when given. Listed again
 // (Listing::AsItIs), a directory that holds neither holds no appliance: its
@@ -38,10 +40,16 @@ QString unlistedFolderLine(const QString& dir, const QString& shownName);
 // appliance that was sent a page since it was loaded or last saved.
 Result<> saveAppliances(ApplianceEmulator& emulator);
 
-// One appliance of those: its files read afresh (its path is its directory),
-// or written back when it was sent a page since; failing as above.
-Result<> reloadAppliance(Appliance& appliance);
-Result<> saveAppliance(Appliance& appliance);
+// The folder of the appliance kept at `dir`, open, reached as a write's
+// folder is (every link on the way judged), as root through root's own
+// folders alone, and made when missing as `missing` says. A session holds it
+// and goes back to it, never to `dir`, which could lead elsewhere by then.
+Result<Folder> applianceFolder(const QString& dir, MissingFolders missing);
+// One appliance of those, kept in `folder`: its files read afresh (its path
+// is its directory), or what it was sent since written back; failing as
+// above.
+Result<> reloadAppliance(Appliance& appliance, const Folder& folder);
+Result<> saveAppliance(Appliance& appliance, const Folder& folder);
 
 // The fault plan's lines ('#' starts a comment):
 //   COMMAND PAGE KIND  COMMAND: version, read, write or firmware; PAGE: the page

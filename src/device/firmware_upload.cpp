@@ -78,12 +78,15 @@ Result<> UploadFirmware(HidTransport& transport, const FirmwareSource& source, P
     std::vector<std::uint8_t> buffer(static_cast<std::size_t>(pageCount) * kPageSize);
     std::copy(image->begin(), image->end(), buffer.begin());
 
-    const PageRun run{kPagesWritten,
-                      QCoreApplication::translate("Appliance", "Firmware upgrade success"),
-                      QCoreApplication::translate(
-                          "Appliance", "The appliance now holds part of the new firmware: plug "
-                                       "it in again and upload the firmware again."),
-                      true};
+    const PageRun run{
+        kPagesWritten, QCoreApplication::translate("Appliance", "Firmware upgrade success"),
+        QCoreApplication::translate("Appliance",
+                                    "The appliance now holds part of the new firmware: plug "
+                                    "it in again and upload the firmware again."),
+        QCoreApplication::translate("Appliance",
+                                    "Nothing on the appliance was changed: plug it in again "
+                                    "and upload the firmware again."),
+        true};
     return transferPages(progress, transport, pageCount, run, [&](int p) {
         const PageData page(buffer.data() + p * kPageSize, kPageSize);
         return WriteFirmwarePage(transport, page, static_cast<std::uint16_t>(p));

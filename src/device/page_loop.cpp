@@ -31,8 +31,10 @@ Result<> transferPages(Progress& progress, HidTransport& transport, int pageCoun
     for (int p = 0; p < pageCount; ++p) {
         if (const Result<> sent = transfer(p); !sent.ok()) {
             // Unplugged, the appliance failed no page: the cure is the cable.
+            // The page it went at was not taken: at the first, nothing was.
             if (transport.gone())
-                return {OperationError(Cause::Disconnected, run.unpluggedLine),
+                return {OperationError(Cause::Disconnected,
+                                       p == 0 ? run.untouchedLine : run.unpluggedLine),
                         {OperationError(Cause::Disconnected, disconnectedLine(p + 1, pageCount))}};
             return OperationError(sent.error().cause(),
                                   pageLine(run.words.failed, p + 1, pageCount));

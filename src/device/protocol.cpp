@@ -106,9 +106,16 @@ Report buildRequest(Command command, std::uint16_t pageIndex, std::optional<Page
     return request;
 }
 
-QString firmwareVersionReadError()
+OperationError versionUnreadError(HidTransport& transport)
 {
-    return QCoreApplication::translate("Appliance", "Firmware version read error.");
+    if (transport.gone())
+        return OperationError(
+            Cause::Disconnected,
+            QCoreApplication::translate("Appliance",
+                                        "Orvik 2.0 was disconnected while its firmware version was "
+                                        "being read."));
+    return OperationError(Cause::VersionUnread,
+                          QCoreApplication::translate("Appliance", "Firmware version read error."));
 }
 
 QString versionText(std::uint32_t hundredths)

@@ -50,8 +50,10 @@ using PageBuffer = std::span<std::uint8_t, kPageSize>;
 // retry. The reason, the failure's text, also goes to the orvik.hid log; the
 // user sees only the session's line. On failure the output stays untouched.
 Result<std::uint32_t> QueryFirmwareVersion(HidTransport& transport);
-// Logged when the appliance does not tell its firmware version.
-QString firmwareVersionReadError();
+// Why the appliance did not tell its firmware version, as the log says it:
+// unplugged meanwhile ("Orvik 2.0 was disconnected while its firmware version
+// was being read."), or "Firmware version read error.".
+OperationError versionUnreadError(HidTransport& transport);
 
 Result<> ReadConfigPage(HidTransport& transport, PageBuffer destination, std::uint16_t pageIndex);
 Result<> WriteConfigPage(HidTransport& transport, PageData data, std::uint16_t pageIndex);

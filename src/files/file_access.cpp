@@ -155,12 +155,33 @@ Folder walkStart(const QByteArray& path)
 // it (the last name only as `last` says), so that a link planted anywhere on
 // the path is caught, and a folder swapped for a link after it was looked at
 // makes the walk fail instead of leading elsewhere. With `toFolder`, the
-// last name is a folder too, and the landing is that folder.
-Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missing, bool toFolder)
+// last name is a folder too, and the landing is that folder. `judge`, when
+// given, judges each folder entered.
+Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missing, bool toFolder,
+                     const FolderJudge& judge = {})
 {
     Folder at = walkStart(path);
     if (at.fd() < 0)
         return systemError();
+    QByteArray way = path.startsWith('/') ? "/" : ".";
+    // Judges the folder the walk is in; one that would not open fails the
+    // next step on it.
+    const auto judged = [&]() -> Result<> {
+        struct stat st {};
+        if (!judge || at.fd() < 0)
+            return {};
+        if (::fstat(at.fd(), &st) != 0)
+            return systemError();
+        return judge(QFile::decodeName(way), st);
+    };
+    // Enters `folder`, `name` below the way so far.
+    const auto enter = [&](Folder folder, const QByteArray& name) {
+        at = std::move(folder);
+        way = way == "." ? name : way.endsWith('/') ? way + name : way + '/' + name;
+        return judged();
+    };
+    if (Result<> start = judged(); !start.ok())
+        return start.error();
     QByteArrayList left = namesOf(path);
     // "name/" names a folder, as it does for the kernel.
     toFolder = toFolder || path.endsWith('/');
@@ -198,7 +219,8 @@ Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missi
                 if (target.fd() < 0 || ::fstat(target.fd(), &st) != 0)
                     return systemError();
                 if (S_ISDIR(st.st_mode)) {
-                    at = std::move(target);
+                    if (Result<> entered = enter(std::move(target), name); !entered.ok())
+                        return entered.error();
                     if (lastName)
                         return Landing{std::move(at), "."};
                     continue;
@@ -212,9 +234,12 @@ Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missi
                 // A regular file: replaced where its path says, if that is it.
                 object.emplace(st.st_dev, st.st_ino);
             }
-            // Unchecked: a root that would not open fails the next step on it.
-            if (text.startsWith('/'))
+            if (text.startsWith('/')) {
                 at = walkStart(text);
+                way = "/";
+                if (Result<> root = judged(); !root.ok())
+                    return root.error();
+            }
             left = namesOf(text) + left;
             continue;
         } else if (lastName) {
@@ -228,7 +253,8 @@ Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missi
             ::openat(at.fd(), name.constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         if (next.fd() < 0)
             return systemError();
-        at = std::move(next);
+        if (Result<> entered = enter(std::move(next), name); !entered.ok())
+            return entered.error();
     }
     return Landing{std::move(at), "."};
 }
@@ -407,9 +433,9 @@ QString tooLargeReason(qint64 maxSize)
     return QCoreApplication::translate("Files", "File too large (more than %1 bytes)").arg(maxSize);
 }
 
-Result<Folder> openFolder(const QString& path, MissingFolders missing)
+Result<Folder> openFolder(const QString& path, MissingFolders missing, const FolderJudge& judge)
 {
-    Result<Landing> at = land(QFile::encodeName(path), LastLink::Followed, missing, true);
+    Result<Landing> at = land(QFile::encodeName(path), LastLink::Followed, missing, true, judge);
     if (!at.ok())
         return at.error();
     return (*std::move(at)).folder;

@@ -10,6 +10,8 @@
 #include <functional>
 #include <span>
 
+struct stat;
+
 namespace orvik {
 
 // Every file the program reads or writes goes through here, so that a full
@@ -39,10 +41,16 @@ private:
 // Whether the folders of a path that do not exist are made.
 enum class MissingFolders { Refused, Made };
 
+// Judges a folder a walk enters, by the way it came (links' texts in place
+// of the links) and what the folder is; a failure ends the walk with it.
+using FolderJudge = std::function<Result<>(const QString& way, const struct stat& folder)>;
+
 // The folder at `path`, reached as writeFileAtomically reaches the folder it
 // writes in (links judged by the same rule), the missing ones made as
-// `missing` says.
-Result<Folder> openFolder(const QString& path, MissingFolders missing = MissingFolders::Refused);
+// `missing` says. `judge`, when given, judges every folder on the way as it
+// is entered: the start, those links lead to, and the last one.
+Result<Folder> openFolder(const QString& path, MissingFolders missing = MissingFolders::Refused,
+                          const FolderJudge& judge = {});
 
 // The whole of the regular file at `path` (a symbolic link to one will do,
 // as `last` says), read once. Refused, without reading or waiting, when it

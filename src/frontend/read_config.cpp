@@ -22,7 +22,7 @@ Result<> ShowFirmwareVersion(HidTransport& transport, Reporter& reporter)
 {
     const Result<std::uint32_t> version = QueryFirmwareVersion(transport);
     if (!version.ok())
-        return OperationError(Cause::VersionUnread, firmwareVersionReadError());
+        return versionUnreadError(transport);
     reporter.notice(versionNotice(*version));
     return {};
 }

@@ -10,7 +10,7 @@ class Reporter;
 
 // The appliance's firmware version in the notice box ("Firmware version:
 // 1.02"); on failure nothing is shown, and it fails for the log line
-// firmwareVersionReadError().
+// versionUnreadError() gives.
 Result<> ShowFirmwareVersion(HidTransport& transport, Reporter& reporter);
 
 // "Read config": reads the appliance's image into `received`, checks it,

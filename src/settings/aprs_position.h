@@ -18,7 +18,8 @@ struct GeoArea {
 // symbol table, DDDMM.hhE and the symbol. Digits left out as spaces (position
 // ambiguity) widen it to the area they leave open, the latitude's and the
 // longitude's alike, by whichever leaves out more. Nothing for a text without
-// one.
+// one, nor for one the station's own Latitude and Longitude would fail (a
+// sign, minutes of 60 or more, the poles' 90° and 180° themselves).
 [[nodiscard]] std::optional<GeoArea> aprsPosition(const QString& message);
 
 // The distance in kilometres from `point` to the nearest point of `area`.

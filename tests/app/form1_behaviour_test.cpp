@@ -307,7 +307,7 @@ TEST(Form1Behaviour, EmulatedApplianceFolderAndStartFile)
     blocker.close();
     second.form->Button5Click();
     EXPECT_EQ(lastLogLines(*second.form, 1),
-              QStringList{"Orvik 2.0 could not be opened: " + folder + "/lock: Not a directory"});
+              QStringList{"Orvik 2.0 could not be opened: " + folder + ": Not a directory"});
 }
 
 // A signal in the middle of "Write config" does not cut it in half: the write

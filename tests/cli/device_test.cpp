@@ -1,5 +1,6 @@
 #include "support/device_texts.h"
 #include "support/emulator_cli.h"
+#include "support/expected_image.h"
 #include "support/resource_limit.h"
 #include "support/run_orvikctl.h"
 #include "support/translated_lines.h"
@@ -88,6 +89,7 @@ TEST_F(OrvikctlDevice, StateFilesShapeTheAppliance)
         int status;
         QString errEnd;
         QString locale = {};
+        int newPages = -1; // not -1: the EEPROM's old bytes, then holds so many new pages
     } rows[] = {
         {"version 101", "101\n", "", {"write"}, 1, writeBox},
         {"version 101, in German",
@@ -126,9 +128,27 @@ TEST_F(OrvikctlDevice, StateFilesShapeTheAppliance)
         {"unplugged in a write",
          "102",
          "write 96 unplug",
+         {"write", "--time", "1700000000"},
+         1,
+         "Page written: 96/192\n" + test::kDisconnected.arg(97).arg(192) + test::kUnpluggedWrite,
+         {},
+         96},
+        {"unplugged at the first page of a write",
+         "102",
+         "write 0 unplug",
          {"write"},
          1,
-         "Page written: 96/192\n" + test::kDisconnected.arg(97).arg(192) + test::kUnpluggedWrite},
+         kFound + "\n" + test::kDisconnected.arg(1).arg(192) + test::kUntouchedWrite,
+         {},
+         0},
+        {"unplugged at the version query of a write",
+         "102",
+         "version * unplug",
+         {"write"},
+         1,
+         kFound + "\n" + test::kDisconnectedAtVersion + test::kUntouchedWrite,
+         {},
+         0},
         {"unplugged in a read",
          "102",
          "read 9 unplug",
@@ -163,14 +183,22 @@ TEST_F(OrvikctlDevice, StateFilesShapeTheAppliance)
          1,
          "/firmware-version: not a firmware version in hundredths (such as 102)\n"},
     };
+    const ConfigImage fresh = test::expectedDefaultImage();
+    const QByteArray old(kImageSize, 'Z'),
+        written(reinterpret_cast<const char*>(&fresh), kImageSize);
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         ASSERT_TRUE(QDir().mkpath(emu));
         put("firmware-version", row.version);
         put("faults", row.faults);
+        if (row.newPages >= 0)
+            put("eeprom.bin", old);
         const CliRun r = test::runCliIn(row.locale, QStringList{"--emulator", emu} + row.args);
         EXPECT_EQ(r.status, row.status);
         EXPECT_TRUE(r.err.endsWith(row.errEnd)) << r.err.right(300).toStdString();
+        if (const int n = row.newPages * kPageSize; n >= 0) {
+            EXPECT_EQ(get("eeprom.bin"), written.left(n) + old.mid(n));
+        }
     }
 }
 

@@ -1,5 +1,7 @@
 #include "device/config_sessions.h"
+#include "device/device_link.h"
 #include "device/emulator.h"
+#include "device/emulator_folder.h"
 #include "device/emulator_store.h"
 #include "support/silent_reporter.h"
 #include "support/source_files.h"
@@ -73,11 +75,21 @@ TEST_F(EmulatorStore, KeepsWhatEachApplianceWasSent)
 // an EEPROM image of another size is refused as such.
 TEST_F(EmulatorStore, RefusesAStateFileThatIsNoFile)
 {
+    // Another user's folder, in a `mode` one of root's, links to root's secret.
+    const auto planted = [](mode_t mode) {
+        return [mode](const QString& p) {
+            const QByteArray s = QFile::encodeName(p);
+            return (::mkdir(s, 0) | ::chmod(s, mode) | ::mkdir(s + "-secret", 0700) |
+                    ::mkdir(s + "/d", 0755) | ::symlink(s + "-secret", s + "/d/emu") |
+                    ::chown(s + "/d", 1234, 1234)) == 0;
+        };
+    };
     const struct {
         const char* file;
         std::function<bool(const QString&)> make;
         QString errorEnd;
-        bool asRoot = false; // which alone gives a folder away
+        bool asRoot = false;     // which alone gives a folder away
+        const char* loaded = ""; // the folder loaded, below the test's
     } rows[] = {
         {"eeprom.bin", [](const QString& p) { return mkfifo(p.toLocal8Bit(), 0600) == 0; },
          "/eeprom.bin: Is a FIFO, not a regular file"},
@@ -99,6 +111,14 @@ TEST_F(EmulatorStore, RefusesAStateFileThatIsNoFile)
          "/A1: the folder belongs to another user, who could plant links in it; as root, use a "
          "folder of root's own",
          true},
+        {"sticky", planted(01777),
+         "/sticky/d: the folder belongs to another user, who could plant links in it; as root, "
+         "use a folder of root's own",
+         true, "sticky/d/emu"},
+        {"open", planted(0777),
+         "/open: other users may write in the folder and could plant links in it; as root, use a "
+         "folder of root's own",
+         true, "open/d/emu"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.file);
@@ -108,10 +128,24 @@ TEST_F(EmulatorStore, RefusesAStateFileThatIsNoFile)
         ASSERT_TRUE(QDir(tmp.path()).mkpath("A1"));
         ASSERT_TRUE(row.make(tmp.filePath(row.file)));
         ApplianceEmulator emulator;
-        const Result<> loaded = loadAppliances(tmp.path(), emulator);
+        const Result<> loaded = loadAppliances(tmp.filePath(row.loaded), emulator);
         EXPECT_FALSE(loaded.ok());
         EXPECT_TRUE(loaded.errorText().endsWith(row.errorEnd)) << loaded.errorText().toStdString();
+        EXPECT_TRUE(QDir(tmp.filePath(row.file) + "-secret").isEmpty()); // where a link led
     }
+}
+
+// The folder claimed is used to the session's end, wherever its path leads.
+TEST_F(EmulatorStore, ASessionKeepsToTheFolderItClaimed)
+{
+    FolderEmulator emulator;
+    test::SilentReporter silent;
+    ASSERT_TRUE(emulator.load(dir.filePath("emu")).ok() && OpenDevice(emulator, silent).ok());
+    ASSERT_TRUE(QDir(dir.path()).rename("emu", "claimed") && QDir(dir.path()).mkdir("emu"));
+    const ConfigImage zeros{};
+    ASSERT_TRUE(WriteConfigImage(zeros, emulator, silent).ok() && emulator.endSession().ok());
+    EXPECT_EQ(read(dir.filePath("claimed/eeprom.bin")), QByteArray(kImageSize, '\0'));
+    EXPECT_TRUE(QDir(dir.filePath("emu")).isEmpty());
 }
 
 // Every plan line means something for the command it names, or is refused

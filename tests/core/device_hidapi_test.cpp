@@ -240,27 +240,35 @@ TEST_F(FakeHidTest, AnUnpluggedApplianceEndsTheSessionAtItsPage)
         const Result<EepromFetch> r = FetchEeprom(image, transport, reporter, SessionWords::Read);
         return r.ok() ? Result<>() : Result<>(r.error(), r.notes());
     };
+    const auto write = [&] { return WriteConfigImage(image, transport, reporter); };
+    const auto upload = [&] { return UploadFirmwareSession(transport, firmware, reporter); };
     const struct {
         Command pages;
         std::function<Result<>()> session;
         QString lines;
+        int pagesSent = 3; // -1: unplugged at the version query
     } rows[] = {
-        {Command::WriteConfigPage, [&] { return WriteConfigImage(image, transport, reporter); },
+        {Command::WriteConfigPage, write,
          test::kDisconnected.arg(4).arg(192) + test::kUnpluggedWrite},
         {Command::ReadConfigPage, read, test::kDisconnected.arg(4).arg(192) + test::kUnpluggedRead},
-        {Command::WriteFirmwarePage,
-         [&] { return UploadFirmwareSession(transport, firmware, reporter); },
+        {Command::WriteFirmwarePage, upload,
          test::kDisconnected.arg(4).arg(10) + test::kUnpluggedUpload},
+        {Command::WriteConfigPage, write,
+         test::kDisconnected.arg(1).arg(192) + test::kUntouchedWrite, 0},
+        {Command::WriteFirmwarePage, upload,
+         test::kDisconnected.arg(1).arg(10) + test::kUntouchedUpload, 0},
+        {Command::WriteConfigPage, write, test::kDisconnectedAtVersion + test::kUntouchedWrite, -1},
+        {Command::ReadConfigPage, read, test::kDisconnectedAtVersion + test::kUnpluggedRead, -1},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.lines.toStdString());
         fakeHid() = {};
         fakeHid().devices = {{kOrvikVendorId, kOrvikProductId,
                               QFile::encodeName(node.fileName()).toStdString(), L"0042"}};
-        // Three pages go, after the version query where the session asks one,
-        // then the fourth finds the appliance gone.
-        fakeHid().answers = {reply(row.pages), reply(row.pages), reply(row.pages)};
-        if (row.pages != Command::WriteFirmwarePage)
+        // The pages go, after the version query where the session asks one,
+        // then the next finds the appliance gone.
+        fakeHid().answers.assign(std::max(row.pagesSent, 0), reply(row.pages));
+        if (row.pages != Command::WriteFirmwarePage && row.pagesSent >= 0)
             fakeHid().answers.push_front(reply(Command::FirmwareVersion));
         const int exchanged = static_cast<int>(fakeHid().answers.size());
         fakeHid().unplugAt = exchanged;

@@ -102,6 +102,11 @@ TEST(Position, BeaconReportFarFromTheStation)
         {"!5223.1 N/01658.1 E#", ""},
         {"!5223. 8N/01658.14E#", ""}, // a space amid digits: no position
         {"!5223.08X/01658.14E#", ""},
+        {"!52-3.08N/01658.14E#", ""}, // signs and minutes past the pole are no position
+        {"!9059.99N/01658.14E#", ""},
+        {"!9000.00N/01658.14E#", ""}, // refused as the station's own are
+        {"!5223.08N/18000.00E#", ""},
+        {"!8959.99N/01658.14E#", "4183"},
         {"@<date>z<lat>/<long>-Orvik2.0", ""},
         {"Hello 5323.08N/01658.14E", ""},
     };

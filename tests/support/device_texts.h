@@ -31,6 +31,12 @@ inline const QString kUnpluggedWriteBackedUp =
 inline const QString kUnpluggedUpload = "The appliance now holds part of the new firmware: plug "
                                         "it in again and upload the firmware again.\n";
 inline const QString kUnpluggedRead = "Nothing on the appliance was changed.\n";
+inline const QString kUntouchedWrite = "Nothing on the appliance was changed: plug it in again and "
+                                       "write the configuration again.\n";
+inline const QString kUntouchedUpload = "Nothing on the appliance was changed: plug it in "
+                                        "again and upload the firmware again.\n";
+inline const QString kDisconnectedAtVersion =
+    "Orvik 2.0 was disconnected while its firmware version was being read.\n";
 // What the window's log says as appliances come and go.
 inline const QString kAttached = "Orvik 2.0 attached.";
 inline const QString kDetached = "Orvik 2.0 detached.";
