@@ -15,6 +15,16 @@ GeoPoint at(const char* latitude, const char* longitude)
     return *readPosition(latitude, longitude);
 }
 
+QString locatorAt(const char* latitude, const char* longitude)
+{
+    return maidenheadLocator(*readExactPosition(latitude, longitude));
+}
+
+template <typename Row> std::string rowName(const testing::TestParamInfo<Row>& info)
+{
+    return info.param.name;
+}
+
 // Worked out by hand: fields of 20° by 10° from 180° W and 90° S, squares of
 // 2° by 1°, subsquares of 5' by 2.5'.
 TEST(Position, MaidenheadLocatorsOfKnownPoints)
@@ -26,9 +36,39 @@ TEST(Position, MaidenheadLocatorsOfKnownPoints)
         {"8959.99N", "00000.00E", "JR09ax"}, {"8959.99S", "17959.99W", "AA00aa"},
     };
     for (const auto& [latitude, longitude, locator] : rows)
-        EXPECT_EQ(maidenheadLocator(at(latitude, longitude)), locator) << latitude << longitude;
+        EXPECT_EQ(locatorAt(latitude, longitude), locator) << latitude << longitude;
     EXPECT_EQ(readPosition("5221.6N", "01658.14E"), std::nullopt);
 }
+
+// A position on the edge of fields, squares or subsquares lies in the one
+// east or north of it.
+struct LocatorEdge {
+    const char* name;
+    const char* latitude;
+    const char* longitude;
+    const char* locator;
+};
+class PositionLocatorEdge : public testing::TestWithParam<LocatorEdge> {};
+
+TEST_P(PositionLocatorEdge, BelongsToTheSquareEastOrNorth)
+{
+    EXPECT_EQ(locatorAt(GetParam().latitude, GetParam().longitude), GetParam().locator);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Position, PositionLocatorEdge,
+    testing::Values(LocatorEdge{"NorthEastSubsquare", "5200.00N", "00025.00E", "JO02fa"},
+                    LocatorEdge{"NorthEastField", "5000.00N", "02000.00E", "KO00aa"},
+                    LocatorEdge{"NorthEastHalfSubsquare", "5207.50N", "01705.00E", "JO82nd"},
+                    LocatorEdge{"NorthWestSquare", "4000.00N", "07400.00W", "FN30aa"},
+                    LocatorEdge{"NorthWestSubsquare", "4002.50N", "07355.00W", "FN30bb"},
+                    LocatorEdge{"SouthWestField", "3000.00S", "06000.00W", "GG00aa"},
+                    LocatorEdge{"SouthWestSubsquare", "1002.50S", "00005.00W", "IH99xx"},
+                    LocatorEdge{"SouthEastSubsquare", "3330.00S", "15110.00E", "QF56om"},
+                    LocatorEdge{"SouthEastHalfSubsquare", "3302.50S", "15105.00E", "QF56nx"},
+                    LocatorEdge{"Origin", "0000.00S", "00000.00W", "JJ00aa"},
+                    LocatorEdge{"JustSouthWestOfOrigin", "0000.01S", "00000.01W", "II99xx"}),
+    rowName<LocatorEdge>);
 
 TEST(Position, CountriesOfKnownPoints)
 {
