@@ -61,7 +61,7 @@ UNCODED = {
     "Baikonur": ["Baikonur", "Bajkonur", "Baikonur"],
     "Bajo Nuevo Bank": ["Bajo Nuevo Bank", "Bajo Nuevo", "Bajo-Nuevo-Bank"],
     "Serranilla Bank": ["Serranilla Bank", "Serranilla", "Serranilla-Bank"],
-    "Scarborough Reef": ["Scarborough Shoal", "Scarborough", "Scarborough-Riff"],
+    "Scarborough Reef": ["Scarborough Shoal", "Płycizna Scarborough", "Scarborough-Riff"],
     "Spratly Is.": ["Spratly Islands", "Wyspy Spratly", "Spratly-Inseln"],
     "Coral Sea Is.": ["Coral Sea Islands", "Wyspy Morza Koralowego", "Korallenmeerinseln"],
     "Indian Ocean Ter.": [
@@ -73,7 +73,7 @@ UNCODED = {
     "N. Cyprus": ["Northern Cyprus", "Cypr Północny", "Nordzypern"],
     "Siachen Glacier": ["Siachen Glacier", "Lodowiec Siachen", "Siachen-Gletscher"],
     "Somaliland": ["Somaliland", "Somaliland", "Somaliland"],
-    "USNB Guantanamo Bay": ["Guantánamo Bay", "Guantánamo", "Guantánamo-Bucht"],
+    "USNB Guantanamo Bay": ["Guantánamo Bay", "Zatoka Guantánamo", "Guantánamo-Bucht"],
 }
 # The grid's unit, a tenth of a minute, and its cells, a degree.
 PER_DEGREE = 600
@@ -153,16 +153,7 @@ def unwrapped(points, steps_per_turn):
 
 
 def varint(value):
-    zigzag = (value << 1) ^ (value >> 63)
-    out = bytearray()
-    while True:
-        byte = zigzag & 0x7F
-        zigzag >>= 7
-        if zigzag:
-            out.append(byte | 0x80)
-        else:
-            out.append(byte)
-            return bytes(out)
+    return unsigned((value << 1) ^ (value >> 63))
 
 
 def unsigned(value):
