@@ -105,11 +105,13 @@ TEST(Position, CountriesOfKnownPoints)
         {"3744.48N", "02540.26W", "Portugal"},      // Ponta Delgada, Azores
         {"6200.70N", "00646.11W", "Faroe Islands"}, // Tórshavn
         {"2009.67S", "05730.12E", "Mauritius"},     // Port Louis
-        // Some 30 km out to sea.
-        {"4017.00N", "07330.00W", ""}, // off New York
-        {"2546.00N", "07950.00W", ""}, // off Miami
-        {"3847.00N", "00951.00W", ""}, // off Lisbon
-        {"4325.00N", "00725.00E", ""}, // off Monaco
+        // Some 15 km out: the coast's country; 30 km out: at sea.
+        {"4026.70N", "07331.00W", "United States"}, // off New York
+        {"3847.00N", "00940.00W", "Portugal"},      // off Lisbon
+        {"4017.00N", "07330.00W", ""},              // off New York
+        {"2546.00N", "07950.00W", ""},              // off Miami
+        {"3847.00N", "00951.00W", ""},              // off Lisbon
+        {"4325.00N", "00725.00E", ""},              // off Monaco
         // Towns on a border.
         {"3145.71N", "10629.10W", "United States"}, // El Paso
         {"5108.81N", "01458.60E", "Germany"},       // Görlitz station
