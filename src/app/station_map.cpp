@@ -206,7 +206,8 @@ QLineEdit* addStationView(Settings& settings, QWidget* page)
     const auto show = [&settings, locator, map] {
         const std::optional<GeoPoint> station = stationPosition(settings);
         map->setStation(station);
-        locator->setText(station ? maidenheadLocator(*station) : QString());
+        const std::optional<ExactPosition> exact = exactStationPosition(settings);
+        locator->setText(exact ? maidenheadLocator(*exact) : QString());
         // Each is heard with the other: where the station lies and its locator.
         locator->setAccessibleDescription(map->place());
         map->setAccessibleDescription(locator->text());

@@ -34,7 +34,7 @@ int runPosition(Context& ctx)
     }
     // English whatever the language, for scripts.
     const std::optional<int> country = WorldMap::carried().countryAt(*position);
-    ctx.out << maidenheadLocator(*position) << ' '
+    ctx.out << maidenheadLocator(*exactStationPosition(*settings)) << ' '
             << (country ? englishName(*country) : QStringLiteral("sea")) << Qt::endl;
     return 0;
 }

@@ -12,16 +12,22 @@ namespace orvik {
 
 namespace {
 
-// DD(D)MM.hh of a text that passed its check, in degrees.
-double degreesOf(const QString& text, int degreeDigits)
+constexpr int kPerDegree = 6000; // hundredths of a minute
+
+// DD(D)MM.hh of a text that passed its check, in hundredths of a minute,
+// north and east positive.
+int hundredthsOf(const QString& text, int degreeDigits)
 {
-    return text.left(degreeDigits).toInt() + text.mid(degreeDigits, 5).toDouble() / 60;
+    const int hundredths = text.left(degreeDigits).toInt() * kPerDegree +
+                           text.mid(degreeDigits, 2).toInt() * 100 +
+                           text.mid(degreeDigits + 3, 2).toInt();
+    return text.back() == QLatin1Char('S') || text.back() == QLatin1Char('W') ? -hundredths
+                                                                              : hundredths;
 }
 
-double signedDegrees(const QString& text, int degreeDigits)
+double degreesOf(int hundredths)
 {
-    const double degrees = degreesOf(text, degreeDigits);
-    return text.back() == QLatin1Char('S') || text.back() == QLatin1Char('W') ? -degrees : degrees;
+    return static_cast<double>(hundredths) / kPerDegree;
 }
 
 } // namespace
@@ -36,14 +42,23 @@ QString decimalPosition(const QString& setting, const QString& text)
     else
         return {};
     return QStringLiteral("= %1\u00B0 %2")
-        .arg(QString::number(degreesOf(text, degreeDigits), 'f', 4), text.back());
+        .arg(QString::number(std::abs(degreesOf(hundredthsOf(text, degreeDigits))), 'f', 4),
+             text.back());
+}
+
+std::optional<ExactPosition> readExactPosition(const QString& latitude, const QString& longitude)
+{
+    if (!CheckLatitude(latitude) || !CheckLongitude(longitude))
+        return std::nullopt;
+    return ExactPosition{hundredthsOf(latitude, 2), hundredthsOf(longitude, 3)};
 }
 
 std::optional<GeoPoint> readPosition(const QString& latitude, const QString& longitude)
 {
-    if (!CheckLatitude(latitude) || !CheckLongitude(longitude))
+    const auto exact = readExactPosition(latitude, longitude);
+    if (!exact)
         return std::nullopt;
-    return GeoPoint{signedDegrees(latitude, 2), signedDegrees(longitude, 3)};
+    return GeoPoint{degreesOf(exact->latitude), degreesOf(exact->longitude)};
 }
 
 std::optional<GeoPoint> stationPosition(const Settings& settings)
@@ -51,19 +66,31 @@ std::optional<GeoPoint> stationPosition(const Settings& settings)
     return readPosition(settings.text(Setting::Latitude), settings.text(Setting::Longitude));
 }
 
-QString maidenheadLocator(GeoPoint point)
+std::optional<ExactPosition> exactStationPosition(const Settings& settings)
 {
-    // Measured from the south pole and the antimeridian; the last subsquare
-    // holds the poles and 180° themselves.
-    constexpr double kBelowOne = 1 - 1e-9;
-    const double lon = std::clamp((point.longitude + 180) / 20, 0.0, 18 * kBelowOne);
-    const double lat = std::clamp((point.latitude + 90) / 10, 0.0, 18 * kBelowOne);
-    const auto digit = [](double value, int base) { return static_cast<int>(value) % base; };
-    const auto pair = [&](char first, double a, double b, int base) {
-        return QString(QChar(first + digit(a, base))) + QChar(first + digit(b, base));
+    return readExactPosition(settings.text(Setting::Latitude), settings.text(Setting::Longitude));
+}
+
+QString maidenheadLocator(ExactPosition position)
+{
+    // Measured from the antimeridian and the south pole, in hundredths of a
+    // minute: fields of 20° by 10°, squares of 2° by 1°, subsquares of 5' by
+    // 2.5' (250 hundredths).
+    const int east = std::clamp(position.longitude + 180 * kPerDegree, 0, 360 * kPerDegree - 1);
+    const int north = std::clamp(position.latitude + 90 * kPerDegree, 0, 180 * kPerDegree - 1);
+    const struct {
+        char first;
+        int east;
+        int north;
+    } digits[] = {
+        {'A', east / (20 * kPerDegree), north / (10 * kPerDegree)},
+        {'0', east % (20 * kPerDegree) / (2 * kPerDegree), north % (10 * kPerDegree) / kPerDegree},
+        {'a', east % (2 * kPerDegree) / 500, north % kPerDegree / 250},
     };
-    return pair('A', lon, lat, 18) + pair('0', lon * 10, lat * 10, 10) +
-           pair('a', lon * 10 * 24, lat * 10 * 24, 24);
+    QString locator;
+    for (const auto& d : digits)
+        locator += QString(QChar(d.first + d.east)) + QChar(d.first + d.north);
+    return locator;
 }
 
 double distanceKm(GeoPoint a, GeoPoint b)

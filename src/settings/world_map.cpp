@@ -1,95 +1,46 @@
 #include "settings/world_map.h"
 
+#include "settings/map_bytes.h"
+
 #include <QCoreApplication>
-#include <QFile>
-#include <QtEndian>
+#include <QResource>
 #include <algorithm>
-#include <cstring>
 
 namespace orvik {
 
 namespace {
 
-// Reads the big-endian numbers, strings and varints of the resource; its
-// bytes are our own, so a short read is a build's fault.
-class Reader {
-public:
-    explicit Reader(const QByteArray& data) : p_(data.constData()), end_(p_ + data.size()) {}
-    template <typename T> T number()
-    {
-        Q_ASSERT(p_ + sizeof(T) <= end_);
-        const T value = qFromBigEndian<T>(p_);
-        p_ += sizeof(T);
-        return value;
-    }
-    double real()
-    {
-        const quint64 bits = number<quint64>();
-        double value;
-        std::memcpy(&value, &bits, sizeof value);
-        return value;
-    }
-    QString text()
-    {
-        const int length = number<quint8>();
-        const QString value = QString::fromUtf8(p_, length);
-        p_ += length;
-        return value;
-    }
-    qint64 step()
-    {
-        quint64 zigzag = 0;
-        for (int shift = 0;; shift += 7) {
-            Q_ASSERT(p_ < end_);
-            const auto byte = static_cast<quint8>(*p_++);
-            zigzag |= quint64(byte & 0x7F) << shift;
-            if (!(byte & 0x80))
-                break;
-        }
-        return static_cast<qint64>(zigzag >> 1) ^ -static_cast<qint64>(zigzag & 1);
-    }
-
-private:
-    const char* p_;
-    const char* end_;
-};
+// The grid that opens the map: after the magic number, its length and its
+// bytes.
+CountryGrid gridIn(const QByteArray& data)
+{
+    MapBytes in(data.constData(), data.constData() + data.size());
+    [[maybe_unused]] const auto magic = in.number<quint32>();
+    Q_ASSERT(magic == 0x4F574D32); // "OWM2"
+    const auto length = in.number<quint32>();
+    return CountryGrid(in.position(), in.position() + length);
+}
 
 QByteArray carriedData()
 {
-    QFile file(QStringLiteral(":/map/world.map"));
-    const bool opened = file.open(QIODevice::ReadOnly);
-    Q_ASSERT(opened);
-    return file.readAll();
-}
-
-// Crossings of the ray from `p` eastwards with the ring's edges.
-bool crossesOddly(const QList<QPointF>& ring, QPointF p)
-{
-    bool inside = false;
-    for (qsizetype i = 0, j = ring.size() - 1; i < ring.size(); j = i++) {
-        const QPointF& a = ring[i];
-        const QPointF& b = ring[j];
-        if ((a.y() > p.y()) != (b.y() > p.y()) &&
-            p.x() < (b.x() - a.x()) * (p.y() - a.y()) / (b.y() - a.y()) + a.x())
-            inside = !inside;
-    }
-    return inside;
+    // Compiled in uncompressed: read where it lies.
+    const QResource resource(QStringLiteral(":/map/world.map"));
+    Q_ASSERT(resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression);
+    return QByteArray::fromRawData(reinterpret_cast<const char*>(resource.data()), resource.size());
 }
 
 } // namespace
 
-WorldMap::WorldMap(const QByteArray& data)
+WorldMap::WorldMap(const QByteArray& data) : data_(data), grid_(gridIn(data_))
 {
-    Reader in(data);
-    [[maybe_unused]] const auto magic = in.number<quint32>();
-    Q_ASSERT(magic == 0x4F574D31); // "OWM1"
+    // The drawing follows the grid.
+    MapBytes in(grid_.end(), data_.constData() + data_.size());
     const double scaleX = in.real();
     const double scaleY = in.real();
     const double originX = in.real();
     const double originY = in.real();
     countries_.resize(in.number<quint16>());
     for (Country& c : countries_) {
-        in.number<quint16>(); // its ISO 3166 numeric code, which named it
         for (QString& name : c.names)
             name = in.text();
     }
@@ -119,28 +70,6 @@ const WorldMap& WorldMap::carried()
 {
     static const WorldMap map(carriedData());
     return map;
-}
-
-std::optional<int> WorldMap::countryAt(GeoPoint point) const
-{
-    // A country holds the point when an odd number of its rings does: its
-    // holes (a country within it, a lake) are rings too.
-    // A ring that runs on past 180° holds the points west of it there.
-    std::vector<bool> inside(countries_.size());
-    for (const Ring& ring : rings_) {
-        const QPointF p(point.longitude +
-                            (ring.bounds.right() > 180 && point.longitude < 0 ? 360 : 0),
-                        point.latitude);
-        if (p.x() >= ring.bounds.left() && p.x() <= ring.bounds.right() &&
-            p.y() >= ring.bounds.top() && p.y() <= ring.bounds.bottom() &&
-            crossesOddly(ring.points, p))
-            inside[ring.country] = !inside[ring.country];
-    }
-    for (std::size_t i = 0; i < inside.size(); ++i) {
-        if (inside[i])
-            return static_cast<int>(i);
-    }
-    return std::nullopt;
 }
 
 QString englishName(int country)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "settings/country_grid.h"
 #include "settings/position.h"
 
 #include <QList>
@@ -12,9 +13,10 @@
 
 namespace orvik {
 
-// The countries of the world (Natural Earth's 1:50m admin-0, made into
-// resources/world.map by scripts/make-world-map.py), for telling in which one
-// a point lies and for drawing them. Points are QPointF(longitude, latitude).
+// The countries of the world (Natural Earth's admin-0, made into
+// resources/world.map by scripts/make-world-map.py): their 1:50m rings for
+// drawing them, and a grid of their 1:10m ones for telling in which one a
+// point lies. Points are QPointF(longitude, latitude).
 class WorldMap {
 public:
     struct Country {
@@ -27,17 +29,23 @@ public:
         QList<QPointF> points;
     };
 
-    // Reads the map from the bytes make-world-map.py wrote.
+    // Reads the map from the bytes make-world-map.py wrote, and keeps them.
     explicit WorldMap(const QByteArray& data);
     // The map the programs carry, read once when first asked for.
     static const WorldMap& carried();
 
     const std::vector<Country>& countries() const { return countries_; }
     const std::vector<Ring>& rings() const { return rings_; }
-    // The index of the country `point` lies in; nothing at sea.
-    [[nodiscard]] std::optional<int> countryAt(GeoPoint point) const;
+    // The index of the country `point` lies in or off (CountryGrid::countryAt);
+    // nothing at sea.
+    [[nodiscard]] std::optional<int> countryAt(GeoPoint point) const
+    {
+        return grid_.countryAt(point);
+    }
 
 private:
+    QByteArray data_;
+    CountryGrid grid_;
     std::vector<Country> countries_;
     std::vector<Ring> rings_;
 };

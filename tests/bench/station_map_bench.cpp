@@ -1,5 +1,6 @@
 // What the station's map costs: its drawing after the position changes, the
-// map's first reading of the countries, and the window's start-up with it.
+// map's first reading of the countries, a lookup of the country at a point,
+// and the window's start-up with it.
 #include "app/Unit1.h"
 #include "app/dialogs.h"
 #include "app/station_map.h"
@@ -46,6 +47,19 @@ void BM_ReadWorldMap(benchmark::State& state)
         benchmark::DoNotOptimize(WorldMap(data).rings().size());
 }
 BENCHMARK(BM_ReadWorldMap)->Unit(benchmark::kMillisecond);
+
+// One lookup of the country a point lies in or off: inland, on a coast of
+// skerries, a few km off it and far out at sea (the two last look for the
+// nearest coast).
+void BM_CountryAt(benchmark::State& state)
+{
+    const GeoPoint points[] = {{52.3847, 16.9690}, {60.3913, 5.3221}, {60.4, 4.75}, {0, -30}};
+    const WorldMap& map = WorldMap::carried();
+    const GeoPoint point = points[state.range(0)];
+    for (auto _ : state)
+        benchmark::DoNotOptimize(map.countryAt(point));
+}
+BENCHMARK(BM_CountryAt)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 
 // The main window built and shown for the first time, its map included.
 void BM_WindowStartUp(benchmark::State& state)

@@ -47,6 +47,11 @@ TEST(OrvikctlPosition, PrintsTheLocatorAndTheCountryOrSea)
         {{"position"}, "JO82lj Poland\n", "", test::kPolish},
         {{"position", "--set", QStringLiteral("Longitude=") + test::kSlippedLongitude},
          "IO12mj sea\n"},
+        {{"position", "--set", "Latitude=4042.77N", "--set", "Longitude=07400.36W"},
+         "FN20xr United States\n"},
+        // New York, on a coast drawn kilometres off, is not at sea.
+        {{"check", "--set", "Latitude=4042.77N", "--set", "Longitude=07400.36W"},
+         QStringLiteral("warning: ") + test::kNocallPasscodeWarning + '\n'},
         {{"position", "--set", "Latitude=5221.6N"},
          "",
          QStringLiteral("Latitude: ") + test::messageOf(test::kLat) + '\n'},
