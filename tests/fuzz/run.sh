@@ -8,7 +8,7 @@ cd "$(dirname "$0")/../.."
 seconds=${FUZZ_SECONDS:-30}
 flags="-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-    -DORVIK_BUILD_FUZZERS=ON -DORVIK_BUILD_BENCHMARKS=OFF -DORVIK_WERROR=ON \
+    -DORVIK_BUILD_TESTS=ON -DORVIK_BUILD_FUZZERS=ON -DORVIK_BUILD_BENCHMARKS=OFF -DORVIK_WERROR=ON \
     -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined"
 cmake --build build-fuzz -j"$(nproc)" --target fuzzers orvikctl
 
