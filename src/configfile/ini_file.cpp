@@ -3,7 +3,7 @@
 #include "settings/number.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <cerrno>
 
 namespace orvik {
 
@@ -92,11 +92,11 @@ QString notIniText()
 
 Result<QByteArray> updatableText(const QString& path)
 {
-    // By name: a file gone before the read fails it, and the read itself
-    // looks at the file it opened.
-    if (!QFileInfo::exists(path))
-        return QByteArray();
     Result<QByteArray> file = readRegularFile(path, kMaxIniFileSize);
+    // A file not there yet is made; anything else that stops the read stops
+    // the update, as its content would be lost.
+    if (!file.ok() && file.error().systemError() == ENOENT)
+        return QByteArray();
     if (!file.ok())
         return file.error();
     if (startsUtf16(*file))
