@@ -11,6 +11,7 @@
 #include <QRegularExpression>
 #include <fcntl.h>
 #include <pty.h>
+#include <random>
 #include <termios.h>
 #include <unistd.h>
 
@@ -458,6 +459,42 @@ TEST_F(OrvikctlDevice, SignalsInTheMiddleOfASession)
     EXPECT_FALSE(QFile::exists(backup));
     put("faults", "");
     EXPECT_TRUE(run({"read"}).out.contains("Callsign=SP9INT"));
+}
+
+// A signal at any moment before a write's guard is ready says that nothing
+// was sent: sent at random soon after the program's first instruction, when
+// it holds the signals back, or soon after its start by a starter that held
+// them back, as the kernel holds one that comes before any of the program's
+// code runs.
+TEST_F(OrvikctlDevice, ASignalInTheFirstMomentsSaysNothingWasSent)
+{
+    ASSERT_TRUE(QDir().mkpath(emu));
+    put("faults", "version * hold 60000\n");
+    std::mt19937 random(std::random_device{}());
+    for (int run = 0; run < 100; ++run) {
+        const bool heldByStarter = run % 2 == 0;
+        SCOPED_TRACE(run);
+        QProcess p;
+        p.setChildProcessModifier([heldByStarter] {
+            sigset_t held;
+            sigemptyset(&held);
+            sigaddset(&held, SIGINT);
+            if (heldByStarter)
+                sigprocmask(SIG_BLOCK, &held, nullptr);
+        });
+        p.start(ORVIKCTL_PROGRAM, {"--emulator", emu, "write"});
+        ASSERT_TRUE(p.waitForStarted(test::kProcessWaitMs));
+        const auto pid = static_cast<pid_t>(p.processId());
+        if (!heldByStarter) {
+            ASSERT_TRUE(test::awaitCaught(pid, SIGINT, true));
+        }
+        QThread::usleep(std::uniform_int_distribution<unsigned>(0, 5000)(random));
+        ::kill(pid, SIGINT);
+        ASSERT_TRUE(p.waitForFinished(10000));
+        EXPECT_EQ(p.exitStatus() == QProcess::CrashExit ? -1 : p.exitCode(), 130);
+        const QString err = QString::fromUtf8(p.readAllStandardError());
+        EXPECT_TRUE(err.endsWith(test::kInterrupted)) << err.toStdString();
+    }
 }
 
 // A subfolder that appears is an appliance attached, one that disappears an
