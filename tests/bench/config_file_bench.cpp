@@ -2,6 +2,7 @@
 // file padded with foreign lines up to 2 KB, 1 MB and 10 MB: time per MB
 // should not grow with the size, nor the memory an import adds beyond the
 // file's own size.
+#include "cli/commands.h"
 #include "configfile/config_file.h"
 #include "frontend/reporter.h"
 #include "settings/settings.h"
@@ -12,6 +13,7 @@
 
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTextStream>
 #include <chrono>
 #include <functional>
 #include <malloc.h>
@@ -127,5 +129,54 @@ void BM_UpdateConfigFile(benchmark::State& state)
     measure(state, [&](const QString& path) { return ExportConfigFile(settings, path).ok(); });
 }
 BENCHMARK(BM_UpdateConfigFile)->Apply(fileSizes);
+
+// One value as long as a whole file (Callsign's) in the defaults file, read by
+// `show`, and by `diff` against a second such file: the peak resident memory
+// a run adds (peak_mb, in MiB, and peak_x_input, over the inputs' size in all)
+// should stay near the files' own size, however long the value.
+void BM_OneHugeValue(benchmark::State& state)
+{
+    const bool diff = state.range(1) != 0;
+    QTemporaryDir dir;
+    QStringList args{diff ? "diff" : "show"};
+    double input = 0;
+    for (int i = 0; i < (diff ? 2 : 1); ++i) {
+        const QString path = dir.filePath(QStringLiteral("%1.cfg").arg(i));
+        const Settings settings(noon);
+        QFile f(path);
+        if (!ExportConfigFile(settings, path).ok() || !f.open(QIODevice::ReadWrite)) {
+            state.SkipWithError("cannot make the file");
+            return;
+        }
+        QByteArray bytes = f.readAll();
+        bytes.replace("\nCallsign=", "\nCallsign=" + QByteArray(state.range(0), 'x'));
+        if (!f.seek(0) || f.write(bytes) != bytes.size()) {
+            state.SkipWithError("cannot make the file");
+            return;
+        }
+        input += static_cast<double>(bytes.size());
+        args << path;
+    }
+    const auto run = [&] {
+        QString out;
+        QString err;
+        QTextStream o(&out);
+        QTextStream e(&err);
+        return cli::runOrvikctl(args, o, e, {}, {});
+    };
+    const double peak = addedPeak([&] { static_cast<void>(run()); });
+    for (auto _ : state) {
+        if (run() > 1)
+            state.SkipWithError("refused");
+    }
+    state.counters["peak_mb"] = peak / (1 << 20);
+    state.counters["peak_x_input"] = peak / input;
+}
+BENCHMARK(BM_OneHugeValue)
+    ->Args({100 << 20, 0})
+    ->Args({100 << 20, 1})
+    ->ArgNames({"value", "diff"})
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
