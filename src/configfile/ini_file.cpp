@@ -96,7 +96,7 @@ std::optional<QByteArrayView> IniReader::find(QByteArrayView section, QByteArray
             if (!values_[i])
                 return std::nullopt;
             // Decoding drops a mark that starts the text.
-            QByteArrayView value = *values_[i];
+            const QByteArrayView value = *values_[i];
             return utf8_ && value.startsWith(kUtf8Mark) ? value.sliced(kUtf8Mark.size()) : value;
         }
     }
