@@ -60,7 +60,6 @@ TEST_F(FileAccess, ReadsOnlyARegularFileOfBoundedSize)
         {"over the bound", write("big.cfg", "12345"), "", "File too large (more than 4 bytes)"},
         {"missing", dir.filePath("none"), "", "No such file or directory"},
         {"below a regular file", regular + "/x", "", "Not a directory"},
-        {"a regular file as a folder", regular + "/", "", "Not a directory"},
         {"in a regular file as a folder", regular + "/.", "", "Not a directory"},
         {"empty path", "", "", "No such file or directory"},
         {"directory", dir.path(), "", "Is a directory"},
@@ -100,9 +99,6 @@ TEST_F(FileAccess, WritesOnlyOverARegularFileAndKeepsLinks)
          [&] { return read(regular) == "new"; }},
         {"in a regular file as a folder", regular + "/.", "Not a directory",
          [&] { return read(regular) == "new"; }},
-        {"a regular file as a folder", regular + "/", "Not a directory",
-         [&] { return read(regular) == "new"; }},
-        {"the folder's own entry", dir.path() + "/.", "Is a directory", [] { return true; }},
         {"empty path", "", "No such file or directory", [] { return true; }},
     };
     for (const Case& c : cases) {
@@ -202,7 +198,6 @@ TEST_F(FileAccess, LandsWhereTheKernelWould)
                                              {top, "/dev/stdout", "out.bin"},
                                              {deep, "d.bin", "d.bin"},
                                              {deep, far.constData(), "f.bin"}}) {
-        SCOPED_TRACE(path);
         ASSERT_EQ(::fchdir(cwd), 0);
         const int kept = ::dup(1);
         ::dup2(stdoutFile, 1);
@@ -211,10 +206,10 @@ TEST_F(FileAccess, LandsWhereTheKernelWould)
         ::dup2(kept, 1);
         ::close(kept);
         ASSERT_EQ(::fchdir(home), 0);
-        EXPECT_EQ(written.errorText(), "");
+        EXPECT_EQ(written.errorText(), "") << path;
         // Standard output still is the file that was replaced.
-        EXPECT_EQ(back.ok() ? *back : back.errorText(), cwd == top ? "" : "new");
-        EXPECT_EQ(test::readToEnd(::openat(cwd, landing, O_RDONLY)), "new");
+        EXPECT_EQ(back.ok() ? *back : back.errorText(), cwd == top ? "" : "new") << path;
+        EXPECT_EQ(test::readToEnd(::openat(cwd, landing, O_RDONLY)), "new") << path;
     }
     // Taken down by hand: QTemporaryDir can neither reach past PATH_MAX nor
     // spell a name that is no text.

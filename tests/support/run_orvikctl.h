@@ -70,18 +70,14 @@ inline bool awaitLine(QProcess& process, const QString& awaited)
 }
 
 // Waits until the process has a handler of its own for `signal`, which is
-// then the program's to take; false when it ended first. With `held`, also
-// until it holds `signal` back (SigBlk), whichever comes first.
-inline bool awaitCaught(pid_t pid, int signal, bool held = false)
+// then the program's to take; false when it ended first.
+inline bool awaitCaught(pid_t pid, int signal)
 {
-    const auto has = [signal](const QByteArray& text, const char* field) {
-        const qsizetype at = text.indexOf(field);
-        return at >= 0 && (text.mid(at + 8, 16).toULongLong(nullptr, 16) >> (signal - 1)) & 1;
-    };
     for (QFile status(QStringLiteral("/proc/%1/status").arg(pid)); status.open(QFile::ReadOnly);
-         status.close(), QThread::usleep(held ? 50 : 5000)) {
+         status.close(), QThread::msleep(5)) {
         const QByteArray text = status.readAll();
-        if (has(text, "SigCgt:\t") || (held && has(text, "SigBlk:\t")))
+        const qsizetype at = text.indexOf("SigCgt:\t");
+        if (at >= 0 && (text.mid(at + 8, 16).toULongLong(nullptr, 16) >> (signal - 1)) & 1)
             return true;
     }
     return false;
