@@ -82,18 +82,21 @@ void CliReporter::drawProgress()
     openLine_.open = true;
 }
 
-void CliReporter::endLine()
+std::unique_lock<std::mutex> CliReporter::endLine()
 {
     if (progress_.stale)
         drawProgress();
-    const std::lock_guard lock(openLine_.mutex);
+    std::unique_lock lock(openLine_.mutex);
     if (std::exchange(openLine_.open, false))
         err_ << '\n' << Qt::flush;
+    return lock;
 }
 
 void CliReporter::print(const QString& text)
 {
-    endLine();
+    // Under the line's lock, so that a line the write guard says, and the
+    // end it may bring, comes before or after this one, never in between.
+    const std::unique_lock lock = endLine();
     err_ << text << Qt::endl;
 }
 

@@ -5,6 +5,7 @@
 
 #include <QTextStream>
 #include <functional>
+#include <mutex>
 
 namespace orvik::cli {
 
@@ -50,8 +51,9 @@ private:
     // One line below the progress line, if one is shown.
     void print(const QString& text);
     void drawProgress();
-    // Ends the progress line, if one is open.
-    void endLine();
+    // Ends the progress line, if one is open; the line's lock is held while
+    // what it returns lives.
+    std::unique_lock<std::mutex> endLine();
 
     QTextStream& err_;
     Ticks ticks_;

@@ -21,15 +21,16 @@ struct Loaded {
 };
 
 // A file exactly one image long whose check passes is unpacked as "Read
-// config" would; anything else is imported as "Read from file" would. Both
-// tell their messages; nullopt when the file cannot be loaded.
+// config" would; anything else is imported as "Read from file" would, which
+// alone reads it whole. Both tell their messages; nullopt when the file cannot
+// be loaded.
 std::optional<Loaded> load(Context& ctx, const QString& path, const Clock& clock)
 {
-    const Result<QByteArray> bytes = readImageBytes(path);
-    if (!tell(ctx.reporter, bytes))
+    const Result<std::optional<ConfigImage>> read = readIfImage(path);
+    if (!tell(ctx.reporter, read))
         return std::nullopt;
     Loaded loaded{std::make_unique<Settings>(clock)};
-    const std::optional<ConfigImage> image = asImage(*bytes);
+    const std::optional<ConfigImage>& image = *read;
     if (image && CheckEepromImage(*image)) {
         loaded.image = true;
         if (!tell(ctx.reporter, UnpackConfigImage(*image, *loaded.settings)))

@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <atomic>
 #include <csignal>
+#include <optional>
 #include <unistd.h>
 
 namespace orvik::cli {
@@ -17,6 +18,9 @@ QByteArray gEnglish;
 QByteArray gTranslated;
 std::atomic<const QByteArray*> gLine{nullptr};
 std::atomic<bool> gHandedOver{false};
+// The signal mask the program started with, once holdInterruptsAtStart has
+// held the interrupts back.
+std::optional<sigset_t> gStartMask;
 
 void onInterrupt(int signal)
 {
@@ -31,7 +35,40 @@ void onInterrupt(int signal)
     ::_exit(128 + signal);
 }
 
+// The mask as it stood at the start, without `unblocked`.
+void letThrough(const sigset_t& unblocked)
+{
+    sigset_t mask;
+    if (gStartMask)
+        mask = *gStartMask;
+    else
+        pthread_sigmask(SIG_SETMASK, nullptr, &mask);
+    for (const int signal : kInterrupts) {
+        if (sigismember(&unblocked, signal) == 1)
+            sigdelset(&mask, signal);
+    }
+    pthread_sigmask(SIG_SETMASK, &mask, nullptr);
+}
+
 } // namespace
+
+void holdInterruptsAtStart()
+{
+    sigset_t held;
+    sigemptyset(&held);
+    for (const int signal : kInterrupts)
+        sigaddset(&held, signal);
+    sigset_t before;
+    pthread_sigmask(SIG_BLOCK, &held, &before);
+    gStartMask = before;
+}
+
+void releaseInterruptsAtStart()
+{
+    sigset_t none;
+    sigemptyset(&none);
+    letThrough(none);
+}
 
 EarlyInterrupts::EarlyInterrupts(const char* program) : program_(program)
 {
@@ -41,6 +78,7 @@ EarlyInterrupts::EarlyInterrupts(const char* program) : program_(program)
     action.sa_handler = onInterrupt;
     sigfillset(&action.sa_mask);
     interrupts_.take(action);
+    letThrough(interrupts_.set());
 }
 
 void EarlyInterrupts::translate()

@@ -4,6 +4,14 @@
 
 namespace orvik::cli {
 
+// Holds the interrupts back from the program's first instruction (its
+// preinit array, which runs before any library's initializer), so that one
+// that comes while the libraries start waits for main to decide its course.
+void holdInterruptsAtStart();
+// Lets them through as they stood at the start: for a command that takes none
+// itself.
+void releaseInterruptsAtStart();
+
 // From orvikctl's start until a write's guard is ready (while a large file is
 // imported, say), an interrupt ends a command that writes to the appliance
 // with the guard's own words: nothing has been sent, the appliance is
@@ -11,6 +19,8 @@ namespace orvik::cli {
 // ordinary course. A signal the program was started to ignore stays ignored.
 class EarlyInterrupts {
 public:
+    // Takes the interrupts, then lets them through: one held back since the
+    // start comes now, also one the program was started with held back.
     explicit EarlyInterrupts(const char* program);
     EarlyInterrupts(const EarlyInterrupts&) = delete;
     EarlyInterrupts& operator=(const EarlyInterrupts&) = delete;

@@ -9,14 +9,33 @@
 
 namespace orvik::cli {
 
+namespace {
+
+OperationError cannotRead(const QString& path, const OperationError& why)
+{
+    return OperationError(
+        Cause::ProgramFile,
+        QCoreApplication::translate("orvikctl", "cannot read %1: %2").arg(path, why.text()));
+}
+
+} // namespace
+
 Result<QByteArray> readImageBytes(const QString& path)
 {
     Result<QByteArray> file = readRegularFile(path, kLargestInput);
     if (!file.ok())
-        return OperationError(Cause::ProgramFile,
-                              QCoreApplication::translate("orvikctl", "cannot read %1: %2")
-                                  .arg(path, file.errorText()));
+        return cannotRead(path, file.error());
     return file;
+}
+
+Result<std::optional<ConfigImage>> readIfImage(const QString& path)
+{
+    const Result<QByteArray> file = readRegularFile(path, kImageSize);
+    if (!file.ok() && file.error().cause() == Cause::TooLarge)
+        return std::optional<ConfigImage>();
+    if (!file.ok())
+        return cannotRead(path, file.error());
+    return asImage(*file);
 }
 
 std::optional<ConfigImage> asImage(const QByteArray& bytes)

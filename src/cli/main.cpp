@@ -9,6 +9,20 @@
 #include <cstdio>
 #include <optional>
 
+namespace {
+
+void holdAtStart(int /*argc*/, char** /*argv*/, char** /*environment*/)
+{
+    orvik::cli::holdInterruptsAtStart();
+}
+
+// The libraries take milliseconds to start before main: an interrupt
+// meanwhile waits for main to say what it left.
+[[gnu::used, gnu::section(".preinit_array")]] void (*gHoldAtStart)(int, char**,
+                                                                   char**) = holdAtStart;
+
+} // namespace
+
 int main(int argc, char** argv)
 {
     // As early as can be: an interrupt from the first moment says what it left.
@@ -18,6 +32,8 @@ int main(int argc, char** argv)
         given << QString::fromLocal8Bit(argv[i]);
     if (orvik::cli::writesAppliance(given))
         early.emplace("orvikctl");
+    else
+        orvik::cli::releaseInterruptsAtStart();
     QCoreApplication app(argc, argv);
     const orvik::Translation translation(orvik::userLanguage());
     if (early)

@@ -98,9 +98,6 @@ const std::vector<QString>& importDefaults()
     return defaults;
 }
 
-// Longer than any field stores: a text is cut to it, so that a hostile file
-// costs no more than this per setting wherever its values go.
-constexpr qsizetype kLongestImportedText = 1024;
 // What a warning quotes of a value at most.
 constexpr qsizetype kLongestQuote = 40;
 
@@ -118,15 +115,13 @@ std::optional<QString> importValue(Settings& settings, const IniReader& reader,
     case FileEncoding::Fixed:
         break;
     case FileEncoding::Text: {
-        QString text = reader.readText(key.section, key.key, def);
-        if (text.size() <= kLongestImportedText) {
-            settings.setText(*key.setting, text);
-            break;
-        }
-        const qsizetype length = text.size();
-        // Never half a character.
-        text.truncate(kLongestImportedText - (text[kLongestImportedText - 1].isHighSurrogate()));
+        // Cut by the reader, before it became text.
+        const QString text = reader.readText(key.section, key.key, def);
         settings.setText(*key.setting, text);
+        const qsizetype length =
+            text.size() < kLongestIniText - 1 ? 0 : reader.textLength(key.section, key.key);
+        if (length <= text.size())
+            break;
         return warningLine(
             QCoreApplication::translate("ConfigFile", "%1: %2 characters; the first %3 were taken.")
                 .arg(QLatin1String(key.key), QString::number(length),

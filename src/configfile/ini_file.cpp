@@ -3,7 +3,7 @@
 #include "settings/number.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
+#include <cerrno>
 
 namespace orvik {
 
@@ -24,6 +24,51 @@ bool binary(QByteArrayView bytes)
            bytes.indexOf(QByteArrayView("\xFF\xFF\xFF\xFF\xFF\xFF\xFF\xFF")) >= 0;
 }
 
+constexpr QByteArrayView kUtf8Mark("\xEF\xBB\xBF");
+
+bool continuation(char byte)
+{
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+}
+
+// The first place at or after `at` where UTF-8 decoding starts afresh,
+// whatever came before: a byte that continues no character, or one after
+// three that do (no character is longer than four). Text made of the bytes
+// on either side is the text of the whole, but for a mark the decoding drops
+// at the start of the second.
+qsizetype freshStart(QByteArrayView bytes, qsizetype at)
+{
+    for (; at < bytes.size(); ++at) {
+        if (!continuation(bytes[at]) ||
+            (at >= 3 && continuation(bytes[at - 1]) && continuation(bytes[at - 2]) &&
+             continuation(bytes[at - 3])))
+            return at;
+    }
+    return bytes.size();
+}
+
+// `bytes` as UTF-8 text, the mark kept where it starts them.
+QString fromUtf8Piece(QByteArrayView bytes)
+{
+    QString text = QString::fromUtf8(bytes);
+    if (bytes.startsWith(kUtf8Mark))
+        text.prepend(QChar(0xFEFF));
+    return text;
+}
+
+// The length of `bytes` as UTF-16 text, made a piece at a time.
+qsizetype utf8Length(QByteArrayView bytes)
+{
+    constexpr qsizetype kPiece = 1 << 16;
+    qsizetype length = 0;
+    for (qsizetype at = 0; at < bytes.size();) {
+        const qsizetype end = freshStart(bytes, qMin(at + kPiece, bytes.size()));
+        length += fromUtf8Piece(bytes.sliced(at, end - at)).size();
+        at = end;
+    }
+    return length;
+}
+
 } // namespace
 
 IniReader::IniReader(const QString& path, std::span<const IniName> names)
@@ -40,7 +85,7 @@ IniReader::IniReader(const QString& path, std::span<const IniName> names)
     values_ = document_.values(names);
 }
 
-std::optional<QString> IniReader::find(QByteArrayView section, QByteArrayView key) const
+std::optional<QByteArrayView> IniReader::find(QByteArrayView section, QByteArrayView key) const
 {
     // The keys are mostly read in the order named, some twice: the search
     // starts at the last one found.
@@ -50,25 +95,50 @@ std::optional<QString> IniReader::find(QByteArrayView section, QByteArrayView ke
             next_ = i;
             if (!values_[i])
                 return std::nullopt;
-            return utf8_ ? QString::fromUtf8(*values_[i]) : QString::fromLatin1(*values_[i]);
+            // Decoding drops a mark that starts the text.
+            const QByteArrayView value = *values_[i];
+            return utf8_ && value.startsWith(kUtf8Mark) ? value.sliced(kUtf8Mark.size()) : value;
         }
     }
     return std::nullopt;
 }
 
+std::optional<QString> IniReader::findText(QByteArrayView section, QByteArrayView key) const
+{
+    const std::optional<QByteArrayView> value = find(section, key);
+    if (!value)
+        return std::nullopt;
+    if (!utf8_)
+        return QString::fromLatin1(value->first(qMin(value->size(), kLongestIniText)));
+    // No character takes more than four bytes.
+    const qsizetype enough = freshStart(*value, qMin(value->size(), 4 * kLongestIniText + 4));
+    QString text = fromUtf8Piece(value->first(enough));
+    if (text.size() > kLongestIniText)
+        text.truncate(kLongestIniText - text[kLongestIniText - 1].isHighSurrogate());
+    return text;
+}
+
 QString IniReader::readText(QByteArrayView section, QByteArrayView key,
                             const QString& defaultText) const
 {
-    return find(section, key).value_or(defaultText);
+    return findText(section, key).value_or(defaultText);
+}
+
+qsizetype IniReader::textLength(QByteArrayView section, QByteArrayView key) const
+{
+    const std::optional<QByteArrayView> value = find(section, key);
+    if (!value)
+        return 0;
+    return utf8_ ? utf8Length(*value) : value->size();
 }
 
 std::int32_t IniReader::readInteger(QByteArrayView section, QByteArrayView key,
                                     std::int32_t defaultValue) const
 {
-    const std::optional<QString> value = find(section, key);
+    const std::optional<QByteArrayView> value = find(section, key);
     if (!value)
         return defaultValue;
-    return tryReadNumber(*value).value_or(defaultValue);
+    return tryReadNumber(QLatin1StringView(*value)).value_or(defaultValue);
 }
 
 bool IniReader::readFlag(QByteArrayView section, QByteArrayView key, bool defaultValue) const
@@ -78,10 +148,10 @@ bool IniReader::readFlag(QByteArrayView section, QByteArrayView key, bool defaul
 
 std::optional<QString> IniReader::notANumber(QByteArrayView section, QByteArrayView key) const
 {
-    std::optional<QString> value = find(section, key);
-    if (value && tryReadNumber(*value))
+    const std::optional<QByteArrayView> value = find(section, key);
+    if (!value || tryReadNumber(QLatin1StringView(*value)))
         return std::nullopt;
-    return value;
+    return findText(section, key);
 }
 
 QString notIniText()
@@ -92,11 +162,11 @@ QString notIniText()
 
 Result<QByteArray> updatableText(const QString& path)
 {
-    // By name: a file gone before the read fails it, and the read itself
-    // looks at the file it opened.
-    if (!QFileInfo::exists(path))
-        return QByteArray();
     Result<QByteArray> file = readRegularFile(path, kMaxIniFileSize);
+    // A file not there yet is made; anything else that stops the read stops
+    // the update, as its content would be lost.
+    if (!file.ok() && file.error().systemError() == ENOENT)
+        return QByteArray();
     if (!file.ok())
         return file.error();
     if (startsUtf16(*file))

@@ -14,6 +14,11 @@ namespace orvik {
 // foreign lines while bounding what a wrong file can cost.
 inline constexpr qint64 kMaxIniFileSize = qint64(256) << 20;
 
+// Longer than any setting holds: a value becomes text up to this many
+// characters at most, so that a hostile file costs no more than this per key
+// however long its values.
+inline constexpr qsizetype kLongestIniText = 1024;
+
 // Reads the keys asked for from a private-profile file; none of its reads
 // fails, since every problem gives the default: a missing file, one that is
 // not a regular file or is too large, an unreadable file, a binary file (one
@@ -23,15 +28,20 @@ class IniReader {
 public:
     // Only the keys named in `names` (distinct names, which must outlive the
     // reader) can be read back; the file is read once, and a value becomes
-    // text only when it is read, so that the reader costs little more than
-    // the file however long its values.
+    // text only when it is read, and only as far as kLongestIniText, so that
+    // the reader costs little more than the file however long its values.
     IniReader(const QString& path, std::span<const IniName> names);
 
     // True when the file is UTF-16 text (it starts with a UTF-16 mark), which
     // this reader does not read.
     bool isUtf16() const { return utf16_; }
 
+    // The value's first kLongestIniText characters (never half of one) when
+    // it has more.
     QString readText(QByteArrayView section, QByteArrayView key, const QString& defaultText) const;
+    // The whole value's length in characters, counted without making text of
+    // it; 0 when the key is missing.
+    qsizetype textLength(QByteArrayView section, QByteArrayView key) const;
     // The strict number reading; the default when the key is missing or its
     // value is not such a number.
     std::int32_t readInteger(QByteArrayView section, QByteArrayView key,
@@ -43,7 +53,9 @@ public:
     std::optional<QString> notANumber(QByteArrayView section, QByteArrayView key) const;
 
 private:
-    std::optional<QString> find(QByteArrayView section, QByteArrayView key) const;
+    // The value's bytes, as text would be made of them.
+    std::optional<QByteArrayView> find(QByteArrayView section, QByteArrayView key) const;
+    std::optional<QString> findText(QByteArrayView section, QByteArrayView key) const;
 
     std::span<const IniName> names_;
     IniDocument document_;

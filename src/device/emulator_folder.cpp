@@ -62,7 +62,9 @@ Result<Claim> FolderEmulator::claim(const std::string& path)
     // What another program wrote since the folder was listed.
     if (Result<> reloaded = reloadAppliance(*it, *folder); !reloaded.ok()) {
         lock_.release();
-        return reloaded.error();
+        // Nor are its files' errno values: the hints for a device node that
+        // cannot be opened are no help for a folder.
+        return OperationError(Cause::ProgramFile, reloaded.errorText());
     }
     folder_ = *std::move(folder);
     claimed_ = &*it;

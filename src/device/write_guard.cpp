@@ -182,27 +182,26 @@ void WriteGuard::take(int signal)
     if (first_ == 0) {
         first_ = signal;
         int stage = BeforePages;
-        if (stage_.compare_exchange_strong(stage, Cancelled)) {
-            say(interruptedLine_);
-            exitBetweenFileWrites(128 + signal);
-        }
+        if (stage_.compare_exchange_strong(stage, Cancelled))
+            say(interruptedLine_, 128 + signal);
         say(finishingLine_);
         return;
     }
-    say(stopLine_);
-    exitBetweenFileWrites(128 + signal);
+    say(stopLine_, 128 + signal);
 }
 
-void WriteGuard::say(const QByteArray& line)
+void WriteGuard::say(const QByteArray& line, int exitStatus)
 {
-    if (!openLine_) {
-        writeOut(line.constData(), line.size());
-        return;
+    std::unique_lock<std::mutex> lock;
+    if (openLine_) {
+        lock = std::unique_lock(openLine_->mutex);
+        if (std::exchange(openLine_->open, false))
+            writeOut("\n", 1);
     }
-    const std::lock_guard lock(openLine_->mutex);
-    if (std::exchange(openLine_->open, false))
-        writeOut("\n", 1);
     writeOut(line.constData(), line.size());
+    // Still holding the line: no line of the session's may follow this one.
+    if (exitStatus != 0)
+        exitBetweenFileWrites(exitStatus);
 }
 
 int GuardedAppliance::write(const Report& request)

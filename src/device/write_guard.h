@@ -69,7 +69,9 @@ public:
 private:
     void watch();
     void take(int signal);
-    void say(const QByteArray& line);
+    // Says `line`; with an exit status, ends the program with it before
+    // another line can follow.
+    void say(const QByteArray& line, int exitStatus = 0);
 
     const QByteArray interruptedLine_;
     const QByteArray finishingLine_;

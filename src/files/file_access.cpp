@@ -116,6 +116,14 @@ bool linkText(int link, QByteArray& text)
     }
 }
 
+// Whether `path` names a folder by its form alone, as the kernel reads it: a
+// last "/", "." or "..", so that "file/" and "file/." are "Not a directory".
+bool namesAFolder(const QByteArray& path)
+{
+    return path.endsWith('/') || path == "." || path == ".." || path.endsWith("/.") ||
+           path.endsWith("/..");
+}
+
 QByteArrayList namesOf(const QByteArray& path)
 {
     QByteArrayList names = path.split('/');
@@ -160,6 +168,11 @@ Folder walkStart(const QByteArray& path)
 Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missing, bool toFolder,
                      const FolderJudge& judge = {})
 {
+    // An empty path names nothing, for the kernel too.
+    if (path.isEmpty()) {
+        errno = ENOENT;
+        return systemError();
+    }
     Folder at = walkStart(path);
     if (at.fd() < 0)
         return systemError();
@@ -183,8 +196,7 @@ Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missi
     if (Result<> start = judged(); !start.ok())
         return start.error();
     QByteArrayList left = namesOf(path);
-    // "name/" names a folder, as it does for the kernel.
-    toFolder = toFolder || path.endsWith('/');
+    toFolder = toFolder || namesAFolder(path);
     // The object a link of /proc led to, which the path its text gives must
     // still name.
     std::optional<std::pair<dev_t, ino_t>> object;
@@ -234,6 +246,8 @@ Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missi
                 // A regular file: replaced where its path says, if that is it.
                 object.emplace(st.st_dev, st.st_ino);
             }
+            // A last link to "name/" leads to a folder, as the path "name/" would.
+            toFolder = toFolder || (left.isEmpty() && namesAFolder(text));
             if (text.startsWith('/')) {
                 at = walkStart(text);
                 way = "/";
@@ -257,6 +271,15 @@ Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missi
             return entered.error();
     }
     return Landing{std::move(at), "."};
+}
+
+// The folder of the last name of `path`, reached as a write reaches it, and
+// that name, which is left for the kernel to open (a link there followed by
+// it, or refused, as the opening says): so that a path reads wherever the
+// writer writes, deeper than PATH_MAX too.
+Result<Landing> landLastName(const QString& path)
+{
+    return land(QFile::encodeName(path), LastLink::Refused, MissingFolders::Refused, false);
 }
 
 // Held by writeFileAtomically from its temporary file's making to its end.
@@ -287,7 +310,7 @@ bool keepOwnerAndMode(int fd, const struct stat& old)
     return ::fchmod(fd, old.st_mode & 07777) == 0;
 }
 
-// Opens the regular file `name` in `folder` (AT_FDCWD: a path) for reading,
+// Opens the regular file `name` in `folder` for reading,
 // or fails when it is refused; `st` describes the file opened.
 Result<Descriptor> openRegularFile(int folder, const QByteArray& name, qint64 maxSize,
                                    LastLink last, struct stat& st)
@@ -443,9 +466,12 @@ Result<Folder> openFolder(const QString& path, MissingFolders missing, const Fol
 
 Result<> checkRegularFile(const QString& path, qint64 maxSize)
 {
+    const Result<Landing> at = landLastName(path);
+    if (!at.ok())
+        return at.error();
     struct stat st {};
     const Result<Descriptor> opened =
-        openRegularFile(AT_FDCWD, QFile::encodeName(path), maxSize, LastLink::Followed, st);
+        openRegularFile(at->folder.fd(), at->name, maxSize, LastLink::Followed, st);
     if (!opened.ok())
         return opened.error();
     return {};
@@ -453,9 +479,11 @@ Result<> checkRegularFile(const QString& path, qint64 maxSize)
 
 Result<QByteArray> readRegularFile(const QString& path, qint64 maxSize, LastLink last)
 {
+    const Result<Landing> at = landLastName(path);
+    if (!at.ok())
+        return at.error();
     struct stat st {};
-    return readOpened(openRegularFile(AT_FDCWD, QFile::encodeName(path), maxSize, last, st),
-                      maxSize, st);
+    return readOpened(openRegularFile(at->folder.fd(), at->name, maxSize, last, st), maxSize, st);
 }
 
 Result<QByteArray> readRegularFile(const Folder& folder, const QString& name, qint64 maxSize)
@@ -593,13 +621,14 @@ Result<> FileUpdateLock::taken() const
 
 bool isSameFile(const QString& a, const QString& b)
 {
-    // By name: only a question, asked before anything is written; the write
-    // itself walks the path from an open folder.
+    // Reached as the write reaches them, which PATH_MAX does not bound.
+    const auto look = [](const QString& path, struct stat& st) {
+        const Result<Landing> at = landLastName(path);
+        return at.ok() && ::fstatat(at->folder.fd(), at->name.constData(), &st, 0) == 0;
+    };
     struct stat sa {};
     struct stat sb {};
-    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 &&
-           ::stat(QFile::encodeName(b).constData(), &sb) == 0 && sa.st_dev == sb.st_dev &&
-           sa.st_ino == sb.st_ino;
+    return look(a, sa) && look(b, sb) && sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
 }
 
 } // namespace orvik

@@ -18,7 +18,10 @@ namespace orvik {
 // disk, a device node, a FIFO or a huge file ends in a message instead of a
 // lost file, a hang or a crash. Reasons are the system's own texts ("No such
 // file or directory", "No space left on device") where it has one; callers
-// put the path in front.
+// put the path in front. A path is walked a name at a time from an open
+// folder, for reading as for writing, so that whatever is written can be read
+// back, deeper than PATH_MAX too, and it means what it means to the kernel:
+// an empty path names nothing, and "file/" or "file/." is "Not a directory".
 
 // Whether the last name of a path may be a symbolic link that is followed.
 // The emulator's files never are: one there is refused as "Is a symbolic

@@ -18,23 +18,22 @@ int hexDigit(QChar c)
     return -1;
 }
 
-} // namespace
-
-std::optional<std::int32_t> tryReadNumber(const QString& text)
+// The reading itself, over a text of QChar or of Latin-1 bytes.
+template <typename Text> std::optional<std::int32_t> readNumberIn(const Text& text)
 {
+    const auto at = [&text](qsizetype k) { return QChar(text[k]).unicode(); };
     qsizetype i = 0;
     const qsizetype n = text.size();
-    while (i < n && text[i] == QLatin1Char(' '))
+    while (i < n && at(i) == u' ')
         ++i;
     if (i == n)
         return std::nullopt;
 
     bool hex = false;
-    if (text[i] == QLatin1Char('$') || text[i] == QLatin1Char('x') || text[i] == QLatin1Char('X')) {
+    if (at(i) == u'$' || at(i) == u'x' || at(i) == u'X') {
         hex = true;
         ++i;
-    } else if (text[i] == QLatin1Char('0') && i + 1 < n &&
-               (text[i + 1] == QLatin1Char('x') || text[i + 1] == QLatin1Char('X'))) {
+    } else if (at(i) == u'0' && i + 1 < n && (at(i + 1) == u'x' || at(i + 1) == u'X')) {
         hex = true;
         i += 2;
     }
@@ -44,7 +43,7 @@ std::optional<std::int32_t> tryReadNumber(const QString& text)
             return std::nullopt;
         std::uint32_t value = 0;
         for (; i < n; ++i) {
-            const int d = hexDigit(text[i]);
+            const int d = hexDigit(QChar(at(i)));
             if (d < 0)
                 return std::nullopt;
             value = value << 4 | static_cast<std::uint32_t>(d);
@@ -53,15 +52,15 @@ std::optional<std::int32_t> tryReadNumber(const QString& text)
     }
 
     bool negative = false;
-    if (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-')) {
-        negative = text[i] == QLatin1Char('-');
+    if (at(i) == u'+' || at(i) == u'-') {
+        negative = at(i) == u'-';
         ++i;
     }
     if (i == n)
         return std::nullopt;
     std::int64_t value = 0;
     for (; i < n; ++i) {
-        const char16_t u = text[i].unicode();
+        const char16_t u = at(i);
         if (u < '0' || u > '9')
             return std::nullopt;
         value = value * 10 + (u - '0');
@@ -73,6 +72,18 @@ std::optional<std::int32_t> tryReadNumber(const QString& text)
     if (value > 2147483647LL)
         return std::nullopt;
     return static_cast<std::int32_t>(value);
+}
+
+} // namespace
+
+std::optional<std::int32_t> tryReadNumber(const QString& text)
+{
+    return readNumberIn(text);
+}
+
+std::optional<std::int32_t> tryReadNumber(QLatin1StringView text)
+{
+    return readNumberIn(text);
 }
 
 OperationError notANumber(const QString& text)

@@ -2,6 +2,7 @@
 // file padded with foreign lines up to 2 KB, 1 MB and 10 MB: time per MB
 // should not grow with the size, nor the memory an import adds beyond the
 // file's own size.
+#include "cli/commands.h"
 #include "configfile/config_file.h"
 #include "frontend/reporter.h"
 #include "settings/settings.h"
@@ -127,5 +128,31 @@ void BM_UpdateConfigFile(benchmark::State& state)
     measure(state, [&](const QString& path) { return ExportConfigFile(settings, path).ok(); });
 }
 BENCHMARK(BM_UpdateConfigFile)->Apply(fileSizes);
+
+// A value as long as its file (Callsign's), read by `show`, and by `diff` of two such files:
+// the peak memory a run adds, in MiB (peak_mb) and over the values' size in all (peak_x_values).
+void BM_OneHugeValue(benchmark::State& state)
+{
+    QTemporaryDir dir;
+    QStringList args{state.range(1) != 0 ? "diff" : "show"};
+    for (int i = 0; i <= state.range(1); ++i) {
+        QFile f(args.emplace_back(dir.filePath(QString::number(i))));
+        const QByteArray bytes =
+            paddedFile(f.fileName(), 0)
+                .replace("\nCallsign=", "\nCallsign=" + QByteArray(state.range(0), 'x'));
+        if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size())
+            return state.SkipWithError("cannot make the file");
+    }
+    QString said;
+    QTextStream sink(&said);
+    const auto run = [&] { cli::runOrvikctl(args, sink, sink); };
+    double peak = 0;
+    for (auto _ : state)
+        peak = addedPeak(run);
+    state.counters["peak_mb"] = peak / (1 << 20);
+    state.counters["peak_x_values"] =
+        peak / static_cast<double>(state.range(0) * (args.size() - 1));
+}
+BENCHMARK(BM_OneHugeValue)->Args({100 << 20, 0})->Args({100 << 20, 1})->Iterations(1);
 
 } // namespace

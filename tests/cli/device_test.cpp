@@ -12,6 +12,7 @@
 #include <QRegularExpression>
 #include <fcntl.h>
 #include <pty.h>
+#include <random>
 #include <termios.h>
 #include <unistd.h>
 
@@ -486,6 +487,30 @@ TEST_F(OrvikctlDevice, SignalsInTheMiddleOfASession)
     EXPECT_FALSE(QFile::exists(backup));
     put("faults", "");
     EXPECT_TRUE(run({"read"}).out.contains("Callsign=SP9INT"));
+}
+
+// A signal at random early in a write says nothing was sent: held back by the starter, as the
+// kernel holds one that comes before the program runs, or once the program has its handler.
+TEST_F(OrvikctlDevice, ASignalInTheFirstMomentsSaysNothingWasSent)
+{
+    ASSERT_TRUE(QDir().mkpath(emu));
+    put("faults", "version * hold 60000\n");
+    std::mt19937 random(std::random_device{}());
+    sigset_t held;
+    sigfillset(&held);
+    for (int run = 0; run < 100; ++run) {
+        QProcess p;
+        if (run % 2 == 0)
+            p.setChildProcessModifier([held] { sigprocmask(SIG_BLOCK, &held, nullptr); });
+        p.start(ORVIKCTL_PROGRAM, {"--emulator", emu, "write"});
+        const auto pid = static_cast<pid_t>(p.waitForStarted() ? p.processId() : 0);
+        ASSERT_TRUE(pid > 0 && (run % 2 == 0 || test::awaitCaught(pid, SIGINT)));
+        QThread::usleep(std::uniform_int_distribution<unsigned>(0, 5000)(random));
+        ::kill(pid, SIGINT);
+        ASSERT_TRUE(p.waitForFinished(10000)) << run;
+        EXPECT_EQ(p.exitCode(), 130) << run;
+        EXPECT_TRUE(QString::fromUtf8(p.readAllStandardError()).endsWith(test::kInterrupted));
+    }
 }
 
 // A subfolder that appears is an appliance attached, one that disappears an

@@ -141,6 +141,10 @@ TEST_F(OrvikctlSave, Failures)
         {{"show", "/dev/zero"},
          1,
          "orvikctl: cannot open /dev/zero: Is a device, not a regular file\n"},
+        {{"save", "-o", notOurs + "/."},
+         1,
+         "orvikctl: cannot write " + notOurs + "/.: Not a directory\n"},
+        {{"save", "-o", ""}, 1, "orvikctl: cannot write : No such file or directory\n"},
     };
     for (const Case& c : cases) {
         const CliRun r = runCli(c.args);

@@ -3,6 +3,7 @@
 #include "device/emulator.h"
 #include "device/emulator_folder.h"
 #include "device/emulator_store.h"
+#include "support/resource_limit.h"
 #include "support/silent_reporter.h"
 #include "support/source_files.h"
 #include "support/temp_files.h"
@@ -146,6 +147,24 @@ TEST_F(EmulatorStore, ASessionKeepsToTheFolderItClaimed)
     ASSERT_TRUE(WriteConfigImage(zeros, emulator, silent).ok() && emulator.endSession().ok());
     EXPECT_EQ(read(dir.filePath("claimed/eeprom.bin")), QByteArray(kImageSize, '\0'));
     EXPECT_TRUE(QDir(dir.filePath("emu")).isEmpty());
+}
+
+// A file of the folder made unreadable once listed is said without the hint
+// for a device node; as a user whom the permissions hold.
+TEST(EmulatorFolder, AFileThatCannotBeReadIsNoMatterOfTheUdevRule)
+{
+    EXPECT_EQ(test::inChild([] {
+                  if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+                      return QString();
+                  QTemporaryDir tmp;
+                  FolderEmulator emulator;
+                  test::SilentReporter progress;
+                  if (!emulator.load(tmp.path()).ok() ||
+                      ::chmod(QFile::encodeName(tmp.filePath("faults")).constData(), 0) != 0)
+                      return QString();
+                  return OpenDevice(emulator, progress).errorText().replace(tmp.path(), "DIR");
+              }),
+              "Orvik 2.0 could not be opened: DIR/faults: Permission denied");
 }
 
 // Every plan line means something for the command it names, or is refused

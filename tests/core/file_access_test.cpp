@@ -60,6 +60,8 @@ TEST_F(FileAccess, ReadsOnlyARegularFileOfBoundedSize)
         {"over the bound", write("big.cfg", "12345"), "", "File too large (more than 4 bytes)"},
         {"missing", dir.filePath("none"), "", "No such file or directory"},
         {"below a regular file", regular + "/x", "", "Not a directory"},
+        {"in a regular file as a folder", regular + "/.", "", "Not a directory"},
+        {"empty path", "", "", "No such file or directory"},
         {"directory", dir.path(), "", "Is a directory"},
         {"FIFO, never waited on", fifo("p"), "", "Is a FIFO, not a regular file"},
         {"device", device("null"), "", "Is a device, not a regular file"},
@@ -95,6 +97,9 @@ TEST_F(FileAccess, WritesOnlyOverARegularFileAndKeepsLinks)
         {"directory", dir.path(), "Is a directory", [] { return true; }},
         {"below a regular file", regular + "/x", "Not a directory",
          [&] { return read(regular) == "new"; }},
+        {"in a regular file as a folder", regular + "/.", "Not a directory",
+         [&] { return read(regular) == "new"; }},
+        {"empty path", "", "No such file or directory", [] { return true; }},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(writeFileAtomically(c.path, "new").errorText(), c.error) << c.name;
@@ -173,7 +178,7 @@ TEST_F(FileAccess, AFolderSwappedForALinkMakesTheWriteFailNeverLandElsewhere)
 
 // Where the path goes through a link of /proc, lies deeper than PATH_MAX, or
 // starts in a folder whose name is no text, the file lands where the kernel
-// would put it (`landing`, in the folder `cwd`).
+// would put it (`landing`, in the folder `cwd`), and is read back from there.
 TEST_F(FileAccess, LandsWhereTheKernelWould)
 {
     const int home = ::open(".", O_PATH | O_DIRECTORY | O_CLOEXEC);
@@ -187,18 +192,23 @@ TEST_F(FileAccess, LandsWhereTheKernelWould)
         ::close(std::exchange(deep, ::openat(deep, "aaaaaaaaaaaaaaaaaaaa", O_PATH)));
     }
     const int stdoutFile = ::openat(top, "out.bin", O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    const QByteArray far = base + QByteArray("/aaaaaaaaaaaaaaaaaaaa").repeated(300) + "/f.bin";
     for (const auto& [cwd, path, landing] : {std::tuple{cafe, "/proc/self/cwd/p.bin", "p.bin"},
                                              {cafe, "n.bin", "n.bin"},
                                              {top, "/dev/stdout", "out.bin"},
-                                             {deep, "d.bin", "d.bin"}}) {
+                                             {deep, "d.bin", "d.bin"},
+                                             {deep, far.constData(), "f.bin"}}) {
         ASSERT_EQ(::fchdir(cwd), 0);
         const int kept = ::dup(1);
         ::dup2(stdoutFile, 1);
         const Result<> written = writeFileAtomically(path, "new");
+        const Result<QByteArray> back = readRegularFile(path, 16);
         ::dup2(kept, 1);
         ::close(kept);
         ASSERT_EQ(::fchdir(home), 0);
         EXPECT_EQ(written.errorText(), "") << path;
+        // Standard output still is the file that was replaced.
+        EXPECT_EQ(back.ok() ? *back : back.errorText(), cwd == top ? "" : "new") << path;
         EXPECT_EQ(test::readToEnd(::openat(cwd, landing, O_RDONLY)), "new") << path;
     }
     // Taken down by hand: QTemporaryDir can neither reach past PATH_MAX nor
@@ -207,6 +217,7 @@ TEST_F(FileAccess, LandsWhereTheKernelWould)
     ::unlinkat(cafe, "n.bin", 0);
     ::unlinkat(top, "caf\xe9", AT_REMOVEDIR);
     ::unlinkat(deep, "d.bin", 0);
+    ::unlinkat(deep, "f.bin", 0);
     for (int i = 0; i < 300; ++i) {
         ::close(std::exchange(deep, ::openat(deep, "..", O_PATH)));
         ::unlinkat(deep, "aaaaaaaaaaaaaaaaaaaa", AT_REMOVEDIR);

@@ -1,5 +1,6 @@
 #include "configfile/ini_document.h"
 #include "configfile/ini_file.h"
+#include "support/temp_files.h"
 
 #include <gtest/gtest.h>
 
@@ -89,6 +90,33 @@ TEST(IniReader, EveryProblemGivesTheDefault)
     for (const QString& path : unreadable)
         EXPECT_EQ(IniReader(path, {&k, 1}).readText("S", "k", "def"), "def") << path.toStdString();
 }
+
+// A value is cut before it becomes text, to the start of the whole's text, whose length is
+// counted: a pair of UTF-16 units at the cut, a mark, bytes no text holds across the pieces.
+class IniReaderCut : public test::TempFiles, public testing::WithParamInterface<QByteArray> {};
+
+TEST_P(IniReaderCut, TakesTheStartOfTheWholeText)
+{
+    const QString whole = QString::fromUtf8(GetParam());
+    const IniName k{"S", "k"};
+    const IniReader r(write("v.cfg", "\xEF\xBB\xBF[S]\nk=" + GetParam()), {&k, 1});
+    EXPECT_EQ(r.readText("S", "k", "def"),
+              whole.left(kLongestIniText - whole[kLongestIniText - 1].isHighSurrogate()));
+    EXPECT_EQ(r.textLength("S", "k"), whole.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, IniReaderCut,
+    testing::Values(
+        QByteArray(1023, 'a') + "\xF0\x9F\x98\x80" + 'b', "\xEF\xBB\xBF" + QByteArray(1500, 'x'),
+        QByteArray("\xE2\x82"
+                   "a\x80\xBF\xBF\xBF\xBF\xF0\x9F\x98\x80\xEF\xBB\xBF\xF5\xED\xA0\x80\xC3\xA9\xE2")
+            .repeated(20000)),
+    [](const auto& info) {
+        return std::string(info.index == 0   ? "pair_at_the_cut"
+                           : info.index == 1 ? "mark"
+                                             : "hostile");
+    });
 
 } // namespace
 } // namespace orvik

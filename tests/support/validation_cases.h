@@ -167,6 +167,7 @@ inline const struct {
     {"[RTC]\nUploadpctime=yes", "warning: Uploadpctime: 'yes' is not a number; 1 was taken."},
     {"[Network]\nIpmask3=$FF", ""},
     {"[APRS-IS]\nAprsis_pass=x", ""},
+    {"[WWW]\nWWW_port=" + QByteArray(2 << 20, '0') + '7', ""}, // a number longer than any text
     {"[WWW]\nWWW_port=" + QByteArray(1 << 20, 'b'),
      "warning: WWW_port: '" + QString(40, 'b') + "\u2026' is not a number; 23 was taken."},
     {"[Beacons]\nBeacon1_msg=" + QByteArray(2 << 20, 'a'),
