@@ -17,6 +17,8 @@ namespace orvik {
 
 // The files above, any of which makes a folder an appliance's.
 QStringList applianceFileNames();
+// The one of them that holds the fault plan.
+QString faultPlanFileName();
 
 // Loads the appliances kept in `dir`: each subdirectory holding any of the
 // files above is one appliance, whose serial number is the subdirectory's
@@ -41,6 +43,9 @@ Result<> saveAppliances(ApplianceEmulator& emulator);
 // One appliance of those: its files read afresh (its path is its directory),
 // or written back when it was sent a page since; failing as above.
 Result<> reloadAppliance(Appliance& appliance);
+// The fault plan kept in `dir` taken into `appliance`, as loading takes it;
+// none there leaves `appliance` as it was.
+Result<> readFaultPlan(const QString& dir, Appliance& appliance);
 Result<> saveAppliance(Appliance& appliance);
 
 // The fault plan's lines ('#' starts a comment):
