@@ -496,11 +496,18 @@ TEST_F(OrvikctlDevice, WaitAndWatchFollowTheAppliancesComingAndGoing)
             QDir(emu).removeRecursively();
         }
     };
-    const auto told = [&](const char* kind, const QString& serial) {
-        return kind + ('\t' + emu + '/' + serial + '\t' + serial + '\n');
+    // The lines list --watch prints for +SERIAL and -SERIAL, each in turn.
+    const auto told = [&](const QString& changes) {
+        QString lines;
+        for (const QString& c : changes.split(' '))
+            lines += (c[0] == '+' ? "attached\t" : "detached\t") + emu + '/' + c.mid(1) + '\t' +
+                     c.mid(1) + '\n';
+        return lines;
     };
     const QString listed = emu + "/A1\tA1\n";
     const QString deaf = "orvikctl: cannot hear appliances come and go: ";
+    const QString noSpace = deaf + "No space left on device\n";
+    const QStringList watch{"list", "--watch"};
     const struct {
         QStringList before; // attached at the start; SERIAL/: an empty folder
         QStringList args;
@@ -508,9 +515,8 @@ TEST_F(OrvikctlDevice, WaitAndWatchFollowTheAppliancesComingAndGoing)
         int signal;        // sent after them, or 0
         int status;
         QString err = {};
-        QString out = {};            // list --watch: at least a line after each step
-        const char* limit = nullptr; // of /proc/sys/user
-        QByteArray limitValue = {};
+        QString out = {};      // list --watch: at least a line after each step
+        QByteArray limit = {}; // NAME VALUE of /proc/sys/user
     } rows[] = {
         {{"A1"}, {"wait"}, {}, 0, 0},
         {{}, {"wait", "--detach"}, {}, 0, 0},
@@ -529,62 +535,14 @@ TEST_F(OrvikctlDevice, WaitAndWatchFollowTheAppliancesComingAndGoing)
          130,
          "",
          emu + "/A1\tA1\nattached\t" + emu + "/C3\tC3\ndetached\t" + emu + "/A1\tA1\n"},
-        {{"A1"},
-         {"list", "--watch"},
-         {"", ">", "<"},
-         SIGINT,
-         130,
-         "",
-         listed + told("detached", "A1") + told("attached", "A1")},
-        {{"A1"},
-         {"list", "--watch"},
-         {"", "rm", "+A1"},
-         SIGINT,
-         130,
-         "",
-         listed + told("detached", "A1") + told("attached", "A1")},
-        {{"A1", "C3/"},
-         {"list", "--watch"},
-         {"", "~C3"},
-         SIGINT,
-         130,
-         "",
-         listed + told("attached", "C3") + told("detached", "C3")},
-        {{"A1"},
-         {"list", "--watch"},
-         {"", "+C3 -A1 +B2"},
-         SIGINT,
-         130,
-         "",
-         listed + told("attached", "C3") + told("detached", "A1") + told("attached", "B2")},
+        {{"A1"}, watch, {"", ">", "<"}, SIGINT, 130, "", listed + told("-A1 +A1")},
+        {{"A1"}, watch, {"", "rm", "+A1"}, SIGINT, 130, "", listed + told("-A1 +A1")},
+        {{"A1", "C3/"}, watch, {"", "~C3"}, SIGINT, 130, "", listed + told("+C3 -C3")},
+        {{"A1"}, watch, {"", "+C3 -A1 +B2"}, SIGINT, 130, "", listed + told("+C3 -A1 +B2")},
         // The folder it stands in, the folder and A1 take three watches.
-        {{"A1"},
-         {"wait", "--timeout", "5"},
-         {},
-         0,
-         1,
-         deaf + "No space left on device\n",
-         "",
-         "max_inotify_watches",
-         "2"},
-        {{"A1"},
-         {"list", "--watch"},
-         {"", "+C3"},
-         0,
-         1,
-         deaf + "No space left on device\n",
-         listed,
-         "max_inotify_watches",
-         "3"},
-        {{"A1"},
-         {"list", "--watch"},
-         {},
-         0,
-         1,
-         deaf + "Too many open files\n",
-         "",
-         "max_inotify_instances",
-         "0"},
+        {{"A1"}, {"wait", "--timeout", "5"}, {}, 0, 1, noSpace, "", "max_inotify_watches 2"},
+        {{"A1"}, watch, {"", "+C3"}, 0, 1, noSpace, listed, "max_inotify_watches 3"},
+        {{"A1"}, watch, {}, 0, 1, deaf + "Too many open files\n", "", "max_inotify_instances 0"},
     };
     bool limited = true;
     for (const auto& row : rows) {
@@ -601,12 +559,12 @@ TEST_F(OrvikctlDevice, WaitAndWatchFollowTheAppliancesComingAndGoing)
         }
         QProcess p;
         // The limits' rows in English, the system's words too.
+        const QList<QByteArray> limit = row.limit.split(' ');
         p.setEnvironment(QProcess::systemEnvironment()
-                         << "LANG=" + (row.limit ? QString("C") : test::kPolish) << "LC_ALL=");
-        const QByteArray limitFile = QByteArray("/proc/sys/user/") + row.limit;
-        if (row.limit)
-            p.setChildProcessModifier(
-                [&] { test::limitInNamespace(limitFile.constData(), row.limitValue); });
+                         << "LANG=" + (row.limit.isEmpty() ? test::kPolish : "C") << "LC_ALL=");
+        const QByteArray limitFile = "/proc/sys/user/" + limit[0];
+        if (!row.limit.isEmpty())
+            p.setChildProcessModifier([&] { test::limitInNamespace(limitFile, limit[1]); });
         p.start(QStringLiteral(ORVIKCTL_PROGRAM), QStringList{"--emulator", emu} + row.args);
         ASSERT_TRUE(p.waitForStarted());
         const auto pid = static_cast<pid_t>(p.processId());
@@ -627,7 +585,7 @@ TEST_F(OrvikctlDevice, WaitAndWatchFollowTheAppliancesComingAndGoing)
         if (row.signal != 0)
             ::kill(pid, row.signal);
         ASSERT_TRUE(p.state() == QProcess::NotRunning || p.waitForFinished(20000));
-        if (row.limit && p.exitCode() == test::kNoNamespace) {
+        if (!row.limit.isEmpty() && p.exitCode() == test::kNoNamespace) {
             limited = false;
             continue;
         }

@@ -90,11 +90,11 @@ inline constexpr int kNoNamespace = 125;
 // In a child between fork and exec: a user namespace of its own, where the
 // limit `file` of /proc/sys/user (each namespace holds its own, and counts
 // toward its parent's) is set to `value`; the system's stays as it is.
-inline void limitInNamespace(const char* file, const QByteArray& value)
+inline void limitInNamespace(const QByteArray& file, const QByteArray& value)
 {
     if (::unshare(CLONE_NEWUSER) != 0)
         ::_exit(kNoNamespace);
-    const int fd = ::open(file, O_WRONLY | O_CLOEXEC);
+    const int fd = ::open(file.constData(), O_WRONLY | O_CLOEXEC);
     if (fd < 0 || ::write(fd, value.constData(), value.size()) != value.size())
         ::_exit(kNoNamespace);
     ::close(fd);
