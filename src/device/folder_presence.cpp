@@ -1,5 +1,6 @@
 #include "device/folder_presence.h"
 
+#include "device/device_link.h"
 #include "device/emulator_store.h"
 #include "files/file_access.h"
 
@@ -143,9 +144,9 @@ void FolderPresence::relist()
                 scan(name);
         }
         // In the order a session lists them: the folder's own, then by name.
-        for (const auto& [name, held] : held_) {
+        for (const auto& folder : held_) {
             PresenceChange seen;
-            if (look(name, seen).value_or(false))
+            if (look(folder.first, seen).value_or(false))
                 now.push_back(seen);
         }
     }
@@ -219,8 +220,7 @@ void FolderPresence::update(const QString& name)
 
 std::optional<bool> FolderPresence::look(const QString& name, PresenceChange& seen) const
 {
-    const Appliance defaults;
-    seen.appliance = {defaults.vendorId, defaults.productId, pathOf(name).toStdString(), name};
+    seen.appliance = {kOrvikVendorId, kOrvikProductId, pathOf(name).toStdString(), name};
     const auto held = held_.find(name);
     if (held == held_.end() || held->second.files.empty())
         return false;
