@@ -37,6 +37,7 @@ void printAppliance(Context& ctx, const HidInterface& appliance)
     ctx.out << '\n';
 }
 
+// Says on standard error why `monitor` cannot hear the changes.
 void sayDeaf(Context& ctx, const PresenceMonitor& monitor)
 {
     report(ctx.reporter, OperationError(Cause::ProgramFile,
