@@ -175,16 +175,16 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "orvik-configurator: %s\n", qPrintable(line));
     orvik::HidTransport& device =
         usb ? static_cast<orvik::HidTransport&>(*usb) : emulated.transport();
+    orvik::CarriedFirmware firmware;
+    std::unique_ptr<TForm1> form1;
+    std::unique_ptr<TForm2> form2;
     // What is attached at start is no news; what comes and goes after is.
+    // Its log reaches into the window, so it goes before the window does.
     std::unique_ptr<orvik::PresenceMonitor> presence;
     if (usb)
         presence = std::make_unique<orvik::UdevPresence>();
     else
         presence = std::make_unique<orvik::FolderPresence>(options.emulatorFolder);
-
-    orvik::CarriedFirmware firmware;
-    std::unique_ptr<TForm1> form1;
-    std::unique_ptr<TForm2> form2;
     try {
         auto splash = std::make_unique<TSplashScreen>();
         splash->show();

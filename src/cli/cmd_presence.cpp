@@ -37,16 +37,31 @@ void printAppliance(Context& ctx, const HidInterface& appliance)
     ctx.out << '\n';
 }
 
+// Says on standard error why `monitor` cannot hear the changes.
+void sayDeaf(Context& ctx, const PresenceMonitor& monitor)
+{
+    report(ctx.reporter, OperationError(Cause::ProgramFile,
+                                        QCoreApplication::translate(
+                                            "orvikctl", "cannot hear appliances come and go: %1")
+                                            .arg(monitor.deaf())));
+}
+
 // `monitor`, or none, said why, when it cannot hear the changes.
 std::unique_ptr<PresenceMonitor> heard(Context& ctx, std::unique_ptr<PresenceMonitor> monitor)
 {
     if (monitor->deaf().isEmpty())
         return monitor;
-    report(ctx.reporter, OperationError(Cause::ProgramFile,
-                                        QCoreApplication::translate(
-                                            "orvikctl", "cannot hear appliances come and go: %1")
-                                            .arg(monitor->deaf())));
+    sayDeaf(ctx, *monitor);
     return nullptr;
+}
+
+// A monitor that stops hearing ends the wait as one that never heard.
+void endWhenDeaf(Context& ctx, PresenceMonitor& monitor, EventWait& wait)
+{
+    monitor.onDeaf = [&] {
+        sayDeaf(ctx, monitor);
+        wait.finish(1);
+    };
 }
 
 // What tells the appliances that the options name coming and going; none,
@@ -87,6 +102,7 @@ int watchList(Context& ctx)
                 << change.appliance.serialNumber << '\n';
         ctx.out.flush();
     };
+    endWhenDeaf(ctx, *monitor, wait);
     return wait.exec();
 }
 
@@ -160,13 +176,15 @@ int runWait(Context& ctx)
         if (done())
             wait.finish(0);
     };
+    endWhenDeaf(ctx, *monitor, wait);
     QTimer timer;
     timer.setSingleShot(true);
     QObject::connect(&timer, &QTimer::timeout, [&] { wait.finish(1); });
     if (ctx.timeout)
         timer.start(*ctx.timeout);
     const int status = wait.exec();
-    if (status == 1)
+    // A monitor that stopped hearing has said so.
+    if (status == 1 && monitor->deaf().isEmpty())
         report(ctx.reporter,
                OperationError(Cause::ProgramFile,
                               ctx.detach ? QCoreApplication::translate(

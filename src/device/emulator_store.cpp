@@ -23,6 +23,8 @@ const QString kVersionFile = QStringLiteral("firmware-version");
 const QString kFirmwareFile = QStringLiteral("firmware.bin");
 const QString kFaultsFile = QStringLiteral("faults");
 
+constexpr qint64 kFaultsLimit = 1 << 20;
+
 // Any of them makes a directory an appliance.
 const std::array kApplianceFiles = {&kEepromFile, &kVersionFile, &kFirmwareFile, &kFaultsFile};
 
@@ -205,7 +207,7 @@ Result<> readAppliance(const Folder& folder, const QString& dir, Appliance& appl
         {{&kEepromFile, kImageSize},
          {&kFirmwareFile, kUploadBufferSize},
          {&kVersionFile, 64},
-         {&kFaultsFile, 1 << 20}}};
+         {&kFaultsFile, kFaultsLimit}}};
     for (std::size_t i = 0; i < files.size(); ++i) {
         Result<std::optional<QByteArray>> file =
             readFile(folder, dir, *files[i].first, files[i].second);
@@ -266,6 +268,25 @@ QStringList applianceFileNames()
     for (const QString* name : kApplianceFiles)
         names << *name;
     return names;
+}
+
+QString faultPlanFileName()
+{
+    return kFaultsFile;
+}
+
+Result<> readFaultPlan(const QString& dir, Appliance& appliance)
+{
+    const Result<Folder> folder = applianceFolder(dir, MissingFolders::Refused);
+    if (!folder.ok())
+        return folder.error();
+    const Result<std::optional<QByteArray>> faults =
+        readFile(*folder, dir, kFaultsFile, kFaultsLimit);
+    if (!faults.ok())
+        return faults.error();
+    if (!*faults)
+        return {};
+    return parseFaultPlan(QString::fromUtf8(**faults), appliance);
 }
 
 // Writes back the EEPROM and the firmware, each when the appliance was sent

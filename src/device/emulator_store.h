@@ -18,6 +18,8 @@ namespace orvik {
 
 // The files above, any of which makes a folder an appliance's.
 QStringList applianceFileNames();
+// The one of them that holds the fault plan.
+QString faultPlanFileName();
 
 // Loads the appliances kept in `dir`: each subdirectory holding any of the
 // files above is one appliance, whose serial number is the subdirectory's
@@ -50,6 +52,9 @@ Result<Folder> applianceFolder(const QString& dir, MissingFolders missing);
 // above.
 Result<> reloadAppliance(Appliance& appliance, const Folder& folder);
 Result<> saveAppliance(Appliance& appliance, const Folder& folder);
+// The fault plan kept in `dir` taken into `appliance`, as loading takes it;
+// none there leaves `appliance` as it was.
+Result<> readFaultPlan(const QString& dir, Appliance& appliance);
 
 // The fault plan's lines ('#' starts a comment):
 //   COMMAND PAGE KIND  COMMAND: version, read, write or firmware; PAGE: the page

@@ -51,4 +51,13 @@ void PresenceMonitor::listed(const std::vector<PresenceChange>& now)
         attached(c.appliance, c.openError, c.openErrno);
 }
 
+void PresenceMonitor::setDeaf(const QString& reason)
+{
+    if (!deaf_.isEmpty())
+        return;
+    deaf_ = reason;
+    if (onDeaf)
+        onDeaf();
+}
+
 } // namespace orvik

@@ -39,6 +39,9 @@ public:
     [[nodiscard]] const QString& deaf() const { return deaf_; }
     // Called with each change, after present() has taken it in.
     std::function<void(const PresenceChange&)> onChange;
+    // Called when it stops hearing the changes after it was made; deaf()
+    // says why.
+    std::function<void()> onDeaf;
 
 protected:
     // An appliance is there; told when it was not before.
@@ -47,7 +50,8 @@ protected:
     void detached(const std::string& path);
     // What is there now, as a whole listing: the differences are told.
     void listed(const std::vector<PresenceChange>& now);
-    void setDeaf(const QString& reason) { deaf_ = reason; }
+    // The first reason is kept: what follows it is its consequence.
+    void setDeaf(const QString& reason);
 
 private:
     std::vector<HidInterface> present_;

@@ -45,7 +45,10 @@ int openErrno(const std::string& node)
 
 } // namespace
 
-UdevPresence::UdevPresence() : udev_(udev_new())
+UdevPresence::UdevPresence() : UdevPresence(udev_monitor_receive_device) {}
+
+UdevPresence::UdevPresence(UdevReceive nextEvent)
+    : receive_(std::move(nextEvent)), udev_(udev_new())
 {
     if (!udev_) {
         setDeaf(systemReason(errno));
@@ -64,17 +67,7 @@ UdevPresence::UdevPresence() : udev_(udev_new())
             std::make_unique<QSocketNotifier>(udev_monitor_get_fd(monitor_), QSocketNotifier::Read);
         QObject::connect(notifier_.get(), &QSocketNotifier::activated, [this] { receive(); });
     }
-    udev_enumerate* list = udev_enumerate_new(udev_);
-    udev_enumerate_add_match_subsystem(list, kSubsystem);
-    udev_enumerate_scan_devices(list);
-    for (udev_list_entry* e = udev_enumerate_get_list_entry(list); e;
-         e = udev_list_entry_get_next(e)) {
-        if (udev_device* d = udev_device_new_from_syspath(udev_, udev_list_entry_get_name(e))) {
-            take(d);
-            udev_device_unref(d);
-        }
-    }
-    udev_enumerate_unref(list);
+    relist();
 }
 
 UdevPresence::~UdevPresence()
@@ -84,21 +77,47 @@ UdevPresence::~UdevPresence()
     udev_unref(udev_);
 }
 
-void UdevPresence::take(udev_device* device)
+std::optional<PresenceChange> UdevPresence::attachment(udev_device* device)
 {
     const std::optional<HidInterface> found = hidInterface(device);
     if (!found || !isAppliance(*found))
-        return;
+        return std::nullopt;
     nodes_[udev_device_get_syspath(device)] = found->path;
     const int error = openErrno(found->path);
-    attached(*found, error != 0 ? systemReason(error) : QString(), error);
+    return PresenceChange{PresenceChange::Kind::Attached, *found,
+                          error != 0 ? systemReason(error) : QString(), error};
+}
+
+void UdevPresence::relist()
+{
+    nodes_.clear();
+    std::vector<PresenceChange> now;
+    udev_enumerate* list = udev_enumerate_new(udev_);
+    udev_enumerate_add_match_subsystem(list, kSubsystem);
+    udev_enumerate_scan_devices(list);
+    for (udev_list_entry* e = udev_enumerate_get_list_entry(list); e;
+         e = udev_list_entry_get_next(e)) {
+        if (udev_device* d = udev_device_new_from_syspath(udev_, udev_list_entry_get_name(e))) {
+            if (std::optional<PresenceChange> found = attachment(d))
+                now.push_back(*std::move(found));
+            udev_device_unref(d);
+        }
+    }
+    udev_enumerate_unref(list);
+    listed(now);
 }
 
 void UdevPresence::receive()
 {
-    udev_device* device = udev_monitor_receive_device(monitor_);
-    if (!device)
+    errno = 0;
+    udev_device* device = receive_(monitor_);
+    if (!device) {
+        // The socket's buffer overflowed and events were lost: what is
+        // attached now tells what changed.
+        if (errno == ENOBUFS)
+            relist();
         return;
+    }
     const char* action = udev_device_get_action(device);
     if (action && std::strcmp(action, "remove") == 0) {
         const auto it = nodes_.find(udev_device_get_syspath(device));
@@ -108,7 +127,8 @@ void UdevPresence::receive()
             detached(node);
         }
     } else if (action && std::strcmp(action, "add") == 0) {
-        take(device);
+        if (const std::optional<PresenceChange> found = attachment(device))
+            attached(found->appliance, found->openError, found->openErrno);
     }
     udev_device_unref(device);
 }

@@ -3,8 +3,10 @@
 #include "device/presence_monitor.h"
 
 #include <QSocketNotifier>
+#include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 
 struct udev;
@@ -19,13 +21,22 @@ namespace orvik {
 // (/dev/hidrawN), as hidapi lists them.
 class UdevPresence : public PresenceMonitor {
 public:
+    // What takes the next event off the monitor (udev_monitor_receive_device):
+    // nullptr with errno ENOBUFS when the socket overflowed.
+    using UdevReceive = std::function<udev_device*(udev_monitor*)>;
+
     UdevPresence();
+    explicit UdevPresence(UdevReceive nextEvent);
     ~UdevPresence() override;
 
 private:
-    void take(udev_device* device);
+    // The change `device` makes when it is an appliance's node, kept in nodes_.
+    std::optional<PresenceChange> attachment(udev_device* device);
+    // Lists the nodes afresh and tells what differs.
+    void relist();
     void receive();
 
+    UdevReceive receive_;
     udev* udev_ = nullptr;
     udev_monitor* monitor_ = nullptr;
     std::unique_ptr<QSocketNotifier> notifier_;

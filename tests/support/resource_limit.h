@@ -5,7 +5,9 @@
 #include <QString>
 #include <csignal>
 #include <cstdint>
+#include <fcntl.h>
 #include <functional>
+#include <sched.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -80,6 +82,22 @@ inline QString withResourceLimit(int resource, rlim_t limit, const std::function
         std::signal(SIGXFSZ, SIG_IGN);
         return ::setrlimit(resource, &low) == 0 ? step() : QStringLiteral("<no limit>");
     });
+}
+
+// How a child ends that the system gives no user namespace.
+inline constexpr int kNoNamespace = 125;
+
+// In a child between fork and exec: a user namespace of its own, where the
+// limit `file` of /proc/sys/user (each namespace holds its own, and counts
+// toward its parent's) is set to `value`; the system's stays as it is.
+inline void limitInNamespace(const QByteArray& file, const QByteArray& value)
+{
+    if (::unshare(CLONE_NEWUSER) != 0)
+        ::_exit(kNoNamespace);
+    const int fd = ::open(file.constData(), O_WRONLY | O_CLOEXEC);
+    if (fd < 0 || ::write(fd, value.constData(), value.size()) != value.size())
+        ::_exit(kNoNamespace);
+    ::close(fd);
 }
 
 } // namespace orvik::test

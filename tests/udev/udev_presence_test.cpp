@@ -7,7 +7,9 @@
 
 #include <QStringList>
 #include <QTest>
+#include <cerrno>
 #include <gtest/gtest.h>
+#include <libudev.h>
 
 namespace orvik {
 namespace {
@@ -39,6 +41,15 @@ protected:
             g_free(p);
         return syspath;
     }
+    // What `monitor` tells goes to `told`.
+    void record(PresenceMonitor& monitor)
+    {
+        monitor.onChange = [this](const PresenceChange& c) {
+            told << QStringLiteral("%1 %2 %3")
+                        .arg(c.kind == PresenceChange::Kind::Attached ? "attached" : "detached")
+                        .arg(QString::fromStdString(c.appliance.path), c.appliance.serialNumber);
+        };
+    }
     // What the monitor told once `action` came for each of `devices`, and
     // the event loop has had the time to hear it.
     QStringList heard(const char* action, std::initializer_list<std::string> devices)
@@ -57,11 +68,7 @@ TEST_F(UdevTestbed, TellsEachApplianceAttachedAndDetachedOnce)
 {
     const std::string present = plugIn(0, "0483", "a04f", "AT-START");
     UdevPresence monitor;
-    monitor.onChange = [this](const PresenceChange& c) {
-        told << QStringLiteral("%1 %2 %3")
-                    .arg(c.kind == PresenceChange::Kind::Attached ? "attached" : "detached")
-                    .arg(QString::fromStdString(c.appliance.path), c.appliance.serialNumber);
-    };
+    record(monitor);
     ASSERT_EQ(monitor.present().size(), 1u);
     EXPECT_EQ(monitor.present().front().serialNumber, "AT-START");
 
@@ -78,6 +85,31 @@ TEST_F(UdevTestbed, TellsEachApplianceAttachedAndDetachedOnce)
     EXPECT_EQ(heard("remove", {second, present, other, second}),
               (QStringList{"detached /dev/hidraw1 S2", "detached /dev/hidraw0 AT-START"}));
     EXPECT_TRUE(monitor.present().empty());
+}
+
+// A burst that overflows the monitor's socket loses its events, and the
+// kernel says only that (ENOBUFS, here as it drops them): the appliances are
+// listed again, and what changed is told.
+TEST_F(UdevTestbed, ListsAgainWhenItsSocketOverflowed)
+{
+    const std::string first = plugIn(0, "0483", "a04f", "GONE");
+    bool overflow = false;
+    UdevPresence monitor([&](udev_monitor* m) {
+        if (!std::exchange(overflow, false))
+            return udev_monitor_receive_device(m);
+        while (udev_device* lost = udev_monitor_receive_device(m))
+            udev_device_unref(lost);
+        errno = ENOBUFS;
+        return static_cast<udev_device*>(nullptr);
+    });
+    record(monitor);
+    overflow = true;
+    umockdev_testbed_uevent(bed, first.c_str(), "remove");
+    umockdev_testbed_remove_device(bed, first.c_str());
+    const std::string second = plugIn(1, "0483", "a04f", "NEW");
+    EXPECT_EQ(heard("add", {second}),
+              (QStringList{"detached /dev/hidraw0 GONE", "attached /dev/hidraw1 NEW"}));
+    EXPECT_FALSE(overflow);
 }
 
 } // namespace
