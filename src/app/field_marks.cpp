@@ -3,9 +3,9 @@
 #include "app/setting_bindings.h"
 #include "app/setting_layout.h"
 #include "app/window_text.h"
+#include "geo/position.h"
 #include "settings/catalogue.h"
 #include "settings/findings.h"
-#include "settings/position.h"
 #include "settings/settings.h"
 
 #include <QApplication>

@@ -1,8 +1,8 @@
 #include "app/station_map.h"
 
 #include "app/window_text.h"
+#include "geo/world_map.h"
 #include "settings/settings.h"
-#include "settings/world_map.h"
 
 #include <QCoreApplication>
 #include <QEvent>

@@ -1,11 +1,11 @@
 #include "settings/findings.h"
 
+#include "geo/world_map.h"
 #include "settings/aprs_passcode.h"
 #include "settings/aprs_position.h"
 #include "settings/catalogue.h"
 #include "settings/settings.h"
 #include "settings/validation.h"
-#include "settings/world_map.h"
 
 #include <QCoreApplication>
 #include <QHash>

@@ -1,8 +1,8 @@
+#include "geo/world_map.h"
 #include "language/language.h"
 #include "settings/aprs_position.h"
 #include "settings/findings.h"
 #include "settings/settings.h"
-#include "settings/world_map.h"
 #include "support/validation_cases.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
+#include "geo/position.h"
 #include "settings/aprs_passcode.h"
 #include "settings/config_image.h"
 #include "settings/findings.h"
-#include "settings/position.h"
 #include "settings/settings.h"
 #include "settings/validation.h"
 #include "support/pack_with.h"

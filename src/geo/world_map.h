@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/country_grid.h"
-#include "settings/position.h"
+#include "geo/country_grid.h"
+#include "geo/position.h"
 
 #include <QList>
 #include <QPointF>

@@ -1,4 +1,4 @@
-#include "settings/position.h"
+#include "geo/position.h"
 
 #include "settings/catalogue.h"
 #include "settings/settings.h"

@@ -1,6 +1,6 @@
-#include "settings/world_map.h"
+#include "geo/world_map.h"
 
-#include "settings/map_bytes.h"
+#include "geo/map_bytes.h"
 
 #include <QCoreApplication>
 #include <QResource>
