@@ -2,10 +2,10 @@
 #include "cli/context.h"
 #include "cli/options.h"
 #include "frontend/reporter.h"
-#include "geo/position.h"
 #include "geo/world_map.h"
 #include "settings/catalogue.h"
 #include "settings/settings.h"
+#include "settings/station_position.h"
 #include "settings/validation.h"
 
 namespace orvik::cli {
