@@ -3,10 +3,11 @@
 #include "app/setting_bindings.h"
 #include "app/setting_layout.h"
 #include "app/window_text.h"
+#include "language/language.h"
 #include "settings/catalogue.h"
 #include "settings/findings.h"
-#include "settings/position.h"
 #include "settings/settings.h"
+#include "settings/station_position.h"
 
 #include <QApplication>
 #include <QProxyStyle>
@@ -72,7 +73,7 @@ void FieldMarks::show(Setting s)
     if (!field || settingDef(s).kind != Kind::Text)
         return;
     const QString& name = settingName(s);
-    const auto finding = findingFor(settings_, name);
+    const auto finding = findingFor(settings_, name, translationLanguage());
     QStringList lines;
     if (finding)
         lines << finding->message;

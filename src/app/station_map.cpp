@@ -1,8 +1,10 @@
 #include "app/station_map.h"
 
 #include "app/window_text.h"
+#include "geo/world_map.h"
+#include "language/language.h"
 #include "settings/settings.h"
-#include "settings/world_map.h"
+#include "settings/station_position.h"
 
 #include <QCoreApplication>
 #include <QEvent>
@@ -95,7 +97,7 @@ void StationMap::setStation(std::optional<GeoPoint> station)
     station_ = station;
     country_ = station ? WorldMap::carried().countryAt(*station) : std::nullopt;
     place_ = !station   ? QString()
-             : country_ ? countryName(*country_)
+             : country_ ? countryName(*country_, translationLanguage())
                         : QCoreApplication::translate("Window", "At sea");
     setAccessibleName(place_.isEmpty() ? windowText(QT_TRANSLATE_NOOP("Window", "Map")) : place_);
     projected_ = false;

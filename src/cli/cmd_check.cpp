@@ -2,6 +2,7 @@
 #include "cli/context.h"
 #include "cli/options.h"
 #include "device/config_sessions.h"
+#include "language/language.h"
 #include "settings/findings.h"
 #include "settings/settings.h"
 
@@ -18,7 +19,7 @@ int runCheck(Context& ctx)
     // The clock fields as "Write config" would check them.
     TakePctimeForWrite(*settings);
     int status = 0;
-    for (const Finding& f : findAll(*settings)) {
+    for (const Finding& f : findAll(*settings, translationLanguage())) {
         if (f.severity == Severity::Warning) {
             ctx.out << warningLine(f.message) << '\n';
         } else {

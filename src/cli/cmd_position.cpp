@@ -2,11 +2,11 @@
 #include "cli/context.h"
 #include "cli/options.h"
 #include "frontend/reporter.h"
+#include "geo/world_map.h"
 #include "settings/catalogue.h"
-#include "settings/position.h"
 #include "settings/settings.h"
+#include "settings/station_position.h"
 #include "settings/validation.h"
-#include "settings/world_map.h"
 
 namespace orvik::cli {
 

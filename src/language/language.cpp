@@ -56,6 +56,13 @@ QString userLanguage()
     return {};
 }
 
+QString translationLanguage()
+{
+    // As Qt's own translations say their layout direction.
+    return QCoreApplication::translate("Window", "en",
+                                       "The two-letter code of the language of this translation");
+}
+
 Translation::Translation(const QString& language)
 {
     if (language.isEmpty() || !program_.load(kPrefix + language, kFolder))

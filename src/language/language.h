@@ -17,6 +17,10 @@ QStringList translatedLanguages();
 // translated with gettext: a script that sets LC_ALL=C reads English.
 QString userLanguage();
 
+// The two-letter code of the language of the translation installed now, as
+// the translation names itself ("pl"); "en" without one.
+QString translationLanguage();
+
 // The program's translation into `language`, and Qt's own for its dialogs
 // and buttons where it is installed, for as long as this lives. English, or a
 // language without a translation, installs nothing. Needs the application.

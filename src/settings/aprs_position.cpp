@@ -65,12 +65,4 @@ std::optional<GeoArea> aprsPosition(const QString& message)
     return GeoArea{{south, west}, {north, east}};
 }
 
-double distanceKm(GeoPoint point, const GeoArea& area)
-{
-    const GeoPoint nearest{
-        std::clamp(point.latitude, area.southWest.latitude, area.northEast.latitude),
-        std::clamp(point.longitude, area.southWest.longitude, area.northEast.longitude)};
-    return distanceKm(point, nearest);
-}
-
 } // namespace orvik

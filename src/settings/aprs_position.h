@@ -1,17 +1,11 @@
 #pragma once
 
-#include "settings/position.h"
+#include "geo/position.h"
 
 #include <QString>
 #include <optional>
 
 namespace orvik {
-
-// The area between two corners, south-west and north-east.
-struct GeoArea {
-    GeoPoint southWest;
-    GeoPoint northEast;
-};
 
 // The position an APRS report in a beacon's text gives, uncompressed: after
 // "!" or "=", or after "/" or "@" and a 7-character time, DDMM.hhN, the
@@ -21,8 +15,5 @@ struct GeoArea {
 // one, nor for one the station's own Latitude and Longitude would fail (a
 // sign, minutes of 60 or more, the poles' 90° and 180° themselves).
 [[nodiscard]] std::optional<GeoArea> aprsPosition(const QString& message);
-
-// The distance in kilometres from `point` to the nearest point of `area`.
-[[nodiscard]] double distanceKm(GeoPoint point, const GeoArea& area);
 
 } // namespace orvik

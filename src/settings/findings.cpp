@@ -1,11 +1,12 @@
 #include "settings/findings.h"
 
+#include "geo/world_map.h"
 #include "settings/aprs_passcode.h"
 #include "settings/aprs_position.h"
 #include "settings/catalogue.h"
 #include "settings/settings.h"
+#include "settings/station_position.h"
 #include "settings/validation.h"
-#include "settings/world_map.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -28,8 +29,10 @@ QString otherHemisphere(const QString& text)
 
 // The warning of a position at sea that the other hemisphere letter of
 // Longitude, of Latitude or of both puts on land, and the setting it marks:
-// the one whose letter is wrong, Latitude when both are.
-std::optional<std::pair<Setting, QString>> seaSlip(const Settings& settings)
+// the one whose letter is wrong, Latitude when both are; the country named
+// in `language`.
+std::optional<std::pair<Setting, QString>> seaSlip(const Settings& settings,
+                                                   const QString& language)
 {
     const auto position = stationPosition(settings);
     const WorldMap& map = WorldMap::carried();
@@ -55,7 +58,7 @@ std::optional<std::pair<Setting, QString>> seaSlip(const Settings& settings)
                 QCoreApplication::translate(
                     "Validation",
                     "Latitude/Longitude place the station at sea; with %1 it would be in %2.")
-                    .arg(t.changed, countryName(*country))};
+                    .arg(t.changed, countryName(*country, language))};
         }
     }
     return std::nullopt;
@@ -87,13 +90,13 @@ bool isBeaconMessage(Setting id)
     return false;
 }
 
-std::optional<QString> warningFor(const Settings& settings, Setting id)
+std::optional<QString> warningFor(const Settings& settings, Setting id, const QString& language)
 {
     if (id == Setting::Aprsis_pass)
         return passcodeWarning(settings.text(Setting::Aprsis_user),
                                settings.text(Setting::Aprsis_pass));
     if (id == Setting::Latitude || id == Setting::Longitude) {
-        if (const auto slip = seaSlip(settings); slip && slip->first == id)
+        if (const auto slip = seaSlip(settings, language); slip && slip->first == id)
             return slip->second;
         return std::nullopt;
     }
@@ -109,7 +112,8 @@ struct Ranked {
     Finding finding;
 };
 
-std::optional<Ranked> rankedFinding(const Settings& settings, const QString& name)
+std::optional<Ranked> rankedFinding(const Settings& settings, const QString& name,
+                                    const QString& language)
 {
     // Only text fields are checked.
     const SettingDef* def = findSetting(name);
@@ -125,25 +129,26 @@ std::optional<Ranked> rankedFinding(const Settings& settings, const QString& nam
         const Rule& rule = validationRules()[**failed];
         return Ranked{rule.last ? 1 + **failed : 0, {name, Severity::Fault, rule.message()}};
     }
-    if (auto warning = warningFor(settings, def->id))
+    if (auto warning = warningFor(settings, def->id, language))
         return Ranked{0, {name, Severity::Warning, *warning}};
     return std::nullopt;
 }
 
 } // namespace
 
-std::optional<Finding> findingFor(const Settings& settings, const QString& name)
+std::optional<Finding> findingFor(const Settings& settings, const QString& name,
+                                  const QString& language)
 {
-    if (std::optional<Ranked> found = rankedFinding(settings, name))
+    if (std::optional<Ranked> found = rankedFinding(settings, name, language))
         return found->finding;
     return std::nullopt;
 }
 
-std::vector<Finding> findAll(const Settings& settings)
+std::vector<Finding> findAll(const Settings& settings, const QString& language)
 {
     std::vector<Ranked> ranked;
     for (const SettingDef& def : catalogue()) {
-        if (auto found = rankedFinding(settings, def.name))
+        if (auto found = rankedFinding(settings, def.name, language))
             ranked.push_back(*found);
     }
     // The catalogue lists the checked settings in the order they are packed.

@@ -25,12 +25,14 @@ struct Finding {
 // at sea where the other hemisphere puts it on land, a beacon's report far
 // from the station; nothing when all pass,
 // and nothing for the clock fields while Uploadpctime is ticked. The rules are
-// those "Write config" applies, run by the same code.
-[[nodiscard]] std::optional<Finding> findingFor(const Settings& settings, const QString& name);
+// those "Write config" applies, run by the same code. A country a message
+// names is named in `language`, that of the translation installed ("en").
+[[nodiscard]] std::optional<Finding> findingFor(const Settings& settings, const QString& name,
+                                                const QString& language);
 
 // Every finding, in the order "Write config" meets them: setting by setting
 // as it packs them, then the rules it applies last.
-[[nodiscard]] std::vector<Finding> findAll(const Settings& settings);
+[[nodiscard]] std::vector<Finding> findAll(const Settings& settings, const QString& language);
 
 // The settings whose finding may change when `s` changes, `s` first.
 [[nodiscard]] std::vector<Setting> findingsChangedBy(Setting s);

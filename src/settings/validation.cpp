@@ -1,5 +1,6 @@
 #include "settings/validation.h"
 
+#include "geo/position.h"
 #include "settings/catalogue.h"
 #include "settings/config_image.h"
 #include "settings/latin1.h"
@@ -153,31 +154,6 @@ std::vector<Rule> buildRules()
     return r;
 }
 
-bool isDigit(QChar c)
-{
-    return c >= QLatin1Char('0') && c <= QLatin1Char('9');
-}
-
-// `degreeDigits` digits of degrees, two of minutes, ".", two of hundredths of a
-// minute and one letter of `hemispheres`; degrees at most maxDegrees, minutes
-// below 60.
-bool checkPosition(const QString& text, int degreeDigits, const char* hemispheres, int maxDegrees)
-{
-    const int point = degreeDigits + 2;
-    if (text.size() != point + 4 || text[point] != QLatin1Char('.') ||
-        !QLatin1String(hemispheres).contains(text[point + 3]))
-        return false;
-    int value = 0;
-    for (int i = 0; i < point + 3; ++i) {
-        if (i == point)
-            continue;
-        if (!isDigit(text[i]))
-            return false;
-        value = value * 10 + (text[i].unicode() - '0');
-    }
-    return value % 10000 < 6000 && value <= maxDegrees * 10000 + 5999;
-}
-
 bool inRange(const Rule& rule, int value)
 {
     return value >= rule.low && value <= rule.high;
@@ -257,12 +233,12 @@ Result<std::optional<std::size_t>> firstFailedRule(const Settings& settings, Set
 
 bool CheckLatitude(const QString& text)
 {
-    return checkPosition(text, 2, "NS", 89);
+    return readLatitude(text).has_value();
 }
 
 bool CheckLongitude(const QString& text)
 {
-    return checkPosition(text, 3, "EW", 179);
+    return readLongitude(text).has_value();
 }
 
 } // namespace orvik

@@ -6,7 +6,7 @@
 #include "app/station_map.h"
 #include "device/emulator.h"
 #include "device/firmware_upload.h"
-#include "settings/world_map.h"
+#include "geo/world_map.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
+#include "geo/world_map.h"
 #include "language/language.h"
 #include "settings/aprs_position.h"
 #include "settings/findings.h"
 #include "settings/settings.h"
-#include "settings/world_map.h"
 #include "support/validation_cases.h"
 
 #include <gtest/gtest.h>
@@ -130,7 +130,7 @@ TEST(Position, CountriesOfKnownPoints)
     }
     const int poland = *WorldMap::carried().countryAt(at("5223.08N", "01658.14E"));
     const Translation german("de");
-    EXPECT_EQ(countryName(poland), "Polen");
+    EXPECT_EQ(countryName(poland, translationLanguage()), "Polen");
 }
 
 // CLDR's names, short where they are not abbreviated; an area without a code
@@ -147,10 +147,10 @@ TEST_P(PositionCountryName, AsPeopleSayIt)
 {
     const int country =
         *WorldMap::carried().countryAt(at(GetParam().latitude, GetParam().longitude));
-    EXPECT_EQ(countryName(country), GetParam().names[0]);
+    EXPECT_EQ(countryName(country, translationLanguage()), GetParam().names[0]);
     for (const std::size_t language : {1, 2}) {
         const Translation translation(language == 1 ? "pl" : "de");
-        EXPECT_EQ(countryName(country), GetParam().names[language]);
+        EXPECT_EQ(countryName(country, translationLanguage()), GetParam().names[language]);
         EXPECT_EQ(englishName(country), GetParam().names[0]);
     }
 }
@@ -199,7 +199,7 @@ TEST(Position, AtSeaWhereTheOtherHemisphereIsOnLand)
         settings.setText(Setting::Latitude, latitude);
         settings.setText(Setting::Longitude, longitude);
         for (const char* name : {"Latitude", "Longitude"}) {
-            const auto finding = findingFor(settings, name);
+            const auto finding = findingFor(settings, name, "en");
             const bool expected = QLatin1String(marked) == QLatin1String(name);
             EXPECT_EQ(finding ? finding->message : QString(), expected ? warning : "")
                 << latitude << longitude << name;
@@ -234,7 +234,7 @@ TEST(Position, BeaconReportFarFromTheStation)
     for (const auto& [message, km] : rows) {
         Settings settings;
         settings.setText(Setting::Beacon3_msg, message);
-        const auto finding = findingFor(settings, "Beacon3_msg");
+        const auto finding = findingFor(settings, "Beacon3_msg", "en");
         EXPECT_EQ(finding ? finding->message : QString(),
                   *km ? QStringLiteral("Beacon 3 message gives a position %1 km from the "
                                        "station's.")

@@ -1,8 +1,8 @@
 #include "settings/aprs_passcode.h"
 #include "settings/config_image.h"
 #include "settings/findings.h"
-#include "settings/position.h"
 #include "settings/settings.h"
+#include "settings/station_position.h"
 #include "settings/validation.h"
 #include "support/pack_with.h"
 #include "support/qt_print.h"
@@ -123,7 +123,7 @@ TEST(Validation, OnlyTheFirstOfTwoFaultsIsReported)
         settings.setText("Aprsis_pass", "-1");
         for (const auto& [name, value] : c.changes)
             settings.setText(name, value);
-        const std::vector<Finding> found = findAll(settings); // both, that one first
+        const std::vector<Finding> found = findAll(settings, "en"); // both, that one first
         ASSERT_EQ(found.size(), 2u) << c.seen;
         EXPECT_EQ(found[0].message, messageOf(c.seen)) << c.seen;
     }
@@ -151,7 +151,7 @@ TEST(Validation, CheckRefusesExactlyWhatThePackingRefuses)
         const QString before = settings.text(def.id);
         for (const QString& value : probes + QStringList{QString(def.maxLength + 1, 'A')}) {
             settings.setText(def.id, value);
-            const auto found = findingFor(settings, def.name);
+            const auto found = findingFor(settings, def.name, "en");
             test::RecordingReporter reporter;
             ConfigImage image;
             (void)runOperation(reporter, [&] { return PackConfigImage(settings, image); });

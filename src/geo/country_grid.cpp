@@ -1,6 +1,6 @@
-#include "settings/country_grid.h"
+#include "geo/country_grid.h"
 
-#include "settings/map_bytes.h"
+#include "geo/map_bytes.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,8 +1,7 @@
-#include "settings/world_map.h"
+#include "geo/world_map.h"
 
-#include "settings/map_bytes.h"
+#include "geo/map_bytes.h"
 
-#include <QCoreApplication>
 #include <QResource>
 #include <algorithm>
 
@@ -77,12 +76,8 @@ QString englishName(int country)
     return WorldMap::carried().countries()[country].names[0];
 }
 
-QString countryName(int country)
+QString countryName(int country, const QString& language)
 {
-    // The translation installed says which language it is, as Qt's own say
-    // their layout direction; the names of the others are baked into the map.
-    const QString language = QCoreApplication::translate(
-        "Window", "en", "The two-letter code of the language of this translation");
     const auto& names = WorldMap::carried().countries()[country].names;
     if (language == QLatin1String("pl"))
         return names[1];

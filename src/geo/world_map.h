@@ -1,7 +1,7 @@
 #pragma once
 
-#include "settings/country_grid.h"
-#include "settings/position.h"
+#include "geo/country_grid.h"
+#include "geo/position.h"
 
 #include <QList>
 #include <QPointF>
@@ -50,9 +50,9 @@ private:
     std::vector<Ring> rings_;
 };
 
-// A country's name in English, and in the language of the translation
-// installed now (English without one).
+// A country's name in English, and in `language` (a two-letter code: "pl");
+// in English for a language the map has no names in.
 [[nodiscard]] QString englishName(int country);
-[[nodiscard]] QString countryName(int country);
+[[nodiscard]] QString countryName(int country, const QString& language);
 
 } // namespace orvik

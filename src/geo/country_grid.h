@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings/position.h"
+#include "geo/position.h"
 
 #include <optional>
 

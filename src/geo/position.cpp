@@ -1,8 +1,4 @@
-#include "settings/position.h"
-
-#include "settings/catalogue.h"
-#include "settings/settings.h"
-#include "settings/validation.h"
+#include "geo/position.h"
 
 #include <algorithm>
 #include <cmath>
@@ -14,15 +10,28 @@ namespace {
 
 constexpr int kPerDegree = 6000; // hundredths of a minute
 
-// DD(D)MM.hh of a text that passed its check, in hundredths of a minute,
-// north and east positive.
-int hundredthsOf(const QString& text, int degreeDigits)
+// `degreeDigits` digits of degrees, two of minutes, ".", two of hundredths of
+// a minute and one letter of `hemispheres`, the second one's negative;
+// degrees at most maxDegrees, minutes below 60.
+std::optional<int> readCoordinate(const QString& text, int degreeDigits, const char* hemispheres,
+                                  int maxDegrees)
 {
-    const int hundredths = text.left(degreeDigits).toInt() * kPerDegree +
-                           text.mid(degreeDigits, 2).toInt() * 100 +
-                           text.mid(degreeDigits + 3, 2).toInt();
-    return text.back() == QLatin1Char('S') || text.back() == QLatin1Char('W') ? -hundredths
-                                                                              : hundredths;
+    const int point = degreeDigits + 2;
+    if (text.size() != point + 4 || text[point] != QLatin1Char('.') ||
+        !QLatin1String(hemispheres).contains(text[point + 3]))
+        return std::nullopt;
+    int value = 0;
+    for (int i = 0; i < point + 3; ++i) {
+        if (i == point)
+            continue;
+        if (text[i] < QLatin1Char('0') || text[i] > QLatin1Char('9'))
+            return std::nullopt;
+        value = value * 10 + (text[i].unicode() - '0');
+    }
+    if (value % 10000 >= 6000 || value > maxDegrees * 10000 + 5999)
+        return std::nullopt;
+    const int hundredths = value / 10000 * kPerDegree + value % 10000;
+    return text[point + 3] == QLatin1Char(hemispheres[1]) ? -hundredths : hundredths;
 }
 
 double degreesOf(int hundredths)
@@ -30,27 +39,43 @@ double degreesOf(int hundredths)
     return static_cast<double>(hundredths) / kPerDegree;
 }
 
-} // namespace
-
-QString decimalPosition(const QString& setting, const QString& text)
+QString decimalDegrees(std::optional<int> hundredths, const QString& text)
 {
-    int degreeDigits = 0;
-    if (setting == settingName(Setting::Latitude) && CheckLatitude(text))
-        degreeDigits = 2;
-    else if (setting == settingName(Setting::Longitude) && CheckLongitude(text))
-        degreeDigits = 3;
-    else
+    if (!hundredths)
         return {};
     return QStringLiteral("= %1\u00B0 %2")
-        .arg(QString::number(std::abs(degreesOf(hundredthsOf(text, degreeDigits))), 'f', 4),
-             text.back());
+        .arg(QString::number(std::abs(degreesOf(*hundredths)), 'f', 4), text.back());
+}
+
+} // namespace
+
+std::optional<int> readLatitude(const QString& text)
+{
+    return readCoordinate(text, 2, "NS", 89);
+}
+
+std::optional<int> readLongitude(const QString& text)
+{
+    return readCoordinate(text, 3, "EW", 179);
+}
+
+QString decimalLatitude(const QString& text)
+{
+    return decimalDegrees(readLatitude(text), text);
+}
+
+QString decimalLongitude(const QString& text)
+{
+    return decimalDegrees(readLongitude(text), text);
 }
 
 std::optional<ExactPosition> readExactPosition(const QString& latitude, const QString& longitude)
 {
-    if (!CheckLatitude(latitude) || !CheckLongitude(longitude))
+    const auto north = readLatitude(latitude);
+    const auto east = readLongitude(longitude);
+    if (!north || !east)
         return std::nullopt;
-    return ExactPosition{hundredthsOf(latitude, 2), hundredthsOf(longitude, 3)};
+    return ExactPosition{*north, *east};
 }
 
 std::optional<GeoPoint> readPosition(const QString& latitude, const QString& longitude)
@@ -59,16 +84,6 @@ std::optional<GeoPoint> readPosition(const QString& latitude, const QString& lon
     if (!exact)
         return std::nullopt;
     return GeoPoint{degreesOf(exact->latitude), degreesOf(exact->longitude)};
-}
-
-std::optional<GeoPoint> stationPosition(const Settings& settings)
-{
-    return readPosition(settings.text(Setting::Latitude), settings.text(Setting::Longitude));
-}
-
-std::optional<ExactPosition> exactStationPosition(const Settings& settings)
-{
-    return readExactPosition(settings.text(Setting::Latitude), settings.text(Setting::Longitude));
 }
 
 QString maidenheadLocator(ExactPosition position)
@@ -103,6 +118,14 @@ double distanceKm(GeoPoint a, GeoPoint b)
                                                            std::cos(b.latitude * kRadians) *
                                                            std::pow(std::sin(dLon / 2), 2);
     return 2 * kEarthRadiusKm * std::asin(std::min(1.0, std::sqrt(h)));
+}
+
+double distanceKm(GeoPoint point, const GeoArea& area)
+{
+    const GeoPoint nearest{
+        std::clamp(point.latitude, area.southWest.latitude, area.northEast.latitude),
+        std::clamp(point.longitude, area.southWest.longitude, area.northEast.longitude)};
+    return distanceKm(point, nearest);
 }
 
 } // namespace orvik
