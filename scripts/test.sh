@@ -69,9 +69,10 @@ step "Configuring build-tsan/ (ThreadSanitizer)" \
     -DCMAKE_CXX_FLAGS="$tsan" -DCMAKE_EXE_LINKER_FLAGS="$tsan"
 build_step "Building the session tests under ThreadSanitizer (a few minutes on 2 cores the first time)" \
     build-tsan -j"$jobs" --target orvik_app_tests orvik_cli_tests
-# A window test forks a child that starts the session's thread. CTest runs
-# each test in a process of its own: after a QProcess child (started sharing
-# its parent's memory) ThreadSanitizer loses track of what it saw before.
+# A window test runs a copy of its program that starts the session's thread.
+# CTest runs each test in a process of its own: after a QProcess child
+# (started sharing its parent's memory) ThreadSanitizer loses track of what it
+# saw before.
 export TSAN_OPTIONS="halt_on_error=1 die_after_fork=0 suppressions=$PWD/tests/tsan.supp"
 test_step "Running the session, signal and window tests under ThreadSanitizer" \
     --test-dir build-tsan --output-on-failure -j"$jobs" \
