@@ -301,13 +301,13 @@ void TForm1::Button3Click()
         const FirmwareSource& source = file ? *file : *services_.firmware;
         runOnAppliance(Written::Firmware, [&](HidTransport& appliance, ReportRelay& relay) {
             const auto closer = closeOnExit(appliance);
-            if (const Result<> opened = OpenDevice(appliance, relay); !opened.ok())
-                return orvik::tell(relay, opened);
+            if (Result<> opened = OpenDevice(appliance, relay); !opened.ok())
+                return opened;
             // The settings stay the user's; no second operation starts.
             relay.onTargetThread([this] { setOperationButtonsEnabled(false); });
             const auto enable = qScopeGuard(
                 [&] { relay.onTargetThread([this] { setOperationButtonsEnabled(true); }); });
-            return orvik::tell(relay, UploadFirmware(appliance, source, relay));
+            return UploadFirmware(appliance, source, relay);
         });
     });
 }
@@ -336,7 +336,7 @@ void TForm1::Button4Click()
             const auto unpack = [this, &relay](const ConfigImage& image) {
                 return relay.onTargetThread([&] { return UnpackConfigImage(image, settings_); });
             };
-            return ReadConfigSession(unpack, received_, appliance, relay);
+            return toldOutcome(ReadConfigSession(unpack, received_, appliance, relay));
         });
     });
 }
@@ -347,8 +347,7 @@ void TForm1::Button5Click()
         runOnAppliance(Written::Configuration, [this](HidTransport& appliance, ReportRelay& relay) {
             const Result<> prepared =
                 relay.onTargetThread([this] { return PrepareConfigWrite(settings_, outgoing_); });
-            return orvik::tell(relay, prepared.ok() ? WriteConfigImage(outgoing_, appliance, relay)
-                                                    : prepared);
+            return prepared.ok() ? WriteConfigImage(outgoing_, appliance, relay) : prepared;
         });
     });
 }

@@ -87,8 +87,9 @@ private:
     void setOperationButtonsEnabled(bool enabled);
     void readSettingsFile(const QString& path);
     // A device session of the window: it runs on a thread of its own and
-    // reports through `relay`; true when it succeeded.
-    using WindowSession = std::function<bool(orvik::HidTransport&, orvik::ReportRelay& relay)>;
+    // reports through `relay`, and returns how it went.
+    using WindowSession =
+        std::function<orvik::Result<>(orvik::HidTransport&, orvik::ReportRelay& relay)>;
     // Runs a session on the appliance chosen for this run, off the window's
     // thread, whose events go on meanwhile, and ends it before any box the
     // session has for the user is shown; asks which one first when there is

@@ -7,6 +7,7 @@
 #include "device/device_link.h"
 #include "device/write_guard.h"
 #include "frontend/read_config.h"
+#include "frontend/reporter.h"
 #include "settings/settings.h"
 
 #include <QCoreApplication>
@@ -91,7 +92,8 @@ int runRead(Context& ctx)
     ConfigImage received{};
     EepromFetch fetched = EepromFetch::NotRead;
     const int status = runOnDevice(ctx, [&](HidTransport& transport) {
-        return ReadConfigSession(*settings, received, transport, ctx.reporter, &fetched);
+        return toldOutcome(
+            ReadConfigSession(*settings, received, transport, ctx.reporter, &fetched));
     });
     if (status != 0)
         return status;

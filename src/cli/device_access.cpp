@@ -65,26 +65,16 @@ bool loadEmulator(Context& ctx, FolderEmulator& emulator)
     return true;
 }
 
-int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session)
+int runOnDevice(Context& ctx, const Session& session)
 {
     return runGuarded(ctx, session, nullptr);
 }
 
-int runOnDevice(Context& ctx, const std::function<Result<>(HidTransport&)>& session)
-{
-    return runOnDevice(ctx, std::function<bool(HidTransport&)>([&](HidTransport& transport) {
-                           return tell(ctx.reporter, session(transport));
-                       }));
-}
-
-int runWriteOnDevice(Context& ctx, Written written,
-                     const std::function<Result<>(HidTransport&)>& session)
+int runWriteOnDevice(Context& ctx, Written written, const Session& session)
 {
     WriteGuard guard("orvikctl", written, &ctx.reporter.openLine());
     EarlyInterrupts::handOver();
-    const int status = runGuarded(
-        ctx, [&](HidTransport& transport) { return tell(ctx.reporter, session(transport)); },
-        &guard);
+    const int status = runGuarded(ctx, session, &guard);
     const int signal = guard.end();
     return signal != 0 ? 128 + signal : status;
 }

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "device/hid_transport.h"
 #include "device/write_guard.h"
-
-#include <functional>
+#include "frontend/session_runner.h"
 
 namespace orvik {
 class FolderEmulator;
@@ -27,14 +25,10 @@ void sayNoUsb(Context& ctx);
 // Returns the exit status: 0 when the session succeeded, 1 when it did not
 // (also when it ended in the error box, the appliance was in use, or the
 // emulator's files could not be read or written).
-int runOnDevice(Context& ctx, const std::function<Result<>(HidTransport&)>& session);
-// The same for a session that tells what went wrong itself and returns
-// whether it succeeded.
-int runOnDevice(Context& ctx, const std::function<bool(HidTransport&)>& session);
+int runOnDevice(Context& ctx, const Session& session);
 // runOnDevice for a session that writes `written` to the appliance, under a
 // WriteGuard whose pages start with the first page the session sends: 128 +
 // the signal when one came meanwhile.
-int runWriteOnDevice(Context& ctx, Written written,
-                     const std::function<Result<>(HidTransport&)>& session);
+int runWriteOnDevice(Context& ctx, Written written, const Session& session);
 
 } // namespace orvik::cli

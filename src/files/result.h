@@ -45,6 +45,9 @@ public:
         // A file or folder of the program's own that cannot be used (the
         // emulator's files, orvikctl's inputs and outputs).
         ProgramFile,
+        // Told already, as it came, by a step that went on after it: the
+        // front end tells nothing more.
+        AlreadyTold,
     };
     // `reason` is the system's own text, where the failure has one and the
     // error box does not show it (orvikctl prints it).

@@ -2,6 +2,13 @@
 
 namespace orvik {
 
+Result<> toldOutcome(bool succeeded)
+{
+    if (succeeded)
+        return {};
+    return OperationError(Cause::AlreadyTold, {});
+}
+
 QString errorBoxText(const std::exception& e)
 {
     const auto* own = dynamic_cast<const OperationError*>(&e);
@@ -11,7 +18,7 @@ QString errorBoxText(const std::exception& e)
 namespace {
 
 // Where the user reads a failure, by its cause.
-enum class Told { ErrorBox, InformationBox, Log, Program };
+enum class Told { ErrorBox, InformationBox, Log, Program, Nothing };
 
 Told toldBy(Cause cause)
 {
@@ -31,6 +38,8 @@ Told toldBy(Cause cause)
         return Told::InformationBox;
     case Cause::ProgramFile:
         return Told::Program;
+    case Cause::AlreadyTold:
+        return Told::Nothing;
     case Cause::Failed:
     case Cause::InUse:
     case Cause::System:
@@ -62,6 +71,8 @@ void report(Reporter& reporter, const OperationError& error)
         break;
     case Told::Program:
         reporter.programError(error.text());
+        break;
+    case Told::Nothing:
         break;
     }
 }

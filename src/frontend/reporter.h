@@ -25,6 +25,10 @@ public:
     virtual void programError(const QString& text) { error(errorBoxText(text)); }
 };
 
+// How a step that tells its failures itself, as they come, went: a failure
+// told no more.
+Result<> toldOutcome(bool succeeded);
+
 // What the error box says of an exception that ended an operation.
 QString errorBoxText(const std::exception& e);
 

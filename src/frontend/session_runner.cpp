@@ -10,16 +10,13 @@ SessionEnd runSession(HidTransport& transport, const QString& choice, Reporter& 
                       const Session& session, WriteGuard* guard)
 {
     ChosenAppliance chosen(transport, choice);
-    bool told = false;
-    const bool ran = runOperation(reporter, [&] {
-        if (!guard) {
-            told = session(chosen);
-            return;
-        }
+    const bool succeeded = runOperation(reporter, [&] {
+        if (!guard)
+            return session(chosen);
         GuardedAppliance guarded(chosen, *guard);
-        told = session(guarded);
+        return session(guarded);
     });
-    return {ran && told, chosen.endSession()};
+    return {succeeded, chosen.endSession()};
 }
 
 } // namespace orvik

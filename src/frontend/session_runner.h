@@ -11,9 +11,9 @@ namespace orvik {
 class Reporter;
 class WriteGuard;
 
-// A device session: it runs on the appliance it is given, tells what went
-// wrong itself, and returns whether it succeeded.
-using Session = std::function<bool(HidTransport& appliance)>;
+// A device session: it runs on the appliance it is given and returns how it
+// went, which the runner tells.
+using Session = std::function<Result<>(HidTransport& appliance)>;
 
 // How a session ended.
 struct SessionEnd {
@@ -27,7 +27,8 @@ struct SessionEnd {
 // names (by path or serial number) among those `transport` reaches, or the
 // first; the appliance stays the session's, across its opens, until the end.
 // Under `guard` the guard's pages start with the first page the session
-// sends. An exception escaping the session ends it in the error box.
+// sends. The session's result is told; an exception escaping it ends it in the
+// error box.
 SessionEnd runSession(HidTransport& transport, const QString& choice, Reporter& reporter,
                       const Session& session, WriteGuard* guard = nullptr);
 

@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <cstdint>
 #include <exception>
+#include <iterator>
+#include <stdexcept>
 #include <sys/eventfd.h>
 #include <system_error>
 #include <thread>
@@ -54,54 +56,69 @@ void ReportRelay::deliver()
 {
     {
         const std::lock_guard lock(mutex_);
-        delivering_.swap(waiting_);
-        // More may come meanwhile: it waits for the next batch.
+        std::move(waiting_.begin(), waiting_.end(), std::back_inserter(delivering_));
+        waiting_.clear();
+        // More may come meanwhile: it waits for the next batch, which a call
+        // that runs an event loop delivers from there.
         posted_ = !delivering_.empty();
     }
-    for (const Told& told : delivering_) {
-        switch (told.kind) {
-        case Kind::Log:
-            target_.log(told.text);
-            break;
-        case Kind::Step:
-            target_.logStep(told.text);
-            break;
-        case Kind::Page:
-            target_.logPage(told.words, told.number, told.of);
-            break;
-        case Kind::Range:
-            target_.setProgressRange(told.number);
-            break;
-        case Kind::Position:
-            target_.setProgress(told.number);
-            break;
-        case Kind::Information:
-            target_.information(told.text);
-            break;
-        case Kind::Notice:
-            target_.notice(told.text);
-            break;
-        case Kind::Error:
-            target_.error(told.text);
-            break;
-        case Kind::ProgramError:
-            target_.programError(told.text);
-            break;
-        case Kind::Call:
-            (*told.call)();
-            break;
-        case Kind::End:
-            ended_ = true;
-            break;
-        }
+    if (delivering_.empty())
+        return;
+    nextBatch_.start(kBatchMs);
+    // Each report leaves the queue before it is handed on, so that a
+    // delivery from such an event loop goes on with the next one.
+    while (!delivering_.empty()) {
+        const Told told = std::move(delivering_.front());
+        delivering_.pop_front();
+        hand(told);
     }
-    if (!delivering_.empty() && !ended_)
-        nextBatch_.start(kBatchMs);
-    delivering_.clear();
+    if (ended_)
+        nextBatch_.stop();
+}
+
+void ReportRelay::hand(const Told& told)
+{
+    switch (told.kind) {
+    case Kind::Log:
+        target_.log(told.text);
+        break;
+    case Kind::Step:
+        target_.logStep(told.text);
+        break;
+    case Kind::Page:
+        target_.logPage(told.words, told.number, told.of);
+        break;
+    case Kind::Range:
+        target_.setProgressRange(told.number);
+        break;
+    case Kind::Position:
+        target_.setProgress(told.number);
+        break;
+    case Kind::Information:
+        target_.information(told.text);
+        break;
+    case Kind::Notice:
+        target_.notice(told.text);
+        break;
+    case Kind::Error:
+        target_.error(told.text);
+        break;
+    case Kind::ProgramError:
+        target_.programError(told.text);
+        break;
+    case Kind::Call:
+        (*told.call)();
+        break;
+    case Kind::End:
+        ended_ = true;
+        break;
+    }
 }
 
 void ReportRelay::runOnTargetThread(const std::function<void()>& call)
 {
+    if (std::this_thread::get_id() == targetThread_)
+        throw std::logic_error("ReportRelay::onTargetThread called on the target's own thread");
     std::exception_ptr thrown;
     bool called = false;
     const std::function<void()> run = [&] {

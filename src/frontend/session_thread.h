@@ -6,8 +6,10 @@
 #include <QSocketNotifier>
 #include <QTimer>
 #include <condition_variable>
+#include <deque>
 #include <functional>
 #include <mutex>
+#include <thread>
 #include <type_traits>
 #include <vector>
 
@@ -18,7 +20,8 @@ namespace orvik {
 // thread's event loop. What comes while reports are being handed on waits for
 // the next batch, 10 ms later, so a fast session wakes the target's thread
 // once per batch, not once per page; a call the work waits for, and its end,
-// go at once.
+// go at once. A target call may run an event loop (a box): what comes
+// meanwhile is handed on from there, still in order.
 class ReportRelay final : public Reporter {
 public:
     explicit ReportRelay(Reporter& target);
@@ -42,7 +45,8 @@ public:
     // and waits for it; what it throws is thrown here. For what the front end
     // owns, such as the settings its controls show. What the work wrote
     // before is seen there, and what the call wrote is seen here after it, as
-    // the two threads meet through the relay's own lock.
+    // the two threads meet through the relay's own lock. On the target's
+    // thread, where it would wait for itself, it throws std::logic_error.
     template <class Call> std::invoke_result_t<Call&> onTargetThread(Call call)
     {
         if constexpr (std::is_void_v<std::invoke_result_t<Call&>>) {
@@ -81,11 +85,14 @@ private:
         const std::function<void()>* call = nullptr;
     };
     void add(Told told);
-    // Hands what has come to the target; on the target's thread.
+    // Hands what has come to the target, one at a time from the front of
+    // delivering_; on the target's thread.
     void deliver();
+    void hand(const Told& told);
     void runOnTargetThread(const std::function<void()>& call);
 
     Reporter& target_;
+    const std::thread::id targetThread_ = std::this_thread::get_id();
     // The work wakes the target's thread through an eventfd rather than a
     // queued call: nothing the work makes passes through Qt's event queue,
     // where ThreadSanitizer cannot see the two threads meet.
@@ -94,7 +101,7 @@ private:
     QTimer nextBatch_;      // target's thread
     std::mutex mutex_;
     std::vector<Told> waiting_;
-    std::vector<Told> delivering_;
+    std::deque<Told> delivering_; // target's thread
     bool posted_ = false;
     std::condition_variable called_; // under mutex_
     bool ended_ = false;             // target's thread

@@ -346,13 +346,8 @@ TEST(Form1Behaviour, ASignalLetsTheWriteFinishThenEndsTheProgram)
 // nothing; the window runs in a child, which it ends.
 TEST(Form1Behaviour, ASignalBeforeTheFirstPageEndsTheProgramWithoutWriting)
 {
-    int said[2];
-    ASSERT_EQ(::pipe(said), 0);
-    const QTemporaryDir childTemp; // the child ends by the signal and cannot remove its own
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::dup2(said[1], STDERR_FILENO);
-        qputenv("TMPDIR", QFile::encodeName(childTemp.path()));
+    const QString again = "--gtest_filter=Form1Behaviour.ASignalBeforeTheFirstPageEndsTheProgram*";
+    const orvik::test::CopyEnd end = orvik::test::runInCopy({again}, [] {
         Form1Rig rig;
         rig.device.onRequest = [](const orvik::Appliance&, const orvik::Report& request) {
             if (request[1] == static_cast<std::uint8_t>(orvik::Command::FirmwareVersion)) {
@@ -361,16 +356,12 @@ TEST(Form1Behaviour, ASignalBeforeTheFirstPageEndsTheProgramWithoutWriting)
             }
         };
         rig.form.Button5Click();
-        ::_exit(0);
-    }
-    ::close(said[1]);
-    const QByteArray text = orvik::test::readToEnd(said[0]);
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_EQ(WEXITSTATUS(status), 128 + SIGTERM);
-    EXPECT_TRUE(text.endsWith("orvik-configurator: interrupted before anything was sent; the "
-                              "appliance is unchanged\n"))
-        << text.constData();
+        return QString();
+    });
+    EXPECT_EQ(end.status, 128 + SIGTERM);
+    EXPECT_TRUE(end.err.endsWith("orvik-configurator: interrupted before anything was sent; the "
+                                 "appliance is unchanged\n"))
+        << end.err.constData();
 }
 
 TEST(Form1Behaviour, AnErrorEndsTheOperationInTheErrorBox)

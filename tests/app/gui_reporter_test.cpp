@@ -2,7 +2,9 @@
 #include "app/presence_log.h"
 #include "device/folder_presence.h"
 #include "form1_rig.h"
+#include "frontend/session_thread.h"
 #include "support/device_texts.h"
+#include "support/recording_reporter.h"
 
 #include <QAbstractButton>
 #include <QDir>
@@ -14,7 +16,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
+#include <QThread>
 #include <gtest/gtest.h>
+#include <stdexcept>
 
 namespace {
 
@@ -199,6 +203,43 @@ TEST(MessageBoxes, TitleIconTextAndOneOk)
         EXPECT_EQ(box->buttons().front()->text(), "OK");
         EXPECT_EQ(box->parentWidget(), nullptr); // centred on the screen
     }
+}
+
+// While a box runs an event loop the work goes on reporting and calling: all
+// of it reaches the target once, in order.
+TEST(SessionThread, ReportsGoOnInOrderWhileABoxRunsAnEventLoop)
+{
+    struct : orvik::test::RecordingReporter {
+        void error(const QString& text) override
+        {
+            RecordingReporter::error(text);
+            QEventLoop box; // open for 100 ms
+            QTimer::singleShot(100, &box, &QEventLoop::quit);
+            box.exec();
+        }
+    } target;
+    QStringList sent;
+    orvik::runOffThread(target, [&](orvik::ReportRelay& relay) {
+        for (int i = 0; i < 400; ++i, QThread::usleep(500)) {
+            const QString n = QString::number(i);
+            if (i % 100 == 0)
+                relay.error(n);
+            else if (i % 100 == 50)
+                relay.onTargetThread([&] { target.log(n); });
+            else
+                relay.log(n);
+            sent << (i % 100 ? "log: " : "error: ") + n;
+        }
+    });
+    EXPECT_EQ(target.calls, sent);
+}
+
+// On the target's own thread a call would wait for itself.
+TEST(SessionThread, ACallOnTheTargetsOwnThreadFailsAtOnce)
+{
+    orvik::test::RecordingReporter target;
+    orvik::ReportRelay relay(target);
+    EXPECT_THROW(relay.onTargetThread([] {}), std::logic_error);
 }
 
 } // namespace

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "support/process_wait.h"
+
 #include <QByteArray>
 #include <QFile>
-#include <QString>
+#include <QProcess>
+#include <QTemporaryDir>
 #include <csignal>
 #include <cstdint>
 #include <fcntl.h>
@@ -42,7 +45,8 @@ inline QByteArray readToEnd(int fd)
 
 // Runs `step` in a child process, so that what it does to the process stays
 // there, and returns the text `step` returned, or a note of how the child
-// ended otherwise.
+// ended otherwise. A fork, which shares this process's files: only where no
+// other thread holds a lock, nor a window system connection (see runInCopy).
 inline QString inChild(const std::function<QString()>& step)
 {
     int fds[2];
@@ -50,6 +54,7 @@ inline QString inChild(const std::function<QString()>& step)
         return QStringLiteral("<no pipe>");
     const pid_t child = ::fork();
     if (child == 0) {
+        ::alarm(kProcessWaitMs / 1000); // ends a child that hangs
         ::close(fds[0]);
         const QByteArray said = step().toUtf8();
         const char* p = said.constData();
@@ -69,6 +74,53 @@ inline QString inChild(const std::function<QString()>& step)
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
         return QStringLiteral("<child ended with status %1>").arg(status);
     return QString::fromUtf8(said);
+}
+
+// How a copy ended: its exit status (-1 when it did not exit in time), what
+// its step returned, its standard error.
+struct CopyEnd {
+    int status = -1;
+    QByteArray said;
+    QByteArray err;
+};
+
+// Runs `step` in a fresh copy of this program, started with `arguments` that
+// select what runs now (the test, the benchmark): the copy runs it up to its
+// first runInCopy, which runs `step` there. Not a fork, whose child would hang
+// in the X library on a program's window system connection. The copy's
+// temporary files go with it; one that has not ended in time is killed.
+inline CopyEnd runInCopy(const QStringList& arguments, const std::function<QString()>& step)
+{
+    if (const QString path = qEnvironmentVariable("ORVIK_COPY_STEP"); !path.isEmpty()) {
+        QFile said(path);
+        const bool kept = said.open(QIODevice::WriteOnly) && said.write(step().toUtf8()) >= 0;
+        ::_exit(kept && said.flush() ? 0 : 1);
+    }
+    const QTemporaryDir temp;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("ORVIK_COPY_STEP"), temp.filePath(QStringLiteral("said")));
+    environment.insert(QStringLiteral("TMPDIR"), temp.path());
+    QProcess copy;
+    copy.setProcessEnvironment(environment);
+    copy.setStandardOutputFile(QProcess::nullDevice());
+    copy.start(QStringLiteral("/proc/self/exe"), arguments);
+    CopyEnd end;
+    if (copy.waitForFinished(kProcessWaitMs) && copy.exitStatus() == QProcess::NormalExit)
+        end.status = copy.exitCode();
+    copy.kill();
+    copy.waitForFinished();
+    end.err = copy.readAllStandardError();
+    if (QFile said(temp.filePath(QStringLiteral("said"))); said.open(QIODevice::ReadOnly))
+        end.said = said.readAll();
+    return end;
+}
+
+// inChild in a copy (runInCopy).
+inline QString inCopy(const QStringList& arguments, const std::function<QString()>& step)
+{
+    const CopyEnd end = runInCopy(arguments, step);
+    return end.status == 0 ? QString::fromUtf8(end.said)
+                           : QStringLiteral("<child ended with status %1>").arg(end.status);
 }
 
 // Runs `step` in a child process held to `limit` of `resource`, as inChild.
