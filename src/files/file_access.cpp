@@ -143,12 +143,6 @@ OperationError tooLarge(qint64 maxSize)
     return OperationError(Cause::TooLarge, tooLargeReason(maxSize));
 }
 
-// Failed with errno's reason.
-OperationError systemError()
-{
-    return systemFailure(errno);
-}
-
 // The folder a walk of `path` starts from, open: the root for an absolute
 // path, the current folder otherwise. The walk's only names, which no one
 // else can swap for this process.
@@ -171,11 +165,11 @@ Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missi
     // An empty path names nothing, for the kernel too.
     if (path.isEmpty()) {
         errno = ENOENT;
-        return systemError();
+        return systemFailure(errno);
     }
     Folder at = walkStart(path);
     if (at.fd() < 0)
-        return systemError();
+        return systemFailure(errno);
     QByteArray way = path.startsWith('/') ? "/" : ".";
     // Judges the folder the walk is in; one that would not open fails the
     // next step on it.
@@ -184,7 +178,7 @@ Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missi
         if (!judge || at.fd() < 0)
             return {};
         if (::fstat(at.fd(), &st) != 0)
-            return systemError();
+            return systemFailure(errno);
         return judge(QFile::decodeName(way), st);
     };
     // Enters `folder`, `name` below the way so far.
@@ -206,30 +200,30 @@ Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missi
         struct stat st {};
         if (::fstatat(at.fd(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
             if (errno != ENOENT)
-                return systemError();
+                return systemFailure(errno);
             if (lastName && !object)
                 return Landing{std::move(at), name};
             if (lastName || missing == MissingFolders::Refused ||
                 (::mkdirat(at.fd(), name.constData(), 0777) != 0 && errno != EEXIST))
-                return systemError();
+                return systemFailure(errno);
         } else if (S_ISLNK(st.st_mode) && !(lastName && last == LastLink::Refused)) {
             if (++hops > 40) { // the kernel's bound on a chain
                 errno = ELOOP;
-                return systemError();
+                return systemFailure(errno);
             }
             const Descriptor link(
                 ::openat(at.fd(), name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
             QByteArray text;
             if (link.fd() < 0 || ::fstat(link.fd(), &st) != 0 || !linkText(link.fd(), text))
-                return systemError();
+                return systemFailure(errno);
             if (!followable(st, at.fd())) {
                 errno = EACCES;
-                return systemError();
+                return systemFailure(errno);
             }
             if (followedByObject(at.fd())) {
                 Folder target(::openat(at.fd(), name.constData(), O_PATH | O_CLOEXEC));
                 if (target.fd() < 0 || ::fstat(target.fd(), &st) != 0)
-                    return systemError();
+                    return systemFailure(errno);
                 if (S_ISDIR(st.st_mode)) {
                     if (Result<> entered = enter(std::move(target), name); !entered.ok())
                         return entered.error();
@@ -239,7 +233,7 @@ Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missi
                 }
                 if (!lastName) {
                     errno = ENOTDIR;
-                    return systemError();
+                    return systemFailure(errno);
                 }
                 if (!S_ISREG(st.st_mode))
                     return notRegularError(st.st_mode);
@@ -259,14 +253,14 @@ Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missi
         } else if (lastName) {
             if (object && std::pair(st.st_dev, st.st_ino) != *object) {
                 errno = ENOENT;
-                return systemError();
+                return systemFailure(errno);
             }
             return Landing{std::move(at), name};
         }
         Folder next(
             ::openat(at.fd(), name.constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
         if (next.fd() < 0)
-            return systemError();
+            return systemFailure(errno);
         if (Result<> entered = enter(std::move(next), name); !entered.ok())
             return entered.error();
     }
@@ -319,7 +313,7 @@ Result<Descriptor> openRegularFile(int folder, const QByteArray& name, qint64 ma
     // Looked at before opening, since opening a FIFO or a device can block or
     // act on the device.
     if (::fstatat(folder, name.constData(), &st, noFollow) != 0)
-        return systemError();
+        return systemFailure(errno);
     if (!S_ISREG(st.st_mode))
         return notRegularError(st.st_mode);
     if (st.st_size > maxSize)
@@ -328,10 +322,10 @@ Result<Descriptor> openRegularFile(int folder, const QByteArray& name, qint64 ma
     Descriptor fd(::openat(folder, name.constData(),
                            O_RDONLY | O_NONBLOCK | O_CLOEXEC | (noFollow ? O_NOFOLLOW : 0)));
     if (!fd.isOpen())
-        return systemError();
+        return systemFailure(errno);
     // The path may name another file by now.
     if (::fstat(fd.fd(), &st) != 0)
-        return systemError();
+        return systemFailure(errno);
     if (!S_ISREG(st.st_mode))
         return notRegularError(st.st_mode);
     return fd;
@@ -345,7 +339,7 @@ Result<QByteArray> readOpened(const Result<Descriptor>& opened, qint64 maxSize,
     // One byte more than the file holds, so that a file that grew shows.
     QByteArray bytes(qMin<qint64>(st.st_size, maxSize) + 1, Qt::Uninitialized);
     if (!readToEnd(opened->fd(), bytes, maxSize))
-        return systemError();
+        return systemFailure(errno);
     if (bytes.size() > maxSize)
         return tooLarge(maxSize);
     return bytes;
@@ -375,13 +369,13 @@ Result<bool> replaceable(const Landing& at, struct stat& old)
     const char* name = at.name.constData();
     if (::fstatat(folder, name, &old, AT_SYMLINK_NOFOLLOW) != 0) {
         if (errno != ENOENT || ::faccessat(folder, ".", W_OK | X_OK, AT_EACCESS) != 0)
-            return systemError();
+            return systemFailure(errno);
         return false;
     }
     if (!S_ISREG(old.st_mode))
         return notRegularError(old.st_mode);
     if (::faccessat(folder, name, W_OK, AT_EACCESS | AT_SYMLINK_NOFOLLOW) != 0)
-        return systemError();
+        return systemFailure(errno);
     return true;
 }
 
@@ -405,7 +399,7 @@ Result<> replace(const Landing& at, std::span<const QByteArrayView> pieces)
                       O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
     } while (fd < 0 && errno == EEXIST);
     if (fd < 0)
-        return systemError();
+        return systemFailure(errno);
     const Descriptor file(fd);
     const auto failed = [&] {
         const int error = errno;
@@ -424,7 +418,7 @@ Result<> replace(const Landing& at, std::span<const QByteArrayView> pieces)
     if (::renameat(folder, temporary.constData(), folder, name) != 0)
         return failed();
     if (!syncFolder(at.folder))
-        return systemError();
+        return systemFailure(errno);
     return {};
 }
 
@@ -532,7 +526,7 @@ Result<> writeFileAtomically(const Folder& folder, const QString& name, QByteArr
     // A descriptor of its own, as the landing owns the one it holds.
     Folder same(::fcntl(folder.fd(), F_DUPFD_CLOEXEC, 0));
     if (same.fd() < 0)
-        return systemError();
+        return systemFailure(errno);
     return replace(Landing{std::move(same), QFile::encodeName(name)},
                    std::span<const QByteArrayView>(&bytes, 1));
 }
