@@ -9,7 +9,7 @@
 #include "device/folder_presence.h"
 #include "device/hidapi_transport.h"
 #include "device/udev_presence.h"
-#include "files/file_access.h"
+#include "files/atomic_write.h"
 #include "files/native_names.h"
 #include "frontend/reporter.h"
 #include "language/language.h"

@@ -1,6 +1,8 @@
 #include "cli/command_files.h"
 
-#include "files/file_access.h"
+#include "files/atomic_write.h"
+#include "files/capped_read.h"
+#include "files/path_walk.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>

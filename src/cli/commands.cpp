@@ -4,7 +4,7 @@
 #include "cli/context.h"
 #include "cli/options.h"
 #include "configfile/ini_file.h"
-#include "files/file_access.h"
+#include "files/update_lock.h"
 #include "orvik_version.h"
 
 #include <QCommandLineParser>

@@ -2,7 +2,8 @@
 
 #include "cli/command_files.h"
 #include "device/config_sessions.h"
-#include "files/file_access.h"
+#include "files/atomic_write.h"
+#include "files/capped_read.h"
 
 #include <QCoreApplication>
 #include <algorithm>

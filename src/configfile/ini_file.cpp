@@ -1,5 +1,8 @@
 #include "configfile/ini_file.h"
 
+#include "files/atomic_write.h"
+#include "files/capped_read.h"
+#include "files/update_lock.h"
 #include "settings/number.h"
 
 #include <QCoreApplication>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "configfile/ini_document.h"
-#include "files/file_access.h"
+#include "files/result.h"
 
 #include <QString>
 #include <cstdint>

@@ -1,5 +1,7 @@
 #include "device/appliance_lock.h"
 
+#include "files/file_failures.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>

@@ -2,7 +2,7 @@
 
 #include "device/hid_transport.h"
 #include "files/descriptor.h"
-#include "files/file_access.h"
+#include "files/path_walk.h"
 
 #include <QString>
 #include <string>

@@ -1,6 +1,6 @@
 #include "device/emulator.h"
 
-#include "files/file_access.h"
+#include "files/file_failures.h"
 
 #include <QtEndian>
 #include <algorithm>

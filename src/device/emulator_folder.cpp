@@ -1,7 +1,8 @@
 #include "device/emulator_folder.h"
 
 #include "device/emulator_store.h"
-#include "files/file_access.h"
+#include "files/file_failures.h"
+#include "files/path_walk.h"
 
 #include <QDir>
 #include <algorithm>

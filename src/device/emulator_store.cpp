@@ -1,8 +1,10 @@
 #include "device/emulator_store.h"
 
 #include "device/firmware_upload.h"
-#include "files/file_access.h"
+#include "files/atomic_write.h"
+#include "files/capped_read.h"
 #include "files/native_names.h"
+#include "files/path_walk.h"
 
 #include <QCoreApplication>
 #include <QDir>

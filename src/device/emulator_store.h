@@ -1,7 +1,7 @@
 #pragma once
 
 #include "device/emulator.h"
-#include "files/file_access.h"
+#include "files/path_walk.h"
 
 #include <QString>
 #include <QStringList>

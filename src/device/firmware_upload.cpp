@@ -5,7 +5,7 @@
 #include "device/page_loop.h"
 #include "device/progress.h"
 #include "device/protocol.h"
-#include "files/file_access.h"
+#include "files/capped_read.h"
 
 #include <QCoreApplication>
 #include <vector>

@@ -2,7 +2,7 @@
 
 #include "device/device_link.h"
 #include "device/emulator_store.h"
-#include "files/file_access.h"
+#include "files/file_failures.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #include "device/hidapi_transport.h"
 
 #include "device/hid_log.h"
-#include "files/file_access.h"
+#include "files/file_failures.h"
 
 #include <hidapi.h>
 

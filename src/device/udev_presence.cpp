@@ -1,7 +1,8 @@
 #include "device/udev_presence.h"
 
 #include "device/device_link.h"
-#include "files/file_access.h"
+#include "files/descriptor.h"
+#include "files/file_failures.h"
 
 #include <libudev.h>
 

@@ -1,7 +1,8 @@
 #include "device/write_guard.h"
 
 #include "device/protocol.h"
-#include "files/file_access.h"
+#include "files/atomic_write.h"
+#include "files/descriptor.h"
 
 #include <QCoreApplication>
 #include <atomic>

@@ -3,7 +3,7 @@
 #include "device/config_sessions.h"
 #include "device/device_link.h"
 #include "device/emulator_folder.h"
-#include "files/file_access.h"
+#include "files/update_lock.h"
 #include "form1_rig.h"
 #include "support/device_texts.h"
 #include "support/process_wait.h"

@@ -1,4 +1,7 @@
 #include "configfile/ini_file.h"
+#include "files/atomic_write.h"
+#include "files/capped_read.h"
+#include "files/update_lock.h"
 #include "support/expected_defaults.h"
 #include "support/resource_limit.h"
 #include "support/run_orvikctl.h"

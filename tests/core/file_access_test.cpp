@@ -1,5 +1,7 @@
-#include "files/file_access.h"
+#include "files/atomic_write.h"
+#include "files/capped_read.h"
 #include "files/native_names.h"
+#include "files/path_walk.h"
 #include "support/resource_limit.h"
 #include "support/temp_files.h"
 
