@@ -74,6 +74,13 @@ Folder walkStart(const QByteArray& path)
     return Folder(::open(path.startsWith('/') ? "/" : ".", O_PATH | O_DIRECTORY | O_CLOEXEC));
 }
 
+// The entry `name` in `folder` itself, a link not followed: what the walk
+// knows a name by, opened once, so that what it looks at is what it enters.
+Descriptor openEntry(const Folder& folder, const QByteArray& name)
+{
+    return Descriptor(::openat(folder.fd(), name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
+}
+
 } // namespace
 
 Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missing, bool toFolder,
@@ -114,8 +121,11 @@ Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missi
     for (int hops = 0; !left.isEmpty();) {
         const QByteArray name = left.takeFirst();
         const bool lastName = left.isEmpty() && !toFolder;
-        struct stat st {};
-        if (::fstatat(at.fd(), name.constData(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+        // Left for the kernel to open, whatever it is.
+        if (lastName && last == LastLink::Refused && !object)
+            return Landing{std::move(at), name};
+        Descriptor entry = openEntry(at, name);
+        if (!entry.isOpen()) {
             if (errno != ENOENT)
                 return systemFailure(errno);
             if (lastName && !object)
@@ -123,21 +133,27 @@ Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missi
             if (lastName || missing == MissingFolders::Refused ||
                 (::mkdirat(at.fd(), name.constData(), 0777) != 0 && errno != EEXIST))
                 return systemFailure(errno);
-        } else if (S_ISLNK(st.st_mode) && !(lastName && last == LastLink::Refused)) {
+            entry = openEntry(at, name);
+            if (!entry.isOpen())
+                return systemFailure(errno);
+        }
+        struct stat st {};
+        if (::fstat(entry.fd(), &st) != 0)
+            return systemFailure(errno);
+        if (S_ISLNK(st.st_mode) && !(lastName && last == LastLink::Refused)) {
             if (++hops > 40) { // the kernel's bound on a chain
                 errno = ELOOP;
                 return systemFailure(errno);
             }
-            const Descriptor link(
-                ::openat(at.fd(), name.constData(), O_PATH | O_NOFOLLOW | O_CLOEXEC));
             QByteArray text;
-            if (link.fd() < 0 || ::fstat(link.fd(), &st) != 0 || !linkText(link.fd(), text))
+            if (!linkText(entry.fd(), text))
                 return systemFailure(errno);
             if (!followable(st, at.fd())) {
                 errno = EACCES;
                 return systemFailure(errno);
             }
             if (followedByObject(at.fd())) {
+                // Only the kernel can follow a link of /proc to its object.
                 Folder target(::openat(at.fd(), name.constData(), O_PATH | O_CLOEXEC));
                 if (target.fd() < 0 || ::fstat(target.fd(), &st) != 0)
                     return systemFailure(errno);
@@ -167,18 +183,19 @@ Result<Landing> land(const QByteArray& path, LastLink last, MissingFolders missi
             }
             left = namesOf(text) + left;
             continue;
-        } else if (lastName) {
+        }
+        if (lastName) {
             if (object && std::pair(st.st_dev, st.st_ino) != *object) {
                 errno = ENOENT;
                 return systemFailure(errno);
             }
             return Landing{std::move(at), name};
         }
-        Folder next(
-            ::openat(at.fd(), name.constData(), O_PATH | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-        if (next.fd() < 0)
+        if (!S_ISDIR(st.st_mode)) {
+            errno = ENOTDIR;
             return systemFailure(errno);
-        if (Result<> entered = enter(std::move(next), name); !entered.ok())
+        }
+        if (Result<> entered = enter(Folder(std::move(entry)), name); !entered.ok())
             return entered.error();
     }
     return Landing{std::move(at), "."};

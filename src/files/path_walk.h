@@ -29,6 +29,7 @@ class Folder {
 public:
     Folder() = default;
     explicit Folder(int fd) : fd_(fd) {}
+    explicit Folder(Descriptor fd) : fd_(std::move(fd)) {}
     [[nodiscard]] int fd() const { return fd_.fd(); }
 
 private:
@@ -64,8 +65,8 @@ struct Landing {
     QByteArray name;
 };
 
-// Walks `path` a name at a time from an open folder, each folder opened
-// below the last one without following a link, and each link met judged
+// Walks `path` a name at a time from an open folder, each name opened once
+// below the last folder without following a link, and each link met judged
 // on the folder that holds it and followed by hand as the kernel would follow
 // it (the last name only as `last` says), so that a link planted anywhere on
 // the path is caught, and a folder swapped for a link after it was looked at
