@@ -15,8 +15,11 @@ DeviceOperation::DeviceOperation(std::unique_ptr<OperationWork> work, Reporter& 
 
 DeviceOperation::~DeviceOperation()
 {
-    if (worker_.joinable())
-        worker_.join();
+    if (!worker_.joinable())
+        return;
+    // The window goes with it: nothing the session asks of it will be done.
+    relay_.abandon();
+    worker_.join();
 }
 
 void DeviceOperation::start()

@@ -116,6 +116,13 @@ void ReportRelay::hand(const Queued& queued)
     }
 }
 
+void ReportRelay::abandon()
+{
+    const std::lock_guard lock(mutex_);
+    abandoned_ = true;
+    called_.notify_all();
+}
+
 void ReportRelay::runOnTargetThread(const std::function<void()>& call)
 {
     if (std::this_thread::get_id() == targetThread_)
@@ -134,7 +141,7 @@ void ReportRelay::runOnTargetThread(const std::function<void()>& call)
     };
     add({Kind::Call, {}, {}, 0, 0, &run});
     std::unique_lock lock(mutex_);
-    called_.wait(lock, [&] { return called; });
+    called_.wait(lock, [&] { return called || abandoned_; });
     lock.unlock();
     if (thrown)
         std::rethrow_exception(thrown);

@@ -60,6 +60,10 @@ public:
     }
     // The work has ended: the last thing it sends.
     void end() { add({Kind::End}); }
+    // The target goes before the work has ended: a call the work waits for,
+    // or makes from now on, returns without being run (a value call, its
+    // type's default), so the work can end; on the target's thread.
+    void abandon();
 
 private:
     enum class Kind {
@@ -104,6 +108,7 @@ private:
     std::deque<Queued> delivering_; // target's thread
     bool posted_ = false;
     std::condition_variable called_; // under mutex_
+    bool abandoned_ = false;         // under mutex_
     bool ended_ = false;             // target's thread
 };
 

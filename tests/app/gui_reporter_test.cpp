@@ -20,6 +20,7 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QThread>
+#include <atomic>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -287,6 +288,27 @@ TEST(SessionThread, AnOperationEndsOnceAfterAllItReported)
     operation.showHeldBoxes();
     EXPECT_EQ(target.calls,
               QStringList({"range: 3", "progress: 1", "progress: 2", "progress: 3", "error: box"}));
+}
+
+// An operation that goes while it runs, with the window, lets it end first:
+// what it asks of the window is not done.
+TEST(SessionThread, AnOperationThatGoesWhileItRunsWaitsForItsEnd)
+{
+    orvik::test::RecordingReporter target;
+    std::atomic<bool> ended = false;
+    struct Asks final : orvik::OperationWork {
+        explicit Asks(std::atomic<bool>& ended) : ended(ended) {}
+        orvik::SessionEnd run(orvik::ReportRelay& relay) override
+        {
+            relay.onTargetThread([&] { relay.log("asked"); });
+            ended = true;
+            return {};
+        }
+        std::atomic<bool>& ended;
+    };
+    orvik::DeviceOperation(std::make_unique<Asks>(ended), target).start();
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(target.calls, QStringList());
 }
 
 // On the target's own thread a call would wait for itself.
