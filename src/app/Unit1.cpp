@@ -369,7 +369,7 @@ void TForm1::writeConfig()
     });
 }
 
-void TForm1::startOnAppliance(bool holdInput, const MakeOperation& make)
+void TForm1::startOnAppliance(bool holdInput, const MakeWork& make)
 {
     if (!chooseAppliance())
         return;
@@ -434,10 +434,10 @@ bool TForm1::chooseAppliance()
 
 void TForm1::Button11Click()
 {
-    showSpecialStrings();
+    openSpecialStrings();
 }
 
-void TForm1::showSpecialStrings()
+void TForm1::openSpecialStrings()
 {
     // A modal dialog in the middle of an operation would stall it.
     if (state_ != State::Idle)

@@ -89,7 +89,7 @@ private:
     void uploadFirmware();
     void readConfig();
     void writeConfig();
-    void showSpecialStrings();
+    void openSpecialStrings();
     // Runs one operation the user started, unless another runs or the window
     // closes; the error box takes what escapes it. One that starts an
     // operation on the appliance ends when that one finishes.
@@ -101,12 +101,12 @@ private:
     // Starts an operation on the appliance chosen for this run, off the
     // window's thread, whose events go on meanwhile; asks which one first
     // when there is more than one and none is chosen, and does nothing when
-    // the user cancels. `make` makes it for the appliance chosen. A read or
+    // the user cancels. `make` makes its work for the appliance chosen. A read or
     // write of the configuration holds what the user types and clicks
     // (`holdInput`); an upload disables the buttons once it has the appliance.
-    using MakeOperation =
+    using MakeWork =
         std::function<std::unique_ptr<orvik::ApplianceWork>(const orvik::ApplianceChoice& choice)>;
-    void startOnAppliance(bool holdInput, const MakeOperation& make);
+    void startOnAppliance(bool holdInput, const MakeWork& make);
     // Its end: the boxes it held are shown now that the appliance is free.
     void applianceOperationFinished(const orvik::SessionEnd& end);
     [[nodiscard]] bool chooseAppliance();
