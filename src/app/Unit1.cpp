@@ -2,6 +2,7 @@
 
 #include "app/accessible_names.h"
 #include "app/announcer.h"
+#include "app/appliance_work.h"
 #include "app/design_font.h"
 #include "app/dialogs.h"
 #include "app/field_marks.h"
@@ -15,15 +16,10 @@
 #include "app/text_fit.h"
 #include "app/window_text.h"
 #include "configfile/config_file.h"
-#include "device/config_sessions.h"
 #include "device/device_choice.h"
 #include "device/device_link.h"
 #include "device/firmware_upload.h"
-#include "device/write_guard.h"
-#include "frontend/read_config.h"
 #include "frontend/reporter.h"
-#include "frontend/session_runner.h"
-#include "frontend/session_thread.h"
 #include "settings/catalogue.h"
 
 #include <QApplication>
@@ -35,7 +31,6 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QScopeGuard>
 #include <QScreen>
 #include <QStyle>
 #include <QToolTip>
@@ -231,14 +226,21 @@ void TForm1::setSpecialStringsDialog(std::function<void()> showModal)
 
 void TForm1::runFromWindow(const std::function<void()>& operation)
 {
-    if (busy_ || closing_)
+    if (state_ != State::Idle)
         return;
-    busy_ = true;
+    state_ = State::Running;
     orvik::runOperation(*reporter_, operation);
+    if (!applianceOperation_ || !applianceOperation_->running())
+        endOperation();
+}
+
+void TForm1::endOperation()
+{
     reporter_->finish();
-    busy_ = false;
-    if (closing_)
+    if (state_ == State::Closing)
         close();
+    else
+        state_ = State::Idle;
 }
 
 void TForm1::setOperationButtonsEnabled(bool enabled)
@@ -252,6 +254,11 @@ void TForm1::setOperationButtonsEnabled(bool enabled)
 
 void TForm1::Button1Click()
 {
+    saveToFile();
+}
+
+void TForm1::saveToFile()
+{
     runFromWindow([this] {
         const QString path = dialogs_.getSaveFileName(
             configStartFolder(services_.programFolder),
@@ -264,6 +271,11 @@ void TForm1::Button1Click()
 }
 
 void TForm1::Button2Click()
+{
+    readFromFile();
+}
+
+void TForm1::readFromFile()
 {
     runFromWindow([this] {
         const QString path = dialogs_.getOpenFileName(configStartFolder(services_.programFolder),
@@ -290,6 +302,11 @@ void TForm1::readSettingsFile(const QString& path)
 
 void TForm1::Button3Click()
 {
+    uploadFirmware();
+}
+
+void TForm1::uploadFirmware()
+{
     runFromWindow([this] {
         std::unique_ptr<FirmwareSource> file;
         // A build that carries no image uploads one from a file.
@@ -298,16 +315,11 @@ void TForm1::Button3Click()
             if (!file)
                 return;
         }
-        const FirmwareSource& source = file ? *file : *services_.firmware;
-        runOnAppliance(Written::Firmware, [&](HidTransport& appliance, ReportRelay& relay) {
-            const auto closer = closeOnExit(appliance);
-            if (Result<> opened = OpenDevice(appliance, relay); !opened.ok())
-                return opened;
+        startOnAppliance(false, [this, &file](const ApplianceChoice& choice) {
             // The settings stay the user's; no second operation starts.
-            relay.onTargetThread([this] { setOperationButtonsEnabled(false); });
-            const auto enable = qScopeGuard(
-                [&] { relay.onTargetThread([this] { setOperationButtonsEnabled(true); }); });
-            return UploadFirmware(appliance, source, relay);
+            return std::make_unique<UploadFirmwareWork>(
+                choice, std::move(file), *services_.firmware,
+                [this](bool enabled) { setOperationButtonsEnabled(enabled); });
         });
     });
 }
@@ -331,68 +343,64 @@ std::unique_ptr<FirmwareSource> TForm1::firmwareFromFile()
 
 void TForm1::Button4Click()
 {
+    readConfig();
+}
+
+void TForm1::readConfig()
+{
     runFromWindow([this] {
-        runOnAppliance(std::nullopt, [this](HidTransport& appliance, ReportRelay& relay) {
-            const auto unpack = [this, &relay](const ConfigImage& image) {
-                return relay.onTargetThread([&] { return UnpackConfigImage(image, settings_); });
-            };
-            return toldOutcome(ReadConfigSession(unpack, received_, appliance, relay));
+        startOnAppliance(true, [this](const ApplianceChoice& choice) {
+            return std::make_unique<ReadConfigWork>(choice, settings_);
         });
     });
 }
 
 void TForm1::Button5Click()
 {
+    writeConfig();
+}
+
+void TForm1::writeConfig()
+{
     runFromWindow([this] {
-        runOnAppliance(Written::Configuration, [this](HidTransport& appliance, ReportRelay& relay) {
-            const Result<> prepared =
-                relay.onTargetThread([this] { return PrepareConfigWrite(settings_, outgoing_); });
-            return prepared.ok() ? WriteConfigImage(outgoing_, appliance, relay) : prepared;
+        startOnAppliance(true, [this](const ApplianceChoice& choice) {
+            return std::make_unique<WriteConfigWork>(choice, settings_);
         });
     });
 }
 
-void TForm1::runOnAppliance(std::optional<Written> written, const WindowSession& session)
+void TForm1::startOnAppliance(bool holdInput, const MakeWork& make)
 {
     if (!chooseAppliance())
         return;
-    const QString choice = appliance_ ? QString::fromStdString(appliance_->path) : QString();
-    // The appliance is the window's only while it exchanges: the boxes, which
-    // the user may leave open for long, wait until the session has ended.
-    reporter_->holdBoxes();
-    int signal = 0;
-    {
-        // After a signal the program ends, with nobody left to read a box.
-        const auto showBoxes = qScopeGuard([&] {
-            if (signal == 0)
-                reporter_->showHeldBoxes();
-        });
-        // A read or write of the configuration holds what the user types and
-        // clicks but for the log, which may still be scrolled and read, and
-        // the tabs; an upload disables the buttons once it has the appliance.
-        std::optional<HeldInput> held;
-        if (written != Written::Firmware) {
-            held.emplace(*this, [this](const QWidget& w) {
-                return &w == Memo1 || Memo1->isAncestorOf(&w) || &w == pageControl_ ||
-                       pageControl_->indexOfTab(&w) >= 0;
-            });
-        }
-        runOffThread(*reporter_, [&](ReportRelay& relay) {
-            // The guard blocks the signals on this thread, the one that exchanges.
-            std::optional<WriteGuard> guard;
-            if (written)
-                guard.emplace("orvik-configurator", *written);
-            const SessionEnd end = runSession(
-                *services_.device, choice, relay,
-                [&](HidTransport& appliance) { return session(appliance, relay); },
-                guard ? &*guard : nullptr);
-            orvik::tell(relay, end.released);
-            if (guard)
-                signal = guard->end();
+    applianceOperation_.reset();
+    const QString path = appliance_ ? QString::fromStdString(appliance_->path) : QString();
+    // One of the window's parts, found among them.
+    auto operation =
+        std::make_unique<DeviceOperation>(make({*services_.device, path}), *reporter_, this);
+    connect(operation.get(), &DeviceOperation::finished, this, &TForm1::applianceOperationFinished);
+    operation->start();
+    // The input is held from here: the window's thread handles no event
+    // before its slots return. The log may still be scrolled and read, and
+    // the tabs chosen.
+    if (holdInput) {
+        heldInput_ = std::make_unique<HeldInput>(*this, [this](const QWidget& w) {
+            return &w == Memo1 || Memo1->isAncestorOf(&w) || &w == pageControl_ ||
+                   pageControl_->indexOfTab(&w) >= 0;
         });
     }
-    if (signal != 0)
-        QCoreApplication::exit(128 + signal);
+    applianceOperation_ = std::move(operation);
+}
+
+void TForm1::applianceOperationFinished(const SessionEnd& end)
+{
+    heldInput_.reset();
+    // After a signal the program ends, with nobody left to read a box.
+    if (end.signal == 0)
+        applianceOperation_->showHeldBoxes();
+    else
+        QCoreApplication::exit(128 + end.signal);
+    endOperation();
 }
 
 bool TForm1::chooseAppliance()
@@ -426,8 +434,13 @@ bool TForm1::chooseAppliance()
 
 void TForm1::Button11Click()
 {
+    openSpecialStrings();
+}
+
+void TForm1::openSpecialStrings()
+{
     // A modal dialog in the middle of an operation would stall it.
-    if (busy_ || closing_)
+    if (state_ != State::Idle)
         return;
     if (showSpecialStrings_)
         showSpecialStrings_();
@@ -457,8 +470,9 @@ void TForm1::closeEvent(QCloseEvent* event)
     // Closing in the middle of an upload would leave the appliance with half
     // a firmware: the close waits for the operation's end. From the close on,
     // no click still queued starts an operation or opens a dialog.
-    closing_ = true;
-    if (busy_) {
+    const bool running = state_ == State::Running;
+    state_ = State::Closing;
+    if (running) {
         event->ignore();
         return;
     }

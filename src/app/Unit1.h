@@ -2,7 +2,6 @@
 
 #include "device/hid_transport.h"
 #include "settings/clock.h"
-#include "settings/config_image.h"
 #include "settings/settings.h"
 
 #include <QCoreApplication>
@@ -19,14 +18,17 @@ class QPushButton;
 namespace orvik {
 
 class Announcer;
+struct ApplianceChoice;
+class ApplianceWork;
+class DeviceOperation;
 class Dialogs;
 class FieldMarks;
 class FirmwareSource;
 class GuiReporter;
-class ReportRelay;
+class HeldInput;
 class SettingBindings;
+struct SessionEnd;
 class TabControl;
-enum class Written;
 
 // What the main window works with. Each can be replaced, as tests do; device
 // and firmware must be given, dialogs default to the real boxes.
@@ -81,24 +83,32 @@ private:
     // names, a field's fault as it appears, a tab chosen from elsewhere.
     void reachScreenReaders(orvik::Announcer& announcer, const orvik::FieldMarks& marks);
     void setFocusChain(const std::vector<QWidget*>& pagesInFocusOrder);
-    // Runs one operation the user started to its end, unless another runs or
-    // the window closes; the error box takes what escapes it.
+    // What the handlers do.
+    void saveToFile();
+    void readFromFile();
+    void uploadFirmware();
+    void readConfig();
+    void writeConfig();
+    void openSpecialStrings();
+    // Runs one operation the user started, unless another runs or the window
+    // closes; the error box takes what escapes it. One that starts an
+    // operation on the appliance ends when that one finishes.
     void runFromWindow(const std::function<void()>& operation);
+    // The operation has ended: the window is free for the next, or closes.
+    void endOperation();
     void setOperationButtonsEnabled(bool enabled);
     void readSettingsFile(const QString& path);
-    // A device session of the window: it runs on a thread of its own and
-    // reports through `relay`, and returns how it went.
-    using WindowSession =
-        std::function<orvik::Result<>(orvik::HidTransport&, orvik::ReportRelay& relay)>;
-    // Runs a session on the appliance chosen for this run, off the window's
-    // thread, whose events go on meanwhile, and ends it before any box the
-    // session has for the user is shown; asks which one first when there is
-    // more than one and none is chosen, and does nothing when the user
-    // cancels. A session that writes `written`: a signal before its first
-    // page ends the program at once; from there on it does not cut the write
-    // in half, and the program ends after it, with 128 + the signal
-    // (WriteGuard).
-    void runOnAppliance(std::optional<orvik::Written> written, const WindowSession& session);
+    // Starts an operation on the appliance chosen for this run, off the
+    // window's thread, whose events go on meanwhile; asks which one first
+    // when there is more than one and none is chosen, and does nothing when
+    // the user cancels. `make` makes its work for the appliance chosen. A read or
+    // write of the configuration holds what the user types and clicks
+    // (`holdInput`); an upload disables the buttons once it has the appliance.
+    using MakeWork =
+        std::function<std::unique_ptr<orvik::ApplianceWork>(const orvik::ApplianceChoice& choice)>;
+    void startOnAppliance(bool holdInput, const MakeWork& make);
+    // Its end: the boxes it held are shown now that the appliance is free.
+    void applianceOperationFinished(const orvik::SessionEnd& end);
     [[nodiscard]] bool chooseAppliance();
     // The firmware image to upload, or nothing (already said, or cancelled).
     [[nodiscard]] std::unique_ptr<orvik::FirmwareSource> firmwareFromFile();
@@ -118,8 +128,6 @@ private:
     std::unique_ptr<orvik::GuiReporter> reporter_;
     orvik::SettingBindings* bindings_;
     std::function<void()> showSpecialStrings_;
-    orvik::ConfigImage outgoing_{};
-    orvik::ConfigImage received_{};
     // The file dialogs propose the file chosen last time.
     QString lastSavedFile_;
     QString lastOpenedFile_;
@@ -127,10 +135,15 @@ private:
     // The appliance the user chose among several, and the caption before.
     std::optional<orvik::HidInterface> appliance_;
     QString plainCaption_;
-    // An operation is running. The window's events go on during a device
-    // session and while a box is open: a queued click, Space on a focused
-    // button or a close must not act in the middle of it.
-    bool busy_ = false;
-    // The user has closed the window; it goes once no operation runs.
-    bool closing_ = false;
+    // The window's events go on during a device session and while a box is
+    // open: a queued click, Space on a focused button or a close must not act
+    // in the middle of an operation. Once closed, the window goes when no
+    // operation runs, and starts none.
+    enum class State { Idle, Running, Closing };
+    State state_ = State::Idle;
+    // The operation on the appliance, running or the last one.
+    std::unique_ptr<orvik::DeviceOperation> applianceOperation_;
+    // During a read or write of the configuration: what the user types and
+    // clicks is held.
+    std::unique_ptr<orvik::HeldInput> heldInput_;
 };

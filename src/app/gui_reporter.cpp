@@ -81,10 +81,6 @@ void GuiReporter::error(const QString& text)
 
 void GuiReporter::box(BoxKind kind, const QString& text)
 {
-    if (holding_) {
-        held_.emplace_back(kind, text);
-        return;
-    }
     flush();
     switch (kind) {
     case BoxKind::Information:
@@ -97,18 +93,6 @@ void GuiReporter::box(BoxKind kind, const QString& text)
         dialogs_.error(text);
         break;
     }
-}
-
-void GuiReporter::holdBoxes()
-{
-    holding_ = true;
-}
-
-void GuiReporter::showHeldBoxes()
-{
-    holding_ = false;
-    for (const auto& [kind, text] : std::exchange(held_, {}))
-        box(kind, text);
 }
 
 void GuiReporter::flush()

@@ -8,8 +8,6 @@
 #include <QTimer>
 #include <functional>
 #include <optional>
-#include <utility>
-#include <vector>
 
 class QPlainTextEdit;
 class QProgressBar;
@@ -50,11 +48,6 @@ public:
     // Lines of their own, not an operation's: shown and announced at once.
     void announceLines(const QStringList& lines);
 
-    // From here the boxes wait until showHeldBoxes shows them, in the order
-    // they came; the lines and the bar do not.
-    void holdBoxes();
-    void showHeldBoxes();
-
 private:
     void box(BoxKind kind, const QString& text);
     void changed();
@@ -72,8 +65,6 @@ private:
     QStringList pendingLines_;
     std::optional<int> pendingPosition_;
     bool unpainted_ = false;
-    bool holding_ = false;
-    std::vector<std::pair<BoxKind, QString>> held_;
 };
 
 } // namespace orvik

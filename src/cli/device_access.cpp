@@ -14,7 +14,7 @@ namespace {
 
 // The session runs on the appliance --device names among those `transport`
 // reaches, under `guard` when it writes.
-bool runSession(Context& ctx, HidTransport& transport, const Session& session, WriteGuard* guard)
+bool runCliSession(Context& ctx, HidTransport& transport, const Session& session, WriteGuard* guard)
 {
     if (!ctx.device.isEmpty()) {
         if (const QString line = NoMatchLine(transport, ctx.device); !line.isEmpty()) {
@@ -23,7 +23,7 @@ bool runSession(Context& ctx, HidTransport& transport, const Session& session, W
         }
     }
     ctx.reporter.startSession();
-    const SessionEnd end = orvik::runSession(transport, ctx.device, ctx.reporter, session, guard);
+    const SessionEnd end = runDeviceSession(transport, ctx.device, ctx.reporter, session, guard);
     ctx.reporter.endSession(end.succeeded && end.released.ok());
     return tell(ctx.reporter, end.released) && end.succeeded;
 }
@@ -36,13 +36,13 @@ int runGuarded(Context& ctx, const Session& session, WriteGuard* guard)
             return 1;
         }
         const std::unique_ptr<HidTransport> usb = ctx.usbTransport();
-        return runSession(ctx, *usb, session, guard) ? 0 : 1;
+        return runCliSession(ctx, *usb, session, guard) ? 0 : 1;
     }
 
     FolderEmulator emulator;
     if (!loadEmulator(ctx, emulator))
         return 1;
-    return runSession(ctx, emulator, session, guard) ? 0 : 1;
+    return runCliSession(ctx, emulator, session, guard) ? 0 : 1;
 }
 
 } // namespace

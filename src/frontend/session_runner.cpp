@@ -6,8 +6,8 @@
 
 namespace orvik {
 
-SessionEnd runSession(HidTransport& transport, const QString& choice, Reporter& reporter,
-                      const Session& session, WriteGuard* guard)
+SessionEnd runDeviceSession(HidTransport& transport, const QString& choice, Reporter& reporter,
+                            const Session& session, WriteGuard* guard)
 {
     ChosenAppliance chosen(transport, choice);
     const bool succeeded = runOperation(reporter, [&] {

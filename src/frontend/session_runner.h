@@ -21,6 +21,9 @@ struct SessionEnd {
     // The session's end: what it wrote kept, the appliance released. The front
     // end tells it once it has said how the session went.
     Result<> released;
+    // The first signal that came during a guarded write, or 0: the program
+    // ends with 128 + it once it has let the appliance go.
+    int signal = 0;
 };
 
 // Runs one device session as both front ends run it: on the appliance `choice`
@@ -29,7 +32,7 @@ struct SessionEnd {
 // Under `guard` the guard's pages start with the first page the session
 // sends. The session's result is told; an exception escaping it ends it in the
 // error box.
-SessionEnd runSession(HidTransport& transport, const QString& choice, Reporter& reporter,
-                      const Session& session, WriteGuard* guard = nullptr);
+SessionEnd runDeviceSession(HidTransport& transport, const QString& choice, Reporter& reporter,
+                            const Session& session, WriteGuard* guard = nullptr);
 
 } // namespace orvik

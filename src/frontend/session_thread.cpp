@@ -1,7 +1,5 @@
 #include "frontend/session_thread.h"
 
-#include <QCoreApplication>
-#include <QEventLoop>
 #include <cerrno>
 #include <cstdint>
 #include <exception>
@@ -29,8 +27,9 @@ int wakeDescriptor()
 }
 } // namespace
 
-ReportRelay::ReportRelay(Reporter& target)
-    : target_(target), wake_(wakeDescriptor()), woken_(wake_.fd(), QSocketNotifier::Read)
+ReportRelay::ReportRelay(Reporter& target, std::function<void()> atEnd)
+    : target_(target), atEnd_(std::move(atEnd)), wake_(wakeDescriptor()),
+      woken_(wake_.fd(), QSocketNotifier::Read)
 {
     QObject::connect(&woken_, &QSocketNotifier::activated, [this] {
         std::uint64_t wakes = 0;
@@ -41,11 +40,11 @@ ReportRelay::ReportRelay(Reporter& target)
     nextBatch_.callOnTimeout([this] { deliver(); });
 }
 
-void ReportRelay::add(Told told)
+void ReportRelay::add(Queued queued)
 {
-    const bool waitedFor = told.kind == Kind::Call || told.kind == Kind::End;
+    const bool waitedFor = queued.kind == Kind::Call || queued.kind == Kind::End;
     const std::lock_guard lock(mutex_);
-    waiting_.push_back(std::move(told));
+    waiting_.push_back(std::move(queued));
     if (std::exchange(posted_, true) && !waitedFor)
         return;
     const std::uint64_t wake = 1;
@@ -68,51 +67,60 @@ void ReportRelay::deliver()
     // Each report leaves the queue before it is handed on, so that a
     // delivery from such an event loop goes on with the next one.
     while (!delivering_.empty()) {
-        const Told told = std::move(delivering_.front());
+        const Queued queued = std::move(delivering_.front());
         delivering_.pop_front();
-        hand(told);
+        hand(queued);
     }
     if (ended_)
         nextBatch_.stop();
 }
 
-void ReportRelay::hand(const Told& told)
+void ReportRelay::hand(const Queued& queued)
 {
-    switch (told.kind) {
+    switch (queued.kind) {
     case Kind::Log:
-        target_.log(told.text);
+        target_.log(queued.text);
         break;
     case Kind::Step:
-        target_.logStep(told.text);
+        target_.logStep(queued.text);
         break;
     case Kind::Page:
-        target_.logPage(told.words, told.number, told.of);
+        target_.logPage(queued.words, queued.number, queued.of);
         break;
     case Kind::Range:
-        target_.setProgressRange(told.number);
+        target_.setProgressRange(queued.number);
         break;
     case Kind::Position:
-        target_.setProgress(told.number);
+        target_.setProgress(queued.number);
         break;
     case Kind::Information:
-        target_.information(told.text);
+        target_.information(queued.text);
         break;
     case Kind::Notice:
-        target_.notice(told.text);
+        target_.notice(queued.text);
         break;
     case Kind::Error:
-        target_.error(told.text);
+        target_.error(queued.text);
         break;
     case Kind::ProgramError:
-        target_.programError(told.text);
+        target_.programError(queued.text);
         break;
     case Kind::Call:
-        (*told.call)();
+        (*queued.call)();
         break;
     case Kind::End:
         ended_ = true;
+        if (atEnd_)
+            atEnd_();
         break;
     }
+}
+
+void ReportRelay::abandon()
+{
+    const std::lock_guard lock(mutex_);
+    abandoned_ = true;
+    called_.notify_all();
 }
 
 void ReportRelay::runOnTargetThread(const std::function<void()>& call)
@@ -133,32 +141,10 @@ void ReportRelay::runOnTargetThread(const std::function<void()>& call)
     };
     add({Kind::Call, {}, {}, 0, 0, &run});
     std::unique_lock lock(mutex_);
-    called_.wait(lock, [&] { return called; });
+    called_.wait(lock, [&] { return called || abandoned_; });
     lock.unlock();
     if (thrown)
         std::rethrow_exception(thrown);
-}
-
-void runOffThread(Reporter& reporter, const std::function<void(ReportRelay& relay)>& work)
-{
-    ReportRelay relay(reporter);
-    std::exception_ptr escaped;
-    std::thread worker([&] {
-        try {
-            work(relay);
-        } catch (...) {
-            escaped = std::current_exception();
-        }
-        relay.end();
-    });
-    // Not an event loop of its own, which a program told to quit meanwhile
-    // would leave at once: the work's appliance and lock are released only
-    // at its end.
-    while (!relay.ended())
-        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-    worker.join();
-    if (escaped)
-        std::rethrow_exception(escaped);
 }
 
 } // namespace orvik

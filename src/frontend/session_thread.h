@@ -24,7 +24,8 @@ namespace orvik {
 // meanwhile is handed on from there, still in order.
 class ReportRelay final : public Reporter {
 public:
-    explicit ReportRelay(Reporter& target);
+    // `atEnd` runs on the target's thread once the end has been handed on.
+    explicit ReportRelay(Reporter& target, std::function<void()> atEnd = {});
     ReportRelay(const ReportRelay&) = delete;
     ReportRelay& operator=(const ReportRelay&) = delete;
 
@@ -59,8 +60,10 @@ public:
     }
     // The work has ended: the last thing it sends.
     void end() { add({Kind::End}); }
-    // Delivered the end; on the target's thread.
-    [[nodiscard]] bool ended() const { return ended_; }
+    // The target goes before the work has ended: a call the work waits for,
+    // or makes from now on, returns without being run (a value call, its
+    // type's default), so the work can end; on the target's thread.
+    void abandon();
 
 private:
     enum class Kind {
@@ -76,7 +79,7 @@ private:
         Call, // runOnTargetThread
         End,
     };
-    struct Told {
+    struct Queued {
         Kind kind;
         QString text;
         PageWords words{};
@@ -84,14 +87,15 @@ private:
         int of = 0;
         const std::function<void()>* call = nullptr;
     };
-    void add(Told told);
+    void add(Queued queued);
     // Hands what has come to the target, one at a time from the front of
     // delivering_; on the target's thread.
     void deliver();
-    void hand(const Told& told);
+    void hand(const Queued& queued);
     void runOnTargetThread(const std::function<void()>& call);
 
     Reporter& target_;
+    const std::function<void()> atEnd_;
     const std::thread::id targetThread_ = std::this_thread::get_id();
     // The work wakes the target's thread through an eventfd rather than a
     // queued call: nothing the work makes passes through Qt's event queue,
@@ -100,17 +104,12 @@ private:
     QSocketNotifier woken_; // target's thread; made after wake_, so gone before it closes
     QTimer nextBatch_;      // target's thread
     std::mutex mutex_;
-    std::vector<Told> waiting_;
-    std::deque<Told> delivering_; // target's thread
+    std::vector<Queued> waiting_;
+    std::deque<Queued> delivering_; // target's thread
     bool posted_ = false;
     std::condition_variable called_; // under mutex_
+    bool abandoned_ = false;         // under mutex_
     bool ended_ = false;             // target's thread
 };
-
-// Runs `work` on a thread of its own while the calling thread's event loop
-// goes on, and returns once the work has ended and all it reported through
-// the relay has reached `reporter`. An exception escaping the work is thrown
-// here.
-void runOffThread(Reporter& reporter, const std::function<void(ReportRelay& relay)>& work);
 
 } // namespace orvik

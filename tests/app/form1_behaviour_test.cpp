@@ -38,6 +38,7 @@
 namespace {
 
 using orvik::test::child;
+using orvik::test::clickToEnd;
 using orvik::test::Form1Rig;
 
 QStringList lastLogLines(TForm1& form, int count)
@@ -174,7 +175,7 @@ TEST(Form1Behaviour, EachButtonRunsItsOperation)
     for (const Step& step : steps) {
         SCOPED_TRACE(step.what);
         rig.dialogs.seen.clear();
-        (rig.form.*step.click)();
+        clickToEnd(rig.form, step.click);
         EXPECT_EQ(lastLogLines(rig.form, 2), step.lastLines);
         EXPECT_EQ(rig.dialogs.seen, step.boxes);
         EXPECT_EQ(child<QProgressBar>(rig.form, "ProgressBar1")->value(), 0);
@@ -254,14 +255,14 @@ TEST(Form1Behaviour, EmulatedApplianceFolderAndStartFile)
     open(first);
     EXPECT_EQ(first.form->windowTitle(), "Orvik 2.0 Configurator v1.02 (emulator)");
     first.form->settings().setText("Callsign", "SP3ABC");
-    first.form->Button5Click();
+    clickToEnd(*first.form, &TForm1::Button5Click);
     EXPECT_EQ(QFileInfo(folder + "/eeprom.bin").size(), 6144);
 
     // What one run wrote, the next reads; a file named on the command line
     // is read as "Read from file" reads it, and proposed next time.
     Window second;
     open(second);
-    second.form->Button4Click();
+    clickToEnd(*second.form, &TForm1::Button4Click);
     EXPECT_EQ(second.form->settings().text("Callsign"), "SP3ABC");
     const QString file = dir.filePath("start.cfg");
     second.form->settings().setText("Callsign", "SP9XYZ");
@@ -279,25 +280,25 @@ TEST(Form1Behaviour, EmulatedApplianceFolderAndStartFile)
     orvik::test::SilentReporter silent;
     ASSERT_TRUE(cli.load(folder).ok());
     ASSERT_TRUE(orvik::WriteConfigSession(settings, image, cli, silent).ok());
-    second.form->Button4Click(); // while orvikctl still has it
+    clickToEnd(*second.form, &TForm1::Button4Click); // while orvikctl still has it
     EXPECT_EQ(dialogs.seen.last(), "error: " + orvik::test::kInUse);
     ASSERT_TRUE(cli.endSession().ok());
     bool freeMeanwhile = false; // while the firmware version box waits
     dialogs.whileOpen = [&] {
         freeMeanwhile = orvik::OpenDevice(cli, silent).ok() && cli.endSession().ok();
     };
-    second.form->Button4Click();
+    clickToEnd(*second.form, &TForm1::Button4Click);
     dialogs.whileOpen = [] {};
     EXPECT_TRUE(freeMeanwhile);
     EXPECT_EQ(second.form->settings().text("Callsign"), "SP9CLI");
     QFile faults(folder + "/faults"); // unplugged while the window is open
     ASSERT_TRUE(faults.open(QIODevice::WriteOnly) && faults.write("absent\n") == 7);
     faults.close();
-    second.form->Button4Click();
+    clickToEnd(*second.form, &TForm1::Button4Click);
     EXPECT_EQ(lastLogLines(*second.form, 1), QStringList{"Orvik 2.0 not found."});
     ASSERT_TRUE(faults.open(QIODevice::WriteOnly)); // and back
     faults.close();
-    second.form->Button4Click();
+    clickToEnd(*second.form, &TForm1::Button4Click);
     EXPECT_EQ(lastLogLines(*second.form, 2).first(), "Eeprom read success.");
 
     // The folder gone and a regular file in its place: no session starts.
@@ -305,7 +306,7 @@ TEST(Form1Behaviour, EmulatedApplianceFolderAndStartFile)
     QFile blocker(folder);
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    second.form->Button5Click();
+    clickToEnd(*second.form, &TForm1::Button5Click);
     EXPECT_EQ(lastLogLines(*second.form, 1),
               QStringList{"Orvik 2.0 could not be opened: " + folder + ": Not a directory"});
 }
@@ -332,7 +333,7 @@ TEST(Form1Behaviour, ASignalLetsTheWriteFinishThenEndsTheProgram)
         }
     };
     QTimer::singleShot(0, &rig.form, [&rig] {
-        rig.form.Button5Click();
+        clickToEnd(rig.form, &TForm1::Button5Click);
         QTimer::singleShot(0, &rig.form, [] { QCoreApplication::exit(-1); }); // no exit asked
     });
     EXPECT_EQ(QCoreApplication::exec(), 128 + SIGTERM);
@@ -467,7 +468,7 @@ TEST(Form1Behaviour, UploadDisablesTheButtonsAndHoldsTheClose)
         asked = true;
         acted.wait(lock, [&] { return done; });
     };
-    rig.form.Button3Click();
+    clickToEnd(rig.form, &TForm1::Button3Click);
     EXPECT_EQ(pages, 3);
     EXPECT_EQ(child<QProgressBar>(rig.form, "ProgressBar1")->maximum(), 3);
     EXPECT_EQ(lastLogLines(rig.form, 1), QStringList({"Firmware upgrade success"}));
@@ -578,7 +579,7 @@ TEST(Form1Behaviour, TheWindowLivesWhileTheApplianceHoldsAReply)
             });
         });
         poll.start(5);
-        (rig.form.*row.click)();
+        clickToEnd(rig.form, row.click);
         EXPECT_GE(paintsBefore, 0) << "no timer fired during the session";
         EXPECT_EQ(callsign->text(), row.held ? typed : typed.chopped(1));
         EXPECT_EQ(upload->isChecked(), row.held ? ticked : !ticked);
@@ -619,7 +620,7 @@ TEST(Form1Behaviour, UploadsAFirmwareFileWhenNoneIsCarried)
     for (const auto& row : rows) {
         rig.dialogs.seen.clear();
         rig.dialogs.answers = {row.answer};
-        rig.form.Button3Click();
+        clickToEnd(rig.form, &TForm1::Button3Click);
         EXPECT_EQ(rig.dialogs.seen, row.seen) << row.answer.toStdString();
     }
     // Only the 33-byte image reached the appliance.
@@ -628,7 +629,7 @@ TEST(Form1Behaviour, UploadsAFirmwareFileWhenNoneIsCarried)
 
     TForm1 given({[] { return std::int64_t{0}; }, &rig.dialogs, &rig.device, &rig.firmware,
                   rig.programFolder.path(), file("given.bin", 65)});
-    given.Button3Click();
+    clickToEnd(given, &TForm1::Button3Click);
     EXPECT_EQ(lastLogLines(given, 2),
               QStringList({"Page written: 3/3", "Firmware upgrade success"}));
 }
@@ -658,7 +659,7 @@ TEST(Form1Behaviour, AsksOnceWhichApplianceAndKeepsIt)
         rig.device.appliances()[1].present = step.b2Present;
         rig.dialogs.seen.clear();
         rig.dialogs.answers = {step.answer};
-        rig.form.Button5Click();
+        clickToEnd(rig.form, &TForm1::Button5Click);
         EXPECT_EQ(rig.dialogs.seen, step.seen);
         EXPECT_EQ(rig.form.windowTitle(), step.caption);
         EXPECT_EQ(rig.device.appliances()[0].requestCount(orvik::Command::WriteConfigPage),

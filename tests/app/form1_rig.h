@@ -5,10 +5,14 @@
 #include "app/test_application.h"
 #include "device/emulator.h"
 #include "device/firmware_upload.h"
+#include "frontend/device_operation.h"
+#include "support/process_wait.h"
 #include "support/qt_print.h"
 
+#include <QEventLoop>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -78,6 +82,21 @@ template <typename T = QWidget> T* child(const QWidget& window, const char* name
     if (!w)
         throw std::runtime_error(std::string("no control named ") + name);
     return w;
+}
+
+// Clicks `click` and, when that started an operation on the appliance, waits
+// for its end, as the user would.
+inline void clickToEnd(TForm1& form, void (TForm1::*click)())
+{
+    (form.*click)();
+    auto* operation = form.findChild<DeviceOperation*>();
+    if (!operation || !operation->running())
+        return;
+    QEventLoop ended;
+    QObject::connect(operation, &DeviceOperation::finished, &ended, &QEventLoop::quit);
+    QTimer::singleShot(kProcessWaitMs, &ended, &QEventLoop::quit);
+    ended.exec();
+    EXPECT_FALSE(operation->running());
 }
 
 struct ApplicationReady {

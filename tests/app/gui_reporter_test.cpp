@@ -2,12 +2,15 @@
 #include "app/presence_log.h"
 #include "device/folder_presence.h"
 #include "form1_rig.h"
+#include "frontend/device_operation.h"
 #include "frontend/session_thread.h"
 #include "support/device_texts.h"
+#include "support/process_wait.h"
 #include "support/recording_reporter.h"
 
 #include <QAbstractButton>
 #include <QDir>
+#include <QEventLoop>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -17,8 +20,13 @@
 #include <QTest>
 #include <QTextBlock>
 #include <QThread>
+#include <atomic>
+#include <functional>
 #include <gtest/gtest.h>
+#include <memory>
 #include <stdexcept>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -89,7 +97,7 @@ TEST(GuiReporter, PaintsWhatStandsAtEachPaintAndTheEndStateWhenTheSessionEnds)
     };
     auto* memo = orvik::test::child<QPlainTextEdit>(rig.form, "Memo1");
     PaintLog paints(*memo, *orvik::test::child<QProgressBar>(rig.form, "ProgressBar1"));
-    rig.form.Button5Click();
+    orvik::test::clickToEnd(rig.form, &TForm1::Button5Click);
 
     QStringList expected = {"Orvik 2.0 found, vid: Vid_0483, pid: A04F"};
     for (int page = 1; page <= 192; ++page)
@@ -205,6 +213,21 @@ TEST(MessageBoxes, TitleIconTextAndOneOk)
     }
 }
 
+// Runs `work` on a thread of its own, reporting through a relay to
+// `reporter`, and returns once its end has been handed on.
+void runOffThread(orvik::Reporter& reporter, const std::function<void(orvik::ReportRelay&)>& work)
+{
+    QEventLoop ended;
+    orvik::ReportRelay relay(reporter, [&] { ended.quit(); });
+    std::thread worker([&] {
+        work(relay);
+        relay.end();
+    });
+    QTimer::singleShot(orvik::test::kProcessWaitMs, &ended, &QEventLoop::quit);
+    ended.exec();
+    worker.join();
+}
+
 // While a box runs an event loop the work goes on reporting and calling: all
 // of it reaches the target once, in order.
 TEST(SessionThread, ReportsGoOnInOrderWhileABoxRunsAnEventLoop)
@@ -219,7 +242,7 @@ TEST(SessionThread, ReportsGoOnInOrderWhileABoxRunsAnEventLoop)
         }
     } target;
     QStringList sent;
-    orvik::runOffThread(target, [&](orvik::ReportRelay& relay) {
+    runOffThread(target, [&](orvik::ReportRelay& relay) {
         for (int i = 0; i < 400; ++i, QThread::usleep(500)) {
             const QString n = QString::number(i);
             if (i % 100 == 0)
@@ -232,6 +255,60 @@ TEST(SessionThread, ReportsGoOnInOrderWhileABoxRunsAnEventLoop)
         }
     });
     EXPECT_EQ(target.calls, sent);
+}
+
+// An operation reports from its own thread and tells its end once, after its
+// lines and bar; its boxes wait until the window shows them.
+TEST(SessionThread, AnOperationEndsOnceAfterAllItReported)
+{
+    orvik::test::RecordingReporter target;
+    struct Pages final : orvik::OperationWork {
+        orvik::SessionEnd run(orvik::ReportRelay& relay) override
+        {
+            relay.error("box");
+            relay.setProgressRange(3);
+            for (int page = 1; page <= 3; ++page, QThread::usleep(500))
+                relay.setProgress(page);
+            return {true, {}, 0};
+        }
+    };
+    orvik::DeviceOperation operation(std::make_unique<Pages>(), target);
+    std::vector<bool> ends;
+    QEventLoop ended;
+    QObject::connect(&operation, &orvik::DeviceOperation::finished,
+                     [&](const orvik::SessionEnd& end) { ends.push_back(end.succeeded); });
+    QObject::connect(&operation, &orvik::DeviceOperation::finished, &ended, &QEventLoop::quit);
+    operation.start();
+    EXPECT_TRUE(operation.running());
+    QTimer::singleShot(orvik::test::kProcessWaitMs, &ended, &QEventLoop::quit);
+    ended.exec();
+    QTest::qWait(50); // nothing follows the end
+    EXPECT_FALSE(operation.running());
+    EXPECT_EQ(ends, std::vector<bool>{true});
+    operation.showHeldBoxes();
+    EXPECT_EQ(target.calls,
+              QStringList({"range: 3", "progress: 1", "progress: 2", "progress: 3", "error: box"}));
+}
+
+// An operation that goes while it runs, with the window, lets it end first:
+// what it asks of the window is not done.
+TEST(SessionThread, AnOperationThatGoesWhileItRunsWaitsForItsEnd)
+{
+    orvik::test::RecordingReporter target;
+    std::atomic<bool> ended = false;
+    struct Asks final : orvik::OperationWork {
+        explicit Asks(std::atomic<bool>& ended) : ended(ended) {}
+        orvik::SessionEnd run(orvik::ReportRelay& relay) override
+        {
+            relay.onTargetThread([&] { relay.log("asked"); });
+            ended = true;
+            return {};
+        }
+        std::atomic<bool>& ended;
+    };
+    orvik::DeviceOperation(std::make_unique<Asks>(ended), target).start();
+    EXPECT_TRUE(ended);
+    EXPECT_EQ(target.calls, QStringList());
 }
 
 // On the target's own thread a call would wait for itself.

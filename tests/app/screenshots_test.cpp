@@ -43,18 +43,18 @@ TEST(Screenshots, EveryTabBoxAndChooserInEachLanguage)
         };
 
         orvik::Settings& settings = rig.form.settings();
-        rig.form.Button5Click();
-        rig.form.Button4Click(); // the firmware version's notice
+        orvik::test::clickToEnd(rig.form, &TForm1::Button5Click);
+        orvik::test::clickToEnd(rig.form, &TForm1::Button4Click); // the firmware version's notice
         const QString mask = settings.text("Ipmask3");
         settings.setText("Ipmask3", "");
-        rig.form.Button5Click();
+        orvik::test::clickToEnd(rig.form, &TForm1::Button5Click);
         settings.setText("Ipmask3", mask);
         const QString latitude = settings.text("Latitude");
         settings.setText("Latitude", "5221.6N");
-        rig.form.Button5Click();
+        orvik::test::clickToEnd(rig.form, &TForm1::Button5Click);
         settings.setText("Latitude", latitude);
         rig.device.attach("orvik-2").serialNumber = "B2";
-        rig.form.Button4Click();
+        orvik::test::clickToEnd(rig.form, &TForm1::Button4Click);
         // What each box or dialog was asked to show: the text after `kind`.
         const auto shown = [&](const QString& kind) {
             QStringList texts;
