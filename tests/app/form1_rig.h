@@ -5,14 +5,11 @@
 #include "app/test_application.h"
 #include "device/emulator.h"
 #include "device/firmware_upload.h"
-#include "frontend/device_operation.h"
-#include "support/process_wait.h"
+#include "support/operation_end.h"
 #include "support/qt_print.h"
 
-#include <QEventLoop>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <functional>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -89,14 +86,7 @@ template <typename T = QWidget> T* child(const QWidget& window, const char* name
 inline void clickToEnd(TForm1& form, void (TForm1::*click)())
 {
     (form.*click)();
-    auto* operation = form.findChild<DeviceOperation*>();
-    if (!operation || !operation->running())
-        return;
-    QEventLoop ended;
-    QObject::connect(operation, &DeviceOperation::finished, &ended, &QEventLoop::quit);
-    QTimer::singleShot(kProcessWaitMs, &ended, &QEventLoop::quit);
-    ended.exec();
-    EXPECT_FALSE(operation->running());
+    EXPECT_TRUE(awaitOperationEnd(form));
 }
 
 struct ApplicationReady {

@@ -14,6 +14,7 @@
 #include "device/protocol.h"
 #include "frontend/read_config.h"
 #include "settings/settings.h"
+#include "support/operation_end.h"
 #include "support/private_home.h"
 #include "support/resource_limit.h"
 #include "support/silent_reporter.h"
@@ -200,9 +201,9 @@ void windowSession(benchmark::State& state, const SessionCase& c)
         [&] {
             linesBefore = log->document()->isEmpty() ? 0 : log->document()->blockCount();
             button->click();
-            // The click ends back in the event loop, which handles what the
-            // session left for it.
-            QCoreApplication::processEvents();
+            // The session runs on from the click until its operation ends.
+            if (!test::awaitOperationEnd(form))
+                fail(state, QStringLiteral("the session did not end in time"));
         },
         [&]() -> QString {
             if (!dialogs.unexpected.isEmpty())
