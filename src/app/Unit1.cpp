@@ -378,10 +378,9 @@ void TForm1::runOnAppliance(std::optional<Written> written, const WindowSession&
             });
         }
         runOffThread(*reporter_, [&](ReportRelay& relay) {
-            // The guard blocks the signals on this thread, the one that exchanges.
             std::optional<WriteGuard> guard;
             if (written)
-                guard.emplace("orvik-configurator", *written);
+                guard.emplace(services_.interrupts, "orvik-configurator", *written);
             const SessionEnd end = runSession(
                 *services_.device, choice, relay,
                 [&](HidTransport& appliance) { return session(appliance, relay); },

@@ -25,6 +25,7 @@ class FirmwareSource;
 class GuiReporter;
 class ReportRelay;
 class SettingBindings;
+class SignalWatcher;
 class TabControl;
 enum class Written;
 
@@ -39,6 +40,8 @@ struct Form1Services {
     QString programFolder = QCoreApplication::applicationDirPath();
     // Uploaded by "Upload firmware" without asking (--firmware FILE).
     QString firmwareFile;
+    // Hands a write's guard the signals; none: the window takes none.
+    SignalWatcher* interrupts = nullptr;
 };
 
 } // namespace orvik

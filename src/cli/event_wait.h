@@ -1,20 +1,17 @@
 #pragma once
 
-#include "device/caught_interrupts.h"
-#include "files/descriptor.h"
+#include "device/signal_watcher.h"
 
 #include <QEventLoop>
-#include <QSocketNotifier>
 
 namespace orvik::cli {
 
-// Runs the event loop until the command finishes it or SIGINT, SIGTERM or
-// SIGHUP comes, which ends it with 128 + the signal; one that was ignored
-// when it began stays ignored (nohup). The signals come through a pipe that
-// the loop watches, and are put back as they were at its end.
-class EventWait {
+// Runs the event loop until the command finishes it or the watcher hands it
+// SIGINT, SIGTERM or SIGHUP, which ends it with 128 + the signal (none
+// without a watcher: a program that takes none).
+class EventWait : private InterruptPolicy {
 public:
-    EventWait();
+    explicit EventWait(SignalWatcher* watcher);
     ~EventWait();
     EventWait(const EventWait&) = delete;
     EventWait& operator=(const EventWait&) = delete;
@@ -24,11 +21,10 @@ public:
     int exec() { return loop_.exec(); }
 
 private:
+    void interrupted(int signal) override;
+
+    SignalWatcher* const watcher_;
     QEventLoop loop_;
-    Descriptor readEnd_;
-    Descriptor writeEnd_;
-    CaughtInterrupts interrupts_;
-    QSocketNotifier* notifier_ = nullptr;
 };
 
 } // namespace orvik::cli
