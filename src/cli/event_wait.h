@@ -1,6 +1,7 @@
 #pragma once
 
 #include "device/signal_watcher.h"
+#include "files/descriptor.h"
 
 #include <QEventLoop>
 
@@ -24,7 +25,11 @@ private:
     void interrupted(int signal) override;
 
     SignalWatcher* const watcher_;
-    QEventLoop loop_;
+    // The signals' numbers, from the watcher's thread to the loop's: a pipe,
+    // which ThreadSanitizer sees, as it does not see Qt's queued calls.
+    Descriptor readEnd_;
+    Descriptor writeEnd_;
+    QEventLoop loop_; // and its notifier, which go before the pipe
 };
 
 } // namespace orvik::cli
