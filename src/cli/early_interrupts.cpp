@@ -2,8 +2,6 @@
 
 #include "device/write_guard.h"
 
-#include <unistd.h>
-
 namespace orvik::cli {
 
 void holdInterruptsAtStart()
@@ -33,8 +31,7 @@ void EarlyInterrupts::translate()
 void EarlyInterrupts::interrupted(int signal)
 {
     const std::lock_guard lock(mutex_);
-    static_cast<void>(!::write(STDERR_FILENO, line_.constData(), line_.size()));
-    ::_exit(128 + signal);
+    endWithLine(line_, 128 + signal);
 }
 
 } // namespace orvik::cli

@@ -1,9 +1,11 @@
 #include "device/write_guard.h"
 
 #include "device/protocol.h"
+#include "files/descriptor.h"
 #include "files/file_access.h"
 
 #include <QCoreApplication>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace orvik {
@@ -43,6 +45,17 @@ void writeOut(const char* bytes, qsizetype size)
 QByteArray interruptedLine(const char* program)
 {
     return programLine(program, kInterrupted);
+}
+
+void endWithLine(const QByteArray& line, int status)
+{
+    // Standard error turned away from the others before the line is said.
+    const Descriptor own(::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0));
+    if (const Descriptor nowhere(::open("/dev/null", O_WRONLY | O_CLOEXEC)); nowhere.isOpen())
+        ::dup2(nowhere.fd(), STDERR_FILENO);
+    static_cast<void>(!::write(own.isOpen() ? own.fd() : STDERR_FILENO, line.constData(),
+                               static_cast<std::size_t>(line.size())));
+    exitBetweenFileWrites(status);
 }
 
 WriteGuard::WriteGuard(SignalWatcher* watcher, const char* program, Written written,
@@ -101,10 +114,10 @@ void WriteGuard::say(const QByteArray& line, int exitStatus)
         if (std::exchange(openLine_->open, false))
             writeOut("\n", 1);
     }
-    writeOut(line.constData(), line.size());
     // Still holding the line: no line of the session's may follow this one.
     if (exitStatus != 0)
-        exitBetweenFileWrites(exitStatus);
+        endWithLine(line, exitStatus);
+    writeOut(line.constData(), line.size());
 }
 
 int GuardedAppliance::write(const Report& request)

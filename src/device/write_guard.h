@@ -16,6 +16,10 @@ enum class Written { Configuration, Firmware };
 // the language installed.
 QByteArray interruptedLine(const char* program);
 
+// Says `line` on standard error as the program's last word and ends it with
+// `status`: what another thread writes there meanwhile goes nowhere.
+[[noreturn]] void endWithLine(const QByteArray& line, int status);
+
 // A line a front end leaves open on standard error (a progress line drawn in
 // place): the front end says when one is, under `mutex`, and a line written
 // by another thread ends it first, so that it starts on a line of its own.
