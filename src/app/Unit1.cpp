@@ -376,8 +376,8 @@ void TForm1::startOnAppliance(bool holdInput, const MakeWork& make)
     applianceOperation_.reset();
     const QString path = appliance_ ? QString::fromStdString(appliance_->path) : QString();
     // One of the window's parts, found among them.
-    auto operation =
-        std::make_unique<DeviceOperation>(make({*services_.device, path}), *reporter_, this);
+    auto operation = std::make_unique<DeviceOperation>(
+        make({*services_.device, path, services_.interrupts}), *reporter_, this);
     connect(operation.get(), &DeviceOperation::finished, this, &TForm1::applianceOperationFinished);
     operation->start();
     // The input is held from here: the window's thread handles no event

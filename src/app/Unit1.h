@@ -28,6 +28,7 @@ class GuiReporter;
 class HeldInput;
 class SettingBindings;
 struct SessionEnd;
+class SignalWatcher;
 class TabControl;
 
 // What the main window works with. Each can be replaced, as tests do; device
@@ -41,6 +42,8 @@ struct Form1Services {
     QString programFolder = QCoreApplication::applicationDirPath();
     // Uploaded by "Upload firmware" without asking (--firmware FILE).
     QString firmwareFile;
+    // Hands a write's guard the signals; none: the window takes none.
+    SignalWatcher* interrupts = nullptr;
 };
 
 } // namespace orvik

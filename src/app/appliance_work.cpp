@@ -18,7 +18,7 @@ SessionEnd ApplianceWork::run(ReportRelay& relay)
     // The guard blocks the signals on this thread, the one that exchanges.
     std::optional<WriteGuard> guard;
     if (written_)
-        guard.emplace("orvik-configurator", *written_);
+        guard.emplace(choice_.interrupts, "orvik-configurator", *written_);
     SessionEnd end = runDeviceSession(
         choice_.device, choice_.path, relay,
         [&](HidTransport& appliance) { return session(appliance, relay); },

@@ -13,13 +13,16 @@ namespace orvik {
 
 class HidTransport;
 class Settings;
+class SignalWatcher;
 enum class Written;
 
 // Where the window's operations run: the transport, and the appliance the
-// user chose (its path), or none for the first.
+// user chose (its path), or none for the first; and the program's signal
+// watcher, whose policy a write's guard is while it lasts.
 struct ApplianceChoice {
     HidTransport& device;
     QString path;
+    SignalWatcher* interrupts = nullptr;
 };
 
 // What one of the window's operations on the appliance does: its session runs

@@ -8,6 +8,7 @@
 #include "device/firmware_upload.h"
 #include "device/folder_presence.h"
 #include "device/hidapi_transport.h"
+#include "device/signal_watcher.h"
 #include "device/udev_presence.h"
 #include "files/atomic_write.h"
 #include "files/native_names.h"
@@ -152,6 +153,9 @@ StartOptions readCommandLine(const QApplication& app)
 
 int main(int argc, char** argv)
 {
+    // Before any thread, which inherits the mask: the watcher alone takes the
+    // interrupts.
+    orvik::SignalWatcher interrupts;
     answerWithoutTheWindow(argc, argv);
     QApplication app(argc, argv);
     const orvik::Translation translation(orvik::userLanguage());
@@ -191,9 +195,9 @@ int main(int argc, char** argv)
         splash->repaint();
         QApplication::processEvents();
 
-        form1 = std::make_unique<TForm1>(
-            orvik::Form1Services{orvik::systemNow, nullptr, &device, &firmware,
-                                 QCoreApplication::applicationDirPath(), options.firmwareFile});
+        form1 = std::make_unique<TForm1>(orvik::Form1Services{
+            orvik::systemNow, nullptr, &device, &firmware, QCoreApplication::applicationDirPath(),
+            options.firmwareFile, &interrupts});
         if (!usb)
             emulated.serve(*form1);
         orvik::logPresence(*presence, form1->reporter());

@@ -109,7 +109,7 @@ int runRead(Context& ctx)
     const QString image = ctx.value(kImageOption);
     {
         // Both files or neither: an interrupt waits for the second.
-        const HeldInterrupts together;
+        const SignalWatcher::Held together(ctx.interrupts);
         if (!image.isEmpty() && !tell(ctx.reporter, writeImageFile(image, received)))
             return 1;
         if (!ctx.output.isEmpty() && !tell(ctx.reporter, ctx.saveConfigFile(*settings))) {

@@ -43,13 +43,14 @@ void sayDeaf(Context& ctx, const PresenceMonitor& monitor)
     report(ctx.reporter, OperationError(Cause::ProgramFile,
                                         QCoreApplication::translate(
                                             "orvikctl", "cannot hear appliances come and go: %1")
-                                            .arg(monitor.deaf())));
+                                            .arg(monitor.deafReason())));
 }
 
 // `monitor`, or none, said why, when it cannot hear the changes.
-std::unique_ptr<PresenceMonitor> heard(Context& ctx, std::unique_ptr<PresenceMonitor> monitor)
+std::unique_ptr<PresenceMonitor> hearingOrNone(Context& ctx,
+                                               std::unique_ptr<PresenceMonitor> monitor)
 {
-    if (monitor->deaf().isEmpty())
+    if (monitor->deafReason().isEmpty())
         return monitor;
     sayDeaf(ctx, *monitor);
     return nullptr;
@@ -70,7 +71,7 @@ std::unique_ptr<PresenceMonitor> watchAppliances(Context& ctx)
 {
     if (ctx.emulatorDir.isEmpty()) {
         if (ctx.usbPresence)
-            return heard(ctx, ctx.usbPresence());
+            return hearingOrNone(ctx, ctx.usbPresence());
         sayNoUsb(ctx);
         return nullptr;
     }
@@ -79,7 +80,7 @@ std::unique_ptr<PresenceMonitor> watchAppliances(Context& ctx)
     FolderEmulator emulator;
     if (!loadEmulator(ctx, emulator))
         return nullptr;
-    return heard(ctx, std::make_unique<FolderPresence>(ctx.emulatorDir));
+    return hearingOrNone(ctx, std::make_unique<FolderPresence>(ctx.emulatorDir));
 }
 
 // list --watch: the list, then a line per change, in English words for
@@ -90,7 +91,7 @@ int watchList(Context& ctx)
     if (!monitor)
         return 1;
     // From the list on, an interrupt is an end like any other.
-    EventWait wait;
+    EventWait wait(ctx.interrupts);
     if (monitor->present().empty())
         report(ctx.reporter, OperationError(Cause::NotFound, notFoundLine()));
     for (const HidInterface& i : monitor->present())
@@ -171,7 +172,7 @@ int runWait(Context& ctx)
     const auto done = [&] { return monitor->present().empty() == ctx.detach; };
     if (done())
         return 0;
-    EventWait wait;
+    EventWait wait(ctx.interrupts);
     monitor->onChange = [&](const PresenceChange&) {
         if (done())
             wait.finish(0);
@@ -184,7 +185,7 @@ int runWait(Context& ctx)
         timer.start(*ctx.timeout);
     const int status = wait.exec();
     // A monitor that stopped hearing has said so.
-    if (status == 1 && monitor->deaf().isEmpty())
+    if (status == 1 && monitor->deafReason().isEmpty())
         report(ctx.reporter,
                OperationError(Cause::ProgramFile,
                               ctx.detach ? QCoreApplication::translate(

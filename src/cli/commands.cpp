@@ -326,9 +326,11 @@ bool writesAppliance(const QStringList& args)
 }
 
 int runOrvikctl(const QStringList& args, QTextStream& out, QTextStream& err,
-                HidTransportFactory usbTransport, PresenceFactory usbPresence)
+                HidTransportFactory usbTransport, PresenceFactory usbPresence,
+                SignalWatcher* interrupts)
 {
     Context ctx{out, err};
+    ctx.interrupts = interrupts;
     ctx.usbTransport = std::move(usbTransport);
     ctx.usbPresence = std::move(usbPresence);
     // On a terminal the page lines become one progress line; anywhere else

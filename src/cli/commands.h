@@ -3,6 +3,7 @@
 #include "cli/options.h"
 #include "device/hid_transport.h"
 #include "device/presence_monitor.h"
+#include "device/signal_watcher.h"
 
 #include <QStringList>
 #include <QTextStream>
@@ -15,9 +16,11 @@ struct Context;
 // Runs orvikctl with `args` (without the program name); returns the exit status.
 // `usbTransport` reaches the appliance over USB (the program passes the hidapi
 // backend; without it only --emulator reaches an appliance), and
-// `usbPresence` tells when one comes and goes.
+// `usbPresence` tells when one comes and goes; `interrupts` hands the
+// commands the signals (none: they take none, as in a test).
 int runOrvikctl(const QStringList& args, QTextStream& out, QTextStream& err,
-                HidTransportFactory usbTransport = {}, PresenceFactory usbPresence = {});
+                HidTransportFactory usbTransport = {}, PresenceFactory usbPresence = {},
+                SignalWatcher* interrupts = nullptr);
 
 // One command of orvikctl: everything about it in one place, its own
 // cmd_*.cpp, which defines it; commands.cpp lists them.

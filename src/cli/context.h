@@ -3,6 +3,7 @@
 #include "cli/cli_reporter.h"
 #include "device/hid_transport.h"
 #include "device/presence_monitor.h"
+#include "device/signal_watcher.h"
 #include "settings/clock.h"
 
 #include <QHash>
@@ -36,6 +37,7 @@ struct Context {
     std::optional<std::int64_t> time;                 // --time EPOCH
     HidTransportFactory usbTransport;                 // the USB appliance; none in tests
     PresenceFactory usbPresence;                      // its comings and goings; none in tests
+    SignalWatcher* interrupts = nullptr;              // hands on the signals; none in tests
     bool watch = false;                               // list --watch
     bool detach = false;                              // wait --detach
     std::optional<std::chrono::milliseconds> timeout; // wait --timeout SECONDS

@@ -1,7 +1,6 @@
 #include "cli/device_access.h"
 
 #include "cli/context.h"
-#include "cli/early_interrupts.h"
 #include "device/device_choice.h"
 #include "device/emulator_folder.h"
 #include "frontend/session_runner.h"
@@ -72,8 +71,7 @@ int runOnDevice(Context& ctx, const Session& session)
 
 int runWriteOnDevice(Context& ctx, Written written, const Session& session)
 {
-    WriteGuard guard("orvikctl", written, &ctx.reporter.openLine());
-    EarlyInterrupts::handOver();
+    WriteGuard guard(ctx.interrupts, "orvikctl", written, &ctx.reporter.openLine());
     const int status = runGuarded(ctx, session, &guard);
     const int signal = guard.end();
     return signal != 0 ? 128 + signal : status;

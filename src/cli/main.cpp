@@ -17,7 +17,7 @@ void holdAtStart(int /*argc*/, char** /*argv*/, char** /*environment*/)
 }
 
 // The libraries take milliseconds to start before main: an interrupt
-// meanwhile waits for main to say what it left.
+// meanwhile waits for main's watcher, which says what it left.
 [[gnu::used, gnu::section(".preinit_array")]] void (*gHoldAtStart)(int, char**,
                                                                    char**) = holdAtStart;
 
@@ -32,8 +32,9 @@ int main(int argc, char** argv)
         given << QString::fromLocal8Bit(argv[i]);
     if (orvik::cli::writesAppliance(given))
         early.emplace("orvikctl");
-    else
-        orvik::cli::releaseInterruptsAtStart();
+    // Before any thread, which inherits the mask: the watcher alone takes the
+    // interrupts.
+    orvik::SignalWatcher interrupts(early ? &*early : nullptr);
     QCoreApplication app(argc, argv);
     const orvik::Translation translation(orvik::userLanguage());
     if (early)
@@ -49,5 +50,5 @@ int main(int argc, char** argv)
     args.removeFirst();
     return orvik::cli::runOrvikctl(
         args, out, err, [] { return std::make_unique<orvik::HidapiTransport>(); },
-        [] { return std::make_unique<orvik::UdevPresence>(); });
+        [] { return std::make_unique<orvik::UdevPresence>(); }, &interrupts);
 }

@@ -53,9 +53,9 @@ void PresenceMonitor::listed(const std::vector<PresenceChange>& now)
 
 void PresenceMonitor::setDeaf(const QString& reason)
 {
-    if (!deaf_.isEmpty())
+    if (!deafReason_.isEmpty())
         return;
-    deaf_ = reason;
+    deafReason_ = reason;
     if (onDeaf)
         onDeaf();
 }

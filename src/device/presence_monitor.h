@@ -36,11 +36,11 @@ public:
     [[nodiscard]] const std::vector<HidInterface>& present() const { return present_; }
     // Why it cannot hear the changes (the system's words), or empty: one that
     // cannot would leave a waiting program waiting for ever.
-    [[nodiscard]] const QString& deaf() const { return deaf_; }
+    [[nodiscard]] const QString& deafReason() const { return deafReason_; }
     // Called with each change, after present() has taken it in.
     std::function<void(const PresenceChange&)> onChange;
-    // Called when it stops hearing the changes after it was made; deaf()
-    // says why.
+    // Called when it stops hearing the changes after it was made;
+    // deafReason() says why.
     std::function<void()> onDeaf;
 
 protected:
@@ -55,7 +55,7 @@ protected:
 
 private:
     std::vector<HidInterface> present_;
-    QString deaf_;
+    QString deafReason_;
 };
 
 using PresenceFactory = std::function<std::unique_ptr<PresenceMonitor>()>;

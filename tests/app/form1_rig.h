@@ -103,8 +103,13 @@ struct Form1Rig : ApplicationReady {
     ApplianceEmulator device;
     BytesFirmware firmware;
     QTemporaryDir programFolder;
-    TForm1 form{{[] { return std::int64_t{1700000000}; }, &dialogs, &device, &firmware,
-                 programFolder.path()}};
+    TForm1 form{{[] { return std::int64_t{1700000000}; },
+                 &dialogs,
+                 &device,
+                 &firmware,
+                 programFolder.path(),
+                 {},
+                 &testInterrupts()}};
 };
 
 } // namespace orvik::test

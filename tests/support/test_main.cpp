@@ -47,6 +47,7 @@ int main(int argc, char** argv)
         return 1;
     }
 #ifdef ORVIK_WINDOW_TESTS
+    testInterrupts(); // before any thread, as in the program
     ensureApplication();
 #else
     QCoreApplication application(argc, argv);
