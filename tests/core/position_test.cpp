@@ -3,6 +3,7 @@
 #include "settings/aprs_position.h"
 #include "settings/findings.h"
 #include "settings/settings.h"
+#include "support/row_name.h"
 #include "support/validation_cases.h"
 
 #include <gtest/gtest.h>
@@ -18,11 +19,6 @@ GeoPoint at(const char* latitude, const char* longitude)
 QString locatorAt(const char* latitude, const char* longitude)
 {
     return maidenheadLocator(*readExactPosition(latitude, longitude));
-}
-
-template <typename Row> std::string rowName(const testing::TestParamInfo<Row>& info)
-{
-    return info.param.name;
 }
 
 // Worked out by hand: fields of 20° by 10° from 180° W and 90° S, squares of
@@ -68,7 +64,7 @@ INSTANTIATE_TEST_SUITE_P(
                     LocatorEdge{"SouthEastHalfSubsquare", "3302.50S", "15105.00E", "QF56nx"},
                     LocatorEdge{"Origin", "0000.00S", "00000.00W", "JJ00aa"},
                     LocatorEdge{"JustSouthWestOfOrigin", "0000.01S", "00000.01W", "II99xx"}),
-    rowName<LocatorEdge>);
+    test::rowName<LocatorEdge>);
 
 TEST(Position, CountriesOfKnownPoints)
 {
@@ -179,7 +175,7 @@ INSTANTIATE_TEST_SUITE_P(
                      "4042.77N",
                      "07400.36W",
                      {"United States", "Stany Zjednoczone", "Vereinigte Staaten"}}),
-    rowName<CountryNames>);
+    test::rowName<CountryNames>);
 
 // The warning and the field it marks: the one whose letter slipped.
 TEST(Position, AtSeaWhereTheOtherHemisphereIsOnLand)
