@@ -204,9 +204,9 @@ QString takeOption(Context& ctx, const CommandDef& command, const QCommandLinePa
                                            "%1 %2 takes no configuration file and no --set")
             .arg(command.name, name);
     for (const QString& value : values) {
-        if (!o.take)
+        if (!o.keepValue)
             ctx.values.insert(&o, value);
-        else if (QString problem = o.take(ctx, value); !problem.isEmpty())
+        else if (QString problem = o.keepValue(ctx, value); !problem.isEmpty())
             return problem;
         if (o.qt.valueName() != QLatin1String("FILE"))
             continue;

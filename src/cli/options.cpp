@@ -23,7 +23,7 @@ QString takeSet(Context& ctx, const QString& value)
     return {};
 }
 
-QString takeTime(Context& ctx, const QString& value)
+QString keepTime(Context& ctx, const QString& value)
 {
     bool ok = false;
     const qint64 t = value.toLongLong(&ok);
@@ -70,7 +70,7 @@ const OptionDef kTimeOption{
                        "stamp)."),
      QStringLiteral("EPOCH")},
     false,
-    takeTime};
+    keepTime};
 const OptionDef kOutputOption{{QStringLiteral("o"),
                                QT_TRANSLATE_NOOP("orvikctl", "The file to write."),
                                QStringLiteral("FILE")},

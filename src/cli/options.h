@@ -16,7 +16,7 @@ struct OptionDef {
     bool repeatable = false;
     // Keeps `value` in `ctx`; the usage error when it is not one, empty
     // otherwise. Null: `ctx` keeps the value for this option (Context::value).
-    QString (*take)(Context& ctx, const QString& value) = nullptr;
+    QString (*keepValue)(Context& ctx, const QString& value) = nullptr;
 };
 
 // What an option is to the command that takes it.

@@ -9,7 +9,7 @@
 
 namespace orvik {
 
-Result<Claim> ApplianceLock::take(const std::string& path)
+Result<Claim> ApplianceLock::acquire(const std::string& path)
 {
     if (fd_.isOpen() && path_ == path)
         return Claim::Taken;
@@ -21,7 +21,7 @@ Result<Claim> ApplianceLock::take(const std::string& path)
     return claim;
 }
 
-Result<Claim> ApplianceLock::take(const Folder& folder, const char* name)
+Result<Claim> ApplianceLock::acquire(const Folder& folder, const char* name)
 {
     return lock(folder.fd(), name, true);
 }

@@ -22,10 +22,10 @@ public:
 
     // Locks the device node at `path`, without waiting; Taken at once when
     // this lock holds it already.
-    Result<Claim> take(const std::string& path);
+    Result<Claim> acquire(const std::string& path);
     // Locks the file `name` in `folder`, made (0600, never through a link)
     // when missing, without waiting.
-    Result<Claim> take(const Folder& folder, const char* name);
+    Result<Claim> acquire(const Folder& folder, const char* name);
     // Safe when nothing is held.
     void release();
 

@@ -54,7 +54,7 @@ Result<Claim> FolderEmulator::claim(const std::string& path)
     Result<Folder> folder = applianceFolder(dir, MissingFolders::Refused);
     if (!folder.ok())
         return OperationError(Cause::Failed, folder.errorText());
-    const Result<Claim> claim = lock_.take(*folder, "lock");
+    const Result<Claim> claim = lock_.acquire(*folder, "lock");
     if (!claim.ok())
         return OperationError(Cause::Failed, QDir(dir).filePath(QStringLiteral("lock")) +
                                                  QStringLiteral(": ") + claim.error().text());

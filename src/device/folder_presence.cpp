@@ -58,13 +58,13 @@ void FolderPresence::receive()
             return;
         for (ssize_t at = 0; at < n;) {
             const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-            take(*event);
+            note(*event);
             at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
         }
     }
 }
 
-void FolderPresence::take(const inotify_event& event)
+void FolderPresence::note(const inotify_event& event)
 {
     // Events were lost: what is there now is all there is to know.
     if (event.mask & IN_Q_OVERFLOW) {
@@ -81,19 +81,19 @@ void FolderPresence::take(const inotify_event& event)
         if (event.mask & (IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT))
             lose();
         else if (event.mask & IN_ISDIR)
-            takeSubfolder(QFile::decodeName(name), event.mask);
+            noteSubfolder(QFile::decodeName(name), event.mask);
         else
-            takeFile({}, QFile::decodeName(name), event.mask);
+            noteFile({}, QFile::decodeName(name), event.mask);
     } else if (const auto sub = subfolders_.find(event.wd); sub != subfolders_.end()) {
         // A subfolder's own subfolders hold no appliance.
         if (event.mask & IN_IGNORED)
             subfolders_.erase(sub);
         else if (!(event.mask & IN_ISDIR))
-            takeFile(sub->second, QFile::decodeName(name), event.mask);
+            noteFile(sub->second, QFile::decodeName(name), event.mask);
     }
 }
 
-void FolderPresence::takeSubfolder(const QString& name, std::uint32_t mask)
+void FolderPresence::noteSubfolder(const QString& name, std::uint32_t mask)
 {
     if (mask & kWent) {
         // Moved, its watch would follow it elsewhere.
@@ -113,7 +113,7 @@ void FolderPresence::takeSubfolder(const QString& name, std::uint32_t mask)
     }
 }
 
-void FolderPresence::takeFile(const QString& folder, const QString& file, std::uint32_t mask)
+void FolderPresence::noteFile(const QString& folder, const QString& file, std::uint32_t mask)
 {
     if (!applianceFileNames().contains(file))
         return;

@@ -43,11 +43,11 @@ private:
     };
 
     void receive();
-    void take(const inotify_event& event);
+    void note(const inotify_event& event);
     // A subfolder of the folder, or a file of `folder` ("" for the folder
     // itself), arrived, went or was written.
-    void takeSubfolder(const QString& name, std::uint32_t mask);
-    void takeFile(const QString& folder, const QString& file, std::uint32_t mask);
+    void noteSubfolder(const QString& name, std::uint32_t mask);
+    void noteFile(const QString& folder, const QString& file, std::uint32_t mask);
     // Watches the folder and its subfolders afresh and tells what differs.
     void relist();
     // The folder is gone: its appliances with it.

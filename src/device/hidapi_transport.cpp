@@ -119,7 +119,7 @@ void HidapiTransport::close()
 
 Result<Claim> HidapiTransport::claim(const std::string& path)
 {
-    return lock_.take(path);
+    return lock_.acquire(path);
 }
 
 Result<> HidapiTransport::endSession()
