@@ -2,8 +2,9 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <exception>
 #include <optional>
-#include <stdexcept>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -15,7 +16,7 @@ namespace orvik {
 // tables do not hold), which ends the operation in the error box; every other
 // step returns it in a Result, and the front end that ran the operation tells
 // the user, where its cause says.
-class OperationError : public std::runtime_error {
+class OperationError : public std::exception {
 public:
     enum class Cause {
         Failed, // of a kind no caller tells apart
@@ -53,9 +54,16 @@ public:
     // error box does not show it (orvikctl prints it).
     OperationError(Cause cause, const QString& text, const QString& reason = {},
                    int systemError = 0)
-        : std::runtime_error(text.toStdString()), cause_(cause), systemError_(systemError),
-          text_(text), reason_(reason)
+        : cause_(cause), systemError_(systemError), text_(text), reason_(reason)
     {}
+    // Made when first asked for, which only a fault of the program's own
+    // does: most failures are told by their text and never thrown.
+    const char* what() const noexcept override
+    {
+        if (what_.empty())
+            what_ = text_.toStdString();
+        return what_.c_str();
+    }
     Cause cause() const { return cause_; }
     // The system's errno, 0 where the system gave none.
     int systemError() const { return systemError_; }
@@ -67,6 +75,7 @@ private:
     int systemError_;
     QString text_;
     QString reason_;
+    mutable std::string what_;
 };
 
 using Cause = OperationError::Cause;
