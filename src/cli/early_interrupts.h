@@ -18,7 +18,7 @@ void holdInterruptsAtStart();
 // with the guard's own words: nothing has been sent, the appliance is
 // unchanged. The watcher's early policy: a guard, once it begins, ends it for
 // good.
-class EarlyInterrupts : public InterruptPolicy {
+class EarlyInterrupts final : public InterruptPolicy {
 public:
     explicit EarlyInterrupts(const char* program);
     EarlyInterrupts(const EarlyInterrupts&) = delete;

@@ -10,7 +10,7 @@ namespace orvik::cli {
 // Runs the event loop until the command finishes it or the watcher hands it
 // SIGINT, SIGTERM or SIGHUP, which ends it with 128 + the signal (none
 // without a watcher: a program that takes none).
-class EventWait : private InterruptPolicy {
+class EventWait final : private InterruptPolicy {
 public:
     explicit EventWait(SignalWatcher* watcher);
     ~EventWait();

@@ -37,7 +37,7 @@ struct OpenLine {
 // end `openLine` first when given. The watcher hands it the signals (none
 // without one: a program that takes none); a signal after its end takes the
 // course the watcher gives it then.
-class WriteGuard : private InterruptPolicy {
+class WriteGuard final : private InterruptPolicy {
 public:
     WriteGuard(SignalWatcher* watcher, const char* program, Written written,
                OpenLine* openLine = nullptr);

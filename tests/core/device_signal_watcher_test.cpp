@@ -13,7 +13,7 @@
 namespace {
 
 // Keeps the signals it is handed.
-class Recorder : public orvik::InterruptPolicy {
+class Recorder final : public orvik::InterruptPolicy {
 public:
     void interrupted(int signal) override
     {
