@@ -50,6 +50,8 @@ QByteArray interruptedLine(const char* program)
 void endWithLine(const QByteArray& line, int status)
 {
     // Standard error turned away from the others before the line is said.
+    // /dev/null by its name: the system's own node, which only root may
+    // replace, and nothing but discarded output goes to it.
     const Descriptor own(::fcntl(STDERR_FILENO, F_DUPFD_CLOEXEC, 0));
     if (const Descriptor nowhere(::open("/dev/null", O_WRONLY | O_CLOEXEC)); nowhere.isOpen())
         ::dup2(nowhere.fd(), STDERR_FILENO);
